@@ -1,0 +1,3 @@
+#include "platform/CObject.h"
+
+void CObject::Serialize(CArchive&) {}

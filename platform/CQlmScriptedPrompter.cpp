@@ -1,0 +1,36 @@
+#include "platform/CQlmScriptedPrompter.h"
+
+CQlmScriptedPrompter::CQlmScriptedPrompter() : Previous(CQlmPrompter::Install(this)) {}
+
+CQlmScriptedPrompter::~CQlmScriptedPrompter() { CQlmPrompter::Install(this->Previous); }
+
+QlmAnswer CQlmScriptedPrompter::Message(const CString& text, const CString& caption, QlmButtons buttons,
+                                        QlmIcon icon) {
+  this->Messages.push_back({text, caption, buttons, icon});
+  if (this->Answers.empty()) {
+    ++this->Unscripted;
+    return SafeAnswer(buttons);
+  }
+  const QlmAnswer answer = this->Answers.front();
+  this->Answers.pop_front();
+  return answer;
+}
+
+CString CQlmScriptedPrompter::NextFile(const CString& caption) {
+  this->FileCaptions.push_back(caption);
+  if (this->Files.empty()) {
+    ++this->Unscripted;
+    return CString();
+  }
+  CString path = this->Files.front();
+  this->Files.pop_front();
+  return path;
+}
+
+CString CQlmScriptedPrompter::ChooseOpenFile(const CString& caption, const CString&, const CString&) {
+  return this->NextFile(caption);
+}
+
+CString CQlmScriptedPrompter::ChooseSaveFile(const CString& caption, const CString&, const CString&) {
+  return this->NextFile(caption);
+}

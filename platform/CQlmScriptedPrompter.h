@@ -1,0 +1,40 @@
+#pragma once
+// Test double of the prompter: records what was shown and answers from a
+// script; never blocks. Unscripted prompts get the safe answer and are counted.
+#include "platform/CQlmPrompter.h"
+
+#include <deque>
+#include <vector>
+
+class CQlmScriptedPrompter : public CQlmPrompter {
+public:
+  struct Shown {
+    CString Text;
+    CString Caption;
+    QlmButtons Buttons;
+    QlmIcon Icon;
+  };
+
+  // Installs itself for its lifetime and restores the previous prompter after.
+  CQlmScriptedPrompter();
+  ~CQlmScriptedPrompter() override;
+
+  void QueueAnswer(QlmAnswer answer) { this->Answers.push_back(answer); }
+  // Next path a file choice returns; an empty string means "cancelled".
+  void QueueFile(const CString& path) { this->Files.push_back(path); }
+
+  QlmAnswer Message(const CString& text, const CString& caption, QlmButtons buttons, QlmIcon icon) override;
+  CString ChooseOpenFile(const CString& caption, const CString& folder, const CString& filter) override;
+  CString ChooseSaveFile(const CString& caption, const CString& suggestedPath, const CString& filter) override;
+
+  std::vector<Shown> Messages;
+  std::vector<CString> FileCaptions;
+  int Unscripted = 0;
+
+private:
+  CString NextFile(const CString& caption);
+
+  std::deque<QlmAnswer> Answers;
+  std::deque<CString> Files;
+  CQlmPrompter* Previous;
+};

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts Quorvantile on the bundled sample project.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${QLM_BUILD_DIR:-$root/build}
+
+bash "$root/scripts/setup.sh"
+sample="$build/sample/Amostra.qlm"
+if [ -f "$sample" ]; then
+  exec "$build/app/Quorvantile" "$sample"
+fi
+exec "$build/app/Quorvantile"

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Sets up a Debian machine for Quorvantile and builds it: installs the missing
+# packages, generates the pt_BR.UTF-8 locale, fetches the real test data,
+# configures and builds into build/ (QLM_BUILD_DIR overrides).
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${QLM_BUILD_DIR:-$root/build}
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  libvtk9-dev qt6-base-dev libcharls-dev zlib1g-dev libcurl4-openssl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth libgl1-mesa-dri locales python3 python3-aiosmtpd
+)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "installing: ${missing[*]}"
+  $sudo apt-get -o DPkg::Lock::Timeout=600 update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^pt_BR\.utf8$'; then
+  $sudo sed -i 's/^# *\(pt_BR\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^pt_BR.UTF-8 UTF-8' /etc/locale.gen || echo 'pt_BR.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen >/dev/null
+fi
+
+bash "$root/scripts/fetch-test-data.sh"
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake --build "$build" -j "$(nproc)"

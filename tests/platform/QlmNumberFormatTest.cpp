@@ -1,0 +1,45 @@
+#include "platform/CString.h"
+#include "platform/QlmNumberFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+
+namespace {
+// Sets the process locale for the test's lifetime, as Qt does from the environment.
+class ProcessLocale {
+public:
+  explicit ProcessLocale(const char* name) : Previous(std::setlocale(LC_ALL, nullptr)) {
+    Ok = std::setlocale(LC_ALL, name) != nullptr;
+  }
+  ~ProcessLocale() { std::setlocale(LC_ALL, Previous.c_str()); }
+  bool Ok;
+
+private:
+  std::string Previous;
+};
+}  // namespace
+
+TEST(QlmNumberFormat, PointUnderABrazilianLocale) {
+  ProcessLocale locale("pt_BR.UTF-8");
+  if (!locale.Ok) GTEST_SKIP() << "pt_BR.UTF-8 locale not generated (scripts/setup.sh generates it)";
+  char probe[16];
+  std::snprintf(probe, sizeof probe, "%.3f", 0.707);
+  ASSERT_STREQ(probe, "0,707") << "the locale should really use a comma";
+
+  EXPECT_EQ(CString::Formatted("%.3f;%g", 0.707, 1.5), CString("0.707;1.5"));
+  EXPECT_EQ(QlmNumberFormat::FromDouble(0.707), "0.707");
+  EXPECT_EQ(QlmNumberFormat::ToDouble("0.707"), 0.707);
+  EXPECT_EQ(QlmNumberFormat::ToDouble("0,707"), std::nullopt);
+}
+
+TEST(QlmNumberFormat, ParsingNeedsTheWholeText) {
+  EXPECT_EQ(QlmNumberFormat::ToInt(" 42 "), 42);
+  EXPECT_EQ(QlmNumberFormat::ToInt("+7"), 7);
+  EXPECT_EQ(QlmNumberFormat::ToInt("42abc"), std::nullopt);
+  EXPECT_EQ(QlmNumberFormat::ToInt(""), std::nullopt);
+  EXPECT_EQ(QlmNumberFormat::ToInt("99999999999"), std::nullopt);
+  EXPECT_EQ(QlmNumberFormat::ToDouble("-1e-3"), -0.001);
+  EXPECT_EQ(QlmNumberFormat::FromDouble(0.1 + 0.2), "0.30000000000000004");
+}
