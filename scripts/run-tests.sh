@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: first the file readers and codecs under
-# AddressSanitizer, then the whole suite (GUI and render tests under Xvfb).
+# AddressSanitizer and UndefinedBehaviorSanitizer (leaks included), then the
+# whole suite (GUI and render tests under Xvfb).
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,7 +13,7 @@ bash "$root/scripts/setup.sh" || exit 1
 
 cmake -S "$root" -B "$asan_build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQLM_SANITIZE=ON -DQLM_BUILD_BENCH=OFF || exit 1
 cmake --build "$asan_build" -j "$jobs" --target sanitized_tests || exit 1
-ASAN_OPTIONS=detect_leaks=0 ctest --test-dir "$asan_build" -L asan --output-on-failure -j "$jobs"
+ctest --test-dir "$asan_build" --output-on-failure -j "$jobs"
 asan_status=$?
 
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
