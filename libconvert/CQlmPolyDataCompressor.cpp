@@ -73,7 +73,9 @@ bool BuildPolyData(const std::vector<uint8_t>& raw, int32_t cellCount, int32_t p
   vtkNew<vtkPoints> points;
   points->SetDataTypeToFloat();
   points->SetNumberOfPoints(pointCount);
-  std::memcpy(points->GetVoidPointer(0), at, static_cast<size_t>(pointCount) * RecordBytes);
+  if (pointCount > 0) {
+    std::memcpy(points->GetVoidPointer(0), at, static_cast<size_t>(pointCount) * RecordBytes);
+  }
   polyData->SetPoints(points);
   polyData->SetPolys(polys);
   return true;
