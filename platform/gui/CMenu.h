@@ -1,0 +1,55 @@
+#pragma once
+// A menu built from a menu resource: the pop-ups of a menu bar, or one
+// pop-up. Entries carry their command identifier in the action's data.
+#include "platform/CString.h"
+#include "platform/gui/QlmGuiConstants.h"
+#include "platform/gui/QlmResource.h"
+
+#include <memory>
+#include <vector>
+
+class CWnd;
+class QAction;
+class QMenu;
+
+class CMenu {
+public:
+  CMenu();
+  ~CMenu();
+  CMenu(const CMenu&) = delete;
+  CMenu& operator=(const CMenu&) = delete;
+
+  // FALSE when the resource is not registered or a menu is loaded already.
+  BOOL LoadMenu(UINT resourceId);
+  BOOL DestroyMenu();
+
+  int GetMenuItemCount() const;
+  // The pop-up at `position`, or null when that entry is no pop-up.
+  CMenu* GetSubMenu(int position) const;
+  // The command at `position`: 0 for a separator, (UINT)-1 for a pop-up.
+  UINT GetMenuItemID(int position) const;
+  CString GetMenuString(UINT id) const;
+  // MF_CHECKED / MF_UNCHECKED and MF_ENABLED / MF_GRAYED; return the previous
+  // state, or (UINT)-1 when no entry has that identifier.
+  UINT CheckMenuItem(UINT id, UINT check);
+  UINT EnableMenuItem(UINT id, UINT enable);
+
+  // Shows the pop-up with its top-right (TPM_RIGHTALIGN) or top-left corner
+  // at the screen point. With TPM_RETURNCMD returns the chosen command (0 for
+  // none); otherwise the owner's OnCmdMsg runs it.
+  UINT TrackPopupMenu(UINT flags, int x, int y, CWnd* owner);
+
+  QMenu* GetQMenu() const { return this->Menu; }
+  // The entry of `id` anywhere below this menu, or null.
+  QAction* FindAction(UINT id) const;
+  // Every pop-up below this menu, this one included.
+  std::vector<QMenu*> AllMenus() const;
+
+private:
+  void Fill(QMenu* menu, const std::vector<QlmResource::MenuItem>& items);
+  void Wrap(QMenu* menu);
+
+  QMenu* Menu = nullptr;
+  bool Owned = false;
+  std::vector<std::unique_ptr<CMenu>> SubMenus;
+};

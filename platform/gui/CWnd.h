@@ -1,0 +1,134 @@
+#pragma once
+// A window: a C++ object that owns a Qt widget and receives its events
+// through the virtual handlers below, as the program's Windows-born classes
+// expect. The widget is made by Create and destroyed by DestroyWindow or
+// with the object; a parent's widget destroys its children's widgets.
+#include "platform/CString.h"
+#include "platform/gui/CCmdTarget.h"
+#include "platform/gui/CRect.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <map>
+#include <memory>
+
+class QCursor;
+class QScrollBar;
+
+// Range, page, position and thumb position of a scroll bar.
+struct SCROLLINFO {
+  int nMin = 0;
+  int nMax = 0;
+  UINT nPage = 0;
+  int nPos = 0;
+  int nTrackPos = 0;
+};
+
+class CWnd : public CCmdTarget {
+public:
+  CWnd();
+  ~CWnd() override;
+
+  // Makes the window, a child of `parent` (null: top level) with the control
+  // identifier `id`, placed at `rect` in the parent's client coordinates;
+  // WS_VSCROLL adds a vertical scroll bar at the right edge of the client
+  // area. Runs OnCreate; FALSE when it returns -1 or the window exists already.
+  virtual BOOL Create(DWORD style, const CRect& rect, CWnd* parent, UINT id);
+  // Runs OnDestroy, destroys the widget (children with it), then PostNcDestroy.
+  BOOL DestroyWindow();
+
+  // The widget; null before Create and after DestroyWindow.
+  QWidget* GetSafeHwnd() const { return this->Widget.data(); }
+  CWnd* GetParent() const { return this->Parent; }
+  UINT GetDlgCtrlID() const { return this->ControlID; }
+  DWORD GetStyle() const { return this->Style; }
+
+  // SW_HIDE, SW_SHOW or SW_SHOWMAXIMIZED (which fills the screen's available
+  // area also without a window manager). Returns whether it was visible.
+  BOOL ShowWindow(int command);
+  BOOL IsWindowVisible() const;
+  // Returns whether it was disabled before.
+  BOOL EnableWindow(BOOL enable = TRUE);
+  BOOL IsWindowEnabled() const;
+  void SetWindowText(const CString& text);
+  CString GetWindowText() const;
+
+  // The client area starts at (0, 0) and excludes the scroll bar.
+  void GetClientRect(CRect* rect) const;
+  // In screen coordinates.
+  void GetWindowRect(CRect* rect) const;
+  void ClientToScreen(CRect* rect) const;
+  // `rect` in the parent's client coordinates.
+  void MoveWindow(const CRect& rect, BOOL repaint = TRUE);
+  void Invalidate(BOOL erase = TRUE);
+  // Paints what is invalid at once.
+  void UpdateWindow();
+  void SetFocus();
+  void SetCursor(const QCursor& cursor);
+
+  // Timers deliver OnTimer(id); setting an existing id restarts it.
+  UINT SetTimer(UINT id, UINT elapseMs);
+  BOOL KillTimer(UINT id);
+
+  // The vertical scroll bar (bar SB_VERT) of a window created with WS_VSCROLL.
+  BOOL GetScrollInfo(int bar, SCROLLINFO* info) const;
+  void SetScrollInfo(int bar, const SCROLLINFO& info, BOOL redraw = TRUE);
+  void SetScrollRange(int bar, int minimum, int maximum, BOOL redraw = TRUE);
+  int GetScrollPos(int bar) const;
+  int SetScrollPos(int bar, int position, BOOL redraw = TRUE);
+  // ESB_DISABLE_BOTH or ESB_ENABLE_BOTH.
+  BOOL EnableScrollBar(int bar, UINT arrows);
+  QScrollBar* GetVerticalScrollBar() const { return this->VerticalBar; }
+
+protected:
+  // The kind of widget this window is; the default is a plain widget.
+  virtual QWidget* CreateWidget(QWidget* parent);
+  // After the widget exists: 0 to go on, -1 to fail the creation.
+  virtual int OnCreate() { return 0; }
+  // A child window of this one has been made (its identifier is known).
+  virtual void OnChildCreated(CWnd* child) { (void)child; }
+  virtual void OnDestroy() {}
+  virtual void PostNcDestroy() {}
+  // The user asked to close the window; the default destroys it.
+  virtual void OnClose() { this->DestroyWindow(); }
+
+  virtual void OnPaint() {}
+  virtual void OnSize(UINT type, int cx, int cy) { (void)type, (void)cx, (void)cy; }
+  virtual void OnTimer(UINT id) { (void)id; }
+  virtual void OnSetFocus() {}
+  virtual void OnKillFocus() {}
+  // Mouse handlers get MK_ flags and client coordinates.
+  virtual void OnLButtonDown(UINT flags, CPoint point) { (void)flags, (void)point; }
+  virtual void OnLButtonUp(UINT flags, CPoint point) { (void)flags, (void)point; }
+  virtual void OnLButtonDblClk(UINT flags, CPoint point) { (void)flags, (void)point; }
+  virtual void OnRButtonDown(UINT flags, CPoint point) { (void)flags, (void)point; }
+  virtual void OnRButtonUp(UINT flags, CPoint point) { (void)flags, (void)point; }
+  virtual void OnRButtonDblClk(UINT flags, CPoint point) { (void)flags, (void)point; }
+  virtual void OnMButtonDown(UINT flags, CPoint point) { (void)flags, (void)point; }
+  virtual void OnMButtonUp(UINT flags, CPoint point) { (void)flags, (void)point; }
+  virtual void OnMouseMove(UINT flags, CPoint point) { (void)flags, (void)point; }
+  // `delta` is 120 per wheel notch, positive away from the user.
+  virtual void OnMouseWheel(UINT flags, short delta, CPoint point) { (void)flags, (void)delta, (void)point; }
+  // Virtual-key code; `flags` has 0x4000 set for an auto-repeated key.
+  // Auto-repeat sends no OnKeyUp until the key is really released.
+  virtual void OnKeyDown(UINT key, UINT repeat, UINT flags) { (void)key, (void)repeat, (void)flags; }
+  virtual void OnKeyUp(UINT key, UINT repeat, UINT flags) { (void)key, (void)repeat, (void)flags; }
+  // A typed character (its first UTF-16 unit), after OnKeyDown.
+  virtual void OnChar(UINT character, UINT repeat, UINT flags) { (void)character, (void)repeat, (void)flags; }
+  // SB_ codes; `position` is the thumb position for SB_THUMBTRACK.
+  virtual void OnVScroll(UINT code, UINT position) { (void)code, (void)position; }
+
+private:
+  friend class QlmWndEvents;
+  void PlaceScrollBar();
+  void OnScrollAction(int action);
+
+  QPointer<QWidget> Widget;
+  CWnd* Parent = nullptr;
+  UINT ControlID = 0;
+  DWORD Style = 0;
+  QScrollBar* VerticalBar = nullptr;
+  SCROLLINFO VerticalInfo;
+  std::map<UINT, int> Timers;  // our id -> Qt timer id
+  std::unique_ptr<class QlmWndEvents> Events;
+};

@@ -1,0 +1,94 @@
+#pragma once
+// Identifiers, styles and codes of the GUI layer under the names the
+// program's Windows-born code uses. Only what the callers need.
+#include <cstdint>
+
+using UINT = unsigned int;
+using BOOL = int;
+using DWORD = uint32_t;
+using INT_PTR = intptr_t;
+constexpr BOOL TRUE = 1;
+constexpr BOOL FALSE = 0;
+
+// Dialog results and framework command identifiers.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+constexpr UINT ID_SEPARATOR = 0;
+constexpr UINT AFX_IDW_TOOLBAR = 0xE800;
+constexpr UINT AFX_IDW_STATUS_BAR = 0xE801;
+constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
+constexpr UINT ID_VIEW_TOOLBAR = AFX_IDW_TOOLBAR;
+constexpr UINT ID_VIEW_STATUS_BAR = AFX_IDW_STATUS_BAR;
+constexpr UINT AFX_IDS_IDLEMESSAGE = 0xE001;
+
+// Window, control-bar and control styles.
+constexpr DWORD WS_VSCROLL = 0x00200000;
+constexpr DWORD CBRS_ALIGN_LEFT = 0x1000;
+constexpr DWORD CBRS_ALIGN_TOP = 0x2000;
+constexpr DWORD CBRS_ALIGN_RIGHT = 0x4000;
+constexpr DWORD CBRS_ALIGN_BOTTOM = 0x8000;
+constexpr DWORD CBRS_ALIGN_ANY = 0xF000;
+constexpr DWORD TBSTYLE_FLAT = 0x0800;
+constexpr UINT TBBS_BUTTON = 0x00;
+constexpr UINT TBBS_SEPARATOR = 0x01;
+constexpr UINT BTNS_DROPDOWN = 0x08;
+constexpr UINT SBPS_NORMAL = 0x0000;
+constexpr UINT SBPS_NOBORDERS = 0x0100;
+constexpr UINT SBPS_STRETCH = 0x0800;
+constexpr DWORD PBS_SMOOTH = 0x01;
+
+// Show commands.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOW = 5;
+constexpr int SW_SHOWMAXIMIZED = 3;
+
+// Scroll bars: the bar, the enable flags and the notification codes.
+constexpr int SB_VERT = 1;
+constexpr UINT ESB_ENABLE_BOTH = 0;
+constexpr UINT ESB_DISABLE_BOTH = 3;
+constexpr UINT SB_LINEUP = 0;
+constexpr UINT SB_LINEDOWN = 1;
+constexpr UINT SB_PAGEUP = 2;
+constexpr UINT SB_PAGEDOWN = 3;
+constexpr UINT SB_THUMBPOSITION = 4;
+constexpr UINT SB_THUMBTRACK = 5;
+constexpr UINT SB_TOP = 6;
+constexpr UINT SB_BOTTOM = 7;
+constexpr UINT SB_ENDSCROLL = 8;
+
+// Mouse-message flags.
+constexpr UINT MK_LBUTTON = 0x0001;
+constexpr UINT MK_RBUTTON = 0x0002;
+constexpr UINT MK_SHIFT = 0x0004;
+constexpr UINT MK_CONTROL = 0x0008;
+constexpr UINT MK_MBUTTON = 0x0010;
+
+// Virtual-key codes; letters and digits are their upper-case ASCII codes.
+constexpr UINT VK_BACK = 0x08;
+constexpr UINT VK_TAB = 0x09;
+constexpr UINT VK_RETURN = 0x0D;
+constexpr UINT VK_SHIFT = 0x10;
+constexpr UINT VK_CONTROL = 0x11;
+constexpr UINT VK_MENU = 0x12;
+constexpr UINT VK_ESCAPE = 0x1B;
+constexpr UINT VK_SPACE = 0x20;
+constexpr UINT VK_PRIOR = 0x21;
+constexpr UINT VK_NEXT = 0x22;
+constexpr UINT VK_END = 0x23;
+constexpr UINT VK_HOME = 0x24;
+constexpr UINT VK_LEFT = 0x25;
+constexpr UINT VK_UP = 0x26;
+constexpr UINT VK_RIGHT = 0x27;
+constexpr UINT VK_DOWN = 0x28;
+constexpr UINT VK_INSERT = 0x2D;
+constexpr UINT VK_DELETE = 0x2E;
+constexpr UINT VK_F1 = 0x70;
+
+// Pop-up menus.
+constexpr UINT TPM_RIGHTALIGN = 0x0008;
+constexpr UINT TPM_RETURNCMD = 0x0100;
+constexpr UINT MF_BYCOMMAND = 0x0000;
+constexpr UINT MF_ENABLED = 0x0000;
+constexpr UINT MF_UNCHECKED = 0x0000;
+constexpr UINT MF_GRAYED = 0x0001;
+constexpr UINT MF_CHECKED = 0x0008;

@@ -1,0 +1,78 @@
+#include "QlmGuiTestApp.h"
+#include "platform/gui/CDialog.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int WatchdogResult = 99;
+
+class TestDialog : public CDialog {
+public:
+  explicit TestDialog(bool endAtInit = false) : CDialog(219), EndAtInit(endAtInit) {}
+  bool Initialised = false;
+
+protected:
+  BOOL OnInitDialog() override {
+    this->Initialised = true;
+    if (this->EndAtInit) this->EndDialog(IDCANCEL);
+    return TRUE;
+  }
+
+private:
+  bool EndAtInit;
+};
+
+// Ends a dialog that a broken test would leave open.
+void ArmWatchdog(CDialog& dialog) {
+  QTimer::singleShot(3000, [&dialog] { dialog.EndDialog(WatchdogResult); });
+}
+
+void AfterShowing(std::function<void(QWidget*)> action) {
+  QTimer::singleShot(50, [action] { action(QApplication::activeModalWidget()); });
+}
+
+TEST(CDialog, EndingDuringInitialisationSkipsTheModalLoop) {
+  QlmGuiTestApp::Instance();
+  TestDialog dialog(true);
+  ArmWatchdog(dialog);
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
+}
+
+TEST(CDialog, TheModalHookDecidesAfterInitialisation) {
+  QlmGuiTestApp::Instance();
+  bool sawInitialised = false;
+  CDialog::SetModalHook([&sawInitialised](CDialog& shown) {
+    sawInitialised = static_cast<TestDialog&>(shown).Initialised;
+    return INT_PTR(7);
+  });
+  TestDialog dialog;
+  EXPECT_EQ(dialog.DoModal(), 7);
+  EXPECT_TRUE(sawInitialised);
+  CDialog::SetModalHook(nullptr);
+}
+
+TEST(CDialog, EnterEscapeAndTheCloseButtonEndTheRealLoop) {
+  QlmGuiTestApp::Instance();
+  struct Case {
+    std::function<void(QWidget*)> Act;
+    int Result;
+  };
+  const Case cases[] = {
+      {[](QWidget* shown) { QTest::keyClick(shown, Qt::Key_Return); }, IDOK},
+      {[](QWidget* shown) { QTest::keyClick(shown, Qt::Key_Escape); }, IDCANCEL},
+      {[](QWidget* shown) { shown->close(); }, IDCANCEL},
+  };
+  for (const Case& test : cases) {
+    TestDialog dialog;
+    ArmWatchdog(dialog);
+    AfterShowing(test.Act);
+    EXPECT_EQ(dialog.DoModal(), test.Result);
+  }
+}
+
+}  // namespace

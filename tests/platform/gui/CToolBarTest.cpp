@@ -1,0 +1,100 @@
+#include "QlmGuiTestApp.h"
+#include "platform/gui/CFrameWnd.h"
+#include "platform/gui/CToolBar.h"
+#include "tests/support/QlmTempDir.h"
+
+#include <QAction>
+#include <QImage>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr UINT Resource = 128;
+
+class DropDownFrame : public CFrameWnd {
+public:
+  void OnToolBarDropDown(CToolBar&, UINT id) override { DroppedDown.push_back(id); }
+  std::vector<UINT> DroppedDown;
+};
+
+class ToolBarFixture : public ::testing::Test {
+protected:
+  void SetUp() override {
+    QlmGuiTestApp::Instance();
+    QlmResource::Clear();
+    QImage strip(3 * CToolBar::ImageSize, CToolBar::ImageSize, QImage::Format_RGB32);
+    strip.fill(Qt::red);
+    std::string images = folder.File("strip.png");
+    ASSERT_TRUE(strip.save(QString::fromStdString(images)));
+    QlmResource::RegisterToolBar(Resource, {{10, ID_SEPARATOR, 11, 12}, images});
+    QlmResource::RegisterString(10, "Abrir Planejamento\nAbrir");
+    frame.MapCommand(10, [this] { ++opened; });
+    frame.MapCommand(12, [] {});
+    ASSERT_TRUE(frame.LoadFrame(0));
+    ASSERT_TRUE(bar.CreateEx(&frame, TBSTYLE_FLAT, CBRS_ALIGN_TOP));
+    ASSERT_TRUE(bar.LoadToolBar(Resource));
+    frame.ShowWindow(SW_SHOW);
+    QlmGuiTestApp::Wait(10);
+  }
+
+  QlmTempDir folder;
+  DropDownFrame frame;
+  CToolBar bar;
+  int opened = 0;
+};
+
+QToolButton* ButtonOf(CToolBar& bar, int index) {
+  for (QObject* object : bar.GetButtonAction(index)->associatedObjects()) {
+    if (auto* button = qobject_cast<QToolButton*>(object)) return button;
+  }
+  return nullptr;
+}
+
+TEST_F(ToolBarFixture, ButtonsAndSeparatorsComeFromTheResource) {
+  ASSERT_EQ(bar.GetCount(), 4);
+  EXPECT_EQ(bar.GetItemID(0), 10u);
+  EXPECT_EQ(bar.GetButtonStyle(1), TBBS_SEPARATOR);
+  EXPECT_EQ(bar.GetButtonAction(1), nullptr);
+  EXPECT_EQ(bar.CommandToIndex(12), 3);
+  EXPECT_EQ(bar.CommandToIndex(99), -1);
+  EXPECT_EQ(bar.GetButtonAction(0)->toolTip(), QString("Abrir"));
+  EXPECT_FALSE(bar.GetButtonAction(0)->icon().isNull());
+  CRect rect;
+  bar.GetItemRect(2, &rect);
+  EXPECT_EQ(rect.Size(), CSize(CToolBar::ButtonSize, CToolBar::ButtonSize));
+  EXPECT_FALSE(bar.LoadToolBar(999));
+}
+
+TEST_F(ToolBarFixture, TheDropDownArrowNotifiesTheFrameAndTheBodyRunsTheCommand) {
+  bar.SetButtonStyle(0, TBBS_BUTTON | BTNS_DROPDOWN);
+  QlmGuiTestApp::Wait(10);
+  QToolButton* button = ButtonOf(bar, 0);
+  ASSERT_NE(button, nullptr);
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() - 3, button->height() / 2));
+  EXPECT_EQ(frame.DroppedDown, std::vector<UINT>{10});
+  EXPECT_EQ(opened, 0);
+
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(frame.DroppedDown.size(), 1u);
+}
+
+TEST_F(ToolBarFixture, AWideSeparatorLeavesRoomForAControl) {
+  bar.SetButtonInfo(2, 299, TBBS_SEPARATOR, 85);
+  QlmGuiTestApp::Wait(10);
+  CRect before, room, after;
+  bar.GetItemRect(0, &before);
+  bar.GetItemRect(2, &room);
+  bar.GetItemRect(3, &after);
+  EXPECT_EQ(bar.GetItemID(2), 299u);
+  EXPECT_EQ(bar.GetButtonAction(2), nullptr);
+  EXPECT_EQ(room.Width(), 85);
+  EXPECT_GT(room.left, before.left);
+  EXPECT_GE(after.left, room.right);
+  EXPECT_EQ(bar.CommandToIndex(11), -1);
+}
+
+}  // namespace
