@@ -1,0 +1,36 @@
+#include "views/CQlm3DWindow.h"
+
+#include "views/QlmOffScreenWindow.h"
+
+#include <vtkCamera.h>
+#include <vtkCommand.h>
+
+#include <new>
+
+CQlm3DWindow* CQlm3DWindow::New(int mode) { return new (std::nothrow) CQlm3DWindow(mode); }
+
+CQlm3DWindow::CQlm3DWindow(int mode) : Mode(mode), Picture(RenderWindow, Enabled) {
+  QlmOffScreenWindow::SetUp(this->RenderWindow);
+  vtkRenderer* layers[4] = {this->Renderer3, this->Renderer2, this->Renderer1, this->Renderer0};
+  vtkCamera* camera = this->Renderer3->GetActiveCamera();
+  QlmOffScreenWindow::SetUpCamera(camera);
+  for (int layer = 3; layer >= 0; --layer) {
+    vtkRenderer* renderer = layers[3 - layer];
+    renderer->SetLayer(QlmOffScreenWindow::ToolkitLayer(layer));
+    renderer->SetActiveCamera(camera);
+    this->RenderWindow->AddRenderer(renderer);
+  }
+  this->Renderer3->AddObserver(vtkCommand::StartEvent, this->StartObserver, 0.0f);
+  this->Renderer3->AddObserver(vtkCommand::EndEvent, this->EndObserver, 0.0f);
+}
+
+CQlm3DWindow::~CQlm3DWindow() { this->Renderer3->RemoveAllObservers(); }
+
+void CQlm3DWindow::Render() { this->Picture.Render(); }
+
+void CQlm3DWindow::SetBackground(float r, float g, float b) {
+  this->Background[0] = r;
+  this->Background[1] = g;
+  this->Background[2] = b;
+  this->Renderer3->SetBackground(r, g, b);
+}
