@@ -204,7 +204,7 @@ int CQlmLZWCompress::CompressLZW(const unsigned char* input, int count, unsigned
     }
     outputLength = static_cast<int>(stream.size());
     return 1;
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {
     return 0;
   }
 }
@@ -238,7 +238,7 @@ int CQlmLZWCompress::DecompressLZW(const unsigned char* stream, int streamLength
       std::free(decoded);
       return 0;
     }
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {
     std::free(decoded);
     return 0;
   }

@@ -126,7 +126,7 @@ int CQlmPolyDataCompressor::Compress()
     writer.WriteBytes(packed.data(), packed.size());
     writer.CopyTo(this->BufferCompressed);
     return 1;
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {
     return 0;
   }
 }
@@ -155,7 +155,7 @@ int CQlmPolyDataCompressor::Decompress()
       return 0;
     }
     return BuildPolyData(raw, cellCount, pointCount, this->PolyData) ? 1 : 0;
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {
     return 0;
   }
 }

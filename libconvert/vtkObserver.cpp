@@ -9,6 +9,12 @@ vtkObserver* vtkObserver::New()
   return new vtkObserver;
 }
 
+void vtkObserver::PrintSelf(ostream& os, vtkIndent indent)
+{
+  this->Superclass::PrintSelf(os, indent);
+  os << indent << "Observer: " << static_cast<const void*>(this->Observer) << "\n";
+}
+
 void vtkObserver::Execute(vtkObject* caller, unsigned long /*eventId*/, void* /*callData*/)
 {
   vtkAlgorithm* filter = vtkAlgorithm::SafeDownCast(caller);

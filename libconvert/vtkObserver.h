@@ -14,6 +14,7 @@ class vtkObserver : public vtkCommand {
 public:
   vtkTypeMacro(vtkObserver, vtkCommand);
   static vtkObserver* New();
+  void PrintSelf(ostream& os, vtkIndent indent) override;
 
   // The observer that receives the progress; not owned, null (the default) ignores every event.
   void SetQlmObserver(CQlmObserver* observer) { this->Observer = observer; }
