@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <memory>
 #include <utility>
 
 namespace
@@ -22,58 +23,60 @@ std::pair<int, int> OtherCorners(int corner)
   }
 }
 
+// A corner and the two vertex ids of its edge, smaller first.
+struct CornerEdge
+{
+  int Corner;
+  int Smaller;
+  int Larger;
+};
+
+// Stable counting sort of edges by one of their ids, into output.
+template <int CornerEdge::*Key>
+void SortByVertex(const CornerEdge* input, std::size_t count, CornerEdge* output, std::vector<std::size_t>& bucketStart)
+{
+  std::fill(bucketStart.begin(), bucketStart.end(), 0);
+  for (std::size_t i = 0; i < count; ++i)
+  {
+    ++bucketStart[input[i].*Key + 1];
+  }
+  for (std::size_t v = 1; v < bucketStart.size(); ++v)
+  {
+    bucketStart[v] += bucketStart[v - 1];
+  }
+  for (std::size_t i = 0; i < count; ++i)
+  {
+    output[bucketStart[input[i].*Key]++] = input[i];
+  }
+}
+
 // Corners grouped by the unordered vertex pair of their edge, ascending by
 // corner within a group: two stable counting sorts, by the larger id and
 // then by the smaller. Returns, for each corner, the next corner of its
 // group, or -1.
 std::vector<int> NextCornerOnSameEdge(const std::vector<int>& ids, int vertexCount)
 {
-  const std::size_t cornerCount = ids.size();
-  std::vector<int> smaller(cornerCount);
-  std::vector<int> larger(cornerCount);
-  for (std::size_t c = 0; c < cornerCount; ++c)
+  const std::size_t count = ids.size();
+  const auto inCornerOrder = std::make_unique_for_overwrite<CornerEdge[]>(count);
+  for (std::size_t c = 0; c < count; ++c)
   {
     const auto [first, second] = OtherCorners(static_cast<int>(c));
-    smaller[c] = std::min(ids[first], ids[second]);
-    larger[c] = std::max(ids[first], ids[second]);
+    inCornerOrder[c] = {static_cast<int>(c), std::min(ids[first], ids[second]), std::max(ids[first], ids[second])};
   }
+  std::vector<std::size_t> bucketStart(static_cast<std::size_t>(vertexCount) + 1);
+  const auto byLarger = std::make_unique_for_overwrite<CornerEdge[]>(count);
+  SortByVertex<&CornerEdge::Larger>(inCornerOrder.get(), count, byLarger.get(), bucketStart);
+  CornerEdge* byEdge = inCornerOrder.get();
+  SortByVertex<&CornerEdge::Smaller>(byLarger.get(), count, byEdge, bucketStart);
 
-  std::vector<int> bucketStart(static_cast<std::size_t>(vertexCount) + 1);
-  const auto countingSort = [&](const std::vector<int>& key, const std::vector<int>& input,
-                              std::vector<int>& output) {
-    std::fill(bucketStart.begin(), bucketStart.end(), 0);
-    for (const int corner : input)
-    {
-      ++bucketStart[key[corner] + 1];
-    }
-    for (std::size_t v = 1; v < bucketStart.size(); ++v)
-    {
-      bucketStart[v] += bucketStart[v - 1];
-    }
-    for (const int corner : input)
-    {
-      output[bucketStart[key[corner]]++] = corner;
-    }
-  };
-
-  std::vector<int> inCornerOrder(cornerCount);
-  for (std::size_t c = 0; c < cornerCount; ++c)
+  std::vector<int> next(count, -1);
+  for (std::size_t i = 1; i < count; ++i)
   {
-    inCornerOrder[c] = static_cast<int>(c);
-  }
-  std::vector<int> byLarger(cornerCount);
-  countingSort(larger, inCornerOrder, byLarger);
-  std::vector<int>& byEdge = inCornerOrder;
-  countingSort(smaller, byLarger, byEdge);
-
-  std::vector<int> next(cornerCount, -1);
-  for (std::size_t i = 1; i < cornerCount; ++i)
-  {
-    const int previous = byEdge[i - 1];
-    const int current = byEdge[i];
-    if (smaller[previous] == smaller[current] && larger[previous] == larger[current])
+    const CornerEdge& previous = byEdge[i - 1];
+    const CornerEdge& current = byEdge[i];
+    if (previous.Smaller == current.Smaller && previous.Larger == current.Larger)
     {
-      next[previous] = current;
+      next[previous.Corner] = current.Corner;
     }
   }
   return next;

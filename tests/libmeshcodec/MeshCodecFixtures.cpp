@@ -5,6 +5,7 @@
 #include <vtkNew.h>
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
+#include <vtkTriangleFilter.h>
 #include <vtkXMLPolyDataReader.h>
 
 #include <cmath>
@@ -84,8 +85,13 @@ IndexedMesh ReadVtp(const std::filesystem::path& path)
 {
   vtkNew<vtkXMLPolyDataReader> reader;
   reader->SetFileName(path.string().c_str());
-  reader->Update();
-  vtkPolyData* polyData = reader->GetOutput();
+  // Surfaces are often stored as triangle strips: split them into triangles.
+  vtkNew<vtkTriangleFilter> triangles;
+  triangles->SetInputConnection(reader->GetOutputPort());
+  triangles->PassVertsOff();
+  triangles->PassLinesOff();
+  triangles->Update();
+  vtkPolyData* polyData = triangles->GetOutput();
   IndexedMesh mesh;
   for (vtkIdType point = 0; point < polyData->GetNumberOfPoints(); ++point)
   {

@@ -18,7 +18,8 @@ IndexedMesh Torus(int rings, int segments);
 // An OFF file of triangles (other polygons give their first three ids).
 IndexedMesh ReadOff(const std::filesystem::path& path);
 
-// A VTK XML poly data file: points and the first three ids of every polygon.
+// A VTK XML poly data file: points and its polygons and strips as triangles
+// (first three ids of a larger polygon).
 IndexedMesh ReadVtp(const std::filesystem::path& path);
 
 // The gate bits of a packed gate stream, most significant bit first.
