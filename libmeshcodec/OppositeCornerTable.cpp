@@ -23,60 +23,56 @@ std::pair<int, int> OtherCorners(int corner)
   }
 }
 
-// A corner and the two vertex ids of its edge, smaller first.
+// A corner and the larger vertex id of its edge.
 struct CornerEdge
 {
   int Corner;
-  int Smaller;
   int Larger;
 };
 
-// Stable counting sort of edges by one of their ids, into output.
-template <int CornerEdge::*Key>
-void SortByVertex(const CornerEdge* input, std::size_t count, CornerEdge* output, std::vector<std::size_t>& bucketStart)
-{
-  std::fill(bucketStart.begin(), bucketStart.end(), 0);
-  for (std::size_t i = 0; i < count; ++i)
-  {
-    ++bucketStart[input[i].*Key + 1];
-  }
-  for (std::size_t v = 1; v < bucketStart.size(); ++v)
-  {
-    bucketStart[v] += bucketStart[v - 1];
-  }
-  for (std::size_t i = 0; i < count; ++i)
-  {
-    output[bucketStart[input[i].*Key]++] = input[i];
-  }
-}
-
-// Corners grouped by the unordered vertex pair of their edge, ascending by
-// corner within a group: two stable counting sorts, by the larger id and
-// then by the smaller. Returns, for each corner, the next corner of its
-// group, or -1.
+// For each corner, the next corner (ascending) whose edge joins the same two
+// vertex ids, or -1. A stable counting sort groups the corners by the smaller
+// id of their edge; within a group, a table indexed by the larger id, walked
+// from the last corner back, links each corner to the next one.
 std::vector<int> NextCornerOnSameEdge(const std::vector<int>& ids, int vertexCount)
 {
   const std::size_t count = ids.size();
-  const auto inCornerOrder = std::make_unique_for_overwrite<CornerEdge[]>(count);
+  std::vector<int> groupStart(static_cast<std::size_t>(vertexCount) + 1, 0);
   for (std::size_t c = 0; c < count; ++c)
   {
     const auto [first, second] = OtherCorners(static_cast<int>(c));
-    inCornerOrder[c] = {static_cast<int>(c), std::min(ids[first], ids[second]), std::max(ids[first], ids[second])};
+    ++groupStart[std::min(ids[first], ids[second]) + 1];
   }
-  std::vector<std::size_t> bucketStart(static_cast<std::size_t>(vertexCount) + 1);
-  const auto byLarger = std::make_unique_for_overwrite<CornerEdge[]>(count);
-  SortByVertex<&CornerEdge::Larger>(inCornerOrder.get(), count, byLarger.get(), bucketStart);
-  CornerEdge* byEdge = inCornerOrder.get();
-  SortByVertex<&CornerEdge::Smaller>(byLarger.get(), count, byEdge, bucketStart);
-
-  std::vector<int> next(count, -1);
-  for (std::size_t i = 1; i < count; ++i)
+  for (std::size_t v = 1; v < groupStart.size(); ++v)
   {
-    const CornerEdge& previous = byEdge[i - 1];
-    const CornerEdge& current = byEdge[i];
-    if (previous.Smaller == current.Smaller && previous.Larger == current.Larger)
+    groupStart[v] += groupStart[v - 1];
+  }
+  const auto grouped = std::make_unique_for_overwrite<CornerEdge[]>(count);
+  {
+    std::vector<int> fill(groupStart.begin(), groupStart.end() - 1);
+    for (std::size_t c = 0; c < count; ++c)
     {
-      next[previous.Corner] = current.Corner;
+      const auto [first, second] = OtherCorners(static_cast<int>(c));
+      const int smaller = std::min(ids[first], ids[second]);
+      grouped[fill[smaller]++] = {static_cast<int>(c), std::max(ids[first], ids[second])};
+    }
+  }
+
+  std::vector<int> next(count);
+  std::vector<int> lastSeen(static_cast<std::size_t>(vertexCount), -1);
+  for (int vertex = 0; vertex < vertexCount; ++vertex)
+  {
+    const CornerEdge* begin = grouped.get() + groupStart[vertex];
+    const CornerEdge* end = grouped.get() + groupStart[vertex + 1];
+    for (const CornerEdge* edge = end; edge != begin;)
+    {
+      --edge;
+      next[edge->Corner] = lastSeen[edge->Larger];
+      lastSeen[edge->Larger] = edge->Corner;
+    }
+    for (const CornerEdge* edge = begin; edge != end; ++edge)
+    {
+      lastSeen[edge->Larger] = -1;
     }
   }
   return next;
