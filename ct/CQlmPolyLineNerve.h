@@ -1,0 +1,31 @@
+#pragma once
+// One traced line of a nerve canal: control points and the polyline through
+// them, starting from one of four built-in shapes. No cross-section ticks.
+#include "ct/CQlmPolyLineBase.h"
+
+class CQlmPolyLineNerve : public CQlmPolyLineBase {
+public:
+  // Shape 0, yellow line, red balls.
+  CQlmPolyLineNerve();
+
+  // Default shape used by Reset: 0 or 1 for a nerve's first line (right, left),
+  // 2 or 3 for its second. Other values are ignored.
+  void SetShapeIndex(int index);
+  int GetShapeIndex() const { return this->ShapeIndex; }
+  // Replaces the points by the default shape; with a window the balls join it.
+  void Reset();
+
+  // Line and balls shown or hidden.
+  void SetVisibility(int flag);
+
+  // Balls (2 to StoredPointCapacity on loading), colours, flags and MaxPoints.
+  // Loading leaves the shape index and gives the balls no window.
+  void Serialize(CArchive& archive) override;
+
+  static constexpr int ShapeCount = 4;
+
+private:
+  void SetDefaultShape(int index);
+
+  int ShapeIndex = 0;
+};
