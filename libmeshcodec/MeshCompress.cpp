@@ -32,57 +32,68 @@ std::uint16_t SortDigit(std::int16_t value)
   return static_cast<std::uint16_t>(static_cast<std::uint16_t>(value) ^ 0x8000U);
 }
 
-// Sorts grid vertices ascending by x, then y, then z: a stable radix sort,
-// least significant axis first, skipping an axis whose values are all equal.
+template <typename GridVertex>
+bool ByGridPosition(const GridVertex& left, const GridVertex& right)
+{
+  if (left.x != right.x)
+  {
+    return left.x < right.x;
+  }
+  if (left.y != right.y)
+  {
+    return left.y < right.y;
+  }
+  return left.z < right.z;
+}
+
+// One stable counting pass of a radix sort on one axis, from vertices into
+// sorted; false (and nothing moved) when every vertex has the same value.
+template <typename GridVertex>
+bool SortedByAxis(const std::vector<GridVertex>& vertices, std::int16_t GridVertex::*axis,
+  std::vector<GridVertex>& sorted, std::vector<std::size_t>& bucketStart)
+{
+  std::fill(bucketStart.begin(), bucketStart.end(), 0);
+  for (const GridVertex& vertex : vertices)
+  {
+    ++bucketStart[SortDigit(vertex.*axis)];
+  }
+  if (bucketStart[SortDigit(vertices.front().*axis)] == vertices.size())
+  {
+    return false;
+  }
+  std::size_t start = 0;
+  for (std::size_t& bucket : bucketStart)
+  {
+    const std::size_t count = bucket;
+    bucket = start;
+    start += count;
+  }
+  for (const GridVertex& vertex : vertices)
+  {
+    sorted[bucketStart[SortDigit(vertex.*axis)]++] = vertex;
+  }
+  return true;
+}
+
+// Sorts grid vertices ascending by x, then y, then z: small sets by
+// comparison, large ones by a radix sort, least significant axis first.
 template <typename GridVertex>
 void SortByGridPosition(std::vector<GridVertex>& vertices)
 {
   constexpr std::size_t SmallCount = 4096;
-  const auto byPosition = [](const GridVertex& left, const GridVertex& right) {
-    if (left.x != right.x)
-    {
-      return left.x < right.x;
-    }
-    if (left.y != right.y)
-    {
-      return left.y < right.y;
-    }
-    return left.z < right.z;
-  };
   if (vertices.size() < SmallCount)
   {
-    std::sort(vertices.begin(), vertices.end(), byPosition);
+    std::sort(vertices.begin(), vertices.end(), ByGridPosition<GridVertex>);
     return;
   }
-
-  using Axis = std::int16_t GridVertex::*;
-  constexpr std::array<Axis, 3> leastSignificantFirst = {&GridVertex::z, &GridVertex::y, &GridVertex::x};
-  constexpr std::size_t DigitCount = 1U << 16U;
-  std::vector<std::size_t> bucketStart(DigitCount);
+  std::vector<std::size_t> bucketStart(std::size_t{1} << 16U);
   std::vector<GridVertex> sorted(vertices.size());
-  for (const Axis axis : leastSignificantFirst)
+  for (std::int16_t GridVertex::*axis : {&GridVertex::z, &GridVertex::y, &GridVertex::x})
   {
-    std::fill(bucketStart.begin(), bucketStart.end(), 0);
-    for (const GridVertex& vertex : vertices)
+    if (SortedByAxis(vertices, axis, sorted, bucketStart))
     {
-      ++bucketStart[SortDigit(vertex.*axis)];
+      vertices.swap(sorted);
     }
-    if (bucketStart[SortDigit(vertices.front().*axis)] == vertices.size())
-    {
-      continue;
-    }
-    std::size_t start = 0;
-    for (std::size_t& bucket : bucketStart)
-    {
-      const std::size_t count = bucket;
-      bucket = start;
-      start += count;
-    }
-    for (const GridVertex& vertex : vertices)
-    {
-      sorted[bucketStart[SortDigit(vertex.*axis)]++] = vertex;
-    }
-    vertices.swap(sorted);
   }
 }
 
@@ -111,33 +122,19 @@ MeshCompress::MeshCompress() = default;
 
 MeshCodecError MeshCompress::Encode() noexcept
 {
-  try
-  {
-    this->EncodeMesh();
-    return MeshCodecError::Success;
-  }
-  catch (const MeshCodecException& failure)
-  {
-    this->ClearAll();
-    return failure.Error();
-  }
-  catch (const std::bad_alloc&)
-  {
-    this->ClearAll();
-    return MeshCodecError::OutOfMemory;
-  }
-  catch (const std::length_error&)
-  {
-    this->ClearAll();
-    return MeshCodecError::OutOfMemory;
-  }
+  return this->Reported(&MeshCompress::EncodeMesh);
 }
 
 MeshCodecError MeshCompress::Decode() noexcept
 {
+  return this->Reported(&MeshCompress::DecodeMesh);
+}
+
+MeshCodecError MeshCompress::Reported(void (MeshCompress::*operation)()) noexcept
+{
   try
   {
-    this->DecodeMesh();
+    (this->*operation)();
     return MeshCodecError::Success;
   }
   catch (const MeshCodecException& failure)
@@ -174,21 +171,7 @@ void MeshCompress::ClearAll() noexcept
 
 void MeshCompress::EncodeMesh()
 {
-  const std::size_t maxCount = static_cast<std::size_t>(std::numeric_limits<int>::max());
-  if (this->Vertices.size() % 3 != 0 || this->Corners.size() % 3 != 0 || this->Vertices.size() / 3 > maxCount ||
-      this->Corners.size() > maxCount)
-  {
-    throw MeshCodecException(MeshCodecError::InvalidMesh);
-  }
-  this->VertexCount = static_cast<int>(this->Vertices.size() / 3);
-  this->TriangleCount = static_cast<int>(this->Corners.size() / 3);
-  const bool idsExist = std::all_of(this->Corners.begin(), this->Corners.end(),
-    [count = this->VertexCount](int id) { return id >= 0 && id < count; });
-  if (!idsExist)
-  {
-    throw MeshCodecException(MeshCodecError::BadVertexId);
-  }
-
+  this->CheckInput();
   this->FillOTable();
   this->Quantizate();
   this->CleanUpGS();
@@ -213,6 +196,24 @@ void MeshCompress::EncodeMesh()
   Release(this->QuantizedVertices);
   Release(this->Visited);
   Release(this->MergedIds);
+}
+
+void MeshCompress::CheckInput()
+{
+  const auto maxCount = static_cast<std::size_t>(std::numeric_limits<int>::max());
+  if (this->Vertices.size() % 3 != 0 || this->Corners.size() % 3 != 0 || this->Vertices.size() / 3 > maxCount ||
+      this->Corners.size() > maxCount)
+  {
+    throw MeshCodecException(MeshCodecError::InvalidMesh);
+  }
+  this->VertexCount = static_cast<int>(this->Vertices.size() / 3);
+  this->TriangleCount = static_cast<int>(this->Corners.size() / 3);
+  const bool idsExist = std::all_of(this->Corners.begin(), this->Corners.end(),
+    [count = this->VertexCount](int id) { return id >= 0 && id < count; });
+  if (!idsExist)
+  {
+    throw MeshCodecException(MeshCodecError::BadVertexId);
+  }
 }
 
 void MeshCompress::DecodeMesh()
@@ -270,21 +271,25 @@ void MeshCompress::FindBoundingBox()
   this->ZMax = maximum[2];
 }
 
+std::array<float, 3> MeshCompress::GridSteps() const
+{
+  const float levels = static_cast<float>(1 << (this->Bits - 1));
+  return {(this->XMax - this->XMin) / (levels - 1.0F), (this->YMax - this->YMin) / (levels - 1.0F),
+    (this->ZMax - this->ZMin) / (levels - 1.0F)};
+}
+
 void MeshCompress::Quantizate()
 {
   this->QuantizedVertices.resize(static_cast<std::size_t>(this->VertexCount));
   this->FindBoundingBox();
-  const float levels = static_cast<float>(1 << (this->Bits - 1));
-  const float stepX = (this->XMax - this->XMin) / (levels - 1.0F);
-  const float stepY = (this->YMax - this->YMin) / (levels - 1.0F);
-  const float stepZ = (this->ZMax - this->ZMin) / (levels - 1.0F);
+  const std::array<float, 3> step = this->GridSteps();
   for (int i = 0; i < this->VertexCount; ++i)
   {
     const float* position = &this->Vertices[3 * static_cast<std::size_t>(i)];
     Vertex& vertex = this->QuantizedVertices[i];
-    vertex.x = TruncateToGrid((position[0] - this->XMin) / stepX);
-    vertex.y = TruncateToGrid((position[1] - this->YMin) / stepY);
-    vertex.z = TruncateToGrid((position[2] - this->ZMin) / stepZ);
+    vertex.x = TruncateToGrid((position[0] - this->XMin) / step[0]);
+    vertex.y = TruncateToGrid((position[1] - this->YMin) / step[1]);
+    vertex.z = TruncateToGrid((position[2] - this->ZMin) / step[2]);
     vertex.Index = i;
   }
   Release(this->Vertices);
@@ -293,19 +298,16 @@ void MeshCompress::Quantizate()
 void MeshCompress::DeQuantizate()
 {
   this->Vertices.resize(3 * static_cast<std::size_t>(this->VertexCount));
-  const float levels = static_cast<float>(1 << (this->Bits - 1));
-  const float stepX = (this->XMax - this->XMin) / (levels - 1.0F);
-  const float stepY = (this->YMax - this->YMin) / (levels - 1.0F);
-  const float stepZ = (this->ZMax - this->ZMin) / (levels - 1.0F);
+  const std::array<float, 3> step = this->GridSteps();
   for (int i = 0; i < this->VertexCount; ++i)
   {
     const Vertex& vertex = this->QuantizedVertices[i];
     float* position = &this->Vertices[3 * static_cast<std::size_t>(i)];
     // Product and sum rounded separately (the library is built without
     // floating-point contraction).
-    position[0] = static_cast<float>(vertex.x) * stepX + this->XMin;
-    position[1] = static_cast<float>(vertex.y) * stepY + this->YMin;
-    position[2] = static_cast<float>(vertex.z) * stepZ + this->ZMin;
+    position[0] = static_cast<float>(vertex.x) * step[0] + this->XMin;
+    position[1] = static_cast<float>(vertex.y) * step[1] + this->YMin;
+    position[2] = static_cast<float>(vertex.z) * step[2] + this->ZMin;
   }
   Release(this->QuantizedVertices);
 }
@@ -385,9 +387,14 @@ void MeshCompress::EncodeRegion(int seedTriangle)
   }
   this->Visited[seedTriangle] = 1;
   this->Stack.push_back(ED{{first, first + 1, first + 2}, 0, 0});
+  this->Traverse(&MeshCompress::EncodeOposite);
+}
+
+void MeshCompress::Traverse(void (MeshCompress::*examineTop)())
+{
   while (!this->Stack.empty())
   {
-    this->EncodeOposite();
+    (this->*examineTop)();
     while (!this->Stack.empty() && this->Stack.back().EdgeCount >= 3)
     {
       this->Stack.pop_back();
@@ -432,14 +439,7 @@ void MeshCompress::DecodeRegion()
   }
   this->Corners.insert(this->Corners.end(), std::begin(seed.CornerIds), std::end(seed.CornerIds));
   this->Stack.push_back(seed);
-  while (!this->Stack.empty())
-  {
-    this->DecodeOposite();
-    while (!this->Stack.empty() && this->Stack.back().EdgeCount >= 3)
-    {
-      this->Stack.pop_back();
-    }
-  }
+  this->Traverse(&MeshCompress::DecodeOposite);
 }
 
 void MeshCompress::DecodeOposite()

@@ -2,6 +2,7 @@
 
 #include "libmeshcodec/MeshCodecError.h"
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <vector>
@@ -81,11 +82,14 @@ private:
     int EdgeCount = 0;
   };
 
-  void EncodeMesh();
-  void DecodeMesh();
+  MeshCodecError Reported(void (MeshCompress::*operation)()) noexcept;
   void ClearAll() noexcept;
+  void EncodeMesh();
+  void CheckInput();
+  void DecodeMesh();
 
   void FindBoundingBox();
+  std::array<float, 3> GridSteps() const;
   void Quantizate();
   void DeQuantizate();
   void CleanUpGS();
@@ -95,6 +99,7 @@ private:
 
   void FillOTable();
   void EncodeRegion(int seedTriangle);
+  void Traverse(void (MeshCompress::*examineTop)());
   void EncodeOposite();
   void DecodeRegion();
   void DecodeOposite();

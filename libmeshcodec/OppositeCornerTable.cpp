@@ -30,40 +30,51 @@ struct CornerEdge
   int Larger;
 };
 
-// For each corner, the next corner (ascending) whose edge joins the same two
-// vertex ids, or -1. A stable counting sort groups the corners by the smaller
-// id of their edge; within a group, a table indexed by the larger id, walked
-// from the last corner back, links each corner to the next one.
-std::vector<int> NextCornerOnSameEdge(const std::vector<int>& ids, int vertexCount)
+// Corners grouped by the smaller vertex id of their edge, ascending by corner
+// within a group (a stable counting sort): group v is Edges[Start[v]] up to
+// Edges[Start[v + 1]].
+struct EdgeGroups
+{
+  std::vector<int> Start;
+  std::unique_ptr<CornerEdge[]> Edges;
+};
+
+EdgeGroups GroupBySmallerId(const std::vector<int>& ids, int vertexCount)
 {
   const std::size_t count = ids.size();
-  std::vector<int> groupStart(static_cast<std::size_t>(vertexCount) + 1, 0);
+  EdgeGroups groups{std::vector<int>(static_cast<std::size_t>(vertexCount) + 1, 0),
+                    std::make_unique_for_overwrite<CornerEdge[]>(count)};
   for (std::size_t c = 0; c < count; ++c)
   {
     const auto [first, second] = OtherCorners(static_cast<int>(c));
-    ++groupStart[std::min(ids[first], ids[second]) + 1];
+    ++groups.Start[std::min(ids[first], ids[second]) + 1];
   }
-  for (std::size_t v = 1; v < groupStart.size(); ++v)
+  for (std::size_t v = 1; v < groups.Start.size(); ++v)
   {
-    groupStart[v] += groupStart[v - 1];
+    groups.Start[v] += groups.Start[v - 1];
   }
-  const auto grouped = std::make_unique_for_overwrite<CornerEdge[]>(count);
+  std::vector<int> fill(groups.Start.begin(), groups.Start.end() - 1);
+  for (std::size_t c = 0; c < count; ++c)
   {
-    std::vector<int> fill(groupStart.begin(), groupStart.end() - 1);
-    for (std::size_t c = 0; c < count; ++c)
-    {
-      const auto [first, second] = OtherCorners(static_cast<int>(c));
-      const int smaller = std::min(ids[first], ids[second]);
-      grouped[fill[smaller]++] = {static_cast<int>(c), std::max(ids[first], ids[second])};
-    }
+    const auto [first, second] = OtherCorners(static_cast<int>(c));
+    const int smaller = std::min(ids[first], ids[second]);
+    groups.Edges[fill[smaller]++] = {static_cast<int>(c), std::max(ids[first], ids[second])};
   }
+  return groups;
+}
 
-  std::vector<int> next(count);
+// For each corner, the next corner (ascending) whose edge joins the same two
+// vertex ids, or -1: within each group, a table indexed by the larger id,
+// walked from the last corner back, links each corner to the next one.
+std::vector<int> NextCornerOnSameEdge(const std::vector<int>& ids, int vertexCount)
+{
+  const EdgeGroups groups = GroupBySmallerId(ids, vertexCount);
+  std::vector<int> next(ids.size());
   std::vector<int> lastSeen(static_cast<std::size_t>(vertexCount), -1);
   for (int vertex = 0; vertex < vertexCount; ++vertex)
   {
-    const CornerEdge* begin = grouped.get() + groupStart[vertex];
-    const CornerEdge* end = grouped.get() + groupStart[vertex + 1];
+    const CornerEdge* begin = groups.Edges.get() + groups.Start[vertex];
+    const CornerEdge* end = groups.Edges.get() + groups.Start[vertex + 1];
     for (const CornerEdge* edge = end; edge != begin;)
     {
       --edge;

@@ -145,4 +145,22 @@ std::vector<int> UnpackValues(const std::vector<unsigned char>& bytes)
   return values;
 }
 
+std::vector<unsigned char> PackValues(const std::vector<int>& values)
+{
+  std::vector<unsigned char> bytes((12 * values.size() + 7) / 8, 0);
+  for (size_t i = 0; i < values.size(); ++i)
+  {
+    const int code = values[i] + 2048;
+    for (size_t k = 0; k < 12; ++k)
+    {
+      const size_t bit = 12 * i + k;
+      if ((code >> (11 - k)) & 1)
+      {
+        bytes[bit / 8] |= static_cast<unsigned char>(0x80 >> (bit % 8));
+      }
+    }
+  }
+  return bytes;
+}
+
 }  // namespace MeshCodecFixtures

@@ -28,4 +28,7 @@ std::vector<int> UnpackGates(const std::vector<unsigned char>& bytes);
 // The values of a packed coordinate stream: 12-bit codes minus 2048.
 std::vector<int> UnpackValues(const std::vector<unsigned char>& bytes);
 
+// A packed coordinate stream of the values: value + 2048 in 12 bits each.
+std::vector<unsigned char> PackValues(const std::vector<int>& values);
+
 }  // namespace MeshCodecFixtures

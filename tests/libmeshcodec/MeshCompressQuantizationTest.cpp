@@ -7,8 +7,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
+#include <random>
+#include <set>
 #include <vector>
 
+using MeshCodecFixtures::PackValues;
 using MeshCodecFixtures::UnpackValues;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
@@ -80,6 +84,57 @@ TEST(MeshCompressQuantization, decoded_vertices_are_ascending_and_distinct_witho
 
   EXPECT_THAT(mesh.Vertices, ElementsAreArray(std::vector<float>{0, 0, 0, 0, 5, 0, 5, 0, 0, 5, 5, 5, 2047, 2047, 2047}));
   EXPECT_THAT(mesh.Corners, ElementsAre(3, 0, 2, 1, 2, 0, 1, 4, 0));
+}
+
+TEST(MeshCompressQuantization, large_stream_decodes_to_sorted_merged_vertices_of_either_sign)
+{
+  // 2000 seed triangles (6000 vertices) on grid values of both signs from a
+  // small set, so that many vertices merge and some triangles collapse. A box
+  // of 2047 makes decoded values equal grid values.
+  const std::array<int, 7> grid = {-2048, -1000, -1, 0, 1, 700, 2047};
+  std::mt19937 random(7);
+  std::vector<int> values(2000 * 9);
+  for (int& value : values)
+  {
+    value = grid[random() % grid.size()];
+  }
+  MeshCompress mesh;
+  mesh.XMin = mesh.YMin = mesh.ZMin = 0;
+  mesh.XMax = mesh.YMax = mesh.ZMax = 2047;
+  mesh.GateBytes.assign(2000 * 3 / 8, 0);
+  mesh.CoordinateBytes = PackValues(values);
+
+  ASSERT_EQ(mesh.Decode(), MeshCodecError::Success);
+
+  using Position = std::array<float, 3>;
+  const auto positionAt = [](const std::vector<float>& xyz, size_t index) {
+    return Position{xyz[3 * index], xyz[3 * index + 1], xyz[3 * index + 2]};
+  };
+  std::vector<Position> positions;
+  for (size_t v = 0; v < mesh.Vertices.size() / 3; ++v)
+  {
+    positions.push_back(positionAt(mesh.Vertices, v));
+  }
+  const std::vector<float> streamValues(values.begin(), values.end());
+  std::set<Position> distinct;
+  std::vector<std::array<Position, 3>> expected;
+  for (size_t t = 0; t < 2000; ++t)
+  {
+    const std::array<Position, 3> triangle = {positionAt(streamValues, 3 * t), positionAt(streamValues, 3 * t + 1),
+                                              positionAt(streamValues, 3 * t + 2)};
+    distinct.insert(triangle.begin(), triangle.end());
+    if (triangle[0] != triangle[1] && triangle[1] != triangle[2] && triangle[0] != triangle[2])
+    {
+      expected.push_back(triangle);
+    }
+  }
+  EXPECT_THAT(positions, ElementsAreArray(distinct.begin(), distinct.end()));
+  std::vector<std::array<Position, 3>> decoded;
+  for (size_t c = 0; c < mesh.Corners.size(); c += 3)
+  {
+    decoded.push_back({positions[mesh.Corners[c]], positions[mesh.Corners[c + 1]], positions[mesh.Corners[c + 2]]});
+  }
+  EXPECT_EQ(decoded, expected);
 }
 
 }  // namespace
