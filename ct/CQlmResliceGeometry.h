@@ -1,0 +1,74 @@
+#pragma once
+// What the cross-section and panoramic filters keep of the CT volume, and the
+// planes they cut from it. A plane is a grid of the reslice's output (spacing =
+// the volume's spacing, origin = (origin x - cx, origin y - cy, 0)) sampled at
+// c + M' * p, where c is the volume centre origin + (dimensions - 1) * spacing / 2
+// and M' the placement matrix, flipped when the y flip is on:
+// planning point (x, y, z) = volume point (cx + x, cy - y, cz + z).
+//
+// Spacing, origin, centre and height are single precision, as the filters keep them.
+#include "toolkit/QlmImageSampler.h"
+
+#include <memory>
+
+class vtkImageData;
+class vtkMatrix4x4;
+
+class CQlmResliceGeometry {
+public:
+  // A range of output indices, first to last (empty when last < first).
+  struct Range {
+    int First = 0;
+    int Last = -1;
+    int Count() const { return this->Last >= this->First ? this->Last - this->First + 1 : 0; }
+  };
+
+  enum class Precision { Single, Double };
+
+  // Records the volume's geometry and prepares sampling; null forgets it.
+  void SetVolume(vtkImageData* volume, QlmImageSampler::Interpolation mode);
+  // True when a volume of one 16-bit component with voxels is recorded.
+  bool CanSample() const { return this->Sampler && this->Sampler->IsValid(); }
+
+  const int* GetDimensions() const { return this->Dimensions; }
+  const int* GetExtent() const { return this->Extent; }
+  const float* GetSpacing() const { return this->Spacing; }
+  const float* GetOrigin() const { return this->Origin; }
+  const float* GetVolumeCentre() const { return this->VolumeCentre; }
+  // Dimension z x spacing z, in mm.
+  float GetVolumeHeight() const { return this->VolumeHeight; }
+  int GetScalarType() const { return this->ScalarType; }
+  int GetNumberOfComponents() const { return this->Components; }
+
+  // x range of a plane `pixels` wide centred on the volume: o = (dimension x -
+  // pixels) div 2, from x start + o to x end - o, one more at the end when
+  // pixels is odd.
+  Range CentredColumns(int pixels) const;
+  // y range spanning the volume's height in pixels of the y spacing:
+  // H = trunc(height / spacing y + 0.5), v = trunc(H / 2), from y start +
+  // dimension y div 2 - v to y end - dimension y div 2 + v, one more at the end
+  // when H is odd.
+  Range HeightRows(Precision precision) const;
+
+  // The sampling grid of a plane placed by `matrix` (16 doubles, row-major).
+  QlmImageSampler::Plane MakePlane(const double matrix[16], bool flipY) const;
+  // Samples rows `rows` and columns `columns` of a plane into out, row after
+  // row, each row `stride` values apart. Needs CanSample().
+  void SampleRows(const QlmImageSampler::Plane& plane, Range rows, Range columns, uint16_t* out, long stride) const;
+
+  // Turns a placement matrix into the one that the y flip uses: decomposed into
+  // its position and vtkTransform's orientation angles (single precision), then
+  // rebuilt as Translate(px, -py, pz) * RotateY(y) * RotateZ(180 - z) * RotateX(x).
+  static void FlipMatrixY(vtkMatrix4x4* matrix);
+
+private:
+  std::unique_ptr<QlmImageSampler> Sampler;
+  int Dimensions[3] = {0, 0, 0};
+  int Extent[6] = {0, -1, 0, -1, 0, -1};
+  float Spacing[3] = {1, 1, 1};
+  float Origin[3] = {0, 0, 0};
+  float VolumeCentre[3] = {0, 0, 0};
+  float VolumeHeight = 0;
+  int ScalarType = 0;
+  int Components = 0;
+};
