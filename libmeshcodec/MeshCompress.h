@@ -3,6 +3,7 @@
 #include "libmeshcodec/MeshCodecError.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <vector>
