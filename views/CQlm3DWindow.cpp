@@ -1,11 +1,11 @@
 #include "views/CQlm3DWindow.h"
 
-#include "views/QlmOffScreenWindow.h"
-
 #include <vtkCamera.h>
 #include <vtkCommand.h>
 
 #include <new>
+
+#include "views/QlmOffScreenWindow.h"
 
 CQlm3DWindow* CQlm3DWindow::New(int mode) { return new (std::nothrow) CQlm3DWindow(mode); }
 

@@ -10,13 +10,13 @@
 //
 // Render draws the picture at the host widget's client size and shows it
 // there (see CQlmHostPicture). A disabled wrapper shows a grey picture.
-#include "views/CQlmHostPicture.h"
-#include "views/vtkObserverRender3DEnd.h"
-#include "views/vtkObserverRender3DStart.h"
-
 #include <vtkNew.h>
 #include <vtkRenderWindow.h>
 #include <vtkRenderer.h>
+
+#include "views/CQlmHostPicture.h"
+#include "views/vtkObserverRender3DEnd.h"
+#include "views/vtkObserverRender3DStart.h"
 
 class QWidget;
 

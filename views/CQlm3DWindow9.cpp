@@ -1,10 +1,10 @@
 #include "views/CQlm3DWindow9.h"
 
-#include "views/QlmOffScreenWindow.h"
-
 #include <vtkCamera.h>
 
 #include <new>
+
+#include "views/QlmOffScreenWindow.h"
 
 namespace {
 // Single-precision fractions, not exact thirds.

@@ -7,11 +7,11 @@
 // renderer, so panning and zooming move the nine cells alike; each cell shows
 // what its owners add to that cell's renderers. Layers stack as in
 // CQlm3DWindow. In single-cell mode only cell 4 remains and fills the window.
-#include "views/CQlmHostPicture.h"
-
 #include <vtkNew.h>
 #include <vtkRenderWindow.h>
 #include <vtkRenderer.h>
+
+#include "views/CQlmHostPicture.h"
 
 class QWidget;
 

@@ -1,10 +1,10 @@
 #include "views/CQlmHostPicture.h"
 
+#include <vtkRenderWindow.h>
+
 #include <QEvent>
 #include <QObject>
 #include <QPainter>
-#include <vtkRenderWindow.h>
-
 #include <cstring>
 
 class CQlmHostPicture::PaintFilter : public QObject {

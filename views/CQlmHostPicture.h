@@ -9,13 +9,13 @@
 // its own. When the host paints at a size the picture does not have (first
 // show, resize), the picture is drawn again first, synchronously and without
 // scheduling anything, so a paint never leads to another paint.
+#include <vtkNew.h>
+#include <vtkUnsignedCharArray.h>
+
 #include <QImage>
 #include <QPointer>
 #include <QSize>
 #include <QWidget>
-#include <vtkNew.h>
-#include <vtkUnsignedCharArray.h>
-
 #include <memory>
 
 class vtkRenderWindow;

@@ -1,17 +1,16 @@
-#include "views/CQlm3DWindow9.h"
+#include <gtest/gtest.h>
+#include <vtkCamera.h>
+#include <vtkRendererCollection.h>
+
+#include <QWidget>
+#include <memory>
 
 #include "QlmColourPrinter.h"
 #include "QlmDisplay.h"
 #include "QlmSceneFixtures.h"
 #include "QlmTestApplication.h"
 #include "views/CQlm3DInteractor9.h"
-
-#include <QWidget>
-#include <gtest/gtest.h>
-#include <vtkCamera.h>
-#include <vtkRendererCollection.h>
-
-#include <memory>
+#include "views/CQlm3DWindow9.h"
 
 namespace {
 

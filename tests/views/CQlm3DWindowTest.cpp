@@ -1,19 +1,18 @@
-#include "views/CQlm3DWindow.h"
+#include <gtest/gtest.h>
+#include <vtkCallbackCommand.h>
+#include <vtkCamera.h>
+
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "QlmColourPrinter.h"
 #include "QlmDisplay.h"
 #include "QlmSceneFixtures.h"
 #include "QlmTestApplication.h"
 #include "libconvert/CQlmObserver.h"
-
-#include <QWidget>
-#include <gtest/gtest.h>
-#include <vtkCallbackCommand.h>
-#include <vtkCamera.h>
-
-#include <memory>
-#include <string>
-#include <vector>
+#include "views/CQlm3DWindow.h"
 
 namespace {
 
@@ -102,8 +101,8 @@ TEST_F(CQlm3DWindowTest, HigherLayersCoverLowerOnesWhateverTheirDepth) {
     int x;
     QColor colour;
   };
-  const Probe probes[] = {{120, Qt::white}, {120 + 30, Qt::blue}, {120 + 50, Qt::green}, {120 + 70, Qt::red},
-                          {120 + 100, Qt::yellow}};
+  const Probe probes[] = {
+      {120, Qt::white}, {120 + 30, Qt::blue}, {120 + 50, Qt::green}, {120 + 70, Qt::red}, {120 + 100, Qt::yellow}};
   const QImage& image = this->Window->GetImage();
   for (const Probe& probe : probes) {
     EXPECT_EQ(Pixel(image, probe.x, 120), probe.colour) << "x " << probe.x;

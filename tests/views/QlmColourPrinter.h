@@ -1,7 +1,6 @@
 #pragma once
 // Prints QColor values in test failures as "rgb(r, g, b)".
 #include <QColor>
-
 #include <ostream>
 
 inline void PrintTo(const QColor& colour, std::ostream* out) {
