@@ -56,8 +56,16 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent) {
 
 QWidget* CFrameWnd::CreateWidget(QWidget* parent) {
   auto* window = new QMainWindow(parent);
+  // A frame inside another window (a splitter pane) is a plain child widget.
+  if (parent) window->setWindowFlags(Qt::Widget);
   window->setDockNestingEnabled(false);
   return window;
+}
+
+void CFrameWnd::GetClientRect(CRect* rect) const {
+  CWnd::GetClientRect(rect);
+  QMainWindow* window = this->GetMainWindow();
+  if (window && window->menuWidget() && window->menuWidget()->isVisible()) rect->bottom -= window->menuWidget()->height();
 }
 
 QMainWindow* CFrameWnd::GetMainWindow() const { return static_cast<QMainWindow*>(this->GetSafeHwnd()); }
@@ -177,7 +185,14 @@ void CFrameWnd::AddToolBar(CToolBar* bar) {
   this->ToolBars.push_back(bar);
   auto* toolBar = static_cast<QToolBar*>(bar->GetSafeHwnd());
   toolBar->setMovable(false);
-  this->GetMainWindow()->addToolBar(AreaOf(bar->GetBarAlignment()), toolBar);
+  // Bars that are not docked take a line of their own, one under the other.
+  Qt::ToolBarArea area = AreaOf(bar->GetBarAlignment());
+  QMainWindow* window = this->GetMainWindow();
+  bool taken = std::any_of(this->ToolBars.begin(), this->ToolBars.end() - 1, [window, area](CToolBar* other) {
+    return window->toolBarArea(static_cast<QToolBar*>(other->GetSafeHwnd())) == area;
+  });
+  if (taken) window->addToolBarBreak(area);
+  window->addToolBar(area, toolBar);
 }
 
 void CFrameWnd::RemoveToolBar(CToolBar* bar) {

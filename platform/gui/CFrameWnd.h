@@ -36,6 +36,9 @@ public:
   void ShowControlBar(CToolBar* bar, BOOL show, BOOL delay);
   virtual void RecalcLayout();
 
+  // The area below the menu bar (tool bars and status bar included).
+  void GetClientRect(CRect* rect) const override;
+
   CStatusBar* GetMessageBar() const { return this->StatusBar; }
   const std::vector<CToolBar*>& GetToolBars() const { return this->ToolBars; }
   // The first bar with that control identifier.

@@ -54,6 +54,7 @@ BOOL CStatusBar::SetIndicators(const UINT* ids, int count) {
 }
 
 void CStatusBar::ApplyStyle(const Pane& pane) {
+  pane.Label->setFrameStyle(pane.Style & SBPS_NOBORDERS ? QFrame::NoFrame : QFrame::Panel | QFrame::Sunken);
   if (pane.Style & SBPS_STRETCH) {
     pane.Label->setMinimumWidth(0);
     pane.Label->setMaximumWidth(QWIDGETSIZE_MAX);

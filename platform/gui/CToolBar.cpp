@@ -75,18 +75,14 @@ QWidget* CToolBar::CreateWidget(QWidget* parent) {
 BOOL CToolBar::LoadToolBar(UINT resourceId) {
   const QlmResource::ToolBar* layout = QlmResource::FindToolBar(resourceId);
   if (!layout || !this->GetSafeHwnd()) return FALSE;
-  QPixmap strip(QString::fromStdString(layout->Images.Str()));
-  int image = 0;
+  const QString images = QString::fromStdString(layout->Images.Str());
   for (UINT id : layout->Buttons) {
     if (id == ID_SEPARATOR) {
       this->Buttons.push_back({ID_SEPARATOR, TBBS_SEPARATOR, this->MakeSeparator(0, nullptr), nullptr});
       continue;
     }
-    QIcon icon;
-    int side = strip.height();
-    if (side > 0 && (image + 1) * side <= strip.width()) icon = QIcon(strip.copy(image * side, 0, side, side));
-    ++image;
-    this->Buttons.push_back(this->MakeButton(id, icon, nullptr));
+    QPixmap image(images + QString("/%1.png").arg(id));
+    this->Buttons.push_back(this->MakeButton(id, image.isNull() ? QIcon() : QIcon(image), nullptr));
   }
   return TRUE;
 }
@@ -96,7 +92,7 @@ CToolBar::Button CToolBar::MakeButton(UINT id, const QIcon& icon, QAction* befor
   auto* button = new QlmToolButton(bar, [this, id] {
     if (this->Frame) this->Frame->OnToolBarDropDown(*this, id);
   });
-  auto* action = new QAction(icon, Tooltip(id), button);
+  auto* action = new QAction(icon, QString(), button);
   action->setData(id);
   action->setToolTip(Tooltip(id));
   button->setDefaultAction(action);

@@ -54,7 +54,7 @@ public:
   CString GetWindowText() const;
 
   // The client area starts at (0, 0) and excludes the scroll bar.
-  void GetClientRect(CRect* rect) const;
+  virtual void GetClientRect(CRect* rect) const;
   // In screen coordinates.
   void GetWindowRect(CRect* rect) const;
   void ClientToScreen(CRect* rect) const;

@@ -26,8 +26,9 @@ struct Accelerator {
   UINT ID = 0;
 };
 
-// Buttons from left to right, ID_SEPARATOR for a separator; Images is a strip
-// of square images, one per button, side by side in button order.
+// Buttons from left to right, ID_SEPARATOR for a separator; the image of
+// button `id` is the file "<id>.png" in the folder Images (a button without
+// one shows no image).
 struct ToolBar {
   std::vector<UINT> Buttons;
   CString Images;

@@ -25,11 +25,10 @@ protected:
   void SetUp() override {
     QlmGuiTestApp::Instance();
     QlmResource::Clear();
-    QImage strip(3 * CToolBar::ImageSize, CToolBar::ImageSize, QImage::Format_RGB32);
-    strip.fill(Qt::red);
-    std::string images = folder.File("strip.png");
-    ASSERT_TRUE(strip.save(QString::fromStdString(images)));
-    QlmResource::RegisterToolBar(Resource, {{10, ID_SEPARATOR, 11, 12}, images});
+    QImage image(CToolBar::ImageSize, CToolBar::ImageSize, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(QString::fromStdString(folder.File("10.png"))));
+    QlmResource::RegisterToolBar(Resource, {{10, ID_SEPARATOR, 11, 12}, folder.Path().string()});
     QlmResource::RegisterString(10, "Abrir Planejamento\nAbrir");
     frame.MapCommand(10, [this] { ++opened; });
     frame.MapCommand(12, [] {});
@@ -62,6 +61,7 @@ TEST_F(ToolBarFixture, ButtonsAndSeparatorsComeFromTheResource) {
   EXPECT_EQ(bar.CommandToIndex(99), -1);
   EXPECT_EQ(bar.GetButtonAction(0)->toolTip(), QString("Abrir"));
   EXPECT_FALSE(bar.GetButtonAction(0)->icon().isNull());
+  EXPECT_TRUE(bar.GetButtonAction(2)->icon().isNull());  // no image file
   CRect rect;
   bar.GetItemRect(2, &rect);
   EXPECT_EQ(rect.Size(), CSize(CToolBar::ButtonSize, CToolBar::ButtonSize));

@@ -1,0 +1,207 @@
+#include "app/CMainFrame.h"
+
+#include "app/CQlmQuorvantile.h"
+#include "app/QlmResourceIds.h"
+#include "platform/QlmPath.h"
+#include "platform/gui/CCmdUI.h"
+#include "platform/gui/QlmResource.h"
+#include "views/C3DFrame.h"
+#include "views/CAxialWnd.h"
+#include "views/CCrossWnd.h"
+#include "views/CPanoramicWnd.h"
+#include "views/CQlm3DWindow.h"
+
+#include <QIcon>
+#include <cmath>
+#include <filesystem>
+
+namespace {
+
+// Ideal splitter size from a client extent: trunc(extent x fraction - 10), at least 0.
+int IdealSize(int extent, double fraction) {
+  return std::max(static_cast<int>(std::trunc(static_cast<double>(extent) * fraction - 10.0)), 0);
+}
+
+constexpr int MinimumPane = 50;
+
+}  // namespace
+
+CMainFrame::CMainFrame(ControllerFactory factory) : Factory(factory ? factory : &CQlmQuorvantile::New) {
+  this->Splash.DoModal();
+  this->CommandLine = 0;
+  this->Quorvantile = this->Factory();
+  this->Quorvantile->CreateObjects();
+
+  this->MapCommand(ID_FILE_CLOSE, [this] { this->OnFileClose(); });
+  this->MapUpdateCommandUI(ID_FILE_CLOSE, [this](CCmdUI* ui) { ui->Enable(this->Quorvantile->ProjectOpen); });
+  this->MapCommand(ID_APP_EXIT, [this] { this->DestroyWindow(); });
+  this->MapCommand(ID_SHOW_SPLASH, [this] { this->OnShowSplash(); });
+}
+
+CMainFrame::~CMainFrame() {
+  if (this->Quorvantile) {
+    this->Quorvantile->Teardown();
+    delete this->Quorvantile;
+  }
+}
+
+BOOL CMainFrame::OnCreateClient() {
+  if (!this->SplitterOuter.CreateStatic(this, 1, 2, 0, AFX_IDW_PANE_FIRST)) return FALSE;
+  if (!this->SplitterLeft.CreateStatic(&this->SplitterOuter, 2, 1, 0, this->SplitterOuter.IdFromRowCol(0, 0))) return FALSE;
+  if (!this->SplitterRight.CreateStatic(&this->SplitterOuter, 2, 1, 0, this->SplitterOuter.IdFromRowCol(0, 1))) {
+    return FALSE;
+  }
+  return this->SplitterLeft.CreateView(0, 0, std::make_unique<CCrossWnd>()) &&
+         this->SplitterLeft.CreateView(1, 0, std::make_unique<CPanoramicWnd>()) &&
+         this->SplitterRight.CreateView(0, 0, std::make_unique<CAxialWnd>()) &&
+         this->SplitterRight.CreateView(1, 0, std::make_unique<C3DFrame>());
+}
+
+int CMainFrame::OnCreate() {
+  if (CFrameWnd::OnCreate() == -1) return -1;
+  if (!this->CreateToolBars() || !this->CreateStatusBar()) return -1;
+  this->DockHiddenBar(this->ReformatToolBar);
+  this->DockHiddenBar(this->NerveToolBar);
+  this->GetSafeHwnd()->setWindowIcon(QlmResource::LoadIcon(IDR_MAINFRAME));
+  this->SetWindowTitle(Title);
+  this->ShowWindow(SW_SHOWMAXIMIZED);
+  this->SizeSplitters();
+  this->TakePanes();
+  this->DisableViews();
+  this->GiveViewsTheController();
+  this->BindController();
+  this->SetFocus();
+  this->AutoMenuEnable = false;
+  return 0;
+}
+
+// In this order: main (top), reformat and nerve (right), then the implant,
+// orthodontic, endodontic, mesh and teeth bars in a row at the top.
+bool CMainFrame::CreateToolBars() {
+  const std::pair<CToolBar*, UINT> top[] = {{&this->ImplantToolBar, IDR_IMPLANT}, {&this->OrtoToolBar, IDR_ORTO},
+                                            {&this->EndoToolBar, IDR_ENDO},       {&this->GeomsToolBar, IDR_GEOMS},
+                                            {&this->DentesToolBar, IDR_DENTES}};
+  auto create = [this](CToolBar& bar, UINT resource, DWORD side) {
+    return bar.CreateEx(this, TBSTYLE_FLAT, side, CRect(), AFX_IDW_TOOLBAR) && bar.LoadToolBar(resource);
+  };
+  if (!create(this->MainToolBar, IDR_MAINFRAME, CBRS_ALIGN_TOP) ||
+      !create(this->ReformatToolBar, IDR_REFORMAT, CBRS_ALIGN_RIGHT) ||
+      !create(this->NerveToolBar, IDR_NERVE, CBRS_ALIGN_RIGHT)) {
+    return false;
+  }
+  for (const auto& [bar, resource] : top) {
+    if (!create(*bar, resource, CBRS_ALIGN_TOP)) return false;
+  }
+  int diameter = this->NerveToolBar.CommandToIndex(ID_NERVE_DIAMETER);
+  this->NerveToolBar.SetButtonStyle(diameter, this->NerveToolBar.GetButtonStyle(diameter) | BTNS_DROPDOWN);
+  return true;
+}
+
+bool CMainFrame::CreateStatusBar() {
+  const UINT indicators[] = {ID_SEPARATOR, ID_SEPARATOR, ID_SEPARATOR, ID_SEPARATOR};
+  if (!this->StatusBar.Create(this, CBRS_ALIGN_BOTTOM, AFX_IDW_STATUS_BAR) || !this->StatusBar.SetIndicators(indicators, 4)) {
+    return false;
+  }
+  this->StatusBar.SetPaneInfo(1, 1, SBPS_NORMAL, InfoPaneWidth);
+  this->StatusBar.SetPaneInfo(2, 2, SBPS_NORMAL, ViewPaneWidth);
+  return true;
+}
+
+void CMainFrame::DockHiddenBar(CToolBar& bar) {
+  bar.EnableDocking(CBRS_ALIGN_ANY);
+  this->EnableDocking(CBRS_ALIGN_ANY);
+  this->DockControlBar(&bar);
+  this->ShowControlBar(&bar, FALSE, FALSE);
+}
+
+void CMainFrame::SetWindowTitle(const CString& title) { this->SetTitle(title); }
+
+void CMainFrame::SizeSplitters() {
+  CRect client;
+  this->GetClientRect(&client);
+  this->SplitterOuter.SetColumnInfo(0, IdealSize(client.Width(), 0.53), MinimumPane);
+  this->SplitterLeft.SetRowInfo(0, IdealSize(client.Height(), 0.67), MinimumPane);
+  this->SplitterRight.SetRowInfo(0, IdealSize(client.Height(), 0.55), MinimumPane);
+  this->SplitterOuter.RecalcLayout();
+  this->SplitterLeft.RecalcLayout();
+  this->SplitterRight.RecalcLayout();
+}
+
+void CMainFrame::TakePanes() {
+  this->AxialView = static_cast<CAxialWnd*>(this->SplitterRight.GetPane(0, 0));
+  this->CrossView = static_cast<CCrossWnd*>(this->SplitterLeft.GetPane(0, 0));
+  this->PanoramicView = static_cast<CPanoramicWnd*>(this->SplitterLeft.GetPane(1, 0));
+  this->Frame3D = static_cast<C3DFrame*>(this->SplitterRight.GetPane(1, 0));
+  this->View3D = &this->Frame3D->View;
+}
+
+// No project is open: the post-load set-up enables them again.
+void CMainFrame::DisableViews() {
+  this->AxialView->EnableScrollBar(SB_VERT, ESB_DISABLE_BOTH);
+  this->CrossView->EnableScrollBar(SB_VERT, ESB_DISABLE_BOTH);
+  this->PanoramicView->EnableScrollBar(SB_VERT, ESB_DISABLE_BOTH);
+  this->SplitterLeft.EnableWindow(FALSE);
+  this->SplitterRight.EnableWindow(FALSE);
+}
+
+void CMainFrame::GiveViewsTheController() {
+  this->AxialView->Quorvantile = this->Quorvantile;
+  this->CrossView->Quorvantile = this->Quorvantile;
+  this->PanoramicView->Quorvantile = this->Quorvantile;
+  this->View3D->Quorvantile = this->Quorvantile;
+  this->Frame3D->Quorvantile = this->Quorvantile;
+}
+
+void CMainFrame::BindController() {
+  this->Quorvantile->SetViewWindows(this->AxialView, this->PanoramicView, this->View3D, this->CrossView, this, this->Frame3D);
+  this->Quorvantile->Initialize();
+}
+
+CMainFrame::CommandLineProject CMainFrame::ProjectFromCommandLine(const CString& commandLine) {
+  CommandLineProject project;
+  CString path = commandLine;
+  path.Replace("\"", "");
+  std::error_code error;
+  std::filesystem::path absolute = std::filesystem::absolute(QlmPath::ToNative(path.Str()), error);
+  if (!error && !path.IsEmpty()) path = CString(absolute.string());
+  project.Path = path;
+  project.Extension = path.Right(3);
+  project.FileName = CString(QlmPath::FileName(path.Str()));
+  project.Title = project.FileName.Left(project.FileName.GetLength() - 4);
+  project.Ignored = project.Extension == "prt";
+  return project;
+}
+
+void CMainFrame::OnDestroy() {
+  if (!this->Quorvantile) return;
+  this->Quorvantile->Teardown();
+  delete this->Quorvantile;
+  this->Quorvantile = nullptr;
+}
+
+void CMainFrame::ReplaceController() {
+  this->Quorvantile->Teardown();
+  delete this->Quorvantile;
+  this->Quorvantile = this->Factory();
+  this->Quorvantile->CreateObjects();
+  this->GiveViewsTheController();
+  this->BindController();
+}
+
+void CMainFrame::OnFileClose() {
+  this->DisableViews();
+  this->ReplaceController();
+  this->AxialView->Invalidate();
+  this->CrossView->Invalidate();
+  this->PanoramicView->Invalidate();
+  this->Quorvantile->Window3D->Render();
+  this->StatusBar.SetPaneText(1, "");
+  this->StatusBar.SetPaneText(2, "");
+  this->SetWindowTitle(Title);
+}
+
+void CMainFrame::OnShowSplash() {
+  CDialogSplashScreen splash;
+  splash.TimerFlag = 0;
+  splash.DoModal();
+}

@@ -1,0 +1,27 @@
+#pragma once
+// A progress observer that drives a progress control owned by a dialog (the
+// mail dialogs). Progress sent through SendMessageA changes nothing; the
+// dialog's work calls SetPos itself.
+#include "libconvert/CQlmObserver.h"
+
+class CProgressCtrl;
+
+class CQlmObserverRequest : public CQlmObserver {
+public:
+  static CQlmObserverRequest* New();
+
+  // The control to drive; not owned, may be null.
+  void SetProgressControl(CProgressCtrl* control) { this->Control = control; }
+  CProgressCtrl* GetProgressControl() const { return this->Control; }
+
+  void SetRange(int low, int high);
+  // Moves the control and repaints it at once.
+  void SetPos(int position);
+  void ResetPos();
+
+protected:
+  CQlmObserverRequest() = default;
+
+private:
+  CProgressCtrl* Control = nullptr;
+};

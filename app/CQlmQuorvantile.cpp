@@ -1,0 +1,117 @@
+#include "app/CQlmQuorvantile.h"
+
+#include "app/CMainFrame.h"
+#include "app/CQlmObserverQuorvantile.h"
+#include "app/QlmConfig.h"
+#include "app/QlmResourceIds.h"
+#include "app/QlmWebServer.h"
+#include "libconvert/CQlmWebFile.h"
+#include "platform/gui/QlmResource.h"
+#include "views/C3DWnd.h"
+#include "views/CAxialWnd.h"
+#include "views/CCrossWnd.h"
+#include "views/CPanoramicWnd.h"
+#include "views/CQlm3DWindow.h"
+#include "views/CQlm3DWindow9.h"
+
+namespace {
+
+constexpr int OffScreenMode = 2;
+
+template <class Object>
+void Release(Object*& object) {
+  delete object;
+  object = nullptr;
+}
+
+QWidget* HostOf(CWnd* view) { return view ? view->GetSafeHwnd() : nullptr; }
+
+}  // namespace
+
+CQlmQuorvantile* CQlmQuorvantile::New() { return new CQlmQuorvantile; }
+
+CQlmQuorvantile::~CQlmQuorvantile() = default;
+
+void CQlmQuorvantile::CreateObjects() {
+  this->WindowAxial = CQlm3DWindow::New(OffScreenMode);
+  this->WindowPanoramic = CQlm3DWindow::New(OffScreenMode);
+  this->Window3D = CQlm3DWindow::New(OffScreenMode);
+  this->WindowCross = CQlm3DWindow9::New(OffScreenMode);
+  this->StatusObserver = CQlmObserverQuorvantile::New();
+  this->PictureDownload = CQlmWebFile::New();
+}
+
+void CQlmQuorvantile::SetViewWindows(CAxialWnd* axialView, CPanoramicWnd* panoramicView, C3DWnd* view3D,
+                                     CCrossWnd* crossView, CMainFrame* mainFrame, C3DFrame* frame3D) {
+  this->AxialView = axialView;
+  this->PanoramicView = panoramicView;
+  this->View3D = view3D;
+  this->CrossView = crossView;
+  this->MainFrame = mainFrame;
+  this->Frame3D = frame3D;
+}
+
+void CQlmQuorvantile::Initialize() {
+  this->Tool = 0;
+  this->CurveEditing = 0;
+  this->NerveEditing = 0;
+  for (int index = 0; index < CursorCount; ++index) this->Cursors[index] = QlmResource::LoadCursor(CursorResources[index]);
+  this->BindRenderWindows();
+  this->ThickPanoramic = 0;
+  for (CQlm3DWindow* window : {this->WindowAxial, this->WindowPanoramic, this->Window3D}) window->Enabled = 0;
+  this->WindowCross->Enabled = 0;
+  this->ProjectOpen = 0;
+  this->Modified = 0;
+  this->NotesFlag = 0;
+  this->StatusObserver->CreateProgressBar();
+  std::fill(std::begin(this->IndicatorSwitches), std::end(this->IndicatorSwitches), 0);
+  EnsureConfigFile();
+  ReadConfigOpenRecent(this->RecentProjects);
+  this->SecondVolume = 0;
+  this->StartPictureDownload();
+  this->ShowLibraryToolBars();
+  if (this->MainFrame) this->MainFrame->RecalcLayout();
+  this->SagittalCoronal = 0;
+}
+
+void CQlmQuorvantile::BindRenderWindows() {
+  this->WindowAxial->SetHostWindow(HostOf(this->AxialView));
+  this->WindowPanoramic->SetHostWindow(HostOf(this->PanoramicView));
+  this->Window3D->SetHostWindow(HostOf(this->View3D));
+  this->Window3D->SetBackground(0.33f, 0.33f, 0.33f);
+  this->Window3D->StartObserver->SetStatusTarget(this->StatusObserver);
+  this->Window3D->EndObserver->SetStatusTarget(this->StatusObserver);
+  this->WindowCross->SetHostWindow(HostOf(this->CrossView));
+}
+
+// The picture fetched now is the splash picture of the next start.
+void CQlmQuorvantile::StartPictureDownload() {
+  CString url = QlmWebServer::PictureUrl();
+  if (url.IsEmpty()) return;
+  this->PictureDownload->SetInputPathWeb(url);
+  this->PictureDownload->SetOutputPathHD(GetConfigFolder() + "pic.bmp");
+  this->PictureDownload->Download();
+}
+
+// The library tool bars as the settings file last left them.
+void CQlmQuorvantile::ShowLibraryToolBars() {
+  int shown[5] = {1, 0, 0, 0, 0};
+  ReadConfigShowToolBars(shown);
+  if (!this->MainFrame) return;
+  CMainFrame& frame = *this->MainFrame;
+  frame.ShowControlBar(&frame.ImplantToolBar, shown[0], FALSE);
+  frame.ShowControlBar(&frame.OrtoToolBar, shown[1], FALSE);
+  frame.ShowControlBar(&frame.EndoToolBar, shown[4], FALSE);
+  frame.ShowControlBar(&frame.GeomsToolBar, shown[2], FALSE);
+  frame.ShowControlBar(&frame.DentesToolBar, shown[3], FALSE);
+}
+
+void CQlmQuorvantile::Teardown() {
+  Release(this->StatusObserver);
+  Release(this->WindowAxial);
+  Release(this->WindowPanoramic);
+  Release(this->Window3D);
+  Release(this->WindowCross);
+  CQlmWebFile::Delete(this->PictureDownload);
+  this->PictureDownload = nullptr;
+}

@@ -1,0 +1,122 @@
+#pragma once
+// The document and controller of the open project in one object: it owns
+// everything a project is made of and how it is shown. Its life has four
+// stages: New constructs it (owning nothing), CreateObjects makes the owned
+// objects (no window exists yet), SetViewWindows + Initialize bind them to
+// the main frame's windows and bring it to the state without a project, and
+// Teardown releases every owned object before the controller is deleted.
+// File/Close replaces the whole controller; one is never initialised twice.
+#include "platform/CString.h"
+#include "platform/CStringArray.h"
+
+#include <QCursor>
+
+class C3DFrame;
+class C3DWnd;
+class CAxialWnd;
+class CCrossWnd;
+class CMainFrame;
+class CPanoramicWnd;
+class CQlm3DWindow;
+class CQlm3DWindow9;
+class CQlmObserverQuorvantile;
+class CQlmWebFile;
+
+class CQlmQuorvantile {
+public:
+  static constexpr int CursorCount = 19;
+  static constexpr int LibraryKinds = 5;
+
+  // Constructs the strings and name lists and zeroes the flags; makes no object.
+  static CQlmQuorvantile* New();
+  // Destroys only what the constructor made: Teardown has released the rest.
+  virtual ~CQlmQuorvantile();
+  CQlmQuorvantile(const CQlmQuorvantile&) = delete;
+  CQlmQuorvantile& operator=(const CQlmQuorvantile&) = delete;
+
+  // Makes the owned objects; once, right after New, before any window exists.
+  virtual void CreateObjects();
+  // Keeps the six windows (not owned).
+  virtual void SetViewWindows(CAxialWnd* axialView, CPanoramicWnd* panoramicView, C3DWnd* view3D, CCrossWnd* crossView,
+                              CMainFrame* mainFrame, C3DFrame* frame3D);
+  // Binds the owned objects to the windows and brings the controller to the
+  // state without a project (rendering off). After SetViewWindows.
+  virtual void Initialize();
+  // Releases every owned object, in the reverse roles of CreateObjects.
+  virtual void Teardown();
+
+  // The current tool (0 none); the views choose their cursor from it.
+  int Tool = 0;
+  // Loaded by Initialize from the cursor resources, in table order.
+  QCursor Cursors[CursorCount];
+
+  // Render-window wrappers of the axial, panoramic and 3D views and the 3x3 cross-section window.
+  CQlm3DWindow* WindowAxial = nullptr;
+  CQlm3DWindow* WindowPanoramic = nullptr;
+  CQlm3DWindow* Window3D = nullptr;
+  CQlm3DWindow9* WindowCross = nullptr;
+
+  // The windows, not owned.
+  CAxialWnd* AxialView = nullptr;
+  CPanoramicWnd* PanoramicView = nullptr;
+  C3DWnd* View3D = nullptr;
+  CCrossWnd* CrossView = nullptr;
+  CMainFrame* MainFrame = nullptr;
+  C3DFrame* Frame3D = nullptr;
+
+  // Project flags (0 or 1).
+  int ProjectOpen = 0;
+  int Modified = 0;
+  int CurveEditing = 0;
+  int ThickPanoramic = 0;
+  int NerveEditing = 0;
+
+  CString ProjectPath;
+  CString ProjectTitle;
+  CString ProjectFileName;
+  CString ProjectExtension;
+
+  CQlmObserverQuorvantile* StatusObserver = nullptr;
+
+  // The format code of the project file read last.
+  int LoadedVersion = 0;
+  // Indicator switches carried by the project file; the last three show the
+  // axial, cross-section and panoramic indicators in the 3D view.
+  int IndicatorSwitches[6] = {};
+  // 1 once the current writer holds a valid imported-geometry block.
+  int GeometryBlock = 0;
+  // 1 when the project carries a second CT volume.
+  int SecondVolume = 0;
+  // Two words the project file carries without meaning here.
+  int Reserved[2] = {};
+  CString Notes;
+  int NotesFlag = 0;
+
+  // Download of the next start's splash picture.
+  CQlmWebFile* PictureDownload = nullptr;
+
+  // Per library kind (implants, orthodontic, teeth, meshes, endodontic): 1
+  // when the start-up scan found a library of the kind, and the library names.
+  enum LibraryKind { Implants, Orthodontic, Teeth, Meshes, Endodontic };
+  int LibraryAvailable[LibraryKinds] = {};
+  CStringArray LibraryNames[LibraryKinds];
+  // 1 in the sagittal/coronal reformat mode.
+  int SagittalCoronal = 0;
+
+  // View state carried by the project file.
+  float ViewValues[3] = {};
+  int ViewFlags[3] = {};
+  float ViewTable[50][3] = {};
+  int ViewModes[4] = {};
+
+  // The five recent project paths as Initialize read them from the settings file.
+  CString RecentProjects[5];
+
+protected:
+  CQlmQuorvantile() = default;
+
+private:
+  void BindRenderWindows();
+  void StartPictureDownload();
+  void ShowLibraryToolBars();
+};

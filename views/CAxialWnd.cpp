@@ -1,0 +1,5 @@
+#include "views/CAxialWnd.h"
+
+BOOL CAxialWnd::Create(DWORD style, const CRect& rect, CWnd* parent, UINT id) {
+  return CWnd::Create(style | WS_VSCROLL, rect, parent, id);
+}
