@@ -182,6 +182,29 @@ TEST_F(CQlm3DInteractorTest, StandardViewsLookFromTheirSides) {
   }
 }
 
+TEST_F(CQlm3DInteractorTest, IsometricViewsKeepAFlatObjectInsideTheClippingRange) {
+  // A 100 mm square in the y-z plane: no depth at all when seen from the side.
+  auto flat = QlmSceneFixtures::Square(0, 0, 0, 100, 1, 1, 1);
+  flat->RotateY(90);
+  this->Window->Renderer3->AddActor(flat);
+  for (void (CQlm3DInteractor::*view)() : {&CQlm3DInteractor::ViewIsoMand, &CQlm3DInteractor::ViewIsoMax}) {
+    (this->Interactor.get()->*view)();
+    double range[2];
+    this->Camera()->GetClippingRange(range);
+    const double* bounds = flat->GetBounds();
+    double direction[3];
+    this->Camera()->GetDirectionOfProjection(direction);
+    const double* eye = this->Camera()->GetPosition();
+    for (int corner = 0; corner < 8; ++corner) {
+      const double point[3] = {bounds[corner & 1], bounds[2 + ((corner >> 1) & 1)], bounds[4 + ((corner >> 2) & 1)]};
+      const double depth = (point[0] - eye[0]) * direction[0] + (point[1] - eye[1]) * direction[1] +
+                           (point[2] - eye[2]) * direction[2];
+      EXPECT_GT(depth, range[0]) << "corner " << corner;
+      EXPECT_LT(depth, range[1]) << "corner " << corner;
+    }
+  }
+}
+
 TEST_F(CQlm3DInteractorTest, PickSearchFindsAThinLineWithinTheRadius) {
   auto line = QlmSceneFixtures::Line(0, -50, 0, 50, 0);
   this->Window->Renderer3->AddActor(line);
