@@ -9,18 +9,11 @@ namespace
 {
 // The two other corners of corner's triangle, in triangle order: the ends of
 // the edge opposite corner.
-std::pair<int, int> OtherCorners(int corner)
+inline std::pair<int, int> OtherCorners(int corner)
 {
-  const int base = corner - corner % 3;
-  switch (corner % 3)
-  {
-    case 0:
-      return {base + 1, base + 2};
-    case 1:
-      return {base, base + 2};
-    default:
-      return {base, base + 1};
-  }
+  const int position = corner % 3;
+  const int base = corner - position;
+  return {base + (position == 0 ? 1 : 0), base + (position == 2 ? 1 : 2)};
 }
 
 // A corner and the larger vertex id of its edge.
