@@ -1,0 +1,29 @@
+#include "project/CQlmDocumentValues.h"
+
+#include "project/QlmArchiveArrays.h"
+
+void CQlmDocumentValues::Store(CArchive& archive) const {
+  const SavedReformat& saved = this->Saved;
+  archive << this->ThickPanoramic << this->PanoramicThickness << this->PanoramicMode << this->ImplantFontSize
+          << this->NotesShown << this->SagittalCoronal;
+  archive << saved.SectionWidth << saved.SectionSpacing << saved.CurveSpacing << saved.CurveCount
+          << saved.ThickPanoramic << saved.ArchPointCount << saved.SingleCrossSection << saved.FirstSection
+          << saved.CurrentCurve << saved.AxialSlice;
+  for (const auto& point : saved.ArchPoints) QlmStoreArray(archive, point);
+  archive << int32_t(0);
+}
+
+void CQlmDocumentValues::Load(CArchive& archive) {
+  SavedReformat& saved = this->Saved;
+  archive >> this->ThickPanoramic >> this->PanoramicThickness >> this->PanoramicMode >> this->ImplantFontSize >>
+      this->NotesShown >> this->SagittalCoronal;
+  archive >> saved.SectionWidth >> saved.SectionSpacing >> saved.CurveSpacing >> saved.CurveCount >>
+      saved.ThickPanoramic >> saved.ArchPointCount >> saved.SingleCrossSection >> saved.FirstSection >>
+      saved.CurrentCurve >> saved.AxialSlice;
+  if (saved.ArchPointCount < 0 || saved.ArchPointCount > MaximumArchPoints) {
+    throw CArchiveException(CArchiveException::badIndex, "saved arch point count out of range");
+  }
+  for (auto& point : saved.ArchPoints) QlmLoadArray(archive, point);
+  int32_t endWord = 0;
+  archive >> endWord;
+}

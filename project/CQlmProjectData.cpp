@@ -1,0 +1,206 @@
+#include "project/CQlmProjectData.h"
+
+#include "platform/CArchive.h"
+#include "platform/CAtomicFile.h"
+#include "project/CQlmGeometryBlock.h"
+#include "project/CQlmProjectRefusal.h"
+#include "project/CQlmVolumeAttachment.h"
+
+#include <exception>
+
+namespace {
+
+constexpr int RequestStringCount = 10;
+constexpr int Dropped800900Words = 6;
+
+void StoreBlock(CArchive& archive, vtkUnsignedCharArray* block) {
+  const vtkIdType size = block ? block->GetNumberOfValues() : 0;
+  if (size > INT32_MAX) throw CArchiveException(CArchiveException::badIndex, "block too large");
+  archive.WriteByteBlock(size ? block->GetPointer(0) : nullptr, static_cast<int32_t>(size));
+}
+
+// Reads an int32 byte count and the bytes into a new array.
+vtkSmartPointer<vtkUnsignedCharArray> LoadBlock(CArchive& archive) {
+  int32_t size = 0;
+  archive >> size;
+  if (size < 0) throw CArchiveException(CArchiveException::badIndex, "negative block size");
+  if (static_cast<uint64_t>(size) > archive.GetBytesLeft()) {
+    throw CArchiveException(CArchiveException::endOfFile, "block longer than the data left");
+  }
+  auto block = vtkSmartPointer<vtkUnsignedCharArray>::New();
+  block->SetNumberOfValues(size);
+  if (size) archive.ReadExact(block->GetPointer(0), static_cast<size_t>(size));
+  return block;
+}
+
+// Reads the int32 count of a section this version writes empty.
+void LoadEmptyCount(CArchive& archive, const char* what) {
+  int32_t count = 0;
+  archive >> count;
+  if (count < 0) throw CArchiveException(CArchiveException::badIndex, "negative count");
+  if (count > 0) {
+    throw CQlmProjectRefusal(CString("O projeto contém ") + what +
+                             ", que esta versão do programa ainda não lê.");
+  }
+}
+
+}  // namespace
+
+CQlmProjectData::CQlmProjectData()
+  : MainVolumeBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()),
+    SecondVolumeBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()),
+    GeometryBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()) {}
+
+CQlmProjectData::~CQlmProjectData() {
+  this->AttachmentsA.DeleteAll();
+  this->AttachmentsB.DeleteAll();
+}
+
+void CQlmProjectData::Store(CArchive& archive) const {
+  archive << Format800901 << this->ReservedWords[0] << this->ReservedWords[1];
+  StoreBlock(archive, this->MainVolumeBlock);
+  this->AttachmentsA.Store(archive);
+  archive << this->HasSecondVolume;
+  if (this->HasSecondVolume) {
+    StoreBlock(archive, this->SecondVolumeBlock);
+    this->AttachmentsB.Store(archive);
+    archive << int32_t(0);
+  }
+  this->StoreGeometries(archive);
+  archive << int32_t(0);
+  this->ImplantDefaults.Store(archive);
+  // Orthodontic, endodontic, library meshes, teeth, 3D rulers, nerves.
+  for (int section = 0; section < 6; ++section) archive << int32_t(0);
+  this->Arch.Store(archive);
+  this->ViewState.Store(archive);
+  for (int32_t counter : this->RulerColorCounters) archive << counter;
+  for (int list = 0; list < 3; ++list) archive << int32_t(0);
+  for (int i = 0; i < RequestStringCount; ++i) archive << CString();
+  archive << this->Notes;
+  archive << int32_t(0);
+  this->Values.Store(archive);
+}
+
+void CQlmProjectData::LoadSections(CArchive& archive, int32_t formatCode) {
+  if (formatCode != Format800900 && formatCode != Format800901) {
+    throw CArchiveException(CArchiveException::badSchema, "not an 800900 or 800901 project");
+  }
+  this->FormatCode = formatCode;
+  if (formatCode == Format800900) {
+    this->LoadSections800900(archive);
+  } else {
+    this->LoadSections800901(archive);
+  }
+}
+
+void CQlmProjectData::Load(CArchive& archive) {
+  int32_t formatCode = 0;
+  archive >> formatCode >> this->ReservedWords[0] >> this->ReservedWords[1];
+  this->LoadSections(archive, formatCode);
+}
+
+void CQlmProjectData::LoadSections800900(CArchive& archive) {
+  this->MainVolumeBlock = LoadBlock(archive);
+  this->AttachmentsA.Load(archive);
+  this->LoadGeometries(archive);
+  this->LoadSecondVolume(archive);
+  for (int i = 0; i < Dropped800900Words; ++i) {
+    int32_t dropped = 0;
+    archive >> dropped;
+  }
+}
+
+void CQlmProjectData::LoadSections800901(CArchive& archive) {
+  this->MainVolumeBlock = LoadBlock(archive);
+  this->AttachmentsA.Load(archive);
+  this->LoadSecondVolume(archive);
+  this->LoadGeometries(archive);
+  LoadEmptyCount(archive, "implantes");
+  this->ImplantDefaults.Load(archive);
+  LoadEmptyCount(archive, "objetos ortodônticos");
+  LoadEmptyCount(archive, "objetos endodônticos");
+  LoadEmptyCount(archive, "malhas de biblioteca");
+  LoadEmptyCount(archive, "dentes");
+  LoadEmptyCount(archive, "réguas 3D");
+  LoadEmptyCount(archive, "nervos");
+  this->Arch.Load(archive);
+  this->ViewState.Load(archive);
+  for (int32_t& counter : this->RulerColorCounters) archive >> counter;
+  LoadEmptyCount(archive, "réguas na vista axial");
+  LoadEmptyCount(archive, "réguas na vista panorâmica");
+  LoadEmptyCount(archive, "réguas nas vistas transversais");
+  for (int i = 0; i < RequestStringCount; ++i) {
+    CString text;
+    archive >> text;
+    if (!text.IsEmpty()) {
+      throw CQlmProjectRefusal("O projeto contém uma solicitação de guias e protótipos, que esta versão do "
+                               "programa ainda não lê.");
+    }
+  }
+  archive >> this->Notes;
+  LoadEmptyCount(archive, "modelos de impressão");
+  this->Values.Load(archive);
+}
+
+void CQlmProjectData::LoadSecondVolume(CArchive& archive) {
+  archive >> this->HasSecondVolume;
+  if (!this->HasSecondVolume) return;
+  this->SecondVolumeBlock = LoadBlock(archive);
+  this->AttachmentsB.Load(archive);
+  int32_t dropped = 0;
+  archive >> dropped;
+}
+
+void CQlmProjectData::LoadGeometries(CArchive& archive) {
+  const int32_t count = archive.ReadCount(CQlmGeometryRecord::MinimumSize + sizeof(int32_t));
+  if (count > MaximumGeometries) throw CArchiveException(CArchiveException::badIndex, "too many geometries");
+  this->Geometries.assign(static_cast<size_t>(count), CQlmGeometryRecord());
+  for (CQlmGeometryRecord& record : this->Geometries) record.Load(archive);
+  this->GeometryBlock = LoadBlock(archive);
+  std::vector<vtkSmartPointer<vtkPolyData>> meshes;
+  if (!CQlmGeometryBlock::ExtractMeshes(this->GeometryBlock, count, meshes)) {
+    throw CArchiveException(CArchiveException::badIndex, "imported-geometry block does not match its records");
+  }
+  for (int32_t k = 0; k < count; ++k) this->Geometries[k].Mesh = meshes[k];
+}
+
+void CQlmProjectData::StoreGeometries(CArchive& archive) const {
+  archive << static_cast<int32_t>(this->Geometries.size());
+  for (const CQlmGeometryRecord& record : this->Geometries) record.Store(archive);
+  StoreBlock(archive, this->GeometryBlock);
+}
+
+bool CQlmProjectData::BuildGeometryBlock() {
+  auto block = vtkSmartPointer<vtkUnsignedCharArray>::New();
+  for (const CQlmGeometryRecord& record : this->Geometries) {
+    if (!CQlmGeometryBlock::AppendMesh(block, record.Mesh)) return false;
+  }
+  this->GeometryBlock = block;
+  return true;
+}
+
+bool CQlmProjectData::Save(const std::string& path) const {
+  try {
+    CAtomicFile file;
+    if (!file.Open(path)) return false;
+    CArchive archive(&file, CArchive::store);
+    this->Store(archive);
+    archive.Close();
+    file.Commit();
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+bool CQlmProjectData::Open(const std::string& path) {
+  try {
+    CFile file;
+    if (!file.Open(path, CFile::modeRead)) return false;
+    CArchive archive(&file, CArchive::load);
+    this->Load(archive);
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}

@@ -1,0 +1,93 @@
+#pragma once
+// What an 800900 or 800901 project file carries, in the layout of those two
+// generations. 800901, section by section:
+//   header (format code, two reserved words); main CT volume block;
+//   attachment list A; second volume (int32 flag; when set: block, list B,
+//   int32 0); imported geometries (count, records, block); implants (count,
+//   then the implant defaults); orthodontic, endodontic, library-mesh, teeth,
+//   3D-ruler and nerve lists (count each); arch curve; view state; ruler
+//   colour counters and the axial, panoramic and cross-section ruler lists;
+//   ten request strings and the notes; print flag; controller values.
+// 800900: header, main volume, list A, imported geometries, second volume,
+// six int32 that are dropped.
+//
+// Implants, multi-part objects, library meshes, teeth, rulers, nerves, the
+// request and print templates are not read by this version: they are written
+// empty (count 0, empty strings, flag 0), and a file in which one of them is
+// not empty raises CQlmProjectRefusal. Every count and length is checked
+// against the bytes left and a bound before anything is allocated; a
+// malformed file raises CArchiveException.
+#include "platform/CString.h"
+#include "project/CQlmArchRecord.h"
+#include "project/CQlmDocumentValues.h"
+#include "project/CQlmGeometryRecord.h"
+#include "project/CQlmImplantDefaults.h"
+#include "project/CQlmViewState.h"
+#include "project/CQlmVolumeAttachmentList.h"
+
+#include <vtkSmartPointer.h>
+#include <vtkUnsignedCharArray.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CArchive;
+
+class CQlmProjectData {
+public:
+  static constexpr int32_t Format800900 = 800900;
+  static constexpr int32_t Format800901 = 800901;
+  // Most imported geometries a file may hold.
+  static constexpr int32_t MaximumGeometries = 10000;
+
+  // Empty blocks and lists, default values.
+  CQlmProjectData();
+  // Frees the attachment records still in both lists.
+  ~CQlmProjectData();
+  CQlmProjectData(const CQlmProjectData&) = delete;
+  CQlmProjectData& operator=(const CQlmProjectData&) = delete;
+
+  // The whole file in the 800901 layout (FormatCode is not consulted).
+  // GeometryBlock must hold the meshes of Geometries, in order.
+  void Store(CArchive& archive) const;
+  // Everything after the header, in the layout of `formatCode` (800900 or
+  // 800901), which becomes FormatCode. Geometries get their meshes from the
+  // block. After a failure the data is partly filled.
+  void LoadSections(CArchive& archive, int32_t formatCode);
+  // Header and sections of an 800900 or 800901 file.
+  void Load(CArchive& archive);
+
+  // Writes the file atomically (see CAtomicFile): false on any failure, with
+  // the previous file at `path` untouched.
+  bool Save(const std::string& path) const;
+  // Reads an 800900 or 800901 file; false when it cannot be opened or read.
+  bool Open(const std::string& path);
+
+  // Replaces GeometryBlock by the compressed meshes of Geometries; false when
+  // a mesh is missing or cannot be compressed.
+  bool BuildGeometryBlock();
+
+  int32_t FormatCode = Format800901;
+  int32_t ReservedWords[2] = {0, 0};
+  vtkSmartPointer<vtkUnsignedCharArray> MainVolumeBlock;
+  CQlmVolumeAttachmentList AttachmentsA;  // records owned by this object
+  int32_t HasSecondVolume = 0;
+  vtkSmartPointer<vtkUnsignedCharArray> SecondVolumeBlock;
+  CQlmVolumeAttachmentList AttachmentsB;  // records owned by this object
+  std::vector<CQlmGeometryRecord> Geometries;
+  vtkSmartPointer<vtkUnsignedCharArray> GeometryBlock;
+  CQlmImplantDefaults ImplantDefaults;
+  CQlmArchRecord Arch;
+  CQlmViewState ViewState;
+  int32_t RulerColorCounters[3] = {0, 0, 0};  // axial, panoramic, cross-section
+  CString Notes;
+  CQlmDocumentValues Values;
+
+private:
+  void LoadSections800900(CArchive& archive);
+  void LoadSections800901(CArchive& archive);
+  void LoadSecondVolume(CArchive& archive);
+  void LoadGeometries(CArchive& archive);
+  void StoreGeometries(CArchive& archive) const;
+};

@@ -1,0 +1,286 @@
+#include "ProjectFixtures.h"
+#include "QlmTempDir.h"
+#include "project/CQlmGeometryBlock.h"
+#include "project/CQlmProjectRefusal.h"
+#include "project/CQlmVolumeAttachment.h"
+
+#include <gtest/gtest.h>
+#include <vtkUnsignedCharArray.h>
+
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sys/resource.h>
+
+using namespace ProjectFixtures;
+
+namespace {
+
+Bytes BlockBytes(vtkUnsignedCharArray* block) {
+  Bytes bytes;
+  AppendInt32(bytes, static_cast<int32_t>(block->GetNumberOfValues()));
+  bytes.insert(bytes.end(), block->GetPointer(0), block->GetPointer(0) + block->GetNumberOfValues());
+  return bytes;
+}
+
+Bytes StringBytes(const CString& text) {
+  CMemFile file;
+  CArchive archive(&file, CArchive::store);
+  archive << text;
+  archive.Close();
+  return file.Data();
+}
+
+Bytes ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const std::string& path, const Bytes& bytes) {
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                              static_cast<std::streamsize>(bytes.size()));
+}
+
+// Offsets of the counts in a project without attachments, second volume or geometries.
+struct SmallLayout {
+  explicit SmallLayout(const CQlmProjectData& data) {
+    const size_t volume = 4 + static_cast<size_t>(data.MainVolumeBlock->GetNumberOfValues());
+    GeometryCount = 12 + volume + 4 + 4;
+    Implants = GeometryCount + 8;
+    const size_t orthodontic = Implants + 4 + Stored(data.ImplantDefaults).size();
+    for (int i = 0; i < 6; ++i) Lists[i] = orthodontic + 4 * i;
+    Arch = orthodontic + 24;
+    RulerCounters = Arch + Stored(data.Arch).size() + Stored(data.ViewState).size();
+    RequestStrings = RulerCounters + 24;
+    PrintFlag = RequestStrings + 10 + StringBytes(data.Notes).size();
+    Values = PrintFlag + 4;
+  }
+  size_t GeometryCount, Implants, Lists[6], Arch, RulerCounters, RequestStrings, PrintFlag, Values;
+};
+
+}  // namespace
+
+TEST(CQlmProjectData, StoresTheSectionsInOrder) {
+  CQlmProjectData data;
+  FillRichProject(data);
+
+  Bytes expected;
+  for (int32_t word : {800901, 17, -4}) AppendInt32(expected, word);
+  Append(expected, BlockBytes(data.MainVolumeBlock));
+  Append(expected, Stored(data.AttachmentsA));
+  AppendInt32(expected, 1);
+  Append(expected, BlockBytes(data.SecondVolumeBlock));
+  Append(expected, Stored(data.AttachmentsB));
+  AppendInt32(expected, 0);
+  AppendInt32(expected, 2);
+  for (const CQlmGeometryRecord& record : data.Geometries) Append(expected, Stored(record));
+  Append(expected, BlockBytes(data.GeometryBlock));
+  AppendInt32(expected, 0);
+  Append(expected, Stored(data.ImplantDefaults));
+  for (int i = 0; i < 6; ++i) AppendInt32(expected, 0);
+  Append(expected, Stored(data.Arch));
+  Append(expected, Stored(data.ViewState));
+  for (int32_t word : {0, 2, 0, 0, 0, 0}) AppendInt32(expected, word);
+  expected.insert(expected.end(), 10, 0);
+  Append(expected, StringBytes(data.Notes));
+  AppendInt32(expected, 0);
+  Append(expected, Stored(data.Values));
+
+  EXPECT_EQ(Stored(data), expected);
+  EXPECT_EQ(Stored(data.Arch).size(), 4 + 3 * 16 * 8 + 8u);
+  EXPECT_EQ(Stored(data.Values).size(), 6 * 4 + 10 * 4 + 150 * 4 + 4u);
+}
+
+TEST(CQlmProjectData, ReadingAndWritingAgainGivesTheSameBytes) {
+  CQlmProjectData data;
+  FillRichProject(data);
+  const Bytes written = Stored(data);
+
+  CQlmProjectData read;
+  Load(written, read);
+  EXPECT_EQ(read.FormatCode, 800901);
+  EXPECT_EQ(Stored(read), written);
+  EXPECT_EQ(read.Notes, data.Notes);
+  EXPECT_EQ(read.AttachmentsB.GetAt(0)->DataSize, 300);
+  ASSERT_EQ(read.Geometries.size(), 2u);
+  for (size_t k = 0; k < 2; ++k) {
+    EXPECT_EQ(read.Geometries[k].Name, data.Geometries[k].Name);
+    EXPECT_EQ(read.Geometries[k].Pickable, data.Geometries[k].Pickable);
+    EXPECT_EQ(read.Geometries[k].Mesh->GetNumberOfPolys(), data.Geometries[k].Mesh->GetNumberOfPolys());
+  }
+}
+
+TEST(CQlmProjectData, GeometryBlockHoldsEachMeshAfterItsLength) {
+  CQlmProjectData data;
+  int32_t lengths = 0;
+  for (int resolution : {5, 12, 8}) {
+    CQlmGeometryRecord record;
+    record.Mesh = Sphere(resolution);
+    data.Geometries.push_back(record);
+    vtkNew<vtkUnsignedCharArray> alone;
+    ASSERT_TRUE(CQlmGeometryBlock::AppendMesh(alone, record.Mesh));
+    lengths += static_cast<int32_t>(alone->GetNumberOfValues());  // 4 + L
+  }
+  ASSERT_TRUE(data.BuildGeometryBlock());
+  EXPECT_EQ(data.GeometryBlock->GetNumberOfValues(), lengths);
+
+  std::vector<vtkSmartPointer<vtkPolyData>> meshes;
+  EXPECT_TRUE(CQlmGeometryBlock::ExtractMeshes(data.GeometryBlock, 3, meshes));
+  for (int count : {2, 4}) {
+    EXPECT_FALSE(CQlmGeometryBlock::ExtractMeshes(data.GeometryBlock, count, meshes)) << count << " meshes";
+    EXPECT_TRUE(meshes.empty());
+  }
+  struct Case {
+    const char* Name;
+    int32_t FirstLength;
+  };
+  for (const Case& c : {Case{"negative length", -4}, Case{"length past the block", lengths},
+                        Case{"length inside another buffer", 10}}) {
+    vtkNew<vtkUnsignedCharArray> bad;
+    bad->DeepCopy(data.GeometryBlock);
+    std::memcpy(bad->GetPointer(0), &c.FirstLength, 4);
+    EXPECT_FALSE(CQlmGeometryBlock::ExtractMeshes(bad, 3, meshes)) << c.Name;
+  }
+}
+
+TEST(CQlmProjectData, ANonEmptySectionOfALaterVersionIsRefusedByName) {
+  CQlmProjectData data;
+  FillSmallProject(data);
+  const Bytes good = Stored(data);
+  const SmallLayout at(data);
+
+  struct Case {
+    size_t Offset;
+    int32_t Value;
+    const char* Named;
+  };
+  const Case cases[] = {
+      {at.Implants, 1, "implantes"},
+      {at.Lists[0], 2, "ortodônticos"},
+      {at.Lists[1], 1, "endodônticos"},
+      {at.Lists[2], 1, "malhas de biblioteca"},
+      {at.Lists[3], 1, "dentes"},
+      {at.Lists[4], 1, "réguas 3D"},
+      {at.Lists[5], 1, "nervos"},
+      {at.RulerCounters + 12, 1, "vista axial"},
+      {at.RulerCounters + 16, 1, "vista panorâmica"},
+      {at.RulerCounters + 20, 1, "vistas transversais"},
+      {at.PrintFlag, 1, "modelos de impressão"},
+  };
+  for (const Case& c : cases) {
+    Bytes bad = good;
+    PokeInt32(bad, c.Offset, c.Value);
+    CQlmProjectData read;
+    try {
+      Load(bad, read);
+      ADD_FAILURE() << c.Named << " accepted";
+    } catch (const CQlmProjectRefusal& refusal) {
+      EXPECT_NE(refusal.Message.Find(c.Named), -1) << refusal.Message.Str();
+    }
+  }
+
+  Bytes request = good;
+  request[at.RequestStrings + 3] = 1;  // the fourth string holds the fifth's zero byte
+  CQlmProjectData read;
+  EXPECT_THROW(Load(request, read), CQlmProjectRefusal);
+}
+
+TEST(CQlmProjectData, MalformedFilesAreRefused) {
+  CQlmProjectData data;
+  FillSmallProject(data);
+  const Bytes good = Stored(data);
+  const SmallLayout at(data);
+  const size_t savedArchCount = at.Values + 6 * 4 + 3 * 4 + 2 * 4;
+
+  struct Case {
+    const char* Name;
+    size_t Offset;
+    int32_t Value;
+  };
+  for (const Case& c : {Case{"unknown format code", 0, 800902}, Case{"negative volume size", 12, -1},
+                        Case{"volume past the end", 12, 0x7FFFFFFF}, Case{"geometry count past the end",
+                                                                          at.GeometryCount, 1000000},
+                        Case{"negative geometry count", at.GeometryCount, -2},
+                        Case{"geometry block past the end", at.GeometryCount + 4, 1 << 30},
+                        Case{"negative implant count", at.Implants, -1}, Case{"one arch point", at.Arch, 1},
+                        Case{"51 arch points", at.Arch, 51}, Case{"saved arch of 51 points", savedArchCount, 51},
+                        Case{"negative saved arch count", savedArchCount, -1}}) {
+    Bytes bad = good;
+    PokeInt32(bad, c.Offset, c.Value);
+    CQlmProjectData read;
+    EXPECT_THROW(Load(bad, read), CArchiveException) << c.Name;
+  }
+}
+
+TEST(CQlmProjectData, EveryCutFileIsRefused) {
+  CQlmProjectData data;
+  FillRichProject(data);
+  const Bytes whole = Stored(data);
+  for (size_t size = 0; size < whole.size(); ++size) {
+    CQlmProjectData read;
+    EXPECT_THROW(Load(Bytes(whole.begin(), whole.begin() + static_cast<ptrdiff_t>(size)), read), CArchiveException)
+        << "cut at " << size;
+  }
+}
+
+TEST(CQlmProjectData, Reads800900WithGeometriesBeforeTheSecondVolume) {
+  CQlmProjectData source;
+  FillRichProject(source);
+  Bytes file;
+  for (int32_t word : {800900, 5, 6}) AppendInt32(file, word);
+  Append(file, BlockBytes(source.MainVolumeBlock));
+  Append(file, Stored(source.AttachmentsA));
+  AppendInt32(file, 2);
+  for (const CQlmGeometryRecord& record : source.Geometries) Append(file, Stored(record));
+  Append(file, BlockBytes(source.GeometryBlock));
+  AppendInt32(file, 1);
+  Append(file, BlockBytes(source.SecondVolumeBlock));
+  Append(file, Stored(source.AttachmentsB));
+  for (int32_t word : {99, -1, 2, 3, 4, 5, 6}) AppendInt32(file, word);
+
+  CQlmProjectData read;
+  Load(file, read);
+  EXPECT_EQ(read.FormatCode, 800900);
+  EXPECT_EQ(read.ReservedWords[1], 6);
+  EXPECT_EQ(read.AttachmentsA.GetCount(), 2);
+  EXPECT_EQ(read.AttachmentsB.GetCount(), 1);
+  EXPECT_EQ(read.HasSecondVolume, 1);
+  EXPECT_EQ(BlockBytes(read.SecondVolumeBlock), BlockBytes(source.SecondVolumeBlock));
+  EXPECT_EQ(read.Geometries.size(), 2u);
+  EXPECT_EQ(read.Arch.Points.size(), 0u);  // no arch in this generation
+
+  file.resize(file.size() - 4);
+  CQlmProjectData cut;
+  EXPECT_THROW(Load(file, cut), CArchiveException);
+}
+
+TEST(CQlmProjectData, AFailedSaveLeavesThePreviousFileAndNoTemporaryFile) {
+  QlmTempDir folder;
+  const std::string path = folder.File("Paciente.qlm");
+  const Bytes previous = {1, 2, 3, 4, 5};
+  WriteFile(path, previous);
+
+  CQlmProjectData data;
+  FillSmallProject(data);
+  data.MainVolumeBlock->SetNumberOfValues(300000);  // larger than the file-size limit below
+  struct rlimit saved {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  struct rlimit limited = saved;
+  limited.rlim_cur = 100000;
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+  const bool saved1 = data.Save(path);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+
+  EXPECT_FALSE(saved1);
+  EXPECT_EQ(ReadFile(path), previous);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+
+  EXPECT_FALSE(data.Save(folder.File("missing/Paciente.qlm")));
+  ASSERT_TRUE(data.Save(path));
+  EXPECT_EQ(ReadFile(path), Stored(data));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+}

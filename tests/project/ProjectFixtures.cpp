@@ -1,0 +1,121 @@
+#include "ProjectFixtures.h"
+
+#include "ct/CQlmImageCompressor.h"
+#include "project/CQlmVolumeAttachment.h"
+
+#include <vtkNew.h>
+#include <vtkSphereSource.h>
+#include <vtkTriangleFilter.h>
+
+#include <cstring>
+
+namespace ProjectFixtures {
+
+vtkSmartPointer<vtkImageData> SmallVolume() {
+  auto image = vtkSmartPointer<vtkImageData>::New();
+  image->SetDimensions(8, 6, 3);
+  image->SetSpacing(0.5, 0.5, 1.0);
+  image->SetOrigin(-2, -1.5, 10);
+  image->AllocateScalars(VTK_UNSIGNED_SHORT, 1);
+  auto* voxels = static_cast<uint16_t*>(image->GetScalarPointer());
+  for (vtkIdType i = 0; i < image->GetNumberOfPoints(); ++i) voxels[i] = static_cast<uint16_t>(37 * i % 4011);
+  return image;
+}
+
+vtkSmartPointer<vtkPolyData> Sphere(int resolution) {
+  vtkNew<vtkSphereSource> sphere;
+  sphere->SetThetaResolution(resolution);
+  sphere->SetPhiResolution(resolution);
+  sphere->SetRadius(5);
+  vtkNew<vtkTriangleFilter> triangles;
+  triangles->SetInputConnection(sphere->GetOutputPort());
+  triangles->Update();
+  return triangles->GetOutput();
+}
+
+CQlmVolumeAttachment* Attachment(uint8_t seed, int dataSize) {
+  auto* item = new CQlmVolumeAttachment;
+  item->Lead = seed;
+  for (int i = 0; i < 16; ++i) {
+    item->Code[i] = static_cast<uint8_t>(seed + i);
+    item->Values[i] = -1000 * seed + i;
+  }
+  item->Text = CString::Formatted("Anexo %d", seed);
+  item->DataSize = dataSize;
+  item->Data->SetNumberOfValues(dataSize);
+  for (int i = 0; i < dataSize; ++i) item->Data->SetValue(i, static_cast<uint8_t>(seed * 7 + i));
+  return item;
+}
+
+void FillSmallProject(CQlmProjectData& data) {
+  vtkSmartPointer<vtkImageData> volume = SmallVolume();
+  CQlmImageCompressor* codec = CQlmImageCompressor::New();
+  codec->ImageData = volume;
+  codec->VolumeBlock = data.MainVolumeBlock;
+  codec->Compress();
+  codec->Delete();
+  data.Arch.Points.assign(3, CQlmArchRecord::Matrix{1, 0, 0, -10, 0, 1, 0, 5, 0, 0, 1, 0, 0, 0, 0, 1});
+  data.Arch.Points[1][3] = 0;
+  data.Arch.Points[1][7] = 12;
+  data.Arch.Points[2][3] = 10;
+}
+
+void FillRichProject(CQlmProjectData& data) {
+  FillSmallProject(data);
+  data.ReservedWords[0] = 17;
+  data.ReservedWords[1] = -4;
+  data.AttachmentsA.Append(Attachment(1, 5));
+  data.AttachmentsA.Append(Attachment(2, 0));
+  data.HasSecondVolume = 1;
+  data.SecondVolumeBlock->DeepCopy(data.MainVolumeBlock);
+  data.AttachmentsB.Append(Attachment(3, 300));
+  for (int k = 0; k < 2; ++k) {
+    CQlmGeometryRecord record;
+    record.Name = k ? "Modelo inferior" : "Guia cirúrgica";
+    record.Color[1] = 0.25f * k;
+    record.Pickable = k;
+    record.CutShown[k] = 1;
+    record.ReservedValue2 = 40 + k;
+    record.Matrix[5] = 2.5 + k;
+    record.Points[9][2] = -3.0f * k;
+    record.Mesh = Sphere(6 + 4 * k);
+    data.Geometries.push_back(record);
+  }
+  data.BuildGeometryBlock();
+  data.ImplantDefaults.Diameter = 4.1f;
+  data.ImplantDefaults.Flip = 1;
+  data.Arch.SectionWidth = 40;
+  data.ViewState.AxialSlice = 2;
+  data.ViewState.Camera3D.ViewUp[2] = 1;
+  data.ViewState.DisplayMaximum = 2500;
+  data.RulerColorCounters[1] = 2;
+  data.Notes = "Paciente ansioso; revisar a região do canino (ç, ã, é).";
+  data.Values.ThickPanoramic = 1;
+  data.Values.SagittalCoronal = 1;
+  data.Values.Saved.ArchPointCount = 9;
+  data.Values.Saved.ArchPoints[8][0] = 36;
+}
+
+void Load(const Bytes& bytes, CQlmProjectData& data) {
+  CMemFile file(bytes);
+  CArchive archive(&file, CArchive::load);
+  data.Load(archive);
+}
+
+int32_t PeekInt32(const Bytes& bytes, size_t offset) {
+  int32_t value = 0;
+  std::memcpy(&value, bytes.data() + offset, 4);
+  return value;
+}
+
+void PokeInt32(Bytes& bytes, size_t offset, int32_t value) { std::memcpy(bytes.data() + offset, &value, 4); }
+
+void Append(Bytes& bytes, const Bytes& more) { bytes.insert(bytes.end(), more.begin(), more.end()); }
+
+void AppendInt32(Bytes& bytes, int32_t value) {
+  const size_t at = bytes.size();
+  bytes.resize(at + 4);
+  PokeInt32(bytes, at, value);
+}
+
+}  // namespace ProjectFixtures
