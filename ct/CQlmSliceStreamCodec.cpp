@@ -23,20 +23,22 @@ static_assert(std::endian::native == std::endian::little, "stream lengths are st
 
 namespace {
 
-using SliceBuffer = std::vector<unsigned char>;
+using EncodeBuffers = vtkJPEG16Compressor::SliceBuffers;
+struct NoBuffers {};
 
-// A buffer that passes slice results from a worker to the calling thread.
+// Buffers that pass slice results from a worker to the calling thread.
+template <typename Buffers>
 struct Slot {
-  SliceBuffer Buffer;
+  Buffers Buffer;
   long FreeFor = 0;    // the slice that may fill the slot next
   long ReadyFor = -1;  // the slice whose result the slot holds
 };
 
 // The same contract as RunInSliceOrder, all on the calling thread.
-template <typename Produce, typename Report, typename Consume>
+template <typename Buffers, typename Produce, typename Report, typename Consume>
 bool RunOneByOne(long count, Produce produce, Report report, Consume consume, std::string& error)
 {
-  SliceBuffer buffer;
+  Buffers buffer;
   try {
     for (long z = 0; z < count; ++z) {
       report(z);
@@ -56,13 +58,13 @@ bool RunOneByOne(long count, Produce produce, Report report, Consume consume, st
 // consume(z, buffer, error) after it. The buffer of slice z goes to slice z + threads
 // only once consume(z) has returned, so at most `threads` slices are in flight. Stops at
 // the first false result or exception and returns false with its reason in `error`.
-template <typename Produce, typename Report, typename Consume>
+template <typename Buffers, typename Produce, typename Report, typename Consume>
 bool RunInSliceOrder(long count, int threads, Produce produce, Report report, Consume consume, std::string& error)
 {
   if (threads == 1) {
-    return RunOneByOne(count, produce, report, consume, error);
+    return RunOneByOne<Buffers>(count, produce, report, consume, error);
   }
-  std::unique_ptr<Slot[]> slots = std::make_unique<Slot[]>(static_cast<size_t>(threads));
+  auto slots = std::make_unique<Slot<Buffers>[]>(static_cast<size_t>(threads));
   std::mutex mutex;
   std::condition_variable changed;
   long nextSlice = 0;
@@ -85,7 +87,7 @@ bool RunInSliceOrder(long count, int threads, Produce produce, Report report, Co
   auto work = [&] {
     for (;;) {
       long z = 0;
-      Slot* slot = nullptr;
+      Slot<Buffers>* slot = nullptr;
       {
         std::unique_lock lock(mutex);
         if (failed || nextSlice >= count) {
@@ -125,7 +127,7 @@ bool RunInSliceOrder(long count, int threads, Produce produce, Report report, Co
   try {
     for (long z = 0; z < count; ++z) {
       report(z);
-      Slot& slot = slots[static_cast<size_t>(z % threads)];
+      Slot<Buffers>& slot = slots[static_cast<size_t>(z % threads)];
       {
         std::unique_lock lock(mutex);
         changed.wait(lock, [&] { return failed || slot.ReadyFor == z; });
@@ -204,29 +206,29 @@ bool CQlmSliceStreamCodec::Encode(vtkImageData* image, vtkUnsignedCharArray* blo
   const auto* voxels = static_cast<const unsigned char*>(scalars->GetVoidPointer(0));
   const vtkIdType start = block->GetNumberOfValues();
 
-  auto encode = [&](long z, SliceBuffer& stream, std::string& error) {
+  auto encode = [&](long z, EncodeBuffers& buffers, std::string& error) {
     if (vtkJPEG16Compressor::EncodeSlice(voxels + static_cast<size_t>(z) * sliceBytes, geometry.ScalarType,
-                                         geometry.Dimensions[0], geometry.Dimensions[1], stream, &error)) {
+                                         geometry.Dimensions[0], geometry.Dimensions[1], buffers, &error)) {
       return true;
     }
     error = SliceFailure(z, error);
     return false;
   };
   auto report = [&](long z) { ReportProgress(this->ProgressObserver, z, sliceCount); };
-  auto append = [&](long z, const SliceBuffer& stream, std::string& error) {
-    const auto length = static_cast<int32_t>(stream.size());
-    if (stream.size() > static_cast<size_t>(INT32_MAX - 4)) {
+  auto append = [&](long z, const EncodeBuffers& buffers, std::string& error) {
+    if (buffers.StreamLength > static_cast<size_t>(INT32_MAX - 4)) {
       error = SliceFailure(z, "stream too long");
       return false;
     }
+    const auto length = static_cast<int32_t>(buffers.StreamLength);
     unsigned char* out = block->WritePointer(block->GetNumberOfValues(), 4 + length);
     std::memcpy(out, &length, 4);
-    std::memcpy(out + 4, stream.data(), stream.size());
+    std::memcpy(out + 4, buffers.Stream.data(), buffers.StreamLength);
     return true;
   };
 
   std::string error;
-  if (!RunInSliceOrder(sliceCount, this->ThreadsFor(sliceCount), encode, report, append, error)) {
+  if (!RunInSliceOrder<EncodeBuffers>(sliceCount, this->ThreadsFor(sliceCount), encode, report, append, error)) {
     block->SetNumberOfValues(start);
     return this->Fail(error);
   }
@@ -283,7 +285,7 @@ bool CQlmSliceStreamCodec::Decode(vtkImageData* image)
   const auto sliceBytes = static_cast<size_t>(geometry.GetSliceVoxelCount()) * 2;
   auto* voxels = static_cast<unsigned char*>(scalars->GetVoidPointer(0));
 
-  auto decode = [&](long z, SliceBuffer&, std::string& error) {
+  auto decode = [&](long z, NoBuffers&, std::string& error) {
     const StreamSpan& stream = this->Streams[static_cast<size_t>(z)];
     if (vtkJPEG16Decompressor::DecodeSlice(stream.Bytes, stream.Length, geometry.Dimensions[0],
                                            geometry.Dimensions[1], voxels + static_cast<size_t>(z) * sliceBytes,
@@ -294,10 +296,10 @@ bool CQlmSliceStreamCodec::Decode(vtkImageData* image)
     return false;
   };
   auto report = [&](long z) { ReportProgress(this->ProgressObserver, z, sliceCount); };
-  auto done = [](long, const SliceBuffer&, std::string&) { return true; };
+  auto done = [](long, const NoBuffers&, std::string&) { return true; };
 
   std::string error;
-  if (!RunInSliceOrder(sliceCount, this->ThreadsFor(sliceCount), decode, report, done, error)) {
+  if (!RunInSliceOrder<NoBuffers>(sliceCount, this->ThreadsFor(sliceCount), decode, report, done, error)) {
     return this->Fail(error);
   }
   return true;

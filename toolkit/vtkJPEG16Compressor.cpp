@@ -34,33 +34,43 @@ std::pair<int32_t, int32_t> ValueRange(const T* voxels, size_t count)
   return {*low, *high};
 }
 
-// Voxels minus `minimum`, in the sample width the codec expects for `bits`.
+// The samples the codec reads: the voxels themselves when no shift or narrowing is
+// needed, else the voxels minus `minimum` in the sample width that `bits` asks for.
 template <typename T>
-void FillSamples(const T* voxels, size_t count, int32_t minimum, int bits, std::vector<unsigned char>& samples)
+const unsigned char* Samples(const T* voxels, size_t count, int32_t minimum, int bits,
+                             std::vector<unsigned char>& work)
 {
+  if (bits > 8 && minimum == 0) {
+    return reinterpret_cast<const unsigned char*>(voxels);
+  }
   if (bits > 8) {
-    samples.resize(count * sizeof(uint16_t));
-    auto* out = reinterpret_cast<uint16_t*>(samples.data());
+    work.resize(count * sizeof(uint16_t));
+    auto* out = reinterpret_cast<uint16_t*>(work.data());
     for (size_t i = 0; i < count; ++i) {
       out[i] = static_cast<uint16_t>(voxels[i] - minimum);
     }
   } else {
-    samples.resize(count);
+    work.resize(count);
     for (size_t i = 0; i < count; ++i) {
-      samples[i] = static_cast<unsigned char>(voxels[i] - minimum);
+      work[i] = static_cast<unsigned char>(voxels[i] - minimum);
     }
   }
+  return work.data();
 }
 
-size_t EncodeSamples(const std::vector<unsigned char>& samples, const charls::frame_info& frame,
+size_t EncodeSamples(const unsigned char* samples, size_t sampleBytes, const charls::frame_info& frame,
                      const unsigned char* segment, std::vector<unsigned char>& stream, size_t capacity)
 {
   charls::jpegls_encoder encoder;
   encoder.frame_info(frame).encoding_options(charls::encoding_options::none);
-  stream.resize(std::max(capacity, encoder.estimated_destination_size() + vtkJPEG16Compressor::SegmentSize + 16));
+  const size_t estimate = encoder.estimated_destination_size() + vtkJPEG16Compressor::SegmentSize + 16;
+  const size_t needed = std::max(capacity, estimate);
+  if (stream.size() < needed) {
+    stream.resize(needed);
+  }
   encoder.destination(stream.data(), stream.size());
   encoder.write_application_data(vtkJPEG16Compressor::SegmentId, segment, vtkJPEG16Compressor::SegmentSize);
-  return encoder.encode(samples.data(), samples.size());
+  return encoder.encode(samples, sampleBytes);
 }
 
 }  // namespace
@@ -119,20 +129,21 @@ int vtkJPEG16Compressor::RequestData(vtkInformation* /*request*/, vtkInformation
   const int width = extent[1] - extent[0] + 1;
   const int height = extent[3] - extent[2] + 1;
   const void* voxels = input->GetScalarPointer(extent[0], extent[2], extent[4] + this->ZSlice);
-  std::vector<unsigned char> stream;
+  SliceBuffers buffers;
   std::string error;
-  if (!EncodeSlice(voxels, input->GetScalarType(), width, height, stream, &error)) {
+  if (!EncodeSlice(voxels, input->GetScalarType(), width, height, buffers, &error)) {
     vtkErrorMacro("vtkJPEG16Compressor::Write failed: " << error);
     return 0;
   }
-  this->Result->SetNumberOfValues(static_cast<vtkIdType>(stream.size()));
-  std::memcpy(this->Result->GetPointer(0), stream.data(), stream.size());
+  this->Result->SetNumberOfValues(static_cast<vtkIdType>(buffers.StreamLength));
+  std::memcpy(this->Result->GetPointer(0), buffers.Stream.data(), buffers.StreamLength);
   return 1;
 }
 
 bool vtkJPEG16Compressor::EncodeSlice(const void* voxels, int scalarType, int width, int height,
-                                      std::vector<unsigned char>& stream, std::string* error)
+                                      SliceBuffers& buffers, std::string* error)
 {
+  buffers.StreamLength = 0;
   if (scalarType != VTK_SHORT && scalarType != VTK_UNSIGNED_SHORT) {
     return Fail(error, "the voxels are not 16-bit integers");
   }
@@ -145,13 +156,10 @@ bool vtkJPEG16Compressor::EncodeSlice(const void* voxels, int scalarType, int wi
                                            : ValueRange(static_cast<const uint16_t*>(voxels), count);
   // JPEG-LS needs at least 2 bits per sample.
   const int bits = std::max(2, static_cast<int>(std::bit_width(static_cast<uint32_t>(maximum - minimum))));
-
-  std::vector<unsigned char> samples;
-  if (isSigned) {
-    FillSamples(static_cast<const int16_t*>(voxels), count, minimum, bits, samples);
-  } else {
-    FillSamples(static_cast<const uint16_t*>(voxels), count, minimum, bits, samples);
-  }
+  const unsigned char* samples =
+      isSigned ? Samples(static_cast<const int16_t*>(voxels), count, minimum, bits, buffers.Samples)
+               : Samples(static_cast<const uint16_t*>(voxels), count, minimum, bits, buffers.Samples);
+  const size_t sampleBytes = count * (bits > 8 ? 2 : 1);
 
   unsigned char segment[SegmentSize];
   std::memcpy(segment, SegmentSignature, sizeof SegmentSignature);
@@ -160,19 +168,17 @@ bool vtkJPEG16Compressor::EncodeSlice(const void* voxels, int scalarType, int wi
 
   const charls::frame_info frame{static_cast<uint32_t>(width), static_cast<uint32_t>(height), bits, 1};
   try {
-    size_t written = 0;
     try {
-      written = EncodeSamples(samples, frame, segment, stream, 0);
+      buffers.StreamLength = EncodeSamples(samples, sampleBytes, frame, segment, buffers.Stream, 0);
     } catch (const charls::jpegls_error& e) {
       // Noise can code longer than the codec's estimate; retry with the longest code per sample.
       if (e.code() != charls::jpegls_errc::destination_buffer_too_small) {
         throw;
       }
-      written = EncodeSamples(samples, frame, segment, stream, count * 8 + 1024);
+      buffers.StreamLength = EncodeSamples(samples, sampleBytes, frame, segment, buffers.Stream, count * 8 + 1024);
     }
-    stream.resize(written);
   } catch (const std::exception& e) {
-    stream.clear();
+    buffers.StreamLength = 0;
     return Fail(error, std::string("JPEG-LS encoding failed: ") + e.what());
   }
   return true;

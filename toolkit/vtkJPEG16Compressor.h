@@ -43,11 +43,20 @@ public:
   // Owned by the compressor and overwritten by the next Write.
   vtkUnsignedCharArray* GetResult() { return this->Result; }
 
+  // Work memory of EncodeSlice, kept from one slice to the next so that coding a volume
+  // allocates per thread, not per slice. The stream is the first StreamLength bytes of Stream.
+  struct SliceBuffers {
+    std::vector<unsigned char> Samples;
+    std::vector<unsigned char> Stream;
+    size_t StreamLength = 0;
+  };
+
   // Encodes width x height voxels (x fastest) of type VTK_SHORT or VTK_UNSIGNED_SHORT
-  // into `stream`. Safe to call from several threads at once. Returns false and sets
-  // `error` (when given) for another type, a size outside 1..65535 or a codec failure.
-  static bool EncodeSlice(const void* voxels, int scalarType, int width, int height,
-                          std::vector<unsigned char>& stream, std::string* error = nullptr);
+  // into buffers.Stream. Safe to call from several threads at once, each with its own
+  // buffers. Returns false and sets `error` (when given) for another type, a size outside
+  // 1..65535 or a codec failure.
+  static bool EncodeSlice(const void* voxels, int scalarType, int width, int height, SliceBuffers& buffers,
+                          std::string* error = nullptr);
 
   // The application segment of a stream: id, then the payload of SegmentSize bytes:
   // the signature, one byte 1 for signed voxels (0 unsigned), the int32 slice minimum

@@ -83,6 +83,9 @@ void RestoreVoxels(void* voxels, size_t count, int bits, int32_t minimum)
 {
   auto* out = static_cast<uint16_t*>(voxels);
   const auto offset = static_cast<uint16_t>(minimum);
+  if (bits > 8 && offset == 0) {
+    return;
+  }
   if (bits <= 8) {
     const auto* in = static_cast<const uint8_t*>(voxels);
     for (size_t i = count; i-- > 0;) {

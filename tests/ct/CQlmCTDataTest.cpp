@@ -17,10 +17,13 @@ using namespace CTVolumeFixtures;
 
 namespace {
 
+// Small archive buffers keep the many truncated reads cheap; the layout does not depend on them.
+constexpr size_t ArchiveBuffer = 4096;
+
 std::vector<uint8_t> Store(const std::function<void(CArchive&)>& serialize)
 {
   CMemFile file;
-  CArchive archive(&file, CArchive::store);
+  CArchive archive(&file, CArchive::store, ArchiveBuffer);
   serialize(archive);
   archive.Close();
   return file.Data();
@@ -29,7 +32,7 @@ std::vector<uint8_t> Store(const std::function<void(CArchive&)>& serialize)
 void Load(const std::vector<uint8_t>& bytes, const std::function<void(CArchive&)>& serialize)
 {
   CMemFile file(bytes);
-  CArchive archive(&file, CArchive::load);
+  CArchive archive(&file, CArchive::load, ArchiveBuffer);
   serialize(archive);
 }
 

@@ -50,10 +50,10 @@ vtkSmartPointer<vtkUnsignedCharArray> Array(const std::vector<uint8_t>& bytes)
 
 std::vector<uint8_t> EncodeRaw(const std::vector<uint16_t>& voxels, int type, int width, int height)
 {
-  std::vector<uint8_t> stream;
+  vtkJPEG16Compressor::SliceBuffers buffers;
   std::string error;
-  EXPECT_TRUE(vtkJPEG16Compressor::EncodeSlice(voxels.data(), type, width, height, stream, &error)) << error;
-  return stream;
+  EXPECT_TRUE(vtkJPEG16Compressor::EncodeSlice(voxels.data(), type, width, height, buffers, &error)) << error;
+  return {buffers.Stream.begin(), buffers.Stream.begin() + static_cast<long>(buffers.StreamLength)};
 }
 
 // A plain JPEG-LS image written by the codec library itself, without our segment.
