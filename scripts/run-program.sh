@@ -6,7 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QLM_BUILD_DIR:-$root/build}
 
 bash "$root/scripts/setup.sh"
-sample="$build/sample/Amostra.qlm"
+sample="${QLM_TEST_DATA:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvantile/testdata}/projects/Amostra.qlm"
 if [ -f "$sample" ]; then
   exec "$build/app/Quorvantile" "$sample"
 fi

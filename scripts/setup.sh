@@ -36,3 +36,10 @@ bash "$root/scripts/fetch-test-data.sh"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 cmake --build "$build" -j "$(nproc)"
+
+# The sample project, written once into the test-data folder by the program's own writer.
+sample="${QLM_TEST_DATA:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvantile/testdata}/projects/Amostra.qlm"
+tool="$build/tests/project/QlmMakeSampleProject"
+if [ ! -f "$sample" ] && [ -x "$tool" ]; then
+  "$tool" "$sample"
+fi
