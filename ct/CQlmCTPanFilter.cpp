@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -171,12 +170,20 @@ void CQlmCTPanFilter::BuildThick() {
 
   if (this->ProgressObserver) this->ProgressObserver->SetText(CString("Calculando Espessura Panorâmica"));
 
-  // Each slab row reduced to its sum and maximum; the slabs in parallel.
+  // Each slab row reduced to its sum and maximum. Rows go to the threads and
+  // every row runs through all slabs: neighbouring slabs read nearly the same
+  // voxels, which are then still in the cache.
   const int height = rows.Count();
   const int count = columns.Count();
   std::vector<uint64_t> sums(static_cast<size_t>(slabs) * height);
   std::vector<uint16_t> maxima(sums.size());
-  if (this->Geometry.CanSample() && count > 0) {
+  int reportedSlabs = 0;
+  auto reportSlabsUpTo = [&](int done) {
+    for (; reportedSlabs < done; ++reportedSlabs) {
+      Report(this->ProgressObserver, static_cast<long>(arcs[reportedSlabs]), static_cast<unsigned int>(length));
+    }
+  };
+  if (this->Geometry.CanSample() && count > 0 && height > 0) {
     std::vector<QlmImageSampler::Plane> planes(slabs);
     for (int j = 0; j < slabs; ++j) {
       double matrix[16];
@@ -184,10 +191,10 @@ void CQlmCTPanFilter::BuildThick() {
       planes[j] = this->Geometry.MakePlane(matrix, this->FlipY != 0);
     }
     QlmParallelFor::Run(
-        slabs,
-        [&](int j) {
+        height,
+        [&](int y) {
           std::vector<uint16_t> row(count);
-          for (int y = 0; y < height; ++y) {
+          for (int j = 0; j < slabs; ++j) {
             this->Geometry.SampleRows(planes[j], {rows.First + y, rows.First + y}, columns, row.data(), count);
             uint64_t sum = 0;
             uint16_t maximum = 0;
@@ -195,16 +202,14 @@ void CQlmCTPanFilter::BuildThick() {
               sum += voxel;
               maximum = std::max(maximum, voxel);
             }
-            sums[static_cast<size_t>(j) * height + y] = sum;
-            maxima[static_cast<size_t>(j) * height + y] = maximum;
+            sums[static_cast<size_t>(y) * slabs + j] = sum;
+            maxima[static_cast<size_t>(y) * slabs + j] = maximum;
           }
         },
-        [&](int j) { Report(this->ProgressObserver, static_cast<long>(arcs[j]), static_cast<unsigned int>(length)); });
-  } else {
-    for (int j = 0; j < slabs; ++j) {
-      Report(this->ProgressObserver, static_cast<long>(arcs[j]), static_cast<unsigned int>(length));
-    }
+        // The slabs' progress in step with the share of the sampling done.
+        [&](int y) { reportSlabsUpTo(static_cast<int>(static_cast<long long>(y + 1) * slabs / height)); });
   }
+  reportSlabsUpTo(slabs);
 
   this->ThickResult->Initialize();
   this->ThickResult->SetExtent(0, slabs - 1, rows.First, rows.Last, 0, 0);
@@ -217,9 +222,8 @@ void CQlmCTPanFilter::BuildThick() {
         height,
         [&](int y) {
           for (int j = 0; j < slabs; ++j) {
-            const size_t at = static_cast<size_t>(j) * height + y;
-            pixels[static_cast<size_t>(y) * slabs + j] =
-                count > 0 ? ReduceRow(sums[at], count, maxima[at], this->ThickMode) : 0;
+            const size_t at = static_cast<size_t>(y) * slabs + j;
+            pixels[at] = count > 0 ? ReduceRow(sums[at], count, maxima[at], this->ThickMode) : 0;
           }
         },
         [&](int y) { Report(this->ProgressObserver, y, static_cast<unsigned int>(height - 1)); });

@@ -51,7 +51,7 @@ inline void CubicWeights(double w[4], double f) {
 }
 
 template <class T>
-double Trilinear(const T* data, const int ext[6], const long long inc[3], const double p[3]) {
+inline __attribute__((always_inline)) double Trilinear(const T* data, const int ext[6], const long long inc[3], const double p[3]) {
   double fx, fy, fz;
   int x0 = Floor(p[0], fx);
   int y0 = Floor(p[1], fy);
@@ -82,7 +82,7 @@ double Trilinear(const T* data, const int ext[6], const long long inc[3], const 
 }
 
 template <class T>
-double Tricubic(const T* data, const int ext[6], const long long inc[3], const double p[3]) {
+inline __attribute__((always_inline)) double Tricubic(const T* data, const int ext[6], const long long inc[3], const double p[3]) {
   double fx, fy, fz;
   const int x0 = Floor(p[0], fx);
   const int y0 = Floor(p[1], fy);
@@ -182,38 +182,47 @@ QlmImageSampler::Plane QlmImageSampler::MakePlane(vtkMatrix4x4* resliceTransform
   return plane;
 }
 
-template <class T>
-uint16_t QlmImageSampler::Sample(const double p[3]) const {
+template <class T, QlmImageSampler::Interpolation Mode>
+inline __attribute__((always_inline)) uint16_t QlmImageSampler::Sample(const double p[3]) const {
   const double* b = this->Bounds;
   if (p[0] < b[0] || p[0] > b[1] || p[1] < b[2] || p[1] > b[3] || p[2] < b[4] || p[2] > b[5]) return 0;
   const T* data = static_cast<const T*>(this->Scalars);
-  if (this->Mode == Interpolation::Linear) {
+  if constexpr (Mode == Interpolation::Linear) {
     return static_cast<uint16_t>(static_cast<T>(Round(Trilinear(data, this->Extent, this->Increments, p))));
+  } else {
+    double value = Tricubic(data, this->Extent, this->Increments, p);
+    value = value > TypeMin<T>() ? value : TypeMin<T>();
+    value = value < TypeMax<T>() ? value : TypeMax<T>();
+    return static_cast<uint16_t>(static_cast<T>(Round(value)));
   }
-  double value = Tricubic(data, this->Extent, this->Increments, p);
-  value = value > TypeMin<T>() ? value : TypeMin<T>();
-  value = value < TypeMax<T>() ? value : TypeMax<T>();
-  return static_cast<uint16_t>(static_cast<T>(Round(value)));
 }
 
-template <class T>
+template <class T, QlmImageSampler::Interpolation Mode>
 void QlmImageSampler::SampleRowOf(const Plane& plane, int y, int x0, int x1, uint16_t* out) const {
   double row[3];
   for (int i = 0; i < 3; ++i) row[i] = plane.Origin[i] + y * plane.YAxis[i];
   for (int x = x0; x <= x1; ++x) {
     const double point[3] = {row[0] + x * plane.XAxis[0], row[1] + x * plane.XAxis[1], row[2] + x * plane.XAxis[2]};
-    *out++ = this->Sample<T>(point);
+    *out++ = this->Sample<T, Mode>(point);
   }
 }
 
 void QlmImageSampler::SampleRow(const Plane& plane, int y, int x0, int x1, uint16_t* out) const {
+  const bool linear = this->Mode == Interpolation::Linear;
   if (this->ScalarType == VTK_SHORT) {
-    this->SampleRowOf<short>(plane, y, x0, x1, out);
+    linear ? this->SampleRowOf<short, Interpolation::Linear>(plane, y, x0, x1, out)
+           : this->SampleRowOf<short, Interpolation::Cubic>(plane, y, x0, x1, out);
   } else {
-    this->SampleRowOf<unsigned short>(plane, y, x0, x1, out);
+    linear ? this->SampleRowOf<unsigned short, Interpolation::Linear>(plane, y, x0, x1, out)
+           : this->SampleRowOf<unsigned short, Interpolation::Cubic>(plane, y, x0, x1, out);
   }
 }
 
 uint16_t QlmImageSampler::SampleAt(const double index[3]) const {
-  return this->ScalarType == VTK_SHORT ? this->Sample<short>(index) : this->Sample<unsigned short>(index);
+  const bool linear = this->Mode == Interpolation::Linear;
+  if (this->ScalarType == VTK_SHORT) {
+    return linear ? this->Sample<short, Interpolation::Linear>(index) : this->Sample<short, Interpolation::Cubic>(index);
+  }
+  return linear ? this->Sample<unsigned short, Interpolation::Linear>(index)
+                : this->Sample<unsigned short, Interpolation::Cubic>(index);
 }

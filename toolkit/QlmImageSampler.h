@@ -45,9 +45,9 @@ public:
   uint16_t SampleAt(const double index[3]) const;
 
 private:
-  template <class T>
+  template <class T, Interpolation Mode>
   uint16_t Sample(const double point[3]) const;
-  template <class T>
+  template <class T, Interpolation Mode>
   void SampleRowOf(const Plane& plane, int y, int x0, int x1, uint16_t* out) const;
 
   const void* Scalars = nullptr;
