@@ -16,7 +16,9 @@ cmake --build "$asan_build" -j "$jobs" --target sanitized_tests || exit 1
 ctest --test-dir "$asan_build" --output-on-failure -j "$jobs"
 asan_status=$?
 
-xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+# -noreset: an X server that resets when its last client leaves refuses
+# the connections of tests that start during the reset.
+xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
   env QT_QPA_PLATFORM=offscreen LP_NUM_THREADS=2 \
   ctest --test-dir "$build" --output-on-failure -j "$jobs"
 status=$?
