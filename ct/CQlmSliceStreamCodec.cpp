@@ -121,10 +121,10 @@ bool RunInSliceOrder(long count, int threads, Produce produce, Report report, Co
 
   std::vector<std::jthread> workers;
   workers.reserve(static_cast<size_t>(threads));
-  for (int t = 0; t < threads; ++t) {
-    workers.emplace_back(work);
-  }
   try {
+    for (int t = 0; t < threads; ++t) {
+      workers.emplace_back(work);
+    }
     for (long z = 0; z < count; ++z) {
       report(z);
       Slot<Buffers>& slot = slots[static_cast<size_t>(z % threads)];

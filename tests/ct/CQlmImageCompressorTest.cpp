@@ -88,6 +88,35 @@ TEST(CQlmImageCompressor, BlockIsHeaderThenOneStandaloneStreamPerSlice)
   EXPECT_EQ(offset, block.size());
 }
 
+TEST(CQlmImageCompressor, EachStreamIsTakenAtTheLengthBeforeIt)
+{
+  // Three slices whose streams are padded with comment segments to 1000, 1200 and 900 bytes.
+  const auto image = MakeVolume(10, 10, 3);
+  std::vector<uint8_t> block = CompressToBytes(MakeVolume(10, 10, 0));  // the header alone
+  PokeInt32(block, 16, 3);
+  vtkNew<vtkJPEG16Compressor> compressor;
+  compressor->SetInputData(image);
+  int z = 0;
+  for (int32_t length : {1000, 1200, 900}) {
+    compressor->SetZSlice(z++);
+    compressor->Write();
+    std::vector<uint8_t> stream = Bytes(compressor->GetResult());
+    const size_t comment = static_cast<size_t>(length) - stream.size() - 4;
+    std::vector<uint8_t> segment = {0xFF, 0xFE, static_cast<uint8_t>((comment + 2) >> 8),
+                                    static_cast<uint8_t>(comment + 2)};
+    segment.resize(4 + comment, 'x');
+    stream.insert(stream.begin() + 2, segment.begin(), segment.end());
+    ASSERT_EQ(stream.size(), static_cast<size_t>(length));
+    PutInt32(block, length);
+    block.insert(block.end(), stream.begin(), stream.end());
+  }
+  ASSERT_EQ(block.size(), 3156u);
+
+  vtkNew<vtkImageData> decoded;
+  ASSERT_EQ(DecompressBytes(block, decoded), "");
+  EXPECT_TRUE(SameVoxels(image, decoded));
+}
+
 TEST(CQlmImageCompressor, RoundTripKeepsGeometryAndVoxels)
 {
   struct Case {
@@ -233,6 +262,14 @@ TEST(CQlmImageCompressor, DecompressRefusesBadBlocksAndLeavesAnEmptyImage)
   wrongSize.insert(wrongSize.end(), narrow.begin() + 44, narrow.end());
   wrongSize.insert(wrongSize.end(), good.begin() + static_cast<long>(secondAt), good.end());
 
+  // Bytes between the scan and the end marker of slice 1: the header is sound, the
+  // decoding fails (on a worker thread when there are several).
+  std::vector<uint8_t> overlong = good;
+  const int32_t secondLength = PeekInt32(good, secondAt);
+  const size_t secondEnd = secondAt + 4 + static_cast<size_t>(secondLength);
+  overlong.insert(overlong.begin() + static_cast<long>(secondEnd) - 2, 16, uint8_t{0});
+  PokeInt32(overlong, secondAt, secondLength + 16);
+
   struct Case {
     const char* name;
     std::vector<uint8_t> bytes;
@@ -261,6 +298,7 @@ TEST(CQlmImageCompressor, DecompressRefusesBadBlocksAndLeavesAnEmptyImage)
       {"stream that is not JPEG-LS", garbled(48)},
       {"stream of another slice size", wrongSize},
       {"truncated in the last stream", std::vector<uint8_t>(good.begin(), good.end() - 10)},
+      {"undecodable scan in slice 1", overlong},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
