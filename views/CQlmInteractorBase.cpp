@@ -152,7 +152,8 @@ void CQlmInteractorBase::DrawZoomRectangle(int x, int y) {
   int pointer[2];
   this->DisplayToWindow(this->PressPosition[0], this->PressPosition[1], corner);
   this->DisplayToWindow(x, y, pointer);
-  const QRect rect = QRect(QPoint(corner[0], corner[1]), QPoint(pointer[0], pointer[1])).normalized();
+  const QRect rect(QPoint(std::min(corner[0], pointer[0]), std::min(corner[1], pointer[1])),
+                   QPoint(std::max(corner[0], pointer[0]), std::max(corner[1], pointer[1])));
   this->ZoomRectangle.Show(this->HostWindow(), rect);
 }
 

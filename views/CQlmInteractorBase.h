@@ -65,7 +65,6 @@ public:
   // Shows the rubber band from the press position to (x, y) over the host.
   void DrawZoomRectangle(int x, int y);
   void HideZoomRectangle();
-  bool IsZoomRectangleVisible() const { return this->ZoomRectangle.IsVisible(); }
 
   // States 20 to 22: follows the pointer on the frame's xy, xz or yz plane;
   // 23 to 25: along the frame's x, y or z axis. Nothing when the view

@@ -18,5 +18,3 @@ void CQlmZoomRectangle::Show(QWidget* host, const QRect& rect) {
 void CQlmZoomRectangle::Hide() {
   if (this->Band) this->Band->hide();
 }
-
-bool CQlmZoomRectangle::IsVisible() const { return this->Band && this->Band->isVisible(); }

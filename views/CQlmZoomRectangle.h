@@ -16,7 +16,6 @@ public:
   // Shows the band at `rect` (window coordinates of `host`), replacing the previous one.
   void Show(QWidget* host, const QRect& rect);
   void Hide();
-  bool IsVisible() const;
 
 private:
   QPointer<QRubberBand> Band;
