@@ -30,6 +30,7 @@ void CQlmCTCrossFilter9::SetInput(vtkImageData* volume) {
   this->Output->SetExtent(0, this->Columns.Count() - 1, 0, this->Rows.Count() - 1, 0, SectionCount - 1);
   this->Output->SetSpacing(spacing[0], spacing[1], spacing[2]);
   this->Output->AllocateScalars(this->Geometry.GetScalarType(), this->Geometry.GetNumberOfComponents());
+  if (this->Output->GetNumberOfPoints() == 0) return;
   std::memset(this->Output->GetScalarPointer(), 0,
               static_cast<size_t>(this->Output->GetNumberOfPoints()) * this->Output->GetNumberOfScalarComponents() *
                   this->Output->GetScalarSize());
