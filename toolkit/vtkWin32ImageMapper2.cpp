@@ -55,7 +55,10 @@ void vtkWin32ImageMapper2::RenderOpaqueGeometry(vtkViewport* viewport, vtkActor2
   int extent[6];
   image->GetExtent(extent);
   const int slice = std::clamp(extent[4] + this->ZSlice, extent[4], extent[5]);
-  this->SliceMapper->SetInputData(image);
+  // Connected once, so an unchanged picture is not sent to the graphics card again.
+  if (this->SliceMapper->GetInputConnection(0, 0) != this->GetInputConnection(0, 0)) {
+    this->SliceMapper->SetInputConnection(this->GetInputConnection(0, 0));
+  }
   this->SliceMapper->SetSliceNumber(slice);
   // Bring the drawn slice into the plane z = 0.
   this->Slice->SetPosition(0.0, 0.0, -(image->GetOrigin()[2] + slice * image->GetSpacing()[2]));

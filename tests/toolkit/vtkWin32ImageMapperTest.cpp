@@ -76,8 +76,9 @@ private:
 
 TEST(vtkWin32ImageMapper2, DrawsThePictureInWorldCoordinatesAtZeroDepth) {
   QLM_REQUIRE_DISPLAY();
+  vtkSmartPointer<vtkImageData> picture = Picture(1);
   vtkNew<vtkWin32ImageMapper2> mapper;
-  mapper->SetInputData(Picture(1));
+  mapper->SetInputData(picture);
   Scene scene(mapper);
   EXPECT_EQ(scene.Pixel(25, 25), (Rgb{255, 0, 0})) << "pixel (0, 0)";
   EXPECT_EQ(scene.Pixel(75, 25), (Rgb{0, 0, 255})) << "pixel (1, 0)";
@@ -88,6 +89,10 @@ TEST(vtkWin32ImageMapper2, DrawsThePictureInWorldCoordinatesAtZeroDepth) {
   const Rgb blended = scene.Pixel(49, 25);
   EXPECT_GT(blended[0], 60);
   EXPECT_GT(blended[2], 60);
+
+  static_cast<unsigned char*>(picture->GetScalarPointer(0, 0, 0))[1] = 200;
+  picture->Modified();
+  EXPECT_EQ(scene.Pixel(20, 20), (Rgb{255, 200, 0})) << "a changed picture is drawn anew";
 }
 
 TEST(vtkWin32ImageMapper29, DrawsTheChosenSlice) {
