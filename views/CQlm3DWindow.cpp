@@ -34,3 +34,13 @@ void CQlm3DWindow::SetBackground(float r, float g, float b) {
   this->Background[2] = b;
   this->Renderer3->SetBackground(r, g, b);
 }
+
+vtkRenderer* CQlm3DWindow::GetLayerRenderer(int layer) const {
+  switch (layer) {
+    case 0: return this->Renderer0;
+    case 1: return this->Renderer1;
+    case 2: return this->Renderer2;
+    case 3: return this->Renderer3;
+    default: return nullptr;
+  }
+}

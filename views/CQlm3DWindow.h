@@ -14,17 +14,18 @@
 #include <vtkRenderWindow.h>
 #include <vtkRenderer.h>
 
+#include "ct/CQlmLayeredWindow.h"
 #include "views/CQlmHostPicture.h"
 #include "views/vtkObserverRender3DEnd.h"
 #include "views/vtkObserverRender3DStart.h"
 
 class QWidget;
 
-class CQlm3DWindow {
+class CQlm3DWindow : public CQlmLayeredWindow {
 public:
   // `mode` 2: off-screen rendering copied into the host, the one mode there is.
   static CQlm3DWindow* New(int mode);
-  virtual ~CQlm3DWindow();
+  ~CQlm3DWindow() override;
   CQlm3DWindow(const CQlm3DWindow&) = delete;
   CQlm3DWindow& operator=(const CQlm3DWindow&) = delete;
 
@@ -42,6 +43,8 @@ public:
   QWidget* GetHostWindow() const { return this->Picture.GetHost(); }
 
   int GetMode() const { return this->Mode; }
+
+  vtkRenderer* GetLayerRenderer(int layer) const override;
 
   // The last picture shown in the host (RGB888, the client size).
   const QImage& GetImage() const { return this->Picture.GetImage(); }

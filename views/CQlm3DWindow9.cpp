@@ -89,3 +89,14 @@ void CQlm3DWindow9::SetSingleCell(int on) {
 }
 
 void CQlm3DWindow9::Render() { this->Picture.Render(); }
+
+vtkRenderer* CQlm3DWindow9::GetCellLayerRenderer(int cell, int layer) const {
+  if (cell < 0 || cell >= CellCount) return nullptr;
+  switch (layer) {
+    case 0: return this->Renderer0[cell];
+    case 1: return this->Renderer1[cell];
+    case 2: return this->Renderer2[cell];
+    case 3: return this->Renderer3[cell];
+    default: return nullptr;
+  }
+}

@@ -11,18 +11,19 @@
 #include <vtkRenderWindow.h>
 #include <vtkRenderer.h>
 
+#include "ct/CQlmLayeredWindow9.h"
 #include "views/CQlmHostPicture.h"
 
 class QWidget;
 
-class CQlm3DWindow9 {
+class CQlm3DWindow9 : public CQlmLayeredWindow9 {
 public:
   static constexpr int CellCount = 9;
   static constexpr int CentreCell = 4;
 
   // `mode` 2: off-screen rendering copied into the host, the one mode there is.
   static CQlm3DWindow9* New(int mode);
-  virtual ~CQlm3DWindow9();
+  ~CQlm3DWindow9() override;
   CQlm3DWindow9(const CQlm3DWindow9&) = delete;
   CQlm3DWindow9& operator=(const CQlm3DWindow9&) = delete;
 
@@ -38,6 +39,8 @@ public:
   QWidget* GetHostWindow() const { return this->Picture.GetHost(); }
 
   int GetMode() const { return this->Mode; }
+
+  vtkRenderer* GetCellLayerRenderer(int cell, int layer) const override;
   const float* GetBackground() const { return this->Background; }
 
   // The last picture shown in the host (RGB888, the client size).

@@ -116,3 +116,14 @@ TEST_F(CQlm3DWindow9Test, PicksInTheChosenLayerOfTheCurrentCell) {
 }
 
 }  // namespace
+
+TEST_F(CQlm3DWindow9Test, CellAndLayerNumbersNameTheCellRenderers) {
+  const CQlmLayeredWindow9& layered = *this->Window;
+  for (int cell = 0; cell < 9; ++cell) {
+    EXPECT_EQ(layered.GetCellLayerRenderer(cell, 0), this->Window->Renderer0[cell].Get());
+    EXPECT_EQ(layered.GetCellLayerRenderer(cell, 3), this->Window->Renderer3[cell].Get());
+  }
+  EXPECT_EQ(layered.GetCellLayerRenderer(9, 0), nullptr);
+  EXPECT_EQ(layered.GetCellLayerRenderer(4, 4), nullptr);
+  EXPECT_EQ(layered.GetCellLayerRenderer(-1, 2), nullptr);
+}

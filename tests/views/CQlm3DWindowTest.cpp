@@ -147,3 +147,13 @@ TEST_F(CQlm3DWindowTest, StatusTextsFollowTheLayerThreeRender) {
 }
 
 }  // namespace
+
+TEST_F(CQlm3DWindowTest, LayerNumbersNameTheLayerRenderersForTheObjectsThatDraw) {
+  const CQlmLayeredWindow& layered = *this->Window;
+  EXPECT_EQ(layered.GetLayerRenderer(0), this->Window->Renderer0.Get());
+  EXPECT_EQ(layered.GetLayerRenderer(1), this->Window->Renderer1.Get());
+  EXPECT_EQ(layered.GetLayerRenderer(2), this->Window->Renderer2.Get());
+  EXPECT_EQ(layered.GetLayerRenderer(3), this->Window->Renderer3.Get());
+  EXPECT_EQ(layered.GetLayerRenderer(4), nullptr);
+  EXPECT_EQ(layered.GetLayerRenderer(-1), nullptr);
+}
