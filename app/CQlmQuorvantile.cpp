@@ -5,8 +5,15 @@
 #include "app/QlmConfig.h"
 #include "app/QlmResourceIds.h"
 #include "app/QlmWebServer.h"
+#include "ct/CQlmCTData.h"
+#include "ct/CQlmCTFilter.h"
+#include "ct/CQlmCTPanFilter.h"
+#include "ct/CQlmPanoramicCalc.h"
+#include "ct/CQlmPolyLine.h"
 #include "libconvert/CQlmWebFile.h"
 #include "platform/gui/QlmResource.h"
+#include "project/CQlmProjectCreator202106.h"
+#include "project/CQlmVolumeAttachmentList.h"
 #include "views/C3DWnd.h"
 #include "views/CAxialWnd.h"
 #include "views/CCrossWnd.h"
@@ -26,6 +33,13 @@ void Release(Object*& object) {
 
 QWidget* HostOf(CWnd* view) { return view ? view->GetSafeHwnd() : nullptr; }
 
+// Frees the list with the records it holds.
+void Release(CQlmVolumeAttachmentList*& list) {
+  if (list) list->DeleteAll();
+  delete list;
+  list = nullptr;
+}
+
 }  // namespace
 
 CQlmQuorvantile* CQlmQuorvantile::New() { return new CQlmQuorvantile; }
@@ -37,7 +51,13 @@ void CQlmQuorvantile::CreateObjects() {
   this->WindowPanoramic = CQlm3DWindow::New(OffScreenMode);
   this->Window3D = CQlm3DWindow::New(OffScreenMode);
   this->WindowCross = CQlm3DWindow9::New(OffScreenMode);
+  this->CTData = new CQlmCTData;
+  this->Creator202106 = CQlmProjectCreator202106::New();
   this->StatusObserver = CQlmObserverQuorvantile::New();
+  this->PolyLine = new CQlmPolyLine;
+  this->PanoramicCalc = CQlmPanoramicCalc::New();
+  this->CTFilter = CQlmCTFilter::New();
+  this->CTData2 = new CQlmCTData;
   this->PictureDownload = CQlmWebFile::New();
 }
 
@@ -63,12 +83,18 @@ void CQlmQuorvantile::Initialize() {
   this->ProjectOpen = 0;
   this->Modified = 0;
   this->NotesFlag = 0;
+  this->Creator202106->Controller = this;
   this->StatusObserver->CreateProgressBar();
+  this->CTData->ProgressObserver = this->StatusObserver;
+  this->CTFilter->GetPanFilter()->SetProgressObserver(this->StatusObserver);
+  this->PanoramicCalc->SetPolyLine(this->PolyLine);
   std::fill(std::begin(this->IndicatorSwitches), std::end(this->IndicatorSwitches), 0);
   EnsureConfigFile();
   ReadConfigOpenRecent(this->RecentProjects);
   this->SecondVolume = 0;
   this->StartPictureDownload();
+  this->AttachmentsA = new CQlmVolumeAttachmentList;
+  this->AttachmentsB = new CQlmVolumeAttachmentList;
   this->ShowLibraryToolBars();
   if (this->MainFrame) this->MainFrame->RecalcLayout();
   this->SagittalCoronal = 0;
@@ -107,11 +133,19 @@ void CQlmQuorvantile::ShowLibraryToolBars() {
 }
 
 void CQlmQuorvantile::Teardown() {
+  Release(this->CTData);
+  Release(this->CTData2);
+  Release(this->Creator202106);
   Release(this->StatusObserver);
+  Release(this->PolyLine);
+  Release(this->PanoramicCalc);
+  Release(this->CTFilter);
   Release(this->WindowAxial);
   Release(this->WindowPanoramic);
   Release(this->Window3D);
   Release(this->WindowCross);
   CQlmWebFile::Delete(this->PictureDownload);
   this->PictureDownload = nullptr;
+  Release(this->AttachmentsA);
+  Release(this->AttachmentsB);
 }

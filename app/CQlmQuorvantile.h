@@ -19,7 +19,13 @@ class CMainFrame;
 class CPanoramicWnd;
 class CQlm3DWindow;
 class CQlm3DWindow9;
+class CQlmCTData;
+class CQlmCTFilter;
 class CQlmObserverQuorvantile;
+class CQlmPanoramicCalc;
+class CQlmPolyLine;
+class CQlmProjectCreator202106;
+class CQlmVolumeAttachmentList;
 class CQlmWebFile;
 
 class CQlmQuorvantile {
@@ -77,6 +83,20 @@ public:
   CString ProjectExtension;
 
   CQlmObserverQuorvantile* StatusObserver = nullptr;
+
+  // The main and the second CT volume of the project.
+  CQlmCTData* CTData = nullptr;
+  CQlmCTData* CTData2 = nullptr;
+  // Reader of 800900/800901 and writer of every save.
+  CQlmProjectCreator202106* Creator202106 = nullptr;
+  // The arch polyline, the arch-curve geometry on it and the CT filter set.
+  CQlmPolyLine* PolyLine = nullptr;
+  CQlmPanoramicCalc* PanoramicCalc = nullptr;
+  CQlmCTFilter* CTFilter = nullptr;
+  // Attachment records of the main (A) and second (B) volume, made by
+  // Initialize; Teardown frees the records with the lists.
+  CQlmVolumeAttachmentList* AttachmentsA = nullptr;
+  CQlmVolumeAttachmentList* AttachmentsB = nullptr;
 
   // The format code of the project file read last.
   int LoadedVersion = 0;

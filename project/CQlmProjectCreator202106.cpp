@@ -1,0 +1,430 @@
+#include "project/CQlmProjectCreator202106.h"
+
+#include "app/CMainFrame.h"
+#include "app/CQlmObserverQuorvantile.h"
+#include "app/CQlmQuorvantile.h"
+#include "ct/CQlmCTAxialFilter.h"
+#include "ct/CQlmCTCrossFilter9.h"
+#include "ct/CQlmCTData.h"
+#include "ct/CQlmCTFilter.h"
+#include "ct/CQlmCTPanFilter.h"
+#include "ct/CQlmImageCompressor.h"
+#include "ct/CQlmPanoramicCalc.h"
+#include "ct/CQlmPolyLine.h"
+#include "platform/CArchive.h"
+#include "platform/CFile.h"
+#include "platform/CQlmPrompter.h"
+#include "platform/gui/QlmGuiConstants.h"
+#include "project/CQlmProjectData.h"
+#include "project/CQlmProjectRefusal.h"
+#include "project/CQlmVolumeAttachmentList.h"
+#include "views/CAxialWnd.h"
+#include "views/CCrossWnd.h"
+#include "views/CPanoramicWnd.h"
+#include "views/CQlm3DWindow.h"
+#include "views/CQlm3DWindow9.h"
+
+#include <vtkCamera.h>
+#include <vtkImageData.h>
+#include <vtkRenderer.h>
+
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+constexpr int MinimumPane = 50;
+// The probe reads one word: a small buffer spares reading megabytes ahead.
+constexpr size_t ProbeBufferSize = 64;
+
+// Defaults of a file without view state: section width, spacing, curve spacing, curve count value.
+constexpr float DefaultSectionWidth = 50.0f;
+constexpr float DefaultSectionSpacing = 1.0f;
+constexpr float DefaultCurveSpacing = 1.0f;
+constexpr int DefaultCurveCountValue = 17;
+
+void CaptureCamera(vtkCamera* camera, CQlmViewState::Camera& stored) {
+  camera->GetPosition(stored.Position);
+  camera->GetFocalPoint(stored.FocalPoint);
+  camera->GetViewUp(stored.ViewUp);
+  stored.ParallelScale = camera->GetParallelScale();
+}
+
+void ApplyCamera(const CQlmViewState::Camera& stored, vtkCamera* camera) {
+  camera->SetPosition(stored.Position);
+  camera->SetFocalPoint(stored.FocalPoint);
+  camera->SetParallelScale(stored.ParallelScale);
+}
+
+vtkCamera* CameraOf(CQlm3DWindow* window) { return window->Renderer3->GetActiveCamera(); }
+vtkCamera* CameraOf(CQlm3DWindow9* window) { return window->Renderer3[CQlm3DWindow9::CentreCell]->GetActiveCamera(); }
+
+// Range 0 .. maximum with the position reversed (index = maximum - position).
+void SetScrollBar(CWnd* view, int maximum, int index, bool enabled) {
+  if (!view) return;
+  view->SetScrollRange(SB_VERT, 0, maximum);
+  view->SetScrollPos(SB_VERT, maximum - index);
+  view->EnableScrollBar(SB_VERT, enabled ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
+}
+
+int IdealSize(int clientSize, float fraction) {
+  const int size = static_cast<int>(static_cast<double>(clientSize) * fraction);
+  return size < 1 ? 0 : size;
+}
+
+bool RunCodec(vtkImageData* image, vtkUnsignedCharArray* block, CQlmObserver* observer, bool compress) {
+  CQlmImageCompressor* codec = CQlmImageCompressor::New();
+  codec->ImageData = image;
+  codec->VolumeBlock = block;
+  codec->ProgressObserver = observer;
+  const bool done = compress ? codec->Compress() : codec->Decompress();
+  codec->Delete();
+  return done;
+}
+
+}  // namespace
+
+CQlmProjectCreator202106* CQlmProjectCreator202106::New() { return new CQlmProjectCreator202106; }
+
+CQlmProjectCreator202106::CQlmProjectCreator202106()
+  : MainVolumeBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()),
+    SecondVolumeBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()),
+    GeometryBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()) {}
+
+int CQlmProjectCreator202106::GetFileVersion() {
+  try {
+    CFile file;
+    if (!file.Open(this->Path.Str(), CFile::modeRead)) return -1;
+    CArchive archive(&file, CArchive::load, ProbeBufferSize);
+    int32_t code = 0;
+    archive >> code;
+    return code;
+  } catch (const std::exception&) {
+    return -1;
+  }
+}
+
+int CQlmProjectCreator202106::Load() { return this->Read800900() || this->Read800901() ? 1 : 0; }
+
+int CQlmProjectCreator202106::Save() { return this->Write800901(); }
+
+void CQlmProjectCreator202106::RestoreViews() {
+  if (this->FormatCode == CQlmProjectData::Format800900) this->RestoreViews800900();
+  if (this->FormatCode == CQlmProjectData::Format800901) this->RestoreViews800901();
+}
+
+int CQlmProjectCreator202106::Read800900() { return this->Read(CQlmProjectData::Format800900); }
+
+int CQlmProjectCreator202106::Read800901() { return this->Read(CQlmProjectData::Format800901); }
+
+int CQlmProjectCreator202106::Read(int formatCode) {
+  CQlmProjectData data;
+  try {
+    CFile file;
+    if (!file.Open(this->Path.Str(), CFile::modeRead)) return 0;
+    CArchive archive(&file, CArchive::load);
+    int32_t code = 0;
+    archive >> code;
+    this->FormatCode = code;
+    if (formatCode == CQlmProjectData::Format800900) {
+      archive >> data.ReservedWords[0] >> data.ReservedWords[1];
+      std::copy_n(data.ReservedWords, 2, this->Controller->Reserved);
+    }
+    if (code != formatCode) return 0;
+    if (formatCode == CQlmProjectData::Format800901) archive >> data.ReservedWords[0] >> data.ReservedWords[1];
+    data.LoadSections(archive, formatCode);
+  } catch (const CQlmProjectRefusal& refusal) {
+    QlmMessageBox(refusal.Message, "Carregando Projeto", QlmButtons::Ok, QlmIcon::Error);
+    return 0;
+  } catch (const std::exception&) {
+    return 0;
+  }
+  std::copy_n(data.ReservedWords, 2, this->Controller->Reserved);
+  if (!this->TakeVolumes(data)) return 0;
+  this->TakeGeometries(data);
+  if (formatCode == CQlmProjectData::Format800901) this->TakeSections800901(data);
+  this->Controller->LoadedVersion = this->FormatCode;
+  return 1;
+}
+
+bool CQlmProjectCreator202106::DecodeVolume(vtkUnsignedCharArray* block, vtkImageData* image) {
+  return RunCodec(image, block, this->Controller->StatusObserver, false);
+}
+
+bool CQlmProjectCreator202106::TakeVolumes(CQlmProjectData& data) {
+  CQlmQuorvantile& controller = *this->Controller;
+  if (!this->DecodeVolume(data.MainVolumeBlock, controller.CTData->ImageData)) return false;
+  this->MainVolumeBlock = data.MainVolumeBlock;
+  this->HasMainVolumeBlock = 1;
+  controller.AttachmentsA->TakeAll(data.AttachmentsA);
+  controller.SecondVolume = data.HasSecondVolume;
+  if (!data.HasSecondVolume) return true;
+  if (!this->DecodeVolume(data.SecondVolumeBlock, controller.CTData2->ImageData)) return false;
+  this->SecondVolumeBlock = data.SecondVolumeBlock;
+  this->HasSecondVolumeBlock = 1;
+  controller.AttachmentsB->TakeAll(data.AttachmentsB);
+  return true;
+}
+
+// The objects made from the records are pickable whatever the record says.
+void CQlmProjectCreator202106::TakeGeometries(CQlmProjectData& data) {
+  this->GeometryBlock = data.GeometryBlock;
+  this->HasGeometryBlock = 1;
+  this->Controller->GeometryBlock = 1;
+  this->Geometries = data.Geometries;
+  for (CQlmGeometryRecord& record : this->Geometries) record.Pickable = 1;
+}
+
+void CQlmProjectCreator202106::TakeSections800901(CQlmProjectData& data) {
+  CQlmQuorvantile& controller = *this->Controller;
+  this->ImplantDefaults = data.ImplantDefaults;
+  data.Arch.ApplyTo(*controller.PolyLine);
+  this->ViewState = data.ViewState;
+  this->ApplyViewState(data.ViewState);
+  std::copy_n(data.RulerColorCounters, 3, this->RulerColorCounters);
+  controller.Notes = data.Notes;
+
+  const CQlmDocumentValues& values = data.Values;
+  controller.ThickPanoramic = values.ThickPanoramic;
+  controller.CTFilter->GetPanFilter()->SetThickness(values.PanoramicThickness);
+  controller.CTFilter->GetPanFilter()->SetThickMode(values.PanoramicMode);
+  this->ImplantFontSize = values.ImplantFontSize;
+  controller.NotesFlag = values.NotesShown;
+  controller.SagittalCoronal = values.SagittalCoronal;
+  const CQlmDocumentValues::SavedReformat& saved = values.Saved;
+  controller.ViewValues[0] = saved.SectionWidth;
+  controller.ViewValues[1] = saved.SectionSpacing;
+  controller.ViewValues[2] = saved.CurveSpacing;
+  controller.ViewFlags[0] = saved.CurveCount;
+  controller.ViewFlags[1] = saved.ThickPanoramic;
+  controller.ViewFlags[2] = saved.ArchPointCount;
+  controller.ViewModes[0] = saved.SingleCrossSection;
+  controller.ViewModes[1] = saved.FirstSection;
+  controller.ViewModes[2] = saved.CurrentCurve;
+  controller.ViewModes[3] = saved.AxialSlice;
+  std::copy_n(&saved.ArchPoints[0][0], 150, &controller.ViewTable[0][0]);
+}
+
+// The values of the view state that take effect as soon as they are read.
+void CQlmProjectCreator202106::ApplyViewState(const CQlmViewState& state) {
+  CQlmQuorvantile& controller = *this->Controller;
+  controller.Window3D->SetBackground(state.Background3D[0], state.Background3D[1], state.Background3D[2]);
+  std::copy_n(state.Indicators3DShown, 3, controller.IndicatorSwitches + 3);
+  controller.WindowAxial->Enabled = state.ViewsInUse[0];
+  controller.WindowCross->Enabled = state.ViewsInUse[1];
+  controller.WindowPanoramic->Enabled = state.ViewsInUse[2];
+  controller.Window3D->Enabled = state.ViewsInUse[3];
+  controller.CurveEditing = 0;
+}
+
+int CQlmProjectCreator202106::Write800901() {
+  this->FormatCode = CQlmProjectData::Format800901;
+  CQlmProjectData data;
+  if (!this->GiveVolumes(data) || !this->GiveGeometries(data)) return 0;
+  this->GiveSections800901(data);
+  CQlmQuorvantile& controller = *this->Controller;
+  data.AttachmentsA.Swap(*controller.AttachmentsA);
+  data.AttachmentsB.Swap(*controller.AttachmentsB);
+  const bool saved = data.Save(this->Path.Str());
+  data.AttachmentsA.Swap(*controller.AttachmentsA);
+  data.AttachmentsB.Swap(*controller.AttachmentsB);
+  return saved ? 1 : 0;
+}
+
+bool CQlmProjectCreator202106::GiveVolumes(CQlmProjectData& data) {
+  CQlmQuorvantile& controller = *this->Controller;
+  if (!this->HasMainVolumeBlock) {
+    if (!RunCodec(controller.CTData->ImageData, this->MainVolumeBlock, controller.StatusObserver, true)) return false;
+    this->HasMainVolumeBlock = 1;
+  }
+  data.MainVolumeBlock = this->MainVolumeBlock;
+  data.HasSecondVolume = controller.SecondVolume;
+  if (!controller.SecondVolume) return true;
+  if (!this->HasSecondVolumeBlock) {
+    if (!RunCodec(controller.CTData2->ImageData, this->SecondVolumeBlock, controller.StatusObserver, true)) {
+      return false;
+    }
+    this->HasSecondVolumeBlock = 1;
+  }
+  data.SecondVolumeBlock = this->SecondVolumeBlock;
+  return true;
+}
+
+bool CQlmProjectCreator202106::GiveGeometries(CQlmProjectData& data) {
+  data.Geometries = this->Geometries;
+  if (!this->HasGeometryBlock) {
+    if (!data.BuildGeometryBlock()) return false;
+    this->GeometryBlock = data.GeometryBlock;
+    this->HasGeometryBlock = 1;
+    this->Controller->GeometryBlock = 1;
+  }
+  data.GeometryBlock = this->GeometryBlock;
+  return true;
+}
+
+void CQlmProjectCreator202106::GiveSections800901(CQlmProjectData& data) {
+  const CQlmQuorvantile& controller = *this->Controller;
+  std::copy_n(controller.Reserved, 2, data.ReservedWords);
+  data.ImplantDefaults = this->ImplantDefaults;
+  data.Arch.CaptureFrom(*controller.PolyLine);
+  this->GiveViewState(data.ViewState);
+  std::copy_n(this->RulerColorCounters, 3, data.RulerColorCounters);
+  data.Notes = controller.Notes;
+
+  CQlmDocumentValues& values = data.Values;
+  values.ThickPanoramic = controller.ThickPanoramic;
+  values.PanoramicThickness = controller.CTFilter->GetPanFilter()->GetThickness();
+  values.PanoramicMode = controller.CTFilter->GetPanFilter()->GetThickMode();
+  values.ImplantFontSize = this->ImplantFontSize;
+  values.NotesShown = controller.NotesFlag;
+  values.SagittalCoronal = controller.SagittalCoronal;
+  CQlmDocumentValues::SavedReformat& saved = values.Saved;
+  saved.SectionWidth = controller.ViewValues[0];
+  saved.SectionSpacing = controller.ViewValues[1];
+  saved.CurveSpacing = controller.ViewValues[2];
+  saved.CurveCount = controller.ViewFlags[0];
+  saved.ThickPanoramic = controller.ViewFlags[1];
+  saved.ArchPointCount = controller.ViewFlags[2];
+  saved.SingleCrossSection = controller.ViewModes[0];
+  saved.FirstSection = controller.ViewModes[1];
+  saved.CurrentCurve = controller.ViewModes[2];
+  saved.AxialSlice = controller.ViewModes[3];
+  std::copy_n(&controller.ViewTable[0][0], 150, &saved.ArchPoints[0][0]);
+}
+
+// The live values where the controller holds their owners, the kept ones otherwise.
+void CQlmProjectCreator202106::GiveViewState(CQlmViewState& state) {
+  const CQlmQuorvantile& controller = *this->Controller;
+  state = this->ViewState;
+  const CQlmPanoramicCalc& calc = *controller.PanoramicCalc;
+  const CQlmCTCrossFilter9& cross = *controller.CTFilter->GetCrossFilter();
+  state.CurveCountValue = calc.GetCurveCount() + 1;
+  state.CurveSpacing = calc.GetCurveSpacing();
+  state.SectionWidth = cross.GetSectionWidth();
+  state.SectionSpacing = cross.GetSectionSpacing();
+  state.AxialSlice = controller.CTFilter->GetAxialFilter()->GetCurrentSlice();
+  state.CrossPosition = cross.GetFirstIndex();
+  state.PanoramicCurve = calc.GetCurrentCurve();
+  CaptureCamera(CameraOf(controller.WindowAxial), state.AxialCamera);
+  CaptureCamera(CameraOf(controller.WindowCross), state.CrossCamera);
+  CaptureCamera(CameraOf(controller.WindowPanoramic), state.PanoramicCamera);
+  CaptureCamera(CameraOf(controller.Window3D), state.Camera3D);
+  std::copy_n(controller.Window3D->GetBackground(), 3, state.Background3D);
+  state.SingleCrossSection = controller.WindowCross->GetSingleCell();
+  std::copy_n(controller.IndicatorSwitches, 3, state.IndicatorFlags);
+  std::copy_n(controller.IndicatorSwitches + 3, 3, state.Indicators3DShown);
+  state.ViewsInUse[0] = controller.WindowAxial->Enabled;
+  state.ViewsInUse[1] = controller.WindowCross->Enabled;
+  state.ViewsInUse[2] = controller.WindowPanoramic->Enabled;
+  state.ViewsInUse[3] = controller.Window3D->Enabled;
+  state.CurveEdit = controller.CurveEditing;
+  if (CMainFrame* frame = controller.MainFrame) {
+    CRect client;
+    frame->GetClientRect(&client);
+    if (client.Width() > 0 && client.Height() > 0) {
+      int size = 0;
+      int minimum = 0;
+      frame->SplitterOuter.GetColumnInfo(0, size, minimum);
+      state.SplitterFractions[0] = static_cast<float>(size) / static_cast<float>(client.Width());
+      frame->SplitterLeft.GetRowInfo(0, size, minimum);
+      state.SplitterFractions[1] = static_cast<float>(size) / static_cast<float>(client.Height());
+      frame->SplitterRight.GetRowInfo(0, size, minimum);
+      state.SplitterFractions[2] = static_cast<float>(size) / static_cast<float>(client.Height());
+    }
+  }
+}
+
+void CQlmProjectCreator202106::RestoreViews800901() {
+  const CQlmViewState& state = this->ViewState;
+  this->RestoreReformat(state.SectionWidth, state.SectionSpacing, state.CurveSpacing, state.CurveCountValue);
+  this->RestorePositions(state.AxialSlice, state.CrossPosition, state.PanoramicCurve);
+  CQlmQuorvantile& controller = *this->Controller;
+  ApplyCamera(state.AxialCamera, CameraOf(controller.WindowAxial));
+  ApplyCamera(state.CrossCamera, CameraOf(controller.WindowCross));
+  ApplyCamera(state.PanoramicCamera, CameraOf(controller.WindowPanoramic));
+  vtkCamera* camera3D = CameraOf(controller.Window3D);
+  ApplyCamera(state.Camera3D, camera3D);
+  camera3D->SetViewUp(state.Camera3D.ViewUp);
+  camera3D->OrthogonalizeViewUp();
+  controller.Window3D->Renderer3->ResetCameraClippingRange();
+  this->RestoreScrollBars(state.ViewsInUse[0], state.ViewsInUse[1], state.ViewsInUse[2]);
+  if (state.SingleCrossSection) this->ShowSingleCrossSection();
+  this->RestoreSplitters(state.SplitterFractions);
+}
+
+void CQlmProjectCreator202106::RestoreViews800900() {
+  CQlmQuorvantile& controller = *this->Controller;
+  this->RestoreReformat(DefaultSectionWidth, DefaultSectionSpacing, DefaultCurveSpacing, DefaultCurveCountValue);
+  const int slices = controller.CTData->ImageData->GetDimensions()[2];
+  const int highest = std::max(controller.CTFilter->GetCrossFilter()->GetMaxIndex(), 0);
+  this->RestorePositions(slices / 2, highest / 2, controller.PanoramicCalc->GetMiddleCurve());
+  this->ShowSingleCrossSection();
+
+  vtkCamera* panoramic = CameraOf(controller.WindowPanoramic);
+  panoramic->SetPosition(0, 0, 1);
+  panoramic->SetFocalPoint(0, 0, 0);
+  panoramic->SetParallelScale(controller.CTData->GetPhysicalSize()[2] / 2);
+  for (CQlm3DWindow* window : {controller.WindowAxial, controller.WindowPanoramic, controller.Window3D}) {
+    window->Enabled = 1;
+  }
+  controller.WindowCross->Enabled = 1;
+
+  controller.CurveEditing = 0;
+  controller.ThickPanoramic = !controller.ThickPanoramic;
+  CQlmCTFilter& filters = *controller.CTFilter;
+  filters.SetCurrentCurve(controller.PanoramicCalc->GetMiddleCurve());
+  filters.GetPanFilter()->SetThick(controller.ThickPanoramic);
+  this->UpdateFilters();
+  this->RestoreScrollBars(1, 1, !controller.ThickPanoramic);
+}
+
+// The reformat parameters to the filters and the arch geometry, all recomputed.
+void CQlmProjectCreator202106::RestoreReformat(float width, float spacing, float curveSpacing, int curveCountValue) {
+  this->Controller->CTFilter->SetParameters(width, spacing, curveSpacing, curveCountValue);
+  this->UpdateFilters();
+}
+
+void CQlmProjectCreator202106::UpdateFilters() {
+  CQlmQuorvantile& controller = *this->Controller;
+  controller.PanoramicCalc->Update();
+  controller.CTFilter->GetAxialFilter()->Update();
+  controller.CTFilter->GetCrossFilter()->Update();
+  controller.CTFilter->GetPanFilter()->Update();
+}
+
+void CQlmProjectCreator202106::RestorePositions(int axialSlice, int crossPosition, int curve) {
+  CQlmCTFilter& filters = *this->Controller->CTFilter;
+  filters.GetAxialFilter()->SetSlice(axialSlice);
+  filters.GetCrossFilter()->SetPosition(crossPosition);
+  filters.SetCurrentCurve(curve);
+}
+
+// Each 2D view's scroll bar over its indices, enabled by its flag.
+void CQlmProjectCreator202106::RestoreScrollBars(int axial, int cross, int panoramic) {
+  CQlmQuorvantile& controller = *this->Controller;
+  CQlmCTFilter& filters = *controller.CTFilter;
+  const CQlmCTAxialFilter& axialFilter = *filters.GetAxialFilter();
+  const CQlmCTCrossFilter9& crossFilter = *filters.GetCrossFilter();
+  const CQlmPanoramicCalc& calc = *controller.PanoramicCalc;
+  SetScrollBar(controller.AxialView, std::max(axialFilter.GetMaxSlice(), 0), axialFilter.GetCurrentSlice(), axial);
+  SetScrollBar(controller.CrossView, std::max(crossFilter.GetMaxIndex(), 0), crossFilter.GetFirstIndex(), cross);
+  SetScrollBar(controller.PanoramicView, calc.GetCurveCount(), calc.GetCurrentCurve(), panoramic);
+}
+
+void CQlmProjectCreator202106::ShowSingleCrossSection() {
+  this->Controller->WindowCross->SetSingleCell(1);
+  this->Controller->CTFilter->GetCrossFilter()->SetSingleSection(1);
+}
+
+void CQlmProjectCreator202106::RestoreSplitters(const float fractions[3]) {
+  CMainFrame* frame = this->Controller->MainFrame;
+  if (!frame) return;
+  CRect client;
+  frame->GetClientRect(&client);
+  frame->SplitterOuter.SetColumnInfo(0, IdealSize(client.Width(), fractions[0]), MinimumPane);
+  frame->SplitterLeft.SetRowInfo(0, IdealSize(client.Height(), fractions[1]), MinimumPane);
+  frame->SplitterRight.SetRowInfo(0, IdealSize(client.Height(), fractions[2]), MinimumPane);
+  frame->SplitterOuter.RecalcLayout();
+  frame->SplitterLeft.RecalcLayout();
+  frame->SplitterRight.RecalcLayout();
+}

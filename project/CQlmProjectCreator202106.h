@@ -1,0 +1,94 @@
+#pragma once
+// Reader of project files 800900 and 800901 and writer of 800901, owned by the
+// controller and working on its members. Load tries 800900, then 800901; Save
+// writes 800901. Every operation catches its own file and archive exceptions
+// and reports 1 (done) or 0 (refused or failed).
+//
+// Kept blocks: the compressed main volume, second volume and imported-geometry
+// blocks read or written last are written again byte for byte, so a save
+// compresses the CT volume at most once per controller. A reader keeps the
+// view state of an 800901 file until RestoreViews applies it.
+//
+// A file is read whole and checked before anything but the reserved words
+// reaches the controller; a file that cannot be taken by this version (a
+// section whose objects it does not read yet) is refused with a message.
+#include "platform/CString.h"
+#include "project/CQlmGeometryRecord.h"
+#include "project/CQlmImplantDefaults.h"
+#include "project/CQlmViewState.h"
+
+#include <vtkSmartPointer.h>
+#include <vtkUnsignedCharArray.h>
+
+#include <vector>
+
+class CQlmProjectData;
+class CQlmQuorvantile;
+class vtkImageData;
+
+class CQlmProjectCreator202106 {
+public:
+  static CQlmProjectCreator202106* New();
+  virtual ~CQlmProjectCreator202106() = default;
+  CQlmProjectCreator202106(const CQlmProjectCreator202106&) = delete;
+  CQlmProjectCreator202106& operator=(const CQlmProjectCreator202106&) = delete;
+
+  // The first int32 of the file at Path; -1 when it cannot be opened or is shorter.
+  int GetFileVersion();
+  int Load();
+  int Save();
+  // The view state of the file last read (800901) or the default one (800900);
+  // nothing for another FormatCode. Once the controller's views are wired.
+  void RestoreViews();
+
+  // 800900 stores the file's reserved words in the controller before it
+  // compares the format code; 800901 compares first.
+  int Read800900();
+  int Read800901();
+  // Atomic: on failure the previous file at Path is untouched.
+  int Write800901();
+  void RestoreViews800901();
+  void RestoreViews800900();
+
+  int HasMainVolumeBlock = 0;
+  int HasSecondVolumeBlock = 0;
+  vtkSmartPointer<vtkUnsignedCharArray> MainVolumeBlock;
+  vtkSmartPointer<vtkUnsignedCharArray> SecondVolumeBlock;
+  int HasGeometryBlock = 0;
+  vtkSmartPointer<vtkUnsignedCharArray> GeometryBlock;
+  CQlmQuorvantile* Controller = nullptr;  // not owned
+  CString Path;
+  int FormatCode = 0;
+  // Kept view state of the last 800901 file read; values whose owners the
+  // controller does not hold yet are written back from here.
+  CQlmViewState ViewState;
+
+  // Carried from the file read last to the next save until the controller
+  // holds their owners: the imported geometries, the implant defaults, the
+  // rulers' colour counters and the implant label font size.
+  std::vector<CQlmGeometryRecord> Geometries;
+  CQlmImplantDefaults ImplantDefaults;
+  int RulerColorCounters[3] = {0, 0, 0};
+  int ImplantFontSize = 12;
+
+protected:
+  CQlmProjectCreator202106();
+
+private:
+  int Read(int formatCode);
+  bool DecodeVolume(vtkUnsignedCharArray* block, vtkImageData* image);
+  bool TakeVolumes(CQlmProjectData& data);
+  void TakeGeometries(CQlmProjectData& data);
+  void TakeSections800901(CQlmProjectData& data);
+  bool GiveVolumes(CQlmProjectData& data);
+  bool GiveGeometries(CQlmProjectData& data);
+  void GiveSections800901(CQlmProjectData& data);
+  void GiveViewState(CQlmViewState& state);
+  void ApplyViewState(const CQlmViewState& state);
+  void RestoreReformat(float width, float spacing, float curveSpacing, int curveCountValue);
+  void UpdateFilters();
+  void RestorePositions(int axialSlice, int crossPosition, int curve);
+  void RestoreScrollBars(int axial, int cross, int panoramic);
+  void ShowSingleCrossSection();
+  void RestoreSplitters(const float fractions[3]);
+};
