@@ -154,6 +154,22 @@ bool RunInSliceOrder(long count, int threads, Produce produce, Report report, Co
   return !failed;
 }
 
+// Gives the block room for `bytes` values, keeping the values it holds. Reserving the
+// uncoded size up front means the block is never copied while it grows; the pages that
+// stay unused are never touched, so they cost address space, not memory.
+void Reserve(vtkUnsignedCharArray* block, size_t bytes)
+{
+  if (static_cast<size_t>(block->GetSize()) >= bytes) {
+    return;
+  }
+  const vtkIdType count = block->GetNumberOfValues();
+  const std::vector<unsigned char> kept(block->GetPointer(0), block->GetPointer(0) + count);
+  block->Allocate(static_cast<vtkIdType>(bytes));
+  if (count > 0) {
+    std::memcpy(block->WritePointer(0, count), kept.data(), kept.size());
+  }
+}
+
 void ReportProgress(CQlmObserver* observer, long z, long count)
 {
   if (!observer) {
@@ -205,6 +221,7 @@ bool CQlmSliceStreamCodec::Encode(vtkImageData* image, vtkUnsignedCharArray* blo
   const auto sliceBytes = static_cast<size_t>(geometry.GetSliceVoxelCount()) * 2;
   const auto* voxels = static_cast<const unsigned char*>(scalars->GetVoidPointer(0));
   const vtkIdType start = block->GetNumberOfValues();
+  Reserve(block, static_cast<size_t>(start) + static_cast<size_t>(sliceCount) * (4 + sliceBytes));
 
   auto encode = [&](long z, EncodeBuffers& buffers, std::string& error) {
     if (vtkJPEG16Compressor::EncodeSlice(voxels + static_cast<size_t>(z) * sliceBytes, geometry.ScalarType,
