@@ -108,7 +108,7 @@ void CQlmCTCrossFilter9::Recompute(int step) {
     this->CentreArc = this->FirstIndex * this->SectionSpacing + 4 * this->SectionSpacing;
     this->Step = step = 0;
   }
-  if (!this->Geometry.CanSample() || this->Output->GetNumberOfPoints() == 0) return;
+  if (!this->Geometry.PrepareSampling() || this->Output->GetNumberOfPoints() == 0) return;
 
   std::vector<int> sections;
   if (this->SingleSection) {

@@ -101,6 +101,7 @@ uint16_t CQlmCTPanFilter::ReduceRow(uint64_t sum, int count, uint16_t maximum, i
 }
 
 void CQlmCTPanFilter::BuildThin() {
+  const bool canSample = this->Geometry.PrepareSampling();
   const float* spacing = this->Geometry.GetSpacing();
   vtkPoints* points = this->Calc->GetCurvePolyData()->GetPoints();
   const int segments = points ? std::max(0, static_cast<int>(points->GetNumberOfPoints()) - 1) : 0;
@@ -126,7 +127,7 @@ void CQlmCTPanFilter::BuildThin() {
     if (strip.Columns.Count() == 0) continue;
     strip.Offset = width;
     width += strip.Columns.Count();
-    if (this->Geometry.CanSample()) {
+    if (canSample) {
       double matrix[16];
       this->Calc->GetStripMatrix(i, matrix);
       strip.Plane = this->Geometry.MakePlane(matrix, this->FlipY != 0);
@@ -138,7 +139,7 @@ void CQlmCTPanFilter::BuildThin() {
   this->Output->SetDimensions(width, rows.Count(), 1);
   this->Output->SetSpacing(spacing[0], spacing[1], spacing[2]);
   this->Output->AllocateScalars(this->Geometry.GetScalarType(), std::max(1, this->Geometry.GetNumberOfComponents()));
-  if (this->Geometry.CanSample() && this->Output->GetNumberOfPoints() > 0) {
+  if (canSample && this->Output->GetNumberOfPoints() > 0) {
     auto* voxels = static_cast<uint16_t*>(this->Output->GetScalarPointer());
     const int bands = (rows.Count() + RowsPerItem - 1) / RowsPerItem;
     QlmParallelFor::Run(static_cast<int>(strips.size()) * bands, [&](int item) {
@@ -183,7 +184,7 @@ void CQlmCTPanFilter::BuildThick() {
       Report(this->ProgressObserver, static_cast<long>(arcs[reportedSlabs]), static_cast<unsigned int>(length));
     }
   };
-  if (this->Geometry.CanSample() && count > 0 && height > 0) {
+  if (this->Geometry.PrepareSampling() && count > 0 && height > 0) {
     std::vector<QlmImageSampler::Plane> planes(slabs);
     for (int j = 0; j < slabs; ++j) {
       double matrix[16];

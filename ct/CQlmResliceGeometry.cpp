@@ -8,6 +8,8 @@
 #include <cmath>
 
 void CQlmResliceGeometry::SetVolume(vtkImageData* volume, QlmImageSampler::Interpolation mode) {
+  this->Volume = volume;
+  this->Mode = mode;
   this->Sampler.reset();
   if (!volume) return;
   volume->GetDimensions(this->Dimensions);
@@ -24,7 +26,15 @@ void CQlmResliceGeometry::SetVolume(vtkImageData* volume, QlmImageSampler::Inter
   this->VolumeHeight = static_cast<float>(this->Dimensions[2]) * this->Spacing[2];
   this->ScalarType = volume->GetScalarType();
   this->Components = volume->GetNumberOfScalarComponents();
-  if (volume->GetNumberOfPoints() > 0) this->Sampler = std::make_unique<QlmImageSampler>(volume, mode);
+  this->PrepareSampling();
+}
+
+bool CQlmResliceGeometry::PrepareSampling() {
+  this->Sampler.reset();
+  if (this->Volume && this->Volume->GetNumberOfPoints() > 0) {
+    this->Sampler = std::make_unique<QlmImageSampler>(this->Volume, this->Mode);
+  }
+  return this->CanSample();
 }
 
 CQlmResliceGeometry::Range CQlmResliceGeometry::CentredColumns(int pixels) const {

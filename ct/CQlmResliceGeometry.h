@@ -25,9 +25,12 @@ public:
 
   enum class Precision { Single, Double };
 
-  // Records the volume's geometry and prepares sampling; null forgets it.
+  // Records the volume (not owned) and its geometry; null forgets it.
   void SetVolume(vtkImageData* volume, QlmImageSampler::Interpolation mode);
-  // True when a volume of one 16-bit component with voxels is recorded.
+  // Takes the volume's voxels as they are now (they may have been reallocated
+  // since SetVolume); true when they are one 16-bit component to sample. Call
+  // before sampling.
+  bool PrepareSampling();
   bool CanSample() const { return this->Sampler && this->Sampler->IsValid(); }
 
   const int* GetDimensions() const { return this->Dimensions; }
@@ -62,6 +65,8 @@ public:
   static void FlipMatrixY(vtkMatrix4x4* matrix);
 
 private:
+  vtkImageData* Volume = nullptr;
+  QlmImageSampler::Interpolation Mode = QlmImageSampler::Interpolation::Linear;
   std::unique_ptr<QlmImageSampler> Sampler;
   int Dimensions[3] = {0, 0, 0};
   int Extent[6] = {0, -1, 0, -1, 0, -1};

@@ -171,6 +171,19 @@ TEST(CQlmCTPanFilter, KeptThickResultIsReusedUntilMarkedDirty) {
       << "mapped 4095 and maximum 4000";
 }
 
+TEST(CQlmCTPanFilter, SamplesTheVoxelsAsTheyAreAtEachUpdate) {
+  vtkSmartPointer<vtkImageData> volume = PatternVolume(160, 120, 10, 0.6, 0.6, 0.6, VTK_SHORT);
+  DefaultArch arch;
+  CQlmCTPanFilter filter;
+  filter.SetInput(volume);
+  filter.SetCalc(&arch.Calc);
+  volume->AllocateScalars(VTK_SHORT, 1);  // a reader filling the volume anew
+  std::fill_n(static_cast<int16_t*>(volume->GetScalarPointer()), volume->GetNumberOfPoints(), int16_t{1234});
+  filter.Update();
+  const int* dims = filter.GetOutput()->GetDimensions();
+  EXPECT_EQ(static_cast<int16_t*>(filter.GetOutput()->GetScalarPointer())[dims[1] / 2 * dims[0] + dims[0] / 2], 1234);
+}
+
 TEST(CQlmCTPanFilter, SlabSettingsFromFilesAreKeptInTheDialogRange) {
   CQlmCTPanFilter filter;
   const float nan = std::numeric_limits<float>::quiet_NaN();
