@@ -39,7 +39,17 @@ void CQlmCTAxialFilter::SetSlice(int z) {
 }
 
 void CQlmCTAxialFilter::Update() {
-  if (!this->Input || this->Output->GetNumberOfPoints() == 0) return;
+  if (!this->Input) return;
+  int dimensions[3];
+  this->Input->GetDimensions(dimensions);
+  const int* shown = this->Output->GetDimensions();
+  const bool sameVoxels = this->Input->GetScalarType() == this->Output->GetScalarType() &&
+                          this->Input->GetNumberOfScalarComponents() == this->Output->GetNumberOfScalarComponents();
+  if (dimensions[0] != shown[0] || dimensions[1] != shown[1] || dimensions[2] - 1 != this->MaxSlice || !sameVoxels) {
+    this->SetInput(this->Input);  // the volume was filled anew with another shape
+    return;
+  }
+  if (this->Output->GetNumberOfPoints() == 0) return;
   int extent[6];
   this->Input->GetExtent(extent);
   const size_t sliceBytes = static_cast<size_t>(this->Output->GetNumberOfPoints()) *

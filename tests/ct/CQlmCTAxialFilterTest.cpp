@@ -49,6 +49,19 @@ TEST(CQlmCTAxialFilter, IgnoresTheCurrentSliceAndSlicesOutsideTheVolume) {
   }
 }
 
+TEST(CQlmCTAxialFilter, AVolumeFilledAnewIsReshapedBeforeTheCopy) {
+  vtkSmartPointer<vtkImageData> volume = PatternVolume(30, 20, 7, 0.4, 0.5, 1.25, VTK_SHORT);
+  CQlmCTAxialFilter filter;
+  filter.SetInput(volume);
+  filter.SetSlice(5);
+  volume->SetDimensions(8, 6, 4);  // a reader refilling the same image
+  volume->AllocateScalars(VTK_UNSIGNED_SHORT, 1);
+  filter.Update();
+  EXPECT_EQ(filter.GetMaxSlice(), 3);
+  EXPECT_EQ(filter.GetOutput()->GetDimensions()[0], 8);
+  EXPECT_TRUE(ShowsSlice(filter.GetOutput(), volume, 3));
+}
+
 TEST(CQlmCTAxialFilter, ANewVolumeKeepsTheSliceWithinItsSlices) {
   vtkSmartPointer<vtkImageData> volume = PatternVolume(30, 20, 7, 0.4, 0.5, 1.25, VTK_SHORT);
   CQlmCTAxialFilter filter;
