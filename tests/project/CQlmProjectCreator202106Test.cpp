@@ -1,0 +1,225 @@
+#include "ProjectFixtures.h"
+#include "QlmGuiTestApp.h"
+#include "QlmTempDir.h"
+#include "QlmTestData.h"
+#include "SampleProject.h"
+#include "app/CQlmQuorvantile.h"
+#include "app/QlmResourceScript.h"
+#include "ct/CQlmCTAxialFilter.h"
+#include "ct/CQlmCTCrossFilter9.h"
+#include "ct/CQlmCTData.h"
+#include "ct/CQlmCTFilter.h"
+#include "ct/CQlmCTPanFilter.h"
+#include "ct/CQlmPanoramicCalc.h"
+#include "ct/CQlmPolyLine.h"
+#include "platform/CQlmScriptedPrompter.h"
+#include "project/CQlmProjectCreator202106.h"
+#include "project/CQlmVolumeAttachment.h"
+#include "project/CQlmVolumeAttachmentList.h"
+#include "views/CQlm3DWindow.h"
+#include "views/CQlm3DWindow9.h"
+
+#include <gtest/gtest.h>
+#include <vtkImageData.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+// Qt's and the system libraries' own allocations that live for the whole process.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig\nleak:libQt6Gui\nleak:libQt6Core\nleak:libglib\nleak:libX11\nleak:libxcb\n";
+}
+
+using namespace ProjectFixtures;
+
+namespace {
+
+Bytes ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const std::string& path, const Bytes& bytes) {
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                              static_cast<std::streamsize>(bytes.size()));
+}
+
+// A controller in the state without a project (no windows), with its 2021-06 creator.
+class CreatorTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    QlmGuiTestApp::Instance();
+    ::setenv("QLM_COMMON_APPDATA", this->AppData.Path().c_str(), 1);
+    ::unsetenv("QLM_WEB_SERVER");
+    QlmRegisterResources();
+    this->Controller = CQlmQuorvantile::New();
+    this->Controller->CreateObjects();
+    this->Controller->Initialize();
+    this->Creator = this->Controller->Creator202106;
+  }
+
+  void TearDown() override {
+    this->Controller->Teardown();
+    delete this->Controller;
+    ::unsetenv("QLM_COMMON_APPDATA");
+  }
+
+  // Reads the file as the controller's open does, then what the post-load set-up
+  // does for the creator: the volume to the filters and the view restore.
+  int Open(const std::string& path) {
+    this->Creator->Path = path;
+    if (!this->Creator->Load()) return 0;
+    this->Controller->CTFilter->SetInput(this->Controller->PanoramicCalc, this->Controller->CTData->ImageData);
+    this->Creator->RestoreViews();
+    return 1;
+  }
+
+  int Save(const std::string& path) {
+    this->Creator->Path = path;
+    return this->Creator->Save();
+  }
+
+  QlmTempDir AppData;
+  QlmTempDir Folder;
+  CQlmScriptedPrompter Prompter;
+  CQlmQuorvantile* Controller = nullptr;
+  CQlmProjectCreator202106* Creator = nullptr;
+};
+
+}  // namespace
+
+TEST_F(CreatorTest, ProbeReturnsTheFirstWordOrMinusOne) {
+  struct Case {
+    const char* Name;
+    Bytes Content;
+    int Expected;
+  };
+  const Case cases[] = {{"empty", {}, -1},
+                        {"three bytes", {0x85, 0x38, 0x0C}, -1},
+                        {"newer format", {0x86, 0x38, 0x0C, 0x00, 0xFF}, 800902},
+                        {"current format", {0x85, 0x38, 0x0C, 0x00}, 800901}};
+  for (const Case& c : cases) {
+    WriteFile(this->Folder.File(c.Name), c.Content);
+    this->Creator->Path = this->Folder.File(c.Name);
+    EXPECT_EQ(this->Creator->GetFileVersion(), c.Expected) << c.Name;
+  }
+  this->Creator->Path = this->Folder.File("missing.qlm");
+  EXPECT_EQ(this->Creator->GetFileVersion(), -1);
+}
+
+TEST_F(CreatorTest, An800901FileIsRefusedBy800900AfterItsReservedWordsAndReadBy800901) {
+  CQlmProjectData data;
+  FillRichProject(data);
+  const std::string path = this->Folder.File("Rico.qlm");
+  ASSERT_TRUE(data.Save(path));
+  this->Creator->Path = path;
+
+  EXPECT_EQ(this->Creator->Read800900(), 0);
+  EXPECT_EQ(this->Controller->Reserved[0], 17);
+  EXPECT_EQ(this->Controller->Reserved[1], -4);
+  EXPECT_EQ(this->Controller->LoadedVersion, 0);
+  EXPECT_EQ(this->Controller->AttachmentsA->GetCount(), 0);
+
+  ASSERT_EQ(this->Creator->Read800901(), 1);
+  CQlmQuorvantile& controller = *this->Controller;
+  EXPECT_EQ(controller.LoadedVersion, 800901);
+  EXPECT_EQ(controller.AttachmentsA->GetCount(), 2);
+  EXPECT_EQ(controller.AttachmentsB->GetAt(0)->DataSize, 300);
+  EXPECT_EQ(controller.SecondVolume, 1);
+  EXPECT_EQ(controller.CTData2->ImageData->GetDimensions()[0], 8);
+  EXPECT_EQ(controller.GeometryBlock, 1);
+  EXPECT_EQ(controller.PolyLine->GetBalls().GetCount(), 3);
+  EXPECT_EQ(controller.Notes, data.Notes);
+  EXPECT_EQ(controller.ThickPanoramic, 1);
+  EXPECT_EQ(controller.SagittalCoronal, 1);
+  EXPECT_EQ(controller.ViewFlags[2], 9);
+  EXPECT_EQ(controller.ViewTable[8][0], 36);
+  EXPECT_EQ(controller.CurveEditing, 0);
+  EXPECT_TRUE(this->Prompter.Messages.empty());
+
+  // Written back: the kept blocks and attachments as read, the geometries pickable.
+  ASSERT_EQ(this->Save(this->Folder.File("Copia.qlm")), 1);
+  CQlmProjectData copy;
+  ASSERT_TRUE(copy.Open(this->Folder.File("Copia.qlm")));
+  EXPECT_EQ(Stored(copy.AttachmentsA), Stored(data.AttachmentsA));
+  EXPECT_EQ(Stored(copy.AttachmentsB), Stored(data.AttachmentsB));
+  EXPECT_EQ(copy.MainVolumeBlock->GetNumberOfValues(), data.MainVolumeBlock->GetNumberOfValues());
+  ASSERT_EQ(copy.Geometries.size(), 2u);
+  EXPECT_EQ(copy.Geometries[0].Pickable, 1);
+  EXPECT_EQ(copy.Geometries[1].Name, "Modelo inferior");
+  EXPECT_EQ(copy.ReservedWords[1], -4);
+}
+
+TEST_F(CreatorTest, An800900FileOpensWithTheDefaultViewState) {
+  CQlmProjectData source;
+  FillSmallProject(source);
+  Bytes file;
+  for (int32_t word : {800900, 0, 0}) AppendInt32(file, word);
+  AppendInt32(file, static_cast<int32_t>(source.MainVolumeBlock->GetNumberOfValues()));
+  file.insert(file.end(), source.MainVolumeBlock->GetPointer(0),
+              source.MainVolumeBlock->GetPointer(0) + source.MainVolumeBlock->GetNumberOfValues());
+  for (int32_t word : {0, 0, 0, 0, 1, 2, 3, 4, 5, 6}) AppendInt32(file, word);
+  WriteFile(this->Folder.File("Antigo.qlm"), file);
+
+  ASSERT_EQ(this->Open(this->Folder.File("Antigo.qlm")), 1);
+  CQlmQuorvantile& controller = *this->Controller;
+  EXPECT_EQ(controller.LoadedVersion, 800900);
+  EXPECT_EQ(controller.PanoramicCalc->GetCurveCount() + 1, 17);
+  EXPECT_EQ(controller.PanoramicCalc->GetCurrentCurve(), controller.PanoramicCalc->GetMiddleCurve());
+  EXPECT_EQ(controller.CTFilter->GetAxialFilter()->GetCurrentSlice(), 1);
+  EXPECT_EQ(controller.CTFilter->GetCrossFilter()->GetSectionWidth(), 50.0f);
+  EXPECT_EQ(controller.WindowCross->GetSingleCell(), 1);
+  EXPECT_EQ(controller.ThickPanoramic, 1);
+  EXPECT_EQ(controller.CTFilter->GetPanFilter()->GetThick(), 1);
+  EXPECT_EQ(controller.Window3D->Enabled, 1);
+}
+
+TEST_F(CreatorTest, CutAndRefusedFilesAreRefusedByBothReaders) {
+  CQlmProjectData data;
+  FillSmallProject(data);
+  const Bytes whole = Stored(data);
+  const std::string path = this->Folder.File("Cortado.qlm");
+  for (size_t size = 4; size < whole.size(); size += 97) {
+    WriteFile(path, Bytes(whole.begin(), whole.begin() + static_cast<ptrdiff_t>(size)));
+    this->Creator->Path = path;
+    EXPECT_EQ(this->Creator->Read800900(), 0) << "cut at " << size;
+    EXPECT_EQ(this->Creator->Read800901(), 0) << "cut at " << size;
+  }
+  EXPECT_EQ(this->Controller->LoadedVersion, 0);
+
+  Bytes withImplant = whole;
+  const size_t implantCount = 12 + 4 + static_cast<size_t>(data.MainVolumeBlock->GetNumberOfValues()) + 4 + 4 + 8;
+  PokeInt32(withImplant, implantCount, 1);
+  WriteFile(path, withImplant);
+  EXPECT_EQ(this->Creator->Load(), 0);
+  ASSERT_EQ(this->Prompter.Messages.size(), 1u);
+  EXPECT_EQ(this->Prompter.Messages[0].Caption, "Carregando Projeto");
+  EXPECT_EQ(this->Prompter.Messages[0].Icon, QlmIcon::Error);
+  EXPECT_NE(this->Prompter.Messages[0].Text.Find("implantes"), -1);
+}
+
+TEST_F(CreatorTest, SavingTwiceWritesIdenticalFilesAndCompressesOnce) {
+  this->Controller->CTData->ImageData->DeepCopy(SmallVolume());
+  ASSERT_EQ(this->Save(this->Folder.File("Primeiro.qlm")), 1);
+  EXPECT_EQ(this->Creator->HasMainVolumeBlock, 1);
+  const vtkMTimeType compressed = this->Creator->MainVolumeBlock->GetMTime();
+  ASSERT_EQ(this->Save(this->Folder.File("Segundo.qlm")), 1);
+  EXPECT_EQ(this->Creator->MainVolumeBlock->GetMTime(), compressed);
+  EXPECT_EQ(ReadFile(this->Folder.File("Primeiro.qlm")), ReadFile(this->Folder.File("Segundo.qlm")));
+
+  EXPECT_EQ(this->Save(this->Folder.File("sem pasta/Terceiro.qlm")), 0);
+}
+
+TEST_F(CreatorTest, TheSampleProjectIsSavedAgainByteForByte) {
+  QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
+  CQlmProjectData sample;
+  ASSERT_TRUE(SampleProject::Fill(
+      sample, SampleProject::LoadHeadCT(QlmTestData::Path(QlmTestData::CraniumMatrix).string())));
+  const std::string path = this->Folder.File("Amostra.qlm");
+  ASSERT_TRUE(sample.Save(path));
+
+  ASSERT_EQ(this->Open(path), 1);
+  ASSERT_EQ(this->Save(this->Folder.File("Salvo.qlm")), 1);
+  EXPECT_EQ(ReadFile(this->Folder.File("Salvo.qlm")), ReadFile(path));
+}
