@@ -73,8 +73,9 @@ QMainWindow* CFrameWnd::GetMainWindow() const { return static_cast<QMainWindow*>
 int CFrameWnd::OnCreate() {
   this->InstallMenu();
   this->InstallAccelerators();
-  this->IdleTimer = new QTimer(this->GetSafeHwnd());
-  QObject::connect(this->IdleTimer, &QTimer::timeout, [this] { this->UpdateToolBarsCmdUI(); });
+  // Owned by this object, not the widget: it must not outlive the handlers it calls.
+  this->IdleTimer = std::make_unique<QTimer>();
+  QObject::connect(this->IdleTimer.get(), &QTimer::timeout, [this] { this->UpdateToolBarsCmdUI(); });
   this->IdleTimer->start(IdleUpdateMs);
   return this->OnCreateClient() ? 0 : -1;
 }
@@ -110,6 +111,7 @@ void CFrameWnd::OnChildCreated(CWnd* child) {
 }
 
 void CFrameWnd::PostNcDestroy() {
+  if (this->IdleTimer) this->IdleTimer->stop();
   CWinApp* app = AfxGetApp();
   if (app && app->m_pMainWnd == this) QCoreApplication::quit();
 }

@@ -7,6 +7,7 @@
 #include "platform/gui/CMenu.h"
 #include "platform/gui/CWnd.h"
 
+#include <memory>
 #include <vector>
 
 class CStatusBar;
@@ -88,5 +89,5 @@ private:
   DWORD DockingSides = 0;
   std::vector<CToolBar*> ToolBars;
   CStatusBar* StatusBar = nullptr;
-  QTimer* IdleTimer = nullptr;
+  std::unique_ptr<QTimer> IdleTimer;
 };

@@ -51,6 +51,10 @@ void CSplitterWnd::OnChildCreated(CWnd* child) {
   int place = static_cast<int>(std::count_if(this->Slots.begin(), this->Slots.begin() + slot,
                                              [](const Slot& earlier) { return earlier.Window != nullptr; }));
   this->Splitter()->insertWidget(place, child->GetSafeHwnd());
+  // As the splitter grows or shrinks, the panes keep their sizes and the last one takes the change.
+  for (int index = 0; index < this->Splitter()->count(); ++index) {
+    this->Splitter()->setStretchFactor(index, index + 1 == this->Splitter()->count() ? 1 : 0);
+  }
 }
 
 CWnd* CSplitterWnd::GetPane(int row, int col) const {

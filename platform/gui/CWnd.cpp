@@ -304,7 +304,7 @@ void CWnd::SetCursor(const QCursor& cursor) {
 UINT CWnd::SetTimer(UINT id, UINT elapseMs) {
   if (!this->Widget) return 0;
   this->KillTimer(id);
-  this->Timers[id] = this->Widget->startTimer(static_cast<int>(elapseMs));
+  this->Timers[id] = this->Widget->startTimer(static_cast<int>(elapseMs), Qt::PreciseTimer);
   return id;
 }
 

@@ -26,19 +26,30 @@ private:
   bool EndAtInit;
 };
 
-// Ends a dialog that a broken test would leave open.
-void ArmWatchdog(CDialog& dialog) {
-  QTimer::singleShot(3000, [&dialog] { dialog.EndDialog(WatchdogResult); });
-}
+// Ends a dialog that a broken test would leave open; stops with the test.
+struct Watchdog {
+  explicit Watchdog(CDialog& dialog) {
+    Timer.setSingleShot(true);
+    QObject::connect(&Timer, &QTimer::timeout, [&dialog] { dialog.EndDialog(WatchdogResult); });
+    Timer.start(3000);
+  }
+  QTimer Timer;
+};
 
-void AfterShowing(std::function<void(QWidget*)> action) {
-  QTimer::singleShot(50, [action] { action(QApplication::activeModalWidget()); });
-}
+// Acts on the dialog once it shows.
+struct AfterShowing {
+  explicit AfterShowing(std::function<void(QWidget*)> action) {
+    Timer.setSingleShot(true);
+    QObject::connect(&Timer, &QTimer::timeout, [action] { action(QApplication::activeModalWidget()); });
+    Timer.start(50);
+  }
+  QTimer Timer;
+};
 
 TEST(CDialog, EndingDuringInitialisationSkipsTheModalLoop) {
   QlmGuiTestApp::Instance();
   TestDialog dialog(true);
-  ArmWatchdog(dialog);
+  Watchdog watchdog(dialog);
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
 }
@@ -69,8 +80,8 @@ TEST(CDialog, EnterEscapeAndTheCloseButtonEndTheRealLoop) {
   };
   for (const Case& test : cases) {
     TestDialog dialog;
-    ArmWatchdog(dialog);
-    AfterShowing(test.Act);
+    Watchdog watchdog(dialog);
+    AfterShowing act(test.Act);
     EXPECT_EQ(dialog.DoModal(), test.Result);
   }
 }

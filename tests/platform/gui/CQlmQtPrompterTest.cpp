@@ -26,8 +26,12 @@ struct BoxClicker {
   QString Caption, Text;
   QMessageBox::Icon Icon = QMessageBox::NoIcon;
 
+  QTimer Timer;
+
   void ClickNext(const QString& text) {
-    QTimer::singleShot(20, [this, text] {
+    Timer.setSingleShot(true);
+    Timer.start(20);
+    QObject::connect(&Timer, &QTimer::timeout, [this, text] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
       Caption = box->windowTitle();
