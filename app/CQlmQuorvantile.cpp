@@ -8,6 +8,8 @@
 #include "ct/CQlmCTData.h"
 #include "ct/CQlmCTFilter.h"
 #include "ct/CQlmCTPanFilter.h"
+#include "ct/CQlmCTViewer2.h"
+#include "ct/CQlmCTViewer92.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
 #include "libconvert/CQlmWebFile.h"
@@ -20,6 +22,9 @@
 #include "views/CPanoramicWnd.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
+#include "views/CQlmInteractorStyle2.h"
+#include "views/CQlmInteractorStyle29.h"
+#include "views/CQlmInteractorStyle3.h"
 
 namespace {
 
@@ -51,9 +56,16 @@ void CQlmQuorvantile::CreateObjects() {
   this->WindowPanoramic = CQlm3DWindow::New(OffScreenMode);
   this->Window3D = CQlm3DWindow::New(OffScreenMode);
   this->WindowCross = CQlm3DWindow9::New(OffScreenMode);
+  this->ViewerAxial = CQlmCTViewer2::New();
+  this->ViewerPanoramic = CQlmCTViewer2::New();
+  this->ViewerCross = CQlmCTViewer92::New();
   this->CTData = new CQlmCTData;
   this->Creator202106 = CQlmProjectCreator202106::New();
   this->StatusObserver = CQlmObserverQuorvantile::New();
+  this->Style3D = CQlmInteractorStyle3::New();
+  this->StyleAxial = CQlmInteractorStyle2::New();
+  this->StylePanoramic = CQlmInteractorStyle2::New();
+  this->StyleCross = CQlmInteractorStyle29::New();
   this->PolyLine = new CQlmPolyLine;
   this->PanoramicCalc = CQlmPanoramicCalc::New();
   this->CTFilter = CQlmCTFilter::New();
@@ -77,6 +89,7 @@ void CQlmQuorvantile::Initialize() {
   this->NerveEditing = 0;
   for (int index = 0; index < CursorCount; ++index) this->Cursors[index] = QlmResource::LoadCursor(CursorResources[index]);
   this->BindRenderWindows();
+  this->BindViewers();
   this->ThickPanoramic = 0;
   for (CQlm3DWindow* window : {this->WindowAxial, this->WindowPanoramic, this->Window3D}) window->Enabled = 0;
   this->WindowCross->Enabled = 0;
@@ -87,6 +100,7 @@ void CQlmQuorvantile::Initialize() {
   this->StatusObserver->CreateProgressBar();
   this->CTData->ProgressObserver = this->StatusObserver;
   this->CTFilter->GetPanFilter()->SetProgressObserver(this->StatusObserver);
+  this->BindStyles();
   this->PanoramicCalc->SetPolyLine(this->PolyLine);
   std::fill(std::begin(this->IndicatorSwitches), std::end(this->IndicatorSwitches), 0);
   EnsureConfigFile();
@@ -108,6 +122,25 @@ void CQlmQuorvantile::BindRenderWindows() {
   this->Window3D->StartObserver->SetStatusTarget(this->StatusObserver);
   this->Window3D->EndObserver->SetStatusTarget(this->StatusObserver);
   this->WindowCross->SetHostWindow(HostOf(this->CrossView));
+}
+
+void CQlmQuorvantile::BindViewers() {
+  this->ViewerAxial->SetWindow(this->WindowAxial);
+  this->ViewerAxial->GetMapper()->SetInterpolation(1);
+  this->ViewerPanoramic->SetWindow(this->WindowPanoramic);
+  this->ViewerCross->SetWindow(this->WindowCross);
+}
+
+// A failed pick in a 2D view is retried on rings around the pointer up to 2 pixels away.
+void CQlmQuorvantile::BindStyles() {
+  this->Style3D->SetWindow(this->Window3D);
+  this->StyleAxial->SetWindow(this->WindowAxial);
+  this->StylePanoramic->SetWindow(this->WindowPanoramic);
+  this->StyleCross->SetWindow(this->WindowCross);
+  for (CQlmInteractorBase* style : std::initializer_list<CQlmInteractorBase*>{this->StyleAxial, this->StylePanoramic,
+                                                                            this->StyleCross}) {
+    style->PickSearchRadius = 2;
+  }
 }
 
 // The picture fetched now is the splash picture of the next start.
@@ -137,9 +170,16 @@ void CQlmQuorvantile::Teardown() {
   Release(this->CTData2);
   Release(this->Creator202106);
   Release(this->StatusObserver);
+  Release(this->Style3D);
+  Release(this->StyleAxial);
+  Release(this->StylePanoramic);
+  Release(this->StyleCross);
   Release(this->PolyLine);
   Release(this->PanoramicCalc);
   Release(this->CTFilter);
+  Release(this->ViewerAxial);
+  Release(this->ViewerPanoramic);
+  Release(this->ViewerCross);
   Release(this->WindowAxial);
   Release(this->WindowPanoramic);
   Release(this->Window3D);

@@ -20,7 +20,12 @@ class CPanoramicWnd;
 class CQlm3DWindow;
 class CQlm3DWindow9;
 class CQlmCTData;
+class CQlmCTViewer2;
+class CQlmCTViewer92;
 class CQlmCTFilter;
+class CQlmInteractorStyle2;
+class CQlmInteractorStyle29;
+class CQlmInteractorStyle3;
 class CQlmObserverQuorvantile;
 class CQlmPanoramicCalc;
 class CQlmPolyLine;
@@ -62,6 +67,11 @@ public:
   CQlm3DWindow* Window3D = nullptr;
   CQlm3DWindow9* WindowCross = nullptr;
 
+  // CT viewers of the axial and panoramic views and of the 3x3 window.
+  CQlmCTViewer2* ViewerAxial = nullptr;
+  CQlmCTViewer2* ViewerPanoramic = nullptr;
+  CQlmCTViewer92* ViewerCross = nullptr;
+
   // The windows, not owned.
   CAxialWnd* AxialView = nullptr;
   CPanoramicWnd* PanoramicView = nullptr;
@@ -83,6 +93,12 @@ public:
   CString ProjectExtension;
 
   CQlmObserverQuorvantile* StatusObserver = nullptr;
+
+  // Mouse styles of the 3D, axial and panoramic views and of the 3x3 window.
+  CQlmInteractorStyle3* Style3D = nullptr;
+  CQlmInteractorStyle2* StyleAxial = nullptr;
+  CQlmInteractorStyle2* StylePanoramic = nullptr;
+  CQlmInteractorStyle29* StyleCross = nullptr;
 
   // The main and the second CT volume of the project.
   CQlmCTData* CTData = nullptr;
@@ -137,6 +153,8 @@ protected:
 
 private:
   void BindRenderWindows();
+  void BindViewers();
+  void BindStyles();
   void StartPictureDownload();
   void ShowLibraryToolBars();
 };
