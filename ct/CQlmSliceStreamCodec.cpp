@@ -53,18 +53,20 @@ bool RunOneByOne(long count, Produce produce, Report report, Consume consume, st
   return true;
 }
 
-// Runs produce(z, buffer, error) for every slice z on `threads` threads; on the calling
+// Runs produce(z, buffers, error) for every slice z on `threads` threads; on the calling
 // thread, in slice order, calls report(z) before waiting for slice z and
-// consume(z, buffer, error) after it. The buffer of slice z goes to slice z + threads
-// only once consume(z) has returned, so at most `threads` slices are in flight. Stops at
-// the first false result or exception and returns false with its reason in `error`.
+// consume(z, buffers, error) after it. There are `window` sets of buffers: those of slice
+// z go to slice z + window only once consume(z) has returned, so at most `window` slices
+// are in flight. Stops at the first false result or exception and returns false with its
+// reason in `error`.
 template <typename Buffers, typename Produce, typename Report, typename Consume>
-bool RunInSliceOrder(long count, int threads, Produce produce, Report report, Consume consume, std::string& error)
+bool RunInSliceOrder(long count, int threads, long window, Produce produce, Report report, Consume consume,
+                     std::string& error)
 {
   if (threads == 1) {
     return RunOneByOne<Buffers>(count, produce, report, consume, error);
   }
-  auto slots = std::make_unique<Slot<Buffers>[]>(static_cast<size_t>(threads));
+  auto slots = std::make_unique<Slot<Buffers>[]>(static_cast<size_t>(window));
   std::mutex mutex;
   std::condition_variable changed;
   long nextSlice = 0;
@@ -80,7 +82,7 @@ bool RunInSliceOrder(long count, int threads, Produce produce, Report report, Co
     }
     changed.notify_all();
   };
-  for (int s = 0; s < threads; ++s) {
+  for (long s = 0; s < window; ++s) {
     slots[static_cast<size_t>(s)].FreeFor = s;
   }
 
@@ -94,7 +96,7 @@ bool RunInSliceOrder(long count, int threads, Produce produce, Report report, Co
           return;
         }
         z = nextSlice++;
-        slot = &slots[static_cast<size_t>(z % threads)];
+        slot = &slots[static_cast<size_t>(z % window)];
         changed.wait(lock, [&] { return failed || slot->FreeFor == z; });
         if (failed) {
           return;
@@ -127,7 +129,7 @@ bool RunInSliceOrder(long count, int threads, Produce produce, Report report, Co
     }
     for (long z = 0; z < count; ++z) {
       report(z);
-      Slot<Buffers>& slot = slots[static_cast<size_t>(z % threads)];
+      Slot<Buffers>& slot = slots[static_cast<size_t>(z % window)];
       {
         std::unique_lock lock(mutex);
         changed.wait(lock, [&] { return failed || slot.ReadyFor == z; });
@@ -142,7 +144,7 @@ bool RunInSliceOrder(long count, int threads, Produce produce, Report report, Co
       }
       {
         std::lock_guard lock(mutex);
-        slot.FreeFor = z + threads;
+        slot.FreeFor = z + window;
       }
       changed.notify_all();
     }
@@ -245,7 +247,9 @@ bool CQlmSliceStreamCodec::Encode(vtkImageData* image, vtkUnsignedCharArray* blo
   };
 
   std::string error;
-  if (!RunInSliceOrder<EncodeBuffers>(sliceCount, this->ThreadsFor(sliceCount), encode, report, append, error)) {
+  // One set of buffers per thread: each holds up to a slice's stream.
+  const int threads = this->ThreadsFor(sliceCount);
+  if (!RunInSliceOrder<EncodeBuffers>(sliceCount, threads, threads, encode, report, append, error)) {
     block->SetNumberOfValues(start);
     return this->Fail(error);
   }
@@ -316,7 +320,9 @@ bool CQlmSliceStreamCodec::Decode(vtkImageData* image)
   auto done = [](long, const NoBuffers&, std::string&) { return true; };
 
   std::string error;
-  if (!RunInSliceOrder<NoBuffers>(sliceCount, this->ThreadsFor(sliceCount), decode, report, done, error)) {
+  // Slices decode straight into the volume, so none has to wait for the progress of another.
+  const long window = std::max(sliceCount, 1L);
+  if (!RunInSliceOrder<NoBuffers>(sliceCount, this->ThreadsFor(sliceCount), window, decode, report, done, error)) {
     return this->Fail(error);
   }
   return true;
