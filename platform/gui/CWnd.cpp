@@ -175,6 +175,7 @@ CWnd::~CWnd() {
     this->Widget->removeEventFilter(this->Events.get());
     delete this->Widget.data();
   }
+  delete this->Doomed.data();
 }
 
 BOOL CWnd::Create(DWORD style, const CRect& rect, CWnd* parent, UINT id) {
@@ -221,6 +222,7 @@ BOOL CWnd::DestroyWindow() {
   this->VerticalBar = nullptr;
   widget->hide();
   widget->deleteLater();
+  this->Doomed = widget;
   this->PostNcDestroy();
   return TRUE;
 }

@@ -124,6 +124,8 @@ private:
   void OnScrollAction(int action);
 
   QPointer<QWidget> Widget;
+  // A destroyed window's widget until Qt has deleted it.
+  QPointer<QWidget> Doomed;
   CWnd* Parent = nullptr;
   UINT ControlID = 0;
   DWORD Style = 0;
