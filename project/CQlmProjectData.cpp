@@ -16,7 +16,11 @@ constexpr int Dropped800900Words = 6;
 void StoreBlock(CArchive& archive, vtkUnsignedCharArray* block) {
   const vtkIdType size = block ? block->GetNumberOfValues() : 0;
   if (size > INT32_MAX) throw CArchiveException(CArchiveException::badIndex, "block too large");
-  archive.WriteByteBlock(size ? block->GetPointer(0) : nullptr, static_cast<int32_t>(size));
+  if (size == 0) {
+    archive << int32_t(0);
+    return;
+  }
+  archive.WriteByteBlock(block->GetPointer(0), static_cast<int32_t>(size));
 }
 
 // Reads an int32 byte count and the bytes into a new array.

@@ -17,8 +17,12 @@ void CQlmVolumeAttachment::LoadHead(CArchive& archive) {
 }
 
 void CQlmVolumeAttachment::StoreData(CArchive& archive) const {
-  const int32_t size = static_cast<int32_t>(this->Data->GetNumberOfValues());
-  archive.WriteByteBlock(size ? this->Data->GetPointer(0) : nullptr, size);
+  const auto size = static_cast<int32_t>(this->Data->GetNumberOfValues());
+  if (size == 0) {
+    archive << int32_t(0);
+    return;
+  }
+  archive.WriteByteBlock(this->Data->GetPointer(0), size);
 }
 
 void CQlmVolumeAttachment::LoadData(CArchive& archive) {

@@ -220,8 +220,7 @@ TEST(CQlmProjectData, EveryCutFileIsRefused) {
   const Bytes whole = Stored(data);
   for (size_t size = 0; size < whole.size(); ++size) {
     CQlmProjectData read;
-    EXPECT_THROW(Load(Bytes(whole.begin(), whole.begin() + static_cast<ptrdiff_t>(size)), read), CArchiveException)
-        << "cut at " << size;
+    EXPECT_THROW(LoadPrefix(whole, size, read), CArchiveException) << "cut at " << size;
   }
 }
 

@@ -11,6 +11,11 @@
 
 namespace ProjectFixtures {
 
+namespace {
+// Far below the program's buffer: the many loads of a test stay cheap and refill often.
+constexpr size_t LoadBufferSize = 4096;
+}  // namespace
+
 vtkSmartPointer<vtkImageData> SmallVolume() {
   auto image = vtkSmartPointer<vtkImageData>::New();
   image->SetDimensions(8, 6, 3);
@@ -96,9 +101,11 @@ void FillRichProject(CQlmProjectData& data) {
   data.Values.Saved.ArchPoints[8][0] = 36;
 }
 
-void Load(const Bytes& bytes, CQlmProjectData& data) {
-  CMemFile file(bytes);
-  CArchive archive(&file, CArchive::load);
+void Load(const Bytes& bytes, CQlmProjectData& data) { LoadPrefix(bytes, bytes.size(), data); }
+
+void LoadPrefix(const Bytes& bytes, size_t size, CQlmProjectData& data) {
+  CMemFile file(bytes.data(), size);
+  CArchive archive(&file, CArchive::load, LoadBufferSize);
   data.Load(archive);
 }
 

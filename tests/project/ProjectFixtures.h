@@ -41,6 +41,8 @@ Bytes Stored(const T& object) {
 }
 // Loads `data` from the bytes (CQlmProjectData::Load); exceptions pass through.
 void Load(const Bytes& bytes, CQlmProjectData& data);
+// The same from the first `size` bytes.
+void LoadPrefix(const Bytes& bytes, size_t size, CQlmProjectData& data);
 
 int32_t PeekInt32(const Bytes& bytes, size_t offset);
 void PokeInt32(Bytes& bytes, size_t offset, int32_t value);
