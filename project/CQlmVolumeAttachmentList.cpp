@@ -63,15 +63,12 @@ void CQlmVolumeAttachmentList::Store(CArchive& archive) const {
 void CQlmVolumeAttachmentList::Load(CArchive& archive) {
   const int32_t count = archive.ReadCount(CQlmVolumeAttachment::MinimumHeadSize + sizeof(int32_t));
   if (count > MaximumCount) throw CArchiveException(CArchiveException::badIndex, "too many volume attachments");
-  Node* first = nullptr;
+  Node* last = this->Head;
+  while (last && last->Next) last = last->Next;
   for (int32_t i = 0; i < count; ++i) {
     auto* item = new CQlmVolumeAttachment;
     this->Append(item);
     item->LoadHead(archive);
-    if (!first) {
-      first = this->Head;
-      while (first->Item != item) first = first->Next;
-    }
   }
-  for (Node* node = first; node; node = node->Next) node->Item->LoadData(archive);
+  for (Node* node = last ? last->Next : this->Head; node; node = node->Next) node->Item->LoadData(archive);
 }
