@@ -1,14 +1,14 @@
 #include "app/CAboutDlg.h"
 
-#include "app/QlmResourceIds.h"
-#include "platform/gui/QlmResource.h"
-
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "app/QlmResourceIds.h"
+#include "platform/gui/QlmResource.h"
 
 CAboutDlg::CAboutDlg(CWnd* parent) : CDialog(IDD_ABOUTBOX, parent) {}
 

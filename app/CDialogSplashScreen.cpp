@@ -1,15 +1,15 @@
 #include "app/CDialogSplashScreen.h"
 
-#include "app/QlmConfigFile.h"
-#include "app/QlmResourceIds.h"
-#include "app/QlmWebServer.h"
-
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QUrl>
 #include <QWidget>
+
+#include "app/QlmConfigFile.h"
+#include "app/QlmResourceIds.h"
+#include "app/QlmWebServer.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 // the previous run ("pic.bmp" in the data folder), else the standard one
 // ("picStd.jpg" there, else the copy built into the program). Magenta pixels
 // are transparent; a click opens the maker's page.
-#include "platform/gui/CDialog.h"
-
 #include <QImage>
+
+#include "platform/gui/CDialog.h"
 
 class CDialogSplashScreen : public CDialog {
 public:

@@ -1,5 +1,9 @@
 #include "app/CMainFrame.h"
 
+#include <QIcon>
+#include <cmath>
+#include <filesystem>
+
 #include "app/CQlmQuorvantile.h"
 #include "app/QlmResourceIds.h"
 #include "platform/QlmPath.h"
@@ -10,10 +14,6 @@
 #include "views/CCrossWnd.h"
 #include "views/CPanoramicWnd.h"
 #include "views/CQlm3DWindow.h"
-
-#include <QIcon>
-#include <cmath>
-#include <filesystem>
 
 namespace {
 
@@ -47,7 +47,8 @@ CMainFrame::~CMainFrame() {
 
 BOOL CMainFrame::OnCreateClient() {
   if (!this->SplitterOuter.CreateStatic(this, 1, 2, 0, AFX_IDW_PANE_FIRST)) return FALSE;
-  if (!this->SplitterLeft.CreateStatic(&this->SplitterOuter, 2, 1, 0, this->SplitterOuter.IdFromRowCol(0, 0))) return FALSE;
+  if (!this->SplitterLeft.CreateStatic(&this->SplitterOuter, 2, 1, 0, this->SplitterOuter.IdFromRowCol(0, 0)))
+    return FALSE;
   if (!this->SplitterRight.CreateStatic(&this->SplitterOuter, 2, 1, 0, this->SplitterOuter.IdFromRowCol(0, 1))) {
     return FALSE;
   }
@@ -78,8 +79,10 @@ int CMainFrame::OnCreate() {
 // In this order: main (top), reformat and nerve (right), then the implant,
 // orthodontic, endodontic, mesh and teeth bars in a row at the top.
 bool CMainFrame::CreateToolBars() {
-  const std::pair<CToolBar*, UINT> top[] = {{&this->ImplantToolBar, IDR_IMPLANT}, {&this->OrtoToolBar, IDR_ORTO},
-                                            {&this->EndoToolBar, IDR_ENDO},       {&this->GeomsToolBar, IDR_GEOMS},
+  const std::pair<CToolBar*, UINT> top[] = {{&this->ImplantToolBar, IDR_IMPLANT},
+                                            {&this->OrtoToolBar, IDR_ORTO},
+                                            {&this->EndoToolBar, IDR_ENDO},
+                                            {&this->GeomsToolBar, IDR_GEOMS},
                                             {&this->DentesToolBar, IDR_DENTES}};
   auto create = [this](CToolBar& bar, UINT resource, DWORD side) {
     return bar.CreateEx(this, TBSTYLE_FLAT, side, CRect(), AFX_IDW_TOOLBAR) && bar.LoadToolBar(resource);
@@ -99,7 +102,8 @@ bool CMainFrame::CreateToolBars() {
 
 bool CMainFrame::CreateStatusBar() {
   const UINT indicators[] = {ID_SEPARATOR, ID_SEPARATOR, ID_SEPARATOR, ID_SEPARATOR};
-  if (!this->StatusBar.Create(this, CBRS_ALIGN_BOTTOM, AFX_IDW_STATUS_BAR) || !this->StatusBar.SetIndicators(indicators, 4)) {
+  if (!this->StatusBar.Create(this, CBRS_ALIGN_BOTTOM, AFX_IDW_STATUS_BAR) ||
+      !this->StatusBar.SetIndicators(indicators, 4)) {
     return false;
   }
   this->StatusBar.SetPaneInfo(1, 1, SBPS_NORMAL, InfoPaneWidth);
@@ -153,7 +157,8 @@ void CMainFrame::GiveViewsTheController() {
 }
 
 void CMainFrame::BindController() {
-  this->Quorvantile->SetViewWindows(this->AxialView, this->PanoramicView, this->View3D, this->CrossView, this, this->Frame3D);
+  this->Quorvantile->SetViewWindows(this->AxialView, this->PanoramicView, this->View3D, this->CrossView, this,
+                                    this->Frame3D);
   this->Quorvantile->Initialize();
 }
 

@@ -1,13 +1,13 @@
 #include "app/CProgressBar.h"
 
+#include <QEvent>
+#include <QFontMetrics>
+#include <QLabel>
+
 #include "platform/gui/CFrameWnd.h"
 #include "platform/gui/CStatusBar.h"
 #include "platform/gui/CWinApp.h"
 #include "platform/gui/QlmResource.h"
-
-#include <QEvent>
-#include <QFontMetrics>
-#include <QLabel>
 
 // Re-places the bar whenever the status bar moves or resizes its pane.
 class CProgressBar::PaneWatcher : public QObject {

@@ -1,10 +1,10 @@
 #pragma once
 // A progress bar that lives in a pane of the main frame's status bar, after
 // the pane's message text. It follows the pane when the status bar is laid out.
+#include <memory>
+
 #include "platform/CString.h"
 #include "platform/gui/CProgressCtrl.h"
-
-#include <memory>
 
 class CStatusBar;
 

@@ -1,8 +1,8 @@
 #include "app/CQlmObserverQuorvantile.h"
 
-#include "platform/gui/CStatusBar.h"
-
 #include <cmath>
+
+#include "platform/gui/CStatusBar.h"
 
 CQlmObserverQuorvantile* CQlmObserverQuorvantile::New() { return new CQlmObserverQuorvantile; }
 

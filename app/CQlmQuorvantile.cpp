@@ -87,7 +87,8 @@ void CQlmQuorvantile::Initialize() {
   this->Tool = 0;
   this->CurveEditing = 0;
   this->NerveEditing = 0;
-  for (int index = 0; index < CursorCount; ++index) this->Cursors[index] = QlmResource::LoadCursor(CursorResources[index]);
+  for (int index = 0; index < CursorCount; ++index)
+    this->Cursors[index] = QlmResource::LoadCursor(CursorResources[index]);
   this->BindRenderWindows();
   this->BindViewers();
   this->ThickPanoramic = 0;
@@ -137,8 +138,8 @@ void CQlmQuorvantile::BindStyles() {
   this->StyleAxial->SetWindow(this->WindowAxial);
   this->StylePanoramic->SetWindow(this->WindowPanoramic);
   this->StyleCross->SetWindow(this->WindowCross);
-  for (CQlmInteractorBase* style : std::initializer_list<CQlmInteractorBase*>{this->StyleAxial, this->StylePanoramic,
-                                                                            this->StyleCross}) {
+  for (CQlmInteractorBase* style :
+       std::initializer_list<CQlmInteractorBase*>{this->StyleAxial, this->StylePanoramic, this->StyleCross}) {
     style->PickSearchRadius = 2;
   }
 }

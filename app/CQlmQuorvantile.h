@@ -6,10 +6,10 @@
 // the main frame's windows and bring it to the state without a project, and
 // Teardown releases every owned object before the controller is deleted.
 // File/Close replaces the whole controller; one is never initialised twice.
+#include <QCursor>
+
 #include "platform/CString.h"
 #include "platform/CStringArray.h"
-
-#include <QCursor>
 
 class C3DFrame;
 class C3DWnd;

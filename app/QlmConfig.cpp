@@ -1,11 +1,11 @@
 #include "app/QlmConfig.h"
 
-#include "app/QlmConfigFile.h"
-#include "platform/QlmNumberFormat.h"
-
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "app/QlmConfigFile.h"
+#include "platform/QlmNumberFormat.h"
 
 namespace {
 
@@ -38,7 +38,9 @@ int ReadPair(const char* key, int& first, int& second) {
   return 1;
 }
 
-int WritePair(const char* key, int first, int second) { return WriteFields(key, {Int(first), Int(second)}, false, false); }
+int WritePair(const char* key, int first, int second) {
+  return WriteFields(key, {Int(first), Int(second)}, false, false);
+}
 
 template <int Count>
 int ReadInts(const char* key, bool leadingSeparator, int (&values)[Count]) {
@@ -124,7 +126,9 @@ int WriteConfigImplantsAdvanced(const float (&screwColor)[3], const float (&conn
 }
 
 int ReadConfigIndicatorsAdvanced(int (&values)[18]) { return ReadInts(IndicatorsAdvanced, false, values); }
-int WriteConfigIndicatorsAdvanced(const int (&values)[18]) { return WriteInts(IndicatorsAdvanced, values, false, false); }
+int WriteConfigIndicatorsAdvanced(const int (&values)[18]) {
+  return WriteInts(IndicatorsAdvanced, values, false, false);
+}
 
 int ReadConfig2DInterpolation(int& interpolation) {
   int values[1];
@@ -133,7 +137,9 @@ int ReadConfig2DInterpolation(int& interpolation) {
   return 1;
 }
 
-int WriteConfig2DInterpolation(int interpolation) { return WriteFields(Interpolation2D, {Int(interpolation)}, false, false); }
+int WriteConfig2DInterpolation(int interpolation) {
+  return WriteFields(Interpolation2D, {Int(interpolation)}, false, false);
+}
 
 int ReadConfigOpenRecent(CString (&paths)[5]) {
   auto block = QlmConfigFile::ReadBlock(OpenRecent, 5);
@@ -163,8 +169,8 @@ int ReadConfigPrinterProperty(float& paperRatio, int& templateType, int& templat
 int WriteConfigPrinterProperty(float paperRatio, int templateType, int templateColor, const CString& headerPath,
                                const CString& footerPath) {
   return WriteFields(PrinterProperty,
-                     {Float(paperRatio), Int(templateType), Int(templateColor), Text(headerPath), Text(footerPath)}, true,
-                     true);
+                     {Float(paperRatio), Int(templateType), Int(templateColor), Text(headerPath), Text(footerPath)},
+                     true, true);
 }
 
 int ReadConfigSendEmail(CString (&fields)[8]) {

@@ -1,16 +1,16 @@
 #include "app/QlmConfigFile.h"
 
-#include "platform/CAtomicFile.h"
-#include "platform/CFileException.h"
-#include "platform/QlmAppData.h"
-#include "platform/QlmCodePage1252.h"
-#include "platform/QlmPath.h"
-
 #include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cstring>
 #include <fstream>
+
+#include "platform/CAtomicFile.h"
+#include "platform/CFileException.h"
+#include "platform/QlmAppData.h"
+#include "platform/QlmCodePage1252.h"
+#include "platform/QlmPath.h"
 
 namespace QlmConfigFile {
 
@@ -22,8 +22,11 @@ bool IsValidUtf8(const std::string& text) {
   size_t index = 0;
   while (index < text.size()) {
     auto lead = static_cast<unsigned char>(text[index]);
-    size_t extra = lead < 0x80 ? 0 : lead >= 0xC2 && lead < 0xE0 ? 1 : lead >= 0xE0 && lead < 0xF0 ? 2
-                 : lead >= 0xF0 && lead < 0xF5 ? 3 : 4;
+    size_t extra = lead < 0x80                   ? 0
+                   : lead >= 0xC2 && lead < 0xE0 ? 1
+                   : lead >= 0xE0 && lead < 0xF0 ? 2
+                   : lead >= 0xF0 && lead < 0xF5 ? 3
+                                                 : 4;
     if (extra == 4 || (extra > 0 && index + extra >= text.size())) return false;
     for (size_t next = 1; next <= extra; ++next) {
       if ((static_cast<unsigned char>(text[index + next]) & 0xC0) != 0x80) return false;
@@ -73,7 +76,9 @@ bool WriteLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-std::string Folder() { return QlmPath::Join(QlmPath::Join(QlmAppData::CommonFolder(), "Quillmar"), "Quorvantile") + "/"; }
+std::string Folder() {
+  return QlmPath::Join(QlmPath::Join(QlmAppData::CommonFolder(), "Quillmar"), "Quorvantile") + "/";
+}
 
 std::string Path() { return Folder() + "QlmConfigQVT.sys"; }
 
@@ -156,11 +161,20 @@ std::string Escape(const std::string& text) {
   std::string escaped;
   for (char c : text) {
     switch (c) {
-      case '%': escaped += "%25"; break;
-      case ';': escaped += "%3B"; break;
-      case '\r': escaped += "%0D"; break;
-      case '\n': escaped += "%0A"; break;
-      default: escaped += c;
+      case '%':
+        escaped += "%25";
+        break;
+      case ';':
+        escaped += "%3B";
+        break;
+      case '\r':
+        escaped += "%0D";
+        break;
+      case '\n':
+        escaped += "%0A";
+        break;
+      default:
+        escaped += c;
     }
   }
   return escaped;

@@ -1,9 +1,9 @@
 #include "app/QlmResourceScript.h"
 
+#include <QtGlobal>
+
 #include "app/QlmResourceIds.h"
 #include "platform/gui/QlmResource.h"
-
-#include <QtGlobal>
 
 namespace {
 
@@ -15,15 +15,14 @@ MenuItem Separator() { return MenuItem{}; }
 
 // The menu of a library kind: label, font size, tool bar, library in use and library files.
 MenuItem LibraryMenu(const char* title, const char* kind, const UINT (&ids)[11]) {
-  return Popup(title, {Popup("Descrição", {Entry("Nome", ids[0]), Entry("Index", ids[1]), Entry("Nenhum", ids[2])}),
-                       Popup("Tamanho da Fonte", {Entry("Pequeno", ids[3]), Entry("Médio", ids[4]), Entry("Grande", ids[5])}),
-                       Separator(),
-                       Entry((CString("Mostrar ToolBar ") + kind).c_str(), ids[6]),
-                       Entry((CString("Selecionar Plataf. ") + kind).c_str(), ids[7]),
-                       Separator(),
-                       Entry((CString("Criar/Editar Biblioteca ") + kind).c_str(), ids[8]),
-                       Entry((CString("Importar Biblioteca ") + kind).c_str(), ids[9]),
-                       Entry((CString("Exportar Biblioteca ") + kind).c_str(), ids[10])});
+  return Popup(title,
+               {Popup("Descrição", {Entry("Nome", ids[0]), Entry("Index", ids[1]), Entry("Nenhum", ids[2])}),
+                Popup("Tamanho da Fonte", {Entry("Pequeno", ids[3]), Entry("Médio", ids[4]), Entry("Grande", ids[5])}),
+                Separator(), Entry((CString("Mostrar ToolBar ") + kind).c_str(), ids[6]),
+                Entry((CString("Selecionar Plataf. ") + kind).c_str(), ids[7]), Separator(),
+                Entry((CString("Criar/Editar Biblioteca ") + kind).c_str(), ids[8]),
+                Entry((CString("Importar Biblioteca ") + kind).c_str(), ids[9]),
+                Entry((CString("Exportar Biblioteca ") + kind).c_str(), ids[10])});
 }
 
 void RegisterMainMenu() {
@@ -37,68 +36,82 @@ void RegisterMainMenu() {
                           Entry("Fechar", ID_FILE_CLOSE), Separator(), Entry("Imprimir", 57607),
                           Entry("Prévia da Impressão", 57609), Entry("Config. Impressão", 32876), Separator(),
                           Entry("&Sair", ID_APP_EXIT)}),
-       Popup("&Edição", {Entry("&Desfazer\tCtrl+Z", 57643), Entry("&Refazer\tCtrl+Y", 57644), Separator(),
-                         Entry("Recor&tar\tCtrl+X", 57635), Entry("&Copiar\tCtrl+C", 57634),
-                         Entry("&Colar\tCtrl+V", 57637)}),
-       Popup("&Visualizar", {Entry("&Barra de Ferramentas", ID_VIEW_TOOLBAR), Entry("B&arra de Status", ID_VIEW_STATUS_BAR),
-                             Separator(), Entry("Axial", 32779), Entry("Transversal", 32780),
-                             Entry("Panorâmica", 32781), Entry("3D", 32782), Separator(),
-                             Entry("Redefinir Visualizações", 32783), Entry("Cor de Fundo do 3D", 32823),
-                             Entry("Avançado", 32883)}),
+       Popup("&Edição",
+             {Entry("&Desfazer\tCtrl+Z", 57643), Entry("&Refazer\tCtrl+Y", 57644), Separator(),
+              Entry("Recor&tar\tCtrl+X", 57635), Entry("&Copiar\tCtrl+C", 57634), Entry("&Colar\tCtrl+V", 57637)}),
+       Popup("&Visualizar",
+             {Entry("&Barra de Ferramentas", ID_VIEW_TOOLBAR), Entry("B&arra de Status", ID_VIEW_STATUS_BAR),
+              Separator(), Entry("Axial", 32779), Entry("Transversal", 32780), Entry("Panorâmica", 32781),
+              Entry("3D", 32782), Separator(), Entry("Redefinir Visualizações", 32783),
+              Entry("Cor de Fundo do 3D", 32823), Entry("Avançado", 32883)}),
        Popup("&Reformatar", {Entry("Editar Curva Panorâmica", 32852), Entry("Reformatar Cortes", 32784),
                              Entry("Modo Sagital / Coronal", 33284), Separator(), Entry("Cria / Edita Nervo", 32952)}),
-       Popup("&Ferramentas", {Entry("Contraste", 32875), Entry("Capturar Tela", 32788), Entry("Linha Hounsfield", 32982),
-                              Entry("Interpolação 2D", 32951), Separator(), Entry("Visualizar Propiedades", 32913),
-                              Entry("Modificar Perfil", 32912), Separator(), Entry("Informações do Exame", 32790),
-                              Entry("Importa Geometria STL", 33088)}),
-       Popup("&Indicadores",
-             {Popup("Janela 3D", {Entry("Axial", 32795), Entry("Transversal", 32796), Entry("Panorâmica", 32797),
-                                  Entry("Transparente", 32824)}),
-              Popup("Janela Axial", {Entry("Transversal", 32884), Entry("Panorâmica", 32885)}),
-              Popup("Janela Transversal", {Entry("Axial", 32886), Entry("Panorâmica", 32887)}),
-              Popup("Janela Panorâmica", {Entry("Axial", 32888), Entry("Transversal", 32889)}), Separator(),
-              Entry("Avançado", 32882)}),
+       Popup("&Ferramentas", {Entry("Contraste", 32875), Entry("Capturar Tela", 32788),
+                              Entry("Linha Hounsfield", 32982), Entry("Interpolação 2D", 32951), Separator(),
+                              Entry("Visualizar Propiedades", 32913), Entry("Modificar Perfil", 32912), Separator(),
+                              Entry("Informações do Exame", 32790), Entry("Importa Geometria STL", 33088)}),
+       Popup("&Indicadores", {Popup("Janela 3D", {Entry("Axial", 32795), Entry("Transversal", 32796),
+                                                  Entry("Panorâmica", 32797), Entry("Transparente", 32824)}),
+                              Popup("Janela Axial", {Entry("Transversal", 32884), Entry("Panorâmica", 32885)}),
+                              Popup("Janela Transversal", {Entry("Axial", 32886), Entry("Panorâmica", 32887)}),
+                              Popup("Janela Panorâmica", {Entry("Axial", 32888), Entry("Transversal", 32889)}),
+                              Separator(), Entry("Avançado", 32882)}),
        Popup("I&mplantes",
              {Entry("Lista", 32914), Entry("Avançado", 32867), Entry("Angulação", 33120),
               Popup("Orientação", {Entry("Maxila", 32937), Entry("Mandíbula", 32938)}),
               Popup("Preenchimento", {Entry("Sólido", 33147), Entry("Contorno", 33148)}),
               Popup("Descrição", {Entry("Index", 33149), Entry("Tamanho", 33150)}), Separator(),
-              Entry("Selecionar Plataforma Implante", 33169), Entry("Mostrar ToolBar Implante Cust.", 33189), Separator(),
-              Entry("Criar/Editar Biblioteca Implante", 33156), Entry("Importar Biblioteca Implante", 33155),
-              Entry("Exportar Biblioteca Implante", 33170)}),
+              Entry("Selecionar Plataforma Implante", 33169), Entry("Mostrar ToolBar Implante Cust.", 33189),
+              Separator(), Entry("Criar/Editar Biblioteca Implante", 33156),
+              Entry("Importar Biblioteca Implante", 33155), Entry("Exportar Biblioteca Implante", 33170)}),
        LibraryMenu("OrtoImp", "OrtoImp", orto), LibraryMenu("Endo", "Endo", endo),
        LibraryMenu("Dentes", "Dentes", dentes), LibraryMenu("STLs", "STLs", stls),
-       Popup("Listas", {Entry("Implantes", 32872), Entry("OrtoImp", 33192), Entry("Endo", 33304), Entry("Dentes", 33258),
-                        Entry("STLs", 33274), Separator(), Entry("Nervos", 32981), Entry("Régua", 32785),
-                        Entry("Geometrias", 32874)}),
+       Popup("Listas", {Entry("Implantes", 32872), Entry("OrtoImp", 33192), Entry("Endo", 33304),
+                        Entry("Dentes", 33258), Entry("STLs", 33274), Separator(), Entry("Nervos", 32981),
+                        Entry("Régua", 32785), Entry("Geometrias", 32874)}),
        Popup("Guias", {Entry("Exportar para Stelvane", 33154), Entry("Solicitação de Guias e Prototipos", 33135),
                        Entry("Envio de email do projeto para um amigo.", 32987)}),
        Popup("Info", {Entry("Exame", 33132), Entry("Imagem de Abertura", ID_SHOW_SPLASH), Separator(),
                       Entry("&Sobre o Quorvantile...", ID_APP_ABOUT)})});
 
-  QlmResource::RegisterAccelerators(IDR_MAINFRAME, {{"Ctrl+C", 57634}, {"Ctrl+Ins", 57634}, {"Ctrl+X", 57635},
-                                                    {"Shift+Del", 57636}, {"Ctrl+V", 57637}, {"Shift+Ins", 57637},
-                                                    {"Ctrl+Y", 57644}, {"Ctrl+Z", 57643}, {"Shift+Alt+E", 33123},
-                                                    {"Ctrl+Clear", 33123}, {"F6", 57680}, {"Shift+F6", 57681}});
+  QlmResource::RegisterAccelerators(IDR_MAINFRAME, {{"Ctrl+C", 57634},
+                                                    {"Ctrl+Ins", 57634},
+                                                    {"Ctrl+X", 57635},
+                                                    {"Shift+Del", 57636},
+                                                    {"Ctrl+V", 57637},
+                                                    {"Shift+Ins", 57637},
+                                                    {"Ctrl+Y", 57644},
+                                                    {"Ctrl+Z", 57643},
+                                                    {"Shift+Alt+E", 33123},
+                                                    {"Ctrl+Clear", 33123},
+                                                    {"F6", 57680},
+                                                    {"Shift+F6", 57681}});
 }
 
 void RegisterToolBars() {
   const CString buttons(":/buttons");
   constexpr UINT S = ID_SEPARATOR;
-  QlmResource::RegisterToolBar(IDR_MAINFRAME, {{32812, S, 32813, S, 57607, S, 32933, 32934, S, 32800, 32801, 32803, 32802,
-                                                32815, S, 33140, 32808, S, 32809, S, 32817, 32856, 32857, 32858, 32859,
-                                                32860, 32861, 32862, 32863, 32864, 32865, S, 32816, 32984, S, 32810},
-                                               buttons});
-  QlmResource::RegisterToolBar(IDR_REFORMAT, {{32899, 32898, 32900, S, 32904, 32905, 32906, 32907, 32908, S, 32901, S, 32903},
-                                              buttons});
-  QlmResource::RegisterToolBar(IDR_NERVE, {{32957, 32958, 32959, ID_NERVE_DIAMETER, S, 32960, 32961, 32962, 32963, 32964, S,
-                                           32980, S, 32956, 32955, S, 32953, 32954, S, 32965},
-                                          buttons});
-  QlmResource::RegisterToolBar(IDR_IMPLANT, {{33157, 33158, 33159, 33160, 33161, 33162, S, 32817, 33165, 33166, 33167, S, 32865},
-                                             buttons});
-  QlmResource::RegisterToolBar(IDR_ORTO, {{33178, 33179, 33180, 33181, S, 33182, 33183, 33184, 33186, S, 33192}, buttons});
-  QlmResource::RegisterToolBar(IDR_GEOMS, {{33259, 33260, 33266, 33267, S, 33261, 33255, 33263, 33257, 33281}, buttons});
-  QlmResource::RegisterToolBar(IDR_DENTES, {{33270, 33271, 33268, 33269, S, 33272, 33262, 33273, 33264, 33282}, buttons});
+  QlmResource::RegisterToolBar(IDR_MAINFRAME,
+                               {{32812, S,     32813, S,     57607, S,     32933, 32934, S,     32800, 32801, 32803,
+                                 32802, 32815, S,     33140, 32808, S,     32809, S,     32817, 32856, 32857, 32858,
+                                 32859, 32860, 32861, 32862, 32863, 32864, 32865, S,     32816, 32984, S,     32810},
+                                buttons});
+  QlmResource::RegisterToolBar(
+      IDR_REFORMAT, {{32899, 32898, 32900, S, 32904, 32905, 32906, 32907, 32908, S, 32901, S, 32903}, buttons});
+  QlmResource::RegisterToolBar(IDR_NERVE, {{32957, 32958, 32959, ID_NERVE_DIAMETER,
+                                            S,     32960, 32961, 32962,
+                                            32963, 32964, S,     32980,
+                                            S,     32956, 32955, S,
+                                            32953, 32954, S,     32965},
+                                           buttons});
+  QlmResource::RegisterToolBar(
+      IDR_IMPLANT, {{33157, 33158, 33159, 33160, 33161, 33162, S, 32817, 33165, 33166, 33167, S, 32865}, buttons});
+  QlmResource::RegisterToolBar(IDR_ORTO,
+                               {{33178, 33179, 33180, 33181, S, 33182, 33183, 33184, 33186, S, 33192}, buttons});
+  QlmResource::RegisterToolBar(IDR_GEOMS,
+                               {{33259, 33260, 33266, 33267, S, 33261, 33255, 33263, 33257, 33281}, buttons});
+  QlmResource::RegisterToolBar(IDR_DENTES,
+                               {{33270, 33271, 33268, 33269, S, 33272, 33262, 33273, 33264, 33282}, buttons});
   QlmResource::RegisterToolBar(IDR_ENDO, {{33296, 33297, 33298, 33299, S, 33300, 33301, 33302, 33303}, buttons});
 }
 
@@ -162,7 +175,7 @@ void RegisterPrompts() {
 
 // Pointer cursors point with their tip, the others with their centre.
 void RegisterCursors() {
-  const std::pair<UINT, int> hotSpots[] = {{168, 1}, {147, 1}, {174, 1}, {175, 1}, {176, 1}, {169, 1},
+  const std::pair<UINT, int> hotSpots[] = {{168, 1},  {147, 1},  {174, 1},  {175, 1},  {176, 1},  {169, 1},
                                            {146, 16}, {148, 16}, {149, 16}, {154, 15}, {157, 15}, {158, 15},
                                            {179, 15}, {177, 15}, {180, 15}, {181, 15}, {182, 15}, {183, 15}};
   for (const auto& [id, spot] : hotSpots) {

@@ -15,7 +15,8 @@ CString Address() {
   const char* configured = std::getenv("QLM_WEB_SERVER");
   CString address(configured ? configured : "");
   address.Trim();
-  while (address.GetLength() > 0 && address.GetAt(address.GetLength() - 1) == '/') address = address.Left(address.GetLength() - 1);
+  while (address.GetLength() > 0 && address.GetAt(address.GetLength() - 1) == '/')
+    address = address.Left(address.GetLength() - 1);
   return address;
 }
 

@@ -1,6 +1,6 @@
-#include "app/CPQlmQuorvantileApp.h"
-
 #include <QApplication>
+
+#include "app/CPQlmQuorvantileApp.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

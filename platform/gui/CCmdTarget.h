@@ -2,10 +2,10 @@
 // Receiver of command identifiers: a command map of handlers and update
 // handlers in place of message maps. Frames route what they do not handle
 // onwards (see CFrameWnd::OnCmdMsg).
-#include "platform/gui/QlmGuiConstants.h"
-
 #include <functional>
 #include <vector>
+
+#include "platform/gui/QlmGuiConstants.h"
 
 class CCmdUI;
 

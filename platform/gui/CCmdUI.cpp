@@ -1,9 +1,9 @@
 #include "platform/gui/CCmdUI.h"
 
-#include "platform/gui/CCmdTarget.h"
-
 #include <QAction>
 #include <QString>
+
+#include "platform/gui/CCmdTarget.h"
 
 void CCmdUI::Enable(BOOL on) {
   this->Enabled = on != 0;

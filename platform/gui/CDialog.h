@@ -2,9 +2,9 @@
 // A dialog over QDialog. DoModal makes the window, runs OnInitDialog and then
 // the modal loop until EndDialog. Tests install a modal hook that decides the
 // result in place of the loop, so no test ever blocks on a dialog.
-#include "platform/gui/CWnd.h"
-
 #include <functional>
+
+#include "platform/gui/CWnd.h"
 
 class CDialog : public CWnd {
 public:

@@ -1,10 +1,5 @@
 #include "platform/gui/CFrameWnd.h"
 
-#include "platform/gui/CCmdUI.h"
-#include "platform/gui/CStatusBar.h"
-#include "platform/gui/CToolBar.h"
-#include "platform/gui/CWinApp.h"
-
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMainWindow>
@@ -15,6 +10,11 @@
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
+
+#include "platform/gui/CCmdUI.h"
+#include "platform/gui/CStatusBar.h"
+#include "platform/gui/CToolBar.h"
+#include "platform/gui/CWinApp.h"
 
 namespace {
 
@@ -65,7 +65,8 @@ QWidget* CFrameWnd::CreateWidget(QWidget* parent) {
 void CFrameWnd::GetClientRect(CRect* rect) const {
   CWnd::GetClientRect(rect);
   QMainWindow* window = this->GetMainWindow();
-  if (window && window->menuWidget() && window->menuWidget()->isVisible()) rect->bottom -= window->menuWidget()->height();
+  if (window && window->menuWidget() && window->menuWidget()->isVisible())
+    rect->bottom -= window->menuWidget()->height();
 }
 
 QMainWindow* CFrameWnd::GetMainWindow() const { return static_cast<QMainWindow*>(this->GetSafeHwnd()); }
@@ -133,9 +134,7 @@ void CFrameWnd::DockControlBar(CToolBar* bar) {
   this->GetMainWindow()->addToolBar(AreaOf(bar->GetBarAlignment()), toolBar);
 }
 
-void CFrameWnd::ShowControlBar(CToolBar* bar, BOOL show, BOOL) {
-  bar->ShowWindow(show ? SW_SHOW : SW_HIDE);
-}
+void CFrameWnd::ShowControlBar(CToolBar* bar, BOOL show, BOOL) { bar->ShowWindow(show ? SW_SHOW : SW_HIDE); }
 
 void CFrameWnd::RecalcLayout() {
   if (QLayout* layout = this->GetSafeHwnd() ? this->GetSafeHwnd()->layout() : nullptr) layout->activate();

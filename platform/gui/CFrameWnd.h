@@ -4,11 +4,11 @@
 // checked with their update handler and then routed: the frame's own command
 // map first, then the application's. Update handlers run when a menu is about
 // to show and, for the tool bars, on an idle timer.
-#include "platform/gui/CMenu.h"
-#include "platform/gui/CWnd.h"
-
 #include <memory>
 #include <vector>
+
+#include "platform/gui/CMenu.h"
+#include "platform/gui/CWnd.h"
 
 class CStatusBar;
 class CToolBar;

@@ -1,8 +1,8 @@
 #include "platform/gui/CMenu.h"
 
-#include "platform/gui/CWnd.h"
-
 #include <QMenu>
+
+#include "platform/gui/CWnd.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #pragma once
 // A menu built from a menu resource: the pop-ups of a menu bar, or one
 // pop-up. Entries carry their command identifier in the action's data.
+#include <memory>
+#include <vector>
+
 #include "platform/CString.h"
 #include "platform/gui/QlmGuiConstants.h"
 #include "platform/gui/QlmResource.h"
-
-#include <memory>
-#include <vector>
 
 class CWnd;
 class QAction;

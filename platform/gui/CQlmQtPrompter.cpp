@@ -1,12 +1,12 @@
 #include "platform/gui/CQlmQtPrompter.h"
 
-#include "platform/QlmPath.h"
-
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
+
+#include "platform/QlmPath.h"
 
 namespace {
 
@@ -14,11 +14,16 @@ QString ToQt(const CString& text) { return QString::fromStdString(text.Str()); }
 
 QMessageBox::Icon IconOf(QlmIcon icon) {
   switch (icon) {
-    case QlmIcon::Information: return QMessageBox::Information;
-    case QlmIcon::Warning: return QMessageBox::Warning;
-    case QlmIcon::Error: return QMessageBox::Critical;
-    case QlmIcon::Question: return QMessageBox::Question;
-    default: return QMessageBox::NoIcon;
+    case QlmIcon::Information:
+      return QMessageBox::Information;
+    case QlmIcon::Warning:
+      return QMessageBox::Warning;
+    case QlmIcon::Error:
+      return QMessageBox::Critical;
+    case QlmIcon::Question:
+      return QMessageBox::Question;
+    default:
+      return QMessageBox::NoIcon;
   }
 }
 
@@ -34,10 +39,14 @@ std::vector<Choice> ChoicesOf(QlmButtons buttons) {
   const Choice yes{QlmAnswer::Yes, "Sim", QMessageBox::YesRole};
   const Choice no{QlmAnswer::No, "Não", QMessageBox::NoRole};
   switch (buttons) {
-    case QlmButtons::OkCancel: return {ok, cancel};
-    case QlmButtons::YesNo: return {yes, no};
-    case QlmButtons::YesNoCancel: return {yes, no, cancel};
-    default: return {ok};
+    case QlmButtons::OkCancel:
+      return {ok, cancel};
+    case QlmButtons::YesNo:
+      return {yes, no};
+    case QlmButtons::YesNoCancel:
+      return {yes, no, cancel};
+    default:
+      return {ok};
   }
 }
 
@@ -80,7 +89,7 @@ CString CQlmQtPrompter::ChooseOpenFile(const CString& caption, const CString& fo
 }
 
 CString CQlmQtPrompter::ChooseSaveFile(const CString& caption, const CString& suggestedPath, const CString& filter) {
-  QString path = QFileDialog::getSaveFileName(ParentOr(this->Parent), ToQt(caption),
-                                              ToQt(CString(QlmPath::ToNative(suggestedPath.Str()))), ToQtFilter(filter));
+  QString path = QFileDialog::getSaveFileName(
+      ParentOr(this->Parent), ToQt(caption), ToQt(CString(QlmPath::ToNative(suggestedPath.Str()))), ToQtFilter(filter));
   return CString(path.toStdString());
 }

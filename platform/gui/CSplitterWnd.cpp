@@ -45,7 +45,8 @@ BOOL CSplitterWnd::CreateView(int row, int col, std::unique_ptr<CWnd> view, CSiz
 void CSplitterWnd::OnChildCreated(CWnd* child) {
   UINT id = child->GetDlgCtrlID();
   if (id < AFX_IDW_PANE_FIRST) return;
-  int slot = this->SlotOf(static_cast<int>((id - AFX_IDW_PANE_FIRST) / 16), static_cast<int>((id - AFX_IDW_PANE_FIRST) % 16));
+  int slot =
+      this->SlotOf(static_cast<int>((id - AFX_IDW_PANE_FIRST) / 16), static_cast<int>((id - AFX_IDW_PANE_FIRST) % 16));
   if (slot < 0) return;
   this->Slots[slot].Window = child;
   int place = static_cast<int>(std::count_if(this->Slots.begin(), this->Slots.begin() + slot,
@@ -62,7 +63,9 @@ CWnd* CSplitterWnd::GetPane(int row, int col) const {
   return slot < 0 ? nullptr : this->Slots[slot].Window;
 }
 
-void CSplitterWnd::SetColumnInfo(int col, int ideal, int minimum) { this->SetInfo(this->SlotOf(0, col), ideal, minimum); }
+void CSplitterWnd::SetColumnInfo(int col, int ideal, int minimum) {
+  this->SetInfo(this->SlotOf(0, col), ideal, minimum);
+}
 void CSplitterWnd::GetColumnInfo(int col, int& current, int& minimum) const {
   this->GetInfo(this->SlotOf(0, col), current, minimum);
 }

@@ -3,10 +3,10 @@
 // A pane is any window created with the splitter as parent and the pane's
 // identifier (IdFromRowCol), a nested splitter included; CreateView makes a
 // view window there and keeps it.
-#include "platform/gui/CWnd.h"
-
 #include <memory>
 #include <vector>
+
+#include "platform/gui/CWnd.h"
 
 class QSplitter;
 

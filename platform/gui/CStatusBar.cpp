@@ -1,12 +1,12 @@
 #include "platform/gui/CStatusBar.h"
 
-#include "platform/gui/CFrameWnd.h"
-
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QScreen>
 #include <QStatusBar>
+
+#include "platform/gui/CFrameWnd.h"
 
 namespace {
 

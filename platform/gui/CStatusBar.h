@@ -2,9 +2,9 @@
 // The frame's status bar over QStatusBar: a row of text panes made from
 // indicator identifiers. A pane whose identifier is ID_SEPARATOR starts a
 // quarter of the screen wide; the first such pane stretches over the room left.
-#include "platform/gui/CWnd.h"
-
 #include <vector>
+
+#include "platform/gui/CWnd.h"
 
 class CFrameWnd;
 class QLabel;

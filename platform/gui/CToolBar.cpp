@@ -1,9 +1,5 @@
 #include "platform/gui/CToolBar.h"
 
-#include "platform/gui/CCmdUI.h"
-#include "platform/gui/CFrameWnd.h"
-#include "platform/gui/QlmResource.h"
-
 #include <QAction>
 #include <QIcon>
 #include <QMouseEvent>
@@ -13,6 +9,10 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <functional>
+
+#include "platform/gui/CCmdUI.h"
+#include "platform/gui/CFrameWnd.h"
+#include "platform/gui/QlmResource.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // A tool bar of 30 x 30 buttons over QToolBar, loaded from a tool-bar
 // resource. Buttons carry command identifiers that the owning frame routes;
 // their enabled and checked states come from the frame's update handlers.
-#include "platform/gui/CWnd.h"
-
 #include <vector>
+
+#include "platform/gui/CWnd.h"
 
 class CFrameWnd;
 class QAction;

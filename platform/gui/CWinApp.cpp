@@ -1,9 +1,9 @@
 #include "platform/gui/CWinApp.h"
 
-#include "platform/gui/CWnd.h"
-
 #include <QApplication>
 #include <algorithm>
+
+#include "platform/gui/CWnd.h"
 
 namespace {
 CWinApp* running = nullptr;

@@ -18,26 +18,45 @@ UINT VirtualKeyFromQt(int key) {
   if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return static_cast<UINT>(key);
   if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return VK_F1 + static_cast<UINT>(key - Qt::Key_F1);
   switch (key) {
-    case Qt::Key_Backspace: return VK_BACK;
-    case Qt::Key_Tab: return VK_TAB;
+    case Qt::Key_Backspace:
+      return VK_BACK;
+    case Qt::Key_Tab:
+      return VK_TAB;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Shift: return VK_SHIFT;
-    case Qt::Key_Control: return VK_CONTROL;
-    case Qt::Key_Alt: return VK_MENU;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Delete: return VK_DELETE;
-    default: return 0;
+    case Qt::Key_Enter:
+      return VK_RETURN;
+    case Qt::Key_Shift:
+      return VK_SHIFT;
+    case Qt::Key_Control:
+      return VK_CONTROL;
+    case Qt::Key_Alt:
+      return VK_MENU;
+    case Qt::Key_Escape:
+      return VK_ESCAPE;
+    case Qt::Key_Space:
+      return VK_SPACE;
+    case Qt::Key_PageUp:
+      return VK_PRIOR;
+    case Qt::Key_PageDown:
+      return VK_NEXT;
+    case Qt::Key_End:
+      return VK_END;
+    case Qt::Key_Home:
+      return VK_HOME;
+    case Qt::Key_Left:
+      return VK_LEFT;
+    case Qt::Key_Up:
+      return VK_UP;
+    case Qt::Key_Right:
+      return VK_RIGHT;
+    case Qt::Key_Down:
+      return VK_DOWN;
+    case Qt::Key_Insert:
+      return VK_INSERT;
+    case Qt::Key_Delete:
+      return VK_DELETE;
+    default:
+      return 0;
   }
 }
 
@@ -69,11 +88,17 @@ public:
     }
     if (watched != this->Window.Widget) return false;
     switch (event->type()) {
-      case QEvent::Paint: this->Window.OnPaint(); return false;
-      case QEvent::Resize: return this->Resized();
-      case QEvent::MouseButtonPress: return this->MousePressed(static_cast<QMouseEvent*>(event));
-      case QEvent::MouseButtonRelease: return this->MouseReleased(static_cast<QMouseEvent*>(event));
-      case QEvent::MouseButtonDblClick: return this->MouseDoubleClicked(static_cast<QMouseEvent*>(event));
+      case QEvent::Paint:
+        this->Window.OnPaint();
+        return false;
+      case QEvent::Resize:
+        return this->Resized();
+      case QEvent::MouseButtonPress:
+        return this->MousePressed(static_cast<QMouseEvent*>(event));
+      case QEvent::MouseButtonRelease:
+        return this->MouseReleased(static_cast<QMouseEvent*>(event));
+      case QEvent::MouseButtonDblClick:
+        return this->MouseDoubleClicked(static_cast<QMouseEvent*>(event));
       case QEvent::MouseMove: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         this->Window.OnMouseMove(MouseFlags(mouse->buttons(), mouse->modifiers()), PointOf(mouse->position()));
@@ -85,16 +110,24 @@ public:
                                   static_cast<short>(wheel->angleDelta().y()), PointOf(wheel->position()));
         return false;
       }
-      case QEvent::KeyPress: return this->KeyPressed(static_cast<QKeyEvent*>(event));
-      case QEvent::KeyRelease: return this->KeyReleased(static_cast<QKeyEvent*>(event));
-      case QEvent::FocusIn: this->Window.OnSetFocus(); return false;
-      case QEvent::FocusOut: this->Window.OnKillFocus(); return false;
-      case QEvent::Timer: return this->TimerFired(static_cast<QTimerEvent*>(event));
+      case QEvent::KeyPress:
+        return this->KeyPressed(static_cast<QKeyEvent*>(event));
+      case QEvent::KeyRelease:
+        return this->KeyReleased(static_cast<QKeyEvent*>(event));
+      case QEvent::FocusIn:
+        this->Window.OnSetFocus();
+        return false;
+      case QEvent::FocusOut:
+        this->Window.OnKillFocus();
+        return false;
+      case QEvent::Timer:
+        return this->TimerFired(static_cast<QTimerEvent*>(event));
       case QEvent::Close:
         event->ignore();
         this->Window.OnClose();
         return true;
-      default: return false;
+      default:
+        return false;
     }
   }
 
@@ -111,10 +144,17 @@ private:
     UINT flags = MouseFlags(mouse->buttons(), mouse->modifiers());
     CPoint point = PointOf(mouse->position());
     switch (mouse->button()) {
-      case Qt::LeftButton: this->Window.OnLButtonDown(flags, point); break;
-      case Qt::RightButton: this->Window.OnRButtonDown(flags, point); break;
-      case Qt::MiddleButton: this->Window.OnMButtonDown(flags, point); break;
-      default: break;
+      case Qt::LeftButton:
+        this->Window.OnLButtonDown(flags, point);
+        break;
+      case Qt::RightButton:
+        this->Window.OnRButtonDown(flags, point);
+        break;
+      case Qt::MiddleButton:
+        this->Window.OnMButtonDown(flags, point);
+        break;
+      default:
+        break;
     }
     return false;
   }
@@ -123,10 +163,17 @@ private:
     UINT flags = MouseFlags(mouse->buttons(), mouse->modifiers());
     CPoint point = PointOf(mouse->position());
     switch (mouse->button()) {
-      case Qt::LeftButton: this->Window.OnLButtonUp(flags, point); break;
-      case Qt::RightButton: this->Window.OnRButtonUp(flags, point); break;
-      case Qt::MiddleButton: this->Window.OnMButtonUp(flags, point); break;
-      default: break;
+      case Qt::LeftButton:
+        this->Window.OnLButtonUp(flags, point);
+        break;
+      case Qt::RightButton:
+        this->Window.OnRButtonUp(flags, point);
+        break;
+      case Qt::MiddleButton:
+        this->Window.OnMButtonUp(flags, point);
+        break;
+      default:
+        break;
     }
     return false;
   }
@@ -344,9 +391,7 @@ void CWnd::SetScrollRange(int bar, int minimum, int maximum, BOOL redraw) {
   this->SetScrollInfo(bar, info, redraw);
 }
 
-int CWnd::GetScrollPos(int bar) const {
-  return bar == SB_VERT && this->VerticalBar ? this->VerticalInfo.nPos : 0;
-}
+int CWnd::GetScrollPos(int bar) const { return bar == SB_VERT && this->VerticalBar ? this->VerticalInfo.nPos : 0; }
 
 int CWnd::SetScrollPos(int bar, int position, BOOL redraw) {
   int previous = this->GetScrollPos(bar);
@@ -374,16 +419,29 @@ void CWnd::OnScrollAction(int action) {
   int track = this->VerticalBar->sliderPosition();
   this->VerticalBar->setSliderPosition(this->VerticalInfo.nPos);
   switch (action) {
-    case QAbstractSlider::SliderSingleStepSub: this->OnVScroll(SB_LINEUP, 0); break;
-    case QAbstractSlider::SliderSingleStepAdd: this->OnVScroll(SB_LINEDOWN, 0); break;
-    case QAbstractSlider::SliderPageStepSub: this->OnVScroll(SB_PAGEUP, 0); break;
-    case QAbstractSlider::SliderPageStepAdd: this->OnVScroll(SB_PAGEDOWN, 0); break;
-    case QAbstractSlider::SliderToMinimum: this->OnVScroll(SB_TOP, 0); break;
-    case QAbstractSlider::SliderToMaximum: this->OnVScroll(SB_BOTTOM, 0); break;
+    case QAbstractSlider::SliderSingleStepSub:
+      this->OnVScroll(SB_LINEUP, 0);
+      break;
+    case QAbstractSlider::SliderSingleStepAdd:
+      this->OnVScroll(SB_LINEDOWN, 0);
+      break;
+    case QAbstractSlider::SliderPageStepSub:
+      this->OnVScroll(SB_PAGEUP, 0);
+      break;
+    case QAbstractSlider::SliderPageStepAdd:
+      this->OnVScroll(SB_PAGEDOWN, 0);
+      break;
+    case QAbstractSlider::SliderToMinimum:
+      this->OnVScroll(SB_TOP, 0);
+      break;
+    case QAbstractSlider::SliderToMaximum:
+      this->OnVScroll(SB_BOTTOM, 0);
+      break;
     case QAbstractSlider::SliderMove:
       this->VerticalInfo.nTrackPos = track;
       this->OnVScroll(SB_THUMBTRACK, static_cast<UINT>(track));
       break;
-    default: break;
+    default:
+      break;
   }
 }

@@ -3,14 +3,14 @@
 // through the virtual handlers below, as the program's Windows-born classes
 // expect. The widget is made by Create and destroyed by DestroyWindow or
 // with the object; a parent's widget destroys its children's widgets.
-#include "platform/CString.h"
-#include "platform/gui/CCmdTarget.h"
-#include "platform/gui/CRect.h"
-
 #include <QPointer>
 #include <QWidget>
 #include <map>
 #include <memory>
+
+#include "platform/CString.h"
+#include "platform/gui/CCmdTarget.h"
+#include "platform/gui/CRect.h"
 
 class QCursor;
 class QScrollBar;

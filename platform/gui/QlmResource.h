@@ -2,10 +2,10 @@
 // The program's resources (menus, accelerators, tool-bar layouts, strings,
 // cursors, icons) registered by identifier once at start-up and looked up by
 // the GUI classes, as a resource script would provide them.
+#include <vector>
+
 #include "platform/CString.h"
 #include "platform/gui/QlmGuiConstants.h"
-
-#include <vector>
 
 class QCursor;
 class QIcon;

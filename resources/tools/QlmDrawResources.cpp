@@ -28,7 +28,9 @@ const QColor Bone(235, 228, 205);
 
 using Painter = std::function<void(QPainter&)>;
 
-QPen Pen(const QColor& color, double width = 2.0) { return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen Pen(const QColor& color, double width = 2.0) {
+  return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 void Text(QPainter& p, const QRectF& area, const QString& text, int pixels, const QColor& color = Ink) {
   QFont font("DejaVu Sans");
@@ -320,7 +322,9 @@ Painter Label(const QString& text, const QColor& color = Ink) {
   return [text, color](QPainter& p) { Text(p, QRectF(0, 0, Side, Side), text, text.size() > 2 ? 9 : 11, color); };
 }
 
-Painter Plain(void (*draw)(QPainter&)) { return [draw](QPainter& p) { draw(p); }; }
+Painter Plain(void (*draw)(QPainter&)) {
+  return [draw](QPainter& p) { draw(p); };
+}
 
 std::map<int, Painter> ButtonPainters() {
   auto screwWith = [](const QString& action) {
@@ -352,15 +356,18 @@ std::map<int, Painter> ButtonPainters() {
       {32816, Plain(Contrast)},
       {32984, Label("HU", Red)},
       {32810, Plain(Camera)},
-      {32899, [](QPainter& p) {
+      {32899,
+       [](QPainter& p) {
          ArchCurve(p, true);
          Badge(p, "+");
        }},
-      {32898, [](QPainter& p) {
+      {32898,
+       [](QPainter& p) {
          ArchCurve(p, true);
          Badge(p, "move");
        }},
-      {32900, [](QPainter& p) {
+      {32900,
+       [](QPainter& p) {
          ArchCurve(p, false);
          Badge(p, "x");
        }},
@@ -369,21 +376,25 @@ std::map<int, Painter> ButtonPainters() {
       {32906, zoom("1:1")},
       {32907, zoom("[]")},
       {32908, [](QPainter& p) { Arrows4(p, Ink); }},
-      {32901, [](QPainter& p) {
+      {32901,
+       [](QPainter& p) {
          ArchCurve(p, false);
          p.setPen(Pen(Blue, 1.6));
          for (double x : {6.0, 12.0, 18.0}) p.drawLine(QPointF(x, 4), QPointF(x, 14));
        }},
       {32903, Plain(Exit)},
-      {32957, [](QPainter& p) {
+      {32957,
+       [](QPainter& p) {
          Nerve(p);
          Badge(p, "+");
        }},
-      {32958, [](QPainter& p) {
+      {32958,
+       [](QPainter& p) {
          Nerve(p);
          Badge(p, "move");
        }},
-      {32959, [](QPainter& p) {
+      {32959,
+       [](QPainter& p) {
          Nerve(p);
          Badge(p, "x");
        }},
@@ -393,23 +404,27 @@ std::map<int, Painter> ButtonPainters() {
       {32962, zoom("1:1")},
       {32963, zoom("[]")},
       {32964, [](QPainter& p) { Arrows4(p, Ink); }},
-      {32980, [](QPainter& p) {
+      {32980,
+       [](QPainter& p) {
          Nerve(p);
          p.setPen(Pen(Blue, 1.4));
          for (double x : {7.0, 12.0, 17.0}) p.drawLine(QPointF(x, 3), QPointF(x, 21));
        }},
       {32956, [](QPainter& p) { Arrow(p, false); }},
       {32955, [](QPainter& p) { Arrow(p, true); }},
-      {32953, [](QPainter& p) {
+      {32953,
+       [](QPainter& p) {
          Nerve(p);
          Badge(p, "+");
        }},
-      {32954, [](QPainter& p) {
+      {32954,
+       [](QPainter& p) {
          Nerve(p);
          Badge(p, "x");
        }},
       {32965, Plain(Exit)},
-      {33165, [](QPainter& p) {
+      {33165,
+       [](QPainter& p) {
          Screw(p, 10, 11);
          Text(p, QRectF(12, 12, 12, 12), "C", 9, Green);
        }},
@@ -468,8 +483,8 @@ void Crosshair(QPainter& p) {
 }
 
 void PointerShape(QPainter& p) {
-  QPolygonF arrow({QPointF(1, 1), QPointF(1, 19), QPointF(5.5, 14.5), QPointF(9, 21), QPointF(12, 19.5), QPointF(8.5, 13.5),
-                   QPointF(14.5, 13)});
+  QPolygonF arrow({QPointF(1, 1), QPointF(1, 19), QPointF(5.5, 14.5), QPointF(9, 21), QPointF(12, 19.5),
+                   QPointF(8.5, 13.5), QPointF(14.5, 13)});
   p.setPen(QPen(Qt::black, 1));
   p.setBrush(Qt::white);
   p.drawPolygon(arrow);
@@ -498,7 +513,8 @@ std::map<int, Painter> CursorPainters() {
   };
   return {
       {168, Plain(PointerShape)},
-      {146, [](QPainter& p) {
+      {146,
+       [](QPainter& p) {
          p.translate(4, 4);
          Arrows4(p, Qt::black);
        }},
@@ -506,11 +522,13 @@ std::map<int, Painter> CursorPainters() {
       {174, pointerWith([](QPainter& p) { Magnifier(p, "+"); })},
       {175, pointerWith([](QPainter& p) { Magnifier(p, "-"); })},
       {176, pointerWith([](QPainter& p) { Magnifier(p, "1:1"); })},
-      {148, [](QPainter& p) {
+      {148,
+       [](QPainter& p) {
          p.translate(4, 4);
          CurvedArrow(p, true, Qt::black);
        }},
-      {149, [](QPainter& p) {
+      {149,
+       [](QPainter& p) {
          p.translate(4, 4);
          CurvedArrow(p, false, Red);
        }},

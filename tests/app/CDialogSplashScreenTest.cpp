@@ -1,11 +1,11 @@
-#include "ShellFixture.h"
-#include "app/CDialogSplashScreen.h"
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QTest>
 #include <QTimer>
+
+#include "ShellFixture.h"
+#include "app/CDialogSplashScreen.h"
 
 namespace {
 
@@ -39,10 +39,10 @@ TEST_F(SplashFixture, ThePictureIsTheDownloadedOneElseTheStandardOne) {
     int Width;
   };
   const Case cases[] = {
-      {true, false, true, 320},   // pic.bmp wins
-      {true, true, true, 200},    // a broken download falls back
-      {false, false, true, 200},  // first start without network
-      {false, false, false, 600}, // the picture built into the program
+      {true, false, true, 320},    // pic.bmp wins
+      {true, true, true, 200},     // a broken download falls back
+      {false, false, true, 200},   // first start without network
+      {false, false, false, 600},  // the picture built into the program
   };
   for (const Case& test : cases) {
     std::filesystem::remove_all(DataFolder());
@@ -76,7 +76,8 @@ TEST_F(SplashFixture, AKeyClosesItAndAClickDoesNot) {
   key.setSingleShot(true);
   bool openAfterClick = false;
   QObject::connect(&click, &QTimer::timeout, [&] {
-    if (QWidget* shown = QApplication::activeModalWidget()) QTest::mouseClick(shown, Qt::LeftButton, {}, QPoint(10, 10));
+    if (QWidget* shown = QApplication::activeModalWidget())
+      QTest::mouseClick(shown, Qt::LeftButton, {}, QPoint(10, 10));
     openAfterClick = !splash.IsEnded();
   });
   QObject::connect(&key, &QTimer::timeout, [] {

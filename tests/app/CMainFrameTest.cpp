@@ -1,3 +1,9 @@
+#include <QApplication>
+#include <QMainWindow>
+#include <QScrollBar>
+#include <QToolBar>
+#include <cmath>
+
 #include "ShellFixture.h"
 #include "app/CMainFrame.h"
 #include "app/CQlmObserverQuorvantile.h"
@@ -10,12 +16,6 @@
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
 #include "views/vtkObserverRender3DStart.h"
-
-#include <QApplication>
-#include <QMainWindow>
-#include <QScrollBar>
-#include <QToolBar>
-#include <cmath>
 
 namespace {
 
@@ -30,7 +30,8 @@ public:
 
   void CreateObjects() override {
     bool frameWindowExists = false;
-    for (QWidget* widget : QApplication::topLevelWidgets()) frameWindowExists |= qobject_cast<QMainWindow*>(widget) != nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      frameWindowExists |= qobject_cast<QMainWindow*>(widget) != nullptr;
     Log(frameWindowExists ? "create objects (with a window)" : "create objects");
     CQlmQuorvantile::CreateObjects();
   }
@@ -78,7 +79,8 @@ struct StartUpState {
     state.NerveEditing = q.NerveEditing;
     state.ThickPanoramic = q.ThickPanoramic;
     state.SagittalCoronal = q.SagittalCoronal;
-    state.RenderingOn = q.WindowAxial->Enabled + q.WindowPanoramic->Enabled + q.Window3D->Enabled + q.WindowCross->Enabled;
+    state.RenderingOn =
+        q.WindowAxial->Enabled + q.WindowPanoramic->Enabled + q.Window3D->Enabled + q.WindowCross->Enabled;
     state.HostsAreTheViews = q.WindowAxial->GetHostWindow() == frame.AxialView->GetSafeHwnd() &&
                              q.WindowPanoramic->GetHostWindow() == frame.PanoramicView->GetSafeHwnd() &&
                              q.Window3D->GetHostWindow() == frame.View3D->GetSafeHwnd() &&
@@ -89,11 +91,11 @@ struct StartUpState {
     frame.StatusBar.GetItemRect(3, &pane);
     CProgressBar& progress = q.StatusObserver->GetProgressBar();
     bar = progress.GetLastRect();
-    state.ProgressBarInPane3 = progress.GetSafeHwnd() && progress.GetPane() == 3 && bar.left == pane.left + 1 &&
-                               bar.right == pane.right - 1;
+    state.ProgressBarInPane3 =
+        progress.GetSafeHwnd() && progress.GetPane() == 3 && bar.left == pane.left + 1 && bar.right == pane.right - 1;
     std::copy(q.Window3D->GetBackground(), q.Window3D->GetBackground() + 3, state.Background3D);
-    for (CToolBar* bar : {&frame.ImplantToolBar, &frame.OrtoToolBar, &frame.GeomsToolBar, &frame.DentesToolBar,
-                          &frame.EndoToolBar}) {
+    for (CToolBar* bar :
+         {&frame.ImplantToolBar, &frame.OrtoToolBar, &frame.GeomsToolBar, &frame.DentesToolBar, &frame.EndoToolBar}) {
       state.LibraryBarsShown.push_back(!bar->GetSafeHwnd()->isHidden());
     }
     for (const CString& path : q.RecentProjects) state.Recent.push_back(path.Str());
@@ -175,7 +177,9 @@ TEST_F(MainFrameFixture, TheWindowIsLaidOutAsAtStartUp) {
 
   CRect client;
   frame->GetClientRect(&client);
-  auto ideal = [](int extent, double fraction) { return std::max(static_cast<int>(std::trunc(extent * fraction - 10.0)), 0); };
+  auto ideal = [](int extent, double fraction) {
+    return std::max(static_cast<int>(std::trunc(extent * fraction - 10.0)), 0);
+  };
   int current = 0, minimum = 0;
   frame->SplitterOuter.GetColumnInfo(0, current, minimum);
   EXPECT_EQ(current, ideal(client.Width(), 0.53));

@@ -1,15 +1,16 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTimer>
+
 #include "QlmGuiTestApp.h"
 #include "app/CMainFrame.h"
 #include "app/CPQlmQuorvantileApp.h"
 #include "app/QlmResourceIds.h"
 #include "platform/gui/CDialog.h"
 #include "tests/support/QlmTempDir.h"
-
-#include <QLabel>
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,11 +1,11 @@
+#include <QFontMetrics>
+#include <QProgressBar>
+
 #include "ShellFixture.h"
 #include "app/CQlmObserverQuorvantile.h"
 #include "app/CQlmObserverRequest.h"
 #include "platform/gui/CFrameWnd.h"
 #include "platform/gui/CStatusBar.h"
-
-#include <QFontMetrics>
-#include <QProgressBar>
 
 namespace {
 
@@ -41,8 +41,8 @@ TEST_F(ObserverFixture, ProgressIsTheNextStepInPercentOfTheTotal) {
     unsigned int Total;
     int Position;
   };
-  const Case cases[] = {{0, 4, 25}, {3, 4, 100}, {0, 3, 33}, {1, 3, 66}, {0, 0, 0}, {9, 4, 100},
-                        {1499999999, 3000000000u, 50}};
+  const Case cases[] = {
+      {0, 4, 25}, {3, 4, 100}, {0, 3, 33}, {1, 3, 66}, {0, 0, 0}, {9, 4, 100}, {1499999999, 3000000000u, 50}};
   TestObserver observer;
   ASSERT_TRUE(observer.CreateProgressBar());
   for (const Case& test : cases) {

@@ -5,9 +5,7 @@
 #include "views/CQlm3DWindow.h"
 
 // Fontconfig keeps its caches for the whole process.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig\n";
-}
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
 
 namespace {
 

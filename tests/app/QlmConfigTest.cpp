@@ -1,8 +1,6 @@
-#include "app/QlmConfig.h"
-#include "app/QlmConfigFile.h"
-#include "tests/support/QlmTempDir.h"
-
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <clocale>
 #include <cstdlib>
@@ -10,8 +8,10 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
+
+#include "app/QlmConfig.h"
+#include "app/QlmConfigFile.h"
+#include "tests/support/QlmTempDir.h"
 
 namespace {
 
@@ -22,7 +22,9 @@ protected:
   void SetUp() override { ::setenv("QLM_COMMON_APPDATA", folder.Path().c_str(), 1); }
   void TearDown() override { ::unsetenv("QLM_COMMON_APPDATA"); }
 
-  std::string SettingsPath() const { return (folder.Path() / "Quillmar" / "Quorvantile" / "QlmConfigQVT.sys").string(); }
+  std::string SettingsPath() const {
+    return (folder.Path() / "Quillmar" / "Quorvantile" / "QlmConfigQVT.sys").string();
+  }
 
   std::string Bytes() const {
     std::ifstream file(SettingsPath(), std::ios::binary);
@@ -101,7 +103,8 @@ std::vector<KeyCase> AllKeys() {
   static const int windows[21] = {1, 0, 1, 1, 0, 1, 1, 0, 1, 1, 1, 0, 1, 1, 0, 1, 1, 1, 0, 1, 0};
   static const int toolBars[5] = {1, 0, 1, 0, 1};
   static const CString recent[5] = {"/p/a.qlm", "", "/p/c d.qlm", "/p/ç.qlm", "/p/e.qlm"};
-  static const CString email[8] = {"Dr. Silva", "Rua A, 10", "São Paulo", "SP", "Brasil", "01000-000", "11 5555", "a@b.br"};
+  static const CString email[8] = {"Dr. Silva", "Rua A, 10", "São Paulo", "SP",
+                                   "Brasil",    "01000-000", "11 5555",   "a@b.br"};
   return {
       {"Dentes_ Advan: ", [] { return WriteConfigDentesAdvan(1, 18); }, Pair(ReadConfigDentesAdvan), "1|18",
        "Dentes_ Advan: 1;18"},
@@ -116,7 +119,8 @@ std::vector<KeyCase> AllKeys() {
          float s[3] = {-1, -1, -1}, c[3] = {-1, -1, -1};
          int mode = -1, fill = -1, numbers = -1, axis = -1, font = -1;
          int found = ReadConfigImplantsAdvanced(s, c, mode, fill, numbers, axis, font);
-         seen = Join({F(s[0]), F(s[1]), F(s[2]), F(c[0]), F(c[1]), F(c[2]), I(mode), I(fill), I(numbers), I(axis), I(font)});
+         seen = Join(
+             {F(s[0]), F(s[1]), F(s[2]), F(c[0]), F(c[1]), F(c[2]), I(mode), I(fill), I(numbers), I(axis), I(font)});
          return found;
        },
        "0.950000|0.500000|0.250000|1.000000|0.000000|0.125000|1|0|1|0|18",
@@ -138,7 +142,8 @@ std::vector<KeyCase> AllKeys() {
          return found;
        },
        "0", "2D Interpolation: 0"},
-      {"Printer Property: ", [] { return WriteConfigPrinterProperty(0.774f, 5, 16777215, "/h/header.bmp", "/h/footer.bmp"); },
+      {"Printer Property: ",
+       [] { return WriteConfigPrinterProperty(0.774f, 5, 16777215, "/h/header.bmp", "/h/footer.bmp"); },
        [](std::string& seen) {
          float ratio = -1;
          int type = -1, color = -1;
@@ -260,22 +265,23 @@ TEST_F(ConfigFixture, EveryKeyRoundTripsInItsOwnFormat) {
 }
 
 TEST_F(ConfigFixture, WritingAKeyAgainMovesItsOnlyLineToTheEnd) {
-  WriteFile({FirstLine, "Show ToolBars: ;1;1;1;1;1;", "2D Interpolation: 1", "Show ToolBars: ;0;0;0;0;0;",
-             "Unknown: x"});
+  WriteFile(
+      {FirstLine, "Show ToolBars: ;1;1;1;1;1;", "2D Interpolation: 1", "Show ToolBars: ;0;0;0;0;0;", "Unknown: x"});
   int shown[5] = {};
   ASSERT_EQ(ReadConfigShowToolBars(shown), 1);
   EXPECT_EQ(shown[0], 1);  // the upper of two lines
   const int written[5] = {0, 1, 0, 1, 0};
   ASSERT_EQ(WriteConfigShowToolBars(written), 1);
-  EXPECT_EQ(Lines(), (std::vector<std::string>{FirstLine, "2D Interpolation: 1", "Unknown: x", "Show ToolBars: ;0;1;0;1;0;"}));
+  EXPECT_EQ(Lines(),
+            (std::vector<std::string>{FirstLine, "2D Interpolation: 1", "Unknown: x", "Show ToolBars: ;0;1;0;1;0;"}));
 }
 
 TEST_F(ConfigFixture, WritingTheRecentListDropsTheKeyAndExactlyFiveLines) {
   WriteFile({FirstLine, "Open Recent: ", "/a.qlm", "", "/c.qlm", "/d.qlm", "", "2D Interpolation: 0"});
   const CString paths[5] = {"/n.qlm", "/a.qlm", "", "", ""};
   ASSERT_EQ(WriteConfigOpenRecent(paths), 1);
-  EXPECT_EQ(Lines(), (std::vector<std::string>{FirstLine, "2D Interpolation: 0", "Open Recent: ", "/n.qlm", "/a.qlm", "",
-                                               "", ""}));
+  EXPECT_EQ(Lines(), (std::vector<std::string>{FirstLine, "2D Interpolation: 0", "Open Recent: ", "/n.qlm", "/a.qlm",
+                                               "", "", ""}));
 }
 
 TEST_F(ConfigFixture, AKeyTextInsideAValueIsNotTakenForTheKey) {
@@ -431,11 +437,11 @@ TEST_F(ConfigFixture, TwoProcessesWritingAtOnceNeverTearTheFile) {
 }
 
 TEST(QlmConfigFile, NumbersConvertAsTheClassicFunctionsDo) {
-  const std::pair<const char*, int> ints[] = {{"12", 12}, {" -3x", -3}, {"+7", 7}, {"", 0}, {"abc", 0},
-                                              {"99999999999", 2147483647}, {"21;", 21}};
+  const std::pair<const char*, int> ints[] = {
+      {"12", 12}, {" -3x", -3}, {"+7", 7}, {"", 0}, {"abc", 0}, {"99999999999", 2147483647}, {"21;", 21}};
   for (const auto& [text, value] : ints) EXPECT_EQ(QlmConfigFile::ToInt(text), value) << text;
   const std::pair<const char*, float> floats[] = {{"0.707000", 0.707f}, {" 2.5mm", 2.5f}, {"-1e2", -100.0f},
-                                                  {"", 0.0f}, {"x", 0.0f}, {"+.5", 0.5f}};
+                                                  {"", 0.0f},           {"x", 0.0f},      {"+.5", 0.5f}};
   for (const auto& [text, value] : floats) EXPECT_FLOAT_EQ(QlmConfigFile::ToFloat(text), value) << text;
 }
 

@@ -3,13 +3,6 @@
 // resources, a fresh application-data folder, a scripted prompter, an
 // application object whose main window the test sets, and splash dialogs
 // that close at once (counted).
-#include "QlmGuiTestApp.h"
-#include "app/QlmResourceScript.h"
-#include "platform/CQlmScriptedPrompter.h"
-#include "platform/gui/CDialog.h"
-#include "platform/gui/CWinApp.h"
-#include "tests/support/QlmTempDir.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -17,6 +10,13 @@
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "QlmGuiTestApp.h"
+#include "app/QlmResourceScript.h"
+#include "platform/CQlmScriptedPrompter.h"
+#include "platform/gui/CDialog.h"
+#include "platform/gui/CWinApp.h"
+#include "tests/support/QlmTempDir.h"
 
 class ShellFixture : public ::testing::Test {
 protected:

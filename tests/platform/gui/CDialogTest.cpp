@@ -1,10 +1,11 @@
-#include "QlmGuiTestApp.h"
-#include "platform/gui/CDialog.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
+
+#include "QlmGuiTestApp.h"
+#include "platform/gui/CDialog.h"
 
 namespace {
 

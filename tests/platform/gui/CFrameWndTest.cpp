@@ -1,15 +1,16 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QTest>
+
 #include "QlmGuiTestApp.h"
 #include "platform/gui/CCmdUI.h"
 #include "platform/gui/CFrameWnd.h"
 #include "platform/gui/CToolBar.h"
 #include "platform/gui/CWinApp.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QMenu>
-#include <QMainWindow>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -21,8 +22,11 @@ protected:
   void SetUp() override {
     QlmGuiTestApp::Instance();
     QlmResource::Clear();
-    QlmResource::RegisterMenu(MenuResource, {{"&Arquivo", 0, {{"Abrir", Open, {}}, {"Salvar", Save, {}}, {}, {"Nada", Nothing, {}},
-                                                             {"Mais", 0, {{"Fundo", Deep, {}}}}}}});
+    QlmResource::RegisterMenu(
+        MenuResource,
+        {{"&Arquivo",
+          0,
+          {{"Abrir", Open, {}}, {"Salvar", Save, {}}, {}, {"Nada", Nothing, {}}, {"Mais", 0, {{"Fundo", Deep, {}}}}}}});
     QlmResource::RegisterAccelerators(MenuResource, {{"Ctrl+O", Open}});
     QlmResource::RegisterToolBar(MenuResource, {{Open, Save, ID_SEPARATOR, Nothing}, ""});
     frame.MapCommand(Open, [this] { ++opened; });

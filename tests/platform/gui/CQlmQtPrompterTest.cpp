@@ -1,11 +1,12 @@
-#include "QlmGuiTestApp.h"
-#include "platform/gui/CQlmQtPrompter.h"
+#include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-#include <gtest/gtest.h>
+
+#include "QlmGuiTestApp.h"
+#include "platform/gui/CQlmQtPrompter.h"
 
 namespace {
 
@@ -17,7 +18,8 @@ TEST(CQlmQtPrompter, FiltersBecomeQtFilters) {
       {"*.qlm", "*.qlm"},
       {"", ""},
   };
-  for (const auto& [filter, expected] : cases) EXPECT_EQ(CQlmQtPrompter::ToQtFilter(filter), QString(expected)) << filter;
+  for (const auto& [filter, expected] : cases)
+    EXPECT_EQ(CQlmQtPrompter::ToQtFilter(filter), QString(expected)) << filter;
 }
 
 // Clicks the button with `text` on the box that opens next and records the box.
@@ -65,7 +67,8 @@ TEST(CQlmQtPrompter, MessageBoxesShowPortugueseButtonsAndReportTheChoice) {
   for (const Case& test : cases) {
     BoxClicker clicker;
     clicker.ClickNext(QString::fromUtf8(test.Click));
-    EXPECT_EQ(prompter.Message("Deseja salvar as alterações?", "Atenção", test.Buttons, QlmIcon::Question), test.Answer);
+    EXPECT_EQ(prompter.Message("Deseja salvar as alterações?", "Atenção", test.Buttons, QlmIcon::Question),
+              test.Answer);
     QStringList shown = clicker.Buttons;
     shown.sort();
     QStringList expected = test.Shown;

@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
+
 #include "QlmGuiTestApp.h"
 #include "platform/gui/CFrameWnd.h"
 #include "platform/gui/CSplitterWnd.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,10 +1,11 @@
-#include "QlmGuiTestApp.h"
-#include "platform/gui/CFrameWnd.h"
-#include "platform/gui/CStatusBar.h"
+#include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <gtest/gtest.h>
+
+#include "QlmGuiTestApp.h"
+#include "platform/gui/CFrameWnd.h"
+#include "platform/gui/CStatusBar.h"
 
 namespace {
 

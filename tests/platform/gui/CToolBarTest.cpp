@@ -1,14 +1,15 @@
-#include "QlmGuiTestApp.h"
-#include "platform/gui/CFrameWnd.h"
-#include "platform/gui/CToolBar.h"
-#include "tests/support/QlmTempDir.h"
+#include <gtest/gtest.h>
 
 #include <QAction>
 #include <QImage>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
-#include <gtest/gtest.h>
+
+#include "QlmGuiTestApp.h"
+#include "platform/gui/CFrameWnd.h"
+#include "platform/gui/CToolBar.h"
+#include "tests/support/QlmTempDir.h"
 
 namespace {
 

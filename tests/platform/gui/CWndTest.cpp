@@ -1,10 +1,11 @@
-#include "QlmGuiTestApp.h"
-#include "platform/gui/CWnd.h"
+#include <gtest/gtest.h>
 
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTest>
-#include <gtest/gtest.h>
+
+#include "QlmGuiTestApp.h"
+#include "platform/gui/CWnd.h"
 
 namespace {
 
@@ -73,8 +74,8 @@ TEST_F(WndFixture, KeysArriveAsVirtualKeysAndCharactersWithoutRepeatedReleases) 
   QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier, QString(), true);
   QApplication::sendEvent(widget, &repeatRelease);
   QApplication::sendEvent(widget, &repeatPress);
-  EXPECT_EQ(window.Seen, (std::vector<std::string>{"down 33 0", "up 33", "down 65 0", "char 97", "up 65",
-                                                   "down 40 16384"}));
+  EXPECT_EQ(window.Seen,
+            (std::vector<std::string>{"down 33 0", "up 33", "down 65 0", "char 97", "up 65", "down 40 16384"}));
 }
 
 TEST_F(WndFixture, MouseAndTimersReachTheirHandlers) {
