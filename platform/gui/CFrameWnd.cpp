@@ -117,6 +117,12 @@ void CFrameWnd::PostNcDestroy() {
   if (app && app->m_pMainWnd == this) QCoreApplication::quit();
 }
 
+bool CFrameWnd::OnStatusTip(const CString& prompt) {
+  if (!this->StatusBar || this->StatusBar->GetCount() == 0) return false;
+  this->StatusBar->SetPaneText(0, prompt.IsEmpty() ? QlmResource::LoadString(AFX_IDS_IDLEMESSAGE) : prompt);
+  return true;
+}
+
 void CFrameWnd::SetTitle(const CString& title) {
   this->Title = title;
   this->OnUpdateFrameTitle();

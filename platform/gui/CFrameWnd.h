@@ -70,6 +70,8 @@ protected:
   int OnCreate() override;
   void OnChildCreated(CWnd* child) override;
   void PostNcDestroy() override;
+  // Tool-bar prompts go to the first status pane, "Pronto" when the pointer leaves.
+  bool OnStatusTip(const CString& prompt) override;
   // Builds the client area; FALSE fails the creation.
   virtual BOOL OnCreateClient() { return TRUE; }
 

@@ -40,11 +40,14 @@ private:
   std::function<void()> OnDropDown;
 };
 
+// A command's string is "prompt\ntooltip".
 QString Tooltip(UINT id) {
   QString prompt = QString::fromStdString(QlmResource::LoadString(id).Str());
   int newline = prompt.indexOf('\n');
   return newline >= 0 ? prompt.mid(newline + 1) : prompt;
 }
+
+QString Prompt(UINT id) { return QString::fromStdString(QlmResource::LoadString(id).Str()).section('\n', 0, 0); }
 
 }  // namespace
 
@@ -95,6 +98,7 @@ CToolBar::Button CToolBar::MakeButton(UINT id, const QIcon& icon, QAction* befor
   auto* action = new QAction(icon, QString(), button);
   action->setData(id);
   action->setToolTip(Tooltip(id));
+  action->setStatusTip(Prompt(id));
   button->setDefaultAction(action);
   button->setFixedSize(ButtonSize, ButtonSize);
   button->setAutoRaise(true);

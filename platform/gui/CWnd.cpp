@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusTipEvent>
 #include <QTimerEvent>
 #include <QWheelEvent>
 #include <QWidget>
@@ -126,6 +127,8 @@ public:
         event->ignore();
         this->Window.OnClose();
         return true;
+      case QEvent::StatusTip:
+        return this->Window.OnStatusTip(CString(static_cast<QStatusTipEvent*>(event)->tip().toStdString()));
       default:
         return false;
     }

@@ -91,6 +91,12 @@ protected:
   virtual void PostNcDestroy() {}
   // The user asked to close the window; the default destroys it.
   virtual void OnClose() { this->DestroyWindow(); }
+  // A child's prompt while the pointer is over it (empty when it leaves);
+  // true when shown here, false to pass it on.
+  virtual bool OnStatusTip(const CString& prompt) {
+    (void)prompt;
+    return false;
+  }
 
   virtual void OnPaint() {}
   virtual void OnSize(UINT type, int cx, int cy) { (void)type, (void)cx, (void)cy; }

@@ -4,11 +4,14 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
+#include <QStatusTipEvent>
 #include <QTest>
+#include <QToolButton>
 
 #include "QlmGuiTestApp.h"
 #include "platform/gui/CCmdUI.h"
 #include "platform/gui/CFrameWnd.h"
+#include "platform/gui/CStatusBar.h"
 #include "platform/gui/CToolBar.h"
 #include "platform/gui/CWinApp.h"
 
@@ -29,6 +32,8 @@ protected:
           {{"Abrir", Open, {}}, {"Salvar", Save, {}}, {}, {"Nada", Nothing, {}}, {"Mais", 0, {{"Fundo", Deep, {}}}}}}});
     QlmResource::RegisterAccelerators(MenuResource, {{"Ctrl+O", Open}});
     QlmResource::RegisterToolBar(MenuResource, {{Open, Save, ID_SEPARATOR, Nothing}, ""});
+    QlmResource::RegisterString(Open, "Abrir Planejamento\nAbrir");
+    QlmResource::RegisterString(AFX_IDS_IDLEMESSAGE, "Pronto");
     frame.MapCommand(Open, [this] { ++opened; });
     frame.MapCommand(Save, [this] { ++saved; });
     frame.MapCommand(Deep, [] {});
@@ -122,6 +127,24 @@ TEST_F(FrameFixture, TheToolBarCommandShowsAndHidesTheFirstToolBar) {
   EXPECT_FALSE(bar.IsWindowVisible());
   frame.RunCommand(ID_VIEW_TOOLBAR);
   EXPECT_TRUE(bar.IsWindowVisible());
+}
+
+TEST_F(FrameFixture, AButtonsPromptShowsInTheFirstPaneWhileThePointerIsOverIt) {
+  CStatusBar status;
+  ASSERT_TRUE(status.Create(&frame));
+  const UINT indicators[] = {ID_SEPARATOR, ID_SEPARATOR};
+  ASSERT_TRUE(status.SetIndicators(indicators, 2));
+  QToolButton* button = nullptr;
+  for (QObject* object : bar.GetButtonAction(0)->associatedObjects()) {
+    if (auto* tool = qobject_cast<QToolButton*>(object)) button = tool;
+  }
+  ASSERT_NE(button, nullptr);
+  QStatusTipEvent over(bar.GetButtonAction(0)->statusTip());
+  QApplication::sendEvent(button, &over);
+  EXPECT_EQ(status.GetPaneText(0), CString("Abrir Planejamento"));
+  QStatusTipEvent left{QString()};
+  QApplication::sendEvent(button, &left);
+  EXPECT_EQ(status.GetPaneText(0), CString("Pronto"));
 }
 
 }  // namespace
