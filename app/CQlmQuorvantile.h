@@ -53,7 +53,7 @@ public:
   // Binds the owned objects to the windows and brings the controller to the
   // state without a project (rendering off). After SetViewWindows.
   virtual void Initialize();
-  // Releases every owned object, in the reverse roles of CreateObjects.
+  // Releases every owned object; what draws into a render window goes before the window.
   virtual void Teardown();
 
   // The current tool (0 none); the views choose their cursor from it.
