@@ -12,34 +12,78 @@ namespace {
 
 std::atomic<int> maxThreads{0};
 
-// What the workers share with the calling thread during one Run.
+// What the helper threads share with the calling thread during one Run.
 struct RunState {
+  RunState(int count, const std::function<void(int)>& work) : Count(count), Work(work) {}
+
+  // Takes the next item and runs it; false when none is left (or one failed).
+  bool RunNextItem() {
+    const int i = this->Next++;
+    if (i >= this->Count) return false;
+    try {
+      this->Work(i);
+    } catch (...) {
+      std::lock_guard<std::mutex> lock(this->Mutex);
+      if (!this->Error) this->Error = std::current_exception();
+      this->Next = this->Count;
+      return false;
+    }
+    std::lock_guard<std::mutex> lock(this->Mutex);
+    ++this->Finished;
+    this->Changed.notify_one();
+    return true;
+  }
+
+  void HelperLoop() {
+    while (this->RunNextItem()) {
+    }
+    std::lock_guard<std::mutex> lock(this->Mutex);
+    --this->HelpersLeft;
+    this->Changed.notify_one();
+  }
+
+  const int Count;
+  const std::function<void(int)>& Work;
   std::atomic<int> Next{0};
   std::mutex Mutex;
   std::condition_variable Changed;
   int Finished = 0;
-  int WorkersLeft = 0;
+  int HelpersLeft = 0;
   std::exception_ptr Error;
 };
 
-void WorkerLoop(RunState& state, int count, const std::function<void(int)>& work) {
-  for (int i = state.Next++; i < count; i = state.Next++) {
-    try {
-      work(i);
-    } catch (...) {
-      std::lock_guard<std::mutex> lock(state.Mutex);
-      if (!state.Error) state.Error = std::current_exception();
-      state.Next = count;
-      break;
+// Reports the items finished so far, in order, on the calling thread.
+class Reporter {
+public:
+  Reporter(RunState& state, const std::function<void(int)>& done) : State(state), Done(done) {}
+
+  // With the state's mutex held by `lock`; unlocks it while reporting.
+  void ReportFinished(std::unique_lock<std::mutex>& lock) {
+    const int finished = this->State.Finished;
+    const bool failed = this->State.Error || this->Error;
+    lock.unlock();
+    if (failed || !this->Done) {
+      this->Reported = finished;
+    } else {
+      try {
+        for (; this->Reported < finished; ++this->Reported) this->Done(this->Reported);
+      } catch (...) {
+        this->Error = std::current_exception();
+        this->State.Next = this->State.Count;
+      }
     }
-    std::lock_guard<std::mutex> lock(state.Mutex);
-    ++state.Finished;
-    state.Changed.notify_one();
+    lock.lock();
   }
-  std::lock_guard<std::mutex> lock(state.Mutex);
-  --state.WorkersLeft;
-  state.Changed.notify_one();
-}
+
+  int GetReported() const { return this->Reported; }
+  std::exception_ptr GetError() const { return this->Error; }
+
+private:
+  RunState& State;
+  const std::function<void(int)>& Done;
+  int Reported = 0;
+  std::exception_ptr Error;
+};
 
 void RunOnCallingThread(int count, const std::function<void(int)>& work, const std::function<void(int)>& done) {
   for (int i = 0; i < count; ++i) {
@@ -66,37 +110,29 @@ void QlmParallelFor::Run(int count, const std::function<void(int)>& work, const 
     return;
   }
 
-  RunState state;
-  state.WorkersLeft = threads;
-  std::vector<std::thread> workers;
-  workers.reserve(threads);
-  for (int t = 0; t < threads; ++t) workers.emplace_back(WorkerLoop, std::ref(state), count, std::cref(work));
+  RunState state(count, work);
+  state.HelpersLeft = threads - 1;
+  std::vector<std::thread> helpers;
+  helpers.reserve(threads - 1);
+  for (int t = 1; t < threads; ++t) helpers.emplace_back(&RunState::HelperLoop, &state);
 
-  // Report finished items in order; the observers run here, never on a worker.
-  std::exception_ptr reportError;
-  int reported = 0;
+  // The calling thread takes items too and reports between them; then it waits
+  // for the helpers' last items. The observers run here, never on a helper.
+  Reporter reporter(state, done);
   std::unique_lock<std::mutex> lock(state.Mutex);
   while (true) {
-    state.Changed.wait(lock, [&] { return state.Finished > reported || state.WorkersLeft == 0; });
-    const int finished = state.Finished;
-    const bool workersDone = state.WorkersLeft == 0;
-    const bool failed = state.Error || reportError;
     lock.unlock();
-    if (failed || !done) {
-      reported = finished;
-    } else {
-      try {
-        for (; reported < finished; ++reported) done(reported);
-      } catch (...) {
-        reportError = std::current_exception();
-        state.Next = count;
-      }
-    }
+    const bool ranOne = state.RunNextItem();
     lock.lock();
-    if (workersDone && reported >= state.Finished) break;
+    reporter.ReportFinished(lock);
+    if (!ranOne) break;
+  }
+  while (state.HelpersLeft > 0 || reporter.GetReported() < state.Finished) {
+    state.Changed.wait(lock, [&] { return state.Finished > reporter.GetReported() || state.HelpersLeft == 0; });
+    reporter.ReportFinished(lock);
   }
   lock.unlock();
-  for (std::thread& worker : workers) worker.join();
+  for (std::thread& helper : helpers) helper.join();
   if (state.Error) std::rethrow_exception(state.Error);
-  if (reportError) std::rethrow_exception(reportError);
+  if (reporter.GetError()) std::rethrow_exception(reporter.GetError());
 }
