@@ -6,7 +6,10 @@
 #include "project/CQlmProjectRefusal.h"
 #include "project/CQlmVolumeAttachment.h"
 
+#include <cstdlib>
 #include <exception>
+#include <new>
+#include <sys/mman.h>
 
 namespace {
 
@@ -23,6 +26,24 @@ void StoreBlock(CArchive& archive, vtkUnsignedCharArray* block) {
   archive.WriteByteBlock(block->GetPointer(0), static_cast<int32_t>(size));
 }
 
+// Memory for a block of `size` bytes. A large block (a CT volume) is aligned to
+// huge pages and advised as such: reading it then costs a few page faults
+// instead of one per 4 KiB, a large share of the time an open takes.
+vtkSmartPointer<vtkUnsignedCharArray> NewBlock(int32_t size) {
+  constexpr size_t HugePage = size_t(2) << 20;
+  auto block = vtkSmartPointer<vtkUnsignedCharArray>::New();
+  if (static_cast<size_t>(size) < 2 * HugePage) {
+    block->SetNumberOfValues(size);
+    return block;
+  }
+  const size_t rounded = (static_cast<size_t>(size) + HugePage - 1) / HugePage * HugePage;
+  void* memory = std::aligned_alloc(HugePage, rounded);
+  if (!memory) throw std::bad_alloc();
+  ::madvise(memory, rounded, MADV_HUGEPAGE);
+  block->SetArray(static_cast<unsigned char*>(memory), size, 0, vtkAbstractArray::VTK_DATA_ARRAY_FREE);
+  return block;
+}
+
 // Reads an int32 byte count and the bytes into a new array.
 vtkSmartPointer<vtkUnsignedCharArray> LoadBlock(CArchive& archive) {
   int32_t size = 0;
@@ -31,8 +52,7 @@ vtkSmartPointer<vtkUnsignedCharArray> LoadBlock(CArchive& archive) {
   if (static_cast<uint64_t>(size) > archive.GetBytesLeft()) {
     throw CArchiveException(CArchiveException::endOfFile, "block longer than the data left");
   }
-  auto block = vtkSmartPointer<vtkUnsignedCharArray>::New();
-  block->SetNumberOfValues(size);
+  vtkSmartPointer<vtkUnsignedCharArray> block = NewBlock(size);
   if (size) archive.ReadExact(block->GetPointer(0), static_cast<size_t>(size));
   return block;
 }

@@ -1,14 +1,18 @@
 // Opening and saving a project: the sample project (the real head CT,
 // 256 x 256 x 108) and a 512 x 512 x 400 project upsampled from it.
 //   Open/x            read the file and decode the CT volume
+//   ReadFile/x        read the file without decoding
 //   DecodeVolume/x    decode the CT volume block alone (already in memory)
 //   SaveUnchanged/x   save a project read from a file (kept blocks, no codec)
 //   WriteSameBytes/x  write as many bytes to a new file and flush them to disk
+//   WriteSameBytesAtomically/x  the same through CAtomicFile, as every save
+//                     replaces the file (temporary file, flush, rename, folder flush)
 // Targets: Open <= 1.2 x DecodeVolume; SaveUnchanged <= 1.2 x WriteSameBytes.
 #include "QlmTempDir.h"
 #include "QlmTestData.h"
 #include "SampleProject.h"
 #include "ct/CQlmImageCompressor.h"
+#include "platform/CAtomicFile.h"
 #include "platform/CFile.h"
 
 #include <benchmark/benchmark.h>
@@ -87,6 +91,16 @@ void Open(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * project->Size));
 }
 
+void ReadFile(benchmark::State& state) {
+  const Project* project = GetProject(static_cast<int>(state.range(0)), state);
+  if (!project) return;
+  for (auto _ : state) {
+    CQlmProjectData data;
+    if (!data.Open(project->Path)) state.SkipWithError("read failed");
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * project->Size));
+}
+
 void DecodeVolume(benchmark::State& state) {
   const Project* project = GetProject(static_cast<int>(state.range(0)), state);
   if (!project) return;
@@ -124,9 +138,25 @@ void WriteSameBytes(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * project->Size));
 }
 
+void WriteSameBytesAtomically(benchmark::State& state) {
+  const Project* project = GetProject(static_cast<int>(state.range(0)), state);
+  if (!project) return;
+  const std::vector<char> bytes(project->Size, 'q');
+  const std::string path = Folder().File("Atomico.bin");
+  for (auto _ : state) {
+    CAtomicFile file;
+    file.Open(path);
+    file.Write(bytes.data(), bytes.size());
+    file.Commit();
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * project->Size));
+}
+
 }  // namespace
 
 BENCHMARK(Open)->ArgName("large")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ReadFile)->ArgName("large")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(DecodeVolume)->ArgName("large")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SaveUnchanged)->ArgName("large")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(WriteSameBytes)->ArgName("large")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(WriteSameBytesAtomically)->ArgName("large")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
