@@ -5,7 +5,6 @@
 #include <vtkImageData.h>
 #include <vtkNew.h>
 
-
 class CQlmCTAxialFilter {
 public:
   CQlmCTAxialFilter() = default;

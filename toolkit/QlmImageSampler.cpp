@@ -51,7 +51,8 @@ inline void CubicWeights(double w[4], double f) {
 }
 
 template <class T>
-inline __attribute__((always_inline)) double Trilinear(const T* data, const int ext[6], const long long inc[3], const double p[3]) {
+inline __attribute__((always_inline)) double Trilinear(const T* data, const int ext[6], const long long inc[3],
+                                                       const double p[3]) {
   double fx, fy, fz;
   int x0 = Floor(p[0], fx);
   int y0 = Floor(p[1], fy);
@@ -82,7 +83,8 @@ inline __attribute__((always_inline)) double Trilinear(const T* data, const int 
 }
 
 template <class T>
-inline __attribute__((always_inline)) double Tricubic(const T* data, const int ext[6], const long long inc[3], const double p[3]) {
+inline __attribute__((always_inline)) double Tricubic(const T* data, const int ext[6], const long long inc[3],
+                                                      const double p[3]) {
   double fx, fy, fz;
   const int x0 = Floor(p[0], fx);
   const int y0 = Floor(p[1], fy);
@@ -221,7 +223,8 @@ void QlmImageSampler::SampleRow(const Plane& plane, int y, int x0, int x1, uint1
 uint16_t QlmImageSampler::SampleAt(const double index[3]) const {
   const bool linear = this->Mode == Interpolation::Linear;
   if (this->ScalarType == VTK_SHORT) {
-    return linear ? this->Sample<short, Interpolation::Linear>(index) : this->Sample<short, Interpolation::Cubic>(index);
+    return linear ? this->Sample<short, Interpolation::Linear>(index)
+                  : this->Sample<short, Interpolation::Cubic>(index);
   }
   return linear ? this->Sample<unsigned short, Interpolation::Linear>(index)
                 : this->Sample<unsigned short, Interpolation::Cubic>(index);

@@ -70,4 +70,6 @@ void vtkWin32ImageMapper2::RenderOpaqueGeometry(vtkViewport* viewport, vtkActor2
   this->Slice->RenderOpaqueGeometry(renderer);
 }
 
-void vtkWin32ImageMapper2::ReleaseGraphicsResources(vtkWindow* window) { this->Slice->ReleaseGraphicsResources(window); }
+void vtkWin32ImageMapper2::ReleaseGraphicsResources(vtkWindow* window) {
+  this->Slice->ReleaseGraphicsResources(window);
+}

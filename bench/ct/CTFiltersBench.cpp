@@ -109,7 +109,11 @@ void AxialSlice(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(ThickPanoramic)->ArgNames({"mode", "threads"})->ArgsProduct({{0, 1, 2}, {1, 0}})->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(ThickPanoramic)
+    ->ArgNames({"mode", "threads"})
+    ->ArgsProduct({{0, 1, 2}, {1, 0}})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(ThinPanoramic)->ArgName("threads")->Arg(1)->Arg(0)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(NineSections)->ArgName("threads")->Arg(1)->Arg(0)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(SectionScrollStep)->ArgName("threads")->Arg(1)->Arg(0)->UseRealTime()->Unit(benchmark::kMillisecond);

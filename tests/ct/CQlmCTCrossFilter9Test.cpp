@@ -71,8 +71,9 @@ TEST_F(CrossSections, NineSectionsMatchTheReferenceWithAndWithoutFlip) {
 
 TEST_F(CrossSections, ScrollingByOneMovesEightSlicesAndSamplesOne) {
   this->Filter.SetPosition(10);
-  const std::vector<uint16_t> before[9] = {this->Slice(0), this->Slice(1), this->Slice(2), this->Slice(3), this->Slice(4),
-                                           this->Slice(5), this->Slice(6), this->Slice(7), this->Slice(8)};
+  const std::vector<uint16_t> before[9] = {this->Slice(0), this->Slice(1), this->Slice(2),
+                                           this->Slice(3), this->Slice(4), this->Slice(5),
+                                           this->Slice(6), this->Slice(7), this->Slice(8)};
   this->ChangeVolume();
   this->Filter.SetPosition(11);
   EXPECT_EQ(this->Filter.GetStep(), 1);

@@ -81,8 +81,8 @@ TEST_P(PanoramicMatchesReference, VoxelForVoxel) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, PanoramicMatchesReference,
     ::testing::Values(PanoramicCase{"ThinFlipped", {200, 176, 24}, {0.5, 0.5, 0.6}, VTK_SHORT, 1, 0, 22, 2},
-                      PanoramicCase{"ThinUnflippedUnsigned", {200, 176, 24}, {0.5, 0.5, 0.6}, VTK_UNSIGNED_SHORT, 0,
-                                    0, 22, 2},
+                      PanoramicCase{
+                          "ThinUnflippedUnsigned", {200, 176, 24}, {0.5, 0.5, 0.6}, VTK_UNSIGNED_SHORT, 0, 0, 22, 2},
                       PanoramicCase{"ThickMappedMean", {200, 176, 24}, {0.5, 0.5, 0.6}, VTK_SHORT, 1, 1, 22, 0},
                       PanoramicCase{"ThickMaximum", {200, 176, 24}, {0.5, 0.5, 0.6}, VTK_SHORT, 1, 1, 15, 1},
                       PanoramicCase{"ThickBothUnflipped", {200, 176, 24}, {0.5, 0.5, 0.6}, VTK_SHORT, 0, 1, 22, 2},
@@ -115,13 +115,13 @@ struct ReduceCase {
 
 TEST(CQlmCTPanFilter, SlabRowsReduceThroughTheMappedMean) {
   for (const ReduceCase& c : {
-           ReduceCase{600 * 75, 75, 900, 0, 0},        // mean 600: bottom of the window
-           ReduceCase{601 * 75, 75, 900, 0, 2},        // 2.56
-           ReduceCase{2799, 2, 900, 0, 2047},          // mean 1399.5: 4095 / 2
-           ReduceCase{2199 * 3, 3, 900, 0, 4095},      // top of the window
-           ReduceCase{30000 * 3, 3, 900, 0, 4095},     // far above
-           ReduceCase{1981, 2, 3000, 2, 2000},         // mapped 1000.06 and maximum 3000
-           ReduceCase{10, 1, 60000, 1, 60000},         // the maximum is stored raw
+           ReduceCase{600 * 75, 75, 900, 0, 0},     // mean 600: bottom of the window
+           ReduceCase{601 * 75, 75, 900, 0, 2},     // 2.56
+           ReduceCase{2799, 2, 900, 0, 2047},       // mean 1399.5: 4095 / 2
+           ReduceCase{2199 * 3, 3, 900, 0, 4095},   // top of the window
+           ReduceCase{30000 * 3, 3, 900, 0, 4095},  // far above
+           ReduceCase{1981, 2, 3000, 2, 2000},      // mapped 1000.06 and maximum 3000
+           ReduceCase{10, 1, 60000, 1, 60000},      // the maximum is stored raw
            ReduceCase{0, 75, 0, 2, 0},
        }) {
     EXPECT_EQ(CQlmCTPanFilter::ReduceRow(c.Sum, c.Count, c.Maximum, c.Mode), c.Stored)
@@ -167,8 +167,7 @@ TEST(CQlmCTPanFilter, KeptThickResultIsReusedUntilMarkedDirty) {
 
   filter.SetDirty(1);
   filter.Update();
-  EXPECT_EQ(centre(), 4047)
-      << "mapped 4095 and maximum 4000";
+  EXPECT_EQ(centre(), 4047) << "mapped 4095 and maximum 4000";
 }
 
 TEST(CQlmCTPanFilter, SamplesTheVoxelsAsTheyAreAtEachUpdate) {

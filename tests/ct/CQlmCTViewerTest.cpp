@@ -45,8 +45,8 @@ TEST(CQlmCTViewers, MovingOneEndOfTheGreyWindowKeepsTheOther) {
   CQlmCTViewer2 single;
   CQlmCTViewer92 nine;
   for (const GreyWindowCase& c :
-       {GreyWindowCase{"single", [&] { return single.GetWindowLevelFilter(); },
-                       [&](float v) { single.SetMinimum(v); }, [&](float v) { single.SetMaximum(v); }},
+       {GreyWindowCase{"single", [&] { return single.GetWindowLevelFilter(); }, [&](float v) { single.SetMinimum(v); },
+                       [&](float v) { single.SetMaximum(v); }},
         GreyWindowCase{"nine panes", [&] { return nine.GetWindowLevelFilter(); }, [&](float v) { nine.SetMinimum(v); },
                        [&](float v) { nine.SetMaximum(v); }}}) {
     vtkImage16bitsMonocromeTo8BitsRGBFilter* filter = c.Filter();

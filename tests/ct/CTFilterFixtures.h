@@ -28,12 +28,11 @@ struct DefaultArch {
 // The reference reformats.
 struct ReferencePanoramic {
   vtkSmartPointer<vtkImageData> Image;
-  std::vector<int> StripWidths;     // thin: pixels per strip
+  std::vector<int> StripWidths;      // thin: pixels per strip
   int SlabFirst = 0, SlabLast = -1;  // thick: x range of every slab
 };
 ReferencePanoramic ReferenceThin(vtkImageData* volume, CQlmPanoramicCalc& calc, bool flipY);
-ReferencePanoramic ReferenceThick(vtkImageData* volume, CQlmPanoramicCalc& calc, bool flipY, float thickness,
-                                  int mode);
+ReferencePanoramic ReferenceThick(vtkImageData* volume, CQlmPanoramicCalc& calc, bool flipY, float thickness, int mode);
 // The nine-section image of sections (first + k) x spacing, k = 0 .. 8.
 vtkSmartPointer<vtkImageData> ReferenceSections(vtkImageData* volume, CQlmPanoramicCalc& calc, bool flipY, float width,
                                                 float spacing, int first);

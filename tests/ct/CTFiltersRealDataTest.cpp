@@ -121,8 +121,8 @@ TEST_F(RealHeadCt, ThickPanoramicShowsTheMaxillaryTeethAsItsBrightestBand) {
       if (middle > QlmJawVolume::TeethTop + 6) elsewhere = std::max(elsewhere, bands[y]);
     }
     // The zygomatic arches and the orbital rims come closest, at about 0.8 to 0.9.
-    EXPECT_GT(bands[brightest], 1.1 * elsewhere) << "mode " << mode << ": teeth band " << bands[brightest]
-                                                  << ", brightest band above it " << elsewhere;
+    EXPECT_GT(bands[brightest], 1.1 * elsewhere)
+        << "mode " << mode << ": teeth band " << bands[brightest] << ", brightest band above it " << elsewhere;
   }
 }
 

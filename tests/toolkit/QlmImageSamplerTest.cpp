@@ -83,7 +83,8 @@ TEST_P(QlmImageSamplerMatchesReslice, VoxelForVoxel) {
   for (int y = extent[2]; y <= extent[3]; ++y) {
     sampler.SampleRow(plane, y, extent[0], extent[1], row.data());
     for (int x = extent[0]; x <= extent[1]; ++x) {
-      const auto expected = static_cast<uint16_t>(*static_cast<int16_t*>(reslice->GetOutput()->GetScalarPointer(x, y, 0)));
+      const auto expected =
+          static_cast<uint16_t>(*static_cast<int16_t*>(reslice->GetOutput()->GetScalarPointer(x, y, 0)));
       const uint16_t actual = row[x - extent[0]];
       inside += expected != 0;
       if (actual != expected && ++mismatches <= 5) {
@@ -100,11 +101,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ResliceCase{"LinearOblique", VTK_SHORT, QlmImageSampler::Interpolation::Linear, {90, 0, -57.3}, {0, 0, 0}},
         ResliceCase{"LinearTilted", VTK_SHORT, QlmImageSampler::Interpolation::Linear, {31, 12, 200}, {1, -2, 0.3}},
-        ResliceCase{"LinearUnsigned", VTK_UNSIGNED_SHORT, QlmImageSampler::Interpolation::Linear, {90, 0, 33}, {0, 0, 0}},
+        ResliceCase{
+            "LinearUnsigned", VTK_UNSIGNED_SHORT, QlmImageSampler::Interpolation::Linear, {90, 0, 33}, {0, 0, 0}},
         ResliceCase{"LinearAxisAligned", VTK_SHORT, QlmImageSampler::Interpolation::Linear, {90, 0, 90}, {0.25, 0, 0}},
         ResliceCase{"LinearHalfVoxel", VTK_SHORT, QlmImageSampler::Interpolation::Linear, {0, 0, 0}, {0.25, 0, 0}},
         ResliceCase{"CubicOblique", VTK_SHORT, QlmImageSampler::Interpolation::Cubic, {90, 0, -57.3}, {0, 0, 0}},
-        ResliceCase{"CubicUnsignedTilted", VTK_UNSIGNED_SHORT, QlmImageSampler::Interpolation::Cubic, {31, 12, 200},
+        ResliceCase{"CubicUnsignedTilted",
+                    VTK_UNSIGNED_SHORT,
+                    QlmImageSampler::Interpolation::Cubic,
+                    {31, 12, 200},
                     {1, -2, 0.3}}),
     [](const auto& info) { return std::string(info.param.Name); });
 

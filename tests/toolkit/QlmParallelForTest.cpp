@@ -55,14 +55,18 @@ TEST_P(QlmParallelForTest, RethrowsTheFirstErrorAndStartsNoMoreItems) {
 
 TEST_P(QlmParallelForTest, AnErrorOfTheReportEndsTheRun) {
   EXPECT_THROW(QlmParallelFor::Run(
-                   1000, [](int) {}, [](int k) { if (k == 10) throw std::runtime_error("report 10"); }),
+                   1000, [](int) {},
+                   [](int k) {
+                     if (k == 10) throw std::runtime_error("report 10");
+                   }),
                std::runtime_error);
 }
 
 INSTANTIATE_TEST_SUITE_P(Threads, QlmParallelForTest, ::testing::Values(1, 4));
 
 TEST(QlmParallelFor, NothingToDoCallsNothing) {
-  QlmParallelFor::Run(0, [](int) { FAIL(); }, [](int) { FAIL(); });
+  QlmParallelFor::Run(
+      0, [](int) { FAIL(); }, [](int) { FAIL(); });
   QlmParallelFor::Run(-3, [](int) { FAIL(); });
 }
 

@@ -64,10 +64,19 @@ TEST_P(GreyWindow, MapsValuesThroughTheWindow) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, GreyWindow,
     ::testing::Values(
-        WindowCase{"DefaultWindow", VTK_SHORT, 4095, 2047.5f, {-1000, 0, 1, 2047, 2048, 4094, 4095, 30000},
+        WindowCase{"DefaultWindow",
+                   VTK_SHORT,
+                   4095,
+                   2047.5f,
+                   {-1000, 0, 1, 2047, 2048, 4094, 4095, 30000},
                    {0, 0, 0, 127, 128, 255, 255, 255}},
-        WindowCase{"NarrowWindow", VTK_SHORT, 1000, 1500, {999, 1000, 1250, 1500, 1750, 2000}, {0, 0, 64, 128, 191, 255}},
-        WindowCase{"UnsignedAboveSignedRange", VTK_UNSIGNED_SHORT, 2000, 50000, {48999, 49000, 50000, 51000, 65535},
+        WindowCase{
+            "NarrowWindow", VTK_SHORT, 1000, 1500, {999, 1000, 1250, 1500, 1750, 2000}, {0, 0, 64, 128, 191, 255}},
+        WindowCase{"UnsignedAboveSignedRange",
+                   VTK_UNSIGNED_SHORT,
+                   2000,
+                   50000,
+                   {48999, 49000, 50000, 51000, 65535},
                    {0, 0, 128, 255, 255}},
         WindowCase{"ZeroWidthIsOneWide", VTK_SHORT, 0, 100, {99, 100, 101}, {0, 128, 255}},
         WindowCase{"NegativeWidthIsOneWide", VTK_SHORT, -500, 100, {99, 100, 101}, {0, 128, 255}}),

@@ -62,9 +62,9 @@ TEST(vtkImagePanoramicNerveFilter, UnrollsTheVolumeAlongTheLine) {
   EXPECT_DOUBLE_EQ(out->GetSpacing()[1], 0.5);
   // Column 0 is the centre voxel column (20, 15); row 11 lies 0.25 mm above the
   // centre height z = 5, between slices 5 and 6.
-  EXPECT_EQ(Pixel(out, 0, 11), 10 * 20 + 100 * 15 + 5);  // 5.25 rounds down
-  EXPECT_EQ(Pixel(out, 0, 13), 10 * 20 + 100 * 15 + 6);  // 6.25
-  EXPECT_EQ(Pixel(out, 8, 13), 10 * 28 + 100 * 15 + 6);  // the corner (4, 0)
+  EXPECT_EQ(Pixel(out, 0, 11), 10 * 20 + 100 * 15 + 5);   // 5.25 rounds down
+  EXPECT_EQ(Pixel(out, 0, 13), 10 * 20 + 100 * 15 + 6);   // 6.25
+  EXPECT_EQ(Pixel(out, 8, 13), 10 * 28 + 100 * 15 + 6);   // the corner (4, 0)
   EXPECT_EQ(Pixel(out, 12, 13), 10 * 28 + 100 * 19 + 6);  // the end (4, 2)
 
   filter->MirrorYOn();
