@@ -1,7 +1,7 @@
 #pragma once
-// Runs independent work items on several threads while the calling thread keeps
-// reporting progress, so observers that redraw the user interface are only ever
-// called on the thread that started the work.
+// Runs independent work items on several threads, the calling thread among
+// them, and reports progress on the calling thread only, so observers that
+// redraw the user interface are never called from another thread.
 //
 //   QlmParallelFor::Run(rows, [&](int y) { FillRow(y); },
 //                       [&](int k) { observer->SendMessageA(...k...); });
@@ -9,7 +9,8 @@
 
 class QlmParallelFor {
 public:
-  // Most threads a Run uses; 0 (the default) means one per core. Process-wide,
+  // Most threads a Run uses, the calling thread included; 0 (the default) means
+  // one per core. Process-wide,
   // like vtkSMPTools::Initialize; set it before starting work, not during.
   static void SetMaxThreads(int count);
   static int GetMaxThreads();
