@@ -10,8 +10,8 @@
 class QlmParallelFor {
 public:
   // Most threads a Run uses, the calling thread included; 0 (the default) means
-  // one per core. Process-wide,
-  // like vtkSMPTools::Initialize; set it before starting work, not during.
+  // one per core. Process-wide, like vtkSMPTools::Initialize: set it before
+  // starting work, not during.
   static void SetMaxThreads(int count);
   static int GetMaxThreads();
   // The number of threads a Run of many items would use.
