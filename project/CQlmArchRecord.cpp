@@ -1,14 +1,14 @@
 #include "project/CQlmArchRecord.h"
 
-#include "ct/CQlmBall.h"
-#include "ct/CQlmPolyLine.h"
-#include "platform/CArchive.h"
-
 #include <vtkMatrix4x4.h>
 #include <vtkTransform.h>
 
 #include <cmath>
 #include <cstdint>
+
+#include "ct/CQlmBall.h"
+#include "ct/CQlmPolyLine.h"
+#include "platform/CArchive.h"
 
 namespace {
 

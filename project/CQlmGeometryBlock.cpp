@@ -1,13 +1,13 @@
 #include "project/CQlmGeometryBlock.h"
 
-#include "libconvert/CQlmPolyDataCompressor2.h"
-
 #include <vtkNew.h>
 #include <vtkUnsignedCharArray.h>
 
 #include <climits>
 #include <cstdint>
 #include <cstring>
+
+#include "libconvert/CQlmPolyDataCompressor2.h"
 
 namespace {
 

@@ -19,6 +19,5 @@ public:
   // Decompresses the `count` meshes of `block`, in order. False (and `meshes`
   // empty) when a length is negative or runs past the block, a buffer does not
   // decompress, or bytes remain after the last mesh.
-  static bool ExtractMeshes(vtkUnsignedCharArray* block, int count,
-                            std::vector<vtkSmartPointer<vtkPolyData>>& meshes);
+  static bool ExtractMeshes(vtkUnsignedCharArray* block, int count, std::vector<vtkSmartPointer<vtkPolyData>>& meshes);
 };

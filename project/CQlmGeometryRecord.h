@@ -2,13 +2,13 @@
 // The record of one imported geometry in an 800900/800901 project file, and
 // its mesh (stored apart, in the imported-geometry block). Fields in file
 // order; values 15, 16, the matrix and the points are only carried.
-#include "platform/CString.h"
-
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 
 #include <cstddef>
 #include <cstdint>
+
+#include "platform/CString.h"
 
 class CArchive;
 

@@ -1,5 +1,12 @@
 #include "project/CQlmProjectCreator202106.h"
 
+#include <vtkCamera.h>
+#include <vtkImageData.h>
+#include <vtkRenderer.h>
+
+#include <algorithm>
+#include <exception>
+
 #include "app/CMainFrame.h"
 #include "app/CQlmObserverQuorvantile.h"
 #include "app/CQlmQuorvantile.h"
@@ -23,13 +30,6 @@
 #include "views/CPanoramicWnd.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
-
-#include <vtkCamera.h>
-#include <vtkImageData.h>
-#include <vtkRenderer.h>
-
-#include <algorithm>
-#include <exception>
 
 namespace {
 
@@ -87,9 +87,9 @@ bool RunCodec(vtkImageData* image, vtkUnsignedCharArray* block, CQlmObserver* ob
 CQlmProjectCreator202106* CQlmProjectCreator202106::New() { return new CQlmProjectCreator202106; }
 
 CQlmProjectCreator202106::CQlmProjectCreator202106()
-  : MainVolumeBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()),
-    SecondVolumeBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()),
-    GeometryBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()) {}
+    : MainVolumeBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()),
+      SecondVolumeBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()),
+      GeometryBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()) {}
 
 int CQlmProjectCreator202106::GetFileVersion() {
   try {

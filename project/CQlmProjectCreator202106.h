@@ -12,15 +12,15 @@
 // A file is read whole and checked before anything but the reserved words
 // reaches the controller; a file that cannot be taken by this version (a
 // section whose objects it does not read yet) is refused with a message.
-#include "platform/CString.h"
-#include "project/CQlmGeometryRecord.h"
-#include "project/CQlmImplantDefaults.h"
-#include "project/CQlmViewState.h"
-
 #include <vtkSmartPointer.h>
 #include <vtkUnsignedCharArray.h>
 
 #include <vector>
+
+#include "platform/CString.h"
+#include "project/CQlmGeometryRecord.h"
+#include "project/CQlmImplantDefaults.h"
+#include "project/CQlmViewState.h"
 
 class CQlmProjectData;
 class CQlmQuorvantile;

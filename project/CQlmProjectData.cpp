@@ -1,15 +1,16 @@
 #include "project/CQlmProjectData.h"
 
+#include <sys/mman.h>
+
+#include <cstdlib>
+#include <exception>
+#include <new>
+
 #include "platform/CArchive.h"
 #include "platform/CAtomicFile.h"
 #include "project/CQlmGeometryBlock.h"
 #include "project/CQlmProjectRefusal.h"
 #include "project/CQlmVolumeAttachment.h"
-
-#include <cstdlib>
-#include <exception>
-#include <new>
-#include <sys/mman.h>
 
 namespace {
 
@@ -63,17 +64,16 @@ void LoadEmptyCount(CArchive& archive, const char* what) {
   archive >> count;
   if (count < 0) throw CArchiveException(CArchiveException::badIndex, "negative count");
   if (count > 0) {
-    throw CQlmProjectRefusal(CString("O projeto contém ") + what +
-                             ", que esta versão do programa ainda não lê.");
+    throw CQlmProjectRefusal(CString("O projeto contém ") + what + ", que esta versão do programa ainda não lê.");
   }
 }
 
 }  // namespace
 
 CQlmProjectData::CQlmProjectData()
-  : MainVolumeBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()),
-    SecondVolumeBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()),
-    GeometryBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()) {}
+    : MainVolumeBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()),
+      SecondVolumeBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()),
+      GeometryBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()) {}
 
 CQlmProjectData::~CQlmProjectData() {
   this->AttachmentsA.DeleteAll();
@@ -157,8 +157,9 @@ void CQlmProjectData::LoadSections800901(CArchive& archive) {
     CString text;
     archive >> text;
     if (!text.IsEmpty()) {
-      throw CQlmProjectRefusal("O projeto contém uma solicitação de guias e protótipos, que esta versão do "
-                               "programa ainda não lê.");
+      throw CQlmProjectRefusal(
+          "O projeto contém uma solicitação de guias e protótipos, que esta versão do "
+          "programa ainda não lê.");
     }
   }
   archive >> this->Notes;

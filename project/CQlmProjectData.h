@@ -17,6 +17,13 @@
 // not empty raises CQlmProjectRefusal. Every count and length is checked
 // against the bytes left and a bound before anything is allocated; a
 // malformed file raises CArchiveException.
+#include <vtkSmartPointer.h>
+#include <vtkUnsignedCharArray.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "platform/CString.h"
 #include "project/CQlmArchRecord.h"
 #include "project/CQlmDocumentValues.h"
@@ -24,13 +31,6 @@
 #include "project/CQlmImplantDefaults.h"
 #include "project/CQlmViewState.h"
 #include "project/CQlmVolumeAttachmentList.h"
-
-#include <vtkSmartPointer.h>
-#include <vtkUnsignedCharArray.h>
-
-#include <cstdint>
-#include <string>
-#include <vector>
 
 class CArchive;
 

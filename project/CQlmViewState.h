@@ -16,7 +16,6 @@ public:
     double ParallelScale = 1;
   };
 
-
   void Store(CArchive& archive) const;
   void Load(CArchive& archive);
 
@@ -38,8 +37,8 @@ public:
   int32_t IndicatorFlags[3] = {0, 0, 0};     // carried only
   int32_t Indicators3DShown[3] = {0, 0, 0};  // axial, cross-section, panoramic
   int32_t IndicatorTransparent = 0;
-  int32_t ViewsInUse[4] = {1, 1, 1, 1};      // axial, cross-section, panoramic, 3D
-  int32_t CurveEdit = 0;                     // never applied
+  int32_t ViewsInUse[4] = {1, 1, 1, 1};  // axial, cross-section, panoramic, 3D
+  int32_t CurveEdit = 0;                 // never applied
   float SplitterFractions[3] = {0.5f, 0.5f, 0.5f};
   int32_t Indicators3DTransparent = 0;
 };

@@ -4,13 +4,13 @@
 //
 // In a file a list of records stores every fixed part first (StoreHead) and
 // then every byte block (StoreData), in list order.
-#include "platform/CString.h"
-
 #include <vtkNew.h>
 #include <vtkUnsignedCharArray.h>
 
 #include <cstddef>
 #include <cstdint>
+
+#include "platform/CString.h"
 
 class CArchive;
 

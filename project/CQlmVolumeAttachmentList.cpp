@@ -1,9 +1,9 @@
 #include "project/CQlmVolumeAttachmentList.h"
 
+#include <utility>
+
 #include "platform/CArchive.h"
 #include "project/CQlmVolumeAttachment.h"
-
-#include <utility>
 
 CQlmVolumeAttachmentList::~CQlmVolumeAttachmentList() { this->RemoveAll(); }
 

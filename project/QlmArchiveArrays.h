@@ -1,8 +1,8 @@
 #pragma once
 // Fixed arrays of raw values written to or read from an archive in order.
-#include "platform/CArchive.h"
-
 #include <cstddef>
+
+#include "platform/CArchive.h"
 
 template <typename T, size_t N>
 void QlmStoreArray(CArchive& archive, const T (&values)[N]) {

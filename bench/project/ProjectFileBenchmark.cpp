@@ -8,13 +8,6 @@
 //   WriteSameBytesAtomically/x  the same through CAtomicFile, as every save
 //                     replaces the file (temporary file, flush, rename, folder flush)
 // Targets: Open <= 1.2 x DecodeVolume; SaveUnchanged <= 1.2 x WriteSameBytes.
-#include "QlmTempDir.h"
-#include "QlmTestData.h"
-#include "SampleProject.h"
-#include "ct/CQlmImageCompressor.h"
-#include "platform/CAtomicFile.h"
-#include "platform/CFile.h"
-
 #include <benchmark/benchmark.h>
 #include <vtkImageData.h>
 #include <vtkImageResize.h>
@@ -23,6 +16,13 @@
 #include <filesystem>
 #include <memory>
 #include <vector>
+
+#include "QlmTempDir.h"
+#include "QlmTestData.h"
+#include "SampleProject.h"
+#include "ct/CQlmImageCompressor.h"
+#include "platform/CAtomicFile.h"
+#include "platform/CFile.h"
 
 namespace {
 

@@ -1,3 +1,10 @@
+#include <gtest/gtest.h>
+#include <vtkImageData.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
 #include "ProjectFixtures.h"
 #include "QlmGuiTestApp.h"
 #include "QlmTempDir.h"
@@ -19,13 +26,6 @@
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
 
-#include <gtest/gtest.h>
-#include <vtkImageData.h>
-
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-
 // Qt's and the system libraries' own allocations that live for the whole process.
 extern "C" const char* __lsan_default_suppressions() {
   return "leak:libfontconfig\nleak:libQt6Gui\nleak:libQt6Core\nleak:libglib\nleak:libX11\nleak:libxcb\n";
@@ -41,8 +41,8 @@ Bytes ReadFile(const std::string& path) {
 }
 
 void WriteFile(const std::string& path, const Bytes& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 // A controller in the state without a project (no windows), with its 2021-06 creator.
@@ -214,8 +214,8 @@ TEST_F(CreatorTest, SavingTwiceWritesIdenticalFilesAndCompressesOnce) {
 TEST_F(CreatorTest, TheSampleProjectIsSavedAgainByteForByte) {
   QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
   CQlmProjectData sample;
-  ASSERT_TRUE(SampleProject::Fill(
-      sample, SampleProject::LoadHeadCT(QlmTestData::Path(QlmTestData::CraniumMatrix).string())));
+  ASSERT_TRUE(
+      SampleProject::Fill(sample, SampleProject::LoadHeadCT(QlmTestData::Path(QlmTestData::CraniumMatrix).string())));
   const std::string path = this->Folder.File("Amostra.qlm");
   ASSERT_TRUE(sample.Save(path));
 

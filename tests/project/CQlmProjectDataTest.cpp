@@ -1,10 +1,5 @@
-#include "ProjectFixtures.h"
-#include "QlmTempDir.h"
-#include "project/CQlmGeometryBlock.h"
-#include "project/CQlmProjectRefusal.h"
-#include "project/CQlmVolumeAttachment.h"
-
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <vtkUnsignedCharArray.h>
 
 #include <csignal>
@@ -12,7 +7,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sys/resource.h>
+
+#include "ProjectFixtures.h"
+#include "QlmTempDir.h"
+#include "project/CQlmGeometryBlock.h"
+#include "project/CQlmProjectRefusal.h"
+#include "project/CQlmVolumeAttachment.h"
 
 using namespace ProjectFixtures;
 
@@ -39,8 +39,8 @@ Bytes ReadFile(const std::string& path) {
 }
 
 void WriteFile(const std::string& path, const Bytes& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 // Offsets of the counts in a project without attachments, second volume or geometries.
@@ -199,14 +199,14 @@ TEST(CQlmProjectData, MalformedFilesAreRefused) {
     size_t Offset;
     int32_t Value;
   };
-  for (const Case& c : {Case{"unknown format code", 0, 800902}, Case{"negative volume size", 12, -1},
-                        Case{"volume past the end", 12, 0x7FFFFFFF}, Case{"geometry count past the end",
-                                                                          at.GeometryCount, 1000000},
-                        Case{"negative geometry count", at.GeometryCount, -2},
-                        Case{"geometry block past the end", at.GeometryCount + 4, 1 << 30},
-                        Case{"negative implant count", at.Implants, -1}, Case{"one arch point", at.Arch, 1},
-                        Case{"51 arch points", at.Arch, 51}, Case{"saved arch of 51 points", savedArchCount, 51},
-                        Case{"negative saved arch count", savedArchCount, -1}}) {
+  for (const Case& c :
+       {Case{"unknown format code", 0, 800902}, Case{"negative volume size", 12, -1},
+        Case{"volume past the end", 12, 0x7FFFFFFF}, Case{"geometry count past the end", at.GeometryCount, 1000000},
+        Case{"negative geometry count", at.GeometryCount, -2},
+        Case{"geometry block past the end", at.GeometryCount + 4, 1 << 30},
+        Case{"negative implant count", at.Implants, -1}, Case{"one arch point", at.Arch, 1},
+        Case{"51 arch points", at.Arch, 51}, Case{"saved arch of 51 points", savedArchCount, 51},
+        Case{"negative saved arch count", savedArchCount, -1}}) {
     Bytes bad = good;
     PokeInt32(bad, c.Offset, c.Value);
     CQlmProjectData read;

@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
+
 #include "ProjectFixtures.h"
 #include "project/CQlmVolumeAttachment.h"
 #include "project/CQlmVolumeAttachmentList.h"
-
-#include <gtest/gtest.h>
 
 using namespace ProjectFixtures;
 
@@ -32,8 +32,8 @@ TEST(CQlmVolumeAttachmentList, GetAtWalksFromTheHead) {
     int Index;
     CQlmVolumeAttachment* Expected;
   };
-  for (const Case& c : {Case{-5, items[0]}, Case{0, items[0]}, Case{1, items[1]}, Case{2, items[2]},
-                        Case{3, nullptr}, Case{40, nullptr}}) {
+  for (const Case& c : {Case{-5, items[0]}, Case{0, items[0]}, Case{1, items[1]}, Case{2, items[2]}, Case{3, nullptr},
+                        Case{40, nullptr}}) {
     EXPECT_EQ(three.List.GetAt(c.Index), c.Expected) << "index " << c.Index;
     EXPECT_EQ(empty.List.GetAt(c.Index), nullptr) << "index " << c.Index;
   }
@@ -111,10 +111,10 @@ TEST(CQlmVolumeAttachmentList, MalformedListsAreRefusedBeforeAllocating) {
     int32_t Value;
     size_t Padding;  // zero bytes added so that only the bound is broken
   };
-  for (const Case& c : {Case{"negative count", 0, -1, 0}, Case{"count beyond the data", 0, 1000, 0},
-                        Case{"count above the bound", 0, tooMany, 86 * tooMany},
-                        Case{"negative data size", dataSizeAt, -3, 0},
-                        Case{"data size beyond the data", dataSizeAt, 0x7FFFFFF0, 0}}) {
+  for (const Case& c :
+       {Case{"negative count", 0, -1, 0}, Case{"count beyond the data", 0, 1000, 0},
+        Case{"count above the bound", 0, tooMany, 86 * tooMany}, Case{"negative data size", dataSizeAt, -3, 0},
+        Case{"data size beyond the data", dataSizeAt, 0x7FFFFFF0, 0}}) {
     Bytes bad = good;
     bad.resize(bad.size() + c.Padding);
     PokeInt32(bad, c.Offset, c.Value);

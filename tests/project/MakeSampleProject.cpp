@@ -1,11 +1,11 @@
 // QlmMakeSampleProject <output.qlm> [<matrix.dat>]
 // Writes the sample project from the real head CT of the test data (by
 // default ct/Cranium/matrix.dat below the test-data folder).
-#include "QlmTestData.h"
-#include "SampleProject.h"
-
 #include <cstdio>
 #include <filesystem>
+
+#include "QlmTestData.h"
+#include "SampleProject.h"
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 3) {

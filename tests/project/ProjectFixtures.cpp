@@ -1,13 +1,13 @@
 #include "ProjectFixtures.h"
 
-#include "ct/CQlmImageCompressor.h"
-#include "project/CQlmVolumeAttachment.h"
-
 #include <vtkNew.h>
 #include <vtkSphereSource.h>
 #include <vtkTriangleFilter.h>
 
 #include <cstring>
+
+#include "ct/CQlmImageCompressor.h"
+#include "project/CQlmVolumeAttachment.h"
 
 namespace ProjectFixtures {
 

@@ -1,15 +1,15 @@
 #pragma once
 // Small projects, meshes, attachments and byte helpers for the project-file tests.
-#include "platform/CArchive.h"
-#include "platform/CMemFile.h"
-#include "project/CQlmProjectData.h"
-
 #include <vtkImageData.h>
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 
 #include <cstdint>
 #include <vector>
+
+#include "platform/CArchive.h"
+#include "platform/CMemFile.h"
+#include "project/CQlmProjectData.h"
 
 class CQlmVolumeAttachment;
 

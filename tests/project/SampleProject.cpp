@@ -1,18 +1,18 @@
 #include "SampleProject.h"
 
+#include <vtkNew.h>
+
+#include <cstdint>
+#include <fstream>
+#include <vector>
+
+#include "QlmTestData.h"
 #include "ct/CQlmCTCrossFilter9.h"
 #include "ct/CQlmCTFilter.h"
 #include "ct/CQlmCTPanFilter.h"
 #include "ct/CQlmImageCompressor.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
-#include "QlmTestData.h"
-
-#include <vtkNew.h>
-
-#include <cstdint>
-#include <fstream>
-#include <vector>
 
 namespace {
 

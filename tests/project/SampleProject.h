@@ -2,12 +2,12 @@
 // The sample project: the real head CT of the test data with the default arch,
 // written by the program's own writer. Shared by QlmMakeSampleProject, the
 // project tests and the project benchmark.
-#include "project/CQlmProjectData.h"
-
 #include <vtkImageData.h>
 #include <vtkSmartPointer.h>
 
 #include <string>
+
+#include "project/CQlmProjectData.h"
 
 namespace SampleProject {
 

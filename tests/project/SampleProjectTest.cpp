@@ -1,9 +1,3 @@
-#include "ProjectFixtures.h"
-#include "QlmTempDir.h"
-#include "QlmTestData.h"
-#include "SampleProject.h"
-#include "ct/CQlmImageCompressor.h"
-
 #include <gtest/gtest.h>
 #include <vtkImageData.h>
 
@@ -11,6 +5,12 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+
+#include "ProjectFixtures.h"
+#include "QlmTempDir.h"
+#include "QlmTestData.h"
+#include "SampleProject.h"
+#include "ct/CQlmImageCompressor.h"
 
 using namespace ProjectFixtures;
 
@@ -83,8 +83,7 @@ TEST_F(SampleProjectTest, WriteReadWriteGivesIdenticalBytesAndTheSameVoxels) {
 TEST_F(SampleProjectTest, EveryCutAtA4KiBBoundaryIsRefused) {
   for (size_t size = 0; size < this->File.size(); size += 4096) {
     CQlmProjectData read;
-    EXPECT_FALSE(TryLoad(this->File, size, read))
-        << "cut at " << size;
+    EXPECT_FALSE(TryLoad(this->File, size, read)) << "cut at " << size;
   }
 }
 
