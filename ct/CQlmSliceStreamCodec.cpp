@@ -23,26 +23,27 @@ static_assert(std::endian::native == std::endian::little, "stream lengths are st
 
 namespace {
 
-using EncodeBuffers = vtkJPEG16Compressor::SliceBuffers;
-struct NoBuffers {};
+using SliceStream = std::vector<unsigned char>;
+struct Nothing {};
 
-// Buffers that pass slice results from a worker to the calling thread.
-template <typename Buffers>
+// Passes the result of one slice from a worker to the calling thread.
+template <typename Result>
 struct Slot {
-  Buffers Buffer;
+  Result Value;
   long FreeFor = 0;    // the slice that may fill the slot next
   long ReadyFor = -1;  // the slice whose result the slot holds
 };
 
 // The same contract as RunInSliceOrder, all on the calling thread.
-template <typename Buffers, typename Produce, typename Report, typename Consume>
+template <typename Scratch, typename Result, typename Produce, typename Report, typename Consume>
 bool RunOneByOne(long count, Produce produce, Report report, Consume consume, std::string& error)
 {
-  Buffers buffer;
+  Scratch scratch;
+  Result result;
   try {
     for (long z = 0; z < count; ++z) {
       report(z);
-      if (!produce(z, buffer, error) || !consume(z, buffer, error)) {
+      if (!produce(z, scratch, result, error) || !consume(z, result, error)) {
         return false;
       }
     }
@@ -53,20 +54,20 @@ bool RunOneByOne(long count, Produce produce, Report report, Consume consume, st
   return true;
 }
 
-// Runs produce(z, buffers, error) for every slice z on `threads` threads; on the calling
-// thread, in slice order, calls report(z) before waiting for slice z and
-// consume(z, buffers, error) after it. There are `window` sets of buffers: those of slice
-// z go to slice z + window only once consume(z) has returned, so at most `window` slices
-// are in flight. Stops at the first false result or exception and returns false with its
-// reason in `error`.
-template <typename Buffers, typename Produce, typename Report, typename Consume>
+// Runs produce(z, scratch, result, error) for every slice z on `threads` threads, each
+// with its own scratch; on the calling thread, in slice order, calls report(z) before
+// waiting for slice z and consume(z, result, error) after it. Results pass through
+// `window` slots: the slot of slice z goes to slice z + window only once consume(z) has
+// returned, so at most `window` slices are in flight. Stops at the first false result or
+// exception and returns false with its reason in `error`.
+template <typename Scratch, typename Result, typename Produce, typename Report, typename Consume>
 bool RunInSliceOrder(long count, int threads, long window, Produce produce, Report report, Consume consume,
                      std::string& error)
 {
   if (threads == 1) {
-    return RunOneByOne<Buffers>(count, produce, report, consume, error);
+    return RunOneByOne<Scratch, Result>(count, produce, report, consume, error);
   }
-  auto slots = std::make_unique<Slot<Buffers>[]>(static_cast<size_t>(window));
+  auto slots = std::make_unique<Slot<Result>[]>(static_cast<size_t>(window));
   std::mutex mutex;
   std::condition_variable changed;
   long nextSlice = 0;
@@ -87,9 +88,10 @@ bool RunInSliceOrder(long count, int threads, long window, Produce produce, Repo
   }
 
   auto work = [&] {
+    Scratch scratch;
     for (;;) {
       long z = 0;
-      Slot<Buffers>* slot = nullptr;
+      Slot<Result>* slot = nullptr;
       {
         std::unique_lock lock(mutex);
         if (failed || nextSlice >= count) {
@@ -105,7 +107,7 @@ bool RunInSliceOrder(long count, int threads, long window, Produce produce, Repo
       std::string reason;
       bool produced = false;
       try {
-        produced = produce(z, slot->Buffer, reason);
+        produced = produce(z, scratch, slot->Value, reason);
       } catch (const std::exception& e) {
         reason = e.what();
       }
@@ -129,7 +131,7 @@ bool RunInSliceOrder(long count, int threads, long window, Produce produce, Repo
     }
     for (long z = 0; z < count; ++z) {
       report(z);
-      Slot<Buffers>& slot = slots[static_cast<size_t>(z % window)];
+      Slot<Result>& slot = slots[static_cast<size_t>(z % window)];
       {
         std::unique_lock lock(mutex);
         changed.wait(lock, [&] { return failed || slot.ReadyFor == z; });
@@ -138,7 +140,7 @@ bool RunInSliceOrder(long count, int threads, long window, Produce produce, Repo
         }
       }
       std::string reason;
-      if (!consume(z, slot.Buffer, reason)) {
+      if (!consume(z, slot.Value, reason)) {
         fail(reason);
         break;
       }
@@ -225,31 +227,35 @@ bool CQlmSliceStreamCodec::Encode(vtkImageData* image, vtkUnsignedCharArray* blo
   const vtkIdType start = block->GetNumberOfValues();
   Reserve(block, static_cast<size_t>(start) + static_cast<size_t>(sliceCount) * (4 + sliceBytes));
 
-  auto encode = [&](long z, EncodeBuffers& buffers, std::string& error) {
-    if (vtkJPEG16Compressor::EncodeSlice(voxels + static_cast<size_t>(z) * sliceBytes, geometry.ScalarType,
-                                         geometry.Dimensions[0], geometry.Dimensions[1], buffers, &error)) {
-      return true;
+  auto encode = [&](long z, vtkJPEG16Compressor::SliceBuffers& buffers, SliceStream& stream, std::string& error) {
+    if (!vtkJPEG16Compressor::EncodeSlice(voxels + static_cast<size_t>(z) * sliceBytes, geometry.ScalarType,
+                                          geometry.Dimensions[0], geometry.Dimensions[1], buffers, &error)) {
+      error = SliceFailure(z, error);
+      return false;
     }
-    error = SliceFailure(z, error);
-    return false;
+    stream.assign(buffers.Stream.data(), buffers.Stream.data() + buffers.StreamLength);
+    return true;
   };
   auto report = [&](long z) { ReportProgress(this->ProgressObserver, z, sliceCount); };
-  auto append = [&](long z, const EncodeBuffers& buffers, std::string& error) {
-    if (buffers.StreamLength > static_cast<size_t>(INT32_MAX - 4)) {
+  auto append = [&](long z, const SliceStream& stream, std::string& error) {
+    if (stream.size() > static_cast<size_t>(INT32_MAX - 4)) {
       error = SliceFailure(z, "stream too long");
       return false;
     }
-    const auto length = static_cast<int32_t>(buffers.StreamLength);
+    const auto length = static_cast<int32_t>(stream.size());
     unsigned char* out = block->WritePointer(block->GetNumberOfValues(), 4 + length);
     std::memcpy(out, &length, 4);
-    std::memcpy(out + 4, buffers.Stream.data(), buffers.StreamLength);
+    std::memcpy(out + 4, stream.data(), stream.size());
     return true;
   };
 
   std::string error;
-  // One set of buffers per thread: each holds up to a slice's stream.
+  // Coded streams are small beside the slices: a window of several per thread lets the
+  // other workers go on while one is held up, at little cost in memory.
   const int threads = this->ThreadsFor(sliceCount);
-  if (!RunInSliceOrder<EncodeBuffers>(sliceCount, threads, threads, encode, report, append, error)) {
+  const long window = 4L * threads;
+  if (!RunInSliceOrder<vtkJPEG16Compressor::SliceBuffers, SliceStream>(sliceCount, threads, window, encode, report,
+                                                                       append, error)) {
     block->SetNumberOfValues(start);
     return this->Fail(error);
   }
@@ -306,7 +312,7 @@ bool CQlmSliceStreamCodec::Decode(vtkImageData* image)
   const auto sliceBytes = static_cast<size_t>(geometry.GetSliceVoxelCount()) * 2;
   auto* voxels = static_cast<unsigned char*>(scalars->GetVoidPointer(0));
 
-  auto decode = [&](long z, NoBuffers&, std::string& error) {
+  auto decode = [&](long z, Nothing&, Nothing&, std::string& error) {
     const StreamSpan& stream = this->Streams[static_cast<size_t>(z)];
     if (vtkJPEG16Decompressor::DecodeSlice(stream.Bytes, stream.Length, geometry.Dimensions[0],
                                            geometry.Dimensions[1], voxels + static_cast<size_t>(z) * sliceBytes,
@@ -317,12 +323,13 @@ bool CQlmSliceStreamCodec::Decode(vtkImageData* image)
     return false;
   };
   auto report = [&](long z) { ReportProgress(this->ProgressObserver, z, sliceCount); };
-  auto done = [](long, const NoBuffers&, std::string&) { return true; };
+  auto done = [](long, const Nothing&, std::string&) { return true; };
 
   std::string error;
   // Slices decode straight into the volume, so none has to wait for the progress of another.
   const long window = std::max(sliceCount, 1L);
-  if (!RunInSliceOrder<NoBuffers>(sliceCount, this->ThreadsFor(sliceCount), window, decode, report, done, error)) {
+  if (!RunInSliceOrder<Nothing, Nothing>(sliceCount, this->ThreadsFor(sliceCount), window, decode, report, done,
+                                         error)) {
     return this->Fail(error);
   }
   return true;

@@ -271,7 +271,7 @@ void VolumeBenchmark(benchmark::State& state, const Volume& (*data)(), Codec cod
       RunSliceCodec(state, volume, ZstdCodec(), direction, threads, peak);
       break;
   }
-  state.counters["MB/s"] = benchmark::Counter(static_cast<double>(volume.RawBytes()) / 1e6,
+  state.counters["MB"] = benchmark::Counter(static_cast<double>(volume.RawBytes()) / 1e6,
                                               benchmark::Counter::kIsIterationInvariantRate);
   state.counters["peak MB"] = peak.StopMegabytes();
   state.counters["volume MB"] = static_cast<double>(volume.RawBytes()) / 1e6;
