@@ -2,12 +2,15 @@
 // real head CT by trilinear upsampling, with the default arch: the thick panoramic
 // (22 mm, each ThickMode), the thin panoramic, the nine cross-sections (all nine,
 // and one scroll step), one axial slice; each on 1 thread and on all cores.
+// Beside them, the same thick and thin panoramic built the slow way, one
+// vtkImageReslice per plane glued by vtkImageAppend (VTK's own threading).
 // Run: CTFiltersBench --benchmark_counters_tabular=true
 #include "ct/CQlmCTAxialFilter.h"
 #include "ct/CQlmCTCrossFilter9.h"
 #include "ct/CQlmCTPanFilter.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
+#include "tests/ct/CTFilterFixtures.h"
 #include "tests/ct/QlmJawVolume.h"
 #include "toolkit/QlmParallelFor.h"
 
@@ -63,6 +66,14 @@ void ThickPanoramic(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * dims[0] * dims[1] * 75);  // voxels sampled
 }
 
+void ThickPanoramicReslicePipeline(benchmark::State& state) {
+  for (auto _ : state) ReferenceThick(Jaw().Volume, Jaw().Calc, true, 22.0f, 2);
+}
+
+void ThinPanoramicReslicePipeline(benchmark::State& state) {
+  for (auto _ : state) ReferenceThin(Jaw().Volume, Jaw().Calc, true);
+}
+
 void ThinPanoramic(benchmark::State& state) {
   UseThreads(state, 0);
   CQlmCTPanFilter filter;
@@ -114,6 +125,8 @@ BENCHMARK(ThickPanoramic)
     ->ArgsProduct({{0, 1, 2}, {1, 0}})
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(ThickPanoramicReslicePipeline)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(ThinPanoramicReslicePipeline)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(ThinPanoramic)->ArgName("threads")->Arg(1)->Arg(0)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(NineSections)->ArgName("threads")->Arg(1)->Arg(0)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(SectionScrollStep)->ArgName("threads")->Arg(1)->Arg(0)->UseRealTime()->Unit(benchmark::kMillisecond);
