@@ -5,7 +5,9 @@
 
 namespace QlmDisplay {
 
-bool Available() {
+namespace {
+
+bool Probe() {
   const char* name = std::getenv("DISPLAY");
   if (!name || !*name) return false;
   // Ask libX11 directly so a missing server is a skip, not VTK's abort.
@@ -24,6 +26,14 @@ bool Available() {
   }
   dlclose(x11);
   return ok;
+}
+
+}  // namespace
+
+// Asked once: the answer cannot change within a test process.
+bool Available() {
+  static const bool available = Probe();
+  return available;
 }
 
 }  // namespace QlmDisplay
