@@ -10,6 +10,7 @@
 
 #include "platform/CString.h"
 #include "platform/CStringArray.h"
+#include "views/CQlmPositionListener.h"
 
 class C3DFrame;
 class C3DWnd;
@@ -93,6 +94,9 @@ public:
   CString ProjectExtension;
 
   CQlmObserverQuorvantile* StatusObserver = nullptr;
+
+  // Followers of the 2D views' positions, one per fan-out stage; not owned, null for none.
+  CQlmPositionListener* PositionListeners[CQlmPositionListener::StageCount] = {};
 
   // Mouse styles of the 3D, axial and panoramic views and of the 3x3 window.
   CQlmInteractorStyle3* Style3D = nullptr;

@@ -4,6 +4,7 @@
 
 #include "app/QlmResourceIds.h"
 #include "platform/gui/QlmResource.h"
+#include "views/C3DFrame.h"
 
 namespace {
 
@@ -191,5 +192,6 @@ void QlmRegisterResources() {
   RegisterToolBars();
   RegisterPrompts();
   RegisterCursors();
+  C3DFrame::RegisterResources();
   QlmResource::RegisterIcon(IDR_MAINFRAME, ":/icon128.png");
 }

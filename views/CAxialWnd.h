@@ -1,15 +1,26 @@
 #pragma once
-// The axial view: the axial slice, moved through by its vertical scroll bar.
-// Made by the main frame's splitter; its render-window wrapper paints it.
-#include "platform/gui/CWnd.h"
+// The axial view: the axial slice, moved through the slices by its vertical
+// scroll bar and the navigation keys (C2DViewWnd). Made by the main frame's
+// splitter; its render-window wrapper paints it.
+#include "views/C2DViewWnd.h"
 
-class CQlmQuorvantile;
+class CQlmInteractorStyle2;
 
-class CAxialWnd : public CWnd {
+class CAxialWnd : public C2DViewWnd<CQlmInteractorStyle2> {
 public:
-  // Adds the vertical scroll bar to `style`.
-  BOOL Create(DWORD style, const CRect& rect, CWnd* parent, UINT id) override;
+  CAxialWnd();
 
-  // The current controller; not owned. The main frame sets it whenever it makes one.
-  CQlmQuorvantile* Quorvantile = nullptr;
+protected:
+  CQlmInteractorStyle2* GetStyle() const override;
+  bool IsRendering() const override;
+  int GetCurrentIndex() const override;
+  int GetHighestIndex() const override;
+  // The axial filter, the followers' SetAxialIndex, then the slice's height
+  // (index x slice spacing + volume origin z, mm) to the number overlay.
+  void FanOut(int index) override;
+  bool MiddleAndWheelWhileOff() const override { return true; }
+
+  // Drawing (tool 5) and editing (tool 6) the arch curve modify the project.
+  void OnLButtonDown(UINT flags, CPoint point) override;
+  void OnRButtonDown(UINT flags, CPoint point) override;
 };

@@ -310,6 +310,65 @@ void SelectArrow(QPainter& p) {
   p.drawPolygon(arrow);
 }
 
+// An isometric cube: the top, left and right faces.
+void Cube(QPainter& p, double x, double y, double size, const QColor& colour) {
+  const double h = size / 2;
+  const double q = size / 4;
+  const QPointF top(x, y - h), left(x - h, y - q), right(x + h, y - q), centre(x, y), bottomLeft(x - h, y + q),
+      bottomRight(x + h, y + q), bottom(x, y + h);
+  p.setPen(Pen(Ink, 1.2));
+  p.setBrush(colour.lighter(130));
+  p.drawPolygon(QPolygonF({top, right, centre, left}));
+  p.setBrush(colour);
+  p.drawPolygon(QPolygonF({left, centre, bottom, bottomLeft}));
+  p.setBrush(colour.darker(125));
+  p.drawPolygon(QPolygonF({centre, right, bottomRight, bottom}));
+}
+
+// The 3D frame's buttons: a cube with what the button does to the 3D view.
+void Rotate3D(QPainter& p) {
+  Cube(p, 12, 12.5, 11, QColor(200, 215, 240));
+  CurvedArrow(p, true, Blue);
+}
+
+void Move3D(QPainter& p) {
+  Cube(p, 12, 12, 10, QColor(200, 215, 240));
+  Arrows4(p, Blue);
+}
+
+void StandardViews(QPainter& p) {
+  Cube(p, 12, 12, 18, QColor(200, 215, 240));
+  p.setPen(Pen(Red, 1.6));
+  p.drawLine(QPointF(12, 12), QPointF(12, 21));
+}
+
+void Indicators3D(QPainter& p) {
+  Cube(p, 12, 12, 18, QColor(225, 225, 225));
+  p.setPen(Pen(Red, 1.6));
+  p.drawLine(QPointF(3, 12), QPointF(12, 16.5));
+  p.drawLine(QPointF(12, 16.5), QPointF(21, 12));
+  p.setPen(Pen(Green, 1.6));
+  p.drawLine(QPointF(7.5, 5.5), QPointF(7.5, 14));
+  p.setPen(Pen(Blue, 1.6));
+  p.drawLine(QPointF(16.5, 5.5), QPointF(16.5, 14));
+}
+
+void Properties3D(QPainter& p) {
+  Cube(p, 10, 10, 15, QColor(200, 215, 240));
+  Badge(p, "list");
+}
+
+// Points in place of the faces: the reduced display while the view is dragged.
+void Degradation(QPainter& p) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(Ink);
+  for (double x = 4; x <= 20; x += 4) {
+    for (double y = 4; y <= 20; y += 4) {
+      if (std::abs(x - 12) + std::abs(y - 12) <= 9) p.drawEllipse(QPointF(x, y), 1.3, 1.3);
+    }
+  }
+}
+
 // The object kind of a library tool bar drawn with an action mark.
 Painter Object(void (*draw)(QPainter&, double, double), const QString& action) {
   return [draw, action](QPainter& p) {
@@ -449,6 +508,12 @@ std::map<int, Painter> ButtonPainters() {
       {33301, Object(EndoPost, "+")},
       {33302, Object(EndoPost, "move")},
       {33303, Object(EndoPost, "rotate")},
+      {32818, Plain(Rotate3D)},
+      {33152, Plain(Move3D)},
+      {32819, Plain(StandardViews)},
+      {32820, Plain(Indicators3D)},
+      {32773, Plain(Properties3D)},
+      {32772, Plain(Degradation)},
   };
   return painters;
 }
