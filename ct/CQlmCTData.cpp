@@ -1,12 +1,12 @@
 #include "ct/CQlmCTData.h"
 
+#include <climits>
+#include <string>
+
 #include "ct/CQlmSliceStreamCodec.h"
 #include "ct/CQlmVolumeGeometry.h"
 #include "libconvert/CQlmObserver.h"
 #include "platform/CArchive.h"
-
-#include <climits>
-#include <string>
 
 namespace {
 
@@ -17,26 +17,22 @@ constexpr char SlicesClosing[] = "CQlmCTData_Raw_End";
 constexpr char ClosingMarker[] = "CQlmCTData_End";
 
 template <size_t N>
-void WriteMarker(CArchive& archive, const char (&marker)[N])
-{
+void WriteMarker(CArchive& archive, const char (&marker)[N]) {
   archive.Write(marker, N - 1);
 }
 
 template <size_t N>
-void SkipMarker(CArchive& archive, const char (&)[N])
-{
+void SkipMarker(CArchive& archive, const char (&)[N]) {
   char skipped[N];
   archive.ReadExact(skipped, N - 1);
 }
 
-[[noreturn]] void ThrowBadRecord(const std::string& reason)
-{
+[[noreturn]] void ThrowBadRecord(const std::string& reason) {
   throw CArchiveException(CArchiveException::badIndex, "CT volume record: " + reason);
 }
 
 // Dimensions, spacing, origin and scalar type, in record order.
-void ReadGeometry(CArchive& archive, CQlmVolumeGeometry& geometry)
-{
+void ReadGeometry(CArchive& archive, CQlmVolumeGeometry& geometry) {
   for (int32_t& dimension : geometry.Dimensions) {
     archive >> dimension;
   }
@@ -49,8 +45,7 @@ void ReadGeometry(CArchive& archive, CQlmVolumeGeometry& geometry)
   archive >> geometry.ScalarType;
 }
 
-void WriteGeometry(CArchive& archive, const CQlmVolumeGeometry& geometry)
-{
+void WriteGeometry(CArchive& archive, const CQlmVolumeGeometry& geometry) {
   for (int32_t dimension : geometry.Dimensions) {
     archive << dimension;
   }
@@ -66,14 +61,11 @@ void WriteGeometry(CArchive& archive, const CQlmVolumeGeometry& geometry)
 }  // namespace
 
 CQlmCTData::CQlmCTData()
-  : HeadStruct(std::make_unique<CQlmDCMHeadStruct>()), HeadStructList(std::make_unique<CQlmDCMHeadStructList>())
-{
-}
+    : HeadStruct(std::make_unique<CQlmDCMHeadStruct>()), HeadStructList(std::make_unique<CQlmDCMHeadStructList>()) {}
 
 CQlmCTData::~CQlmCTData() = default;
 
-float* CQlmCTData::GetPhysicalSize()
-{
+float* CQlmCTData::GetPhysicalSize() {
   int dimensions[3];
   this->ImageData->GetDimensions(dimensions);
   double spacing[3];
@@ -84,8 +76,7 @@ float* CQlmCTData::GetPhysicalSize()
   return this->PhysicalSize;
 }
 
-void CQlmCTData::Serialize(CArchive& archive)
-{
+void CQlmCTData::Serialize(CArchive& archive) {
   if (archive.IsStoring()) {
     this->Store(archive, RecordForm::Full);
   } else {
@@ -93,8 +84,7 @@ void CQlmCTData::Serialize(CArchive& archive)
   }
 }
 
-void CQlmCTData::SerializeVolume(CArchive& archive)
-{
+void CQlmCTData::SerializeVolume(CArchive& archive) {
   if (archive.IsStoring()) {
     this->Store(archive, RecordForm::VolumeOnly);
   } else {
@@ -102,8 +92,7 @@ void CQlmCTData::SerializeVolume(CArchive& archive)
   }
 }
 
-void CQlmCTData::Load(CArchive& archive, RecordForm form)
-{
+void CQlmCTData::Load(CArchive& archive, RecordForm form) {
   try {
     if (form == RecordForm::Full) {
       this->HeadStruct->Serialize(archive);
@@ -143,8 +132,7 @@ void CQlmCTData::Load(CArchive& archive, RecordForm form)
   }
 }
 
-void CQlmCTData::LoadCompressedSlices(CArchive& archive, const CQlmVolumeGeometry& geometry)
-{
+void CQlmCTData::LoadCompressedSlices(CArchive& archive, const CQlmVolumeGeometry& geometry) {
   SkipMarker(archive, SlicesOpening);
   int32_t size = 0;
   archive >> size;
@@ -171,8 +159,7 @@ void CQlmCTData::LoadCompressedSlices(CArchive& archive, const CQlmVolumeGeometr
   SkipMarker(archive, ClosingMarker);
 }
 
-void CQlmCTData::LoadRawVoxels(CArchive& archive, const CQlmVolumeGeometry& geometry)
-{
+void CQlmCTData::LoadRawVoxels(CArchive& archive, const CQlmVolumeGeometry& geometry) {
   const auto sliceBytes = static_cast<size_t>(geometry.GetSliceVoxelCount()) * 2;
   const long sliceCount = geometry.Dimensions[2];
   if (static_cast<uint64_t>(sliceBytes) * static_cast<uint64_t>(sliceCount) > archive.GetBytesLeft()) {
@@ -190,8 +177,7 @@ void CQlmCTData::LoadRawVoxels(CArchive& archive, const CQlmVolumeGeometry& geom
   }
 }
 
-void CQlmCTData::Store(CArchive& archive, RecordForm form)
-{
+void CQlmCTData::Store(CArchive& archive, RecordForm form) {
   const CQlmVolumeGeometry geometry = CQlmVolumeGeometry::FromImage(this->ImageData);
   if (const std::string problem = geometry.Check(); !problem.empty()) {
     throw CArchiveException(CArchiveException::genericException, "CT volume record: " + problem);
@@ -233,8 +219,7 @@ void CQlmCTData::Store(CArchive& archive, RecordForm form)
   }
 }
 
-void CQlmCTData::StoreCompressedSlices(CArchive& archive)
-{
+void CQlmCTData::StoreCompressedSlices(CArchive& archive) {
   const vtkIdType size = this->CompressedSlices->GetNumberOfValues();
   if (size > INT32_MAX) {
     throw CArchiveException(CArchiveException::genericException, "CT volume record: slice block too large");
@@ -244,8 +229,7 @@ void CQlmCTData::StoreCompressedSlices(CArchive& archive)
   archive.WriteByteBlock(block, static_cast<int32_t>(size));
 }
 
-void CQlmCTData::StoreRawVoxels(CArchive& archive, const CQlmVolumeGeometry& geometry)
-{
+void CQlmCTData::StoreRawVoxels(CArchive& archive, const CQlmVolumeGeometry& geometry) {
   if (geometry.GetVoxelCount() > 0) {
     archive.Write(this->ImageData->GetScalarPointer(), static_cast<size_t>(geometry.GetVoxelCount()) * 2);
   }

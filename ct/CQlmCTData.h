@@ -17,15 +17,15 @@
 // archive holds, or a stream that is not a slice of the stored size raises
 // CArchiveException (endOfFile when the data is too short, else badIndex); the image
 // is then left empty.
-#include "ct/CQlmDCMHeadStruct.h"
-#include "ct/CQlmDCMHeadStructList.h"
-#include "platform/CObject.h"
-
 #include <vtkImageData.h>
 #include <vtkNew.h>
 #include <vtkUnsignedCharArray.h>
 
 #include <memory>
+
+#include "ct/CQlmDCMHeadStruct.h"
+#include "ct/CQlmDCMHeadStructList.h"
+#include "platform/CObject.h"
 
 class CQlmObserver;
 class CQlmVolumeGeometry;

@@ -1,14 +1,13 @@
 #include "ct/CQlmDCMHeadStruct.h"
 
-#include "platform/CArchive.h"
-
 #include <string>
+
+#include "platform/CArchive.h"
 
 namespace {
 
 template <typename T>
-void Exchange(CArchive& archive, T& value)
-{
+void Exchange(CArchive& archive, T& value) {
   if (archive.IsStoring()) {
     archive << value;
   } else {
@@ -17,15 +16,13 @@ void Exchange(CArchive& archive, T& value)
 }
 
 template <typename T, size_t N>
-void ExchangeRange(CArchive& archive, std::array<T, N>& values, size_t first, size_t count)
-{
+void ExchangeRange(CArchive& archive, std::array<T, N>& values, size_t first, size_t count) {
   for (size_t i = first; i < first + count; ++i) {
     Exchange(archive, values[i]);
   }
 }
 
-void ExchangeByteBlockLength(CArchive& archive, int32_t& length)
-{
+void ExchangeByteBlockLength(CArchive& archive, int32_t& length) {
   if (archive.IsStoring()) {
     const std::string stars(static_cast<size_t>(length > 0 ? length : 0), '*');
     archive.WriteByteBlock(stars.data(), length);
@@ -36,8 +33,7 @@ void ExchangeByteBlockLength(CArchive& archive, int32_t& length)
 
 }  // namespace
 
-void CQlmDCMHeadStruct::Serialize(CArchive& archive)
-{
+void CQlmDCMHeadStruct::Serialize(CArchive& archive) {
   ExchangeRange(archive, this->ExamIntegers, 0, 6);
   ExchangeRange(archive, this->ExamFloats, 0, 12);
   ExchangeRange(archive, this->ExamIntegers, 6, 2);

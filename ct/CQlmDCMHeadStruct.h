@@ -7,11 +7,11 @@
 // form): integers 1-6, floats 1-12, integers 7-8, float 13, integers 9-10, text 1,
 // PatientName, texts 2-3, ClinicName, text 4, float 14, a byte block of which only
 // its length is kept (written back as that many '*'), integers 11-32.
-#include "platform/CObject.h"
-#include "platform/CString.h"
-
 #include <array>
 #include <cstdint>
+
+#include "platform/CObject.h"
+#include "platform/CString.h"
 
 class CQlmDCMHeadStruct : public CObject {
 public:

@@ -1,25 +1,22 @@
 #include "ct/CQlmDCMHeadStructList.h"
 
-#include "platform/CArchive.h"
-
 #include <algorithm>
 
-CQlmDCMHeadStructList::~CQlmDCMHeadStructList()
-{
+#include "platform/CArchive.h"
+
+CQlmDCMHeadStructList::~CQlmDCMHeadStructList() {
   for (POSITION position = this->Records.GetHeadPosition(); position;) {
     delete static_cast<CQlmDCMHeadStruct*>(this->Records.GetNext(position));
   }
   this->Records.RemoveAll();
 }
 
-CQlmDCMHeadStruct* CQlmDCMHeadStructList::GetRecord(int index) const
-{
+CQlmDCMHeadStruct* CQlmDCMHeadStructList::GetRecord(int index) const {
   const POSITION position = this->Records.FindIndex(index);
   return position ? static_cast<CQlmDCMHeadStruct*>(this->Records.GetAt(position)) : nullptr;
 }
 
-void CQlmDCMHeadStructList::Serialize(CArchive& archive)
-{
+void CQlmDCMHeadStructList::Serialize(CArchive& archive) {
   if (archive.IsStoring()) {
     // A count above the list's length would promise records that are not there.
     const int32_t count = std::clamp(this->Count, 0, this->Records.GetCount());

@@ -1,11 +1,11 @@
 #pragma once
 // The further exam header records of the oldest project files, stored inline as an
 // int32 count followed by the records.
+#include <cstdint>
+
 #include "ct/CQlmDCMHeadStruct.h"
 #include "platform/CObList.h"
 #include "platform/CObject.h"
-
-#include <cstdint>
 
 class CQlmDCMHeadStructList : public CObject {
 public:

@@ -1,21 +1,20 @@
 #include "ct/CQlmImageCompressor.h"
 
-#include "ct/CQlmSliceStreamCodec.h"
-#include "ct/CQlmVolumeGeometry.h"
-
 #include <vtkImageData.h>
 #include <vtkUnsignedCharArray.h>
 
 #include <bit>
 #include <cstring>
 
+#include "ct/CQlmSliceStreamCodec.h"
+#include "ct/CQlmVolumeGeometry.h"
+
 static_assert(std::endian::native == std::endian::little, "the block header is stored raw");
 
 namespace {
 
 // Header fields in block order: scalar type, components, dimensions, spacing, origin.
-void WriteHeader(const CQlmVolumeGeometry& geometry, unsigned char* out)
-{
+void WriteHeader(const CQlmVolumeGeometry& geometry, unsigned char* out) {
   std::memcpy(out, &geometry.ScalarType, 4);
   std::memcpy(out + 4, &geometry.ComponentCount, 4);
   std::memcpy(out + 8, geometry.Dimensions, 12);
@@ -23,8 +22,7 @@ void WriteHeader(const CQlmVolumeGeometry& geometry, unsigned char* out)
   std::memcpy(out + 32, geometry.Origin, 12);
 }
 
-CQlmVolumeGeometry ReadHeader(const unsigned char* in)
-{
+CQlmVolumeGeometry ReadHeader(const unsigned char* in) {
   CQlmVolumeGeometry geometry;
   std::memcpy(&geometry.ScalarType, in, 4);
   std::memcpy(&geometry.ComponentCount, in + 4, 4);
@@ -36,24 +34,16 @@ CQlmVolumeGeometry ReadHeader(const unsigned char* in)
 
 }  // namespace
 
-CQlmImageCompressor* CQlmImageCompressor::New()
-{
-  return new CQlmImageCompressor;
-}
+CQlmImageCompressor* CQlmImageCompressor::New() { return new CQlmImageCompressor; }
 
-void CQlmImageCompressor::Delete()
-{
-  delete this;
-}
+void CQlmImageCompressor::Delete() { delete this; }
 
-bool CQlmImageCompressor::Fail(const std::string& reason)
-{
+bool CQlmImageCompressor::Fail(const std::string& reason) {
   this->Error = reason;
   return false;
 }
 
-bool CQlmImageCompressor::Compress()
-{
+bool CQlmImageCompressor::Compress() {
   this->Error.clear();
   if (!this->ImageData || !this->VolumeBlock) {
     return this->Fail("CQlmImageCompressor::Compress failed: no image or no block");
@@ -72,8 +62,7 @@ bool CQlmImageCompressor::Compress()
   return true;
 }
 
-bool CQlmImageCompressor::Decompress()
-{
+bool CQlmImageCompressor::Decompress() {
   this->Error.clear();
   if (!this->ImageData || !this->VolumeBlock) {
     return this->Fail("CQlmImageCompressor::Decompress failed: no image or no block");

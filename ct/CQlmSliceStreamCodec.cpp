@@ -1,9 +1,5 @@
 #include "ct/CQlmSliceStreamCodec.h"
 
-#include "libconvert/CQlmObserver.h"
-#include "toolkit/vtkJPEG16Compressor.h"
-#include "toolkit/vtkJPEG16Decompressor.h"
-
 #include <vtkDataArray.h>
 #include <vtkImageData.h>
 #include <vtkPointData.h>
@@ -18,6 +14,10 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+
+#include "libconvert/CQlmObserver.h"
+#include "toolkit/vtkJPEG16Compressor.h"
+#include "toolkit/vtkJPEG16Decompressor.h"
 
 static_assert(std::endian::native == std::endian::little, "stream lengths are stored raw");
 
@@ -36,8 +36,7 @@ struct Slot {
 
 // The same contract as RunInSliceOrder, all on the calling thread.
 template <typename Scratch, typename Result, typename Produce, typename Report, typename Consume>
-bool RunOneByOne(long count, Produce produce, Report report, Consume consume, std::string& error)
-{
+bool RunOneByOne(long count, Produce produce, Report report, Consume consume, std::string& error) {
   Scratch scratch;
   Result result;
   try {
@@ -62,8 +61,7 @@ bool RunOneByOne(long count, Produce produce, Report report, Consume consume, st
 // exception and returns false with its reason in `error`.
 template <typename Scratch, typename Result, typename Produce, typename Report, typename Consume>
 bool RunInSliceOrder(long count, int threads, long window, Produce produce, Report report, Consume consume,
-                     std::string& error)
-{
+                     std::string& error) {
   if (threads == 1) {
     return RunOneByOne<Scratch, Result>(count, produce, report, consume, error);
   }
@@ -161,8 +159,7 @@ bool RunInSliceOrder(long count, int threads, long window, Produce produce, Repo
 // Gives the block room for `bytes` values, keeping the values it holds. Reserving the
 // uncoded size up front means the block is never copied while it grows; the pages that
 // stay unused are never touched, so they cost address space, not memory.
-void Reserve(vtkUnsignedCharArray* block, size_t bytes)
-{
+void Reserve(vtkUnsignedCharArray* block, size_t bytes) {
   if (static_cast<size_t>(block->GetSize()) >= bytes) {
     return;
   }
@@ -174,8 +171,7 @@ void Reserve(vtkUnsignedCharArray* block, size_t bytes)
   }
 }
 
-void ReportProgress(CQlmObserver* observer, long z, long count)
-{
+void ReportProgress(CQlmObserver* observer, long z, long count) {
   if (!observer) {
     return;
   }
@@ -184,33 +180,25 @@ void ReportProgress(CQlmObserver* observer, long z, long count)
   observer->SendMessageA(&current, &total, 0);
 }
 
-std::string SliceFailure(long z, const std::string& reason)
-{
-  return "slice " + std::to_string(z) + ": " + reason;
-}
+std::string SliceFailure(long z, const std::string& reason) { return "slice " + std::to_string(z) + ": " + reason; }
 
 }  // namespace
 
 CQlmSliceStreamCodec::CQlmSliceStreamCodec(CQlmObserver* progressObserver, int threadCount)
-  : ProgressObserver(progressObserver), ThreadCount(threadCount)
-{
-}
+    : ProgressObserver(progressObserver), ThreadCount(threadCount) {}
 
-bool CQlmSliceStreamCodec::Fail(const std::string& reason)
-{
+bool CQlmSliceStreamCodec::Fail(const std::string& reason) {
   this->Error = reason;
   return false;
 }
 
-int CQlmSliceStreamCodec::ThreadsFor(long sliceCount) const
-{
+int CQlmSliceStreamCodec::ThreadsFor(long sliceCount) const {
   const long cores = std::max(1u, std::thread::hardware_concurrency());
   const long wanted = this->ThreadCount > 0 ? this->ThreadCount : cores;
   return static_cast<int>(std::clamp(std::min(wanted, sliceCount), 1L, 1024L));
 }
 
-bool CQlmSliceStreamCodec::Encode(vtkImageData* image, vtkUnsignedCharArray* block)
-{
+bool CQlmSliceStreamCodec::Encode(vtkImageData* image, vtkUnsignedCharArray* block) {
   this->Error.clear();
   const CQlmVolumeGeometry geometry = CQlmVolumeGeometry::FromImage(image);
   if (const std::string problem = geometry.Check(); !problem.empty()) {
@@ -263,8 +251,7 @@ bool CQlmSliceStreamCodec::Encode(vtkImageData* image, vtkUnsignedCharArray* blo
   return true;
 }
 
-bool CQlmSliceStreamCodec::Index(const unsigned char* data, size_t size, const CQlmVolumeGeometry& geometry)
-{
+bool CQlmSliceStreamCodec::Index(const unsigned char* data, size_t size, const CQlmVolumeGeometry& geometry) {
   this->Error.clear();
   this->Streams.clear();
   const long sliceCount = geometry.Dimensions[2];
@@ -288,8 +275,8 @@ bool CQlmSliceStreamCodec::Index(const unsigned char* data, size_t size, const C
       return this->Fail(SliceFailure(z, error));
     }
     if (info.Width != geometry.Dimensions[0] || info.Height != geometry.Dimensions[1]) {
-      return this->Fail(SliceFailure(z, "the stream holds " + std::to_string(info.Width) + " x " +
-                                            std::to_string(info.Height) + " voxels"));
+      return this->Fail(SliceFailure(
+          z, "the stream holds " + std::to_string(info.Width) + " x " + std::to_string(info.Height) + " voxels"));
     }
     streams.push_back({data + offset, static_cast<size_t>(length)});
     offset += static_cast<size_t>(length);
@@ -299,8 +286,7 @@ bool CQlmSliceStreamCodec::Index(const unsigned char* data, size_t size, const C
   return true;
 }
 
-bool CQlmSliceStreamCodec::Decode(vtkImageData* image)
-{
+bool CQlmSliceStreamCodec::Decode(vtkImageData* image) {
   this->Error.clear();
   const CQlmVolumeGeometry& geometry = this->IndexedGeometry;
   const auto sliceCount = static_cast<long>(this->Streams.size());
@@ -314,9 +300,8 @@ bool CQlmSliceStreamCodec::Decode(vtkImageData* image)
 
   auto decode = [&](long z, Nothing&, Nothing&, std::string& error) {
     const StreamSpan& stream = this->Streams[static_cast<size_t>(z)];
-    if (vtkJPEG16Decompressor::DecodeSlice(stream.Bytes, stream.Length, geometry.Dimensions[0],
-                                           geometry.Dimensions[1], voxels + static_cast<size_t>(z) * sliceBytes,
-                                           &error)) {
+    if (vtkJPEG16Decompressor::DecodeSlice(stream.Bytes, stream.Length, geometry.Dimensions[0], geometry.Dimensions[1],
+                                           voxels + static_cast<size_t>(z) * sliceBytes, &error)) {
       return true;
     }
     error = SliceFailure(z, error);

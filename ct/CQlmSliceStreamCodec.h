@@ -5,11 +5,11 @@
 // Slices are coded on several threads. Progress still goes to the observer on the
 // calling thread, once per slice and in slice order (step z of the slice count, before
 // slice z is taken), and the bytes are exactly those of coding one slice after the other.
-#include "ct/CQlmVolumeGeometry.h"
-
 #include <cstddef>
 #include <string>
 #include <vector>
+
+#include "ct/CQlmVolumeGeometry.h"
 
 class CQlmObserver;
 class vtkImageData;

@@ -3,8 +3,7 @@
 #include <vtkImageData.h>
 #include <vtkPointData.h>
 
-CQlmVolumeGeometry CQlmVolumeGeometry::FromImage(vtkImageData* image)
-{
+CQlmVolumeGeometry CQlmVolumeGeometry::FromImage(vtkImageData* image) {
   CQlmVolumeGeometry geometry;
   const bool hasVoxels = image->GetPointData()->GetScalars() != nullptr;
   geometry.ScalarType = hasVoxels ? image->GetScalarType() : 0;
@@ -23,8 +22,7 @@ CQlmVolumeGeometry CQlmVolumeGeometry::FromImage(vtkImageData* image)
   return geometry;
 }
 
-std::string CQlmVolumeGeometry::Check() const
-{
+std::string CQlmVolumeGeometry::Check() const {
   if (this->ScalarType != VTK_SHORT && this->ScalarType != VTK_UNSIGNED_SHORT) {
     return "voxel type " + std::to_string(this->ScalarType) + " is not a 16-bit integer";
   }
@@ -44,8 +42,7 @@ std::string CQlmVolumeGeometry::Check() const
   return {};
 }
 
-void CQlmVolumeGeometry::AllocateImage(vtkImageData* image) const
-{
+void CQlmVolumeGeometry::AllocateImage(vtkImageData* image) const {
   image->Initialize();
   image->SetDimensions(this->Dimensions[0], this->Dimensions[1], this->Dimensions[2]);
   image->SetSpacing(this->Spacing[0], this->Spacing[1], this->Spacing[2]);

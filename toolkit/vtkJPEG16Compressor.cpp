@@ -1,12 +1,11 @@
 #include "toolkit/vtkJPEG16Compressor.h"
 
+#include <charls/charls.h>
 #include <vtkImageData.h>
 #include <vtkInformation.h>
 #include <vtkInformationVector.h>
 #include <vtkObjectFactory.h>
 #include <vtkPointData.h>
-
-#include <charls/charls.h>
 
 #include <algorithm>
 #include <bit>
@@ -19,8 +18,7 @@ namespace {
 
 static_assert(std::endian::native == std::endian::little, "the segment's minimum is stored raw");
 
-bool Fail(std::string* error, const std::string& reason)
-{
+bool Fail(std::string* error, const std::string& reason) {
   if (error) {
     *error = reason;
   }
@@ -28,8 +26,7 @@ bool Fail(std::string* error, const std::string& reason)
 }
 
 template <typename T>
-std::pair<int32_t, int32_t> ValueRange(const T* voxels, size_t count)
-{
+std::pair<int32_t, int32_t> ValueRange(const T* voxels, size_t count) {
   const auto [low, high] = std::minmax_element(voxels, voxels + count);
   return {*low, *high};
 }
@@ -38,8 +35,7 @@ std::pair<int32_t, int32_t> ValueRange(const T* voxels, size_t count)
 // needed, else the voxels minus `minimum` in the sample width that `bits` asks for.
 template <typename T>
 const unsigned char* Samples(const T* voxels, size_t count, int32_t minimum, int bits,
-                             std::vector<unsigned char>& work)
-{
+                             std::vector<unsigned char>& work) {
   if (bits > 8 && minimum == 0) {
     return reinterpret_cast<const unsigned char*>(voxels);
   }
@@ -59,8 +55,7 @@ const unsigned char* Samples(const T* voxels, size_t count, int32_t minimum, int
 }
 
 size_t EncodeSamples(const unsigned char* samples, size_t sampleBytes, const charls::frame_info& frame,
-                     const unsigned char* segment, std::vector<unsigned char>& stream, size_t capacity)
-{
+                     const unsigned char* segment, std::vector<unsigned char>& stream, size_t capacity) {
   charls::jpegls_encoder encoder;
   encoder.frame_info(frame).encoding_options(charls::encoding_options::none);
   const size_t estimate = encoder.estimated_destination_size() + vtkJPEG16Compressor::SegmentSize + 16;
@@ -75,28 +70,24 @@ size_t EncodeSamples(const unsigned char* samples, size_t sampleBytes, const cha
 
 }  // namespace
 
-vtkJPEG16Compressor::vtkJPEG16Compressor()
-{
+vtkJPEG16Compressor::vtkJPEG16Compressor() {
   this->SetNumberOfInputPorts(1);
   this->SetNumberOfOutputPorts(0);
 }
 
-void vtkJPEG16Compressor::PrintSelf(ostream& os, vtkIndent indent)
-{
+void vtkJPEG16Compressor::PrintSelf(ostream& os, vtkIndent indent) {
   this->Superclass::PrintSelf(os, indent);
   os << indent << "Quality: " << this->Quality << "\n";
   os << indent << "ZSlice: " << this->ZSlice << "\n";
   os << indent << "Result: " << this->Result->GetNumberOfTuples() << " bytes\n";
 }
 
-int vtkJPEG16Compressor::FillInputPortInformation(int /*port*/, vtkInformation* info)
-{
+int vtkJPEG16Compressor::FillInputPortInformation(int /*port*/, vtkInformation* info) {
   info->Set(vtkAlgorithm::INPUT_REQUIRED_DATA_TYPE(), "vtkImageData");
   return 1;
 }
 
-void vtkJPEG16Compressor::Write()
-{
+void vtkJPEG16Compressor::Write() {
   this->Result->Initialize();
   if (this->GetNumberOfInputConnections(0) < 1) {
     vtkErrorMacro("vtkJPEG16Compressor::Write failed: no input");
@@ -108,8 +99,7 @@ void vtkJPEG16Compressor::Write()
 }
 
 int vtkJPEG16Compressor::RequestData(vtkInformation* /*request*/, vtkInformationVector** inputVector,
-                                     vtkInformationVector* /*outputVector*/)
-{
+                                     vtkInformationVector* /*outputVector*/) {
   this->Result->Initialize();
   vtkImageData* input = vtkImageData::GetData(inputVector[0]);
   if (!input || !input->GetPointData()->GetScalars()) {
@@ -140,9 +130,8 @@ int vtkJPEG16Compressor::RequestData(vtkInformation* /*request*/, vtkInformation
   return 1;
 }
 
-bool vtkJPEG16Compressor::EncodeSlice(const void* voxels, int scalarType, int width, int height,
-                                      SliceBuffers& buffers, std::string* error)
-{
+bool vtkJPEG16Compressor::EncodeSlice(const void* voxels, int scalarType, int width, int height, SliceBuffers& buffers,
+                                      std::string* error) {
   buffers.StreamLength = 0;
   if (scalarType != VTK_SHORT && scalarType != VTK_UNSIGNED_SHORT) {
     return Fail(error, "the voxels are not 16-bit integers");

@@ -1,7 +1,6 @@
 #include "toolkit/vtkJPEG16Decompressor.h"
 
-#include "toolkit/vtkJPEG16Compressor.h"
-
+#include <charls/charls.h>
 #include <vtkImageData.h>
 #include <vtkInformation.h>
 #include <vtkInformationVector.h>
@@ -9,19 +8,18 @@
 #include <vtkStreamingDemandDrivenPipeline.h>
 #include <vtkUnsignedCharArray.h>
 
-#include <charls/charls.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+
+#include "toolkit/vtkJPEG16Compressor.h"
 
 vtkStandardNewMacro(vtkJPEG16Decompressor);
 vtkCxxSetObjectMacro(vtkJPEG16Decompressor, Buffer, vtkUnsignedCharArray);
 
 namespace {
 
-bool Fail(std::string* error, const std::string& reason)
-{
+bool Fail(std::string* error, const std::string& reason) {
   if (error) {
     *error = reason;
   }
@@ -36,8 +34,7 @@ struct ParsedStream {
 
 // A stream must end with its end-of-image marker. The codec library, given a scan that
 // stops short of a marker, can spin through billions of zero bits before it fails.
-bool EndsWithEndOfImage(const unsigned char* stream, size_t length, std::string* error)
-{
+bool EndsWithEndOfImage(const unsigned char* stream, size_t length, std::string* error) {
   if (!stream || length < 2 || stream[length - 2] != 0xFF || stream[length - 1] != 0xD9) {
     return Fail(error, "the stream does not end with an end-of-image marker");
   }
@@ -46,8 +43,7 @@ bool EndsWithEndOfImage(const unsigned char* stream, size_t length, std::string*
 
 // Reads the stream's segments up to the scan; the decoder is then ready to decode.
 // Throws charls::jpegls_error for a stream that is not JPEG-LS.
-void ReadHeaders(charls::jpegls_decoder& decoder, const unsigned char* stream, size_t length, ParsedStream& parsed)
-{
+void ReadHeaders(charls::jpegls_decoder& decoder, const unsigned char* stream, size_t length, ParsedStream& parsed) {
   decoder.at_application_data([&parsed](int32_t id, const void* data, size_t size) {
     const auto* bytes = static_cast<const unsigned char*>(data);
     if (id != vtkJPEG16Compressor::SegmentId || size != vtkJPEG16Compressor::SegmentSize ||
@@ -62,8 +58,7 @@ void ReadHeaders(charls::jpegls_decoder& decoder, const unsigned char* stream, s
   parsed.Frame = decoder.frame_info();
 }
 
-bool IsDecodableSlice(const ParsedStream& parsed, std::string* error)
-{
+bool IsDecodableSlice(const ParsedStream& parsed, std::string* error) {
   const charls::frame_info& frame = parsed.Frame;
   if (frame.component_count != 1) {
     return Fail(error, "the stream is not a one-component image");
@@ -79,8 +74,7 @@ bool IsDecodableSlice(const ParsedStream& parsed, std::string* error)
 
 // Widens 8-bit samples in place (from the end, so no sample is overwritten before it
 // is read) and adds the slice minimum back modulo 2^16.
-void RestoreVoxels(void* voxels, size_t count, int bits, int32_t minimum)
-{
+void RestoreVoxels(void* voxels, size_t count, int bits, int32_t minimum) {
   auto* out = static_cast<uint16_t*>(voxels);
   const auto offset = static_cast<uint16_t>(minimum);
   if (bits > 8 && offset == 0) {
@@ -100,19 +94,14 @@ void RestoreVoxels(void* voxels, size_t count, int bits, int32_t minimum)
 
 }  // namespace
 
-vtkJPEG16Decompressor::vtkJPEG16Decompressor()
-{
+vtkJPEG16Decompressor::vtkJPEG16Decompressor() {
   this->SetNumberOfInputPorts(0);
   this->SetNumberOfOutputPorts(1);
 }
 
-vtkJPEG16Decompressor::~vtkJPEG16Decompressor()
-{
-  this->SetBuffer(nullptr);
-}
+vtkJPEG16Decompressor::~vtkJPEG16Decompressor() { this->SetBuffer(nullptr); }
 
-void vtkJPEG16Decompressor::PrintSelf(ostream& os, vtkIndent indent)
-{
+void vtkJPEG16Decompressor::PrintSelf(ostream& os, vtkIndent indent) {
   this->Superclass::PrintSelf(os, indent);
   os << indent << "Buffer: ";
   if (this->Buffer) {
@@ -122,8 +111,7 @@ void vtkJPEG16Decompressor::PrintSelf(ostream& os, vtkIndent indent)
   }
 }
 
-vtkMTimeType vtkJPEG16Decompressor::GetMTime()
-{
+vtkMTimeType vtkJPEG16Decompressor::GetMTime() {
   vtkMTimeType time = this->Superclass::GetMTime();
   if (this->Buffer) {
     time = std::max(time, this->Buffer->GetMTime());
@@ -132,8 +120,7 @@ vtkMTimeType vtkJPEG16Decompressor::GetMTime()
 }
 
 int vtkJPEG16Decompressor::RequestInformation(vtkInformation* /*request*/, vtkInformationVector** /*inputVector*/,
-                                              vtkInformationVector* outputVector)
-{
+                                              vtkInformationVector* outputVector) {
   if (!this->Buffer) {
     vtkErrorMacro("vtkJPEG16Decompressor::Update failed: no buffer");
     return 0;
@@ -153,8 +140,7 @@ int vtkJPEG16Decompressor::RequestInformation(vtkInformation* /*request*/, vtkIn
 }
 
 int vtkJPEG16Decompressor::RequestData(vtkInformation* /*request*/, vtkInformationVector** /*inputVector*/,
-                                       vtkInformationVector* outputVector)
-{
+                                       vtkInformationVector* outputVector) {
   vtkInformation* outInfo = outputVector->GetInformationObject(0);
   vtkImageData* output = vtkImageData::GetData(outInfo);
   const unsigned char* stream = this->Buffer ? this->Buffer->GetPointer(0) : nullptr;
@@ -177,8 +163,7 @@ int vtkJPEG16Decompressor::RequestData(vtkInformation* /*request*/, vtkInformati
 }
 
 bool vtkJPEG16Decompressor::ReadStreamInfo(const unsigned char* stream, size_t length, StreamInfo& info,
-                                           std::string* error)
-{
+                                           std::string* error) {
   if (!EndsWithEndOfImage(stream, length, error)) {
     return false;
   }
@@ -198,9 +183,8 @@ bool vtkJPEG16Decompressor::ReadStreamInfo(const unsigned char* stream, size_t l
   return true;
 }
 
-bool vtkJPEG16Decompressor::DecodeSlice(const unsigned char* stream, size_t length, int width, int height,
-                                        void* voxels, std::string* error)
-{
+bool vtkJPEG16Decompressor::DecodeSlice(const unsigned char* stream, size_t length, int width, int height, void* voxels,
+                                        std::string* error) {
   if (!EndsWithEndOfImage(stream, length, error)) {
     return false;
   }

@@ -5,11 +5,9 @@
 //
 // Data: the real head CT shifted by +1024 into 0..4010, and a 512 x 512 x 400 volume made
 // from it by trilinear upsampling. Run: CTVolumeBlockBenchmark --benchmark_counters_tabular=true
-#include "ct/CQlmImageCompressor.h"
-
-#include "QlmTestData.h"
-
 #include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <unistd.h>
 #include <vtkImageData.h>
 #include <vtkImageReslice.h>
 #include <vtkNew.h>
@@ -17,9 +15,6 @@
 #include <vtkUnsignedCharArray.h>
 #include <zlib.h>
 #include <zstd.h>
-
-#include <malloc.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -33,6 +28,9 @@
 #include <thread>
 #include <vector>
 
+#include "QlmTestData.h"
+#include "ct/CQlmImageCompressor.h"
+
 namespace {
 
 struct Volume {
@@ -40,20 +38,17 @@ struct Volume {
   size_t SliceBytes = 0;
   int SliceCount = 0;
   size_t RawBytes() const { return this->SliceBytes * static_cast<size_t>(this->SliceCount); }
-  const uint8_t* Slice(int z) const
-  {
+  const uint8_t* Slice(int z) const {
     return static_cast<const uint8_t*>(this->Image->GetScalarPointer()) + this->SliceBytes * static_cast<size_t>(z);
   }
 };
 
-Volume Describe(vtkSmartPointer<vtkImageData> image)
-{
+Volume Describe(vtkSmartPointer<vtkImageData> image) {
   const int* dims = image->GetDimensions();
   return {image, static_cast<size_t>(dims[0]) * dims[1] * 2, dims[2]};
 }
 
-const Volume& RealCt()
-{
+const Volume& RealCt() {
   static const Volume volume = [] {
     const auto& d = QlmTestData::CraniumDims;
     auto image = vtkSmartPointer<vtkImageData>::New();
@@ -75,8 +70,7 @@ const Volume& RealCt()
   return volume;
 }
 
-const Volume& UpsampledCt()
-{
+const Volume& UpsampledCt() {
   static const Volume volume = [] {
     vtkImageData* source = RealCt().Image;
     const int* in = source->GetDimensions();
@@ -101,8 +95,7 @@ const Volume& UpsampledCt()
 // hands freed heap back to the system, so that reused memory counts as new.
 class PeakMemory {
 public:
-  void Start()
-  {
+  void Start() {
     malloc_trim(0);
     this->Base = Resident();
     this->Peak = this->Base;
@@ -113,15 +106,13 @@ public:
       }
     });
   }
-  double StopMegabytes()
-  {
+  double StopMegabytes() {
     this->Watcher = {};
     return static_cast<double>(this->Peak - this->Base) / 1e6;
   }
 
 private:
-  static size_t Resident()
-  {
+  static size_t Resident() {
     size_t pages = 0;
     size_t resident = 0;
     std::ifstream("/proc/self/statm") >> pages >> resident;
@@ -132,14 +123,10 @@ private:
   std::jthread Watcher;
 };
 
-int AllCores()
-{
-  return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-}
+int AllCores() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
 
 // Runs work(z) for every slice on `threads` threads.
-void ForEachSlice(int sliceCount, int threads, const std::function<void(int)>& work)
-{
+void ForEachSlice(int sliceCount, int threads, const std::function<void(int)>& work) {
   std::atomic<int> next{0};
   auto run = [&] {
     for (int z = next++; z < sliceCount; z = next++) {
@@ -162,8 +149,7 @@ struct SliceCodec {
   std::function<void(const std::vector<uint8_t>&, uint8_t*, size_t)> Unpack;
 };
 
-SliceCodec ZlibCodec()
-{
+SliceCodec ZlibCodec() {
   return {[](const uint8_t* in, size_t size, std::vector<uint8_t>& out) {
             uLongf length = compressBound(size);
             out.resize(length);
@@ -177,8 +163,7 @@ SliceCodec ZlibCodec()
           }};
 }
 
-SliceCodec ZstdCodec()
-{
+SliceCodec ZstdCodec() {
   return {[](const uint8_t* in, size_t size, std::vector<uint8_t>& out) {
             out.resize(ZSTD_compressBound(size));
             const size_t length = ZSTD_compress(out.data(), out.size(), in, size, 3);
@@ -192,16 +177,14 @@ SliceCodec ZstdCodec()
 }
 
 // Every slice as an int32 length and its stream, as the volume block frames them.
-size_t FramedSize(const std::vector<std::vector<uint8_t>>& slices)
-{
+size_t FramedSize(const std::vector<std::vector<uint8_t>>& slices) {
   size_t size = 0;
   for (const auto& slice : slices) size += 4 + slice.size();
   return size;
 }
 
 void RunSliceCodec(benchmark::State& state, const Volume& volume, const SliceCodec& codec, Direction direction,
-                   int threads, PeakMemory& peak)
-{
+                   int threads, PeakMemory& peak) {
   std::vector<std::vector<uint8_t>> packed(static_cast<size_t>(volume.SliceCount));
   ForEachSlice(volume.SliceCount, threads, [&](int z) { codec.Pack(volume.Slice(z), volume.SliceBytes, packed[z]); });
   const double ratio = static_cast<double>(volume.RawBytes()) / static_cast<double>(FramedSize(packed));
@@ -226,8 +209,7 @@ void RunSliceCodec(benchmark::State& state, const Volume& volume, const SliceCod
   state.counters["ratio"] = ratio;
 }
 
-void RunVolumeBlock(benchmark::State& state, const Volume& volume, Direction direction, int threads, PeakMemory& peak)
-{
+void RunVolumeBlock(benchmark::State& state, const Volume& volume, Direction direction, int threads, PeakMemory& peak) {
   vtkNew<vtkUnsignedCharArray> block;
   auto run = [&](vtkImageData* image, bool compress) {
     CQlmImageCompressor* codec = CQlmImageCompressor::New();
@@ -256,8 +238,7 @@ void RunVolumeBlock(benchmark::State& state, const Volume& volume, Direction dir
   state.counters["ratio"] = static_cast<double>(volume.RawBytes()) / static_cast<double>(blockBytes);
 }
 
-void VolumeBenchmark(benchmark::State& state, const Volume& (*data)(), Codec codec, Direction direction, int threads)
-{
+void VolumeBenchmark(benchmark::State& state, const Volume& (*data)(), Codec codec, Direction direction, int threads) {
   const Volume& volume = data();
   PeakMemory peak;
   switch (codec) {
@@ -271,8 +252,8 @@ void VolumeBenchmark(benchmark::State& state, const Volume& (*data)(), Codec cod
       RunSliceCodec(state, volume, ZstdCodec(), direction, threads, peak);
       break;
   }
-  state.counters["MB"] = benchmark::Counter(static_cast<double>(volume.RawBytes()) / 1e6,
-                                              benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["MB"] =
+      benchmark::Counter(static_cast<double>(volume.RawBytes()) / 1e6, benchmark::Counter::kIsIterationInvariantRate);
   state.counters["peak MB"] = peak.StopMegabytes();
   state.counters["volume MB"] = static_cast<double>(volume.RawBytes()) / 1e6;
 }
@@ -287,7 +268,8 @@ const bool registered = [] {
     Codec codec;
   };
   for (const Data data : {Data{"realCT", &RealCt}, Data{"upsampled512x512x400", &UpsampledCt}}) {
-    for (const Named codec : {Named{"jpegls", Codec::JpegLs}, Named{"zlib6", Codec::Zlib}, Named{"zstd3", Codec::Zstd}}) {
+    for (const Named codec :
+         {Named{"jpegls", Codec::JpegLs}, Named{"zlib6", Codec::Zlib}, Named{"zstd3", Codec::Zstd}}) {
       for (Direction direction : {Direction::Compress, Direction::Decompress}) {
         for (int threads : {1, AllCores()}) {
           const std::string name = std::string(data.name) + "/" + codec.name + "/" +

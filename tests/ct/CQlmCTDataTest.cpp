@@ -1,17 +1,16 @@
 // The CT volume record of the oldest project files, its exam header and the volume itself.
-#include "ct/CQlmCTData.h"
-
-#include "CTVolumeFixtures.h"
-#include "QlmTestData.h"
-#include "platform/CArchive.h"
-#include "platform/CMemFile.h"
-#include "toolkit/vtkJPEG16Compressor.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
 #include <string>
+
+#include "CTVolumeFixtures.h"
+#include "QlmTestData.h"
+#include "ct/CQlmCTData.h"
+#include "platform/CArchive.h"
+#include "platform/CMemFile.h"
+#include "toolkit/vtkJPEG16Compressor.h"
 
 using namespace CTVolumeFixtures;
 
@@ -20,8 +19,7 @@ namespace {
 // Small archive buffers keep the many truncated reads cheap; the layout does not depend on them.
 constexpr size_t ArchiveBuffer = 4096;
 
-std::vector<uint8_t> Store(const std::function<void(CArchive&)>& serialize)
-{
+std::vector<uint8_t> Store(const std::function<void(CArchive&)>& serialize) {
   CMemFile file;
   CArchive archive(&file, CArchive::store, ArchiveBuffer);
   serialize(archive);
@@ -29,25 +27,21 @@ std::vector<uint8_t> Store(const std::function<void(CArchive&)>& serialize)
   return file.Data();
 }
 
-void Load(const std::vector<uint8_t>& bytes, const std::function<void(CArchive&)>& serialize)
-{
+void Load(const std::vector<uint8_t>& bytes, const std::function<void(CArchive&)>& serialize) {
   CMemFile file(bytes);
   CArchive archive(&file, CArchive::load, ArchiveBuffer);
   serialize(archive);
 }
 
-std::vector<uint8_t> StoreRecord(CQlmCTData& data)
-{
+std::vector<uint8_t> StoreRecord(CQlmCTData& data) {
   return Store([&](CArchive& archive) { data.Serialize(archive); });
 }
 
-void Append(std::vector<uint8_t>& bytes, const std::string& text)
-{
+void Append(std::vector<uint8_t>& bytes, const std::string& text) {
   bytes.insert(bytes.end(), text.begin(), text.end());
 }
 
-void AppendGeometry(std::vector<uint8_t>& bytes, vtkImageData* image)
-{
+void AppendGeometry(std::vector<uint8_t>& bytes, vtkImageData* image) {
   int dims[3];
   image->GetDimensions(dims);
   for (int d : dims) {
@@ -63,8 +57,7 @@ void AppendGeometry(std::vector<uint8_t>& bytes, vtkImageData* image)
 }
 
 // The slice block: for each slice, the stream length and the slice compressor's stream.
-std::vector<uint8_t> SliceBlock(vtkImageData* image)
-{
+std::vector<uint8_t> SliceBlock(vtkImageData* image) {
   std::vector<uint8_t> block;
   vtkNew<vtkJPEG16Compressor> compressor;
   compressor->SetInputData(image);
@@ -80,15 +73,13 @@ std::vector<uint8_t> SliceBlock(vtkImageData* image)
 }
 
 // An empty header record (all numbers 0, empty strings, block length 0) and an empty list.
-std::vector<uint8_t> EmptyHeaders()
-{
+std::vector<uint8_t> EmptyHeaders() {
   std::vector<uint8_t> bytes(CQlmDCMHeadStruct::MinimumStoredSize, 0);
   PutInt32(bytes, 0);
   return bytes;
 }
 
-std::vector<uint8_t> CompressedRecord(vtkImageData* image, bool withHeaders)
-{
+std::vector<uint8_t> CompressedRecord(vtkImageData* image, bool withHeaders) {
   std::vector<uint8_t> bytes = withHeaders ? EmptyHeaders() : std::vector<uint8_t>{};
   PutInt32(bytes, 12);
   if (withHeaders) {
@@ -105,8 +96,7 @@ std::vector<uint8_t> CompressedRecord(vtkImageData* image, bool withHeaders)
   return bytes;
 }
 
-std::vector<uint8_t> RawRecord(vtkImageData* image, bool withHeaders)
-{
+std::vector<uint8_t> RawRecord(vtkImageData* image, bool withHeaders) {
   std::vector<uint8_t> bytes = withHeaders ? EmptyHeaders() : std::vector<uint8_t>{};
   PutInt32(bytes, 1);
   if (!withHeaders) {
@@ -118,8 +108,7 @@ std::vector<uint8_t> RawRecord(vtkImageData* image, bool withHeaders)
   return bytes;
 }
 
-void ExpectSameGeometry(vtkImageData* expected, vtkImageData* actual)
-{
+void ExpectSameGeometry(vtkImageData* expected, vtkImageData* actual) {
   EXPECT_TRUE(SameVoxels(expected, actual));
   for (int axis = 0; axis < 3; ++axis) {
     EXPECT_EQ(static_cast<float>(actual->GetSpacing()[axis]), static_cast<float>(expected->GetSpacing()[axis]));
@@ -129,8 +118,7 @@ void ExpectSameGeometry(vtkImageData* expected, vtkImageData* actual)
 
 }  // namespace
 
-TEST(CQlmCTData, PhysicalSizeIsSpacingTimesDimensions)
-{
+TEST(CQlmCTData, PhysicalSizeIsSpacingTimesDimensions) {
   CQlmCTData data;
   data.ImageData->SetDimensions(512, 512, 300);
   data.ImageData->SetSpacing(0.25, 0.25, 0.3);
@@ -141,17 +129,14 @@ TEST(CQlmCTData, PhysicalSizeIsSpacingTimesDimensions)
   EXPECT_FLOAT_EQ(size[2], 90.0f);
 }
 
-TEST(CQlmCTData, CompressedRecordHasItsMarkersAndReadsBackToTheSameBytes)
-{
+TEST(CQlmCTData, CompressedRecordHasItsMarkersAndReadsBackToTheSameBytes) {
   for (bool full : {true, false}) {
     SCOPED_TRACE(full ? "Serialize" : "SerializeVolume");
     const auto image = MakeVolume(9, 7, 3);
     CQlmCTData written;
     written.ImageData->DeepCopy(image);
     auto serialize = [full](CQlmCTData& data) {
-      return [full, &data](CArchive& archive) {
-        full ? data.Serialize(archive) : data.SerializeVolume(archive);
-      };
+      return [full, &data](CArchive& archive) { full ? data.Serialize(archive) : data.SerializeVolume(archive); };
     };
     const std::vector<uint8_t> bytes = Store(serialize(written));
     ASSERT_EQ(bytes, CompressedRecord(image, full));
@@ -166,8 +151,7 @@ TEST(CQlmCTData, CompressedRecordHasItsMarkersAndReadsBackToTheSameBytes)
   }
 }
 
-TEST(CQlmCTData, BlockReadWithTheRecordIsWrittenBackUnchanged)
-{
+TEST(CQlmCTData, BlockReadWithTheRecordIsWrittenBackUnchanged) {
   const auto image = MakeVolume(9, 7, 3);
   const std::vector<uint8_t> bytes = CompressedRecord(image, true);
   CQlmCTData data;
@@ -176,15 +160,12 @@ TEST(CQlmCTData, BlockReadWithTheRecordIsWrittenBackUnchanged)
   EXPECT_EQ(StoreRecord(data), bytes);
 }
 
-TEST(CQlmCTData, RawRecordsReadAndWriteTheVoxelsWithProgress)
-{
+TEST(CQlmCTData, RawRecordsReadAndWriteTheVoxelsWithProgress) {
   const auto image = MakeVolume(3, 2, 4, 0, 4010);
   for (bool full : {true, false}) {
     SCOPED_TRACE(full ? "Serialize" : "SerializeVolume");
     auto serialize = [full](CQlmCTData& data) {
-      return [full, &data](CArchive& archive) {
-        full ? data.Serialize(archive) : data.SerializeVolume(archive);
-      };
+      return [full, &data](CArchive& archive) { full ? data.Serialize(archive) : data.SerializeVolume(archive); };
     };
     const std::vector<uint8_t> bytes = RawRecord(image, full);
     CQlmCTData data;
@@ -203,8 +184,7 @@ TEST(CQlmCTData, RawRecordsReadAndWriteTheVoxelsWithProgress)
   }
 }
 
-TEST(CQlmCTData, VolumeWithoutSlicesKeepsAllMarkersAndAnEmptyBlock)
-{
+TEST(CQlmCTData, VolumeWithoutSlicesKeepsAllMarkersAndAnEmptyBlock) {
   const auto image = MakeVolume(4, 4, 0);
   CQlmCTData data;
   data.ImageData->DeepCopy(image);
@@ -218,8 +198,7 @@ TEST(CQlmCTData, VolumeWithoutSlicesKeepsAllMarkersAndAnEmptyBlock)
   EXPECT_EQ(StoreRecord(read), bytes);
 }
 
-TEST(CQlmCTData, RealCtRoundTripsThroughTheCompressedRecord)
-{
+TEST(CQlmCTData, RealCtRoundTripsThroughTheCompressedRecord) {
   QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
   const auto image = LoadCranium(false);
   CQlmCTData written;
@@ -232,8 +211,7 @@ TEST(CQlmCTData, RealCtRoundTripsThroughTheCompressedRecord)
   EXPECT_EQ(StoreRecord(read), bytes);
 }
 
-TEST(CQlmCTData, BadRecordsRaiseAndLeaveAnEmptyVolume)
-{
+TEST(CQlmCTData, BadRecordsRaiseAndLeaveAnEmptyVolume) {
   const auto image = MakeVolume(6, 5, 2);
   const std::vector<uint8_t> good = CompressedRecord(image, true);
   const size_t codeAt = CQlmDCMHeadStruct::MinimumStoredSize + 4;
@@ -283,8 +261,7 @@ TEST(CQlmCTData, BadRecordsRaiseAndLeaveAnEmptyVolume)
   }
 }
 
-TEST(CQlmCTData, TruncatedRecordsRaise)
-{
+TEST(CQlmCTData, TruncatedRecordsRaise) {
   const auto image = MakeVolume(6, 5, 2);
   for (const std::vector<uint8_t>& record : {CompressedRecord(image, true), RawRecord(image, true)}) {
     for (size_t length = 0; length < record.size(); ++length) {
@@ -295,15 +272,13 @@ TEST(CQlmCTData, TruncatedRecordsRaise)
         ADD_FAILURE() << "truncated to " << length << " of " << record.size() << " was read";
       } catch (const CArchiveException& e) {
         // Cutting inside the slice block makes a block that its own size overruns, or a short stream.
-        EXPECT_TRUE(e.m_cause == CArchiveException::endOfFile || e.m_cause == CArchiveException::badIndex)
-            << e.what();
+        EXPECT_TRUE(e.m_cause == CArchiveException::endOfFile || e.m_cause == CArchiveException::badIndex) << e.what();
       }
     }
   }
 }
 
-TEST(CQlmCTData, RawVolumeReadAfterACompressedOneIsNotSavedAsTheOldBlock)
-{
+TEST(CQlmCTData, RawVolumeReadAfterACompressedOneIsNotSavedAsTheOldBlock) {
   const auto first = MakeVolume(6, 5, 2, -1024, 2000);
   const auto second = MakeVolume(6, 5, 2, 0, 300);
   CQlmCTData data;
@@ -319,8 +294,7 @@ TEST(CQlmCTData, RawVolumeReadAfterACompressedOneIsNotSavedAsTheOldBlock)
   EXPECT_TRUE(SameVoxels(second, read.ImageData));
 }
 
-TEST(CQlmDCMHeadStruct, StoresItsFiftyThreeItemsInOrder)
-{
+TEST(CQlmDCMHeadStruct, StoresItsFiftyThreeItemsInOrder) {
   CQlmDCMHeadStruct record;
   for (int i = 0; i < 32; ++i) {
     record.ExamIntegers[static_cast<size_t>(i)] = 100 + i;
@@ -376,16 +350,14 @@ TEST(CQlmDCMHeadStruct, StoresItsFiftyThreeItemsInOrder)
   EXPECT_EQ(read.ByteBlockLength, 5);
 }
 
-TEST(CQlmDCMHeadStruct, ByteBlockLongerThanTheDataRaises)
-{
+TEST(CQlmDCMHeadStruct, ByteBlockLongerThanTheDataRaises) {
   std::vector<uint8_t> bytes(CQlmDCMHeadStruct::MinimumStoredSize, 0);
   PokeInt32(bytes, 92 + 6 + 4, 1 << 30);
   CQlmDCMHeadStruct record;
   EXPECT_THROW(Load(bytes, [&](CArchive& archive) { record.Serialize(archive); }), CArchiveException);
 }
 
-TEST(CQlmDCMHeadStructList, StoresCountThenRecordsAndReadsThemBack)
-{
+TEST(CQlmDCMHeadStructList, StoresCountThenRecordsAndReadsThemBack) {
   CQlmDCMHeadStructList empty;
   EXPECT_EQ(Store([&](CArchive& archive) { empty.Serialize(archive); }), std::vector<uint8_t>({0, 0, 0, 0}));
 
@@ -408,8 +380,7 @@ TEST(CQlmDCMHeadStructList, StoresCountThenRecordsAndReadsThemBack)
   EXPECT_EQ(read.GetRecord(2), nullptr);
 }
 
-TEST(CQlmDCMHeadStructList, CountAboveTheListWritesOnlyTheRecordsThere)
-{
+TEST(CQlmDCMHeadStructList, CountAboveTheListWritesOnlyTheRecordsThere) {
   CQlmDCMHeadStructList list;
   list.Records.AddTail(CQlmDCMHeadStruct::CreateObject());
   list.Count = 3;
@@ -418,8 +389,7 @@ TEST(CQlmDCMHeadStructList, CountAboveTheListWritesOnlyTheRecordsThere)
   EXPECT_EQ(bytes.size(), 4 + CQlmDCMHeadStruct::MinimumStoredSize);
 }
 
-TEST(CQlmDCMHeadStructList, CountBeyondTheDataRaisesBeforeMakingRecords)
-{
+TEST(CQlmDCMHeadStructList, CountBeyondTheDataRaisesBeforeMakingRecords) {
   std::vector<uint8_t> bytes;
   PutInt32(bytes, 1000000);
   bytes.resize(4 + CQlmDCMHeadStruct::MinimumStoredSize, 0);

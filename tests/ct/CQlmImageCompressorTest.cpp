@@ -1,16 +1,15 @@
 // The CT volume block: layout, round trips, progress, parallel coding and bad blocks.
-#include "ct/CQlmImageCompressor.h"
-
-#include "CTVolumeFixtures.h"
-#include "QlmTestData.h"
-#include "toolkit/vtkJPEG16Compressor.h"
-
 #include <gtest/gtest.h>
 #include <vtkPointData.h>
 
 #include <cstring>
 #include <memory>
 #include <random>
+
+#include "CTVolumeFixtures.h"
+#include "QlmTestData.h"
+#include "ct/CQlmImageCompressor.h"
+#include "toolkit/vtkJPEG16Compressor.h"
 
 using namespace CTVolumeFixtures;
 
@@ -21,8 +20,7 @@ struct CodecDeleter {
 };
 using Codec = std::unique_ptr<CQlmImageCompressor, CodecDeleter>;
 
-Codec MakeCodec(vtkImageData* image, vtkUnsignedCharArray* block, CQlmObserver* observer = nullptr, int threads = 0)
-{
+Codec MakeCodec(vtkImageData* image, vtkUnsignedCharArray* block, CQlmObserver* observer = nullptr, int threads = 0) {
   Codec codec(CQlmImageCompressor::New());
   codec->ImageData = image;
   codec->VolumeBlock = block;
@@ -31,8 +29,7 @@ Codec MakeCodec(vtkImageData* image, vtkUnsignedCharArray* block, CQlmObserver* 
   return codec;
 }
 
-std::vector<uint8_t> CompressToBytes(vtkImageData* image, int threads = 0)
-{
+std::vector<uint8_t> CompressToBytes(vtkImageData* image, int threads = 0) {
   vtkNew<vtkUnsignedCharArray> block;
   const Codec codec = MakeCodec(image, block, nullptr, threads);
   EXPECT_TRUE(codec->Compress()) << codec->GetError();
@@ -40,8 +37,7 @@ std::vector<uint8_t> CompressToBytes(vtkImageData* image, int threads = 0)
 }
 
 // Decompresses `bytes` into a fresh image; returns the codec's error, empty on success.
-std::string DecompressBytes(const std::vector<uint8_t>& bytes, vtkImageData* image)
-{
+std::string DecompressBytes(const std::vector<uint8_t>& bytes, vtkImageData* image) {
   const auto block = Array(bytes);
   const Codec codec = MakeCodec(image, block);
   return codec->Decompress() ? std::string() : codec->GetError();
@@ -49,8 +45,7 @@ std::string DecompressBytes(const std::vector<uint8_t>& bytes, vtkImageData* ima
 
 }  // namespace
 
-TEST(CQlmImageCompressor, BlockIsHeaderThenOneStandaloneStreamPerSlice)
-{
+TEST(CQlmImageCompressor, BlockIsHeaderThenOneStandaloneStreamPerSlice) {
   const auto image = MakeVolume(33, 17, 5);
   const std::vector<uint8_t> block = CompressToBytes(image);
 
@@ -88,8 +83,7 @@ TEST(CQlmImageCompressor, BlockIsHeaderThenOneStandaloneStreamPerSlice)
   EXPECT_EQ(offset, block.size());
 }
 
-TEST(CQlmImageCompressor, EachStreamIsTakenAtTheLengthBeforeIt)
-{
+TEST(CQlmImageCompressor, EachStreamIsTakenAtTheLengthBeforeIt) {
   // Three slices whose streams are padded with comment segments to 1000, 1200 and 900 bytes.
   const auto image = MakeVolume(10, 10, 3);
   std::vector<uint8_t> block = CompressToBytes(MakeVolume(10, 10, 0));  // the header alone
@@ -117,8 +111,7 @@ TEST(CQlmImageCompressor, EachStreamIsTakenAtTheLengthBeforeIt)
   EXPECT_TRUE(SameVoxels(image, decoded));
 }
 
-TEST(CQlmImageCompressor, RoundTripKeepsGeometryAndVoxels)
-{
+TEST(CQlmImageCompressor, RoundTripKeepsGeometryAndVoxels) {
   struct Case {
     const char* name;
     int x, y, z, low, high;
@@ -151,8 +144,7 @@ TEST(CQlmImageCompressor, RoundTripKeepsGeometryAndVoxels)
   }
 }
 
-TEST(CQlmImageCompressor, VolumeWithoutSlicesIsTheHeaderAlone)
-{
+TEST(CQlmImageCompressor, VolumeWithoutSlicesIsTheHeaderAlone) {
   const auto image = MakeVolume(64, 48, 0);
   const std::vector<uint8_t> block = CompressToBytes(image);
   ASSERT_EQ(block.size(), 44u);
@@ -169,8 +161,7 @@ TEST(CQlmImageCompressor, VolumeWithoutSlicesIsTheHeaderAlone)
   EXPECT_EQ(decoded->GetScalarType(), VTK_SHORT);
 }
 
-TEST(CQlmImageCompressor, CompressingTwiceReplacesTheBlock)
-{
+TEST(CQlmImageCompressor, CompressingTwiceReplacesTheBlock) {
   const auto image = MakeVolume(20, 20, 4);
   vtkNew<vtkUnsignedCharArray> block;
   const Codec codec = MakeCodec(image, block);
@@ -180,8 +171,7 @@ TEST(CQlmImageCompressor, CompressingTwiceReplacesTheBlock)
   EXPECT_EQ(Bytes(block), first);
 }
 
-TEST(CQlmImageCompressor, ThreadCountDoesNotChangeTheBytes)
-{
+TEST(CQlmImageCompressor, ThreadCountDoesNotChangeTheBytes) {
   // Slices of very different cost, so that workers finish out of order.
   const auto image = MakeVolume(64, 64, 23, -1024, 2986);
   auto* voxels = static_cast<int16_t*>(image->GetScalarPointer());
@@ -192,8 +182,7 @@ TEST(CQlmImageCompressor, ThreadCountDoesNotChangeTheBytes)
   }
 }
 
-TEST(CQlmImageCompressor, ProgressComesOncePerSliceInOrderOnTheCallingThread)
-{
+TEST(CQlmImageCompressor, ProgressComesOncePerSliceInOrderOnTheCallingThread) {
   const auto image = MakeVolume(8, 8, 300);
   vtkNew<vtkUnsignedCharArray> block;
   for (bool compress : {true, false}) {
@@ -213,8 +202,7 @@ TEST(CQlmImageCompressor, ProgressComesOncePerSliceInOrderOnTheCallingThread)
   }
 }
 
-TEST(CQlmImageCompressor, RealCtRoundTripsBitExactly)
-{
+TEST(CQlmImageCompressor, RealCtRoundTripsBitExactly) {
   QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
   for (bool shifted : {false, true}) {
     SCOPED_TRACE(shifted ? "shifted into 0..4010" : "signed -1024..2986");
@@ -230,8 +218,7 @@ TEST(CQlmImageCompressor, RealCtRoundTripsBitExactly)
   }
 }
 
-TEST(CQlmImageCompressor, CompressRefusesVolumesItCannotStore)
-{
+TEST(CQlmImageCompressor, CompressRefusesVolumesItCannotStore) {
   vtkNew<vtkImageData> floats;
   floats->SetDimensions(4, 4, 2);
   floats->AllocateScalars(VTK_FLOAT, 1);
@@ -249,8 +236,7 @@ TEST(CQlmImageCompressor, CompressRefusesVolumesItCannotStore)
   }
 }
 
-TEST(CQlmImageCompressor, DecompressRefusesBadBlocksAndLeavesAnEmptyImage)
-{
+TEST(CQlmImageCompressor, DecompressRefusesBadBlocksAndLeavesAnEmptyImage) {
   const auto image = MakeVolume(12, 10, 3);
   const std::vector<uint8_t> good = CompressToBytes(image);
   const int32_t firstLength = PeekInt32(good, 44);
@@ -309,8 +295,7 @@ TEST(CQlmImageCompressor, DecompressRefusesBadBlocksAndLeavesAnEmptyImage)
   }
 }
 
-TEST(CQlmImageCompressor, MutatedBlocksFailCleanlyOrDecode)
-{
+TEST(CQlmImageCompressor, MutatedBlocksFailCleanlyOrDecode) {
   const auto image = MakeVolume(16, 12, 3);
   const std::vector<uint8_t> good = CompressToBytes(image);
   for (size_t length = 0; length < good.size(); ++length) {

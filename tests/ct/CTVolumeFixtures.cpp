@@ -1,7 +1,5 @@
 #include "CTVolumeFixtures.h"
 
-#include "QlmTestData.h"
-
 #include <vtkPointData.h>
 
 #include <algorithm>
@@ -10,10 +8,11 @@
 #include <fstream>
 #include <random>
 
+#include "QlmTestData.h"
+
 namespace CTVolumeFixtures {
 
-vtkSmartPointer<vtkImageData> MakeVolume(int x, int y, int z, int low, int high)
-{
+vtkSmartPointer<vtkImageData> MakeVolume(int x, int y, int z, int low, int high) {
   auto image = vtkSmartPointer<vtkImageData>::New();
   image->SetDimensions(x, y, z);
   image->SetSpacing(0.25, 0.5, 0.75);
@@ -39,8 +38,7 @@ vtkSmartPointer<vtkImageData> MakeVolume(int x, int y, int z, int low, int high)
   return image;
 }
 
-vtkSmartPointer<vtkImageData> LoadCranium(bool shiftToUnsigned)
-{
+vtkSmartPointer<vtkImageData> LoadCranium(bool shiftToUnsigned) {
   const auto& d = QlmTestData::CraniumDims;
   auto image = vtkSmartPointer<vtkImageData>::New();
   image->SetDimensions(d[0], d[1], d[2]);
@@ -57,8 +55,7 @@ vtkSmartPointer<vtkImageData> LoadCranium(bool shiftToUnsigned)
   return image;
 }
 
-bool SameVoxels(vtkImageData* a, vtkImageData* b)
-{
+bool SameVoxels(vtkImageData* a, vtkImageData* b) {
   int da[3], db[3];
   a->GetDimensions(da);
   b->GetDimensions(db);
@@ -69,14 +66,12 @@ bool SameVoxels(vtkImageData* a, vtkImageData* b)
   return count == 0 || std::memcmp(a->GetScalarPointer(), b->GetScalarPointer(), static_cast<size_t>(count) * 2) == 0;
 }
 
-std::vector<uint8_t> Bytes(vtkUnsignedCharArray* array)
-{
+std::vector<uint8_t> Bytes(vtkUnsignedCharArray* array) {
   const vtkIdType count = array->GetNumberOfValues();
   return count ? std::vector<uint8_t>(array->GetPointer(0), array->GetPointer(0) + count) : std::vector<uint8_t>{};
 }
 
-vtkSmartPointer<vtkUnsignedCharArray> Array(const std::vector<uint8_t>& bytes)
-{
+vtkSmartPointer<vtkUnsignedCharArray> Array(const std::vector<uint8_t>& bytes) {
   auto array = vtkSmartPointer<vtkUnsignedCharArray>::New();
   array->SetNumberOfValues(static_cast<vtkIdType>(bytes.size()));
   if (!bytes.empty()) {
@@ -85,27 +80,23 @@ vtkSmartPointer<vtkUnsignedCharArray> Array(const std::vector<uint8_t>& bytes)
   return array;
 }
 
-void PutInt32(std::vector<uint8_t>& bytes, int32_t value)
-{
+void PutInt32(std::vector<uint8_t>& bytes, int32_t value) {
   const size_t at = bytes.size();
   bytes.resize(at + 4);
   std::memcpy(bytes.data() + at, &value, 4);
 }
 
-void PutFloat(std::vector<uint8_t>& bytes, float value)
-{
+void PutFloat(std::vector<uint8_t>& bytes, float value) {
   const size_t at = bytes.size();
   bytes.resize(at + 4);
   std::memcpy(bytes.data() + at, &value, 4);
 }
 
-void PokeInt32(std::vector<uint8_t>& bytes, size_t offset, int32_t value)
-{
+void PokeInt32(std::vector<uint8_t>& bytes, size_t offset, int32_t value) {
   std::memcpy(bytes.data() + offset, &value, 4);
 }
 
-int32_t PeekInt32(const std::vector<uint8_t>& bytes, size_t offset)
-{
+int32_t PeekInt32(const std::vector<uint8_t>& bytes, size_t offset) {
   int32_t value = 0;
   std::memcpy(&value, bytes.data() + offset, 4);
   return value;

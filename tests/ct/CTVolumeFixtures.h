@@ -1,7 +1,5 @@
 #pragma once
 // Volumes, blocks and a progress recorder shared by the CT volume tests.
-#include "libconvert/CQlmObserver.h"
-
 #include <vtkImageData.h>
 #include <vtkSmartPointer.h>
 #include <vtkUnsignedCharArray.h>
@@ -9,6 +7,8 @@
 #include <cstdint>
 #include <thread>
 #include <vector>
+
+#include "libconvert/CQlmObserver.h"
 
 namespace CTVolumeFixtures {
 
@@ -46,8 +46,7 @@ public:
   std::vector<ProgressCall> Calls;
 
 protected:
-  void Execute() override
-  {
+  void Execute() override {
     this->Calls.push_back({*this->Current, *this->Total, this->Param, std::this_thread::get_id()});
   }
 };

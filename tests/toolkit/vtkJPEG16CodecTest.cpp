@@ -1,7 +1,4 @@
 // The 16-bit slice codec: exact round trips, the stream's form and refused streams.
-#include "toolkit/vtkJPEG16Compressor.h"
-#include "toolkit/vtkJPEG16Decompressor.h"
-
 #include <charls/charls.h>
 #include <gtest/gtest.h>
 #include <vtkCommand.h>
@@ -19,6 +16,9 @@
 #include <random>
 #include <vector>
 
+#include "toolkit/vtkJPEG16Compressor.h"
+#include "toolkit/vtkJPEG16Decompressor.h"
+
 namespace {
 
 // Counts the error events of the objects it observes (and keeps them off stderr).
@@ -26,30 +26,26 @@ class ErrorCounter : public vtkCommand {
 public:
   static ErrorCounter* New() { return new ErrorCounter; }
   void Execute(vtkObject*, unsigned long, void*) override { ++this->Count; }
-  void Watch(vtkAlgorithm* algorithm)
-  {
+  void Watch(vtkAlgorithm* algorithm) {
     algorithm->AddObserver(vtkCommand::ErrorEvent, this);
     algorithm->GetExecutive()->AddObserver(vtkCommand::ErrorEvent, this);
   }
   int Count = 0;
 };
 
-std::vector<uint8_t> Bytes(vtkUnsignedCharArray* array)
-{
+std::vector<uint8_t> Bytes(vtkUnsignedCharArray* array) {
   const vtkIdType count = array->GetNumberOfValues();
   return count ? std::vector<uint8_t>(array->GetPointer(0), array->GetPointer(0) + count) : std::vector<uint8_t>{};
 }
 
-vtkSmartPointer<vtkUnsignedCharArray> Array(const std::vector<uint8_t>& bytes)
-{
+vtkSmartPointer<vtkUnsignedCharArray> Array(const std::vector<uint8_t>& bytes) {
   auto array = vtkSmartPointer<vtkUnsignedCharArray>::New();
   array->SetNumberOfValues(static_cast<vtkIdType>(bytes.size()));
   std::copy(bytes.begin(), bytes.end(), array->GetPointer(0));
   return array;
 }
 
-std::vector<uint8_t> EncodeRaw(const std::vector<uint16_t>& voxels, int type, int width, int height)
-{
+std::vector<uint8_t> EncodeRaw(const std::vector<uint16_t>& voxels, int type, int width, int height) {
   vtkJPEG16Compressor::SliceBuffers buffers;
   std::string error;
   EXPECT_TRUE(vtkJPEG16Compressor::EncodeSlice(voxels.data(), type, width, height, buffers, &error)) << error;
@@ -58,8 +54,7 @@ std::vector<uint8_t> EncodeRaw(const std::vector<uint16_t>& voxels, int type, in
 
 // A plain JPEG-LS image written by the codec library itself, without our segment.
 std::vector<uint8_t> PlainJpegLs(const std::vector<uint16_t>& samples, int width, int height, int bits,
-                                 int components = 1)
-{
+                                 int components = 1) {
   charls::jpegls_encoder encoder;
   encoder.frame_info({static_cast<uint32_t>(width), static_cast<uint32_t>(height), bits, components});
   std::vector<uint8_t> stream(encoder.estimated_destination_size());
@@ -76,8 +71,7 @@ struct SliceCase {
   std::function<int(int, int)> Value;  // voxel value at (i, j)
 };
 
-std::vector<uint16_t> MakeSlice(const SliceCase& c)
-{
+std::vector<uint16_t> MakeSlice(const SliceCase& c) {
   std::vector<uint16_t> voxels(static_cast<size_t>(c.Width) * c.Height);
   for (int j = 0; j < c.Height; ++j) {
     for (int i = 0; i < c.Width; ++i) {
@@ -89,8 +83,7 @@ std::vector<uint16_t> MakeSlice(const SliceCase& c)
 
 }  // namespace
 
-TEST(vtkJPEG16Codec, SlicesRoundTripExactlyThroughThePipelineClasses)
-{
+TEST(vtkJPEG16Codec, SlicesRoundTripExactlyThroughThePipelineClasses) {
   std::mt19937 random(3);
   std::uniform_int_distribution<int> anyValue(0, 65535);
   const SliceCase cases[] = {
@@ -139,8 +132,7 @@ TEST(vtkJPEG16Codec, SlicesRoundTripExactlyThroughThePipelineClasses)
   }
 }
 
-TEST(vtkJPEG16Codec, DecompressorDecodesEachRefilledStream)
-{
+TEST(vtkJPEG16Codec, DecompressorDecodesEachRefilledStream) {
   const SliceCase first{"first", VTK_SHORT, 20, 10, [](int i, int j) { return i * 10 - j * 50; }};
   const SliceCase second{"second", VTK_SHORT, 20, 10, [](int i, int j) { return 3000 - i * j; }};
   vtkNew<vtkUnsignedCharArray> buffer;
@@ -153,13 +145,11 @@ TEST(vtkJPEG16Codec, DecompressorDecodesEachRefilledStream)
     std::copy(stream.begin(), stream.end(), buffer->GetPointer(0));
     decompressor->Modified();
     decompressor->Update();
-    EXPECT_EQ(std::memcmp(decompressor->GetOutput()->GetScalarPointer(), slice.data(), slice.size() * 2), 0)
-        << c->Name;
+    EXPECT_EQ(std::memcmp(decompressor->GetOutput()->GetScalarPointer(), slice.data(), slice.size() * 2), 0) << c->Name;
   }
 }
 
-TEST(vtkJPEG16Codec, StreamIsStandardJpegLsWithTheMinimumInItsSegment)
-{
+TEST(vtkJPEG16Codec, StreamIsStandardJpegLsWithTheMinimumInItsSegment) {
   const std::vector<uint16_t> slice(12, static_cast<uint16_t>(int16_t{-1024}));
   const std::vector<uint8_t> stream = EncodeRaw(slice, VTK_SHORT, 4, 3);
   ASSERT_GE(stream.size(), 19u);
@@ -177,8 +167,7 @@ TEST(vtkJPEG16Codec, StreamIsStandardJpegLsWithTheMinimumInItsSegment)
   EXPECT_EQ(samples, std::vector<uint8_t>(12, 0));
 }
 
-TEST(vtkJPEG16Codec, PlainJpegLsStreamDecodesAsUnsignedVoxels)
-{
+TEST(vtkJPEG16Codec, PlainJpegLsStreamDecodesAsUnsignedVoxels) {
   const SliceCase c{"plain", VTK_UNSIGNED_SHORT, 30, 20, [](int i, int j) { return 4000 - 100 * i + j; }};
   const std::vector<uint16_t> slice = MakeSlice(c);
   const std::vector<uint8_t> stream = PlainJpegLs(slice, 30, 20, 12);
@@ -190,8 +179,7 @@ TEST(vtkJPEG16Codec, PlainJpegLsStreamDecodesAsUnsignedVoxels)
   EXPECT_EQ(decoded, slice);
 }
 
-TEST(vtkJPEG16Codec, StreamsThatAreNotOneSliceOfJpegLsAreRefused)
-{
+TEST(vtkJPEG16Codec, StreamsThatAreNotOneSliceOfJpegLsAreRefused) {
   const SliceCase c{"slice", VTK_SHORT, 16, 16, [](int i, int j) { return i * j - 100; }};
   const std::vector<uint16_t> slice = MakeSlice(c);
   const std::vector<uint8_t> good = EncodeRaw(slice, VTK_SHORT, 16, 16);
@@ -244,8 +232,7 @@ TEST(vtkJPEG16Codec, StreamsThatAreNotOneSliceOfJpegLsAreRefused)
       << "a stream of another slice size";
 }
 
-TEST(vtkJPEG16Codec, CompressorReportsInputsItCannotCode)
-{
+TEST(vtkJPEG16Codec, CompressorReportsInputsItCannotCode) {
   auto volume = [](int type, int components) {
     auto image = vtkSmartPointer<vtkImageData>::New();
     image->SetDimensions(4, 4, 2);
