@@ -100,7 +100,7 @@ BOOL C2DViewWnd<MouseStyle>::Create(DWORD style, const CRect& rect, CWnd* parent
 }
 
 // The wrapper's picture covers the whole client area: nothing is erased
-// first. Moves without a button arrive too (cursor, rotation cursor).
+// first. Moves without a button arrive too, for the cursor.
 template <class MouseStyle>
 int C2DViewWnd<MouseStyle>::OnCreate() {
   this->GetSafeHwnd()->setAttribute(Qt::WA_OpaquePaintEvent);

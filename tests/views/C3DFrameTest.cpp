@@ -93,15 +93,18 @@ protected:
   // Clicks `button` at `at`; a menu that opens is described and closed.
   std::vector<std::string> ClickAndReadMenu(QToolButton* button, QPoint at, QRect* shownAt = nullptr) {
     std::vector<std::string> shown;
-    QTimer::singleShot(50, [&] {
+    QTimer reader;
+    reader.setSingleShot(true);
+    QObject::connect(&reader, &QTimer::timeout, [&] {
       if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
         shown = Describe(menu);
         if (shownAt) *shownAt = menu->geometry();
         menu->close();
       }
     });
+    reader.start(0);
     QTest::mouseClick(button, Qt::LeftButton, {}, at);
-    QlmGuiTestApp::Wait(100);
+    QlmGuiTestApp::Wait(20);
     return shown;
   }
 
