@@ -5,9 +5,12 @@
 #include <filesystem>
 
 #include "app/CQlmQuorvantile.h"
+#include "app/QlmConfig.h"
 #include "app/QlmResourceIds.h"
+#include "platform/CQlmPrompter.h"
 #include "platform/QlmPath.h"
 #include "platform/gui/CCmdUI.h"
+#include "platform/gui/CWinApp.h"
 #include "platform/gui/QlmResource.h"
 #include "views/C3DFrame.h"
 #include "views/CAxialWnd.h"
@@ -24,6 +27,15 @@ int IdealSize(int extent, double fraction) {
 
 constexpr int MinimumPane = 50;
 
+// The one filter of the project dialogs; "qlm" is added to a name without an extension.
+constexpr const char* ProjectFilter = "Quillmar|*.qlm||";
+
+CString WithProjectExtension(const CString& path) {
+  return QlmPath::Extension(path.Str()).empty() ? path + ".qlm" : path;
+}
+
+CString FileNameOf(const CString& path) { return CString(QlmPath::FileName(path.Str())); }
+
 }  // namespace
 
 CMainFrame::CMainFrame(ControllerFactory factory) : Factory(factory ? factory : &CQlmQuorvantile::New) {
@@ -32,10 +44,28 @@ CMainFrame::CMainFrame(ControllerFactory factory) : Factory(factory ? factory : 
   this->Quorvantile = this->Factory();
   this->Quorvantile->CreateObjects();
 
-  this->MapCommand(ID_FILE_CLOSE, [this] { this->OnFileClose(); });
-  this->MapUpdateCommandUI(ID_FILE_CLOSE, [this](CCmdUI* ui) { ui->Enable(this->Quorvantile->ProjectOpen); });
-  this->MapCommand(ID_APP_EXIT, [this] { this->DestroyWindow(); });
+  this->MapFileCommands();
   this->MapCommand(ID_SHOW_SPLASH, [this] { this->OnShowSplash(); });
+}
+
+void CMainFrame::MapFileCommands() {
+  for (UINT open : {ID_FILE_OPEN, ID_OPEN_PROJECT}) this->MapCommand(open, [this] { this->OnFileOpen(); });
+  for (int index = 0; index < CQlmQuorvantile::RecentCount; ++index) {
+    this->MapCommand(RecentProjectCommands[index], [this, index] { this->OnOpenRecent(index); });
+  }
+  for (UINT save : {ID_FILE_SAVE, ID_SAVE_PROJECT}) this->MapCommand(save, [this] { this->OnFileSave(); });
+  this->MapCommand(ID_FILE_SAVE_AS, [this] { this->OnFileSaveAs(); });
+  this->MapCommand(ID_FILE_CLOSE, [this] { this->OnFileClose(); });
+  this->MapCommand(ID_APP_EXIT, [this] { this->OnAppExit(); });
+
+  auto mayWrite = [this](CCmdUI* ui) {
+    const CQlmQuorvantile& q = *this->Quorvantile;
+    ui->Enable(q.ProjectOpen && !q.CurveEditing && !q.NerveEditing);
+  };
+  this->MapUpdateCommandUI(ID_FILE_SAVE, mayWrite);
+  this->MapUpdateCommandUI(ID_FILE_SAVE_AS, mayWrite);
+  this->MapUpdateCommandUI(ID_SAVE_PROJECT, [this](CCmdUI* ui) { ui->Enable(this->Quorvantile->Modified); });
+  this->MapUpdateCommandUI(ID_FILE_CLOSE, [this](CCmdUI* ui) { ui->Enable(this->Quorvantile->ProjectOpen); });
 }
 
 CMainFrame::~CMainFrame() {
@@ -72,6 +102,7 @@ int CMainFrame::OnCreate() {
   this->GiveViewsTheController();
   this->BindController();
   this->SetFocus();
+  if (this->CommandLine && AfxGetApp()) this->OpenCommandLineProject(AfxGetApp()->m_lpCmdLine);
   this->AutoMenuEnable = false;
   return 0;
 }
@@ -177,6 +208,12 @@ CMainFrame::CommandLineProject CMainFrame::ProjectFromCommandLine(const CString&
   return project;
 }
 
+void CMainFrame::OpenCommandLineProject(const CString& commandLine) {
+  const CommandLineProject project = ProjectFromCommandLine(commandLine);
+  if (project.Ignored) return;
+  this->OpenInFreshController(project.Path, project.Title, project.FileName, project.Extension);
+}
+
 void CMainFrame::OnDestroy() {
   if (!this->Quorvantile) return;
   this->Quorvantile->Teardown();
@@ -193,7 +230,88 @@ void CMainFrame::ReplaceController() {
   this->BindController();
 }
 
+void CMainFrame::OnClose() {
+  if (this->SaveModifiedProject()) CFrameWnd::OnClose();
+}
+
+bool CMainFrame::SaveModifiedProject() {
+  if (!this->Quorvantile->Modified) return true;
+  switch (QlmMessageBox("Salvar alterações para " + this->Quorvantile->ProjectFileName, "Atenção",
+                        QlmButtons::YesNoCancel, QlmIcon::None)) {
+    case QlmAnswer::Yes:
+      return this->OnFileSave();
+    case QlmAnswer::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CMainFrame::OnFileOpen() {
+  if (this->Quorvantile->ProjectOpen && !this->SaveModifiedProject()) return;
+  CString path = CQlmPrompter::Current().ChooseOpenFile("Abrir", CString(), ProjectFilter);
+  if (path.IsEmpty()) return;
+  path = WithProjectExtension(path);
+  this->OpenChosenProject(path, CString(QlmPath::FileTitle(path.Str())), FileNameOf(path),
+                          CString(QlmPath::Extension(path.Str())));
+}
+
+// The names come from the path itself: the extension is its last three characters.
+void CMainFrame::OnOpenRecent(int index) {
+  CString recent[CQlmQuorvantile::RecentCount];
+  ReadConfigOpenRecent(recent);
+  const CString path = recent[index];
+  if (this->Quorvantile->ProjectOpen && !this->SaveModifiedProject()) return;
+  this->OpenChosenProject(path, CQlmQuorvantile::RecentTitle(path), FileNameOf(path), path.Right(3));
+}
+
+void CMainFrame::OpenChosenProject(const CString& path, const CString& title, const CString& fileName,
+                                   const CString& extension) {
+  this->Quorvantile->Modified = 0;
+  if (this->Quorvantile->ProjectOpen) this->CloseProject();
+  if (!this->OpenInFreshController(path, title, fileName, extension)) {
+    QlmMessageBox("Erro ao abrir projeto\n" + title, "Atenção", QlmButtons::Ok, QlmIcon::Warning);
+  }
+}
+
+// Nothing of a file that failed half-way may reach the next project or save.
+int CMainFrame::OpenInFreshController(const CString& path, const CString& title, const CString& fileName,
+                                      const CString& extension) {
+  const int opened = this->Quorvantile->OpenProject(path, title, fileName, extension);
+  if (!opened) this->CloseProject();
+  return opened;
+}
+
+BOOL CMainFrame::OnFileSave() {
+  const CQlmQuorvantile& q = *this->Quorvantile;
+  return this->Quorvantile->SaveProject(q.ProjectPath, q.ProjectFileName);
+}
+
+void CMainFrame::OnFileSaveAs() {
+  CQlmQuorvantile& q = *this->Quorvantile;
+  CString path = CQlmPrompter::Current().ChooseSaveFile("Salvar como", q.ProjectPath, ProjectFilter);
+  if (path.IsEmpty()) return;
+  path = WithProjectExtension(path);
+  const CString title(QlmPath::FileTitle(path.Str()));
+  q.Modified = 1;
+  if (!q.SaveProject(path, title)) return;
+  q.ProjectPath = path;
+  q.ProjectTitle = title;
+  q.ProjectFileName = FileNameOf(path);
+  q.ProjectExtension = CString(QlmPath::Extension(path.Str()));
+  this->SetWindowTitle(Title + title);
+  q.PutRecentProject(path);
+}
+
+void CMainFrame::OnAppExit() {
+  if (this->SaveModifiedProject()) this->DestroyWindow();
+}
+
 void CMainFrame::OnFileClose() {
+  if (this->SaveModifiedProject()) this->CloseProject();
+}
+
+void CMainFrame::CloseProject() {
   this->DisableViews();
   this->ReplaceController();
   this->AxialView->Invalidate();

@@ -4,7 +4,7 @@
 // the left and the axial view over the 3D frame on the right. It owns one
 // controller at a time: made in the constructor (after the splash picture),
 // bound to the views when the window is created, replaced by File/Close and
-// torn down when the window is destroyed.
+// after a failed open, torn down when the window is destroyed.
 #include "app/CDialogSplashScreen.h"
 #include "platform/gui/CFrameWnd.h"
 #include "platform/gui/CSplitterWnd.h"
@@ -32,8 +32,19 @@ public:
   void SetWindowTitle(const CString& title);
   CQlmQuorvantile* GetController() const { return this->Quorvantile; }
 
-  // File/Close: the views are disabled, the controller is replaced by a fresh
-  // one in the start-up state, the status panes and the title are reset.
+  // File/Abrir: the save question, the file dialog, File/Close, then the open.
+  void OnFileOpen();
+  // Entry `index` of "Abrir Recentes": the path the settings file holds there now.
+  void OnOpenRecent(int index);
+  // File/Salvar; TRUE when the project was written.
+  BOOL OnFileSave();
+  // File/Salvar Como: the project takes the new name only once it is written there.
+  void OnFileSaveAs();
+  // File/Sair: the save question, then the window goes.
+  void OnAppExit();
+  // File/Close: the save question; then the views are disabled, the controller
+  // is replaced by a fresh one in the start-up state, the status panes and
+  // the title are reset.
   void OnFileClose();
   // Tears the controller down, deletes it and binds a new one to the views.
   void ReplaceController();
@@ -51,6 +62,11 @@ public:
     bool Ignored = false;
   };
   static CommandLineProject ProjectFromCommandLine(const CString& commandLine);
+  // Opens the project named on the command line; no message of its own.
+  void OpenCommandLineProject(const CString& commandLine);
+
+  // The splitters at their start-up proportions of the client area.
+  void SizeSplitters();
 
   CQlmQuorvantile* Quorvantile = nullptr;
   CAxialWnd* AxialView = nullptr;
@@ -82,12 +98,24 @@ protected:
   BOOL OnCreateClient() override;
   int OnCreate() override;
   void OnDestroy() override;
+  // Closing the main window: the save question first.
+  void OnClose() override;
 
 private:
   bool CreateToolBars();
   bool CreateStatusBar();
   void DockHiddenBar(CToolBar& bar);
-  void SizeSplitters();
+  void MapFileCommands();
+  // Asks whether to save a modified project; false when the command that asks
+  // must stop: Cancel, or a save that failed.
+  bool SaveModifiedProject();
+  // File/Close after its question.
+  void CloseProject();
+  // Opens into a fresh controller; a failed open leaves another fresh one. The result of OpenProject.
+  int OpenInFreshController(const CString& path, const CString& title, const CString& fileName,
+                            const CString& extension);
+  // The open of a chosen file, with the cannot-open message.
+  void OpenChosenProject(const CString& path, const CString& title, const CString& fileName, const CString& extension);
   void TakePanes();
   void DisableViews();
   void GiveViewsTheController();

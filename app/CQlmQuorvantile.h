@@ -57,6 +57,32 @@ public:
   // Releases every owned object; what draws into a render window goes before the window.
   virtual void Teardown();
 
+  // The newest project format this version reads.
+  static constexpr int NewestFormat = 800901;
+  static constexpr int RecentCount = 5;
+
+  // Reads the project file into this controller (a fresh one) and shows it:
+  // 1 when a reader took the file, 0 otherwise. Only a file of a newer format
+  // gets a message here; the caller reports every other failure.
+  int OpenProject(CString path, CString title, CString fileName, CString extension);
+  // Writes the project as 800901 to `path`; `messageName` names the file in
+  // the error message. 1 when written; the modified flag is cleared then only.
+  int SaveProject(CString path, CString messageName);
+  // Wires a project just read into the views, applies the view settings of
+  // the settings file and renders every view.
+  void SetupViewsAfterLoad();
+  // Puts `path` at the head of `list`, once, and rebuilds the recent menu.
+  // The caller writes the list to the settings file.
+  void AddRecentFile(CString (&list)[RecentCount], CString path);
+  // The "Abrir Recentes" pop-up of the file menu, rebuilt from `list`; nothing
+  // when every entry is empty.
+  void UpdateRecentMenu(const CString (&list)[RecentCount]);
+  // Puts `path` at the head of the recent list of the settings file.
+  void PutRecentProject(CString path);
+  // A recent entry's label: the text between the path's last separator and
+  // its last point; empty without a point after the separator.
+  static CString RecentTitle(const CString& path);
+
   // The current tool (0 none); the views choose their cursor from it.
   int Tool = 0;
   // Loaded by Initialize from the cursor resources, in table order.
@@ -149,8 +175,8 @@ public:
   float ViewTable[50][3] = {};
   int ViewModes[4] = {};
 
-  // The five recent project paths as Initialize read them from the settings file.
-  CString RecentProjects[5];
+  // The recent project paths as last read from or written to the settings file.
+  CString RecentProjects[RecentCount];
 
 protected:
   CQlmQuorvantile() = default;
@@ -161,4 +187,15 @@ private:
   void BindStyles();
   void StartPictureDownload();
   void ShowLibraryToolBars();
+  int ReadProjectFile();
+  void RestoreViewsOfFile();
+  void ShowVolume();
+  void SetScrollBars();
+  void SetCameraImages();
+  void FitCameras();
+  void ShowViewStatus();
+  void ApplyWindowSettings();
+  void ApplyInterpolationSetting();
+  void ShowThickPanoramic();
+  void RenderViews();
 };

@@ -15,6 +15,11 @@ constexpr UINT IDD_ABOUTBOX = 100;
 constexpr UINT IDD_SPLASH = 219;
 
 // Commands the shell itself handles.
+constexpr UINT ID_FILE_OPEN = 57601;
+constexpr UINT ID_FILE_SAVE = 57603;
+constexpr UINT ID_FILE_SAVE_AS = 32777;
+constexpr UINT ID_OPEN_PROJECT = 32812;
+constexpr UINT ID_SAVE_PROJECT = 32813;
 constexpr UINT ID_FILE_CLOSE = 57602;
 constexpr UINT ID_APP_ABOUT = 57664;
 constexpr UINT ID_APP_EXIT = 57665;
@@ -24,3 +29,6 @@ constexpr UINT ID_NERVE_DIAMETER = 32967;
 // The 19 cursors of the controller's cursor table, in table order.
 constexpr UINT CursorResources[19] = {168, 146, 147, 174, 175, 176, 148, 149, 154, 157,
                                       158, 169, 179, 168, 177, 180, 181, 182, 183};
+
+// The entries of the "Abrir Recentes" pop-up by list position.
+constexpr UINT RecentProjectCommands[5] = {32940, 32945, 32946, 32947, 32948};

@@ -87,13 +87,15 @@ void CFrameWnd::InstallMenu() {
   for (QAction* popup : this->Menu.GetQMenu()->actions()) {
     if (popup->menu()) bar->addMenu(popup->menu());
   }
-  for (QMenu* menu : this->Menu.AllMenus()) {
-    QObject::connect(menu, &QMenu::aboutToShow, [this, menu] { this->UpdateMenuCmdUI(menu); });
-    for (QAction* action : menu->actions()) {
-      if (action->menu() || action->isSeparator()) continue;
-      UINT id = action->data().toUInt();
-      QObject::connect(action, &QAction::triggered, [this, id] { this->RunCommand(id); });
-    }
+  for (QMenu* menu : this->Menu.AllMenus()) this->ConnectMenu(menu);
+}
+
+void CFrameWnd::ConnectMenu(QMenu* menu) {
+  QObject::connect(menu, &QMenu::aboutToShow, [this, menu] { this->UpdateMenuCmdUI(menu); });
+  for (QAction* action : menu->actions()) {
+    if (action->menu() || action->isSeparator()) continue;
+    UINT id = action->data().toUInt();
+    QObject::connect(action, &QAction::triggered, [this, id] { this->RunCommand(id); });
   }
 }
 

@@ -54,6 +54,9 @@ public:
   void UpdateToolBarsCmdUI();
   // Runs the update handlers of the entries of one pop-up (before it shows).
   void UpdateMenuCmdUI(QMenu* menu);
+  // Routes the entries of a pop-up of the frame's menu as RunCommand and runs
+  // their update handlers before it shows; for pop-ups built after creation.
+  void ConnectMenu(QMenu* menu);
 
   bool OnCmdMsg(UINT id, QlmCmdCode code, CCmdUI* ui) override;
 

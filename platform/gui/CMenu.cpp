@@ -110,6 +110,70 @@ UINT CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner) {
   return id != 0;
 }
 
+BOOL CMenu::CreatePopupMenu() {
+  if (this->Menu) return FALSE;
+  this->Menu = new QMenu;
+  this->Owned = true;
+  return TRUE;
+}
+
+BOOL CMenu::AppendMenu(UINT flags, UINT id, const CString& text) {
+  return this->InsertMenu(static_cast<UINT>(this->GetMenuItemCount()), flags | MF_BYPOSITION, id, text);
+}
+
+BOOL CMenu::InsertMenu(UINT position, UINT flags, UINT id, const CString& text) {
+  if (!this->Menu || !(flags & MF_BYPOSITION) || (flags & MF_POPUP)) return FALSE;
+  QAction* before = this->ActionAt(position);
+  if (flags & MF_SEPARATOR) {
+    this->Menu->insertSeparator(before);
+    return TRUE;
+  }
+  auto* action = new QAction(QString::fromStdString(text.Str()), this->Menu);
+  action->setData(id);
+  this->Menu->insertAction(before, action);
+  return TRUE;
+}
+
+BOOL CMenu::InsertMenu(UINT position, UINT flags, CMenu* popup, const CString& text) {
+  if (!this->Menu || !(flags & MF_BYPOSITION) || !(flags & MF_POPUP) || !popup || !popup->Menu) return FALSE;
+  QMenu* inserted = popup->Menu;
+  inserted->setTitle(QString::fromStdString(text.Str()));
+  inserted->setParent(this->Menu, inserted->windowFlags());
+  this->Menu->insertMenu(this->ActionAt(position), inserted);
+  auto sub = std::make_unique<CMenu>();
+  sub->Menu = inserted;
+  sub->SubMenus = std::move(popup->SubMenus);
+  this->SubMenus.push_back(std::move(sub));
+  popup->Menu = nullptr;
+  popup->Owned = false;
+  return TRUE;
+}
+
+BOOL CMenu::DeleteMenu(UINT position, UINT flags) {
+  QAction* action = (flags & MF_BYPOSITION) ? this->ActionAt(position) : nullptr;
+  if (!action) return FALSE;
+  this->Menu->removeAction(action);
+  QMenu* popup = action->menu();
+  std::erase_if(this->SubMenus, [popup](const std::unique_ptr<CMenu>& sub) { return popup && sub->Menu == popup; });
+  // Deleted later: the entry may be the one whose command runs now.
+  if (popup) {
+    popup->deleteLater();
+  } else {
+    action->deleteLater();
+  }
+  return TRUE;
+}
+
+CString CMenu::GetMenuString(UINT position, UINT flags) const {
+  QAction* action = (flags & MF_BYPOSITION) ? this->ActionAt(position) : nullptr;
+  return action ? CString(action->text().toStdString()) : CString();
+}
+
+QAction* CMenu::ActionAt(UINT position) const {
+  if (!this->Menu || position >= static_cast<UINT>(this->Menu->actions().size())) return nullptr;
+  return this->Menu->actions().at(static_cast<qsizetype>(position));
+}
+
 QAction* CMenu::FindAction(UINT id) const {
   for (QMenu* menu : this->AllMenus()) {
     for (QAction* action : menu->actions()) {

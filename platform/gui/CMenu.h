@@ -39,6 +39,22 @@ public:
   // none); otherwise the owner's OnCmdMsg runs it.
   UINT TrackPopupMenu(UINT flags, int x, int y, CWnd* owner);
 
+  // An empty pop-up, owned by this object until it is inserted into a menu.
+  BOOL CreatePopupMenu();
+  // MF_STRING (command `id`, `text`) or MF_SEPARATOR at the end.
+  BOOL AppendMenu(UINT flags, UINT id = 0, const CString& text = CString());
+  // MF_BYPOSITION with MF_STRING or MF_SEPARATOR: before the entry at
+  // `position`, at the end when there is none.
+  BOOL InsertMenu(UINT position, UINT flags, UINT id = 0, const CString& text = CString());
+  // MF_BYPOSITION | MF_POPUP: `popup` titled `text` before the entry at
+  // `position`. This menu takes the pop-up over; `popup` is left empty.
+  BOOL InsertMenu(UINT position, UINT flags, CMenu* popup, const CString& text);
+  // MF_BYPOSITION: removes the entry at `position` at once and destroys it,
+  // a pop-up with it, when control returns to the event loop.
+  BOOL DeleteMenu(UINT position, UINT flags);
+  // MF_BYPOSITION: the text of the entry at `position`, pop-ups included.
+  CString GetMenuString(UINT position, UINT flags) const;
+
   QMenu* GetQMenu() const { return this->Menu; }
   // The entry of `id` anywhere below this menu, or null.
   QAction* FindAction(UINT id) const;
@@ -48,6 +64,8 @@ public:
 private:
   void Fill(QMenu* menu, const std::vector<QlmResource::MenuItem>& items);
   void Wrap(QMenu* menu);
+  // The entry at `position`, or null past the end.
+  QAction* ActionAt(UINT position) const;
 
   QMenu* Menu = nullptr;
   bool Owned = false;

@@ -92,3 +92,7 @@ constexpr UINT MF_ENABLED = 0x0000;
 constexpr UINT MF_UNCHECKED = 0x0000;
 constexpr UINT MF_GRAYED = 0x0001;
 constexpr UINT MF_CHECKED = 0x0008;
+constexpr UINT MF_STRING = 0x0000;
+constexpr UINT MF_POPUP = 0x0010;
+constexpr UINT MF_BYPOSITION = 0x0400;
+constexpr UINT MF_SEPARATOR = 0x0800;
