@@ -37,9 +37,10 @@ bash "$root/scripts/fetch-test-data.sh"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 cmake --build "$build" -j "$(nproc)"
 
-# The sample project, written once into the test-data folder by the program's own writer.
+# The sample project, written into the test-data folder by the program's own
+# writer whenever the tool that makes it is newer than the file.
 sample="${QLM_TEST_DATA:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvantile/testdata}/projects/Amostra.qlm"
 tool="$build/tests/project/QlmMakeSampleProject"
-if [ ! -f "$sample" ] && [ -x "$tool" ]; then
+if [ -x "$tool" ] && [ "$tool" -nt "$sample" ]; then
   "$tool" "$sample"
 fi

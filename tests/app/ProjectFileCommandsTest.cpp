@@ -132,10 +132,7 @@ TEST_F(ProjectFrameFixture, TheSampleNamedOnTheCommandLineOpensIntoTheViews) {
   EXPECT_EQ(axial.GetMaxSlice(), QlmTestData::CraniumDims[2] - 1);
   EXPECT_EQ(frame->AxialView->GetScrollPos(SB_VERT), axial.GetMaxSlice() - axial.GetCurrentSlice());
 
-  // Through the whole display range: the maxillary teeth show in the lowest slice.
-  EXPECT_EQ(EnamelPixels(q.WindowAxial->GetImage()), 0);
-  q.CTFilter->GetAxialFilter()->SetSlice(0);
-  q.WindowAxial->Render();
+  // The sample opens on the crowns of the maxillary teeth.
   EXPECT_GT(EnamelPixels(q.WindowAxial->GetImage()), 50);
 }
 

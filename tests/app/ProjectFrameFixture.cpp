@@ -70,8 +70,9 @@ std::string ProjectFrameFixture::SmallProject(const std::string& name, void (*ch
 }
 
 std::string ProjectFrameFixture::SampleFile(const std::string& name) const {
-  vtkSmartPointer<vtkImageData> volume =
+  vtkSmartPointer<vtkImageData> head =
       SampleProject::LoadHeadCT(QlmTestData::Path(QlmTestData::CraniumMatrix).string());
+  vtkSmartPointer<vtkImageData> volume = head ? SampleProject::JawRegion(head) : nullptr;
   CQlmProjectData data;
   const std::string path = this->Files.File(name);
   EXPECT_TRUE(volume && SampleProject::Fill(data, volume) && data.Save(path));

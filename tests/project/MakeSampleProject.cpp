@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
   }
   const std::string output = argv[1];
   const std::string matrix = argc == 3 ? argv[2] : QlmTestData::Path(QlmTestData::CraniumMatrix).string();
-  vtkSmartPointer<vtkImageData> volume = SampleProject::LoadHeadCT(matrix);
+  vtkSmartPointer<vtkImageData> head = SampleProject::LoadHeadCT(matrix);
+  vtkSmartPointer<vtkImageData> volume = head ? SampleProject::JawRegion(head) : nullptr;
   if (!volume) {
     std::fprintf(stderr, "cannot read the head CT %s\n", matrix.c_str());
     return 1;

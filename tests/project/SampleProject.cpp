@@ -2,6 +2,7 @@
 
 #include <vtkNew.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <vector>
@@ -17,6 +18,26 @@
 namespace {
 
 constexpr int HounsfieldShift = 1024;
+// Shifted value above which a voxel is enamel (about 1800 HU).
+constexpr int EnamelLevel = 2800;
+
+// The axial slice holding the most enamel: the crowns of the teeth.
+int TeethSlice(vtkImageData* volume) {
+  const int* d = volume->GetDimensions();
+  const auto* voxels = static_cast<const uint16_t*>(volume->GetScalarPointer());
+  const size_t sliceSize = static_cast<size_t>(d[0]) * d[1];
+  int best = d[2] / 2;
+  size_t bestCount = 0;
+  for (int z = 0; z < d[2]; ++z) {
+    const uint16_t* slice = voxels + z * sliceSize;
+    const size_t count = std::count_if(slice, slice + sliceSize, [](uint16_t v) { return v > EnamelLevel; });
+    if (count > bestCount) {
+      best = z;
+      bestCount = count;
+    }
+  }
+  return best;
+}
 
 // A 2D camera looking down z at the centre of the image's x-y bounds, its
 // parallel scale half the image's height.
@@ -57,7 +78,7 @@ void FillViewState(CQlmViewState& state, vtkImageData* volume, CQlmPolyLine& arc
   filters.SetParameters(state.SectionWidth, state.SectionSpacing, state.CurveSpacing, state.CurveCountValue);
   filters.GetPanFilter()->Update();
   CQlmCTCrossFilter9* cross = filters.GetCrossFilter();
-  state.AxialSlice = volume->GetDimensions()[2] / 2;
+  state.AxialSlice = TeethSlice(volume);
   state.CrossPosition = cross->GetMaxIndex() > 0 ? cross->GetMaxIndex() / 2 : 0;
   state.PanoramicCurve = calc.GetMiddleCurve();
   state.AxialCamera = FitCamera(volume);
@@ -90,6 +111,29 @@ vtkSmartPointer<vtkImageData> LoadHeadCT(const std::string& matrixPath) {
   auto* out = static_cast<uint16_t*>(image->GetScalarPointer());
   for (size_t i = 0; i < count; ++i) out[i] = static_cast<uint16_t>(voxels[i] + HounsfieldShift);
   return image;
+}
+
+vtkSmartPointer<vtkImageData> JawRegion(vtkImageData* head) {
+  const int* d = head->GetDimensions();
+  if (d[0] < JawColumns[1] + 1 || d[1] < JawRows[1] + 1) return nullptr;
+  const int columns = JawColumns[1] - JawColumns[0] + 1;
+  const int rows = JawRows[1] - JawRows[0] + 1;
+  auto jaw = vtkSmartPointer<vtkImageData>::New();
+  jaw->SetDimensions(columns, rows, d[2]);
+  jaw->SetSpacing(head->GetSpacing());
+  jaw->SetOrigin(head->GetOrigin());
+  jaw->AllocateScalars(VTK_UNSIGNED_SHORT, 1);
+  const auto* in = static_cast<const uint16_t*>(head->GetScalarPointer());
+  auto* out = static_cast<uint16_t*>(jaw->GetScalarPointer());
+  for (int z = 0; z < d[2]; ++z) {
+    for (int y = 0; y < rows; ++y) {
+      // Row y of the region is row (last - y) of the scan: the face comes to low y.
+      const int source = d[1] - 1 - (JawRows[0] + y);
+      std::copy_n(in + (static_cast<size_t>(z) * d[1] + source) * d[0] + JawColumns[0], columns,
+                  out + (static_cast<size_t>(z) * rows + y) * columns);
+    }
+  }
+  return jaw;
 }
 
 bool Fill(CQlmProjectData& data, vtkImageData* volume) {

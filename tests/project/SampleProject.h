@@ -16,9 +16,18 @@ namespace SampleProject {
 // file cannot be read whole.
 vtkSmartPointer<vtkImageData> LoadHeadCT(const std::string& matrixPath);
 
+// The region of the head CT that a jaw scan covers, as the filters expect it:
+// rows reversed so the face lies at low y, columns and rows cropped so that the
+// volume's centre, on which the default arch is centred, lies on the maxillary
+// arch; all slices, the spacing and the origin kept. Null for a smaller scan.
+inline constexpr int JawColumns[2] = {52, 211};
+inline constexpr int JawRows[2] = {0, 130};
+vtkSmartPointer<vtkImageData> JawRegion(vtkImageData* head);
+
 // A new project of `volume`: its compressed block, the default arch, a view
-// state with the middle slice, section and curve and cameras fitted to the
-// reformatted images, and short notes. False when the volume cannot be compressed.
+// state with the axial slice at the crowns of the teeth, the middle section and
+// curve, cameras fitted to the reformatted images, and short notes. False when
+// the volume cannot be compressed.
 bool Fill(CQlmProjectData& data, vtkImageData* volume);
 
 }  // namespace SampleProject
