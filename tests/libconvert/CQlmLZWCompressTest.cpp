@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdint>
 #include <cstring>
 #include <random>
@@ -56,6 +58,9 @@ struct RoundTripCase {
   Bytes Input;
   int Width;
 };
+
+// Test names and CTest listings show the case name, not the bytes.
+void PrintTo(const RoundTripCase& c, std::ostream* os) { *os << c.Name; }
 
 Bytes FewValues(size_t count, unsigned seed, int distinct)
 {
@@ -112,6 +117,9 @@ struct DamagedCase {
   const char* Name;
   Bytes Stream;
 };
+
+// Test names and CTest listings show the case name, not the bytes.
+void PrintTo(const DamagedCase& c, std::ostream* os) { *os << c.Name; }
 
 Bytes WithCount(Bytes stream, int32_t count)
 {

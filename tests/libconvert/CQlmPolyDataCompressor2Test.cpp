@@ -4,6 +4,8 @@
 #include "libmeshcodec/MeshCompress.h"
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 #include <vtkCellArray.h>
 #include <vtkIdList.h>
 #include <vtkNew.h>
@@ -233,6 +235,9 @@ struct DamagedBuffer {
   const char* Name;
   std::function<Bytes()> Make;
 };
+
+// Test names and CTest listings show the case name, not the bytes.
+void PrintTo(const DamagedBuffer& c, std::ostream* os) { *os << c.Name; }
 
 class PolyDataCompressor2Damaged : public testing::TestWithParam<DamagedBuffer> {};
 

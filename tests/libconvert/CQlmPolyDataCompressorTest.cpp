@@ -2,6 +2,8 @@
 #include "libconvert/CQlmPolyDataCompressor.h"
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 #include <vtkCellArray.h>
 #include <vtkIdList.h>
 #include <vtkNew.h>
@@ -127,6 +129,9 @@ struct DamagedBuffer {
   const char* Name;
   std::function<Bytes()> Make;
 };
+
+// Test names and CTest listings show the case name, not the bytes.
+void PrintTo(const DamagedBuffer& c, std::ostream* os) { *os << c.Name; }
 
 class PolyDataCompressorDamaged : public testing::TestWithParam<DamagedBuffer> {};
 

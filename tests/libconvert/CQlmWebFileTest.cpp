@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -90,6 +92,9 @@ struct FailedDownload {
   std::string (*Url)(const QlmHttpPeer&);
   unsigned long ReceiveTimeOut;
 };
+
+// Test names and CTest listings show the case name, not the bytes.
+void PrintTo(const FailedDownload& c, std::ostream* os) { *os << c.Name; }
 
 class CQlmWebFileFailure : public CQlmWebFileTest, public testing::WithParamInterface<FailedDownload> {};
 
