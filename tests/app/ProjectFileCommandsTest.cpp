@@ -5,13 +5,12 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QScrollBar>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <set>
 
 #include "ProjectFixtures.h"
 #include "ProjectFrameFixture.h"
+#include "QlmBytes.h"
 #include "QlmTestData.h"
 #include "app/CQlmQuorvantile.h"
 #include "app/QlmConfig.h"
@@ -30,12 +29,8 @@
 namespace {
 
 using Bytes = std::vector<uint8_t>;
+using QlmBytes::ReadFile;
 namespace fs = std::filesystem;
-
-Bytes ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
-}
 
 std::string Title(const CMainFrame& frame) { return frame.GetMainWindow()->windowTitle().toStdString(); }
 

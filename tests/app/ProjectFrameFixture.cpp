@@ -1,8 +1,8 @@
 #include "ProjectFrameFixture.h"
 
-#include <fstream>
 
 #include "ProjectFixtures.h"
+#include "QlmBytes.h"
 #include "QlmDisplay.h"
 #include "QlmTestData.h"
 #include "SampleProject.h"
@@ -81,8 +81,7 @@ std::string ProjectFrameFixture::SampleFile(const std::string& name) const {
 
 std::string ProjectFrameFixture::RawFile(const std::string& name, const std::vector<uint8_t>& bytes) const {
   const std::string path = this->Files.File(name);
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  QlmBytes::WriteFile(path, bytes);
   return path;
 }
 

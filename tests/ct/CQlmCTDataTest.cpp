@@ -65,7 +65,7 @@ std::vector<uint8_t> SliceBlock(vtkImageData* image) {
   for (int z = 0; z < image->GetDimensions()[2]; ++z) {
     compressor->SetZSlice(z);
     compressor->Write();
-    const std::vector<uint8_t> stream = Bytes(compressor->GetResult());
+    const std::vector<uint8_t> stream = FromArray(compressor->GetResult());
     PutInt32(block, static_cast<int32_t>(stream.size()));
     block.insert(block.end(), stream.begin(), stream.end());
   }
@@ -146,7 +146,7 @@ TEST(CQlmCTData, CompressedRecordHasItsMarkersAndReadsBackToTheSameBytes) {
     EXPECT_EQ(read.FormatCode, 12);
     EXPECT_EQ(read.HasCompressedSlices, full ? 1 : 0);
     ExpectSameGeometry(image, read.ImageData);
-    EXPECT_EQ(Bytes(read.CompressedSlices), SliceBlock(image));
+    EXPECT_EQ(FromArray(read.CompressedSlices), SliceBlock(image));
     EXPECT_EQ(Store(serialize(read)), bytes);
   }
 }

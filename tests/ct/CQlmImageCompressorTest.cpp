@@ -33,12 +33,12 @@ std::vector<uint8_t> CompressToBytes(vtkImageData* image, int threads = 0) {
   vtkNew<vtkUnsignedCharArray> block;
   const Codec codec = MakeCodec(image, block, nullptr, threads);
   EXPECT_TRUE(codec->Compress()) << codec->GetError();
-  return Bytes(block);
+  return FromArray(block);
 }
 
 // Decompresses `bytes` into a fresh image; returns the codec's error, empty on success.
 std::string DecompressBytes(const std::vector<uint8_t>& bytes, vtkImageData* image) {
-  const auto block = Array(bytes);
+  const auto block = ToArray(bytes);
   const Codec codec = MakeCodec(image, block);
   return codec->Decompress() ? std::string() : codec->GetError();
 }
@@ -73,7 +73,7 @@ TEST(CQlmImageCompressor, BlockIsHeaderThenOneStandaloneStreamPerSlice) {
   for (int z = 0; z < 5; ++z) {
     compressor->SetZSlice(z);
     compressor->Write();
-    const std::vector<uint8_t> stream = Bytes(compressor->GetResult());
+    const std::vector<uint8_t> stream = FromArray(compressor->GetResult());
     ASSERT_LE(offset + 4 + stream.size(), block.size());
     EXPECT_EQ(PeekInt32(block, offset), static_cast<int32_t>(stream.size())) << "slice " << z;
     EXPECT_TRUE(std::equal(stream.begin(), stream.end(), block.begin() + static_cast<long>(offset) + 4))
@@ -94,7 +94,7 @@ TEST(CQlmImageCompressor, EachStreamIsTakenAtTheLengthBeforeIt) {
   for (int32_t length : {1000, 1200, 900}) {
     compressor->SetZSlice(z++);
     compressor->Write();
-    std::vector<uint8_t> stream = Bytes(compressor->GetResult());
+    std::vector<uint8_t> stream = FromArray(compressor->GetResult());
     const size_t comment = static_cast<size_t>(length) - stream.size() - 4;
     std::vector<uint8_t> segment = {0xFF, 0xFE, static_cast<uint8_t>((comment + 2) >> 8),
                                     static_cast<uint8_t>(comment + 2)};
@@ -166,9 +166,9 @@ TEST(CQlmImageCompressor, CompressingTwiceReplacesTheBlock) {
   vtkNew<vtkUnsignedCharArray> block;
   const Codec codec = MakeCodec(image, block);
   ASSERT_TRUE(codec->Compress());
-  const std::vector<uint8_t> first = Bytes(block);
+  const std::vector<uint8_t> first = FromArray(block);
   ASSERT_TRUE(codec->Compress());
-  EXPECT_EQ(Bytes(block), first);
+  EXPECT_EQ(FromArray(block), first);
 }
 
 TEST(CQlmImageCompressor, ThreadCountDoesNotChangeTheBytes) {

@@ -66,20 +66,6 @@ bool SameVoxels(vtkImageData* a, vtkImageData* b) {
   return count == 0 || std::memcmp(a->GetScalarPointer(), b->GetScalarPointer(), static_cast<size_t>(count) * 2) == 0;
 }
 
-std::vector<uint8_t> Bytes(vtkUnsignedCharArray* array) {
-  const vtkIdType count = array->GetNumberOfValues();
-  return count ? std::vector<uint8_t>(array->GetPointer(0), array->GetPointer(0) + count) : std::vector<uint8_t>{};
-}
-
-vtkSmartPointer<vtkUnsignedCharArray> Array(const std::vector<uint8_t>& bytes) {
-  auto array = vtkSmartPointer<vtkUnsignedCharArray>::New();
-  array->SetNumberOfValues(static_cast<vtkIdType>(bytes.size()));
-  if (!bytes.empty()) {
-    std::memcpy(array->GetPointer(0), bytes.data(), bytes.size());
-  }
-  return array;
-}
-
 void PutInt32(std::vector<uint8_t>& bytes, int32_t value) {
   const size_t at = bytes.size();
   bytes.resize(at + 4);

@@ -10,6 +10,8 @@
 
 #include "libconvert/CQlmObserver.h"
 
+#include "QlmBytes.h"
+
 namespace CTVolumeFixtures {
 
 // A volume of one 16-bit component whose voxels vary smoothly with noise, spanning
@@ -22,8 +24,8 @@ vtkSmartPointer<vtkImageData> LoadCranium(bool shiftToUnsigned);
 // True when both images have the same dimensions, scalar type and voxel bytes.
 bool SameVoxels(vtkImageData* a, vtkImageData* b);
 
-std::vector<uint8_t> Bytes(vtkUnsignedCharArray* array);
-vtkSmartPointer<vtkUnsignedCharArray> Array(const std::vector<uint8_t>& bytes);
+using QlmBytes::FromArray;
+using QlmBytes::ToArray;
 
 // Little-endian helpers for building and patching byte layouts.
 void PutInt32(std::vector<uint8_t>& bytes, int32_t value);

@@ -68,7 +68,7 @@ TEST(CQlmPolyDataCompressor2, OneTriangleBufferHasBoundsThenBothStreams)
   vtkNew<vtkUnsignedCharArray> buffer;
   ASSERT_EQ(Pack(mesh, buffer), 1);
 
-  const Bytes bytes = ToBytes(buffer);
+  const Bytes bytes = FromArray(buffer);
   ASSERT_GE(bytes.size(), 40u);
   EXPECT_EQ(Floats(bytes, 0, 6), (std::vector<float>{-1, 4, -2, 5, 3, 3.5f}));
   EXPECT_EQ(GetInt32(bytes, 24), 14) << "nine 12-bit values";
@@ -122,7 +122,7 @@ TEST(CQlmPolyDataCompressor2, ClosedMeshComesBackAsItsTrianglesOnTheGrid)
   vtkNew<vtkPolyData> restored;
   ASSERT_EQ(Unpack(buffer, restored), 1);
 
-  const std::vector<float> bounds = Floats(ToBytes(buffer), 0, 6);
+  const std::vector<float> bounds = Floats(FromArray(buffer), 0, 6);
   EXPECT_EQ(restored->GetNumberOfPoints(), sphere->GetNumberOfPoints());
   EXPECT_EQ(GridTriangles(restored, bounds, false), GridTriangles(sphere, bounds, true));
 }
@@ -176,10 +176,10 @@ TEST(CQlmPolyDataCompressor2, PolygonsGiveTheirFirstTriangleAndEmptyMeshStaysEmp
   vtkNew<vtkUnsignedCharArray> triangleBuffer;
   ASSERT_EQ(Pack(quad, quadBuffer), 1);
   ASSERT_EQ(Pack(triangle, triangleBuffer), 1);
-  Bytes quadBytes = ToBytes(quadBuffer);
+  Bytes quadBytes = FromArray(quadBuffer);
   // Only the unused fourth point changes the bounds.
   EXPECT_EQ(Bytes(quadBytes.begin() + 24, quadBytes.end()), [&] {
-    Bytes b = ToBytes(triangleBuffer);
+    Bytes b = FromArray(triangleBuffer);
     return Bytes(b.begin() + 24, b.end());
   }());
 
@@ -209,7 +209,7 @@ Bytes OneTriangleBuffer()
   auto mesh = Mesh({0, 0, 0, 1, 0, 0, 0, 1, 0}, {{0, 1, 2}});
   vtkNew<vtkUnsignedCharArray> buffer;
   EXPECT_EQ(Pack(mesh, buffer), 1);
-  return ToBytes(buffer);
+  return FromArray(buffer);
 }
 
 // The bounds of that buffer followed by the caller's raw streams A and B under zlib.

@@ -55,7 +55,7 @@ TEST(CQlmPolyDataCompressor, EmptyMeshIsHeaderAndEmptyZlibStream)
   ASSERT_EQ(Pack(empty, buffer), 1);
   const Bytes expected{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 0, 0,
                        0x78, 0xDA, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01};
-  EXPECT_EQ(ToBytes(buffer), expected);
+  EXPECT_EQ(FromArray(buffer), expected);
 
   auto restored = Mesh({0, 0, 0}, {{0, 0, 0}});
   ASSERT_EQ(Unpack(buffer, restored), 1);
@@ -70,7 +70,7 @@ TEST(CQlmPolyDataCompressor, KeepsFirstTriangleOfEachPolygonAndExactCoordinates)
   vtkNew<vtkUnsignedCharArray> buffer;
   ASSERT_EQ(Pack(mesh, buffer), 1);
 
-  const Bytes bytes = ToBytes(buffer);
+  const Bytes bytes = FromArray(buffer);
   ASSERT_GE(bytes.size(), 16u);
   EXPECT_EQ(GetInt32(bytes, 0), 2) << "the two-point polygon is left out";
   EXPECT_EQ(GetInt32(bytes, 4), 5);

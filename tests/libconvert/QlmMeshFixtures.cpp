@@ -41,23 +41,6 @@ vtkSmartPointer<vtkPolyData> Sphere(int resolution)
   return source->GetOutput();
 }
 
-Bytes ToBytes(vtkUnsignedCharArray* array)
-{
-  const auto count = static_cast<size_t>(array->GetNumberOfValues());
-  const uint8_t* first = count ? array->GetPointer(0) : nullptr;
-  return Bytes(first, first + count);
-}
-
-vtkSmartPointer<vtkUnsignedCharArray> ToArray(const Bytes& bytes)
-{
-  auto array = vtkSmartPointer<vtkUnsignedCharArray>::New();
-  array->SetNumberOfValues(static_cast<vtkIdType>(bytes.size()));
-  if (!bytes.empty()) {
-    std::memcpy(array->GetPointer(0), bytes.data(), bytes.size());
-  }
-  return array;
-}
-
 Bytes Deflate(const Bytes& raw)
 {
   uLongf size = compressBound(static_cast<uLong>(raw.size()));

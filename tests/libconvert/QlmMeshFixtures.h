@@ -6,8 +6,9 @@
 #include <initializer_list>
 #include <vector>
 
+#include "QlmBytes.h"
+
 class vtkPolyData;
-class vtkUnsignedCharArray;
 
 namespace QlmMeshFixtures {
 
@@ -20,8 +21,8 @@ vtkSmartPointer<vtkPolyData> Mesh(const std::vector<float>& xyz,
 // A closed, consistently oriented sphere of triangles.
 vtkSmartPointer<vtkPolyData> Sphere(int resolution);
 
-Bytes ToBytes(vtkUnsignedCharArray* array);
-vtkSmartPointer<vtkUnsignedCharArray> ToArray(const Bytes& bytes);
+using QlmBytes::ToArray;
+using QlmBytes::FromArray;
 
 // zlib stream of level 9, as the packers write it.
 Bytes Deflate(const Bytes& raw);

@@ -2,10 +2,9 @@
 #include <vtkImageData.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 #include "ProjectFixtures.h"
+#include "QlmBytes.h"
 #include "QlmGuiTestApp.h"
 #include "QlmTempDir.h"
 #include "QlmTestData.h"
@@ -35,15 +34,8 @@ using namespace ProjectFixtures;
 
 namespace {
 
-Bytes ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const std::string& path, const Bytes& bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
+using QlmBytes::ReadFile;
+using QlmBytes::WriteFile;
 
 // A controller in the state without a project (no windows), with its 2021-06 creator.
 class CreatorTest : public ::testing::Test {

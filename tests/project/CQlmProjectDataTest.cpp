@@ -5,10 +5,9 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "ProjectFixtures.h"
+#include "QlmBytes.h"
 #include "QlmTempDir.h"
 #include "project/CQlmGeometryBlock.h"
 #include "project/CQlmProjectRefusal.h"
@@ -17,6 +16,9 @@
 using namespace ProjectFixtures;
 
 namespace {
+
+using QlmBytes::ReadFile;
+using QlmBytes::WriteFile;
 
 Bytes BlockBytes(vtkUnsignedCharArray* block) {
   Bytes bytes;
@@ -31,16 +33,6 @@ Bytes StringBytes(const CString& text) {
   archive << text;
   archive.Close();
   return file.Data();
-}
-
-Bytes ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const std::string& path, const Bytes& bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 // Offsets of the counts in a project without attachments, second volume or geometries.

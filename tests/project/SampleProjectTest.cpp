@@ -2,11 +2,10 @@
 #include <vtkImageData.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <random>
 
 #include "ProjectFixtures.h"
+#include "QlmBytes.h"
 #include "QlmTempDir.h"
 #include "QlmTestData.h"
 #include "SampleProject.h"
@@ -16,10 +15,7 @@ using namespace ProjectFixtures;
 
 namespace {
 
-Bytes ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
-}
+using QlmBytes::ReadFile;
 
 // Loads the first `size` bytes; false for a refused file (any exception of the archive or the reader).
 bool TryLoad(const Bytes& bytes, size_t size, CQlmProjectData& data) {

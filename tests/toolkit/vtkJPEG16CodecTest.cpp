@@ -16,6 +16,7 @@
 #include <random>
 #include <vector>
 
+#include "QlmBytes.h"
 #include "toolkit/vtkJPEG16Compressor.h"
 #include "toolkit/vtkJPEG16Decompressor.h"
 
@@ -33,17 +34,8 @@ public:
   int Count = 0;
 };
 
-std::vector<uint8_t> Bytes(vtkUnsignedCharArray* array) {
-  const vtkIdType count = array->GetNumberOfValues();
-  return count ? std::vector<uint8_t>(array->GetPointer(0), array->GetPointer(0) + count) : std::vector<uint8_t>{};
-}
-
-vtkSmartPointer<vtkUnsignedCharArray> Array(const std::vector<uint8_t>& bytes) {
-  auto array = vtkSmartPointer<vtkUnsignedCharArray>::New();
-  array->SetNumberOfValues(static_cast<vtkIdType>(bytes.size()));
-  std::copy(bytes.begin(), bytes.end(), array->GetPointer(0));
-  return array;
-}
+using QlmBytes::FromArray;
+using QlmBytes::ToArray;
 
 std::vector<uint8_t> EncodeRaw(const std::vector<uint16_t>& voxels, int type, int width, int height) {
   vtkJPEG16Compressor::SliceBuffers buffers;
@@ -205,7 +197,7 @@ TEST(vtkJPEG16Codec, StreamsThatAreNotOneSliceOfJpegLsAreRefused) {
   const Case cases[] = {
       {"empty", {}},
       {"random bytes", noise},
-      {"baseline JPEG", Bytes(jpeg->GetResult())},
+      {"baseline JPEG", FromArray(jpeg->GetResult())},
       {"three-component JPEG-LS", PlainJpegLs(std::vector<uint16_t>(16 * 16 * 3, 9), 16, 16, 12, 3)},
       {"truncated in the scan", std::vector<uint8_t>(good.begin(), good.begin() + static_cast<long>(good.size()) / 2)},
       {"truncated in the header", std::vector<uint8_t>(good.begin(), good.begin() + 20)},
@@ -221,7 +213,7 @@ TEST(vtkJPEG16Codec, StreamsThatAreNotOneSliceOfJpegLsAreRefused) {
     vtkNew<vtkJPEG16Decompressor> decompressor;
     vtkNew<ErrorCounter> errors;
     errors->Watch(decompressor);
-    decompressor->SetBuffer(Array(k.stream));
+    decompressor->SetBuffer(ToArray(k.stream));
     decompressor->Update();
     EXPECT_GT(errors->Count, 0);
     EXPECT_EQ(decompressor->GetOutput()->GetNumberOfPoints(), 0);

@@ -1,0 +1,32 @@
+#include "QlmBytes.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace QlmBytes {
+
+Bytes ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const std::string& path, const Bytes& bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+Bytes FromArray(vtkUnsignedCharArray* array) {
+  const auto count = static_cast<size_t>(array->GetNumberOfValues());
+  const uint8_t* first = count ? array->GetPointer(0) : nullptr;
+  return Bytes(first, first + count);
+}
+
+vtkSmartPointer<vtkUnsignedCharArray> ToArray(const Bytes& bytes) {
+  auto array = vtkSmartPointer<vtkUnsignedCharArray>::New();
+  array->SetNumberOfValues(static_cast<vtkIdType>(bytes.size()));
+  std::copy(bytes.begin(), bytes.end(), array->GetPointer(0));
+  return array;
+}
+
+}  // namespace QlmBytes
