@@ -171,53 +171,38 @@ void C2DViewWnd<MouseStyle>::UpdateCursor() {
 
 template <class MouseStyle>
 void C2DViewWnd<MouseStyle>::OnLButtonDown(UINT flags, CPoint point) {
-  if (!this->IsLive()) {
-    this->UpdateCursor();
-    return;
-  }
-  this->SetFocus();
   this->UpdateCursor();
+  if (!this->IsLive()) return;
+  this->SetFocus();
   this->GetStyle()->OnLeftButtonDown(flags, point.x, point.y);
 }
 
 template <class MouseStyle>
 void C2DViewWnd<MouseStyle>::OnLButtonDblClk(UINT flags, CPoint point) {
-  if (!this->IsLive()) {
-    this->UpdateCursor();
-    return;
-  }
   this->UpdateCursor();
+  if (!this->IsLive()) return;
   this->GetStyle()->OnLeftButtonDblClk(flags, point.x, point.y);
 }
 
 template <class MouseStyle>
 void C2DViewWnd<MouseStyle>::OnLButtonUp(UINT flags, CPoint point) {
-  if (!this->IsLive()) {
-    this->UpdateCursor();
-    return;
-  }
   this->UpdateCursor();
+  if (!this->IsLive()) return;
   this->GetStyle()->OnLeftButtonUp(flags, point.x, point.y);
 }
 
 template <class MouseStyle>
 void C2DViewWnd<MouseStyle>::OnRButtonDown(UINT flags, CPoint point) {
-  if (!this->IsLive()) {
-    this->UpdateCursor();
-    return;
-  }
-  this->SetFocus();
   this->UpdateCursor();
+  if (!this->IsLive()) return;
+  this->SetFocus();
   this->GetStyle()->OnRightButtonDown(flags, point.x, point.y);
 }
 
 template <class MouseStyle>
 void C2DViewWnd<MouseStyle>::OnRButtonUp(UINT flags, CPoint point) {
-  if (!this->IsLive()) {
-    this->UpdateCursor();
-    return;
-  }
   this->UpdateCursor();
+  if (!this->IsLive()) return;
   this->GetStyle()->OnRightButtonUp(flags, point.x, point.y);
 }
 

@@ -73,12 +73,9 @@ void C3DWnd::OnLButtonUp(UINT flags, CPoint point) {
 }
 
 void C3DWnd::OnRButtonDown(UINT flags, CPoint point) {
-  if (!this->IsLive()) {
-    this->UpdateCursor();
-    return;
-  }
-  this->SetFocus();
   this->UpdateCursor();
+  if (!this->IsLive()) return;
+  this->SetFocus();
   this->GetStyle()->OnRightButtonDown(flags, point.x, point.y);
 }
 
