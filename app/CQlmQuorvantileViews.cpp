@@ -1,0 +1,187 @@
+#include <algorithm>
+
+#include "app/CMainFrame.h"
+#include "app/CQlmQuorvantile.h"
+#include "app/QlmConfig.h"
+#include "ct/CQlmCTAxialFilter.h"
+#include "ct/CQlmCTCrossFilter9.h"
+#include "ct/CQlmCTData.h"
+#include "ct/CQlmCTFilter.h"
+#include "ct/CQlmCTPanFilter.h"
+#include "ct/CQlmCTViewer2.h"
+#include "ct/CQlmCTViewer92.h"
+#include "ct/CQlmPanoramicCalc.h"
+#include "platform/gui/CStatusBar.h"
+#include "project/CQlmProjectCreator202106.h"
+#include "project/CQlmProjectData.h"
+#include "views/CAxialWnd.h"
+#include "views/CCrossWnd.h"
+#include "views/CPanoramicWnd.h"
+#include "views/CQlm3DWindow.h"
+#include "views/CQlm3DWindow9.h"
+#include "views/CQlmInteractorRecord.h"
+#include "views/CQlmInteractorStyle2.h"
+#include "views/CQlmInteractorStyle29.h"
+
+namespace {
+
+constexpr float DisplayMinimum = 0.0f;
+constexpr float DisplayMaximum = 4095.0f;
+// Smallest half extent (mm) the 2D views zoom in to.
+constexpr float MinimumHalfExtent = 0.5f;
+
+// Range 0 .. maximum with the position running opposite to the index.
+void SetScrollBar(CWnd* view, int maximum, int index) {
+  if (!view) return;
+  view->SetScrollRange(SB_VERT, 0, maximum);
+  view->SetScrollPos(SB_VERT, maximum - index);
+}
+
+void EnableScrollBar(CWnd* view, int enabled) {
+  if (view) view->EnableScrollBar(SB_VERT, enabled ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
+}
+
+// The 2D camera's image: its half extents (mm) and, as the centre of the fit
+// and of the pan limits, its centre.
+template <class Style>
+void SetImage(Style& style, vtkImageData* image, float halfWidth, float halfHeight) {
+  style.MinimumHalfWidth = MinimumHalfExtent;
+  style.MinimumHalfHeight = MinimumHalfExtent;
+  style.ImageHalfWidth = halfWidth;
+  style.ImageHalfHeight = halfHeight;
+  double bounds[6];
+  image->GetBounds(bounds);
+  float* centre = style.GetCommonRecord().CenterPoint;
+  centre[0] = static_cast<float>((bounds[0] + bounds[1]) / 2);
+  centre[1] = static_cast<float>((bounds[2] + bounds[3]) / 2);
+}
+
+}  // namespace
+
+void CQlmQuorvantile::SetupViewsAfterLoad() {
+  this->ProjectOpen = 1;
+  this->CTFilter->SetInput(this->PanoramicCalc, this->CTData->ImageData);
+  this->ShowVolume();
+  this->CTFilter->GetPanFilter()->SetFlipY(1);
+  this->CTFilter->GetCrossFilter()->SetFlipY(1);
+  this->SetScrollBars();
+  this->FitCameras();
+  if (this->MainFrame) this->MainFrame->SizeSplitters();
+  this->RestoreViewsOfFile();
+  // The file's reformat may have reshaped the images; its cameras stay.
+  this->SetCameraImages();
+  if (this->MainFrame) {
+    this->MainFrame->SplitterOuter.EnableWindow(TRUE);
+    this->MainFrame->SplitterLeft.EnableWindow(TRUE);
+    this->MainFrame->SplitterRight.EnableWindow(TRUE);
+  }
+  this->ShowViewStatus();
+  this->ApplyWindowSettings();
+  this->ApplyInterpolationSetting();
+  if (this->ThickPanoramic) this->ShowThickPanoramic();
+  this->RenderViews();
+}
+
+// The view state kept by the reader of the loaded format.
+void CQlmQuorvantile::RestoreViewsOfFile() {
+  if (this->LoadedVersion == CQlmProjectData::Format800900 || this->LoadedVersion == CQlmProjectData::Format800901) {
+    this->Creator202106->RestoreViews();
+  }
+}
+
+// Each viewer shows its filter's image over the whole 12-bit range, interpolated.
+void CQlmQuorvantile::ShowVolume() {
+  const std::pair<CQlmCTViewer2*, vtkImageData*> singles[] = {
+      {this->ViewerAxial, this->CTFilter->GetAxialFilter()->GetOutput()},
+      {this->ViewerPanoramic, this->CTFilter->GetPanFilter()->GetOutput()}};
+  for (const auto& [viewer, image] : singles) {
+    viewer->SetInput(image);
+    viewer->AddToRenderer();
+    viewer->SetMinimum(DisplayMinimum);
+    viewer->SetMaximum(DisplayMaximum);
+    viewer->GetMapper()->SetInterpolation(1);
+  }
+  this->ViewerCross->SetInput(this->CTFilter->GetCrossFilter()->GetOutput());
+  this->ViewerCross->AddToRenderers();
+  this->ViewerCross->SetMinimum(DisplayMinimum);
+  this->ViewerCross->SetMaximum(DisplayMaximum);
+  this->ViewerCross->SetInterpolation(1);
+}
+
+void CQlmQuorvantile::SetScrollBars() {
+  const CQlmCTAxialFilter& axial = *this->CTFilter->GetAxialFilter();
+  const CQlmCTCrossFilter9& cross = *this->CTFilter->GetCrossFilter();
+  SetScrollBar(this->AxialView, axial.GetMaxSlice(), axial.GetCurrentSlice());
+  SetScrollBar(this->PanoramicView, this->PanoramicCalc->GetCurveCount(), this->PanoramicCalc->GetCurrentCurve());
+  SetScrollBar(this->CrossView, cross.GetMaxIndex(), cross.GetFirstIndex());
+}
+
+// Half extents: axial the volume's x and y, panoramic the arch and the height, cross-section the width and height.
+void CQlmQuorvantile::SetCameraImages() {
+  const float* size = this->CTData->GetPhysicalSize();
+  const CQlmCTFilter& filters = *this->CTFilter;
+  SetImage(*this->StyleAxial, filters.GetAxialFilter()->GetOutput(), size[0] / 2, size[1] / 2);
+  SetImage(*this->StylePanoramic, filters.GetPanFilter()->GetOutput(), this->PanoramicCalc->GetArchLength() / 2,
+           size[2] / 2);
+  SetImage(*this->StyleCross, filters.GetCrossFilter()->GetOutput(), filters.GetCrossFilter()->GetSectionWidth() / 2,
+           size[2] / 2);
+}
+
+void CQlmQuorvantile::FitCameras() {
+  this->SetCameraImages();
+  this->StyleAxial->FitToWindow();
+  this->StylePanoramic->FitToWindow();
+  this->StyleCross->FitToWindow();
+}
+
+// Pane 2 the axial display range, pane 1 the selected implant's measures (none yet).
+void CQlmQuorvantile::ShowViewStatus() {
+  if (!this->MainFrame) return;
+  vtkImage16bitsMonocromeTo8BitsRGBFilter& grey = *this->ViewerAxial->GetWindowLevelFilter();
+  const double level = grey.GetColorLevel();
+  const double window = grey.GetColorWindow();
+  CString range;
+  range.Format("min: %.f  max: %.f", level - window / 2, level + window / 2);
+  this->MainFrame->StatusBar.SetPaneText(2, range);
+  this->MainFrame->StatusBar.SetPaneText(1, "Diam:          Comp:             Conect:         Ângulo:");
+}
+
+// "Windows Advanced: " values 1 to 4 switch the axial, cross-section, panoramic and 3D views
+// (and the first three's scroll bars).
+void CQlmQuorvantile::ApplyWindowSettings() {
+  int values[21];
+  std::fill(std::begin(values), std::end(values), 1);
+  ReadConfigWindowsAdvanced(values);
+  this->WindowAxial->Enabled = values[0];
+  this->WindowCross->Enabled = values[1];
+  this->WindowPanoramic->Enabled = values[2];
+  this->Window3D->Enabled = values[3];
+  EnableScrollBar(this->AxialView, values[0]);
+  EnableScrollBar(this->CrossView, values[1]);
+  EnableScrollBar(this->PanoramicView, values[2]);
+}
+
+void CQlmQuorvantile::ApplyInterpolationSetting() {
+  int interpolation = 1;
+  ReadConfig2DInterpolation(interpolation);
+  this->ViewerAxial->GetMapper()->SetInterpolation(interpolation);
+  this->ViewerPanoramic->GetMapper()->SetInterpolation(interpolation);
+  this->ViewerCross->SetInterpolation(interpolation);
+}
+
+// A project saved with the thick panoramic: the slab of the middle curve, the curve fixed.
+void CQlmQuorvantile::ShowThickPanoramic() {
+  EnableScrollBar(this->PanoramicView, 0);
+  this->CTFilter->SetCurrentCurve(this->PanoramicCalc->GetMiddleCurve());
+  CQlmCTPanFilter& panoramic = *this->CTFilter->GetPanFilter();
+  panoramic.SetThick(1);
+  panoramic.Update();
+}
+
+void CQlmQuorvantile::RenderViews() {
+  this->WindowAxial->Render();
+  this->WindowCross->Render();
+  this->WindowPanoramic->Render();
+  this->Window3D->Renderer3->ResetCameraClippingRange();
+  this->Window3D->Render();
+}
