@@ -299,7 +299,7 @@ void C2DViewWnd<MouseStyle>::OnKeyUp(UINT key, UINT, UINT) {
 }
 
 template <class MouseStyle>
-void C2DViewWnd<MouseStyle>::OnVScroll(UINT code, UINT position) {
+void C2DViewWnd<MouseStyle>::OnVScroll(UINT code, UINT position, CWnd* scrollBar) {
   if (!this->Quorvantile || !IsHandledBarCode(code)) return;
   this->SetFocus();
   SCROLLINFO info;
@@ -308,7 +308,7 @@ void C2DViewWnd<MouseStyle>::OnVScroll(UINT code, UINT position) {
   if (code == SB_THUMBTRACK && info.nMax - *target == this->GetCurrentIndex()) target.reset();
   const bool moved = target && this->MoveTo(*target, info);
   if (moved || code == SB_ENDSCROLL) this->RenderAfterScroll(code == SB_ENDSCROLL);
-  CWnd::OnVScroll(code, position);
+  CWnd::OnVScroll(code, position, scrollBar);
 }
 
 // Three lines a notch (the desktop's setting), towards the top for a turn away from the user.

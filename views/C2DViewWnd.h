@@ -73,7 +73,7 @@ protected:
   void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
   // The real release of a navigation key renders the views that follow this one.
   void OnKeyUp(UINT key, UINT repeat, UINT flags) override;
-  void OnVScroll(UINT code, UINT position) override;
+  void OnVScroll(UINT code, UINT position, CWnd* scrollBar) override;
   // The wheel turned over the scroll bar: a move by whole lines that ends at once.
   void OnBarWheel(int delta);
 

@@ -144,11 +144,27 @@ void CToolBar::SetButtonStyle(int index, UINT style) {
 void CToolBar::SetButtonInfo(int index, UINT id, UINT style, int width) {
   if (index < 0 || index >= this->GetCount()) return;
   QAction* old = this->Buttons[index].Place;
+  auto* bar = static_cast<QToolBar*>(this->GetSafeHwnd());
   Button button = style & TBBS_SEPARATOR ? Button{id, style, this->MakeSeparator(width, old), nullptr}
                                          : this->MakeButton(id, QIcon(), old);
-  static_cast<QToolBar*>(this->GetSafeHwnd())->removeAction(old);
+  if (style & TBBS_SEPARATOR && width > 0) button.Room = bar->widgetForAction(button.Place);
+  bar->removeAction(old);
   delete old;
   this->Buttons[index] = button;
+}
+
+// The control keeps its place relative to the separator's room, where the bar's layout puts it.
+void CToolBar::OnChildCreated(CWnd* child) {
+  QWidget* control = child->GetSafeHwnd();
+  for (const Button& button : this->Buttons) {
+    if (!button.Room || button.ID != child->GetDlgCtrlID()) continue;
+    const QRect area = control->geometry().translated(-button.Room->pos());
+    const bool hidden = control->testAttribute(Qt::WA_WState_ExplicitShowHide) && control->isHidden();
+    control->setParent(button.Room);
+    control->setGeometry(area);
+    if (!hidden && button.Room->isVisible()) control->show();
+    return;
+  }
 }
 
 void CToolBar::GetItemRect(int index, CRect* rect) const {

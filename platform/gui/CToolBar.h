@@ -31,7 +31,9 @@ public:
   // TBBS_BUTTON or TBBS_SEPARATOR, plus BTNS_DROPDOWN for a drop-down arrow.
   void SetButtonStyle(int index, UINT style);
   // Makes button `index` a button or a separator; a separator `width` pixels
-  // wide leaves room for a control placed over its rectangle.
+  // wide leaves room for controls. A window created as a child of this bar
+  // with that separator's identifier and a rectangle inside its item
+  // rectangle is placed on the separator and moves with it.
   void SetButtonInfo(int index, UINT id, UINT style, int width);
   // In the bar's client coordinates; empty while the bar is not laid out.
   void GetItemRect(int index, CRect* rect) const;
@@ -46,14 +48,16 @@ public:
 
 protected:
   QWidget* CreateWidget(QWidget* parent) override;
+  void OnChildCreated(CWnd* child) override;
 
 private:
   friend class CFrameWnd;
   struct Button {
     UINT ID;
     UINT Style;
-    QAction* Place;    // the bar's entry (button widget or separator)
-    QAction* Command;  // the button's command, null for a separator
+    QAction* Place;           // the bar's entry (button widget or separator)
+    QAction* Command;         // the button's command, null for a separator
+    QWidget* Room = nullptr;  // a separator's room for controls
   };
   // Both append when `before` is null.
   Button MakeButton(UINT id, const class QIcon& icon, QAction* before);

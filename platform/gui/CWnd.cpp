@@ -13,6 +13,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/gui/CFont.h"
+
 namespace {
 
 UINT VirtualKeyFromQt(int key) {
@@ -84,7 +86,7 @@ public:
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == this->Window.VerticalBar && event->type() == QEvent::MouseButtonRelease) {
-      this->Window.OnVScroll(SB_ENDSCROLL, static_cast<UINT>(this->Window.VerticalInfo.nPos));
+      this->Window.OnVScroll(SB_ENDSCROLL, static_cast<UINT>(this->Window.VerticalInfo.nPos), nullptr);
       return false;
     }
     if (watched != this->Window.Widget) return false;
@@ -192,9 +194,8 @@ private:
   bool KeyPressed(QKeyEvent* key) {
     UINT flags = key->isAutoRepeat() ? 0x4000u : 0u;
     if (UINT code = VirtualKeyFromQt(key->key())) this->Window.OnKeyDown(code, 1, flags);
-    if (this->Window.Widget && !key->text().isEmpty()) {
-      this->Window.OnChar(key->text().at(0).unicode(), 1, flags);
-    }
+    UINT character = CWnd::TypedCharacter(*key);
+    if (this->Window.Widget && character) this->Window.OnChar(character, 1, flags);
     return false;
   }
 
@@ -310,6 +311,16 @@ CString CWnd::GetWindowText() const {
   return this->Widget ? CString(this->Widget->windowTitle().toStdString()) : CString();
 }
 
+void CWnd::SetFont(const CFont* font) {
+  if (this->Widget && font) this->Widget->setFont(font->GetQFont());
+}
+
+UINT CWnd::TypedCharacter(const QKeyEvent& key) {
+  if (key.text().isEmpty() || key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
+  const UINT character = key.text().at(0).unicode();
+  return character == 0x7F ? 0 : character;
+}
+
 void CWnd::GetClientRect(CRect* rect) const {
   *rect = CRect();
   if (!this->Widget) return;
@@ -423,26 +434,26 @@ void CWnd::OnScrollAction(int action) {
   this->VerticalBar->setSliderPosition(this->VerticalInfo.nPos);
   switch (action) {
     case QAbstractSlider::SliderSingleStepSub:
-      this->OnVScroll(SB_LINEUP, 0);
+      this->OnVScroll(SB_LINEUP, 0, nullptr);
       break;
     case QAbstractSlider::SliderSingleStepAdd:
-      this->OnVScroll(SB_LINEDOWN, 0);
+      this->OnVScroll(SB_LINEDOWN, 0, nullptr);
       break;
     case QAbstractSlider::SliderPageStepSub:
-      this->OnVScroll(SB_PAGEUP, 0);
+      this->OnVScroll(SB_PAGEUP, 0, nullptr);
       break;
     case QAbstractSlider::SliderPageStepAdd:
-      this->OnVScroll(SB_PAGEDOWN, 0);
+      this->OnVScroll(SB_PAGEDOWN, 0, nullptr);
       break;
     case QAbstractSlider::SliderToMinimum:
-      this->OnVScroll(SB_TOP, 0);
+      this->OnVScroll(SB_TOP, 0, nullptr);
       break;
     case QAbstractSlider::SliderToMaximum:
-      this->OnVScroll(SB_BOTTOM, 0);
+      this->OnVScroll(SB_BOTTOM, 0, nullptr);
       break;
     case QAbstractSlider::SliderMove:
       this->VerticalInfo.nTrackPos = track;
-      this->OnVScroll(SB_THUMBTRACK, static_cast<UINT>(track));
+      this->OnVScroll(SB_THUMBTRACK, static_cast<UINT>(track), nullptr);
       break;
     default:
       break;

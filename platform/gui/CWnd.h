@@ -12,7 +12,9 @@
 #include "platform/gui/CCmdTarget.h"
 #include "platform/gui/CRect.h"
 
+class CFont;
 class QCursor;
+class QKeyEvent;
 class QScrollBar;
 
 // Range, page, position and thumb position of a scroll bar.
@@ -50,8 +52,10 @@ public:
   // Returns whether it was disabled before.
   BOOL EnableWindow(BOOL enable = TRUE);
   BOOL IsWindowEnabled() const;
-  void SetWindowText(const CString& text);
-  CString GetWindowText() const;
+  // The caption of a window; the text of a control.
+  virtual void SetWindowText(const CString& text);
+  virtual CString GetWindowText() const;
+  void SetFont(const CFont* font);
 
   // The client area starts at (0, 0) and excludes the scroll bar.
   virtual void GetClientRect(CRect* rect) const;
@@ -119,13 +123,20 @@ protected:
   // Auto-repeat sends no OnKeyUp until the key is really released.
   virtual void OnKeyDown(UINT key, UINT repeat, UINT flags) { (void)key, (void)repeat, (void)flags; }
   virtual void OnKeyUp(UINT key, UINT repeat, UINT flags) { (void)key, (void)repeat, (void)flags; }
-  // A typed character (its first UTF-16 unit), after OnKeyDown.
+  // A typed character (its first UTF-16 unit), after OnKeyDown: text typed
+  // without Ctrl, Alt or Meta, Delete excepted (see TypedCharacter).
   virtual void OnChar(UINT character, UINT repeat, UINT flags) { (void)character, (void)repeat, (void)flags; }
-  // SB_ codes; `position` is the thumb position for SB_THUMBTRACK.
-  virtual void OnVScroll(UINT code, UINT position) { (void)code, (void)position; }
+  // SB_ codes; `position` is the thumb position for SB_THUMBTRACK and
+  // SB_THUMBPOSITION. `scrollBar` is the control that scrolled (a spin button)
+  // or null for the window's own scroll bar.
+  virtual void OnVScroll(UINT code, UINT position, CWnd* scrollBar) { (void)code, (void)position, (void)scrollBar; }
+
+  // The character a key press types, as OnChar receives it; 0 for none.
+  static UINT TypedCharacter(const QKeyEvent& key);
 
 private:
   friend class QlmWndEvents;
+  friend class CSpinButtonCtrl;
   void PlaceScrollBar();
   void OnScrollAction(int action);
 

@@ -7,8 +7,18 @@ using UINT = unsigned int;
 using BOOL = int;
 using DWORD = uint32_t;
 using INT_PTR = intptr_t;
+using DWORD_PTR = uintptr_t;
+using COLORREF = DWORD;
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
+
+// A colour as 0x00BBGGRR.
+constexpr COLORREF RGB(int red, int green, int blue) {
+  return static_cast<COLORREF>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
+}
+constexpr int GetRValue(COLORREF color) { return static_cast<int>(color & 0xFF); }
+constexpr int GetGValue(COLORREF color) { return static_cast<int>((color >> 8) & 0xFF); }
+constexpr int GetBValue(COLORREF color) { return static_cast<int>((color >> 16) & 0xFF); }
 
 // Dialog results and framework command identifiers.
 constexpr int IDOK = 1;
@@ -22,7 +32,23 @@ constexpr UINT ID_VIEW_STATUS_BAR = AFX_IDW_STATUS_BAR;
 constexpr UINT AFX_IDS_IDLEMESSAGE = 0xE001;
 
 // Window, control-bar and control styles.
+constexpr DWORD WS_CHILD = 0x40000000;
+constexpr DWORD WS_VISIBLE = 0x10000000;
+constexpr DWORD WS_BORDER = 0x00800000;
 constexpr DWORD WS_VSCROLL = 0x00200000;
+constexpr DWORD WS_TABSTOP = 0x00010000;
+constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200;
+constexpr DWORD WS_EX_RIGHT = 0x00001000;
+constexpr DWORD ES_RIGHT = 0x0002;
+constexpr DWORD ES_MULTILINE = 0x0004;
+constexpr DWORD SS_CENTER = 0x0001;
+constexpr DWORD SS_CENTERIMAGE = 0x0200;
+constexpr DWORD UDS_ALIGNRIGHT = 0x0004;
+constexpr DWORD CBS_DROPDOWNLIST = 0x0003;
+constexpr DWORD CBS_OWNERDRAWVARIABLE = 0x0020;
+constexpr DWORD CBS_SORT = 0x0100;
+constexpr DWORD CBS_HASSTRINGS = 0x0200;
+constexpr int CB_ERR = -1;
 constexpr DWORD CBRS_ALIGN_LEFT = 0x1000;
 constexpr DWORD CBRS_ALIGN_TOP = 0x2000;
 constexpr DWORD CBRS_ALIGN_RIGHT = 0x4000;

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QTest>
 #include <QTimer>
 
 #include "QlmGuiTestApp.h"
 #include "platform/gui/CDialog.h"
+#include "platform/gui/CPrintDialog.h"
 
 namespace {
 
@@ -84,6 +86,31 @@ TEST(CDialog, EnterEscapeAndTheCloseButtonEndTheRealLoop) {
     Watchdog watchdog(dialog);
     AfterShowing act(test.Act);
     EXPECT_EQ(dialog.DoModal(), test.Result);
+  }
+}
+
+// The print set-up form is a modal dialog like any other: the hook answers
+// it, and in the real loop its own buttons give OK and Cancel.
+TEST(CPrintDialog, RunsAsAModalDialogWithItsOwnButtons) {
+  QlmGuiTestApp::Instance();
+  std::vector<UINT> shown;
+  CDialog::SetModalHook([&shown](CDialog& dialog) {
+    shown.push_back(dialog.GetTemplateID());
+    return INT_PTR(IDCANCEL);
+  });
+  CPrintDialog hooked(TRUE);
+  EXPECT_EQ(hooked.DoModal(), IDCANCEL);
+  EXPECT_EQ(shown, std::vector<UINT>{CPrintDialog::SetupTemplate});
+  CDialog::SetModalHook(nullptr);
+
+  const std::pair<void (QDialog::*)(), int> cases[] = {{&QDialog::accept, IDOK}, {&QDialog::reject, IDCANCEL}};
+  for (const auto& [press, result] : cases) {
+    CPrintDialog dialog(TRUE);
+    Watchdog watchdog(dialog);
+    AfterShowing act([press = press](QWidget* form) {
+      if (auto* modal = qobject_cast<QDialog*>(form)) (modal->*press)();
+    });
+    EXPECT_EQ(dialog.DoModal(), result);
   }
 }
 

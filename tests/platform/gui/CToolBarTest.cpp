@@ -8,6 +8,7 @@
 
 #include "QlmGuiTestApp.h"
 #include "platform/gui/CFrameWnd.h"
+#include "platform/gui/CStatic.h"
 #include "platform/gui/CToolBar.h"
 #include "tests/support/QlmTempDir.h"
 
@@ -96,6 +97,37 @@ TEST_F(ToolBarFixture, AWideSeparatorLeavesRoomForAControl) {
   EXPECT_GT(room.left, before.left);
   EXPECT_GE(after.left, room.right);
   EXPECT_EQ(bar.CommandToIndex(11), -1);
+}
+
+// A control made with the separator's identifier rides on it when the bar
+// lays its items out again; a control with another identifier stays put.
+TEST_F(ToolBarFixture, AControlOnAWideSeparatorMovesWithIt) {
+  frame.GetSafeHwnd()->resize(600, 200);
+  bar.SetButtonInfo(2, 299, TBBS_SEPARATOR, 85);
+  CRect room;
+  bar.GetItemRect(2, &room);
+  room.DeflateRect(0, 1);
+  CStatic label, other;
+  ASSERT_TRUE(label.Create("Diam Impl:", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE, room, &bar, 299));
+  ASSERT_TRUE(other.Create("x", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &bar, 300));
+  QlmGuiTestApp::Wait(10);
+
+  auto placed = [this](CWnd& control) {
+    const QWidget* widget = control.GetSafeHwnd();
+    return QRect(widget->mapTo(bar.GetSafeHwnd(), QPoint(0, 0)), widget->size());
+  };
+  CRect item;
+  bar.GetItemRect(2, &item);
+  EXPECT_EQ(placed(label), QRect(item.left, item.top + 1, 85, CToolBar::ButtonSize - 2));
+  EXPECT_TRUE(label.GetSafeHwnd()->isVisible());
+
+  bar.SetButtonInfo(0, 298, TBBS_SEPARATOR, 120);  // everything after it moves right
+  QlmGuiTestApp::Wait(10);
+  CRect moved;
+  bar.GetItemRect(2, &moved);
+  EXPECT_GT(moved.left, item.left);
+  EXPECT_EQ(placed(label), QRect(moved.left, moved.top + 1, 85, CToolBar::ButtonSize - 2));
+  EXPECT_EQ(placed(other), QRect(0, 0, 10, 10));
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ public:
   bool MovesOnLineDown = false;
 
 protected:
-  void OnVScroll(UINT code, UINT position) override {
+  void OnVScroll(UINT code, UINT position, CWnd*) override {
     Seen.push_back("scroll " + std::to_string(code) + " " + std::to_string(position));
     if (code == SB_LINEDOWN && MovesOnLineDown) this->SetScrollPos(SB_VERT, this->GetScrollPos(SB_VERT) + 1);
   }
