@@ -58,7 +58,7 @@ int ForTool(int view, int tool, bool upperJaw, int rotationEntry) {
     case 6:
       return PointTool(view, false, MovePoints);
     case 7:
-    case 71:
+    case 74:
       return InsertImplant(view, upperJaw);
     case 8:
     case 9:

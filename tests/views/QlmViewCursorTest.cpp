@@ -28,7 +28,8 @@ TEST(QlmViewCursor, EachViewShowsItsCursorForTheTool) {
       {24, Keep, AddPoints, Keep, AddPoints},
       {25, Keep, MovePoints, Keep, MovePoints},
       {7, Default, InsertImplantAxial, InsertImplantLower, InsertImplantLower},
-      {71, Default, InsertImplantAxial, InsertImplantLower, InsertImplantLower},
+      {74, Default, InsertImplantAxial, InsertImplantLower, InsertImplantLower},  // custom implant
+      {71, Keep, Keep, Keep, Keep},                                               // endodontic move
       {9, MoveImplant, MoveImplant, MoveImplant, MoveImplant},
       {19, ZoomIn, ZoomIn, ZoomIn, ZoomIn},
       {20, ZoomOut, ZoomOut, ZoomOut, ZoomOut},
@@ -54,7 +55,7 @@ TEST(QlmViewCursor, EachViewShowsItsCursorForTheTool) {
 
 TEST(QlmViewCursor, InsertingIntoTheMaxillaShowsTheUpperJawCursorInTheSectionViews) {
   EXPECT_EQ(ForTool(QlmView::Cross, 7, true, RotateInside), InsertImplantUpper);
-  EXPECT_EQ(ForTool(QlmView::Panoramic, 71, true, RotateInside), InsertImplantUpper);
+  EXPECT_EQ(ForTool(QlmView::Panoramic, 74, true, RotateInside), InsertImplantUpper);
   EXPECT_EQ(ForTool(QlmView::Axial, 7, true, RotateInside), InsertImplantAxial);
 }
 
