@@ -4,12 +4,13 @@
 #include <cmath>
 #include <filesystem>
 
+#include "app/CMainFrameCommands.h"
 #include "app/CQlmQuorvantile.h"
 #include "app/QlmConfig.h"
 #include "app/QlmResourceIds.h"
 #include "platform/CQlmPrompter.h"
 #include "platform/QlmPath.h"
-#include "platform/gui/CCmdUI.h"
+#include "platform/gui/CPrintDialog.h"
 #include "platform/gui/CWinApp.h"
 #include "platform/gui/QlmResource.h"
 #include "views/C3DFrame.h"
@@ -43,29 +44,7 @@ CMainFrame::CMainFrame(ControllerFactory factory) : Factory(factory ? factory : 
   this->CommandLine = 0;
   this->Quorvantile = this->Factory();
   this->Quorvantile->CreateObjects();
-
-  this->MapFileCommands();
-  this->MapCommand(ID_SHOW_SPLASH, [this] { this->OnShowSplash(); });
-}
-
-void CMainFrame::MapFileCommands() {
-  for (UINT open : {ID_FILE_OPEN, ID_OPEN_PROJECT}) this->MapCommand(open, [this] { this->OnFileOpen(); });
-  for (int index = 0; index < CQlmQuorvantile::RecentCount; ++index) {
-    this->MapCommand(RecentProjectCommands[index], [this, index] { this->OnOpenRecent(index); });
-  }
-  for (UINT save : {ID_FILE_SAVE, ID_SAVE_PROJECT}) this->MapCommand(save, [this] { this->OnFileSave(); });
-  this->MapCommand(ID_FILE_SAVE_AS, [this] { this->OnFileSaveAs(); });
-  this->MapCommand(ID_FILE_CLOSE, [this] { this->OnFileClose(); });
-  this->MapCommand(ID_APP_EXIT, [this] { this->OnAppExit(); });
-
-  auto mayWrite = [this](CCmdUI* ui) {
-    const CQlmQuorvantile& q = *this->Quorvantile;
-    ui->Enable(q.ProjectOpen && !q.CurveEditing && !q.NerveEditing);
-  };
-  this->MapUpdateCommandUI(ID_FILE_SAVE, mayWrite);
-  this->MapUpdateCommandUI(ID_FILE_SAVE_AS, mayWrite);
-  this->MapUpdateCommandUI(ID_SAVE_PROJECT, [this](CCmdUI* ui) { ui->Enable(this->Quorvantile->Modified); });
-  this->MapUpdateCommandUI(ID_FILE_CLOSE, [this](CCmdUI* ui) { ui->Enable(this->Quorvantile->ProjectOpen); });
+  CMainFrameCommands::Install(*this);
 }
 
 CMainFrame::~CMainFrame() {
@@ -93,11 +72,13 @@ int CMainFrame::OnCreate() {
   if (!this->CreateToolBars() || !this->CreateStatusBar()) return -1;
   this->DockHiddenBar(this->ReformatToolBar);
   this->DockHiddenBar(this->NerveToolBar);
+  if (!this->CreateToolBarControls()) return -1;
   this->GetSafeHwnd()->setWindowIcon(QlmResource::LoadIcon(IDR_MAINFRAME));
   this->SetWindowTitle(Title);
   this->ShowWindow(SW_SHOWMAXIMIZED);
   this->SizeSplitters();
   this->TakePanes();
+  CMainFrameCommands::Install(*this->Frame3D, this);
   this->DisableViews();
   this->GiveViewsTheController();
   this->BindController();
@@ -128,6 +109,17 @@ bool CMainFrame::CreateToolBars() {
   }
   int diameter = this->NerveToolBar.CommandToIndex(ID_NERVE_DIAMETER);
   this->NerveToolBar.SetButtonStyle(diameter, this->NerveToolBar.GetButtonStyle(diameter) | BTNS_DROPDOWN);
+  return true;
+}
+
+bool CMainFrame::CreateToolBarControls() {
+  if (!this->MainToolBar.CreateFields() || !this->ImplantToolBar.CreateControls() ||
+      !this->OrtoToolBar.CreateControls()) {
+    return false;
+  }
+  this->MainToolBar.EnableFields(FALSE);
+  this->ImplantToolBar.EnableControls(FALSE);
+  this->OrtoToolBar.EnableLibToolBarControls(FALSE);
   return true;
 }
 
@@ -279,6 +271,7 @@ int CMainFrame::OpenInFreshController(const CString& path, const CString& title,
                                       const CString& extension) {
   const int opened = this->Quorvantile->OpenProject(path, title, fileName, extension);
   if (!opened) this->CloseProject();
+  this->ShowProjectInToolBars();
   return opened;
 }
 
@@ -321,10 +314,76 @@ void CMainFrame::CloseProject() {
   this->StatusBar.SetPaneText(1, "");
   this->StatusBar.SetPaneText(2, "");
   this->SetWindowTitle(Title);
+  this->ShowProjectInToolBars();
 }
 
 void CMainFrame::OnShowSplash() {
   CDialogSplashScreen splash;
   splash.TimerFlag = 0;
   splash.DoModal();
+}
+
+void CMainFrame::OnPrintSetup() {
+  CPrintDialog setup(TRUE);
+  setup.DoModal();
+}
+
+void CMainFrame::OnNextPane(bool previous) {
+  CWnd* const panes[] = {this->CrossView, this->PanoramicView, this->AxialView, this->View3D};
+  constexpr int count = static_cast<int>(std::size(panes));
+  int next = previous ? count - 1 : 0;
+  for (int index = 0; index < count; ++index) {
+    if (panes[index]->HasFocusWithin()) next = (index + (previous ? count - 1 : 1)) % count;
+  }
+  panes[next]->SetFocus();
+}
+
+void CMainFrame::OnToggleToolBar(CToolBar& bar) {
+  this->ShowControlBar(&bar, !bar.IsVisible(), FALSE);
+  this->RecalcLayout();
+  const int shown[5] = {this->ImplantToolBar.IsVisible(), this->OrtoToolBar.IsVisible(), this->GeomsToolBar.IsVisible(),
+                        this->DentesToolBar.IsVisible(), this->EndoToolBar.IsVisible()};
+  WriteConfigShowToolBars(shown);
+}
+
+// \todo The mesh, teeth and endodontic bars join here once they carry their library controls.
+void CMainFrame::ShowProjectInToolBars() {
+  const CQlmQuorvantile& q = *this->Quorvantile;
+  auto libraryUsable = [&q](int kind) { return q.ProjectOpen && q.LibraryAvailable[kind]; };
+  this->MainToolBar.EnableFields(q.ProjectOpen);
+  this->ImplantToolBar.EnableControls(libraryUsable(CQlmQuorvantile::Implants));
+  this->OrtoToolBar.EnableLibToolBarControls(libraryUsable(CQlmQuorvantile::Orthodontic));
+}
+
+void CMainFrame::OnKeyDown(UINT key, UINT repeat, UINT flags) {
+  if (this->Quorvantile) this->Quorvantile->OnAxialViewKeyDown(key, repeat, flags);
+  CFrameWnd::OnKeyDown(key, repeat, flags);
+}
+
+UINT CMainFrame::NerveDiameterEntry(double diameter) {
+  const std::pair<int, UINT> entries[] = {{20, 32972}, {22, 32973}, {24, 32974}, {26, 32975}, {28, 32968}, {30, 32969},
+                                          {32, 32970}, {34, 32976}, {36, 32977}, {38, 32978}, {40, 32979}};
+  const double tenths = std::trunc(diameter * 10.0 + 0.05);
+  for (const auto& [entryTenths, entry] : entries) {
+    if (tenths == entryTenths) return entry;
+  }
+  return 0;
+}
+
+void CMainFrame::OnToolBarDropDown(CToolBar& bar, UINT id) {
+  if (id != ID_NERVE_DIAMETER || !this->Quorvantile) return;
+  CMenu menu;
+  if (!menu.LoadMenu(IDR_NERVE_DIAMETER)) return;
+  CMenu* popup = menu.GetSubMenu(0);
+  if (!popup) return;
+  CRect button;
+  bar.GetItemRect(bar.CommandToIndex(id), &button);
+  bar.ClientToScreen(&button);
+  for (QMenu* entries : popup->AllMenus()) this->UpdateMenuCmdUI(entries);
+  if (std::optional<float> diameter = this->Quorvantile->CurrentNerveDiameter()) {
+    if (UINT entry = NerveDiameterEntry(*diameter)) popup->CheckMenuItem(entry, MF_CHECKED);
+  }
+  const UINT chosen =
+      popup->TrackPopupMenu(TPM_RIGHTALIGN | TPM_RETURNCMD, button.left, button.top + button.Height() / 2, this);
+  if (chosen) this->RunCommand(chosen);
 }

@@ -6,6 +6,10 @@
 // bound to the views when the window is created, replaced by File/Close and
 // after a failed open, torn down when the window is destroyed.
 #include "app/CDialogSplashScreen.h"
+#include "app/CImplantToolBar.h"
+#include "app/CMainToolBar.h"
+#include "app/COrtoToolBar.h"
+#include "app/CReformatToolBar.h"
 #include "platform/gui/CFrameWnd.h"
 #include "platform/gui/CSplitterWnd.h"
 #include "platform/gui/CStatusBar.h"
@@ -50,6 +54,18 @@ public:
   void ReplaceController();
   // Info/Imagem de Abertura: the splash picture until a key is typed.
   void OnShowSplash();
+  // The print set-up form; the choice is not kept.
+  void OnPrintSetup();
+  // F6 and Shift+F6: the keyboard focus to the next (previous) view, in the
+  // order cross-section, panoramic, axial, 3D.
+  void OnNextPane(bool previous);
+  // Shows or hides a library tool bar and writes which of them show to the settings file.
+  void OnToggleToolBar(CToolBar& bar);
+  // The main tool bar's fields by the project-open flag, each library tool
+  // bar by that flag and whether a library of its kind exists.
+  void ShowProjectInToolBars();
+  // The entry of the nerve-diameter menu for a diameter (mm), 0 for none.
+  static UINT NerveDiameterEntry(double diameter);
 
   // A project path named on the command line: quotes removed, made absolute;
   // the title is the file name without its last four characters. A path whose
@@ -78,13 +94,13 @@ public:
   // 1 when the program was started with a command line (read once when the window is made).
   int CommandLine = 0;
   CStatusBar StatusBar;
-  CToolBar MainToolBar;
-  CToolBar ImplantToolBar;
-  CToolBar OrtoToolBar;
+  CMainToolBar MainToolBar;
+  CImplantToolBar ImplantToolBar;
+  COrtoToolBar OrtoToolBar;
   CToolBar GeomsToolBar;
   CToolBar DentesToolBar;
   CToolBar EndoToolBar;
-  CToolBar ReformatToolBar;
+  CReformatToolBar ReformatToolBar;
   CToolBar NerveToolBar;
   CSplitterWnd SplitterOuter;
   CSplitterWnd SplitterLeft;
@@ -100,12 +116,18 @@ protected:
   void OnDestroy() override;
   // Closing the main window: the save question first.
   void OnClose() override;
+  // The controller's axial key handling, then the window's own.
+  void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
+  // The arrow of "Diâmetro" on the nerve tool bar: the nerve-diameter menu,
+  // the current nerve's diameter checked, the choice run as a command.
+  void OnToolBarDropDown(CToolBar& bar, UINT id) override;
 
 private:
   bool CreateToolBars();
+  // The fields of the main tool bar and the lists of the implant and orthodontic bars, disabled.
+  bool CreateToolBarControls();
   bool CreateStatusBar();
   void DockHiddenBar(CToolBar& bar);
-  void MapFileCommands();
   // Asks whether to save a modified project; false when the command that asks
   // must stop: Cancel, or a save that failed.
   bool SaveModifiedProject();

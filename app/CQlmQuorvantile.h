@@ -7,9 +7,11 @@
 // Teardown releases every owned object before the controller is deleted.
 // File/Close replaces the whole controller; one is never initialised twice.
 #include <QCursor>
+#include <optional>
 
 #include "platform/CString.h"
 #include "platform/CStringArray.h"
+#include "platform/gui/QlmGuiConstants.h"
 #include "views/CQlmPositionListener.h"
 
 class C3DFrame;
@@ -82,6 +84,17 @@ public:
   // A recent entry's label: the text between the path's last separator and
   // its last point; empty without a point after the separator.
   static CString RecentTitle(const CString& path);
+
+  // Keys typed in the axial view or the main window: Delete removes what the
+  // editing tools selected; every other key is the views' own.
+  void OnAxialViewKeyDown(UINT key, UINT repeat, UINT flags);
+
+  // Where new implants go: 1 the maxilla (they are turned 180 degrees about
+  // x), 0 the mandible. Saved with the project.
+  int GetImplantOrientation() const;
+  void SetImplantOrientation(int orientation);
+  // The current nerve's diameter (mm); none while no nerve is current.
+  std::optional<float> CurrentNerveDiameter() const;
 
   // The current tool (0 none); the views choose their cursor from it.
   int Tool = 0;
@@ -198,4 +211,7 @@ private:
   void ApplyInterpolationSetting();
   void ShowThickPanoramic();
   void RenderViews();
+  // The implant defaults of the project file and the main tool bar's fields.
+  void ShowImplantDefaults();
+  void TakeImplantDefaults();
 };

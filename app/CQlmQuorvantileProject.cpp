@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "app/CMainFrame.h"
+#include "app/CMainToolBar.h"
 #include "app/CQlmObserverQuorvantile.h"
 #include "app/CQlmQuorvantile.h"
 #include "app/QlmConfig.h"
@@ -44,6 +45,7 @@ int CQlmQuorvantile::OpenProject(CString path, CString title, CString fileName, 
   this->ProjectTitle = title;
   this->ProjectFileName = fileName;
   this->ProjectExtension = extension;
+  this->ShowImplantDefaults();
   this->SetupViewsAfterLoad();
   this->Modified = 0;
   this->StatusObserver->GetProgressBar().SetPos(0);
@@ -65,6 +67,7 @@ int CQlmQuorvantile::ReadProjectFile() { return this->Creator202106->Load(); }
 
 int CQlmQuorvantile::SaveProject(CString path, CString messageName) {
   this->Creator202106->Path = path;
+  this->TakeImplantDefaults();
   this->StatusObserver->SetText("Salvando Projeto...");
   const int saved = this->Creator202106->Save();
   if (saved) {
@@ -112,4 +115,28 @@ void CQlmQuorvantile::UpdateRecentMenu(const CString (&list)[RecentCount]) {
   fileMenu->InsertMenu(RecentSeparatorPosition, MF_BYPOSITION | MF_SEPARATOR);
   fileMenu->InsertMenu(RecentMenuPosition, MF_BYPOSITION | MF_POPUP, &recent, RecentMenuText);
   this->MainFrame->ConnectMenu(popup);
+}
+
+// An 800900 file carries no implant defaults: the fields get the program's.
+void CQlmQuorvantile::ShowImplantDefaults() {
+  if (!this->MainFrame) return;
+  CMainToolBar& bar = this->MainFrame->MainToolBar;
+  if (this->LoadedVersion != CQlmProjectData::Format800901) {
+    bar.SetDefaultValues();
+    return;
+  }
+  const CQlmImplantDefaults& defaults = this->Creator202106->ImplantDefaults;
+  bar.SetDiameter(defaults.Diameter);
+  bar.SetLength(defaults.Length);
+  bar.SetConnector(defaults.ConnectorHeight);
+}
+
+// The fields as the user left them, clamped to their ranges.
+void CQlmQuorvantile::TakeImplantDefaults() {
+  if (!this->MainFrame) return;
+  CMainToolBar& bar = this->MainFrame->MainToolBar;
+  CQlmImplantDefaults& defaults = this->Creator202106->ImplantDefaults;
+  defaults.Diameter = static_cast<float>(bar.GetDiameter());
+  defaults.Length = static_cast<float>(bar.GetLength());
+  defaults.ConnectorHeight = static_cast<float>(bar.GetConnector());
 }

@@ -89,6 +89,16 @@ void RegisterMainMenu() {
                                                     {"Shift+F6", 57681}});
 }
 
+// Three diameters at hand, the others under "Mais".
+void RegisterNerveDiameterMenu() {
+  QlmResource::RegisterMenu(
+      IDR_NERVE_DIAMETER,
+      {Popup("Diâmetro", {Entry("2.8 mm", 32968), Entry("3.0 mm", 32969), Entry("3.2 mm", 32970),
+                          Popup("Mais", {Entry("2.0 mm", 32972), Entry("2.2 mm", 32973), Entry("2.4 mm", 32974),
+                                         Entry("2.6 mm", 32975), Entry("3.4 mm", 32976), Entry("3.6 mm", 32977),
+                                         Entry("3.8 mm", 32978), Entry("4.0 mm", 32979)})})});
+}
+
 void RegisterToolBars() {
   const CString buttons(":/buttons");
   constexpr UINT S = ID_SEPARATOR;
@@ -189,6 +199,7 @@ void RegisterCursors() {
 void QlmRegisterResources() {
   Q_INIT_RESOURCE(QlmResources);
   RegisterMainMenu();
+  RegisterNerveDiameterMenu();
   RegisterToolBars();
   RegisterPrompts();
   RegisterCursors();

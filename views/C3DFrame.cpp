@@ -1,8 +1,5 @@
 #include "views/C3DFrame.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "app/CQlmDegradation.h"
 #include "app/CQlmQuorvantile.h"
 #include "platform/gui/CCmdUI.h"
@@ -14,19 +11,6 @@
 namespace {
 
 using QlmResource::MenuItem;
-
-constexpr int PanTool = 1;
-constexpr int RotateTool = 3;
-constexpr int MoveImplantTool = 8;
-constexpr int RotateImplantTool = 9;
-constexpr int SelectImplantTool = 10;
-constexpr int NervePanTool = 23;
-constexpr int ScaleTeethTool = 64;
-
-// The controller's flags of the axial, cross-section and panoramic indicators in the 3D view.
-constexpr int Axial3DSwitch = 3;
-constexpr int Cross3DSwitch = 4;
-constexpr int Panoramic3DSwitch = 5;
 
 MenuItem Entry(const char* text, UINT id) { return MenuItem{text, id, {}}; }
 
@@ -68,7 +52,11 @@ void C3DFrame::RegisterResources() {
 
 C3DFrame::C3DFrame() {
   this->MapCommand(Degradation, [this] { this->ToggleDegradation(); });
-  this->MapUpdateHandlers();
+  this->MapUpdateCommandUI(Degradation, [this](CCmdUI* ui) {
+    ui->Enable(this->Is3DOpen());
+    const CQlmDegradation* degradation = this->GetDegradation();
+    ui->SetCheck(degradation && degradation->Enabled);
+  });
 }
 
 int C3DFrame::OnCreate() {
@@ -108,13 +96,6 @@ bool C3DFrame::Is3DOpen() const {
   return controller && controller->ProjectOpen && controller->Window3D && controller->Window3D->Enabled;
 }
 
-bool C3DFrame::IsOpenNotEditing() const {
-  const CQlmQuorvantile* controller = this->Quorvantile;
-  return controller && controller->ProjectOpen && !controller->CurveEditing && !controller->NerveEditing;
-}
-
-int C3DFrame::GetTool() const { return this->Quorvantile ? this->Quorvantile->Tool : 0; }
-
 CQlmDegradation* C3DFrame::GetDegradation() const {
   if (!this->Quorvantile || !this->Quorvantile->Style3D) return nullptr;
   return this->Quorvantile->Style3D->GetDegradation();
@@ -125,41 +106,4 @@ void C3DFrame::ToggleDegradation() {
   if (!degradation) return;
   degradation->Enabled = !degradation->Enabled;
   this->Quorvantile->Modified = 1;
-}
-
-// Checks `id` while the tool is one of `checkedTools`; enables it while a
-// project is open with the 3D view rendering, or (`whileEditing` false)
-// while a project is open and nothing is being edited.
-void C3DFrame::UpdateByTool(UINT id, std::initializer_list<int> checkedTools, bool whileEditing) {
-  this->MapUpdateCommandUI(id, [this, checked = std::vector<int>(checkedTools), whileEditing](CCmdUI* ui) {
-    ui->Enable(whileEditing ? this->Is3DOpen() : this->IsOpenNotEditing());
-    ui->SetCheck(std::find(checked.begin(), checked.end(), this->GetTool()) != checked.end());
-  });
-}
-
-void C3DFrame::MapUpdateHandlers() {
-  this->UpdateByTool(Rotate3D, {RotateTool}, true);
-  this->UpdateByTool(Move3D, {PanTool, NervePanTool}, true);
-  this->UpdateByTool(SelectImplant, {0, SelectImplantTool}, false);
-  this->UpdateByTool(MoveImplant, {MoveImplantTool}, false);
-  this->UpdateByTool(RotateImplant, {RotateImplantTool}, false);
-  this->UpdateByTool(ScaleTeeth, {ScaleTeethTool}, false);
-  for (UINT id : {StandardViews, Indicators3D, Properties3D}) {
-    this->MapUpdateCommandUI(id, [this](CCmdUI* ui) { ui->Enable(this->Is3DOpen()); });
-  }
-  this->MapUpdateCommandUI(Degradation, [this](CCmdUI* ui) {
-    ui->Enable(this->Is3DOpen());
-    const CQlmDegradation* degradation = this->GetDegradation();
-    ui->SetCheck(degradation && degradation->Enabled);
-  });
-  const std::pair<UINT, int> indicators[] = {
-      {AxialIndicator, Axial3DSwitch}, {CrossIndicator, Cross3DSwitch}, {PanoramicIndicator, Panoramic3DSwitch}};
-  for (const auto& [id, index] : indicators) {
-    this->MapUpdateCommandUI(id, [this, id = id, index = index](CCmdUI* ui) {
-      const CQlmQuorvantile* controller = this->Quorvantile;
-      ui->Enable(id != CrossIndicator || (controller && controller->ProjectOpen && !controller->CurveEditing));
-      ui->SetCheck(controller && controller->IndicatorSwitches[index]);
-    });
-  }
-  this->MapUpdateCommandUI(TransparentIndicators, [](CCmdUI* ui) { ui->Enable(TRUE); });
 }

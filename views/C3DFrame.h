@@ -4,9 +4,10 @@
 // camera tools, the standard views, the 3D indicators, the 3D-object list,
 // the reduced display during drags and the implant and teeth tools. The
 // "Visualização Padrão" and "Indicadores 3D" buttons open their menu from
-// their drop-down arrow only. Commands are offered to the view first.
-#include <initializer_list>
-
+// their drop-down arrow only. Commands are offered to the view first. The
+// frame toggles the reduced display itself; its other commands are rows of
+// the main frame's command table (CMainFrameCommands), which the main frame
+// maps into it.
 #include "platform/gui/CFrameWnd.h"
 #include "platform/gui/CToolBar.h"
 #include "views/C3DWnd.h"
@@ -66,13 +67,8 @@ protected:
   void OnSetFocus() override;
 
 private:
-  void MapUpdateHandlers();
-  void UpdateByTool(UINT id, std::initializer_list<int> checkedTools, bool whileEditing);
   // A project is open and the 3D view renders.
   bool Is3DOpen() const;
-  // A project is open and neither the arch curve nor a nerve is being edited.
-  bool IsOpenNotEditing() const;
-  int GetTool() const;
   // The degradation object the controller gave the 3D view's style; null for none.
   CQlmDegradation* GetDegradation() const;
   void ToggleDegradation();

@@ -15,6 +15,8 @@ BOOL CStatic::Create(const CString& text, DWORD style, const CRect& rect, CWnd* 
 
 QWidget* CStatic::CreateWidget(QWidget* parent) {
   auto* label = new QLabel(parent);
+  // A static control paints its background: a blank one hides what lies under it.
+  label->setAutoFillBackground(true);
   const DWORD style = this->GetStyle();
   Qt::Alignment alignment = style & SS_CENTER ? Qt::AlignHCenter : Qt::AlignLeft;
   alignment |= style & SS_CENTERIMAGE ? Qt::AlignVCenter : Qt::AlignTop;

@@ -153,6 +153,14 @@ void CToolBar::SetButtonInfo(int index, UINT id, UINT style, int width) {
   this->Buttons[index] = button;
 }
 
+BOOL CToolBar::MakeControlRoom(UINT placeholder, UINT id, int width, CRect* rect) {
+  const int index = this->CommandToIndex(placeholder);
+  if (index < 0) return FALSE;
+  this->SetButtonInfo(index, id, TBBS_SEPARATOR, width);
+  this->GetItemRect(index, rect);
+  return TRUE;
+}
+
 // The control keeps its place relative to the separator's room, where the bar's layout puts it.
 void CToolBar::OnChildCreated(CWnd* child) {
   QWidget* control = child->GetSafeHwnd();
@@ -180,6 +188,8 @@ void CToolBar::GetItemRect(int index, CRect* rect) const {
 QAction* CToolBar::GetButtonAction(int index) const {
   return index >= 0 && index < this->GetCount() ? this->Buttons[index].Command : nullptr;
 }
+
+BOOL CToolBar::IsVisible() const { return this->GetSafeHwnd() && !this->GetSafeHwnd()->isHidden(); }
 
 void CToolBar::OnUpdateCmdUI(CFrameWnd* target, bool disableIfNoHandler) {
   for (const Button& button : this->Buttons) {

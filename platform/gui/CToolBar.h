@@ -35,10 +35,15 @@ public:
   // with that separator's identifier and a rectangle inside its item
   // rectangle is placed on the separator and moves with it.
   void SetButtonInfo(int index, UINT id, UINT style, int width);
+  // Makes the button `placeholder` such a separator with identifier `id` and
+  // gives its rectangle; FALSE when the bar has no such button.
+  BOOL MakeControlRoom(UINT placeholder, UINT id, int width, CRect* rect);
   // In the bar's client coordinates; empty while the bar is not laid out.
   void GetItemRect(int index, CRect* rect) const;
   // The command entry of button `index` (null for a separator).
   QAction* GetButtonAction(int index) const;
+  // Not hidden, whether or not its frame shows.
+  BOOL IsVisible() const;
 
   // Sides (CBRS_ALIGN_...) the bar may dock at; see CFrameWnd::DockControlBar.
   void EnableDocking(DWORD sides) { this->DockingSides = sides; }

@@ -360,6 +360,11 @@ void CWnd::SetFocus() {
   if (this->Widget) this->Widget->setFocus(Qt::OtherFocusReason);
 }
 
+BOOL CWnd::HasFocusWithin() const {
+  QWidget* focus = QApplication::focusWidget();
+  return this->Widget && focus && (focus == this->Widget || this->Widget->isAncestorOf(focus));
+}
+
 void CWnd::SetCursor(const QCursor& cursor) {
   if (this->Widget) this->Widget->setCursor(cursor);
 }

@@ -68,6 +68,8 @@ public:
   // Paints what is invalid at once.
   void UpdateWindow();
   void SetFocus();
+  // The keyboard focus is in this window or in one of its children.
+  BOOL HasFocusWithin() const;
   void SetCursor(const QCursor& cursor);
 
   // Timers deliver OnTimer(id); setting an existing id restarts it.

@@ -95,7 +95,8 @@ struct StartUpState {
         progress.GetSafeHwnd() && progress.GetPane() == 3 && bar.left == pane.left + 1 && bar.right == pane.right - 1;
     std::copy(q.Window3D->GetBackground(), q.Window3D->GetBackground() + 3, state.Background3D);
     for (CToolBar* bar :
-         {&frame.ImplantToolBar, &frame.OrtoToolBar, &frame.GeomsToolBar, &frame.DentesToolBar, &frame.EndoToolBar}) {
+         std::initializer_list<CToolBar*>{&frame.ImplantToolBar, &frame.OrtoToolBar, &frame.GeomsToolBar,
+                                          &frame.DentesToolBar, &frame.EndoToolBar}) {
       state.LibraryBarsShown.push_back(!bar->GetSafeHwnd()->isHidden());
     }
     for (const CString& path : q.RecentProjects) state.Recent.push_back(path.Str());
@@ -206,15 +207,16 @@ TEST_F(MainFrameFixture, TheWindowIsLaidOutAsAtStartUp) {
   EXPECT_EQ(view.Width(), 130);
 
   // Reformat and nerve bars docked at the right and hidden; the nerve diameter drops down.
-  for (CToolBar* bar : {&frame->ReformatToolBar, &frame->NerveToolBar}) {
+  for (CToolBar* bar : std::initializer_list<CToolBar*>{&frame->ReformatToolBar, &frame->NerveToolBar}) {
     auto* toolBar = static_cast<QToolBar*>(bar->GetSafeHwnd());
     EXPECT_TRUE(toolBar->isHidden());
     EXPECT_EQ(window->toolBarArea(toolBar), Qt::RightToolBarArea);
   }
   int diameter = frame->NerveToolBar.CommandToIndex(ID_NERVE_DIAMETER);
   EXPECT_TRUE(frame->NerveToolBar.GetButtonStyle(diameter) & BTNS_DROPDOWN);
-  for (CToolBar* bar : {&frame->MainToolBar, &frame->ImplantToolBar, &frame->OrtoToolBar, &frame->EndoToolBar,
-                        &frame->GeomsToolBar, &frame->DentesToolBar}) {
+  for (CToolBar* bar :
+       std::initializer_list<CToolBar*>{&frame->MainToolBar, &frame->ImplantToolBar, &frame->OrtoToolBar,
+                                        &frame->EndoToolBar, &frame->GeomsToolBar, &frame->DentesToolBar}) {
     EXPECT_EQ(window->toolBarArea(static_cast<QToolBar*>(bar->GetSafeHwnd())), Qt::TopToolBarArea);
   }
 }

@@ -1,5 +1,6 @@
 #include "ProjectFrameFixture.h"
 
+#include <algorithm>
 
 #include "ProjectFixtures.h"
 #include "QlmBytes.h"
@@ -13,6 +14,7 @@
 
 int ProjectFrameFixture::ControllersMade = 0;
 std::vector<std::string> ProjectFrameFixture::StatusTexts;
+int ProjectFrameFixture::LibrariesFound[5] = {};
 
 namespace {
 
@@ -35,6 +37,11 @@ public:
     delete this->StatusObserver;
     this->StatusObserver = new RecordingObserver;
   }
+  void Initialize() override {
+    CQlmQuorvantile::Initialize();
+    std::copy(std::begin(ProjectFrameFixture::LibrariesFound), std::end(ProjectFrameFixture::LibrariesFound),
+              this->LibraryAvailable);
+  }
 };
 
 }  // namespace
@@ -44,6 +51,7 @@ void ProjectFrameFixture::SetUp() {
   QLM_REQUIRE_DISPLAY();
   ControllersMade = 0;
   StatusTexts.clear();
+  std::fill(std::begin(LibrariesFound), std::end(LibrariesFound), 0);
 }
 
 void ProjectFrameFixture::TearDown() {

@@ -17,6 +17,8 @@ public:
   // Controllers made so far, and the status texts they showed, in order.
   static int ControllersMade;
   static std::vector<std::string> StatusTexts;
+  // What each new controller's library scan finds, per library kind (none unless a test says).
+  static int LibrariesFound[5];
 
 protected:
   void SetUp() override;

@@ -1,0 +1,18 @@
+#include "app/CImplantToolBar.h"
+
+namespace {
+constexpr UINT ProsthesisLabelID = 303;
+constexpr UINT ProsthesisListID = 304;
+}  // namespace
+
+BOOL CImplantToolBar::CreateControls() {
+  return this->CreateLibraryControls({33157, 33158, 33159, 33160}, "Implante:  ") &&
+         this->CreateLabel(this->ProsthesisLabel, 33161, ProsthesisLabelID, "Prótese:  ", SS_CENTER | SS_CENTERIMAGE) &&
+         this->CreateList(this->ProsthesisList, this->ProsthesisBlank, 33162, ProsthesisListID, 0);
+}
+
+void CImplantToolBar::EnableControls(int enable) {
+  this->EnableLibToolBarControls(enable);
+  this->ProsthesisLabel.EnableWindow(enable);
+  EnableList(this->ProsthesisList, this->ProsthesisBlank, enable);
+}

@@ -1,0 +1,22 @@
+// Printing, screen capture, the guide export and the project's mail.
+#include "app/CMainFrameCommands.h"
+#include "app/QlmCommandRules.h"
+
+namespace {
+using namespace QlmCommandRules;
+using Row = QlmCommandRow;
+}  // namespace
+
+const std::vector<QlmCommandRow>& CMainFrameCommands::OutputRows() {
+  static const std::vector<Row> rows = {
+      {57607, Waiting, Open},            // "Arquivo/Imprimir": Print
+      {57609, Waiting, Open},            // "Arquivo/Prévia da Impressão": ShowPrintPreview
+      {32810, Waiting, Open},            // button "Capturar Tela": CaptureScreens
+      {32788, Waiting, Open},            // "Ferramentas/Capturar Tela": CaptureScreens
+      {33154, Waiting, Open},            // "Guias/Exportar para Stelvane": ExportGuide
+      {32986, Waiting, OpenNotEditing},  // button "Envio": RequestGuides
+      {33135, Waiting, Open},            // "Guias/Solicitação de Guias e Prototipos": RequestGuides
+      {32987, Waiting, OpenNotEditing},  // "Envio de email do projeto para um amigo.": SendProjectByEmail
+  };
+  return rows;
+}

@@ -1,0 +1,111 @@
+// Tool modes (checked by the controller's tool number), arch-curve and nerve
+// editing, and the object tools of every kind.
+#include "app/CMainFrameCommands.h"
+#include "app/QlmCommandRules.h"
+
+namespace {
+
+using namespace QlmCommandRules;
+using Row = QlmCommandRow;
+using Kind = CQlmQuorvantile::LibraryKind;
+
+bool CurveEdited(const QlmCommandContext& context) { return context.Quorvantile.CurveEditing; }
+bool NerveEdited(const QlmCommandContext& context) { return context.Quorvantile.NerveEditing; }
+// The 3D frame's pan serves the plain, the arch-curve and the nerve pan; it is checked for two of them.
+bool Panning3D(const QlmCommandContext& context) { return ToolIs<1>(context) || ToolIs<23>(context); }
+
+}  // namespace
+
+const std::vector<QlmCommandRow>& CMainFrameCommands::ToolRows() {
+  static const std::vector<Row> rows = {
+      {32800, Waiting, OpenNotEditing, ToolIs<11>},           // button "Zoom": SetZoomInMode
+      {32801, Waiting, OpenNotEditing, ToolIs<12>},           // button "Diminuir Zoom": SetZoomOutMode
+      {32803, Waiting, OpenNotEditing, ToolIs<13>},           // button "Redefenir Zoom": SetResetZoomMode
+      {32802, Waiting, OpenNotEditing, ToolIs<2>},            // button "Área Zoom": SetAreaZoomMode
+      {32815, Waiting, OpenNotEditing, ToolIs<1>},            // button "Pam": SetPanMode
+      {32809, Waiting, OpenNotEditing, ToolIs<4>},            // button "Régua": SetRulerMode
+      {32984, Waiting, OpenNotEditing, ToolIs<30>},           // button "Linha Hounsfield": ToggleHULine
+      {32982, Waiting, OpenNotEditing},                       // "Ferramentas/Linha Hounsfield": ToggleHULine
+      {32818, Waiting, Open3DView, ToolIs<3>, Row::Frame3D},  // 3D frame "Rotaciona 3D": SetRotate3DMode
+      // 3D frame "Movimenta 3D": SetNervePanMode while a nerve is edited, SetCurvePanMode while the
+      // arch curve is, else SetPanMode.
+      {33152, Waiting, Open3DView, Panning3D, Row::Frame3D},
+
+      // Arch-curve editing and the reformat tool bar.
+      {32852, Waiting, OpenNotNerveNotSagittal, CurveEdited},  // "Reformatar/Editar Curva Panorâmica": ToggleCurveEdit
+      {32899, Waiting, CurveEditing, ToolIs<5>},               // SetDrawCurveMode
+      {32898, Waiting, CurveEditing, ToolIs<6>},               // SetEditCurveMode
+      {32900, Waiting, CurveEditing},                          // ResetCurve
+      {32904, Waiting, CurveEditing, ToolIs<14>},              // SetCurveZoomInMode
+      {32905, Waiting, CurveEditing, ToolIs<15>},              // SetCurveZoomOutMode
+      {32906, Waiting, CurveEditing},                          // SetCurveResetZoomMode
+      {32907, Waiting, CurveEditing, ToolIs<16>},              // SetCurveAreaZoomMode
+      {32908, Waiting, CurveEditing, ToolIs<18>},              // SetCurvePanMode
+      {32903, Waiting, CurveEditing},                          // "Sair": ToggleCurveEdit, then SetSelectImplantMode
+
+      // Nerve editing and the nerve tool bar.
+      {32952, Waiting, OpenNotCurve, NerveEdited},  // "Reformatar/Cria / Edita Nervo": ToggleNerveEdit
+      {32957, Waiting, NerveEditing, ToolIs<24>},   // "Adiciona Ponto": SetAddNervePointsMode
+      {32958, Waiting, NerveEditing, ToolIs<25>},   // "Move Pontos": SetMoveNervePointsMode
+      {32959, Waiting, NerveEditing},               // "Redefenir Nervo": ResetNerve
+      {32967, Row::Nothing, NerveEditing},          // "Diâmetro": the diameter menu opens from its arrow
+      {32960, Waiting, NerveEditing, ToolIs<19>},   // "Zoom": SetNerveZoomInMode
+      {32961, Waiting, NerveEditing, ToolIs<20>},   // "Diminuir Zoom": SetNerveZoomOutMode
+      {32962, Waiting, NerveEditing, ToolIs<22>},   // "Redefenir Zoom": SetNerveResetZoomMode
+      {32963, Waiting, NerveEditing, ToolIs<21>},   // "Área Zoom": SetNerveAreaZoomMode
+      {32964, Waiting, NerveEditing, ToolIs<23>},   // "Pam": SetNervePanMode
+      {32980, Waiting, NerveEditing},  // "Exibir Cortes": ToggleNerveCuts; checked while the nerves' sections show
+      {32956, Waiting, NerveEditing},  // "Nervo Anrterior": PreviousNerve; only when the current nerve is not the first
+      {32955, Waiting, NerveEditing},  // "Próximo Nervo": NextNerve; only when the current nerve is not the last
+      {32953, Waiting, NerveEditing},  // "Adiciona Nervo": AddNerve
+      {32954, Waiting, NerveEditing},  // "Deletar Nervo": DeleteNerve
+      {32965, Waiting, Always},        // "Sair": ToggleNerveEdit
+      // The entries of the diameter menu: SetNerveDiameter with 2.0 to 4.0 mm.
+      {32972, Waiting, Always},  // "2.0 mm"
+      {32973, Waiting, Always},  // "2.2 mm"
+      {32974, Waiting, Always},  // "2.4 mm"
+      {32975, Waiting, Always},  // "2.6 mm"
+      {32968, Waiting, Always},  // "2.8 mm"
+      {32969, Waiting, Always},  // "3.0 mm"
+      {32970, Waiting, Always},  // "3.2 mm"
+      {32976, Waiting, Always},  // "3.4 mm"
+      {32977, Waiting, Always},  // "3.6 mm"
+      {32978, Waiting, Always},  // "3.8 mm"
+      {32979, Waiting, Always},  // "4.0 mm"
+
+      // Implants.
+      {32817, Waiting, OpenNotEditing, ToolIsNoneOr<10>,
+       Row::BothFrames},                                             // "Seleciona Implante": SetSelectImplantMode
+      {32856, Waiting, OpenNotEditing, ToolIs<7>},                   // "Insere novo Implante": SetInsertImplantMode
+      {32857, Waiting, OpenNotEditing, ToolIs<8>, Row::BothFrames},  // "Mover Implante": SetMoveImplantMode
+      {33166, Waiting, OpenNotEditing, ToolIs<8>},                   // "Move Implante": SetMoveImplantMode
+      {32858, Waiting, OpenNotEditing, ToolIs<9>, Row::BothFrames},  // "Rotaciona Implante": SetRotateImplantMode
+      {33167, Waiting, OpenNotEditing, ToolIs<9>},                   // "Rotaciona Implante": SetRotateImplantMode
+      // "Insere Imp. Personalizado": SetInsertCustomImplantMode, tool 74 (71 is the endodontic move).
+      {33165, Waiting, LibraryNotEditing<Kind::Implants>, ToolIs<74>},
+
+      // Orthodontic objects.
+      {33182, Waiting, OpenNotEditing, ToolIsNoneOr<43>},                  // SetSelectOrtoMode
+      {33183, Waiting, LibraryNotEditing<Kind::Orthodontic>, ToolIs<40>},  // SetInsertOrtoMode
+      {33184, Waiting, OpenNotEditing, ToolIs<41>},                        // SetMoveOrtoMode
+      {33186, Waiting, OpenNotEditing, ToolIs<42>},                        // SetRotateOrtoMode
+      // Endodontic objects.
+      {33300, Waiting, OpenNotEditing, ToolIsNoneOr<73>},                 // SetSelectEndoMode
+      {33301, Waiting, LibraryNotEditing<Kind::Endodontic>, ToolIs<70>},  // SetInsertEndoMode
+      {33302, Waiting, OpenNotEditing, ToolIs<71>},                       // SetMoveEndoMode
+      {33303, Waiting, OpenNotEditing, ToolIs<72>},                       // SetRotateEndoMode
+      // Teeth.
+      {33272, Waiting, OpenNotEditing, ToolIs<63>},                   // SetSelectDentesMode
+      {33262, Waiting, LibraryNotEditing<Kind::Teeth>, ToolIs<60>},   // SetInsertDentesMode
+      {33273, Waiting, OpenNotEditing, ToolIs<61>},                   // SetMoveDentesMode
+      {33264, Waiting, OpenNotEditing, ToolIs<62>},                   // SetRotateDentesMode
+      {33282, Waiting, OpenNotEditing, ToolIs<64>, Row::BothFrames},  // "Escala Dentes": SetScaleDentesMode
+      // Library meshes.
+      {33261, Waiting, OpenNotEditing, ToolIs<53>},                   // SetSelectGeomsMode
+      {33255, Waiting, LibraryNotEditing<Kind::Meshes>, ToolIs<50>},  // SetInsertGeomsMode
+      {33263, Waiting, OpenNotEditing, ToolIs<51>},                   // SetMoveGeomsMode
+      {33257, Waiting, OpenNotEditing, ToolIs<52>},                   // SetRotateGeomsMode
+      {33281, Waiting, OpenNotEditing, ToolIs<54>},                   // SetScaleGeomsMode
+  };
+  return rows;
+}
