@@ -361,9 +361,7 @@ class CommandTableFixture : public ShellFixture {
 protected:
   void SetUp() override {
     ShellFixture::SetUp();
-    this->Frame = std::make_unique<CMainFrame>();
-    this->App.m_pMainWnd = this->Frame.get();
-    ASSERT_TRUE(this->Frame->LoadFrame(IDR_MAINFRAME));
+    this->Frame = this->StartFrame();
   }
 
   // Runs every update handler: all bars (shown or not), every menu, the 3D frame's and the diameter menus.

@@ -25,9 +25,7 @@ class FrameCommandsFixture : public ShellFixture {
 protected:
   void SetUp() override {
     ShellFixture::SetUp();
-    this->Frame = std::make_unique<CMainFrame>();
-    this->App.m_pMainWnd = this->Frame.get();
-    ASSERT_TRUE(this->Frame->LoadFrame(IDR_MAINFRAME));
+    this->Frame = this->StartFrame();
   }
 
   CQlmQuorvantile& Q() { return *this->Frame->GetController(); }

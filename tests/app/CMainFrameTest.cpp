@@ -120,12 +120,7 @@ protected:
   }
 
   // Starts as the application does: the frame (splash, controller), then its window.
-  std::unique_ptr<CMainFrame> Start() {
-    auto frame = std::make_unique<CMainFrame>(&RecordingQuorvantile::Make);
-    this->App.m_pMainWnd = frame.get();
-    EXPECT_TRUE(frame->LoadFrame(IDR_MAINFRAME));
-    return frame;
-  }
+  std::unique_ptr<CMainFrame> Start() { return this->StartFrame(&RecordingQuorvantile::Make); }
 
   std::vector<std::string> Log;
 };

@@ -8,10 +8,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "QlmGuiTestApp.h"
+#include "app/CMainFrame.h"
+#include "app/QlmResourceIds.h"
 #include "app/QlmResourceScript.h"
 #include "platform/CQlmScriptedPrompter.h"
 #include "platform/gui/CDialog.h"
@@ -35,6 +38,15 @@ protected:
     this->App.m_pMainWnd = nullptr;
     CDialog::SetModalHook(nullptr);
     ::unsetenv("QLM_COMMON_APPDATA");
+  }
+
+  // A main frame started as the application starts it (splash, controller,
+  // window), with controllers from `factory` (the program's own when null).
+  std::unique_ptr<CMainFrame> StartFrame(CMainFrame::ControllerFactory factory = nullptr) {
+    auto frame = std::make_unique<CMainFrame>(factory);
+    this->App.m_pMainWnd = frame.get();
+    EXPECT_TRUE(frame->LoadFrame(IDR_MAINFRAME));
+    return frame;
   }
 
   std::filesystem::path DataFolder() const { return this->AppData.Path() / "Quillmar" / "Quorvantile"; }

@@ -14,26 +14,19 @@
 #include <vtkRenderer.h>
 #include <vtkXMLPolyDataReader.h>
 
-#include <QApplication>
-#include <QImage>
-#include <QWidget>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "../app/QlmScreenshotSession.h"
 #include "../ct/QlmJawVolume.h"
 #include "QlmTestData.h"
 #include "QlmViewSetUp.h"
 #include "app/CMainFrame.h"
 #include "app/CQlmQuorvantile.h"
 #include "app/QlmResourceIds.h"
-#include "app/QlmResourceScript.h"
 #include "ct/CQlmCTCrossFilter9.h"
 #include "ct/CQlmCTFilter.h"
 #include "ct/CQlmPanoramicCalc.h"
-#include "platform/gui/CDialog.h"
-#include "platform/gui/CWinApp.h"
-#include "tests/support/QlmTempDir.h"
 #include "views/CAxialWnd.h"
 #include "views/CCrossWnd.h"
 #include "views/CPanoramicWnd.h"
@@ -46,10 +39,6 @@ namespace {
 // 153.6 x 153.6 x 120 mm around the upper jaw at 0.6 mm.
 constexpr int Dimensions[3] = {256, 256, 200};
 constexpr double Spacing = 0.6;
-
-void Wait(int ms) {
-  for (int step = 0; step < ms / 10; ++step) QApplication::processEvents(QEventLoop::AllEvents, 10);
-}
 
 void ShowHeadSurface(CQlmQuorvantile& q) {
   vtkNew<vtkXMLPolyDataReader> reader;
@@ -71,12 +60,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: QlmViewsScreenshot <picture.png>\n");
     return 2;
   }
-  QApplication application(argc, argv);
-  QlmTempDir appData;
-  ::setenv("QLM_COMMON_APPDATA", appData.Path().c_str(), 1);
-  ::unsetenv("QLM_WEB_SERVER");
-  QlmRegisterResources();
-  CDialog::SetModalHook([](CDialog&) { return INT_PTR(IDCANCEL); });
+  QlmScreenshotSession session(argc, argv);
 
   std::string why;
   vtkSmartPointer<vtkImageData> volume = QlmJawVolume::Make(Dimensions, Spacing, why);
@@ -84,11 +68,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", why.c_str());
     return 1;
   }
-  CWinApp app;
   CMainFrame frame;
-  app.m_pMainWnd = &frame;
+  session.App.m_pMainWnd = &frame;
   if (!frame.LoadFrame(IDR_MAINFRAME)) return 1;
-  Wait(200);
+  QlmScreenshotSession::Wait(200);
 
   CQlmQuorvantile& q = *frame.GetController();
   QlmViewSetUp::ShowVolume(frame, volume);
@@ -101,11 +84,6 @@ int main(int argc, char** argv) {
   q.WindowCross->Render();
   q.WindowPanoramic->Render();
   q.Window3D->Render();
-  Wait(300);
-
-  const QImage picture = frame.GetSafeHwnd()->grab().toImage();
-  const bool saved = picture.save(QString::fromLocal8Bit(argv[1]));
-  frame.DestroyWindow();
-  app.m_pMainWnd = nullptr;
-  return saved ? 0 : 1;
+  QlmScreenshotSession::Wait(300);
+  return session.SaveAndClose(frame, argv[1]) ? 0 : 1;
 }
