@@ -87,6 +87,7 @@ void CArchive::ReadExact(void* buffer, size_t count) {
 
 void CArchive::Write(const void* buffer, size_t count) {
   this->RequireStoring();
+  if (count == 0) return;  // `buffer` may then be null
   const auto* in = static_cast<const uint8_t*>(buffer);
   if (this->BufferEnd + count > this->Buffer.size()) {
     this->Flush();
