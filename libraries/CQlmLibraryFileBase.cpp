@@ -74,10 +74,10 @@ int CQlmLibraryFileBase::ReadFile(const CString& name, const std::function<void(
     return 1;
   } catch (const CQlmLibraryFileError& error) {
     return this->Refuse(error.what());
-  } catch (const CException&) {
-    return this->Refuse("erro de leitura do arquivo");
   } catch (const std::bad_alloc&) {
     return this->Refuse("memória insuficiente");
+  } catch (const std::exception&) {
+    return this->Refuse("erro de leitura do arquivo");
   }
 }
 
@@ -101,9 +101,9 @@ int CQlmLibraryFileBase::WriteFile(const CString& name, const std::function<void
     return 1;
   } catch (const CQlmLibraryFileError& error) {
     return this->Refuse(error.what());
-  } catch (const CException&) {
-    return this->Refuse("erro gravando o arquivo");
   } catch (const std::bad_alloc&) {
     return this->Refuse("memória insuficiente");
+  } catch (const std::exception&) {
+    return this->Refuse("erro gravando o arquivo");
   }
 }

@@ -72,8 +72,9 @@ void CQlmLibraryReader::ReadMesh(vtkPolyData* mesh) {
   coordinates->SetNumberOfComponents(3);
   coordinates->SetNumberOfTuples(pointCount);
   float* xyz = coordinates->GetPointer(0);
-  this->Coordinates.resize(BlockValues);
-  for (size_t done = 0, total = 3 * static_cast<size_t>(pointCount); done < total;) {
+  const size_t coordinateCount = 3 * static_cast<size_t>(pointCount);
+  this->Coordinates.resize(std::min(BlockValues, coordinateCount));
+  for (size_t done = 0, total = coordinateCount; done < total;) {
     const size_t count = std::min(BlockValues, total - done);
     this->Archive.ReadExact(this->Coordinates.data(), count * sizeof(double));
     for (size_t k = 0; k < count; ++k) xyz[done + k] = static_cast<float>(this->Coordinates[k]);
@@ -87,8 +88,9 @@ void CQlmLibraryReader::ReadMesh(vtkPolyData* mesh) {
   vtkNew<vtkIdTypeArray> connectivity;
   connectivity->SetNumberOfValues(3 * static_cast<vtkIdType>(triangleCount));
   vtkIdType* ids = connectivity->GetPointer(0);
-  this->Indices.resize(BlockValues);
-  for (size_t done = 0, total = 3 * static_cast<size_t>(triangleCount); done < total;) {
+  const size_t indexCount = 3 * static_cast<size_t>(triangleCount);
+  this->Indices.resize(std::min(BlockValues, indexCount));
+  for (size_t done = 0, total = indexCount; done < total;) {
     const size_t count = std::min(BlockValues, total - done);
     this->Archive.ReadExact(this->Indices.data(), count * sizeof(int32_t));
     for (size_t k = 0; k < count; ++k) {

@@ -7,6 +7,7 @@
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -69,7 +70,7 @@ void CQlmLibraryWriter::WriteMesh(vtkPolyData* mesh) {
   vtkPoints* points = mesh->GetPoints();
   const vtkIdType pointCount = points ? points->GetNumberOfPoints() : 0;
   this->WriteCount(pointCount, "pontos");
-  this->Coordinates.resize(BlockValues);
+  this->Coordinates.resize(std::min<size_t>(BlockValues, 3 * static_cast<size_t>(pointCount)));
   auto* floats = points ? vtkFloatArray::FastDownCast(points->GetData()) : nullptr;
   for (vtkIdType first = 0; first < pointCount;) {
     const vtkIdType count = std::min<vtkIdType>(BlockValues / 3, pointCount - first);
