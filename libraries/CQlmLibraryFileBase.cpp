@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr uint64_t LoadBufferSize = 65536;
+
 bool HasControlCharacter(const std::string& text) {
   for (size_t at = 0; at < text.size(); ++at) {
     const auto byte = static_cast<unsigned char>(text[at]);
@@ -57,28 +59,37 @@ int CQlmLibraryFileBase::Refuse(const CString& reason) {
   return 0;
 }
 
-int CQlmLibraryFileBase::ReadFile(const CString& name, const std::function<void(CQlmLibraryReader&)>& read) {
-  this->Reason.Empty();
-  const std::string path = this->FindFile(name);
+int CQlmLibraryFileBase::Guarded(const std::function<int()>& body, const char* fileError) {
   try {
-    CFile file;
-    CFileException error(CFileException::none, 0, path);
-    if (!file.Open(path, CFile::modeRead, &error))
-      return this->Refuse(error.m_cause == CFileException::fileNotFound ? "arquivo não encontrado"
-                                                                        : "não foi possível abrir o arquivo");
-    // A small file gets a small buffer; a large one the archive's usual one.
-    const auto bufferSize = static_cast<size_t>(std::min<uint64_t>(file.GetLength(), CArchive::DefaultBufferSize));
-    CArchive archive(&file, CArchive::load, bufferSize);
-    CQlmLibraryReader reader(archive);
-    read(reader);
-    return 1;
+    return body();
   } catch (const CQlmLibraryFileError& error) {
     return this->Refuse(error.what());
   } catch (const std::bad_alloc&) {
     return this->Refuse("memória insuficiente");
   } catch (const std::exception&) {
-    return this->Refuse("erro de leitura do arquivo");
+    return this->Refuse(fileError);
   }
+}
+
+int CQlmLibraryFileBase::ReadFile(const CString& name, const std::function<void(CQlmLibraryReader&)>& read) {
+  this->Reason.Empty();
+  const std::string path = this->FindFile(name);
+  CFile file;
+  CFileException error(CFileException::none, 0, path);
+  if (!file.Open(path, CFile::modeRead, &error))
+    return this->Refuse(error.m_cause == CFileException::fileNotFound ? "arquivo não encontrado"
+                                                                      : "não foi possível abrir o arquivo");
+  return this->Guarded(
+      [&] {
+        // Strings, counts and colours go through the archive's buffer; points and
+        // indices, read in blocks larger than it, mostly bypass it.
+        CArchive archive(&file, CArchive::load,
+                         static_cast<size_t>(std::min<uint64_t>(file.GetLength(), LoadBufferSize)));
+        CQlmLibraryReader reader(archive);
+        read(reader);
+        return 1;
+      },
+      "erro de leitura do arquivo");
 }
 
 int CQlmLibraryFileBase::WriteFile(const CString& name, const std::function<void(CQlmLibraryWriter&)>& write) {
@@ -87,23 +98,18 @@ int CQlmLibraryFileBase::WriteFile(const CString& name, const std::function<void
   if (Exists(path) && QlmMessageBox(name + this->Extension + " já existe. Deseja continuar?", "Salvando Arquivo",
                                     QlmButtons::YesNo, QlmIcon::Warning) != QlmAnswer::Yes)
     return 0;
-  try {
-    CAtomicFile file;
-    if (!file.Open(path)) {
-      return this->Refuse(Exists(GetLibraryFolder().Str()) ? "não foi possível criar o arquivo"
-                                                           : "a pasta de bibliotecas não existe");
-    }
-    CArchive archive(&file, CArchive::store);
-    CQlmLibraryWriter writer(archive);
-    write(writer);
-    archive.Close();
-    file.Commit();
-    return 1;
-  } catch (const CQlmLibraryFileError& error) {
-    return this->Refuse(error.what());
-  } catch (const std::bad_alloc&) {
-    return this->Refuse("memória insuficiente");
-  } catch (const std::exception&) {
-    return this->Refuse("erro gravando o arquivo");
-  }
+  CAtomicFile file;
+  if (!file.Open(path))
+    return this->Refuse(Exists(GetLibraryFolder().Str()) ? "não foi possível criar o arquivo"
+                                                         : "a pasta de bibliotecas não existe");
+  return this->Guarded(
+      [&] {
+        CArchive archive(&file, CArchive::store);
+        CQlmLibraryWriter writer(archive);
+        write(writer);
+        archive.Close();
+        file.Commit();
+        return 1;
+      },
+      "erro gravando o arquivo");
 }

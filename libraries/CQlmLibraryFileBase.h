@@ -48,6 +48,9 @@ protected:
   int WriteFile(const CString& name, const std::function<void(CQlmLibraryWriter&)>& write);
 
 private:
+  // Runs `body`; an exception gives 0 with its reason, `fileError` for one of the file layer.
+  int Guarded(const std::function<int()>& body, const char* fileError);
+
   const char* Extension;
   CString Reason;
 };

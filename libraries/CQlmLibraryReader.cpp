@@ -2,12 +2,13 @@
 
 #include <vtkCellArray.h>
 #include <vtkFloatArray.h>
-#include <vtkIdTypeArray.h>
 #include <vtkNew.h>
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
+#include <vtkTypeInt32Array.h>
 
 #include <algorithm>
+#include <limits>
 
 #include "libraries/CQlmLibraryFileError.h"
 #include "libraries/vtkEndoImpLib.h"
@@ -32,6 +33,42 @@ constexpr size_t ImplantSize = ComponentSize + 4 * sizeof(float) + ColorSize;
 
 // Points and indices are read this many values at a time.
 constexpr size_t BlockValues = 3 * 8192;
+// Offsets of a 32-bit cell array reach 3 x this.
+constexpr int32_t MaximumTriangles = std::numeric_limits<int32_t>::max() / 3;
+
+// The loops below run over blocks of a fixed size so that the compiler uses
+// vector instructions for them even at -O2.
+constexpr size_t Lanes = 16;
+
+void Narrow(const double* in, float* out, size_t count) {
+  size_t i = 0;
+  for (; i + Lanes <= count; i += Lanes) {
+    for (size_t k = 0; k < Lanes; ++k) out[i + k] = static_cast<float>(in[i + k]);
+  }
+  for (; i < count; ++i) out[i] = static_cast<float>(in[i]);
+}
+
+// Without a branch, so that blocks of them vectorise.
+bool Outside(int32_t id, int32_t pointCount) { return (id < 0) | (id >= pointCount); }
+
+bool AnyOutside(const int32_t* ids, size_t count, int32_t pointCount) {
+  int outside = 0;
+  size_t i = 0;
+  for (; i + Lanes <= count; i += Lanes) {
+    for (size_t k = 0; k < Lanes; ++k) outside |= Outside(ids[i + k], pointCount);
+  }
+  for (; i < count; ++i) outside |= Outside(ids[i], pointCount);
+  return outside;
+}
+
+// Offsets of `count` triangles: 0, 3, 6, ..., 3 x count.
+void FillTriangleOffsets(int32_t* offsets, int32_t count) {
+  int32_t i = 0;
+  for (; i + static_cast<int32_t>(Lanes) <= count; i += Lanes) {
+    for (int32_t k = 0; k < static_cast<int32_t>(Lanes); ++k) offsets[i + k] = 3 * (i + k);
+  }
+  for (; i <= count; ++i) offsets[i] = 3 * i;
+}
 
 }  // namespace
 
@@ -64,6 +101,7 @@ void CQlmLibraryReader::ReadColor(float (&color)[3]) { this->Archive >> color[0]
 void CQlmLibraryReader::ReadHeader(vtkLibrary* library) {
   this->Place = " no cabeçalho";
   this->Archive >> library->Name >> library->Password >> library->Identifier;
+  this->Place.Empty();
 }
 
 void CQlmLibraryReader::ReadMesh(vtkPolyData* mesh) {
@@ -77,30 +115,31 @@ void CQlmLibraryReader::ReadMesh(vtkPolyData* mesh) {
   for (size_t done = 0, total = coordinateCount; done < total;) {
     const size_t count = std::min(BlockValues, total - done);
     this->Archive.ReadExact(this->Coordinates.data(), count * sizeof(double));
-    for (size_t k = 0; k < count; ++k) xyz[done + k] = static_cast<float>(this->Coordinates[k]);
+    Narrow(this->Coordinates.data(), xyz + done, count);
     done += count;
   }
 
+  // Indices go straight into a 32-bit cell array.
   const int32_t triangleCount = this->ReadCount("triângulos", TriangleSize);
-  vtkNew<vtkIdTypeArray> offsets;
-  offsets->SetNumberOfValues(static_cast<vtkIdType>(triangleCount) + 1);
-  for (vtkIdType cell = 0; cell <= triangleCount; ++cell) offsets->SetValue(cell, 3 * cell);
-  vtkNew<vtkIdTypeArray> connectivity;
-  connectivity->SetNumberOfValues(3 * static_cast<vtkIdType>(triangleCount));
-  vtkIdType* ids = connectivity->GetPointer(0);
-  const size_t indexCount = 3 * static_cast<size_t>(triangleCount);
-  this->Indices.resize(std::min(BlockValues, indexCount));
-  for (size_t done = 0, total = indexCount; done < total;) {
+  if (triangleCount > MaximumTriangles)
+    this->Fail(CString::Formatted("número de triângulos (%d) grande demais", triangleCount));
+  vtkNew<vtkTypeInt32Array> connectivity;
+  connectivity->SetNumberOfValues(3 * triangleCount);
+  int32_t* ids = connectivity->GetPointer(0);
+  // Checked block by block while the block is still in the cache.
+  for (size_t done = 0, total = 3 * static_cast<size_t>(triangleCount); done < total;) {
     const size_t count = std::min(BlockValues, total - done);
-    this->Archive.ReadExact(this->Indices.data(), count * sizeof(int32_t));
-    for (size_t k = 0; k < count; ++k) {
-      const int32_t id = this->Indices[k];
-      if (id < 0 || id >= pointCount)
-        this->Fail(CString::Formatted("índice de triângulo %d fora da malha de %d pontos", id, pointCount));
-      ids[done + k] = id;
+    int32_t* block = ids + done;
+    this->Archive.ReadExact(block, count * sizeof(int32_t));
+    if (AnyOutside(block, count, pointCount)) {
+      const int32_t id = *std::find_if(block, block + count, [&](int32_t id) { return Outside(id, pointCount); });
+      this->Fail(CString::Formatted("índice de triângulo %d fora da malha de %d pontos", id, pointCount));
     }
     done += count;
   }
+  vtkNew<vtkTypeInt32Array> offsets;
+  offsets->SetNumberOfValues(triangleCount + 1);
+  FillTriangleOffsets(offsets->GetPointer(0), triangleCount);
 
   vtkNew<vtkPoints> points;
   points->SetData(coordinates);
@@ -110,21 +149,30 @@ void CQlmLibraryReader::ReadMesh(vtkPolyData* mesh) {
   mesh->SetPolys(polygons);
 }
 
+template <class Item, class Fill>
+void CQlmLibraryReader::ReadItems(vtkCollection* items, const char* what, size_t minimumSize, const char* placeFormat,
+                                  Fill fill) {
+  const CString outerPlace = this->Place;
+  const int32_t count = this->ReadCount(what, minimumSize);
+  for (int32_t number = 1; number <= count; ++number) {
+    this->Place = outerPlace + CString::Formatted(placeFormat, number);
+    vtkNew<Item> item;
+    items->AddItem(item);
+    fill(item.Get());
+  }
+  this->Place = outerPlace;
+}
+
 void CQlmLibraryReader::Read(vtkGeomsLib* library) {
   this->Guarded([&] {
     this->ReadHeader(library);
-    this->Place.Empty();
-    const int32_t count = this->ReadCount("itens", ItemSize);
-    for (int32_t i = 0; i < count; ++i) {
-      this->Place = CString::Formatted(" no item %d", i + 1);
-      vtkNew<vtkGeom> item;
+    this->ReadItems<vtkGeom>(library->Items, "itens", ItemSize, " no item %d", [&](vtkGeom* item) {
       this->Archive >> item->Name;
       this->ReadColor(item->Color);
       this->ReadMesh(item->Mesh);
       item->LibraryId = library->Identifier;
       item->LibraryName = library->Name;
-      library->Items->AddItem(item);
-    }
+    });
   });
 }
 
@@ -134,33 +182,21 @@ void CQlmLibraryReader::ReadMultiPartItems(Library* library) {
   using Section = typename Item::SectionType;
   this->Guarded([&] {
     this->ReadHeader(library);
-    this->Place.Empty();
-    const int32_t count = this->ReadCount("itens", MainItemSize);
-    for (int32_t i = 0; i < count; ++i) {
-      const CString itemPlace = CString::Formatted(" no item %d", i + 1);
-      this->Place = itemPlace;
-      vtkNew<Item> item;
+    this->ReadItems<Item>(library->Items, "itens", MainItemSize, " no item %d", [&](Item* item) {
       this->Archive >> item->Name;
       this->ReadColor(item->Color);
       this->ReadMesh(item->Mesh);
       item->LibraryId = library->Identifier;
       item->LibraryName = library->Name;
-      library->Items->AddItem(item);
-      const int32_t positionCount = this->ReadCount("posições", PositionSize);
-      for (int32_t p = 0; p < positionCount; ++p) {
-        this->Place = itemPlace + CString::Formatted(", posição %d", p + 1);
-        vtkCollection* sections = item->AddPosition();
-        const int32_t sectionCount = this->ReadCount("seções", SectionSize);
-        for (int32_t s = 0; s < sectionCount; ++s) {
-          this->Place = itemPlace + CString::Formatted(", posição %d, seção %d", p + 1, s + 1);
-          vtkNew<Section> section;
-          sections->AddItem(section);
-          this->ReadColor(section->Color);
-          this->Archive >> section->Name;
-          this->ReadMesh(section->Mesh);
-        }
-      }
-    }
+      this->ReadItems<vtkCollection>(
+          item->Positions, "posições", PositionSize, ", posição %d", [&](vtkCollection* sections) {
+            this->ReadItems<Section>(sections, "seções", SectionSize, ", seção %d", [&](Section* section) {
+              this->ReadColor(section->Color);
+              this->Archive >> section->Name;
+              this->ReadMesh(section->Mesh);
+            });
+          });
+    });
   });
 }
 
@@ -182,21 +218,9 @@ void CQlmLibraryReader::ReadImplant(vtkImplantCustom* item, bool withWasher) {
 void CQlmLibraryReader::Read(vtkImplantLib* library) {
   this->Guarded([&] {
     this->ReadHeader(library);
-    this->Place.Empty();
-    const int32_t implantCount = this->ReadCount("implantes", ImplantSize);
-    for (int32_t i = 0; i < implantCount; ++i) {
-      this->Place = CString::Formatted(" no implante %d", i + 1);
-      vtkNew<vtkImplantCustom> implant;
-      this->ReadImplant(implant, true);
-      library->Implants->AddItem(implant);
-    }
-    this->Place.Empty();
-    const int32_t componentCount = this->ReadCount("componentes", ComponentSize);
-    for (int32_t k = 0; k < componentCount; ++k) {
-      this->Place = CString::Formatted(" no componente %d", k + 1);
-      vtkNew<vtkImplantCustom> component;
-      this->ReadImplant(component, false);
-      library->Components->AddItem(component);
-    }
+    this->ReadItems<vtkImplantCustom>(library->Implants, "implantes", ImplantSize, " no implante %d",
+                                      [&](vtkImplantCustom* implant) { this->ReadImplant(implant, true); });
+    this->ReadItems<vtkImplantCustom>(library->Components, "componentes", ComponentSize, " no componente %d",
+                                      [&](vtkImplantCustom* component) { this->ReadImplant(component, false); });
   });
 }

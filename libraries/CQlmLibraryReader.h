@@ -5,8 +5,9 @@
 // three int32 point indices).
 //
 // Every count is checked against the bytes left before anything is
-// allocated and every triangle index against the points of its mesh; points
-// and indices are read in blocks. A file that breaks a rule, ends early or
+// allocated and every triangle index against the points of its mesh. Points
+// and indices are read in blocks, the indices straight into the mesh's 32-bit
+// cell array. A file that breaks a rule, ends early or
 // holds a malformed string raises CQlmLibraryFileError with the reason and
 // place. The library should be new: what was read before a failure stays in
 // it (callers discard it).
@@ -19,6 +20,7 @@
 #include "platform/CString.h"
 
 class CArchive;
+class vtkCollection;
 class vtkEndoImpLib;
 class vtkGeomsLib;
 class vtkImplantCustom;
@@ -40,6 +42,11 @@ private:
   // Runs `body`, turning the archive's errors into CQlmLibraryFileError at the current place.
   template <class Body>
   void Guarded(Body body);
+  // Reads a count of records of at least `minimumSize` bytes, then for each
+  // adds a new Item to `items` and lets `fill` read it, with the place
+  // extended by `placeFormat` and the item's number.
+  template <class Item, class Fill>
+  void ReadItems(vtkCollection* items, const char* what, size_t minimumSize, const char* placeFormat, Fill fill);
   template <class Library>
   void ReadMultiPartItems(Library* library);
   void ReadHeader(vtkLibrary* library);
@@ -54,5 +61,4 @@ private:
   // Where the reader is, as a suffix of the reasons: " no item 3".
   CString Place;
   std::vector<double> Coordinates;
-  std::vector<int32_t> Indices;
 };

@@ -11,20 +11,6 @@
 
 using namespace LibraryFixtures;
 
-namespace {
-
-template <class File, class Library>
-int Load(Library* library, const char* name, CString* reason = nullptr) {
-  library->Name = name;
-  File file;
-  file.Library = library;
-  const int result = file.Load();
-  if (reason) *reason = file.GetReason();
-  return result;
-}
-
-}  // namespace
-
 TEST(CQlmLibraryFileLoad, TakesTheStoredNameAndAppendsAfterWhatTheLibraryHolds) {
   const LibraryFolder folder;
   // File "B" holds library "A".
@@ -32,13 +18,15 @@ TEST(CQlmLibraryFileLoad, TakesTheStoredNameAndAppendsAfterWhatTheLibraryHolds) 
   QlmBytes::WriteFile(folder.File("Vazia.dnt"), ItemFile({"Vazia", "x", "    1"}, {}));
 
   vtkNew<vtkGeomsLib> library;
-  ASSERT_EQ((Load<CDentesLibFile>(library.Get(), "Vazia")), 1);
+  library->Name = "Vazia";
+  ASSERT_EQ(LoadWith<CDentesLibFile>(library.Get()), 1);
   EXPECT_EQ(library->Password, CString("x"));
   EXPECT_EQ(library->GetNumberOfItems(), 0);
 
   vtkNew<vtkGeom> kept;
   library->Items->AddItem(kept);
-  ASSERT_EQ((Load<CDentesLibFile>(library.Get(), "B")), 1);
+  library->Name = "B";
+  ASSERT_EQ(LoadWith<CDentesLibFile>(library.Get()), 1);
   EXPECT_EQ(library->Name, CString("A"));
   EXPECT_EQ(library->Identifier, CString("   42"));
   ASSERT_EQ(library->GetNumberOfItems(), 3);
@@ -47,9 +35,7 @@ TEST(CQlmLibraryFileLoad, TakesTheStoredNameAndAppendsAfterWhatTheLibraryHolds) 
   EXPECT_EQ(library->GetItem(2)->LibraryId, CString("   42"));
 
   // A later save writes the file of A.
-  CDentesLibFile file;
-  file.Library = library;
-  ASSERT_EQ(file.Save(), 1) << file.GetReason();
+  ASSERT_EQ(SaveWith<CDentesLibFile>(library.Get()), 1);
   EXPECT_TRUE(std::filesystem::exists(folder.File("A.dnt")));
 }
 
@@ -58,14 +44,13 @@ TEST(CQlmLibraryFileLoad, PointsAreNarrowedToFloatAndWrittenBackWidened) {
   const MeshSpec mesh = {{0.1, -1e-3, 12345.678901234, 1.0 / 3, 2, 3, 4, 5, 6}, {0, 1, 2}};
   QlmBytes::WriteFile(folder.File("Fina.dnt"), ItemFile({"Fina", "", ""}, {{"Dente", {1, 1, 1}, mesh}}));
   vtkNew<vtkGeomsLib> library;
-  ASSERT_EQ((Load<CDentesLibFile>(library.Get(), "Fina")), 1);
+  library->Name = "Fina";
+  ASSERT_EQ(LoadWith<CDentesLibFile>(library.Get()), 1);
   ExpectMesh(library->GetItem(0)->Mesh, mesh);
 
   CQlmScriptedPrompter prompter;
   prompter.QueueAnswer(QlmAnswer::Yes);
-  CDentesLibFile file;
-  file.Library = library;
-  ASSERT_EQ(file.Save(), 1);
+  ASSERT_EQ(SaveWith<CDentesLibFile>(library.Get()), 1);
   MeshSpec widened = mesh;
   for (double& value : widened.Points) value = static_cast<float>(value);
   EXPECT_EQ(QlmBytes::ReadFile(folder.File("Fina.dnt")), ItemFile({"Fina", "", ""}, {{"Dente", {1, 1, 1}, widened}}));
@@ -120,13 +105,16 @@ TEST(CQlmLibraryFileLoad, ADamagedFileIsRefusedWithAReasonSayingWhere) {
     int result = -1;
     if (extension == ".dnt") {
       vtkNew<vtkGeomsLib> library;
-      result = Load<CDentesLibFile>(library.Get(), c.Title, &reason);
+      library->Name = c.Title;
+      result = LoadWith<CDentesLibFile>(library.Get(), &reason);
     } else if (extension == ".end") {
       vtkNew<vtkEndoImpLib> library;
-      result = Load<CEndoLibFile>(library.Get(), c.Title, &reason);
+      library->Name = c.Title;
+      result = LoadWith<CEndoLibFile>(library.Get(), &reason);
     } else {
       vtkNew<vtkImplantLib> library;
-      result = Load<CImpLibFile>(library.Get(), c.Title, &reason);
+      library->Name = c.Title;
+      result = LoadWith<CImpLibFile>(library.Get(), &reason);
     }
     EXPECT_EQ(result, 0);
     EXPECT_EQ(reason, CString(c.Reason));

@@ -23,20 +23,12 @@ vtkSmartPointer<vtkGeomsLib> TeethLibrary(const LibraryFolder& folder, const cha
   QlmBytes::WriteFile(folder.File("Origem.dnt"), ItemFile({name, "segredo", " 4711"}, TeethItems()));
   auto library = vtkSmartPointer<vtkGeomsLib>::New();
   library->Name = "Origem";
-  CDentesLibFile file;
-  file.Library = library;
-  EXPECT_EQ(file.Load(), 1) << file.GetReason();
+  EXPECT_EQ(LoadWith<CDentesLibFile>(library.Get()), 1);
   std::filesystem::remove(folder.File("Origem.dnt"));
   return library;
 }
 
-int Save(vtkGeomsLib* library, CString* reason = nullptr) {
-  CDentesLibFile file;
-  file.Library = library;
-  const int result = file.Save();
-  if (reason) *reason = file.GetReason();
-  return result;
-}
+int Save(vtkGeomsLib* library, CString* reason = nullptr) { return SaveWith<CDentesLibFile>(library, reason); }
 
 }  // namespace
 
@@ -126,10 +118,8 @@ TEST(CQlmLibraryFileSave, NamesThatCouldLeaveTheFolderOrLoseCharactersAreRefused
     CString reason;
     EXPECT_EQ(Save(library, &reason), 0);
     EXPECT_EQ(reason, CString("nome de biblioteca inválido"));
-    CDentesLibFile file;
-    file.Library = library;
-    EXPECT_EQ(file.Load(), 0);
-    EXPECT_EQ(file.GetReason(), CString("nome de biblioteca inválido"));
+    EXPECT_EQ(LoadWith<CDentesLibFile>(library.Get(), &reason), 0);
+    EXPECT_EQ(reason, CString("nome de biblioteca inválido"));
   }
   EXPECT_TRUE(prompter.Messages.empty());
   EXPECT_TRUE(folder.AllFiles().empty());
@@ -181,9 +171,7 @@ TEST(CQlmLibraryFileSave, OnlyPolygonsOfThreeOrMorePointsAreWrittenAsTheirFirstT
   pointless->Mesh->SetPolys(polygons);
   library->Items->AddItem(pointless);
 
-  CGeomsLibFile file;
-  file.Library = library;
-  ASSERT_EQ(file.Save(), 1) << file.GetReason();
+  ASSERT_EQ(SaveWith<CGeomsLibFile>(library.Get()), 1);
   const MeshSpec written = {{0, 0, 0, 1, 2, -1, 2, 4, -2, 3, 6, -3, 4, 8, -4}, {4, 3, 2, 1, 2, 3, 0, 2, 4}};
   EXPECT_EQ(QlmBytes::ReadFile(folder.File("Malhas.geo")),
             ItemFile({"Malhas", "", ""}, {{"Poligonos", {1, 1, 1}, written}, {"Sem pontos", {1, 1, 1}, {}}}));
@@ -214,10 +202,8 @@ TEST(CQlmLibraryFileSave, ThePasswordNeverReachesTheErrorOutputOrAReason) {
     QlmBytes::WriteFile(folder.File("Dentes.dnt"), damaged);
     vtkNew<vtkGeomsLib> other;
     other->Name = "Dentes";
-    CDentesLibFile file;
-    file.Library = other;
-    EXPECT_EQ(file.Load(), 0);
-    reasons.push_back(file.GetReason());
+    EXPECT_EQ(LoadWith<CDentesLibFile>(other.Get(), &reason), 0);
+    reasons.push_back(reason);
   }
   const std::string errors = testing::internal::GetCapturedStderr();
   EXPECT_NE(errors.find("Dentes.dnt já existe"), std::string::npos) << errors;

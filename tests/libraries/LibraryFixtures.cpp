@@ -258,16 +258,9 @@ namespace {
 
 template <class File, class Library>
 LibraryKind MakeKind(Bytes fixture) {
-  const auto run = [](int (File::*operation)(), vtkLibrary* library, CString& reason) {
-    File file;
-    file.Library = Library::SafeDownCast(library);
-    const int result = (file.*operation)();
-    reason = file.GetReason();
-    return result;
-  };
   return {File().GetExtension(), std::move(fixture), [] { return vtkSmartPointer<Library>::New(); },
-          [run](vtkLibrary* library, CString& reason) { return run(&File::Load, library, reason); },
-          [run](vtkLibrary* library, CString& reason) { return run(&File::Save, library, reason); }};
+          [](vtkLibrary* library, CString& reason) { return LoadWith<File>(Library::SafeDownCast(library), &reason); },
+          [](vtkLibrary* library, CString& reason) { return SaveWith<File>(Library::SafeDownCast(library), &reason); }};
 }
 
 }  // namespace

@@ -103,6 +103,25 @@ void ExpectImplant(vtkImplantCustom* item, const ImplantSpec& spec, bool withWas
 // Every triangle index of every mesh of the library inside its mesh.
 void ExpectMeshesWhole(vtkLibrary* library);
 
+// Load and Save of `library` through a new object of the file class File;
+// `reason`, when given, receives its GetReason().
+template <class File, class Library>
+int LoadWith(Library* library, CString* reason = nullptr) {
+  File file;
+  file.Library = library;
+  const int result = file.Load();
+  if (reason) *reason = file.GetReason();
+  return result;
+}
+template <class File, class Library>
+int SaveWith(Library* library, CString* reason = nullptr) {
+  File file;
+  file.Library = library;
+  const int result = file.Save();
+  if (reason) *reason = file.GetReason();
+  return result;
+}
+
 // One kind of library file, driven through vtkLibrary.
 struct LibraryKind {
   std::string Extension;  // ".dnt"
