@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "libraries/CQlmLibraryFileError.h"
+#include "libraries/QlmBlockConversions.h"
 #include "libraries/vtkEndoImpLib.h"
 #include "libraries/vtkGeomsLib.h"
 #include "libraries/vtkImplantLib.h"
@@ -36,19 +37,9 @@ constexpr size_t BlockValues = 3 * 8192;
 // Offsets of a 32-bit cell array reach 3 x this.
 constexpr int32_t MaximumTriangles = std::numeric_limits<int32_t>::max() / 3;
 
-// The loops below run over blocks of a fixed size so that the compiler uses
-// vector instructions for them even at -O2.
-constexpr size_t Lanes = 16;
+using QlmBlockConversions::Lanes;
 
-void Narrow(const double* in, float* out, size_t count) {
-  size_t i = 0;
-  for (; i + Lanes <= count; i += Lanes) {
-    for (size_t k = 0; k < Lanes; ++k) out[i + k] = static_cast<float>(in[i + k]);
-  }
-  for (; i < count; ++i) out[i] = static_cast<float>(in[i]);
-}
-
-// Without a branch, so that blocks of them vectorise.
+// Without a branch, so that blocks of them use vector instructions.
 bool Outside(int32_t id, int32_t pointCount) { return (id < 0) | (id >= pointCount); }
 
 bool AnyOutside(const int32_t* ids, size_t count, int32_t pointCount) {
@@ -115,7 +106,7 @@ void CQlmLibraryReader::ReadMesh(vtkPolyData* mesh) {
   for (size_t done = 0, total = coordinateCount; done < total;) {
     const size_t count = std::min(BlockValues, total - done);
     this->Archive.ReadExact(this->Coordinates.data(), count * sizeof(double));
-    Narrow(this->Coordinates.data(), xyz + done, count);
+    QlmBlockConversions::Narrow(this->Coordinates.data(), xyz + done, count);
     done += count;
   }
 

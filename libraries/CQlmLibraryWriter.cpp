@@ -1,17 +1,16 @@
 #include "libraries/CQlmLibraryWriter.h"
 
 #include <vtkCellArray.h>
-#include <vtkCellArrayIterator.h>
 #include <vtkFloatArray.h>
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
-#include <vtkSmartPointer.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 
 #include "libraries/CQlmLibraryFileError.h"
+#include "libraries/QlmBlockConversions.h"
 #include "libraries/vtkEndoImpLib.h"
 #include "libraries/vtkGeomsLib.h"
 #include "libraries/vtkImplantLib.h"
@@ -21,21 +20,33 @@
 
 namespace {
 
-// Points and indices are written this many values at a time.
+// Points are written this many coordinates at a time.
 constexpr size_t BlockValues = 3 * 8192;
 
-// Calls `visit(ids)` for the first three ids of every polygon of three or more points.
-template <class Visit>
-void ForEachTriangle(vtkCellArray* polygons, Visit visit) {
-  if (!polygons) return;
-  auto it = vtkSmartPointer<vtkCellArrayIterator>::Take(polygons->NewIterator());
-  vtkIdType size = 0;
-  const vtkIdType* ids = nullptr;
-  for (it->GoToFirstCell(); !it->IsDoneWithTraversal(); it->GoToNextCell()) {
-    it->GetCurrentCell(size, ids);
-    if (size >= 3) visit(ids);
+// An id that is not one of the mesh's points.
+struct OutsideId {
+  bool Found = false;
+  vtkIdType Id = 0;
+};
+
+// Appends the first three ids of every polygon of three or more points to
+// `ids`, and notes the first id outside the points.
+struct CollectTriangles {
+  template <class CellState>
+  void operator()(CellState& state, vtkIdType pointCount, std::vector<int32_t>& ids, OutsideId& outside) const {
+    const auto* offsets = state.GetOffsets()->GetPointer(0);
+    const auto* connectivity = state.GetConnectivity()->GetPointer(0);
+    for (vtkIdType cell = 0, cellCount = state.GetNumberOfCells(); cell < cellCount; ++cell) {
+      const auto first = offsets[cell];
+      if (offsets[cell + 1] - first < 3) continue;
+      for (int k = 0; k < 3; ++k) {
+        const vtkIdType id = connectivity[first + k];
+        if ((id < 0 || id >= pointCount) && !outside.Found) outside = {true, id};
+        ids.push_back(static_cast<int32_t>(id));
+      }
+    }
   }
-}
+};
 
 }  // namespace
 
@@ -74,38 +85,26 @@ void CQlmLibraryWriter::WriteMesh(vtkPolyData* mesh) {
   auto* floats = points ? vtkFloatArray::FastDownCast(points->GetData()) : nullptr;
   for (vtkIdType first = 0; first < pointCount;) {
     const vtkIdType count = std::min<vtkIdType>(BlockValues / 3, pointCount - first);
-    for (vtkIdType i = 0; i < count; ++i) {
-      double* xyz = &this->Coordinates[3 * i];
-      if (floats) {
-        const float* stored = floats->GetPointer(3 * (first + i));
-        xyz[0] = stored[0], xyz[1] = stored[1], xyz[2] = stored[2];
-      } else {
-        points->GetPoint(first + i, xyz);
-      }
+    double* xyz = this->Coordinates.data();
+    if (floats) {
+      QlmBlockConversions::Widen(floats->GetPointer(3 * first), xyz, 3 * count);
+    } else {
+      for (vtkIdType i = 0; i < count; ++i) points->GetPoint(first + i, xyz + 3 * i);
     }
-    this->Archive.Write(this->Coordinates.data(), 3 * count * sizeof(double));
+    this->Archive.Write(xyz, 3 * count * sizeof(double));
     first += count;
   }
 
-  vtkCellArray* polygons = pointCount ? mesh->GetPolys() : nullptr;
-  int64_t triangleCount = 0;
-  ForEachTriangle(polygons, [&](const vtkIdType* ids) {
-    for (int k = 0; k < 3; ++k) {
-      if (ids[k] < 0 || ids[k] >= pointCount)
-        this->Fail(CString::Formatted("polígono com índice %lld fora da malha de %lld pontos",
-                                      static_cast<long long>(ids[k]), static_cast<long long>(pointCount)));
-    }
-    ++triangleCount;
-  });
-  this->WriteCount(triangleCount, "triângulos");
   this->Indices.clear();
-  ForEachTriangle(polygons, [&](const vtkIdType* ids) {
-    for (int k = 0; k < 3; ++k) this->Indices.push_back(static_cast<int32_t>(ids[k]));
-    if (this->Indices.size() >= BlockValues) {
-      this->Archive.Write(this->Indices.data(), this->Indices.size() * sizeof(int32_t));
-      this->Indices.clear();
-    }
-  });
+  OutsideId outside;
+  if (vtkCellArray* polygons = pointCount ? mesh->GetPolys() : nullptr) {
+    this->Indices.reserve(3 * polygons->GetNumberOfCells());
+    polygons->Visit(CollectTriangles{}, pointCount, this->Indices, outside);
+  }
+  if (outside.Found)
+    this->Fail(CString::Formatted("polígono com índice %lld fora da malha de %lld pontos",
+                                  static_cast<long long>(outside.Id), static_cast<long long>(pointCount)));
+  this->WriteCount(static_cast<int64_t>(this->Indices.size() / 3), "triângulos");
   this->Archive.Write(this->Indices.data(), this->Indices.size() * sizeof(int32_t));
 }
 

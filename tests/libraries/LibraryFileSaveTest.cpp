@@ -146,7 +146,7 @@ TEST(CQlmLibraryFileSave, TextsWithoutAWindows1252FormAreRefusedAndThePreviousFi
   EXPECT_EQ(folder.AllFiles().size(), 1u);
 }
 
-TEST(CQlmLibraryFileSave, OnlyPolygonsOfThreeOrMorePointsAreWrittenAsTheirFirstThreeIndices) {
+TEST(CQlmLibraryFileSave, PolygonsOfThreeOrMorePointsAreWrittenAsTheirFirstThreeIndicesAndStrayIndicesRefused) {
   const LibraryFolder folder;
   vtkNew<vtkPoints> points;
   for (int i = 0; i < 5; ++i) points->InsertNextPoint(i, 2 * i, -i);
@@ -173,8 +173,23 @@ TEST(CQlmLibraryFileSave, OnlyPolygonsOfThreeOrMorePointsAreWrittenAsTheirFirstT
 
   ASSERT_EQ(SaveWith<CGeomsLibFile>(library.Get()), 1);
   const MeshSpec written = {{0, 0, 0, 1, 2, -1, 2, 4, -2, 3, 6, -3, 4, 8, -4}, {4, 3, 2, 1, 2, 3, 0, 2, 4}};
-  EXPECT_EQ(QlmBytes::ReadFile(folder.File("Malhas.geo")),
-            ItemFile({"Malhas", "", ""}, {{"Poligonos", {1, 1, 1}, written}, {"Sem pontos", {1, 1, 1}, {}}}));
+  const Bytes saved = ItemFile({"Malhas", "", ""}, {{"Poligonos", {1, 1, 1}, written}, {"Sem pontos", {1, 1, 1}, {}}});
+  EXPECT_EQ(QlmBytes::ReadFile(folder.File("Malhas.geo")), saved);
+
+  // A polygon that indexes past its points is refused, not written.
+  CQlmScriptedPrompter prompter;
+  for (vtkIdType wrong : {7, -1}) {
+    const vtkIdType ids[] = {0, wrong, 2};
+    vtkNew<vtkCellArray> broken;
+    broken->InsertNextCell(3, ids);
+    shaped->Mesh->SetPolys(broken);
+    prompter.QueueAnswer(QlmAnswer::Yes);
+    CString reason;
+    EXPECT_EQ(SaveWith<CGeomsLibFile>(library.Get(), &reason), 0);
+    EXPECT_EQ(reason, CString::Formatted("polígono com índice %lld fora da malha de 5 pontos no item 1",
+                                         static_cast<long long>(wrong)));
+  }
+  EXPECT_EQ(QlmBytes::ReadFile(folder.File("Malhas.geo")), saved);
 }
 
 TEST(CQlmLibraryFileSave, ThePasswordNeverReachesTheErrorOutputOrAReason) {
