@@ -37,14 +37,23 @@ void Require(bool condition) {
   if (!condition) __builtin_trap();
 }
 
-// A library folder of this process, in memory when the machine has /dev/shm.
-std::string MakeLibraryFolder() {
-  std::string root = std::filesystem::exists("/dev/shm") ? "/dev/shm/qlm-fuzz-XXXXXX" : "/tmp/qlm-fuzz-XXXXXX";
-  Require(mkdtemp(root.data()) != nullptr);
-  setenv("QLM_COMMON_APPDATA", root.c_str(), 1);
-  std::filesystem::create_directories(QlmAppData::ProgramFolder());
-  return QlmAppData::ProgramFolder();
-}
+// A library folder of this process, in memory when the machine has /dev/shm,
+// removed when the process ends.
+class FuzzFolder {
+public:
+  FuzzFolder() : Root(std::filesystem::exists("/dev/shm") ? "/dev/shm/qlm-fuzz-XXXXXX" : "/tmp/qlm-fuzz-XXXXXX") {
+    Require(mkdtemp(this->Root.data()) != nullptr);
+    setenv("QLM_COMMON_APPDATA", this->Root.c_str(), 1);
+    std::filesystem::create_directories(QlmAppData::ProgramFolder());
+  }
+  ~FuzzFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(this->Root, error);
+  }
+
+private:
+  std::string Root;
+};
 
 int CountTriangles(vtkPolyData* mesh) {
   const vtkIdType pointCount = mesh->GetNumberOfPoints();
@@ -97,7 +106,8 @@ int Load(Library* library) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const std::string folder = MakeLibraryFolder();
+  static const FuzzFolder fuzzFolder;
+  const std::string folder = QlmAppData::ProgramFolder();
   const std::string extension = File().GetExtension();
   std::ofstream(folder + "Fuzz" + extension, std::ios::binary).write(reinterpret_cast<const char*>(data), size);
 
