@@ -150,8 +150,18 @@ bool Fill(CQlmProjectData& data, vtkImageData* volume) {
   CQlmPolyLine arch;
   data.Arch.CaptureFrom(arch);
   FillViewState(data.ViewState, volume, arch);
-  data.Notes = "Projeto de demonstração: tomografia de crânio com dentes.";
+  data.Notes = Notes();
   return true;
+}
+
+CString Notes() {
+  return CString::Formatted("Projeto de demonstração: tomografia de crânio com dentes (amostra, revisão %d).",
+                            Revision);
+}
+
+bool IsCurrent(const std::string& path) {
+  CQlmProjectData data;
+  return data.Open(path) && data.Notes == Notes();
 }
 
 }  // namespace SampleProject
