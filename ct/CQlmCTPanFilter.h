@@ -15,9 +15,9 @@
 // The image's origin places it in the panoramic view's frame (with the y flip
 // on): y is the height above the volume centre; x is the arc length from the
 // middle of the curve, growing from its first point to its last (thin: the
-// current curve, each strip within about two pixels of its segment's place,
-// since every strip is up to a pixel wider than its segment; thick: the arch,
-// slab j at arc length j x spacing x).
+// current curve; whole-pixel strip widths, about half a pixel more than their
+// segments, leave each strip up to about two pixels from its segment's place;
+// thick: the arch, slab j at arc length j x spacing x).
 #include "ct/CQlmResliceGeometry.h"
 
 #include <vtkImageData.h>

@@ -3,10 +3,10 @@
 // planes they cut from it. A plane is a grid of the reslice's output (spacing =
 // the volume's spacing, origin = (origin x - cx, origin y - cy, 0)) sampled at
 // c + M' * p, where c is the volume centre origin + (dimensions - 1) * spacing / 2
-// and M' the placement matrix, flipped when the y flip is on. With the flip,
-// as the views use it, the planning frame is the volume's planning frame
-// (QlmPlanningFrame): planning point (x, y, z) = volume point (cx + x, cy - y, cz + z),
-// and the plane's own x and y are those of the placement's local frame.
+// and M' the placement matrix, flipped when the y flip is on. With the flip
+// on, as the views use it, the placements are in the planning frame of
+// QlmPlanningFrame, planning point (x, y, z) = volume point (cx + x, cy - y, cz + z),
+// and a plane's own x and y are those of its placement's local frame.
 //
 // Spacing, origin, centre and height are single precision, as the filters keep them.
 #include "toolkit/QlmImageSampler.h"
