@@ -128,9 +128,11 @@ void CQlmQuorvantile::BindRenderWindows() {
   this->WindowCross->SetHostWindow(HostOf(this->CrossView));
 }
 
+// The axial slice is drawn mirrored in y: the axial view shows it in the planning frame.
 void CQlmQuorvantile::BindViewers() {
   this->ViewerAxial->SetWindow(this->WindowAxial);
   this->ViewerAxial->GetMapper()->SetInterpolation(1);
+  this->ViewerAxial->GetMapper()->MirrorYOn();
   this->ViewerPanoramic->SetWindow(this->WindowPanoramic);
   this->ViewerCross->SetWindow(this->WindowCross);
 }

@@ -1,10 +1,13 @@
 // File/Abrir, Abrir Recentes, Salvar, Salvar Como, Fechar and Sair on a main
 // frame: the save question, the refused files, failed saves and the round
 // trip of the sample project through Save As, Close and the recent list.
+#include <vtkCamera.h>
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
 #include <QScrollBar>
+#include <array>
 #include <optional>
 #include <set>
 
@@ -25,6 +28,9 @@
 #include "views/CPanoramicWnd.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
+#include "views/CQlmInteractorStyle2.h"
+#include "views/CQlmInteractorStyle29.h"
+#include "views/CQlmInteractorStyle3.h"
 
 namespace {
 
@@ -37,6 +43,22 @@ std::string Title(const CMainFrame& frame) { return frame.GetMainWindow()->windo
 // What the views show: the three 2D pictures.
 std::vector<QImage> Pictures(const CQlmQuorvantile& q) {
   return {q.WindowAxial->GetImage(), q.WindowCross->GetImage(), q.WindowPanoramic->GetImage()};
+}
+
+// Focal point, position, view-up and parallel scale of the four views' cameras.
+std::vector<std::array<double, 10>> Cameras(CQlmQuorvantile& q) {
+  std::vector<std::array<double, 10>> cameras;
+  for (CQlmInteractorBase* style : std::initializer_list<CQlmInteractorBase*>{q.StyleAxial, q.StyleCross,
+                                                                                q.StylePanoramic, q.Style3D}) {
+    vtkCamera* camera = style->GetCamera();
+    std::array<double, 10> values;
+    camera->GetFocalPoint(&values[0]);
+    camera->GetPosition(&values[3]);
+    camera->GetViewUp(&values[6]);
+    values[9] = camera->GetParallelScale();
+    cameras.push_back(values);
+  }
+  return cameras;
 }
 
 // Distinct grey levels of a picture: a grey (disabled) view has two, a CT picture many.
@@ -131,12 +153,19 @@ TEST_F(ProjectFrameFixture, TheSampleNamedOnTheCommandLineOpensIntoTheViews) {
   EXPECT_GT(EnamelPixels(q.WindowAxial->GetImage()), 50);
 }
 
-TEST_F(ProjectFrameFixture, SaveAsCloseAndReopeningFromTheRecentListGiveTheSameViewsAndBytes) {
+TEST_F(ProjectFrameFixture, SaveAsCloseAndReopeningFromTheRecentListGiveTheSameViewsCamerasAndBytes) {
   QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
   const std::string sample = SampleFile("Amostra.qlm");
   const std::string copy = Files.File("Copia.qlm");
   auto frame = Start(sample);
-  const std::vector<QImage> opened = Pictures(*frame->GetController());
+  // Cameras moved since the file was read are saved with the project.
+  CQlmQuorvantile& first = *frame->GetController();
+  first.StyleAxial->ZoomOut();
+  first.StylePanoramic->Pan(100, 100, 90, 95);
+  first.WindowAxial->Render();
+  first.WindowPanoramic->Render();
+  const std::vector<QImage> opened = Pictures(first);
+  const auto cameras = Cameras(first);
 
   Prompter.QueueFile(CString(Files.File("Copia")));  // the extension is added
   frame->OnFileSaveAs();
@@ -160,6 +189,7 @@ TEST_F(ProjectFrameFixture, SaveAsCloseAndReopeningFromTheRecentListGiveTheSameV
   ASSERT_EQ(q->ProjectOpen, 1);
   EXPECT_EQ(q->ProjectPath, CString(copy));
   EXPECT_EQ(Pictures(*q), opened);
+  EXPECT_EQ(Cameras(*q), cameras);
   Prompter.QueueFile(CString(Files.File("Copia2.qlm")));
   frame->OnFileSaveAs();
   const Bytes saved = ReadFile(copy);
