@@ -154,6 +154,8 @@ bool CQlmProjectCreator202106::DecodeVolume(vtkUnsignedCharArray* block, vtkImag
 bool CQlmProjectCreator202106::TakeVolumes(CQlmProjectData& data) {
   CQlmQuorvantile& controller = *this->Controller;
   if (!this->DecodeVolume(data.MainVolumeBlock, controller.CTData->ImageData)) return false;
+  // A main volume without slices has nothing to show: the file is damaged.
+  if (controller.CTData->ImageData->GetDimensions()[2] < 1) return false;
   this->MainVolumeBlock = data.MainVolumeBlock;
   this->HasMainVolumeBlock = 1;
   controller.AttachmentsA->TakeAll(data.AttachmentsA);
