@@ -203,7 +203,8 @@ void CQlmProjectCreator202106::TakeGeometries(CQlmProjectData& data) {
 void CQlmProjectCreator202106::TakeSections800901(CQlmProjectData& data) {
   CQlmQuorvantile& controller = *this->Controller;
   this->ImplantDefaults = data.ImplantDefaults;
-  data.Arch.ApplyTo(*controller.PolyLine);
+  // An arch away from the volume is a new project's: the controller's own.
+  if (data.Arch.IsNearVolume(controller.CTData->GetPhysicalSize())) data.Arch.ApplyTo(*controller.PolyLine);
   data.ViewState.ReplaceOutOfRange();
   data.Values.ReplaceOutOfRange();
   this->ViewState = data.ViewState;

@@ -66,14 +66,21 @@ bool IsViewCamera(const CQlmViewState::Camera& camera, const double bounds[4], c
          Within(focusDistance, clipping[0], clipping[1]) && Within(position[2], clipping[0], clipping[1]);
 }
 
+bool IsNearVolume(const double point[3], const float size[3]) {
+  const double side = std::max({size[0], size[1], size[2]});
+  for (int axis = 0; axis < 3; ++axis) {
+    if (!Within(point[axis], -(size[axis] / 2.0 + side), size[axis] / 2.0 + side)) return false;
+  }
+  return true;
+}
+
 bool IsCamera3D(const CQlmViewState::Camera& camera, const float size[3]) {
   const double side = std::max({size[0], size[1], size[2]});
-  if (!IsFinite(camera) || !(std::isfinite(side) && side > 0.0)) return false;
-  double direction[3];
-  for (int axis = 0; axis < 3; ++axis) {
-    if (!Within(camera.FocalPoint[axis], -(size[axis] / 2.0 + side), size[axis] / 2.0 + side)) return false;
-    direction[axis] = camera.FocalPoint[axis] - camera.Position[axis];
+  if (!IsFinite(camera) || !(std::isfinite(side) && side > 0.0) || !IsNearVolume(camera.FocalPoint, size)) {
+    return false;
   }
+  double direction[3];
+  for (int axis = 0; axis < 3; ++axis) direction[axis] = camera.FocalPoint[axis] - camera.Position[axis];
   const double* up = camera.ViewUp;
   const double across[3] = {up[1] * direction[2] - up[2] * direction[1], up[2] * direction[0] - up[0] * direction[2],
                             up[0] * direction[1] - up[1] * direction[0]};

@@ -53,11 +53,14 @@ bool IsIndex(int32_t index, int highest);
 // and the picture plane lie within the `clipping` range (near, far) of the
 // position. False for a picture without extent.
 bool IsViewCamera(const CQlmViewState::Camera& camera, const double bounds[4], const double clipping[2]);
+// A point of the planning frame near a volume of physical size `size` (mm)
+// centred on 0: within the volume widened by its largest side.
+bool IsNearVolume(const double point[3], const float size[3]);
 // The 3D camera on a volume of physical size `size` (mm) centred on 0: every
 // value finite; the parallel scale above 0 and at most Reach times the
 // volume's largest side, as is the distance from the position to the focal
-// point (above 0); the focal point within the volume widened by its largest
-// side; a view up that is not along the direction of view.
+// point (above 0); the focal point near the volume; a view up that is not
+// along the direction of view.
 bool IsCamera3D(const CQlmViewState::Camera& camera, const float size[3]);
 
 // A splitter's first pane of `size` pixels leaves both panes of a splitter

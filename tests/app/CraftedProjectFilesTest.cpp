@@ -65,9 +65,10 @@ Field MakeField(std::string name, At at) {
       #path, [](CQlmProjectData & data) -> auto& { return data.path; })
 
 // The values of the file in groups: every value of the view state and of the
-// controller values; of the 50 saved arch points, which are carried alike, the
-// first and the last.
-enum class Group { Reformat, Positions, ViewCameras, Camera3D, Colours, Flags, Splitters, Values, Volumes };
+// controller values (of the 50 saved arch points, which are carried alike, the
+// first and the last); of the arch, the values of a control point and the
+// section marks.
+enum class Group { Reformat, Positions, ViewCameras, Camera3D, Colours, Flags, Splitters, Values, Arch, Volumes };
 
 std::vector<Field> ArrayFields(const std::string& name, int count,
                                const std::function<void(CQlmProjectData&, int, double)>& set, bool integral) {
@@ -141,6 +142,10 @@ std::vector<Field> FieldsOf(Group group) {
     }
     case Group::Splitters:
       return ARRAY(ViewState.SplitterFractions, 3);
+    case Group::Arch:
+      // Of a control point's placement: a turn, the three coordinates, the homogeneous corner.
+      return {FIELD(Arch.Points[1][0]),  FIELD(Arch.Points[1][3]), FIELD(Arch.Points[1][7]),  FIELD(Arch.Points[1][11]),
+              FIELD(Arch.Points[1][15]), FIELD(Arch.SectionWidth), FIELD(Arch.SectionSpacing)};
     case Group::Volumes:
       return {};
     case Group::Values: {
@@ -243,18 +248,27 @@ protected:
     ASSERT_TRUE(ProjectFixtures::Stored(Data) == Sample);
     BaseViewState = Data.ViewState;
     BaseValues = Data.Values;
+    BaseArch = Data.Arch;
     BaseVolume = Bytes(Data.MainVolumeBlock->GetPointer(0),
                        Data.MainVolumeBlock->GetPointer(0) + Data.MainVolumeBlock->GetNumberOfValues());
   }
 
   int32_t SampleSlices() const { return ProjectFixtures::PeekInt32(BaseVolume, SliceCountAt); }
 
+  // Makes `change` part of the sample that Craft changes.
+  void ChangeSample(const std::function<void(CQlmProjectData&)>& change) {
+    Reset();
+    change(Data);
+    Sample = ProjectFixtures::Stored(Data);
+    BaseViewState = Data.ViewState;
+    BaseValues = Data.Values;
+    BaseArch = Data.Arch;
+  }
+
   // The sample with `change` made, written as `name`; empty when the change
   // leaves the file as it was. The bytes that differ lie within one value.
   std::string Craft(const std::string& name, const std::function<void(CQlmProjectData&)>& change) {
-    Data.ViewState = BaseViewState;
-    Data.Values = BaseValues;
-    std::memcpy(Data.MainVolumeBlock->GetPointer(0), BaseVolume.data(), BaseVolume.size());
+    Reset();
     change(Data);
     const Bytes crafted = ProjectFixtures::Stored(Data);
     EXPECT_EQ(crafted.size(), Sample.size());
@@ -270,10 +284,18 @@ protected:
     return RawFile(name, crafted);
   }
 
+  void Reset() {
+    Data.ViewState = BaseViewState;
+    Data.Values = BaseValues;
+    Data.Arch = BaseArch;
+    std::memcpy(Data.MainVolumeBlock->GetPointer(0), BaseVolume.data(), BaseVolume.size());
+  }
+
   Bytes Sample;
   CQlmProjectData Data;
   CQlmViewState BaseViewState;
   CQlmDocumentValues BaseValues;
+  CQlmArchRecord BaseArch;
   Bytes BaseVolume;
 };
 
@@ -342,6 +364,7 @@ void ExpectRefused(CMainFrame& frame, CQlmScriptedPrompter& prompter, const std:
 
 // The project as the set-up and the restore of the views leave it.
 struct Shown {
+  float ArchLength;
   int CurveCountValue;
   int AxialSlice;
   int Curve;
@@ -358,6 +381,7 @@ struct Shown {
 Shown ShownBy(CMainFrame& frame) {
   CQlmQuorvantile& q = *frame.GetController();
   Shown shown{};
+  shown.ArchLength = q.PanoramicCalc->GetArchLength();
   shown.CurveCountValue = q.PanoramicCalc->GetCurveCount() + 1;
   shown.AxialSlice = q.CTFilter->GetAxialFilter()->GetCurrentSlice();
   shown.Curve = q.PanoramicCalc->GetCurrentCurve();
@@ -419,6 +443,15 @@ TEST_F(CraftedProjectFiles, AValueOutOfRangeGivesWayToThatOfANewProject) {
     EXPECT_GT(framed.AxialScale, 0.0);
   }
 
+  // An arch away from the volume is the default arch, also for the thick
+  // panoramic, whose slabs follow the whole arch.
+  ChangeSample([](CQlmProjectData& data) { data.Values.ThickPanoramic = 1; });
+  const Clock::time_point start = Clock::now();
+  const Shown thick = open([](CQlmProjectData& data) { data.Arch.Points[1][3] = 1.0e30; });
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+  EXPECT_EQ(thick.Thick, 1);
+  EXPECT_NEAR(thick.ArchLength, 125.11f, 0.01f);
+
   // A view up of no length leaves the 3D camera of a new project.
   const Shown upright = open([](CQlmProjectData& data) { data.ViewState.Camera3D.ViewUp[2] = 0; });
   EXPECT_THAT(upright.Position3D, testing::ElementsAreArray(fresh.Position3D));
@@ -468,13 +501,14 @@ TEST_P(CraftedProjectFileTable, EachOpensWithinRangeOrIsRefusedInUnderTwoSeconds
 
 std::string GroupName(const testing::TestParamInfo<Group>& info) {
   static const char* const names[] = {"Reformat", "Positions", "ViewCameras", "Camera3D", "Colours",
-                                      "Flags",    "Splitters", "Values",      "Volumes"};
+                                      "Flags",    "Splitters", "Values",      "Arch",     "Volumes"};
   return names[static_cast<int>(info.param)];
 }
 
 INSTANTIATE_TEST_SUITE_P(Groups, CraftedProjectFileTable,
                          testing::Values(Group::Reformat, Group::Positions, Group::ViewCameras, Group::Camera3D,
-                                         Group::Colours, Group::Flags, Group::Splitters, Group::Values, Group::Volumes),
+                                         Group::Colours, Group::Flags, Group::Splitters, Group::Values, Group::Arch,
+                                         Group::Volumes),
                          GroupName);
 
 }  // namespace
