@@ -67,7 +67,7 @@ bool IsViewCamera(const CQlmViewState::Camera& camera, const double bounds[4], c
 }
 
 bool IsNearVolume(const double point[3], const float size[3]) {
-  const double side = std::max({size[0], size[1], size[2]});
+  const double side = std::max({double(size[0]), double(size[1]), double(size[2]), NearMargin});
   for (int axis = 0; axis < 3; ++axis) {
     if (!Within(point[axis], -(size[axis] / 2.0 + side), size[axis] / 2.0 + side)) return false;
   }

@@ -54,7 +54,9 @@ bool IsIndex(int32_t index, int highest);
 // position. False for a picture without extent.
 bool IsViewCamera(const CQlmViewState::Camera& camera, const double bounds[4], const double clipping[2]);
 // A point of the planning frame near a volume of physical size `size` (mm)
-// centred on 0: within the volume widened by its largest side.
+// centred on 0: within the volume widened by its largest side, and at least by
+// NearMargin (an arch drawn on a small scan may run beyond it).
+inline constexpr double NearMargin = 100.0;
 bool IsNearVolume(const double point[3], const float size[3]);
 // The 3D camera on a volume of physical size `size` (mm) centred on 0: every
 // value finite; the parallel scale above 0 and at most Reach times the
