@@ -10,13 +10,13 @@
 
 #include <QMainWindow>
 #include <QWidget>
+#include <bitset>
 #include <chrono>
 #include <cmath>
 #include <cstring>
 #include <functional>
 #include <iostream>
 #include <limits>
-#include <set>
 #include <type_traits>
 
 #include "ProjectFixtures.h"
@@ -24,6 +24,7 @@
 #include "QlmBytes.h"
 #include "QlmTestData.h"
 #include "app/CQlmQuorvantile.h"
+#include "app/QlmConfig.h"
 #include "ct/CQlmCTAxialFilter.h"
 #include "ct/CQlmCTCrossFilter9.h"
 #include "ct/CQlmCTFilter.h"
@@ -37,6 +38,11 @@
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
 #include "views/CQlmInteractorStyle2.h"
+
+// Qt's and the system libraries' own allocations that live for the whole process.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig\nleak:libQt6Gui\nleak:libQt6Core\nleak:libglib\nleak:libX11\nleak:libxcb\n";
+}
 
 namespace {
 
@@ -237,12 +243,22 @@ std::vector<Crafted> CraftedVolumes(int32_t slices) {
   };
 }
 
+// Under the sanitizers the settings file switches the views off: reading and
+// restoring run instrumented, while drawing (the graphics library's work) and
+// the time an open takes are left to the other build.
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool Sanitized = true;
+#else
+constexpr bool Sanitized = false;
+#endif
+
 class CraftedProjectFiles : public ProjectFrameFixture {
 protected:
   void SetUp() override {
     ProjectFrameFixture::SetUp();
     if (IsSkipped()) return;
     QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
+    if (Sanitized) SwitchViewsOff();
     Sample = QlmBytes::ReadFile(SampleFile("Amostra.qlm"));
     ProjectFixtures::Load(Sample, Data);
     ASSERT_TRUE(ProjectFixtures::Stored(Data) == Sample);
@@ -251,6 +267,15 @@ protected:
     BaseArch = Data.Arch;
     BaseVolume = Bytes(Data.MainVolumeBlock->GetPointer(0),
                        Data.MainVolumeBlock->GetPointer(0) + Data.MainVolumeBlock->GetNumberOfValues());
+  }
+
+  // "Windows Advanced: " with the four views off and their overlays on.
+  static void SwitchViewsOff() {
+    EnsureConfigFile();
+    int windows[21];
+    std::fill(std::begin(windows), std::end(windows), 1);
+    std::fill_n(windows, 4, 0);
+    WriteConfigWindowsAdvanced(windows);
   }
 
   int32_t SampleSlices() const { return ProjectFixtures::PeekInt32(BaseVolume, SliceCountAt); }
@@ -271,16 +296,14 @@ protected:
     Reset();
     change(Data);
     const Bytes crafted = ProjectFixtures::Stored(Data);
-    EXPECT_EQ(crafted.size(), Sample.size());
-    size_t first = crafted.size();
-    size_t last = 0;
-    for (size_t at = 0; at < crafted.size(); ++at) {
-      if (crafted[at] == Sample[at]) continue;
-      first = std::min(first, at);
-      last = at;
+    if (crafted.size() != Sample.size()) {
+      ADD_FAILURE() << "the crafted file is " << crafted.size() << " bytes long, the sample " << Sample.size();
+      return {};
     }
-    if (first == crafted.size()) return {};
-    EXPECT_LT(last - first, 8u);
+    const auto [first, sampleFirst] = std::mismatch(crafted.begin(), crafted.end(), Sample.begin());
+    if (first == crafted.end()) return {};
+    const auto [last, sampleLast] = std::mismatch(crafted.rbegin(), crafted.rend(), Sample.rbegin());
+    EXPECT_LE(crafted.rend() - last - (first - crafted.begin()), 8);  // the bytes from the first change to the last
     return RawFile(name, crafted);
   }
 
@@ -302,11 +325,11 @@ protected:
 std::string Title(const CMainFrame& frame) { return frame.GetMainWindow()->windowTitle().toStdString(); }
 
 size_t GreyLevels(const QImage& picture) {
-  std::set<int> levels;
+  std::bitset<256> levels;
   for (int y = 0; y < picture.height(); ++y) {
-    for (int x = 0; x < picture.width(); ++x) levels.insert(qRed(picture.pixel(x, y)));
+    for (int x = 0; x < picture.width(); ++x) levels.set(static_cast<size_t>(qRed(picture.pixel(x, y))));
   }
-  return levels.size();
+  return levels.count();
 }
 
 bool Finite(vtkCamera* camera) {
@@ -317,8 +340,9 @@ bool Finite(vtkCamera* camera) {
   return std::isfinite(camera->GetParallelScale()) && camera->GetParallelScale() > 0;
 }
 
-// What the reformat dialog allows and the views show: nothing out of range, nothing hidden.
-void ExpectOpenWithinRange(CMainFrame& frame, const std::string& title) {
+// What the reformat dialog allows and the views show: nothing out of range,
+// nothing hidden, a CT picture in each 2D view when they draw.
+void ExpectOpenWithinRange(CMainFrame& frame, const std::string& title, bool drawn) {
   CQlmQuorvantile& q = *frame.GetController();
   ASSERT_EQ(q.ProjectOpen, 1);
   EXPECT_EQ(Title(frame), "Quorvantile 2021R " + title);
@@ -348,6 +372,7 @@ void ExpectOpenWithinRange(CMainFrame& frame, const std::string& title) {
     EXPECT_GE(view->GetSafeHwnd()->width(), 40);
     EXPECT_GE(view->GetSafeHwnd()->height(), 40);
   }
+  if (!drawn) return;
   for (const QImage& picture : {q.WindowAxial->GetImage(), q.WindowCross->GetImage(), q.WindowPanoramic->GetImage()}) {
     EXPECT_GT(GreyLevels(picture), 16u);
   }
@@ -448,7 +473,9 @@ TEST_F(CraftedProjectFiles, AValueOutOfRangeGivesWayToThatOfANewProject) {
   ChangeSample([](CQlmProjectData& data) { data.Values.ThickPanoramic = 1; });
   const Clock::time_point start = Clock::now();
   const Shown thick = open([](CQlmProjectData& data) { data.Arch.Points[1][3] = 1.0e30; });
-  EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+  if (!Sanitized) {
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+  }
   EXPECT_EQ(thick.Thick, 1);
   EXPECT_NEAR(thick.ArchLength, 125.11f, 0.01f);
 
@@ -461,9 +488,9 @@ TEST_F(CraftedProjectFiles, AValueOutOfRangeGivesWayToThatOfANewProject) {
 
 class CraftedProjectFileTable : public CraftedProjectFiles, public testing::WithParamInterface<Group> {};
 
-enum class Entry { FileOpen, CommandLine };
-
-// Every crafted file of the group through File/Abrir and the command line.
+// Every crafted file of the group, through File/Abrir and the command line by
+// turns: each value of a field through both (a real window's open costs a
+// fresh controller's first drawing, so each file is opened once).
 TEST_P(CraftedProjectFileTable, EachOpensWithinRangeOrIsRefusedInUnderTwoSeconds) {
   const std::vector<Crafted> table =
       GetParam() == Group::Volumes ? CraftedVolumes(SampleSlices()) : CraftedValues(GetParam());
@@ -472,29 +499,31 @@ TEST_P(CraftedProjectFileTable, EachOpensWithinRangeOrIsRefusedInUnderTwoSeconds
   Prompter.QueueFile(CString(Files.File("Amostra.qlm")));
   frame->OnFileOpen();
   ASSERT_EQ(frame->GetController()->ProjectOpen, 1);
+  bool fileOpen = false;
   for (const Crafted& crafted : table) {
     const std::string path = Craft("Caso.qlm", crafted.Change);
     if (path.empty()) continue;  // the sample holds that value already
-    for (Entry entry : {Entry::FileOpen, Entry::CommandLine}) {
-      SCOPED_TRACE(crafted.Name + (entry == Entry::FileOpen ? ", File/Abrir" : ", command line"));
-      if (frame->GetController()->ProjectOpen) frame->OnFileClose();
-      const std::vector<std::string> recent = RecentList();
-      Prompter.Messages.clear();
-      const Clock::time_point start = Clock::now();
-      if (entry == Entry::FileOpen) {
-        Prompter.QueueFile(CString(path));
-        frame->OnFileOpen();
-      } else {
-        frame->OpenCommandLineProject(CString(path));
-      }
+    fileOpen = !fileOpen;
+    SCOPED_TRACE(crafted.Name + (fileOpen ? ", File/Abrir" : ", command line"));
+    if (frame->GetController()->ProjectOpen) frame->OnFileClose();
+    const std::vector<std::string> recent = RecentList();
+    Prompter.Messages.clear();
+    const Clock::time_point start = Clock::now();
+    if (fileOpen) {
+      Prompter.QueueFile(CString(path));
+      frame->OnFileOpen();
+    } else {
+      frame->OpenCommandLineProject(CString(path));
+    }
+    if (!Sanitized) {
       EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
-      if (crafted.Refused) {
-        ExpectRefused(*frame, Prompter, "Caso");
-        EXPECT_EQ(RecentList(), recent);
-      } else {
-        EXPECT_TRUE(Prompter.Messages.empty());
-        ExpectOpenWithinRange(*frame, "Caso");
-      }
+    }
+    if (crafted.Refused) {
+      ExpectRefused(*frame, Prompter, "Caso");
+      EXPECT_EQ(RecentList(), recent);
+    } else {
+      EXPECT_TRUE(Prompter.Messages.empty());
+      ExpectOpenWithinRange(*frame, "Caso", !Sanitized);
     }
   }
 }
