@@ -15,6 +15,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libdraco-dev libmeshoptimizer-dev libzstd-dev
   xvfb xauth libgl1-mesa-dri locales python3 python3-aiosmtpd
+  qt6-translations-l10n
 )
 missing=()
 for package in "${packages[@]}"; do
