@@ -318,6 +318,20 @@ TEST_F(ProjectFrameFixture, AFileThatNoReaderTakesLeavesNoProjectAndAFreshContro
   }
 }
 
+// An allocation that fails while the views are set up refuses the file as damage does.
+TEST_F(ProjectFrameFixture, AnAllocationThatFailsDuringTheOpenRefusesTheFile) {
+  const std::string path = SmallProject("Espessa.qlm", [](CQlmProjectData& data) { data.Values.ThickPanoramic = 1; });
+  FailingStatusText = "Calculando Espessura Panorâmica";  // the slab of the thick panoramic
+  auto frame = Start();
+  Prompter.QueueFile(CString(path));
+  frame->OnFileOpen();
+  EXPECT_EQ(Shown(Prompter), std::vector<Message>{CannotOpen("Espessa")});
+  EXPECT_EQ(frame->GetController()->ProjectOpen, 0);
+  EXPECT_EQ(frame->StatusBar.GetPaneText(0), CString("Pronto"));
+  EXPECT_EQ(Title(*frame), "Quorvantile 2021R ");
+  EXPECT_EQ(RecentList(), (std::vector<std::string>{"", "", "", "", ""}));
+}
+
 TEST_F(ProjectFrameFixture, AStartWithoutACommandLineOpensNothingAndSaysNothing) {
   auto frame = Start();
   EXPECT_EQ(frame->GetController()->ProjectOpen, 0);

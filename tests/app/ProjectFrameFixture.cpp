@@ -1,5 +1,6 @@
 #include "ProjectFrameFixture.h"
 
+#include <new>
 
 #include "ProjectFixtures.h"
 #include "QlmBytes.h"
@@ -13,12 +14,14 @@
 
 int ProjectFrameFixture::ControllersMade = 0;
 std::vector<std::string> ProjectFrameFixture::StatusTexts;
+std::string ProjectFrameFixture::FailingStatusText;
 
 namespace {
 
 class RecordingObserver : public CQlmObserverQuorvantile {
 public:
   void SetText(CString text) override {
+    if (text.Str() == ProjectFrameFixture::FailingStatusText) throw std::bad_alloc();
     ProjectFrameFixture::StatusTexts.push_back(text.Str());
     CQlmObserverQuorvantile::SetText(text);
   }
@@ -44,6 +47,7 @@ void ProjectFrameFixture::SetUp() {
   QLM_REQUIRE_DISPLAY();
   ControllersMade = 0;
   StatusTexts.clear();
+  FailingStatusText.clear();
 }
 
 void ProjectFrameFixture::TearDown() {

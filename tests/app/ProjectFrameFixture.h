@@ -17,6 +17,8 @@ public:
   // Controllers made so far, and the status texts they showed, in order.
   static int ControllersMade;
   static std::vector<std::string> StatusTexts;
+  // A status text whose showing throws std::bad_alloc, as an allocation that fails there would.
+  static std::string FailingStatusText;
 
 protected:
   void SetUp() override;
