@@ -1,10 +1,15 @@
 // File/Abrir, Abrir Recentes, Salvar, Salvar Como, Fechar and Sair on a main
 // frame: the save question, the refused files, failed saves and the round
 // trip of the sample project through Save As, Close and the recent list.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
 #include <QScrollBar>
+#include <algorithm>
+#include <csignal>
 #include <optional>
 #include <set>
 
@@ -18,6 +23,7 @@
 #include "ct/CQlmCTAxialFilter.h"
 #include "ct/CQlmCTData.h"
 #include "ct/CQlmCTFilter.h"
+#include "platform/CAtomicFile.h"
 #include "platform/gui/CCmdUI.h"
 #include "platform/gui/CStatusBar.h"
 #include "views/CAxialWnd.h"
@@ -330,6 +336,29 @@ TEST_F(ProjectFrameFixture, AnAllocationThatFailsDuringTheOpenRefusesTheFile) {
   EXPECT_EQ(frame->StatusBar.GetPaneText(0), CString("Pronto"));
   EXPECT_EQ(Title(*frame), "Quorvantile 2021R ");
   EXPECT_EQ(RecentList(), (std::vector<std::string>{"", "", "", "", ""}));
+}
+
+// A save killed midway leaves its temporary file beside the project; the next open of the project removes it.
+TEST_F(ProjectFrameFixture, OpeningAProjectRemovesTheTemporaryFilesOfKilledSaves) {
+  const std::string path = SmallProject("Paciente.qlm");
+  auto temporaries = [this] {
+    return std::count_if(fs::directory_iterator(Files.Path()), fs::directory_iterator(),
+                         [](const fs::directory_entry& entry) {
+                           return entry.path().filename().string().rfind(".Paciente.qlm.", 0) == 0;
+                         });
+  };
+  const pid_t child = ::fork();
+  if (child == 0) {
+    CAtomicFile file;
+    if (file.Open(path)) ::raise(SIGKILL);
+    ::_exit(1);
+  }
+  ::waitpid(child, nullptr, 0);
+  ASSERT_EQ(temporaries(), 1);
+
+  auto frame = Start(path);
+  EXPECT_EQ(frame->GetController()->ProjectOpen, 1);
+  EXPECT_EQ(temporaries(), 0);
 }
 
 TEST_F(ProjectFrameFixture, AStartWithoutACommandLineOpensNothingAndSaysNothing) {
