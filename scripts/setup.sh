@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian machine for Quorvantile and builds it: installs the missing
 # packages, generates the pt_BR.UTF-8 locale, fetches the real test data,
-# configures and builds into build/ (QLM_BUILD_DIR overrides).
+# configures and builds into build/ (QLM_BUILD_DIR overrides) every target, or
+# those QLM_BUILD_TARGETS names (separated by blanks).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,6 +16,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libdraco-dev libmeshoptimizer-dev libzstd-dev
   xvfb xauth libgl1-mesa-dri locales python3 python3-aiosmtpd
+  qt6-translations-l10n
 )
 missing=()
 for package in "${packages[@]}"; do
@@ -35,7 +37,8 @@ fi
 bash "$root/scripts/fetch-test-data.sh"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-cmake --build "$build" -j "$(nproc)"
+read -r -a targets <<< "${QLM_BUILD_TARGETS:-}"
+cmake --build "$build" -j "$(nproc)" ${targets[@]+--target "${targets[@]}"}
 
 # The sample project, written into the test-data folder by the program's own
 # writer when it is missing or was written by an older tool (its notes carry
