@@ -15,6 +15,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libdraco-dev libmeshoptimizer-dev libzstd-dev
   xvfb xauth libgl1-mesa-dri locales python3 python3-aiosmtpd
+  fonts-liberation2 poppler-utils
 )
 missing=()
 for package in "${packages[@]}"; do
