@@ -2,6 +2,7 @@
 #include <sys/resource.h>
 #include <vtkUnsignedCharArray.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
@@ -9,6 +10,8 @@
 #include "ProjectFixtures.h"
 #include "QlmBytes.h"
 #include "QlmTempDir.h"
+#include "ReportFixtures.h"
+#include "output/CQlmPrintPreview.h"
 #include "project/CQlmGeometryBlock.h"
 #include "project/CQlmProjectRefusal.h"
 #include "project/CQlmVolumeAttachment.h"
@@ -77,7 +80,8 @@ TEST(CQlmProjectData, StoresTheSectionsInOrder) {
   for (int32_t word : {0, 2, 0, 0, 0, 0}) AppendInt32(expected, word);
   expected.insert(expected.end(), 10, 0);
   Append(expected, StringBytes(data.Notes));
-  AppendInt32(expected, 0);
+  AppendInt32(expected, 1);
+  Append(expected, ReportFixtures::Serialized(*data.Report));
   Append(expected, Stored(data.Values));
 
   EXPECT_EQ(Stored(data), expected);
@@ -96,6 +100,8 @@ TEST(CQlmProjectData, ReadingAndWritingAgainGivesTheSameBytes) {
   EXPECT_EQ(Stored(read), written);
   EXPECT_EQ(read.Notes, data.Notes);
   EXPECT_EQ(read.AttachmentsB.GetAt(0)->DataSize, 300);
+  EXPECT_EQ(read.Report->templates.GetCount(), 2);
+  EXPECT_EQ(read.Report->currentTemplate, read.Report->templates.GetAt(1));
   ASSERT_EQ(read.Geometries.size(), 2u);
   for (size_t k = 0; k < 2; ++k) {
     EXPECT_EQ(read.Geometries[k].Name, data.Geometries[k].Name);
@@ -159,7 +165,6 @@ TEST(CQlmProjectData, ANonEmptySectionOfALaterVersionIsRefusedByName) {
       {at.RulerCounters + 12, 1, "vista axial"},
       {at.RulerCounters + 16, 1, "vista panorâmica"},
       {at.RulerCounters + 20, 1, "vistas transversais"},
-      {at.PrintFlag, 1, "modelos de impressão"},
   };
   for (const Case& c : cases) {
     Bytes bad = good;
@@ -198,7 +203,42 @@ TEST(CQlmProjectData, MalformedFilesAreRefused) {
         Case{"geometry block past the end", at.GeometryCount + 4, 1 << 30},
         Case{"negative implant count", at.Implants, -1}, Case{"one arch point", at.Arch, 1},
         Case{"51 arch points", at.Arch, 51}, Case{"saved arch of 51 points", savedArchCount, 51},
-        Case{"negative saved arch count", savedArchCount, -1}}) {
+        Case{"negative saved arch count", savedArchCount, -1},
+        Case{"print flag without its record", at.PrintFlag, 1}}) {
+    Bytes bad = good;
+    PokeInt32(bad, c.Offset, c.Value);
+    CQlmProjectData read;
+    EXPECT_THROW(Load(bad, read), CArchiveException) << c.Name;
+  }
+}
+
+// A damaged report record refuses the whole file: nothing is half read.
+TEST(CQlmProjectData, MalformedReportPagesAreRefused) {
+  CQlmProjectData data;
+  FillSmallProject(data);
+  ReportFixtures::FillReport(*data.Report);
+  const Bytes good = Stored(data);
+  const SmallLayout at(data);
+  ASSERT_EQ(PeekInt32(good, at.PrintFlag), 1);
+  const size_t templateCount = at.PrintFlag + 12;
+  ASSERT_EQ(PeekInt32(good, templateCount), 2);
+  // The capture's description: type 0, 16 x 12 pixels, 64 bytes a row, 1 plane, 32 bits.
+  const Bytes description = ReportFixtures::Record().Int(0).Int(16).Int(12).Int(64).Word(1).Word(32).Data;
+  const auto found = std::search(good.begin(), good.end(), description.begin(), description.end());
+  ASSERT_NE(found, good.end());
+  const size_t picture = static_cast<size_t>(found - good.begin());
+
+  struct Case {
+    const char* Name;
+    size_t Offset;
+    int32_t Value;
+  };
+  for (const Case& c :
+       {Case{"negative template count", templateCount, -1}, Case{"template count past the end", templateCount, 1000},
+        Case{"picture without width", picture + 4, 0}, Case{"picture of negative height", picture + 8, -12},
+        Case{"picture rows too short", picture + 12, 63}, Case{"picture past the end", picture + 8, 1 << 24},
+        Case{"picture of 16 bits in one plane", picture + 16, 0x00100001},
+        Case{"picture of 32 bits in two planes", picture + 16, 0x00200002}}) {
     Bytes bad = good;
     PokeInt32(bad, c.Offset, c.Value);
     CQlmProjectData read;
