@@ -35,6 +35,11 @@ Bytes Serialized(CObject& object) {
   return file.Data();
 }
 
+Bytes Poked(Bytes bytes, size_t offset, int32_t value) {
+  std::memcpy(bytes.data() + offset, &value, sizeof value);
+  return bytes;
+}
+
 size_t Deserialize(const Bytes& bytes, CObject& object) {
   CMemFile file(bytes);
   CArchive archive(&file, CArchive::load);

@@ -23,6 +23,11 @@ public:
   Record& Double(double value) { return this->Raw(&value, 8); }
   // A short archive string: a length byte, then the bytes as given (Windows-1252).
   Record& Text(const std::string& bytes);
+  // A picture's description: type 0, then the given fields.
+  Record& Description(int32_t width, int32_t height, int32_t widthBytes, uint16_t planes = 1,
+                      uint16_t bitsPerPixel = 32) {
+    return this->Int(0).Int(width).Int(height).Int(widthBytes).Word(planes).Word(bitsPerPixel);
+  }
   // Left, right, top, bottom: the order rectangles are stored in.
   Record& Corners(int32_t left, int32_t top, int32_t right, int32_t bottom);
   Record& Append(const Bytes& more);
@@ -33,6 +38,8 @@ public:
 
 // What Serialize writes for `object`.
 Bytes Serialized(CObject& object);
+// `bytes` with the int32 at `offset` replaced by `value`.
+Bytes Poked(Bytes bytes, size_t offset, int32_t value);
 // Serialize loads `object` from the bytes; exceptions pass through. Returns
 // the number of bytes left unread.
 size_t Deserialize(const Bytes& bytes, CObject& object);

@@ -23,12 +23,7 @@ QImage TwoPixels() {
 }
 
 // The bitmap record of TwoPixels(): 32 bits, rows of B, G, R, 0.
-Bytes TwoPixelsRecord() {
-  Record record;
-  record.Int(0).Int(2).Int(1).Int(8).Word(1).Word(32);
-  for (uint8_t byte : {30, 20, 10, 0, 100, 150, 200, 0}) record.Raw(&byte, 1);
-  return record.Data;
-}
+Bytes TwoPixelsRecord() { return Record().Description(2, 1, 8).Raw("\x1E\x14\x0A\x00\x64\x96\xC8\x00", 8).Data; }
 
 // A rectangle whose every stored field differs from its default.
 void FillRect(CQlmPrintRect& rect, int kind) {
@@ -118,33 +113,14 @@ TEST(CSerialBitmap, ReadsRowsOf24And32BitsAndStoresThemAs32) {
   const Case cases[] = {
       {"24 bits, rows padded to 8 bytes",
        Record()
-           .Int(0)
-           .Int(2)
-           .Int(2)
-           .Int(8)
-           .Word(1)
-           .Word(24)
+           .Description(2, 2, 8, 1, 24)
            .Raw("\x1E\x14\x0A\x3C\x32\x28\xAA\xAA\x5A\x50\x46\x78\x6E\x64\xAA\xAA", 16)
            .Data},
-      {"32 bits, any fourth byte", Record()
-                                       .Int(0)
-                                       .Int(2)
-                                       .Int(2)
-                                       .Int(8)
-                                       .Word(1)
-                                       .Word(32)
-                                       .Raw("\x1E\x14\x0A\xFF\x3C\x32\x28\x07\x5A\x50\x46\x00\x78\x6E\x64\x01", 16)
-                                       .Data},
+      {"32 bits, any fourth byte",
+       Record().Description(2, 2, 8).Raw("\x1E\x14\x0A\xFF\x3C\x32\x28\x07\x5A\x50\x46\x00\x78\x6E\x64\x01", 16).Data},
   };
-  const Bytes written = Record()
-                            .Int(0)
-                            .Int(2)
-                            .Int(2)
-                            .Int(8)
-                            .Word(1)
-                            .Word(32)
-                            .Raw("\x1E\x14\x0A\x00\x3C\x32\x28\x00\x5A\x50\x46\x00\x78\x6E\x64\x00", 16)
-                            .Data;
+  const Bytes written =
+      Record().Description(2, 2, 8).Raw("\x1E\x14\x0A\x00\x3C\x32\x28\x00\x5A\x50\x46\x00\x78\x6E\x64\x00", 16).Data;
   for (const Case& c : cases) {
     CSerialBitmap bitmap;
     EXPECT_EQ(Deserialize(c.Stored, bitmap), 0u) << c.Name;
@@ -161,7 +137,7 @@ TEST(CSerialBitmap, ReadsRowsOf24And32BitsAndStoresThemAs32) {
 TEST(CSerialBitmap, AnEmptyBitmapIsStoredWithoutPixelsAndReadBackEmpty) {
   CSerialBitmap empty;
   const Bytes stored = Serialized(empty);
-  EXPECT_EQ(stored, Record().Int(0).Int(0).Int(0).Int(0).Word(1).Word(32).Data);
+  EXPECT_EQ(stored, Record().Description(0, 0, 0).Data);
   CSerialBitmap read;
   read.Attach(TwoPixels());
   EXPECT_EQ(Deserialize(stored, read), 0u);
@@ -194,12 +170,7 @@ TEST(CSerialBitmap, MalformedRecordsAreRefusedBeforeAllocating) {
   };
   for (const Case& c : cases) {
     const Bytes stored = Record()
-                             .Int(0)
-                             .Int(c.Width)
-                             .Int(c.Height)
-                             .Int(c.WidthBytes)
-                             .Word(c.Planes)
-                             .Word(c.BitsPerPixel)
+                             .Description(c.Width, c.Height, c.WidthBytes, c.Planes, c.BitsPerPixel)
                              .Append(Bytes(c.PixelBytes, 0x55))
                              .Data;
     CSerialBitmap bitmap;
@@ -271,8 +242,7 @@ TEST(CQlmPrintPreview, StoredCurrentIndexIsClampedIntoTheList) {
                         Case{INT32_MIN, 3, 0}, Case{5, 0, 0}}) {
     CQlmPrintPreview report;
     for (int i = 0; i < c.Templates; ++i) report.templates.AddNew()->SetLayout(i + 1);
-    Bytes stored = Serialized(report);
-    std::memcpy(stored.data(), &c.Stored, 4);
+    const Bytes stored = Poked(Serialized(report), 0, c.Stored);
 
     CQlmPrintPreview read;
     Deserialize(stored, read);
@@ -312,10 +282,8 @@ TEST(CQlmPrintPreview, MalformedCountsAndCutRecordsAreRefused) {
        {Case{"negative template count", templateCount, -1}, Case{"template count past the end", templateCount, 2},
         Case{"template count of billions", templateCount, INT32_MAX}, Case{"negative cell count", cellCount, -1},
         Case{"ten cells", cellCount, 10}, Case{"cell count past the end", cellCount, 9}}) {
-    Bytes bad = good;
-    std::memcpy(bad.data() + c.Offset, &c.Value, 4);
     CQlmPrintPreview read;
-    EXPECT_THROW(Deserialize(bad, read), CArchiveException) << c.Name;
+    EXPECT_THROW(Deserialize(Poked(good, c.Offset, c.Value), read), CArchiveException) << c.Name;
   }
   for (size_t size = 0; size < good.size(); ++size) {
     CQlmPrintPreview read;

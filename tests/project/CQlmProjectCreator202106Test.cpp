@@ -74,6 +74,15 @@ protected:
     return this->Creator->Save();
   }
 
+  // The sample project as the landed writer makes it; empty when it cannot be made.
+  std::string SaveSampleProject() {
+    CQlmProjectData sample;
+    const std::string matrix = QlmTestData::Path(QlmTestData::CraniumMatrix).string();
+    if (!SampleProject::Fill(sample, SampleProject::LoadHeadCT(matrix))) return {};
+    const std::string path = this->Folder.File("Amostra.qlm");
+    return sample.Save(path) ? path : std::string();
+  }
+
   // A fresh controller in place of the current one, as File/Close makes.
   void ReplaceController() {
     this->TearDown();
@@ -216,11 +225,8 @@ TEST_F(CreatorTest, SavingTwiceWritesIdenticalFilesAndCompressesOnce) {
 
 TEST_F(CreatorTest, TheSampleProjectIsSavedAgainByteForByte) {
   QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
-  CQlmProjectData sample;
-  ASSERT_TRUE(
-      SampleProject::Fill(sample, SampleProject::LoadHeadCT(QlmTestData::Path(QlmTestData::CraniumMatrix).string())));
-  const std::string path = this->Folder.File("Amostra.qlm");
-  ASSERT_TRUE(sample.Save(path));
+  const std::string path = this->SaveSampleProject();
+  ASSERT_FALSE(path.empty());
 
   ASSERT_EQ(this->Open(path), 1);
   ASSERT_EQ(this->Save(this->Folder.File("Salvo.qlm")), 1);
@@ -229,11 +235,8 @@ TEST_F(CreatorTest, TheSampleProjectIsSavedAgainByteForByte) {
 
 TEST_F(CreatorTest, TheSampleProjectKeepsItsReportPagesThroughSaveAndOpen) {
   QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
-  CQlmProjectData sample;
-  ASSERT_TRUE(
-      SampleProject::Fill(sample, SampleProject::LoadHeadCT(QlmTestData::Path(QlmTestData::CraniumMatrix).string())));
-  const std::string path = this->Folder.File("Amostra.qlm");
-  ASSERT_TRUE(sample.Save(path));
+  const std::string path = this->SaveSampleProject();
+  ASSERT_FALSE(path.empty());
   const Bytes withoutReport = ReadFile(path);
   ASSERT_EQ(this->Open(path), 1);
   EXPECT_EQ(this->Controller->PrintPreview->templates.GetCount(), 0);

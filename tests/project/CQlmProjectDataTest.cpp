@@ -55,6 +55,22 @@ struct SmallLayout {
   size_t GeometryCount, Implants, Lists[6], Arch, RulerCounters, RequestStrings, PrintFlag, Values;
 };
 
+struct Poke {
+  const char* Name;
+  size_t Offset;
+  int32_t Value;
+};
+
+// Each poke alone turns `good` into a file refused with the archive error.
+void ExpectEachRefused(const Bytes& good, std::initializer_list<Poke> pokes) {
+  for (const Poke& poke : pokes) {
+    Bytes bad = good;
+    PokeInt32(bad, poke.Offset, poke.Value);
+    CQlmProjectData read;
+    EXPECT_THROW(Load(bad, read), CArchiveException) << poke.Name;
+  }
+}
+
 }  // namespace
 
 TEST(CQlmProjectData, StoresTheSectionsInOrder) {
@@ -191,25 +207,18 @@ TEST(CQlmProjectData, MalformedFilesAreRefused) {
   const SmallLayout at(data);
   const size_t savedArchCount = at.Values + 6 * 4 + 3 * 4 + 2 * 4;
 
-  struct Case {
-    const char* Name;
-    size_t Offset;
-    int32_t Value;
-  };
-  for (const Case& c :
-       {Case{"unknown format code", 0, 800902}, Case{"negative volume size", 12, -1},
-        Case{"volume past the end", 12, 0x7FFFFFFF}, Case{"geometry count past the end", at.GeometryCount, 1000000},
-        Case{"negative geometry count", at.GeometryCount, -2},
-        Case{"geometry block past the end", at.GeometryCount + 4, 1 << 30},
-        Case{"negative implant count", at.Implants, -1}, Case{"one arch point", at.Arch, 1},
-        Case{"51 arch points", at.Arch, 51}, Case{"saved arch of 51 points", savedArchCount, 51},
-        Case{"negative saved arch count", savedArchCount, -1},
-        Case{"print flag without its record", at.PrintFlag, 1}}) {
-    Bytes bad = good;
-    PokeInt32(bad, c.Offset, c.Value);
-    CQlmProjectData read;
-    EXPECT_THROW(Load(bad, read), CArchiveException) << c.Name;
-  }
+  ExpectEachRefused(good, {{"unknown format code", 0, 800902},
+                           {"negative volume size", 12, -1},
+                           {"volume past the end", 12, 0x7FFFFFFF},
+                           {"geometry count past the end", at.GeometryCount, 1000000},
+                           {"negative geometry count", at.GeometryCount, -2},
+                           {"geometry block past the end", at.GeometryCount + 4, 1 << 30},
+                           {"negative implant count", at.Implants, -1},
+                           {"one arch point", at.Arch, 1},
+                           {"51 arch points", at.Arch, 51},
+                           {"saved arch of 51 points", savedArchCount, 51},
+                           {"negative saved arch count", savedArchCount, -1},
+                           {"print flag without its record", at.PrintFlag, 1}});
 }
 
 // A damaged report record refuses the whole file: nothing is half read.
@@ -222,28 +231,20 @@ TEST(CQlmProjectData, MalformedReportPagesAreRefused) {
   ASSERT_EQ(PeekInt32(good, at.PrintFlag), 1);
   const size_t templateCount = at.PrintFlag + 12;
   ASSERT_EQ(PeekInt32(good, templateCount), 2);
-  // The capture's description: type 0, 16 x 12 pixels, 64 bytes a row, 1 plane, 32 bits.
-  const Bytes description = ReportFixtures::Record().Int(0).Int(16).Int(12).Int(64).Word(1).Word(32).Data;
+  // The capture's description: 16 x 12 pixels, 64 bytes a row, 1 plane, 32 bits.
+  const Bytes description = ReportFixtures::Record().Description(16, 12, 64).Data;
   const auto found = std::search(good.begin(), good.end(), description.begin(), description.end());
   ASSERT_NE(found, good.end());
   const size_t picture = static_cast<size_t>(found - good.begin());
 
-  struct Case {
-    const char* Name;
-    size_t Offset;
-    int32_t Value;
-  };
-  for (const Case& c :
-       {Case{"negative template count", templateCount, -1}, Case{"template count past the end", templateCount, 1000},
-        Case{"picture without width", picture + 4, 0}, Case{"picture of negative height", picture + 8, -12},
-        Case{"picture rows too short", picture + 12, 63}, Case{"picture past the end", picture + 8, 1 << 24},
-        Case{"picture of 16 bits in one plane", picture + 16, 0x00100001},
-        Case{"picture of 32 bits in two planes", picture + 16, 0x00200002}}) {
-    Bytes bad = good;
-    PokeInt32(bad, c.Offset, c.Value);
-    CQlmProjectData read;
-    EXPECT_THROW(Load(bad, read), CArchiveException) << c.Name;
-  }
+  ExpectEachRefused(good, {{"negative template count", templateCount, -1},
+                           {"template count past the end", templateCount, 1000},
+                           {"picture without width", picture + 4, 0},
+                           {"picture of negative height", picture + 8, -12},
+                           {"picture rows too short", picture + 12, 63},
+                           {"picture past the end", picture + 8, 1 << 24},
+                           {"picture of 16 bits in one plane", picture + 16, 0x00100001},
+                           {"picture of 32 bits in two planes", picture + 16, 0x00200002}});
 }
 
 TEST(CQlmProjectData, EveryCutFileIsRefused) {
