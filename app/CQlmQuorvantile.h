@@ -32,6 +32,7 @@ class CQlmInteractorStyle3;
 class CQlmObserverQuorvantile;
 class CQlmPanoramicCalc;
 class CQlmPolyLine;
+class CQlmPrintPreview;
 class CQlmProjectCreator202106;
 class CQlmVolumeAttachmentList;
 class CQlmWebFile;
@@ -161,6 +162,9 @@ public:
   // Initialize; Teardown frees the records with the lists.
   CQlmVolumeAttachmentList* AttachmentsA = nullptr;
   CQlmVolumeAttachmentList* AttachmentsB = nullptr;
+
+  // The report printer: the project's page templates.
+  CQlmPrintPreview* PrintPreview = nullptr;
 
   // The format code of the project file read last.
   int LoadedVersion = 0;

@@ -19,6 +19,7 @@
 #include "ct/CQlmImageCompressor.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
+#include "output/CQlmPrintPreview.h"
 #include "platform/CArchive.h"
 #include "platform/CFile.h"
 #include "platform/CQlmPrompter.h"
@@ -211,6 +212,7 @@ void CQlmProjectCreator202106::TakeSections800901(CQlmProjectData& data) {
   this->ApplyViewState(data.ViewState);
   std::copy_n(data.RulerColorCounters, 3, this->RulerColorCounters);
   controller.Notes = data.Notes;
+  controller.PrintPreview->SwapStoredState(*data.Report);
 
   const CQlmDocumentValues& values = data.Values;
   controller.ThickPanoramic = values.ThickPanoramic;
@@ -253,9 +255,11 @@ int CQlmProjectCreator202106::Write800901() {
   CQlmQuorvantile& controller = *this->Controller;
   data.AttachmentsA.Swap(*controller.AttachmentsA);
   data.AttachmentsB.Swap(*controller.AttachmentsB);
+  data.Report->SwapStoredState(*controller.PrintPreview);
   const bool saved = data.Save(this->Path.Str());
   data.AttachmentsA.Swap(*controller.AttachmentsA);
   data.AttachmentsB.Swap(*controller.AttachmentsB);
+  data.Report->SwapStoredState(*controller.PrintPreview);
   return saved ? 1 : 0;
 }
 

@@ -17,6 +17,7 @@ packages=(
   libdraco-dev libmeshoptimizer-dev libzstd-dev
   xvfb xauth libgl1-mesa-dri locales python3 python3-aiosmtpd
   qt6-translations-l10n
+  fonts-liberation2 poppler-utils
 )
 missing=()
 for package in "${packages[@]}"; do
