@@ -86,6 +86,7 @@ int CQlmSmtp::Connect(const char* host) {
   this->OffersEightBitMime = false;
   this->LoginAttempts = 0;
   this->LoginRefused = false;
+  this->OutOfStep = false;
   this->Host = host;
   if (this->Host.IsEmpty()) {
     this->ErrorText = "O servidor de email não foi configurado.";
@@ -217,8 +218,8 @@ int CQlmSmtp::OnProgress(std::string_view /*data*/, size_t sent, size_t total) {
 }
 
 int CQlmSmtp::Command(std::string_view command, std::string_view traced) {
-  if (!this->Socket || this->Socket->state() != QAbstractSocket::ConnectedState) {
-    this->ErrorText = "A conexão com o servidor de email foi fechada.";
+  if (this->OutOfStep || !this->Socket || this->Socket->state() != QAbstractSocket::ConnectedState) {
+    if (!this->OutOfStep) this->ErrorText = "A conexão com o servidor de email foi fechada.";
     this->Connected = 0;
     return -1;
   }
@@ -226,6 +227,7 @@ int CQlmSmtp::Command(std::string_view command, std::string_view traced) {
     this->DiscardUnread();
     if (!this->Write(command)) {
       this->Connected = 0;
+      this->OutOfStep = true;
       return -1;
     }
   }
@@ -253,10 +255,10 @@ bool CQlmSmtp::Flush() {
   const QDeadlineTimer deadline(this->TimeoutSeconds * 1000);
   while (this->Socket->bytesToWrite() > 0 || this->Socket->encryptedBytesToWrite() > 0) {
     if (deadline.hasExpired() || !this->Socket->waitForBytesWritten(Remaining(deadline))) {
-      this->ErrorText =
-          deadline.hasExpired()
-              ? CString::Formatted("O servidor de email não recebeu os dados em %d segundos.", this->TimeoutSeconds)
-              : CString("A conexão com o servidor de email foi fechada durante o envio.");
+      this->ErrorText = deadline.hasExpired()
+                            ? CString::Formatted("O servidor de email não recebeu os dados no tempo limite (%d s).",
+                                                 this->TimeoutSeconds)
+                            : CString("A conexão com o servidor de email foi fechada durante o envio.");
       return false;
     }
   }
@@ -274,16 +276,18 @@ int CQlmSmtp::ReadReply(std::string_view traced) {
       if (this->Socket->bytesAvailable() > 0) continue;
       this->LastReply = this->Reader.GetText();
       this->Connected = 0;
+      this->OutOfStep = true;
       const bool timedOut = deadline.hasExpired() || this->Socket->error() == QAbstractSocket::SocketTimeoutError;
-      this->ErrorText =
-          timedOut ? CString::Formatted("O servidor de email não respondeu em %d segundos.", this->TimeoutSeconds)
-                   : CString("A conexão com o servidor de email foi fechada.");
+      this->ErrorText = timedOut ? CString::Formatted("O servidor de email não respondeu no tempo limite (%d s).",
+                                                      this->TimeoutSeconds)
+                                 : CString("A conexão com o servidor de email foi fechada.");
       return -1;
     }
   }
   this->LastReply = this->Reader.GetText();
   if (this->Reader.GetState() == CQlmSmtpReplyReader::State::Malformed) {
     this->Connected = 0;
+    this->OutOfStep = true;
     this->ErrorText = "O servidor de email deu uma resposta inválida.";
     return -1;
   }
@@ -332,7 +336,7 @@ int CQlmSmtp::StartTls() {
   this->DiscardUnread();
   this->Socket->startClientEncryption();
   if (!this->Socket->waitForEncrypted(this->TimeoutSeconds * 1000)) {
-    this->Connected = 0;
+    this->OutOfStep = true;
     return this->Fail(-1, this->SecurityFailure());
   }
   const int ehlo = this->Command(this->EhloLine());
@@ -383,7 +387,7 @@ int CQlmSmtp::AuthLogin() {
 int CQlmSmtp::MailFrom(const CString& address, bool eightBitBody) {
   const std::string line = "MAIL FROM:<" + address.Str() + ">" + (eightBitBody ? " BODY=8BITMIME" : "") + "\r\n";
   int code = this->Command(line);
-  if (code == 530 && this->CanSendLogin() && this->LoginAttempts < MaxLogins) {
+  if (code == 530 && !this->User.IsEmpty() && this->CanSendLogin() && this->LoginAttempts < MaxLogins) {
     this->AuthLogin();
     code = this->Command(line);
   }

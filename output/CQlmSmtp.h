@@ -114,6 +114,8 @@ private:
   bool OffersEightBitMime = false;
   int LoginAttempts = 0;
   bool LoginRefused = false;
+  // Set by a failed send or reply: no further command may go out on this connection.
+  bool OutOfStep = false;
   CQlmObserverTransfer* Observer = nullptr;
   DebugSink Sink;
 };
