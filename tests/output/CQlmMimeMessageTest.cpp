@@ -2,24 +2,19 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <fstream>
 #include <ostream>
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "QlmMailFixtures.h"
 #include "QlmMailParser.h"
 #include "QlmTempDir.h"
 #include "output/CQlmMimeMessage.h"
 
 namespace {
 
-// Bytes of a small project-like file: NULs and every byte value.
-std::string ProjectBytes(size_t size) {
-  std::string bytes(size, '\0');
-  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i % 3 == 0 ? 0 : i * 7 % 256);
-  return bytes;
-}
+using QlmMailFixtures::ProjectBytes;
 
 std::vector<std::string> Strings(const QJsonValue& array) {
   std::vector<std::string> strings;
@@ -47,9 +42,7 @@ protected:
   }
 
   std::string WriteFile(const std::string& name, const std::string& bytes) const {
-    const std::string path = this->Folder.File(name);
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return path;
+    return QlmMailFixtures::WriteFile(this->Folder, name, bytes);
   }
 
   // Composes and reads the result back with Python, which must find no defect.

@@ -3,11 +3,11 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <algorithm>
-#include <fstream>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "QlmMailFixtures.h"
 #include "QlmMailParser.h"
 #include "QlmSmtpPeer.h"
 #include "QlmTempDir.h"
@@ -20,13 +20,6 @@ namespace {
 
 using Options = QlmSmtpPeer::Options;
 using Security = CQlmSmtpSettings::Security;
-
-// Bytes of a project-like file: NULs and every byte value.
-std::string ProjectBytes(size_t size) {
-  std::string bytes(size, '\0');
-  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i % 3 == 0 ? 0 : (i * 2654435761u) >> 24);
-  return bytes;
-}
 
 class ProgressObserver : public CQlmObserverTransfer {
 public:
@@ -55,10 +48,8 @@ class CQlmSmtpPeerTest : public testing::Test {
 protected:
   // The project mail: Portuguese names, subject and body, the project attached.
   CQlmMimeMessage ProjectMail(size_t projectSize = 300000) {
-    this->Project = ProjectBytes(projectSize);
-    const std::string path = this->Folder.File("Amostra.qlm");
-    std::ofstream(path, std::ios::binary)
-        .write(this->Project.data(), static_cast<std::streamsize>(this->Project.size()));
+    this->Project = QlmMailFixtures::ProjectBytes(projectSize);
+    const std::string path = QlmMailFixtures::WriteFile(this->Folder, "Amostra.qlm", this->Project);
     CQlmMimeMessage message;
     message.sender = CQlmMailbox("projetos@quorvantile.test", "Ana Souza");
     message.recipient = CQlmMailbox("jose@clinica.test", "José da Silva");

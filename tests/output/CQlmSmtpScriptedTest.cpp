@@ -4,11 +4,11 @@
 #include <QJsonObject>
 #include <algorithm>
 #include <chrono>
-#include <fstream>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "QlmMailFixtures.h"
 #include "QlmMailParser.h"
 #include "QlmPeerProcess.h"
 #include "QlmScriptedSmtpServer.h"
@@ -278,10 +278,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Malformed>& info) { return info.param.name; });
 
 TEST_F(CQlmSmtpScriptedTest, ConnectionClosedDuringDataEndsSendWithoutASignal) {
-  std::string large(8 << 20, '\0');
-  for (size_t i = 0; i < large.size(); ++i) large[i] = static_cast<char>(i * 2654435761u >> 24);
-  const std::string path = this->Folder.File("grande.qlm");
-  std::ofstream(path, std::ios::binary).write(large.data(), static_cast<std::streamsize>(large.size()));
+  const std::string path =
+      QlmMailFixtures::WriteFile(this->Folder, "grande.qlm", QlmMailFixtures::ProjectBytes(8 << 20));
   Server server(Greeting() + Script{Server::Expect("MAIL FROM:"), Server::Send("250 Ok\r\n"),
                                     Server::Expect("RCPT TO:"), Server::Send("250 Ok\r\n"), Server::Expect("DATA"),
                                     Server::Send("354 go\r\n"), Server::ReadBytes(100000), Server::Close()});
