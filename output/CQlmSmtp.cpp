@@ -375,7 +375,10 @@ int CQlmSmtp::AuthLogin() {
     codec.Encode((password ? this->Password : this->User).Str());
     code = this->Command(codec.GetEncoded() + "\r\n", Redacted);
   }
-  if (code == 235) return 0;
+  if (code == 235) {
+    this->LoginRefused = false;
+    return 0;
+  }
   if (code == 535) {
     this->LoginRefused = true;
     if (this->OnWarning(535, this->LastReply) == 1 && this->LoginAttempts < MaxLogins) return this->AuthLogin();
@@ -449,15 +452,16 @@ CString CQlmSmtp::SecurityFailure() const {
                             this->Host.c_str(), reasons.c_str());
 }
 
-// Reports the failure of a step: the error text (kept when the step's reply
-// already set a more precise one) and OnError with the code and the reply.
+// Reports the failure of a step: the error text (for -1 the more precise one
+// that the failed send or reply already set is kept) and OnError with the code
+// and the reply, or with the error text when no reply came.
 int CQlmSmtp::Fail(int code, const CString& text) {
   if (code != -1 || this->ErrorText.IsEmpty()) {
     this->ErrorText = text;
     if (code != -1 && !this->LastReply.IsEmpty()) this->ErrorText += " (" + this->LastReply + ")";
   }
   if (code == -1) this->Connected = 0;
-  this->OnError(code, this->LastReply);
+  this->OnError(code, code == -1 ? this->ErrorText : this->LastReply);
   return code;
 }
 

@@ -60,14 +60,16 @@ public:
   bool IsEncrypted() const;
   // The last reply, its lines joined by CRLF.
   const CString& GetLastReply() const { return this->LastReply; }
-  // What ended the last Connect or Send; empty after a success.
+  // What went wrong in the last Connect or Send, a refused login that did not
+  // fail Connect included; empty when nothing did.
   const CString& GetErrorText() const { return this->ErrorText; }
 
 protected:
   // A refused recipient or login. For a refused password (535) the result
   // decides: 1 logs in once more, anything else gives up. The default returns 0.
   virtual int OnWarning(int code, const CString& text);
-  // A step that ended the exchange; the result is not used.
+  // A step that ended the exchange, with the reply (or, when none came, the
+  // error text); the result is not used.
   virtual int OnError(int code, const CString& text);
   // Each command with its reply; login answers read "****".
   virtual void OnTrace(const CString& command, int code, const CString& reply);
