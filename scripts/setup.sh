@@ -15,7 +15,7 @@ packages=(
   libvtk9-dev qt6-base-dev libcharls-dev zlib1g-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libdraco-dev libmeshoptimizer-dev libzstd-dev
-  xvfb xauth libgl1-mesa-dri locales python3 python3-aiosmtpd
+  xvfb xauth libgl1-mesa-dri locales python3 python3-aiosmtpd openssl
   qt6-translations-l10n
   fonts-liberation2 poppler-utils
 )
