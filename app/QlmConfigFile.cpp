@@ -1,14 +1,13 @@
 #include "app/QlmConfigFile.h"
 
 #include <algorithm>
-#include <charconv>
-#include <climits>
 #include <cstring>
 #include <fstream>
 
 #include "platform/CAtomicFile.h"
 #include "platform/CFileException.h"
 #include "platform/QlmAppData.h"
+#include "platform/QlmNumberFormat.h"
 #include "platform/QlmCodePage1252.h"
 #include "platform/QlmPath.h"
 
@@ -198,27 +197,8 @@ std::string Unescape(const std::string& text) {
   return plain;
 }
 
-int ToInt(const std::string& text) {
-  size_t index = text.find_first_not_of(" \t\n\v\f\r");
-  if (index == std::string::npos) return 0;
-  bool negative = text[index] == '-';
-  if (text[index] == '-' || text[index] == '+') ++index;
-  long long value = 0;
-  while (index < text.size() && text[index] >= '0' && text[index] <= '9') {
-    value = std::min<long long>(value * 10 + (text[index] - '0'), static_cast<long long>(INT_MAX) + 1);
-    ++index;
-  }
-  value = negative ? -value : std::min<long long>(value, INT_MAX);
-  return static_cast<int>(std::max<long long>(value, INT_MIN));
-}
+int ToInt(const std::string& text) { return QlmNumberFormat::LeadingInt(text); }
 
-float ToFloat(const std::string& text) {
-  size_t index = text.find_first_not_of(" \t\n\v\f\r");
-  if (index == std::string::npos) return 0.0f;
-  if (text[index] == '+') ++index;
-  double value = 0.0;
-  std::from_chars(text.data() + index, text.data() + text.size(), value);
-  return static_cast<float>(value);
-}
+float ToFloat(const std::string& text) { return static_cast<float>(QlmNumberFormat::LeadingDouble(text)); }
 
 }  // namespace QlmConfigFile

@@ -1,6 +1,8 @@
 #include "platform/QlmNumberFormat.h"
 
+#include <algorithm>
 #include <charconv>
+#include <climits>
 #include <clocale>
 #include <locale.h>
 #include <vector>
@@ -71,5 +73,35 @@ std::string FromDouble(double value) {
 
 std::optional<double> ToDouble(std::string_view text) { return Parse<double>(text); }
 std::optional<int> ToInt(std::string_view text) { return Parse<int>(text); }
+
+int LeadingInt(std::string_view text) {
+  size_t index = text.find_first_not_of(" \t\n\v\f\r");
+  if (index == std::string_view::npos) return 0;
+  const bool negative = text[index] == '-';
+  if (text[index] == '-' || text[index] == '+') ++index;
+  long long value = 0;
+  while (index < text.size() && text[index] >= '0' && text[index] <= '9') {
+    value = std::min<long long>(value * 10 + (text[index] - '0'), static_cast<long long>(INT_MAX) + 1);
+    ++index;
+  }
+  value = negative ? -value : std::min<long long>(value, INT_MAX);
+  return static_cast<int>(std::max<long long>(value, INT_MIN));
+}
+
+double LeadingDouble(std::string_view text) {
+  size_t index = text.find_first_not_of(" \t\n\v\f\r");
+  if (index == std::string_view::npos) return 0.0;
+  if (text[index] == '+') ++index;
+  double value = 0.0;
+  std::from_chars(text.data() + index, text.data() + text.size(), value);
+  return value;
+}
+
+double FieldValue(std::string_view text) {
+  std::string pointed(text);
+  const size_t comma = pointed.find(',');
+  if (comma != std::string::npos && pointed.find('.') == std::string::npos) pointed[comma] = '.';
+  return LeadingDouble(pointed);
+}
 
 }  // namespace QlmNumberFormat

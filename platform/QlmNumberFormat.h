@@ -19,4 +19,13 @@ std::string FromDouble(double value);
 std::optional<double> ToDouble(std::string_view text);
 std::optional<int> ToInt(std::string_view text);
 
+// As atoi and atof in the C locale: leading blanks, an optional sign, then
+// as many characters as fit; 0 when nothing fits.
+int LeadingInt(std::string_view text);
+double LeadingDouble(std::string_view text);
+
+// What a typed number field holds: LeadingDouble with a comma read as the
+// decimal point too, as a Portuguese keyboard types it ("3,50" is 3.5).
+double FieldValue(std::string_view text);
+
 }  // namespace QlmNumberFormat

@@ -5,6 +5,7 @@
 
 #include <clocale>
 #include <string>
+#include <utility>
 
 namespace {
 // Sets the process locale for the test's lifetime, as Qt does from the environment.
@@ -42,4 +43,17 @@ TEST(QlmNumberFormat, ParsingNeedsTheWholeText) {
   EXPECT_EQ(QlmNumberFormat::ToInt("99999999999"), std::nullopt);
   EXPECT_EQ(QlmNumberFormat::ToDouble("-1e-3"), -0.001);
   EXPECT_EQ(QlmNumberFormat::FromDouble(0.1 + 0.2), "0.30000000000000004");
+}
+
+// Typed fields read like atof, with either decimal mark, whatever the process locale.
+TEST(QlmNumberFormat, FieldsReadAPointOrACommaAndStopAtTheFirstStrangeCharacter) {
+  ProcessLocale locale("pt_BR.UTF-8");
+  const std::pair<const char*, double> cases[] = {
+      {"3.50", 3.5}, {"3,50", 3.5}, {" -2,25mm", -2.25}, {"+7", 7.0}, {"1.5,2", 1.5},
+      {"abc", 0.0},  {"", 0.0},     {",5", 0.5},         {"1e2", 100.0},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(QlmNumberFormat::FieldValue(text), value) << text;
+  EXPECT_EQ(QlmNumberFormat::LeadingInt(" -12x"), -12);
+  EXPECT_EQ(QlmNumberFormat::LeadingInt("99999999999"), 2147483647);
+  EXPECT_EQ(QlmNumberFormat::LeadingDouble("2,5"), 2.0);
 }
