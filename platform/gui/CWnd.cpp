@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "platform/gui/CFont.h"
+#include "platform/gui/QlmDialogBuilder.h"
 
 namespace {
 
@@ -221,6 +222,8 @@ private:
 CWnd::CWnd() : Events(std::make_unique<QlmWndEvents>(*this)) {}
 
 CWnd::~CWnd() {
+  if (this->SubclassParent) this->SubclassParent->ForgetSubclassed(this);
+  for (CWnd* child : this->Subclassed) child->SubclassParent = nullptr;
   // The widget must not call back into a half-destroyed object.
   if (this->Widget) {
     this->Widget->removeEventFilter(this->Events.get());
@@ -237,6 +240,7 @@ BOOL CWnd::Create(DWORD style, const CRect& rect, CWnd* parent, UINT id) {
   this->Widget = this->CreateWidget(parent ? parent->GetSafeHwnd() : nullptr);
   if (!this->Widget) return FALSE;
   this->Widget->installEventFilter(this->Events.get());
+  this->PreSubclassWindow();
   if (style & WS_VSCROLL) {
     this->VerticalBar = new QScrollBar(Qt::Vertical, this->Widget);
     this->VerticalBar->setFocusPolicy(Qt::NoFocus);
@@ -264,6 +268,10 @@ QWidget* CWnd::CreateWidget(QWidget* parent) {
 
 BOOL CWnd::DestroyWindow() {
   if (!this->Widget) return FALSE;
+  for (CWnd* child : std::vector<CWnd*>(this->Subclassed)) {
+    child->OnDestroy();
+    child->UnsubclassWindow();
+  }
   this->OnDestroy();
   for (const auto& timer : this->Timers) this->Widget->killTimer(timer.second);
   this->Timers.clear();
@@ -277,6 +285,51 @@ BOOL CWnd::DestroyWindow() {
   this->PostNcDestroy();
   return TRUE;
 }
+
+BOOL CWnd::SubclassWindow(QWidget* widget, CWnd* parent, UINT id) {
+  if (this->Widget || !widget) return FALSE;
+  if (parent) {
+    if (CWnd* holder = parent->FindSubclassed(id)) holder->UnsubclassWindow();
+    parent->Subclassed.push_back(this);
+  }
+  this->SubclassParent = parent;
+  this->Parent = parent;
+  this->ControlID = id;
+  this->Widget = widget;
+  widget->installEventFilter(this->Events.get());
+  this->PreSubclassWindow();
+  return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
+  return parent ? this->SubclassWindow(parent->FindControl(id), parent, id) : FALSE;
+}
+
+QWidget* CWnd::UnsubclassWindow() {
+  QWidget* widget = this->Widget.data();
+  if (widget) widget->removeEventFilter(this->Events.get());
+  this->Widget = nullptr;
+  if (this->SubclassParent) this->SubclassParent->ForgetSubclassed(this);
+  this->SubclassParent = nullptr;
+  return widget;
+}
+
+CWnd* CWnd::FindSubclassed(UINT id) const {
+  for (CWnd* child : this->Subclassed) {
+    if (child->ControlID == id) return child;
+  }
+  return nullptr;
+}
+
+QWidget* CWnd::FindControl(UINT id) const {
+  if (!this->Widget || id == IDC_STATIC) return nullptr;
+  for (QWidget* child : this->Widget->findChildren<QWidget*>()) {
+    if (QlmDialogBuilder::ControlId(child) == id) return child;
+  }
+  return nullptr;
+}
+
+void CWnd::ForgetSubclassed(CWnd* child) { std::erase(this->Subclassed, child); }
 
 BOOL CWnd::ShowWindow(int command) {
   if (!this->Widget) return FALSE;
@@ -304,12 +357,10 @@ BOOL CWnd::EnableWindow(BOOL enable) {
 BOOL CWnd::IsWindowEnabled() const { return this->Widget && this->Widget->isEnabled(); }
 
 void CWnd::SetWindowText(const CString& text) {
-  if (this->Widget) this->Widget->setWindowTitle(QString::fromStdString(text.Str()));
+  if (this->Widget) QlmDialogBuilder::SetText(this->Widget, text);
 }
 
-CString CWnd::GetWindowText() const {
-  return this->Widget ? CString(this->Widget->windowTitle().toStdString()) : CString();
-}
+CString CWnd::GetWindowText() const { return this->Widget ? QlmDialogBuilder::Text(this->Widget) : CString(); }
 
 void CWnd::SetFont(const CFont* font) {
   if (this->Widget && font) this->Widget->setFont(font->GetQFont());
