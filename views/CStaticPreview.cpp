@@ -58,33 +58,14 @@ void CStaticPreview<StyleType>::ChooseRotationCursor(CPoint point) {
 
 template <class StyleType>
 void CStaticPreview<StyleType>::UpdateCursor() {
-  int cursor = -1;
-  switch (this->InteractorStyle->GetMode()) {
-    case QlmState::None:
-      cursor = Arrow;
-      break;
-    case QlmState::Pan:
-      cursor = Pan;
-      break;
-    case QlmState::AreaZoom:
-      cursor = AreaZoom;
-      break;
-    case QlmState::DragZoom:
-      cursor = this->RotationCursor;
-      break;
-    case QlmState::ZoomIn:
-      cursor = ZoomIn;
-      break;
-    case QlmState::ZoomOut:
-      cursor = ZoomOut;
-      break;
-    case QlmState::ZoomReset:
-      cursor = ZoomReset;
-      break;
-    default:
-      return;
+  const int state = this->InteractorStyle->GetMode();
+  if (state == QlmState::DragZoom) {
+    this->SetCursor(this->Cursors[this->RotationCursor]);
+    return;
   }
-  this->SetCursor(this->Cursors[cursor]);
+  for (const StateCursor& entry : StateCursors) {
+    if (entry.State == state) this->SetCursor(this->Cursors[entry.Cursor]);
+  }
 }
 
 template <class StyleType>

@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "platform/gui/CWnd.h"
+#include "views/QlmInteraction.h"
 
 class CQlm3DWindow;
 
@@ -49,6 +50,14 @@ protected:
 
 private:
   enum CursorIndex { Arrow, Pan, AreaZoom, ZoomIn, ZoomOut, ZoomReset, RotateInside, RotateOutside, CursorCount };
+  struct StateCursor {
+    int State;
+    CursorIndex Cursor;
+  };
+  // The cursor of each state but the trackball's.
+  static constexpr StateCursor StateCursors[] = {{QlmState::None, Arrow},        {QlmState::Pan, Pan},
+                                                 {QlmState::AreaZoom, AreaZoom}, {QlmState::ZoomIn, ZoomIn},
+                                                 {QlmState::ZoomOut, ZoomOut},   {QlmState::ZoomReset, ZoomReset}};
 
   std::unique_ptr<CQlm3DWindow> Wrapper;
   std::unique_ptr<StyleType> InteractorStyle;

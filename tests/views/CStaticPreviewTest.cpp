@@ -3,7 +3,6 @@
 // wheel zoom) and the 2D preview (no clicks in state 0, middle-button pan).
 #include <gtest/gtest.h>
 #include <vtkActor.h>
-#include <vtkCallbackCommand.h>
 #include <vtkCamera.h>
 #include <vtkCellArray.h>
 #include <vtkMath.h>
@@ -25,6 +24,7 @@
 #include "QlmDisplay.h"
 #include "QlmGuiTestApp.h"
 #include "QlmOpenDialog.h"
+#include "QlmRenderCounter.h"
 #include "QlmTestData.h"
 #include "app/QlmResourceScript.h"
 #include "platform/gui/CDataExchange.h"
@@ -86,20 +86,6 @@ using Vector = std::array<double, 3>;
 double AngleBetween(const Vector& a, const Vector& b) {
   return vtkMath::DegreesFromRadians(vtkMath::AngleBetweenVectors(a.data(), b.data()));
 }
-
-// Counts the wrapper's renders.
-class RenderCounter {
-public:
-  explicit RenderCounter(vtkRenderWindow* window) {
-    this->Command->SetClientData(&this->Count);
-    this->Command->SetCallback([](vtkObject*, unsigned long, void* count, void*) { ++*static_cast<int*>(count); });
-    window->AddObserver(vtkCommand::StartEvent, this->Command);
-  }
-  int Count = 0;
-
-private:
-  vtkNew<vtkCallbackCommand> Command;
-};
 
 template <class Preview>
 class PreviewFixture : public ::testing::Test {
@@ -246,7 +232,7 @@ TEST_F(Preview3D, TheMiddleButtonPansAndRendersOnRelease) {
     this->Move(centre + QPoint(30, 20), Qt::MiddleButton);
     EXPECT_NE(this->FocalPoint(), focus);
     EXPECT_LT(AngleBetween(this->Direction(), direction), 1e-6) << "a pan does not turn";
-    RenderCounter renders(this->Wrapper()->RenderWindow);
+    QlmRenderCounter renders(this->Wrapper()->RenderWindow);
     this->Mouse(QEvent::MouseButtonRelease, Qt::MiddleButton, Qt::NoButton, centre + QPoint(30, 20));
     EXPECT_EQ(renders.Count, 1);
   });
@@ -256,7 +242,7 @@ TEST_F(Preview3D, TheWheelZoomsInAwayFromTheUserAndOutTowardsThem) {
   this->WhileOpen([this] {
     this->ShowBunny();
     const double scale = this->Camera()->GetParallelScale();
-    RenderCounter renders(this->Wrapper()->RenderWindow);
+    QlmRenderCounter renders(this->Wrapper()->RenderWindow);
     this->Wheel(120);
     const double zoomedIn = this->Camera()->GetParallelScale();
     EXPECT_LT(zoomedIn, scale);
@@ -273,7 +259,7 @@ TEST_F(Preview2D, ClicksDoNothingInStateZeroWhileTheMiddleButtonStillPans) {
     EXPECT_EQ(this->Dialog->Control.GetInteractorStyle()->GetMode(), QlmState::None);
     const Vector focus = this->FocalPoint();
     const double scale = this->Camera()->GetParallelScale();
-    RenderCounter renders(this->Wrapper()->RenderWindow);
+    QlmRenderCounter renders(this->Wrapper()->RenderWindow);
     const QPoint centre = this->Centre();
     this->Drag(Qt::LeftButton, centre, centre + QPoint(40, 25));
     this->Drag(Qt::RightButton, centre, centre + QPoint(40, 25));
