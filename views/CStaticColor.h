@@ -1,9 +1,9 @@
 #pragma once
 // A colour swatch: a static control of a dialog template filled with one
 // colour, without outline. A disabled swatch paints nothing.
-#include "platform/gui/CWnd.h"
+#include "platform/gui/CStatic.h"
 
-class CStaticColor : public CWnd {
+class CStaticColor : public CStatic {
 public:
   // Red, green and blue from 0 to 255; the whole swatch is painted again.
   // Each becomes its whole part's low 8 bits (255, 128.9, 0 paints

@@ -18,13 +18,13 @@
 #include <QCursor>
 #include <memory>
 
-#include "platform/gui/CWnd.h"
+#include "platform/gui/CStatic.h"
 #include "views/QlmInteraction.h"
 
 class CQlm3DWindow;
 
 template <class StyleType>
-class CStaticPreview : public CWnd {
+class CStaticPreview : public CStatic {
 public:
   ~CStaticPreview() override;
 

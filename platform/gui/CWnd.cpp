@@ -18,6 +18,9 @@
 
 namespace {
 
+// The widget's property that names its window (FromHandlePermanent).
+constexpr const char* WindowProperty = "qlmWindow";
+
 UINT VirtualKeyFromQt(int key) {
   if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return static_cast<UINT>(key);
   if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return VK_F1 + static_cast<UINT>(key - Qt::Key_F1);
@@ -225,9 +228,9 @@ CWnd::~CWnd() {
   if (this->SubclassParent) this->SubclassParent->ForgetSubclassed(this);
   for (CWnd* child : this->Subclassed) child->SubclassParent = nullptr;
   // The widget must not call back into a half-destroyed object.
-  if (this->Widget) {
-    this->Widget->removeEventFilter(this->Events.get());
-    delete this->Widget.data();
+  if (QWidget* widget = this->Widget.data()) {
+    this->Detach();
+    delete widget;
   }
   delete this->Doomed.data();
 }
@@ -237,9 +240,9 @@ BOOL CWnd::Create(DWORD style, const CRect& rect, CWnd* parent, UINT id) {
   this->Parent = parent;
   this->ControlID = id;
   this->Style = style;
-  this->Widget = this->CreateWidget(parent ? parent->GetSafeHwnd() : nullptr);
-  if (!this->Widget) return FALSE;
-  this->Widget->installEventFilter(this->Events.get());
+  QWidget* widget = this->CreateWidget(parent ? parent->GetSafeHwnd() : nullptr);
+  if (!widget) return FALSE;
+  this->Attach(widget);
   this->PreSubclassWindow();
   if (style & WS_VSCROLL) {
     this->VerticalBar = new QScrollBar(Qt::Vertical, this->Widget);
@@ -276,8 +279,7 @@ BOOL CWnd::DestroyWindow() {
   for (const auto& timer : this->Timers) this->Widget->killTimer(timer.second);
   this->Timers.clear();
   QWidget* widget = this->Widget.data();
-  widget->removeEventFilter(this->Events.get());
-  this->Widget = nullptr;
+  this->Detach();
   this->VerticalBar = nullptr;
   widget->hide();
   widget->deleteLater();
@@ -295,8 +297,7 @@ BOOL CWnd::SubclassWindow(QWidget* widget, CWnd* parent, UINT id) {
   this->SubclassParent = parent;
   this->Parent = parent;
   this->ControlID = id;
-  this->Widget = widget;
-  widget->installEventFilter(this->Events.get());
+  this->Attach(widget);
   this->PreSubclassWindow();
   return TRUE;
 }
@@ -307,8 +308,7 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
 
 QWidget* CWnd::UnsubclassWindow() {
   QWidget* widget = this->Widget.data();
-  if (widget) widget->removeEventFilter(this->Events.get());
-  this->Widget = nullptr;
+  this->Detach();
   if (this->SubclassParent) this->SubclassParent->ForgetSubclassed(this);
   this->SubclassParent = nullptr;
   return widget;
@@ -330,6 +330,24 @@ QWidget* CWnd::FindControl(UINT id) const {
 }
 
 void CWnd::ForgetSubclassed(CWnd* child) { std::erase(this->Subclassed, child); }
+
+CWnd* CWnd::FromHandlePermanent(const QWidget* widget) {
+  return widget ? reinterpret_cast<CWnd*>(widget->property(WindowProperty).value<quintptr>()) : nullptr;
+}
+
+void CWnd::Attach(QWidget* widget) {
+  this->Widget = widget;
+  widget->installEventFilter(this->Events.get());
+  widget->setProperty(WindowProperty, QVariant::fromValue(reinterpret_cast<quintptr>(this)));
+}
+
+void CWnd::Detach() {
+  if (QWidget* widget = this->Widget.data()) {
+    widget->removeEventFilter(this->Events.get());
+    widget->setProperty(WindowProperty, QVariant());
+  }
+  this->Widget = nullptr;
+}
 
 BOOL CWnd::ShowWindow(int command) {
   if (!this->Widget) return FALSE;

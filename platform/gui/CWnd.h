@@ -61,6 +61,8 @@ public:
 
   // The widget; null before Create and after DestroyWindow.
   QWidget* GetSafeHwnd() const { return this->Widget.data(); }
+  // The window whose widget `widget` is (made by Create or subclassed), or null.
+  static CWnd* FromHandlePermanent(const QWidget* widget);
   CWnd* GetParent() const { return this->Parent; }
   UINT GetDlgCtrlID() const { return this->ControlID; }
   DWORD GetStyle() const { return this->Style; }
@@ -165,6 +167,9 @@ private:
   void PlaceScrollBar();
   void OnScrollAction(int action);
   void ForgetSubclassed(CWnd* child);
+  // Ties the widget to this window (FromHandlePermanent) or unties it.
+  void Attach(QWidget* widget);
+  void Detach();
 
   // Windows that subclassed controls of this one, and the one this one
   // subclassed a control of.

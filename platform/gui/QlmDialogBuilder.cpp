@@ -10,9 +10,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QWidget>
 #include <cmath>
+
+#include "platform/gui/QlmEditWidget.h"
 
 namespace QlmDialogBuilder {
 
@@ -61,28 +62,18 @@ private:
 
 QWidget* MakeStatic(const QlmDialogItem& item, QWidget* dialog, const std::function<void()>& clicked) {
   auto* label = new QLabel(WithoutMnemonics(ToQt(item.Text)), dialog);
+  label->setTextFormat(Qt::PlainText);
   label->setAlignment(HorizontalAlignment(item.Style) | Qt::AlignTop);
   label->setWordWrap(true);
+  if (item.Style & WS_BORDER) label->setFrameStyle(QFrame::Box | QFrame::Plain);
   if (item.Style & SS_SUNKEN) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   if (item.Style & SS_NOTIFY) label->installEventFilter(new ClickFilter(label, clicked));
   return label;
 }
 
 QWidget* MakeEdit(const QlmDialogItem& item, QWidget* dialog) {
-  auto* edit = new QLineEdit(dialog);
-  edit->setFrame((item.Style & WS_BORDER) != 0);
-  edit->setAlignment((item.Style & ES_CENTER)  ? Qt::AlignHCenter
-                     : (item.Style & ES_RIGHT) ? Qt::AlignRight
-                                               : Qt::AlignLeft);
-  if (item.Style & ES_READONLY) {
-    edit->setReadOnly(true);
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    edit->setPalette(palette);
-  }
-  if (item.Style & ES_NUMBER) {
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
-  }
+  auto* edit = new QlmEditWidget(dialog);
+  edit->ApplyStyle(item.Style, 0);
   return edit;
 }
 

@@ -39,8 +39,9 @@ struct QlmDialogItem {
   UINT ID = IDC_STATIC;
   CString Text;
   QlmDialogRect Rect;
-  // WS_DISABLED, WS_BORDER, WS_GROUP and the kind's own styles: SS_CENTER,
-  // SS_RIGHT, SS_SUNKEN, SS_NOTIFY (clicks reach the dialog as command ID);
+  // WS_DISABLED, WS_BORDER (a thin frame), WS_GROUP and the kind's own
+  // styles: SS_CENTER, SS_RIGHT, SS_SUNKEN, SS_NOTIFY (clicks reach the
+  // dialog as command ID);
   // ES_CENTER, ES_RIGHT, ES_READONLY, ES_NUMBER (digits only);
   // BS_DEFPUSHBUTTON (Enter presses it). A radio button with WS_GROUP starts
   // a new group of mutually exclusive buttons.

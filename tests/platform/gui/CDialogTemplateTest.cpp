@@ -20,6 +20,7 @@
 #include "platform/CQlmScriptedPrompter.h"
 #include "platform/gui/CDataExchange.h"
 #include "platform/gui/CDialog.h"
+#include "platform/gui/CEdit.h"
 
 // Readable failures.
 void PrintTo(const QRect& rect, std::ostream* out) {
@@ -38,6 +39,7 @@ constexpr UINT Mean = 1006;
 constexpr UINT Outline = 1008;
 constexpr UINT Defaults = 1010;
 constexpr UINT Disabled = 1011;
+constexpr UINT LettersEdit = 1012;
 
 const QlmDialogTemplate& TestTemplate() {
   static const QlmDialogTemplate dialog{219,
@@ -49,6 +51,7 @@ const QlmDialogTemplate& TestTemplate() {
                                          QlmDialogItem::Edit(ReadOnlyEdit, {113, 19, 40, 14}, ES_READONLY),
                                          QlmDialogItem::Edit(DigitsEdit, {113, 35, 40, 14}, ES_NUMBER),
                                          QlmDialogItem::Edit(PlainEdit, {113, 51, 40, 12}).Without(WS_BORDER),
+                                         QlmDialogItem::Edit(LettersEdit, {113, 65, 40, 12}),
                                          QlmDialogItem::CheckBox(Background, "Fundo", {7, 72, 50, 10}),
                                          QlmDialogItem::RadioButton(Mean, "Média", {7, 84, 40, 10}, WS_GROUP),
                                          QlmDialogItem::RadioButton(1007, "MIP", {50, 84, 40, 10}),
@@ -74,11 +77,21 @@ protected:
   }
 };
 
+// Takes letters only.
+class LetterEdit : public CEdit {
+protected:
+  void OnChar(UINT character, UINT repeat, UINT flags) override {
+    if (QChar(character).isLetter() || character == VK_BACK) CEdit::OnChar(character, repeat, flags);
+  }
+};
+
 class TestDialog : public CDialog {
 public:
   TestDialog() : CDialog(TestTemplate()) {}
 
   RecordingControl Control;
+  LetterEdit Letters;
+  CEdit ReadOnly;
   CString ReadOnlyText = "12.5";
   int Digits = 42;
   float Plain = 2.5f;
@@ -109,6 +122,8 @@ protected:
   }
   void DoDataExchange(CDataExchange* exchange) override {
     DDX_Control(exchange, Picture, this->Control);
+    DDX_Control(exchange, LettersEdit, this->Letters);
+    DDX_Control(exchange, ReadOnlyEdit, this->ReadOnly);
     DDX_Text(exchange, ReadOnlyEdit, this->ReadOnlyText);
     DDX_Text(exchange, DigitsEdit, this->Digits);
     DDX_Text(exchange, PlainEdit, this->Plain);
@@ -217,6 +232,22 @@ TEST_F(DialogTemplate, ASubclassedControlGetsItsEventsWhileTheDialogLives) {
   EXPECT_EQ(Dialog.Control.Seen, (std::vector<std::string>{"subclassed", "left 12,9", "destroyed"}));
   // The next run subclasses the new control.
   Dialog.WhileOpen = [](TestDialog& open) { EXPECT_EQ(open.Control.GetSafeHwnd(), open.Item(Picture)); };
+  Dialog.Run();
+}
+
+// Typing reaches an edit window's OnChar once; an edit nobody subclassed types by itself.
+TEST_F(DialogTemplate, EditWindowsOverTemplateEditsFilterWhatIsTyped) {
+  Dialog.WhileOpen = [](TestDialog& open) {
+    QTest::keyClicks(open.Item(LettersEdit), "a1b;c");
+    EXPECT_EQ(open.Letters.GetWindowText(), "abc");
+    QTest::keyClicks(open.Item(ReadOnlyEdit), "7");
+    EXPECT_EQ(open.ReadOnly.GetWindowText(), "12.5");
+    open.ReadOnly.SetWindowText("8.25");
+    EXPECT_EQ(open.GetDlgItemText(ReadOnlyEdit), "8.25");
+    open.Item<QLineEdit>(PlainEdit)->clear();
+    QTest::keyClicks(open.Item(PlainEdit), "x1");
+    EXPECT_EQ(open.GetDlgItemText(PlainEdit), "x1");
+  };
   Dialog.Run();
 }
 
