@@ -27,6 +27,7 @@ void PrintTo(const QRect& rect, std::ostream* out) {
   *out << rect.x() << "," << rect.y() << " " << rect.width() << "x" << rect.height();
 }
 void PrintTo(const QSize& size, std::ostream* out) { *out << size.width() << "x" << size.height(); }
+void PrintTo(const CString& text, std::ostream* out) { *out << '"' << text.Str() << '"'; }
 
 namespace {
 
