@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/QlmResourceIds.h"
+#include "app/QlmWebServer.h"
 #include "platform/gui/QlmResource.h"
 
 CAboutDlg::CAboutDlg(CWnd* parent) : CDialog(IDD_ABOUTBOX, parent) {}
@@ -18,7 +19,7 @@ BOOL CAboutDlg::OnInitDialog() {
   auto* icon = new QLabel(dialog);
   icon->setPixmap(QlmResource::LoadIcon(IDR_MAINFRAME).pixmap(48, 48));
   auto* product = new QLabel("Quorvantile Quillmar Software", dialog);
-  auto* address = new QLabel(WebAddress, dialog);
+  auto* address = new QLabel(QString::fromStdString(QlmWebServer::MakerAddress().Str()), dialog);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, dialog);
   buttons->button(QDialogButtonBox::Ok)->setText("OK");
   QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);

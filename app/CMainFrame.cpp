@@ -37,6 +37,10 @@ CString WithProjectExtension(const CString& path) {
 
 CString FileNameOf(const CString& path) { return CString(QlmPath::FileName(path.Str())); }
 
+void ShowCannotOpen(const CString& title) {
+  QlmMessageBox("Erro ao abrir projeto\n" + title, "Atenção", QlmButtons::Ok, QlmIcon::Warning);
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(ControllerFactory factory) : Factory(factory ? factory : &CQlmQuorvantile::New) {
@@ -203,7 +207,9 @@ CMainFrame::CommandLineProject CMainFrame::ProjectFromCommandLine(const CString&
 void CMainFrame::OpenCommandLineProject(const CString& commandLine) {
   const CommandLineProject project = ProjectFromCommandLine(commandLine);
   if (project.Ignored) return;
-  this->OpenInFreshController(project.Path, project.Title, project.FileName, project.Extension);
+  if (!this->OpenInFreshController(project.Path, project.Title, project.FileName, project.Extension)) {
+    ShowCannotOpen(project.Title);
+  }
 }
 
 void CMainFrame::OnDestroy() {
@@ -261,9 +267,7 @@ void CMainFrame::OpenChosenProject(const CString& path, const CString& title, co
                                    const CString& extension) {
   this->Quorvantile->Modified = 0;
   if (this->Quorvantile->ProjectOpen) this->CloseProject();
-  if (!this->OpenInFreshController(path, title, fileName, extension)) {
-    QlmMessageBox("Erro ao abrir projeto\n" + title, "Atenção", QlmButtons::Ok, QlmIcon::Warning);
-  }
+  if (!this->OpenInFreshController(path, title, fileName, extension)) ShowCannotOpen(title);
 }
 
 // Nothing of a file that failed half-way may reach the next project or save.

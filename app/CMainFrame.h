@@ -78,7 +78,8 @@ public:
     bool Ignored = false;
   };
   static CommandLineProject ProjectFromCommandLine(const CString& commandLine);
-  // Opens the project named on the command line; no message of its own.
+  // Opens the project named on the command line; a file that cannot be
+  // opened gets the same message as File/Abrir.
   void OpenCommandLineProject(const CString& commandLine);
 
   // The splitters at their start-up proportions of the client area.

@@ -1,12 +1,12 @@
 #pragma once
 // A progress observer that drives a progress control owned by a dialog (the
 // mail dialogs). Progress sent through SendMessageA changes nothing; the
-// dialog's work calls SetPos itself.
-#include "libconvert/CQlmObserver.h"
+// dialog's work calls SetPos itself, and the dialog's Cancel stops it.
+#include "output/CQlmObserverTransfer.h"
 
 class CProgressCtrl;
 
-class CQlmObserverRequest : public CQlmObserver {
+class CQlmObserverRequest : public CQlmObserverTransfer {
 public:
   static CQlmObserverRequest* New();
 
@@ -16,7 +16,7 @@ public:
 
   void SetRange(int low, int high);
   // Moves the control and repaints it at once.
-  void SetPos(int position);
+  void SetPos(int position) override;
   void ResetPos();
 
 protected:

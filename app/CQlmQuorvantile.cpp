@@ -15,6 +15,7 @@
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
 #include "libconvert/CQlmWebFile.h"
+#include "output/CQlmPrintPreview.h"
 #include "platform/gui/QlmResource.h"
 #include "project/CQlmProjectCreator202106.h"
 #include "project/CQlmVolumeAttachmentList.h"
@@ -72,6 +73,7 @@ void CQlmQuorvantile::CreateObjects() {
   this->PanoramicCalc = CQlmPanoramicCalc::New();
   this->CTFilter = CQlmCTFilter::New();
   this->CTData2 = new CQlmCTData;
+  this->PrintPreview = new CQlmPrintPreview;
   this->PictureDownload = CQlmWebFile::New();
 }
 
@@ -128,9 +130,11 @@ void CQlmQuorvantile::BindRenderWindows() {
   this->WindowCross->SetHostWindow(HostOf(this->CrossView));
 }
 
+// The axial slice is drawn mirrored in y: the axial view shows it in the planning frame.
 void CQlmQuorvantile::BindViewers() {
   this->ViewerAxial->SetWindow(this->WindowAxial);
   this->ViewerAxial->GetMapper()->SetInterpolation(1);
+  this->ViewerAxial->GetMapper()->MirrorYOn();
   this->ViewerPanoramic->SetWindow(this->WindowPanoramic);
   this->ViewerCross->SetWindow(this->WindowCross);
 }
@@ -188,6 +192,7 @@ void CQlmQuorvantile::Teardown() {
   Release(this->WindowPanoramic);
   Release(this->Window3D);
   Release(this->WindowCross);
+  Release(this->PrintPreview);
   CQlmWebFile::Delete(this->PictureDownload);
   this->PictureDownload = nullptr;
   Release(this->AttachmentsA);

@@ -32,6 +32,7 @@ class CQlmInteractorStyle3;
 class CQlmObserverQuorvantile;
 class CQlmPanoramicCalc;
 class CQlmPolyLine;
+class CQlmPrintPreview;
 class CQlmProjectCreator202106;
 class CQlmVolumeAttachmentList;
 class CQlmWebFile;
@@ -61,11 +62,16 @@ public:
 
   // The newest project format this version reads.
   static constexpr int NewestFormat = 800901;
+  // True for the code of a project generation newer than NewestFormat; any
+  // other code that no reader takes is not a project.
+  static bool IsNewerFormat(int code);
   static constexpr int RecentCount = 5;
 
   // Reads the project file into this controller (a fresh one) and shows it:
-  // 1 when a reader took the file, 0 otherwise. Only a file of a newer format
-  // gets a message here; the caller reports every other failure.
+  // 1 when a reader took the file, 0 otherwise, with the status back at
+  // "Pronto" either way. Only a file of a newer format gets a message here;
+  // the caller reports every other failure. Stale temporary files of the path
+  // are removed first (CAtomicFile).
   int OpenProject(CString path, CString title, CString fileName, CString extension);
   // Writes the project as 800901 to `path`; `messageName` names the file in
   // the error message. 1 when written; the modified flag is cleared then only.
@@ -157,6 +163,9 @@ public:
   CQlmVolumeAttachmentList* AttachmentsA = nullptr;
   CQlmVolumeAttachmentList* AttachmentsB = nullptr;
 
+  // The report printer: the project's page templates.
+  CQlmPrintPreview* PrintPreview = nullptr;
+
   // The format code of the project file read last.
   int LoadedVersion = 0;
   // Indicator switches carried by the project file; the last three show the
@@ -201,6 +210,8 @@ private:
   void StartPictureDownload();
   void ShowLibraryToolBars();
   int ReadProjectFile();
+  // Progress 0 and "Pronto" after an open that failed; 0.
+  int EndFailedOpen();
   void RestoreViewsOfFile();
   void ShowVolume();
   void SetScrollBars();

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <exception>
 
 #include "app/CMainFrame.h"
 #include "app/CMainToolBar.h"
@@ -6,6 +7,8 @@
 #include "app/CQlmQuorvantile.h"
 #include "app/QlmConfig.h"
 #include "app/QlmResourceIds.h"
+#include "app/QlmWebServer.h"
+#include "platform/CAtomicFile.h"
 #include "platform/CQlmPrompter.h"
 #include "platform/gui/CStatusBar.h"
 #include "project/CQlmProjectCreator202106.h"
@@ -13,7 +16,8 @@
 
 namespace {
 
-constexpr const char* MakerAddress = "www.quillmar.com.br";
+// Project generations are numbered with six digits.
+constexpr int LargestFormatCode = 999999;
 constexpr const char* RecentMenuText = "Abrir Recentes";
 // Where the separator and the recent pop-up go in the file menu.
 constexpr UINT RecentSeparatorPosition = 8;
@@ -27,26 +31,31 @@ CString CQlmQuorvantile::RecentTitle(const CString& path) {
   return point < start ? CString() : path.Mid(start, point - start);
 }
 
+bool CQlmQuorvantile::IsNewerFormat(int code) { return code > NewestFormat && code <= LargestFormatCode; }
+
 int CQlmQuorvantile::OpenProject(CString path, CString title, CString fileName, CString extension) {
   this->Creator202106->Path = path;
   this->StatusObserver->GetProgressBar().SetPos(0);
   this->StatusObserver->SetText("Lendo Projeto...");
-  if (this->Creator202106->GetFileVersion() > NewestFormat) {
-    QlmMessageBox(CString("Quorvantile desatualizado\nAtualize em ") + MakerAddress + "\n", "Atenção",
+  CAtomicFile::RemoveStaleTemporaries(path.Str());
+  if (IsNewerFormat(this->Creator202106->GetFileVersion())) {
+    QlmMessageBox("Quorvantile desatualizado\nAtualize em " + QlmWebServer::MakerAddress() + "\n", "Atenção",
                   QlmButtons::OkCancel, QlmIcon::None);
-    return 0;
+    return this->EndFailedOpen();
   }
-  if (!this->ReadProjectFile()) {
-    this->StatusObserver->GetProgressBar().SetPos(0);
-    this->StatusObserver->SetText("Pronto");
-    return 0;
+  // Whatever fails while the file is read and shown (an allocation above all)
+  // refuses the file; the caller replaces this controller.
+  try {
+    if (!this->ReadProjectFile()) return this->EndFailedOpen();
+    this->ProjectPath = path;
+    this->ProjectTitle = title;
+    this->ProjectFileName = fileName;
+    this->ProjectExtension = extension;
+    this->ShowImplantDefaults();
+    this->SetupViewsAfterLoad();
+  } catch (const std::exception&) {
+    return this->EndFailedOpen();
   }
-  this->ProjectPath = path;
-  this->ProjectTitle = title;
-  this->ProjectFileName = fileName;
-  this->ProjectExtension = extension;
-  this->ShowImplantDefaults();
-  this->SetupViewsAfterLoad();
   this->Modified = 0;
   this->StatusObserver->GetProgressBar().SetPos(0);
   this->StatusObserver->SetText("Pronto");
@@ -54,6 +63,12 @@ int CQlmQuorvantile::OpenProject(CString path, CString title, CString fileName, 
   this->PutRecentProject(path);
   if (this->MainFrame) this->MainFrame->SetWindowTitle(CMainFrame::Title + title);
   return 1;
+}
+
+int CQlmQuorvantile::EndFailedOpen() {
+  this->StatusObserver->GetProgressBar().SetPos(0);
+  this->StatusObserver->SetText("Pronto");
+  return 0;
 }
 
 void CQlmQuorvantile::PutRecentProject(CString path) {

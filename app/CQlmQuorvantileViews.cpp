@@ -42,7 +42,9 @@ void EnableScrollBar(CWnd* view, int enabled) {
 }
 
 // The 2D camera's image: its half extents (mm) and, as the centre of the fit
-// and of the pan limits, its centre.
+// and of the pan limits, its centre: near (0, 0), as the images lie centred in
+// their views' frames (the axial slice symmetric about y = 0, so its mirrored
+// picture has the same centre).
 template <class Style>
 void SetImage(Style& style, vtkImageData* image, float halfWidth, float halfHeight) {
   style.MinimumHalfWidth = MinimumHalfExtent;

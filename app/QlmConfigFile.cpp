@@ -76,9 +76,7 @@ bool WriteLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-std::string Folder() {
-  return QlmPath::Join(QlmPath::Join(QlmAppData::CommonFolder(), "Quillmar"), "Quorvantile") + "/";
-}
+std::string Folder() { return QlmAppData::ProgramFolder(); }
 
 std::string Path() { return Folder() + "QlmConfigQVT.sys"; }
 

@@ -5,10 +5,14 @@
 namespace QlmWebServer {
 
 namespace {
+
+constexpr const char* PlaceholderMakerAddress = "www.quillmar.example";
+
 CString On(const char* path) {
   CString address = Address();
   return address.IsEmpty() ? CString() : address + path;
 }
+
 }  // namespace
 
 CString Address() {
@@ -23,5 +27,12 @@ CString Address() {
 CString PictureUrl() { return On("/mktQVT/pic.bmp"); }
 
 CString LinkUrl() { return On("/mktQVT/link"); }
+
+CString MakerAddress() {
+  const char* configured = std::getenv("QLM_MAKER_ADDRESS");
+  CString address(configured ? configured : "");
+  address.Trim();
+  return address.IsEmpty() ? CString(PlaceholderMakerAddress) : address;
+}
 
 }  // namespace QlmWebServer

@@ -1,7 +1,11 @@
 #pragma once
-// The maker's web server, which serves the splash picture and the marketing
-// page. Its address is configuration: $QLM_WEB_SERVER (for example
-// "http://127.0.0.1:8080"); without it nothing is fetched or opened.
+// The maker's web presence, all configuration:
+// - $QLM_WEB_SERVER, the server that serves the splash picture and the
+//   marketing page (for example "http://127.0.0.1:8080"); without it nothing
+//   is fetched or opened;
+// - $QLM_MAKER_ADDRESS, the address shown to the user in the about box and in
+//   the message that the program is out of date; without it a placeholder in
+//   the reserved ".example" domain.
 #include "platform/CString.h"
 
 namespace QlmWebServer {
@@ -12,5 +16,7 @@ CString Address();
 CString PictureUrl();
 // Address() + "/mktQVT/link", or empty.
 CString LinkUrl();
+// The maker's address as the user reads it.
+CString MakerAddress();
 
 }  // namespace QlmWebServer

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "toolkit/QlmPlanningFrame.h"
+
 void CQlmCTAxialFilter::SetInput(vtkImageData* volume) {
   this->Input = volume;
   this->Output->Initialize();
@@ -27,7 +29,9 @@ void CQlmCTAxialFilter::SetInput(vtkImageData* volume) {
   this->CurrentSlice = std::clamp(this->CurrentSlice, 0, this->MaxSlice);
   this->Output->SetDimensions(dimensions[0], dimensions[1], 1);
   this->Output->SetSpacing(this->Spacing[0], this->Spacing[1], this->Spacing[2]);
-  this->Output->SetOrigin(this->Origin[0], this->Origin[1], this->Origin[2]);
+  const QlmPlanningFrame frame(dimensions, this->Spacing, this->Origin);
+  const float* centre = frame.GetCentre();
+  this->Output->SetOrigin(this->Origin[0] - centre[0], this->Origin[1] - centre[1], this->Origin[2]);
   this->Output->AllocateScalars(volume->GetScalarType(), volume->GetNumberOfScalarComponents());
   this->Update();
 }

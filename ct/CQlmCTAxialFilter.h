@@ -1,7 +1,11 @@
 #pragma once
 // The axial slice shown in the axial view: one z slice of the CT volume copied
 // voxel for voxel into an image of dimensions (x, y, 1) with the volume's
-// spacing, origin, scalar type and components.
+// spacing, scalar type and components. Its x and y origin are the volume's
+// less the volume centre (see QlmPlanningFrame), so the image lies centred
+// on (0, 0) with the volume's y direction; the axial view draws it mirrored
+// in y, which puts voxel (cx + x, cy - y) at planning (x, y). Its z origin is
+// the volume's.
 #include <vtkImageData.h>
 #include <vtkNew.h>
 
@@ -27,7 +31,8 @@ public:
   int GetCurrentSlice() const { return this->CurrentSlice; }
   // Number of slices - 1 (-1 without a volume).
   int GetMaxSlice() const { return this->MaxSlice; }
-  // The volume's spacing and origin (mm); element 2 gives the slice positions.
+  // The volume's spacing and origin (mm), not the output's; element 2 gives the
+  // slice positions.
   const float* GetSpacing() const { return this->Spacing; }
   const float* GetOrigin() const { return this->Origin; }
   // The slice image; the same object for the filter's whole life.

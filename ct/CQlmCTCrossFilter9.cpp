@@ -29,6 +29,8 @@ void CQlmCTCrossFilter9::SetInput(vtkImageData* volume) {
   const float* spacing = this->Geometry.GetSpacing();
   this->Output->SetExtent(0, this->Columns.Count() - 1, 0, this->Rows.Count() - 1, 0, SectionCount - 1);
   this->Output->SetSpacing(spacing[0], spacing[1], spacing[2]);
+  this->Output->SetOrigin(this->Geometry.ColumnPosition(this->Columns.First),
+                          this->Geometry.RowPosition(this->Rows.First), 0.0);
   this->Output->AllocateScalars(this->Geometry.GetScalarType(), this->Geometry.GetNumberOfComponents());
   if (this->Output->GetNumberOfPoints() == 0) return;
   std::memset(this->Output->GetScalarPointer(), 0,

@@ -4,6 +4,11 @@
 // (FirstIndex + k) x SectionSpacing, about SectionWidth mm wide and as tall as
 // the volume, sampled with cubic interpolation into slice k of one image of
 // extent (0 .. w - 1, 0 .. h - 1, 0 .. 8) with the volume's spacing.
+// The image's x and y origin place each slice in its section's own frame, the
+// frame of the cross-section cells: with the y flip on, x runs across the arch
+// with 0 on it and grows outwards (to the left of the arch's drawing
+// direction), y is the height above the volume centre (for an arch at z = 0).
+// Its z origin is 0.
 //
 // Scrolling by one to eight sections moves the sections still shown within the
 // image and samples only the new ones; every other change samples all nine.

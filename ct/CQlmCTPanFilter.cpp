@@ -24,9 +24,28 @@ int TruncatedPixels(double x) { return std::isfinite(x) ? static_cast<int>(std::
 // One vertical strip of the thin panoramic.
 struct Strip {
   CQlmResliceGeometry::Range Columns;
-  int Offset = 0;  // first output column
+  int Offset = 0;              // first output column
+  double SegmentCentre = 0.0;  // the segment's middle: arc length from the curve's middle
   QlmImageSampler::Plane Plane{};
 };
+
+// x of the thin panoramic's first column. A strip's columns lie along its
+// segment, centred on the segment's middle; their whole-pixel widths let the
+// strips lie only near their segments' places along the curve, so the image
+// goes where the largest of these misplacements is smallest.
+double ThinOrigin(const std::vector<Strip>& strips, const CQlmResliceGeometry& geometry) {
+  if (strips.empty()) return 0.0;
+  double lowest = 0.0;
+  double highest = 0.0;
+  for (size_t i = 0; i < strips.size(); ++i) {
+    const Strip& strip = strips[i];
+    const double origin = geometry.ColumnPosition(strip.Columns.First) + strip.SegmentCentre -
+                          strip.Offset * static_cast<double>(geometry.GetSpacing()[0]);
+    lowest = i == 0 ? origin : std::min(lowest, origin);
+    highest = i == 0 ? origin : std::max(highest, origin);
+  }
+  return (lowest + highest) / 2;
+}
 
 void Report(CQlmObserver* observer, long current, unsigned int total) {
   if (observer) observer->SendMessageA(&current, &total, 0);
@@ -109,12 +128,19 @@ void CQlmCTPanFilter::BuildThin() {
   const int* dimensions = this->Geometry.GetDimensions();
   const int* extent = this->Geometry.GetExtent();
 
+  double curveLength = 0.0;
+  for (int i = 0; i < segments; ++i) curveLength += this->Calc->GetSegmentLength(i);
+
   // Strip widths with the fractions carried from strip to strip.
   std::vector<Strip> strips;
   int width = 0;
   float carry = 0.0f;
+  double start = 0.0;  // arc length at the segment's start
   for (int i = 0; i < segments; ++i) {
-    const float q = this->Calc->GetSegmentLength(i) / spacing[0] + 0.5f;
+    const float segmentLength = this->Calc->GetSegmentLength(i);
+    const double segmentCentre = start + segmentLength / 2.0 - curveLength / 2;
+    start += segmentLength;
+    const float q = segmentLength / spacing[0] + 0.5f;
     const int l = TruncatedPixels(q);
     carry += q - static_cast<float>(l);
     const int o = (dimensions[0] - l) / 2;
@@ -125,6 +151,7 @@ void CQlmCTPanFilter::BuildThin() {
       carry -= 1.0f;
     }
     if (strip.Columns.Count() == 0) continue;
+    strip.SegmentCentre = segmentCentre;
     strip.Offset = width;
     width += strip.Columns.Count();
     if (canSample) {
@@ -138,6 +165,7 @@ void CQlmCTPanFilter::BuildThin() {
   this->Output->Initialize();
   this->Output->SetDimensions(width, rows.Count(), 1);
   this->Output->SetSpacing(spacing[0], spacing[1], spacing[2]);
+  this->Output->SetOrigin(ThinOrigin(strips, this->Geometry), this->Geometry.RowPosition(rows.First), 0.0);
   this->Output->AllocateScalars(this->Geometry.GetScalarType(), std::max(1, this->Geometry.GetNumberOfComponents()));
   if (canSample && this->Output->GetNumberOfPoints() > 0) {
     auto* voxels = static_cast<uint16_t*>(this->Output->GetScalarPointer());
@@ -215,6 +243,8 @@ void CQlmCTPanFilter::BuildThick() {
   this->ThickResult->Initialize();
   this->ThickResult->SetExtent(0, slabs - 1, rows.First, rows.Last, 0, 0);
   this->ThickResult->SetSpacing(spacing[0], spacing[1], spacing[2]);
+  // Slab j lies at arc length j x spacing x along the arch.
+  this->ThickResult->SetOrigin(-static_cast<double>(length) / 2, this->Geometry.RowPosition(0), 0.0);
   this->ThickResult->AllocateScalars(this->Geometry.GetScalarType(),
                                      std::max(1, this->Geometry.GetNumberOfComponents()));
   if (this->ThickResult->GetNumberOfPoints() > 0) {

@@ -11,6 +11,13 @@
 // (ThickMode 0: a linear window that maps a mean of 600 to 0 and 2199 to 4095),
 // the maximum (1, stored raw), or the average of both (2). The result is kept
 // until the filter is marked dirty, with progress reported to the observer.
+//
+// The image's origin places it in the panoramic view's frame (with the y flip
+// on): y is the height above the volume centre; x is the arc length from the
+// middle of the curve, growing from its first point to its last (thin: the
+// current curve; whole-pixel strip widths, about half a pixel more than their
+// segments, leave each strip up to about two pixels from its segment's place;
+// thick: the arch, slab j at arc length j x spacing x).
 #include "ct/CQlmResliceGeometry.h"
 
 #include <vtkImageData.h>

@@ -36,7 +36,7 @@ public:
   // Everything read is checked before the volume is allocated: the header's voxel
   // type, components and dimensions, every stream length against the bytes left, every
   // stream against the slice size. Returns false, with the image empty, when the block
-  // fails a check or a stream cannot be decoded. Bytes after the last stream are ignored.
+  // fails a check, a stream cannot be decoded or bytes follow the last stream.
   bool Decompress();
 
   // Why the last Compress or Decompress failed.

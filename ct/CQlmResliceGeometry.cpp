@@ -11,6 +11,7 @@ void CQlmResliceGeometry::SetVolume(vtkImageData* volume, QlmImageSampler::Inter
   this->Volume = volume;
   this->Mode = mode;
   this->Sampler.reset();
+  this->Frame = QlmPlanningFrame();
   if (!volume) return;
   volume->GetDimensions(this->Dimensions);
   volume->GetExtent(this->Extent);
@@ -20,9 +21,8 @@ void CQlmResliceGeometry::SetVolume(vtkImageData* volume, QlmImageSampler::Inter
   for (int axis = 0; axis < 3; ++axis) {
     this->Spacing[axis] = static_cast<float>(spacing[axis]);
     this->Origin[axis] = static_cast<float>(origin[axis]);
-    this->VolumeCentre[axis] =
-        this->Origin[axis] + static_cast<float>(this->Dimensions[axis] - 1) * this->Spacing[axis] / 2.0f;
   }
+  this->Frame = QlmPlanningFrame(this->Dimensions, this->Spacing, this->Origin);
   this->VolumeHeight = static_cast<float>(this->Dimensions[2]) * this->Spacing[2];
   this->ScalarType = volume->GetScalarType();
   this->Components = volume->GetNumberOfScalarComponents();
@@ -52,15 +52,26 @@ CQlmResliceGeometry::Range CQlmResliceGeometry::HeightRows(Precision precision) 
   return {this->Extent[2] + half - v, this->Extent[3] - half + v + (h % 2 != 0 ? 1 : 0)};
 }
 
+double CQlmResliceGeometry::ColumnPosition(int column) const {
+  return static_cast<double>(this->Origin[0] - this->GetVolumeCentre()[0]) +
+         column * static_cast<double>(this->Spacing[0]);
+}
+
+double CQlmResliceGeometry::RowPosition(int row) const {
+  return static_cast<double>(this->Origin[1] - this->GetVolumeCentre()[1]) +
+         row * static_cast<double>(this->Spacing[1]);
+}
+
 QlmImageSampler::Plane CQlmResliceGeometry::MakePlane(const double matrix[16], bool flipY) const {
   vtkNew<vtkMatrix4x4> placement;
   placement->DeepCopy(matrix);
   if (flipY) FlipMatrixY(placement);
+  const float* centre = this->GetVolumeCentre();
   vtkNew<vtkTransform> transform;
-  transform->Translate(this->VolumeCentre[0], this->VolumeCentre[1], this->VolumeCentre[2]);
+  transform->Translate(centre[0], centre[1], centre[2]);
   transform->Concatenate(placement);
   const double spacing[3] = {this->Spacing[0], this->Spacing[1], this->Spacing[2]};
-  const double origin[3] = {this->Origin[0] - this->VolumeCentre[0], this->Origin[1] - this->VolumeCentre[1], 0.0};
+  const double origin[3] = {this->Origin[0] - centre[0], this->Origin[1] - centre[1], 0.0};
   return this->Sampler->MakePlane(transform->GetMatrix(), spacing, origin);
 }
 

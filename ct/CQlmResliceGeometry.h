@@ -3,11 +3,14 @@
 // planes they cut from it. A plane is a grid of the reslice's output (spacing =
 // the volume's spacing, origin = (origin x - cx, origin y - cy, 0)) sampled at
 // c + M' * p, where c is the volume centre origin + (dimensions - 1) * spacing / 2
-// and M' the placement matrix, flipped when the y flip is on:
-// planning point (x, y, z) = volume point (cx + x, cy - y, cz + z).
+// and M' the placement matrix, flipped when the y flip is on. With the flip
+// on, as the views use it, the placements are in the planning frame of
+// QlmPlanningFrame, planning point (x, y, z) = volume point (cx + x, cy - y, cz + z),
+// and a plane's own x and y are those of its placement's local frame.
 //
 // Spacing, origin, centre and height are single precision, as the filters keep them.
 #include "toolkit/QlmImageSampler.h"
+#include "toolkit/QlmPlanningFrame.h"
 
 #include <memory>
 
@@ -37,7 +40,9 @@ public:
   const int* GetExtent() const { return this->Extent; }
   const float* GetSpacing() const { return this->Spacing; }
   const float* GetOrigin() const { return this->Origin; }
-  const float* GetVolumeCentre() const { return this->VolumeCentre; }
+  const float* GetVolumeCentre() const { return this->Frame.GetCentre(); }
+  // The conversion between the planning frame and the volume (centre at 0 without a volume).
+  const QlmPlanningFrame& GetPlanningFrame() const { return this->Frame; }
   // Dimension z x spacing z, in mm.
   float GetVolumeHeight() const { return this->VolumeHeight; }
   int GetScalarType() const { return this->ScalarType; }
@@ -52,6 +57,12 @@ public:
   // dimension y div 2 - v to y end - dimension y div 2 + v, one more at the end
   // when H is odd.
   Range HeightRows(Precision precision) const;
+  // Where column `column` and row `row` of every plane lie in the plane's own
+  // frame (mm): (origin - c) + index * spacing, x along the placement's local x
+  // from its origin, y along its local y (the height above the placement's
+  // origin for the section and strip planes).
+  double ColumnPosition(int column) const;
+  double RowPosition(int row) const;
 
   // The sampling grid of a plane placed by `matrix` (16 doubles, row-major).
   QlmImageSampler::Plane MakePlane(const double matrix[16], bool flipY) const;
@@ -72,7 +83,7 @@ private:
   int Extent[6] = {0, -1, 0, -1, 0, -1};
   float Spacing[3] = {1, 1, 1};
   float Origin[3] = {0, 0, 0};
-  float VolumeCentre[3] = {0, 0, 0};
+  QlmPlanningFrame Frame;
   float VolumeHeight = 0;
   int ScalarType = 0;
   int Components = 0;

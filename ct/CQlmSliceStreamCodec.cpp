@@ -281,6 +281,10 @@ bool CQlmSliceStreamCodec::Index(const unsigned char* data, size_t size, const C
     streams.push_back({data + offset, static_cast<size_t>(length)});
     offset += static_cast<size_t>(length);
   }
+  if (offset != size) {
+    return this->Fail(std::to_string(size - offset) + " bytes after the last of " + std::to_string(sliceCount) +
+                      " slices");
+  }
   this->IndexedGeometry = geometry;
   this->Streams = std::move(streams);
   return true;

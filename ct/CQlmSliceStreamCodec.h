@@ -25,10 +25,11 @@ public:
   // the block keeps its old values.
   bool Encode(vtkImageData* image, vtkUnsignedCharArray* block);
 
-  // Checks that the `size` bytes at `data` begin with the streams of the slices of
-  // `geometry` (which passed Check): every length within the bytes, every stream a
-  // decodable slice of exactly dimension x by dimension y voxels. Bytes after the last
-  // stream are ignored. Remembers where the streams lie for Decode.
+  // Checks that the `size` bytes at `data` are the streams of the slices of `geometry`
+  // (which passed Check): every length within the bytes, every stream a decodable
+  // slice of exactly dimension x by dimension y voxels, nothing after the last stream
+  // (a count of slices below the streams stored). Remembers where the streams lie for
+  // Decode.
   bool Index(const unsigned char* data, size_t size, const CQlmVolumeGeometry& geometry);
 
   // Decodes the streams found by the last successful Index into `image`, allocated to

@@ -3,6 +3,8 @@
 #include <vtkImageData.h>
 #include <vtkPointData.h>
 
+#include <cmath>
+
 CQlmVolumeGeometry CQlmVolumeGeometry::FromImage(vtkImageData* image) {
   CQlmVolumeGeometry geometry;
   const bool hasVoxels = image->GetPointData()->GetScalars() != nullptr;
@@ -38,6 +40,15 @@ std::string CQlmVolumeGeometry::Check() const {
   }
   if (dims[2] > 0 && this->GetVoxelCount() > MaximumVoxelCount) {
     return "more than " + std::to_string(MaximumVoxelCount) + " voxels";
+  }
+  for (int axis = 0; axis < 3; ++axis) {
+    // Written so that NaN fails each test.
+    if (!(this->Spacing[axis] > 0.0f && this->Spacing[axis] <= MaximumSpacing)) {
+      return "spacing " + std::to_string(this->Spacing[axis]) + " outside 0.." + std::to_string(MaximumSpacing);
+    }
+    if (!(std::fabs(this->Origin[axis]) <= MaximumOrigin)) {
+      return "origin " + std::to_string(this->Origin[axis]) + " farther than " + std::to_string(MaximumOrigin);
+    }
   }
   return {};
 }

@@ -10,7 +10,9 @@
 static_assert(std::endian::native == std::endian::little, "archive values are written raw: little-endian only");
 
 CArchive::CArchive(CFile* file, Mode mode, size_t bufferSize)
-  : File(file), ArchiveMode(mode), Buffer(std::max<size_t>(bufferSize, 64)) {}
+  : File(file), ArchiveMode(mode), BufferSize(std::max<size_t>(bufferSize, 64)),
+    // Not value-initialised: a large buffer costs only the pages it touches.
+    Buffer(new uint8_t[BufferSize]) {}
 
 CArchive::~CArchive() {
   if (this->Detached || this->IsLoading()) return;
@@ -33,7 +35,7 @@ void CArchive::Flush() {
   if (this->Detached || !this->IsStoring() || this->BufferEnd == 0) return;
   const size_t pending = this->BufferEnd;
   this->BufferEnd = 0;
-  this->File->Write(this->Buffer.data(), pending);
+  this->File->Write(this->Buffer.get(), pending);
 }
 
 void CArchive::Close() {
@@ -53,10 +55,10 @@ uint64_t CArchive::GetBytesLeft() const {
 
 void CArchive::FillBuffer() {
   const size_t kept = this->BufferEnd - this->BufferStart;
-  if (kept && this->BufferStart) std::memmove(this->Buffer.data(), this->Buffer.data() + this->BufferStart, kept);
+  if (kept && this->BufferStart) std::memmove(this->Buffer.get(), this->Buffer.get() + this->BufferStart, kept);
   this->BufferStart = 0;
   this->BufferEnd = kept;
-  this->BufferEnd += this->File->Read(this->Buffer.data() + kept, this->Buffer.size() - kept);
+  this->BufferEnd += this->File->Read(this->Buffer.get() + kept, this->BufferSize - kept);
 }
 
 size_t CArchive::Read(void* buffer, size_t count) {
@@ -66,7 +68,7 @@ size_t CArchive::Read(void* buffer, size_t count) {
   while (done < count) {
     if (this->BufferStart == this->BufferEnd) {
       // Large reads bypass the buffer once it is drained.
-      if (count - done >= this->Buffer.size()) {
+      if (count - done >= this->BufferSize) {
         done += this->File->Read(out + done, count - done);
         break;
       }
@@ -74,7 +76,7 @@ size_t CArchive::Read(void* buffer, size_t count) {
       if (this->BufferStart == this->BufferEnd) break;
     }
     const size_t n = std::min(count - done, this->BufferEnd - this->BufferStart);
-    std::memcpy(out + done, this->Buffer.data() + this->BufferStart, n);
+    std::memcpy(out + done, this->Buffer.get() + this->BufferStart, n);
     this->BufferStart += n;
     done += n;
   }
@@ -87,15 +89,16 @@ void CArchive::ReadExact(void* buffer, size_t count) {
 
 void CArchive::Write(const void* buffer, size_t count) {
   this->RequireStoring();
+  if (count == 0) return;  // `buffer` may then be null
   const auto* in = static_cast<const uint8_t*>(buffer);
-  if (this->BufferEnd + count > this->Buffer.size()) {
+  if (this->BufferEnd + count > this->BufferSize) {
     this->Flush();
-    if (count >= this->Buffer.size()) {
+    if (count >= this->BufferSize) {
       this->File->Write(in, count);
       return;
     }
   }
-  std::memcpy(this->Buffer.data() + this->BufferEnd, in, count);
+  std::memcpy(this->Buffer.get() + this->BufferEnd, in, count);
   this->BufferEnd += count;
 }
 

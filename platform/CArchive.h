@@ -12,6 +12,7 @@
 #include "platform/CString.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class CArchive {
@@ -95,7 +96,8 @@ private:
 
   CFile* File;
   Mode ArchiveMode;
-  std::vector<uint8_t> Buffer;
+  size_t BufferSize;
+  std::unique_ptr<uint8_t[]> Buffer;
   size_t BufferStart = 0;  // next byte to read (loading)
   size_t BufferEnd = 0;    // end of valid bytes (loading) or of pending bytes (storing)
   bool Detached = false;

@@ -1,14 +1,75 @@
 #include "platform/CAtomicFile.h"
 
-#include "platform/QlmPath.h"
-
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
+#include <cerrno>
+#include <charconv>
+#include <filesystem>
+
+#include "platform/QlmPath.h"
+
 namespace {
+
+constexpr const char* TemporarySuffix = ".tmp";
+constexpr size_t RandomLength = 6;
+// Name parts kept short enough that the temporary name stays a valid file name.
+constexpr size_t MaximumTargetPart = 160;
+constexpr size_t MaximumHostPart = 40;
+
+// This machine's name in the characters a file name may always hold.
+std::string HostPart() {
+  char name[256] = {};
+  if (::gethostname(name, sizeof name - 1) != 0 || !name[0]) return "host";
+  std::string host(name);
+  if (host.size() > MaximumHostPart) host.resize(MaximumHostPart);
+  for (char& c : host) {
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') c = '-';
+  }
+  return host;
+}
+
+// ".<target name>." of every temporary file of the target.
+std::string TemporaryPrefix(const std::string& target) {
+  std::string name = QlmPath::FileName(target);
+  if (name.size() > MaximumTargetPart) name.resize(MaximumTargetPart);
+  return "." + name + ".";
+}
+
+std::string FolderPrefix(const std::string& target) {
+  const std::string folder = QlmPath::Directory(target);
+  return folder.empty() ? std::string() : folder + "/";
+}
+
+struct Writer {
+  pid_t Process = 0;
+  std::string Host;
+};
+
+// The writer named by a temporary file of the target, or false for any other name.
+bool ParseTemporary(const std::string& name, const std::string& prefix, Writer& writer) {
+  const std::string suffix = TemporarySuffix;
+  if (name.size() <= prefix.size() + suffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+      name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+    return false;
+  }
+  const std::string middle = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+  const size_t at = middle.find('@');
+  const size_t dot = middle.rfind('.');
+  if (at == std::string::npos || dot == std::string::npos || dot < at + 2 || middle.size() - dot - 1 != RandomLength) {
+    return false;
+  }
+  const char* first = middle.data();
+  const auto [end, error] = std::from_chars(first, first + at, writer.Process);
+  if (error != std::errc() || end != first + at || writer.Process <= 0) return false;
+  writer.Host = middle.substr(at + 1, dot - at - 1);
+  return true;
+}
+
+bool IsRunning(pid_t process) { return ::kill(process, 0) == 0 || errno != ESRCH; }
 
 // Mode for the new file: the target's when it exists, else 0666 less the umask.
 mode_t ModeFor(const std::string& target) {
@@ -33,9 +94,10 @@ CAtomicFile::~CAtomicFile() { this->Discard(); }
 bool CAtomicFile::Open(const std::string& targetPath, unsigned, CFileException* error) {
   this->Discard();
   const std::string target = QlmPath::ToNative(targetPath);
-  const std::string folder = QlmPath::Directory(target);
-  std::string temp = (folder.empty() ? std::string() : folder + "/") + "." + QlmPath::FileName(target) + ".XXXXXX";
-  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  RemoveStaleTemporaries(target);
+  std::string temp = FolderPrefix(target) + TemporaryPrefix(target) + std::to_string(::getpid()) + "@" + HostPart() +
+                     "." + std::string(RandomLength, 'X') + TemporarySuffix;
+  const int fd = ::mkostemps(temp.data(), static_cast<int>(std::char_traits<char>::length(TemporarySuffix)), O_CLOEXEC);
   if (fd < 0) {
     if (error) *error = CFileException(CFileException::CauseFromErrno(errno), errno, targetPath);
     return false;
@@ -64,4 +126,24 @@ void CAtomicFile::Discard() {
   this->Abort();
   if (!this->FilePath.empty()) ::unlink(this->FilePath.c_str());
   this->FilePath.clear();
+}
+
+int CAtomicFile::RemoveStaleTemporaries(const std::string& targetPath) {
+  const std::string target = QlmPath::ToNative(targetPath);
+  const std::string prefix = TemporaryPrefix(target);
+  const std::string host = HostPart();
+  const std::string folder = QlmPath::Directory(target);
+  std::error_code error;
+  std::filesystem::directory_iterator entries(folder.empty() ? "." : folder, error);
+  int removed = 0;
+  for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+    Writer writer;
+    const std::string name = entries->path().filename().string();
+    if (!ParseTemporary(name, prefix, writer) || writer.Host != host || writer.Process == ::getpid() ||
+        IsRunning(writer.Process)) {
+      continue;
+    }
+    if (::unlink((FolderPrefix(target) + name).c_str()) == 0) ++removed;
+  }
+  return removed;
 }

@@ -1,6 +1,7 @@
 #include "platform/CObList.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace {
 [[noreturn]] void InvalidArgument(const char* what) { throw std::invalid_argument(what); }
@@ -124,4 +125,10 @@ POSITION CObList::Find(const CObject* item, POSITION startAfter) const {
     if (node->Data == item) return node;
   }
   return nullptr;
+}
+
+void CObList::Swap(CObList& other) {
+  std::swap(this->Head, other.Head);
+  std::swap(this->Tail, other.Tail);
+  std::swap(this->Count, other.Count);
 }

@@ -37,6 +37,8 @@ public:
   CObject* RemoveTail();
   void RemoveAt(POSITION position);
   void RemoveAll();
+  // Exchanges the items of the two lists.
+  void Swap(CObList& other);
 
   // Node of the index-th item, null when the index is outside 0..count-1.
   POSITION FindIndex(int index) const;

@@ -1,5 +1,7 @@
 #include "platform/QlmAppData.h"
 
+#include "platform/QlmPath.h"
+
 #include <cstdlib>
 #include <unistd.h>
 
@@ -20,5 +22,7 @@ std::string CommonFolder() {
   while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
   return folder;
 }
+
+std::string ProgramFolder() { return QlmPath::Join(QlmPath::Join(CommonFolder(), "Quillmar"), "Quorvantile") + "/"; }
 
 }  // namespace QlmAppData

@@ -8,4 +8,8 @@ namespace QlmAppData {
 // data folder ($XDG_DATA_HOME, or ~/.local/share). Never ends in a separator.
 std::string CommonFolder();
 
+// The program's own folder below it, CommonFolder() + "/Quillmar/Quorvantile/"
+// (ends in a separator): the settings file and the library files live there.
+std::string ProgramFolder();
+
 }  // namespace QlmAppData

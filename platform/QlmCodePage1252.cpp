@@ -16,12 +16,24 @@ char32_t ToCodePoint(unsigned char byte) {
   return byte >= 0x80 && byte < 0xA0 ? HighTable[byte - 0x80] : byte;
 }
 
-char FromCodePoint(char32_t cp) {
-  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-  for (int i = 0; i < 32; ++i) {
-    if (HighTable[i] == cp) return static_cast<char>(0x80 + i);
+// The 1252 byte of a code point; false when it has none.
+bool ToByte(char32_t cp, char& byte) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+    byte = static_cast<char>(cp);
+    return true;
   }
-  return '?';
+  for (int i = 0; i < 32; ++i) {
+    if (HighTable[i] == cp) {
+      byte = static_cast<char>(0x80 + i);
+      return true;
+    }
+  }
+  return false;
+}
+
+char FromCodePoint(char32_t cp) {
+  char byte = '?';
+  return ToByte(cp, byte) ? byte : '?';
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -61,6 +73,14 @@ std::string FromUtf8(std::string_view utf8) {
   out.reserve(utf8.size());
   for (size_t at = 0; at < utf8.size();) out += FromCodePoint(NextCodePoint(utf8, at));
   return out;
+}
+
+bool CanEncode(std::string_view utf8) {
+  char byte = 0;
+  for (size_t at = 0; at < utf8.size();) {
+    if (!ToByte(NextCodePoint(utf8, at), byte)) return false;
+  }
+  return true;
 }
 
 std::string ToUtf8(std::string_view bytes) {

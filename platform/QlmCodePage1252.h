@@ -9,6 +9,10 @@ namespace QlmCodePage1252 {
 // sequence) becomes '?', the rest of the string is kept.
 std::string FromUtf8(std::string_view utf8);
 
+// True when every character of the UTF-8 text has a 1252 form (FromUtf8
+// then keeps the text unchanged).
+bool CanEncode(std::string_view utf8);
+
 // 1252 bytes to UTF-8; the five unassigned bytes map to their C1 code points.
 std::string ToUtf8(std::string_view bytes);
 

@@ -3,12 +3,14 @@
 #include <vtkMatrix4x4.h>
 #include <vtkTransform.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
 #include "ct/CQlmBall.h"
 #include "ct/CQlmPolyLine.h"
 #include "platform/CArchive.h"
+#include "project/QlmViewRanges.h"
 
 namespace {
 
@@ -41,6 +43,14 @@ void CQlmArchRecord::ApplyTo(CQlmPolyLine& arch) const {
   arch.SetSectionWidth(TruncateToMillimetres(this->SectionWidth));
   arch.SetSectionSpacing(TruncateToMillimetres(this->SectionSpacing));
   arch.BuildLine();
+}
+
+bool CQlmArchRecord::IsNearVolume(const float size[3]) const {
+  return std::all_of(this->Points.begin(), this->Points.end(), [size](const Matrix& elements) {
+    const double position[3] = {elements[3], elements[7], elements[11]};
+    return std::all_of(elements.begin(), elements.end(), [](double element) { return std::isfinite(element); }) &&
+           QlmViewRanges::IsNearVolume(position, size);
+  });
 }
 
 void CQlmArchRecord::Store(CArchive& archive) const {

@@ -24,6 +24,10 @@ public:
   // truncated to whole millimetres.
   void ApplyTo(CQlmPolyLine& arch) const;
 
+  // True when every matrix element is finite and every point lies near a
+  // volume of physical size `size` (QlmViewRanges::IsNearVolume).
+  bool IsNearVolume(const float size[3]) const;
+
   void Store(CArchive& archive) const;
   // Refuses (CArchiveException) a point count outside MinimumPoints..MaximumPoints.
   void Load(CArchive& archive);

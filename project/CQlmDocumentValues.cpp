@@ -1,6 +1,7 @@
 #include "project/CQlmDocumentValues.h"
 
 #include "project/QlmArchiveArrays.h"
+#include "project/QlmViewRanges.h"
 
 void CQlmDocumentValues::Store(CArchive& archive) const {
   const SavedReformat& saved = this->Saved;
@@ -26,4 +27,14 @@ void CQlmDocumentValues::Load(CArchive& archive) {
   for (auto& point : saved.ArchPoints) QlmLoadArray(archive, point);
   int32_t endWord = 0;
   archive >> endWord;
+}
+
+void CQlmDocumentValues::ReplaceOutOfRange() {
+  using namespace QlmViewRanges;
+  const CQlmDocumentValues fresh;
+  if (!IsFlag(this->ThickPanoramic)) this->ThickPanoramic = fresh.ThickPanoramic;
+  if (!IsThickness(this->PanoramicThickness)) this->PanoramicThickness = fresh.PanoramicThickness;
+  if (!IsThickMode(this->PanoramicMode)) this->PanoramicMode = fresh.PanoramicMode;
+  if (!IsFlag(this->NotesShown)) this->NotesShown = fresh.NotesShown;
+  if (!IsFlag(this->SagittalCoronal)) this->SagittalCoronal = fresh.SagittalCoronal;
 }

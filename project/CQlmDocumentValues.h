@@ -29,6 +29,10 @@ public:
   // The end word is read and dropped. Refuses (CArchiveException) a saved arch
   // point count outside 0..50.
   void Load(CArchive& archive);
+  // Replaces the flags, the slab thickness and its mode when outside their
+  // ranges (QlmViewRanges) by the values of a new project. The saved reformat
+  // state and the font size are carried as read.
+  void ReplaceOutOfRange();
 
   int32_t ThickPanoramic = 0;
   float PanoramicThickness = 22.0f;  // mm

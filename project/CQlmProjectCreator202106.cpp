@@ -5,6 +5,7 @@
 #include <vtkRenderer.h>
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 
 #include "app/CMainFrame.h"
@@ -18,13 +19,16 @@
 #include "ct/CQlmImageCompressor.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
+#include "output/CQlmPrintPreview.h"
 #include "platform/CArchive.h"
 #include "platform/CFile.h"
 #include "platform/CQlmPrompter.h"
+#include "platform/gui/CSplitterWnd.h"
 #include "platform/gui/QlmGuiConstants.h"
 #include "project/CQlmProjectData.h"
 #include "project/CQlmProjectRefusal.h"
 #include "project/CQlmVolumeAttachmentList.h"
+#include "project/QlmViewRanges.h"
 #include "views/CAxialWnd.h"
 #include "views/CCrossWnd.h"
 #include "views/CPanoramicWnd.h"
@@ -67,9 +71,29 @@ void SetScrollBar(CWnd* view, int maximum, int index, bool enabled) {
   view->EnableScrollBar(SB_VERT, enabled ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
 }
 
-int IdealSize(int clientSize, float fraction) {
-  const int size = static_cast<int>(static_cast<double>(clientSize) * fraction);
-  return size < 1 ? 0 : size;
+// The file's camera when it shows the view's picture, else the camera as the set-up framed it.
+void RestoreViewCamera(const CQlmViewState::Camera& stored, vtkCamera* camera, vtkImageData* picture) {
+  double bounds[6];
+  picture->GetBounds(bounds);
+  double clipping[2];
+  camera->GetClippingRange(clipping);
+  if (QlmViewRanges::IsViewCamera(stored, bounds, clipping)) ApplyCamera(stored, camera);
+}
+
+// The first pane at `fraction` of the frame's client extent, rounded so that a
+// save and reopen give the same size, when it leaves both panes their minimum;
+// else the pane keeps its start-up size.
+void RestorePane(CSplitterWnd& splitter, int clientExtent, float fraction) {
+  const bool columns = splitter.GetColumnCount() > 1;
+  CRect own;
+  splitter.GetClientRect(&own);
+  const double size = std::round(static_cast<double>(clientExtent) * fraction);
+  if (!QlmViewRanges::IsPaneSize(size, columns ? own.Width() : own.Height(), MinimumPane)) return;
+  if (columns) {
+    splitter.SetColumnInfo(0, static_cast<int>(size), MinimumPane);
+  } else {
+    splitter.SetRowInfo(0, static_cast<int>(size), MinimumPane);
+  }
 }
 
 bool RunCodec(vtkImageData* image, vtkUnsignedCharArray* block, CQlmObserver* observer, bool compress) {
@@ -154,6 +178,8 @@ bool CQlmProjectCreator202106::DecodeVolume(vtkUnsignedCharArray* block, vtkImag
 bool CQlmProjectCreator202106::TakeVolumes(CQlmProjectData& data) {
   CQlmQuorvantile& controller = *this->Controller;
   if (!this->DecodeVolume(data.MainVolumeBlock, controller.CTData->ImageData)) return false;
+  // A main volume without slices has nothing to show: the file is damaged.
+  if (controller.CTData->ImageData->GetDimensions()[2] < 1) return false;
   this->MainVolumeBlock = data.MainVolumeBlock;
   this->HasMainVolumeBlock = 1;
   controller.AttachmentsA->TakeAll(data.AttachmentsA);
@@ -178,11 +204,15 @@ void CQlmProjectCreator202106::TakeGeometries(CQlmProjectData& data) {
 void CQlmProjectCreator202106::TakeSections800901(CQlmProjectData& data) {
   CQlmQuorvantile& controller = *this->Controller;
   this->ImplantDefaults = data.ImplantDefaults;
-  data.Arch.ApplyTo(*controller.PolyLine);
+  // An arch away from the volume is a new project's: the controller's own.
+  if (data.Arch.IsNearVolume(controller.CTData->GetPhysicalSize())) data.Arch.ApplyTo(*controller.PolyLine);
+  data.ViewState.ReplaceOutOfRange();
+  data.Values.ReplaceOutOfRange();
   this->ViewState = data.ViewState;
   this->ApplyViewState(data.ViewState);
   std::copy_n(data.RulerColorCounters, 3, this->RulerColorCounters);
   controller.Notes = data.Notes;
+  controller.PrintPreview->SwapStoredState(*data.Report);
 
   const CQlmDocumentValues& values = data.Values;
   controller.ThickPanoramic = values.ThickPanoramic;
@@ -225,9 +255,11 @@ int CQlmProjectCreator202106::Write800901() {
   CQlmQuorvantile& controller = *this->Controller;
   data.AttachmentsA.Swap(*controller.AttachmentsA);
   data.AttachmentsB.Swap(*controller.AttachmentsB);
+  data.Report->SwapStoredState(*controller.PrintPreview);
   const bool saved = data.Save(this->Path.Str());
   data.AttachmentsA.Swap(*controller.AttachmentsA);
   data.AttachmentsB.Swap(*controller.AttachmentsB);
+  data.Report->SwapStoredState(*controller.PrintPreview);
   return saved ? 1 : 0;
 }
 
@@ -337,16 +369,8 @@ void CQlmProjectCreator202106::GiveViewState(CQlmViewState& state) {
 void CQlmProjectCreator202106::RestoreViews800901() {
   const CQlmViewState& state = this->ViewState;
   this->RestoreReformat(state.SectionWidth, state.SectionSpacing, state.CurveSpacing, state.CurveCountValue);
-  this->RestorePositions(state.AxialSlice, state.CrossPosition, state.PanoramicCurve);
-  CQlmQuorvantile& controller = *this->Controller;
-  ApplyCamera(state.AxialCamera, CameraOf(controller.WindowAxial));
-  ApplyCamera(state.CrossCamera, CameraOf(controller.WindowCross));
-  ApplyCamera(state.PanoramicCamera, CameraOf(controller.WindowPanoramic));
-  vtkCamera* camera3D = CameraOf(controller.Window3D);
-  ApplyCamera(state.Camera3D, camera3D);
-  camera3D->SetViewUp(state.Camera3D.ViewUp);
-  camera3D->OrthogonalizeViewUp();
-  controller.Window3D->Renderer3->ResetCameraClippingRange();
+  this->RestorePositionsOfFile(state);
+  this->RestoreCameras(state);
   this->RestoreScrollBars(state.ViewsInUse[0], state.ViewsInUse[1], state.ViewsInUse[2]);
   if (state.SingleCrossSection) this->ShowSingleCrossSection();
   this->RestoreSplitters(state.SplitterFractions);
@@ -355,9 +379,8 @@ void CQlmProjectCreator202106::RestoreViews800901() {
 void CQlmProjectCreator202106::RestoreViews800900() {
   CQlmQuorvantile& controller = *this->Controller;
   this->RestoreReformat(DefaultSectionWidth, DefaultSectionSpacing, DefaultCurveSpacing, DefaultCurveCountValue);
-  const int slices = controller.CTData->ImageData->GetDimensions()[2];
-  const int highest = std::max(controller.CTFilter->GetCrossFilter()->GetMaxIndex(), 0);
-  this->RestorePositions(slices / 2, highest / 2, controller.PanoramicCalc->GetMiddleCurve());
+  const Positions middle = this->MiddlePositions();
+  this->RestorePositions(middle.AxialSlice, middle.CrossPosition, middle.Curve);
   this->ShowSingleCrossSection();
 
   vtkCamera* panoramic = CameraOf(controller.WindowPanoramic);
@@ -392,6 +415,42 @@ void CQlmProjectCreator202106::UpdateFilters() {
   controller.CTFilter->GetPanFilter()->Update();
 }
 
+CQlmProjectCreator202106::Positions CQlmProjectCreator202106::MiddlePositions() const {
+  const CQlmQuorvantile& controller = *this->Controller;
+  const int slices = controller.CTData->ImageData->GetDimensions()[2];
+  const int highest = std::max(controller.CTFilter->GetCrossFilter()->GetMaxIndex(), 0);
+  return {slices / 2, highest / 2, controller.PanoramicCalc->GetMiddleCurve()};
+}
+
+// Each index of the file where the filters hold it, else the middle one.
+void CQlmProjectCreator202106::RestorePositionsOfFile(const CQlmViewState& state) {
+  const CQlmCTFilter& filters = *this->Controller->CTFilter;
+  const Positions middle = this->MiddlePositions();
+  using QlmViewRanges::IsIndex;
+  const bool slice = IsIndex(state.AxialSlice, filters.GetAxialFilter()->GetMaxSlice());
+  const bool section = IsIndex(state.CrossPosition, filters.GetCrossFilter()->GetMaxIndex());
+  const bool curve = IsIndex(state.PanoramicCurve, this->Controller->PanoramicCalc->GetCurveCount());
+  this->RestorePositions(slice ? state.AxialSlice : middle.AxialSlice,
+                         section ? state.CrossPosition : middle.CrossPosition,
+                         curve ? state.PanoramicCurve : middle.Curve);
+}
+
+// The 2D cameras against the pictures they show now, the 3D camera against the volume.
+void CQlmProjectCreator202106::RestoreCameras(const CQlmViewState& state) {
+  CQlmQuorvantile& controller = *this->Controller;
+  const CQlmCTFilter& filters = *controller.CTFilter;
+  RestoreViewCamera(state.AxialCamera, CameraOf(controller.WindowAxial), filters.GetAxialFilter()->GetOutput());
+  RestoreViewCamera(state.CrossCamera, CameraOf(controller.WindowCross), filters.GetCrossFilter()->GetOutput());
+  RestoreViewCamera(state.PanoramicCamera, CameraOf(controller.WindowPanoramic), filters.GetPanFilter()->GetOutput());
+  if (QlmViewRanges::IsCamera3D(state.Camera3D, controller.CTData->GetPhysicalSize())) {
+    vtkCamera* camera3D = CameraOf(controller.Window3D);
+    ApplyCamera(state.Camera3D, camera3D);
+    camera3D->SetViewUp(state.Camera3D.ViewUp);
+    camera3D->OrthogonalizeViewUp();
+  }
+  controller.Window3D->Renderer3->ResetCameraClippingRange();
+}
+
 void CQlmProjectCreator202106::RestorePositions(int axialSlice, int crossPosition, int curve) {
   CQlmCTFilter& filters = *this->Controller->CTFilter;
   filters.GetAxialFilter()->SetSlice(axialSlice);
@@ -421,9 +480,9 @@ void CQlmProjectCreator202106::RestoreSplitters(const float fractions[3]) {
   if (!frame) return;
   CRect client;
   frame->GetClientRect(&client);
-  frame->SplitterOuter.SetColumnInfo(0, IdealSize(client.Width(), fractions[0]), MinimumPane);
-  frame->SplitterLeft.SetRowInfo(0, IdealSize(client.Height(), fractions[1]), MinimumPane);
-  frame->SplitterRight.SetRowInfo(0, IdealSize(client.Height(), fractions[2]), MinimumPane);
+  RestorePane(frame->SplitterOuter, client.Width(), fractions[0]);
+  RestorePane(frame->SplitterLeft, client.Height(), fractions[1]);
+  RestorePane(frame->SplitterRight, client.Height(), fractions[2]);
   frame->SplitterOuter.RecalcLayout();
   frame->SplitterLeft.RecalcLayout();
   frame->SplitterRight.RecalcLayout();

@@ -39,6 +39,9 @@ public:
   int Save();
   // The view state of the file last read (800901) or the default one (800900);
   // nothing for another FormatCode. Once the controller's views are wired.
+  // Values of the file outside their ranges (QlmViewRanges) give way to those
+  // of a new project: the middle slice, section and curve, the cameras as the
+  // set-up framed them, the start-up splitter proportions.
   void RestoreViews();
 
   // 800900 stores the file's reserved words in the controller before it
@@ -87,6 +90,15 @@ private:
   void ApplyViewState(const CQlmViewState& state);
   void RestoreReformat(float width, float spacing, float curveSpacing, int curveCountValue);
   void UpdateFilters();
+  struct Positions {
+    int AxialSlice;
+    int CrossPosition;
+    int Curve;
+  };
+  // The middle slice, cross-section position and curve of the loaded volume and arch.
+  Positions MiddlePositions() const;
+  void RestorePositionsOfFile(const CQlmViewState& state);
+  void RestoreCameras(const CQlmViewState& state);
   void RestorePositions(int axialSlice, int crossPosition, int curve);
   void RestoreScrollBars(int axial, int cross, int panoramic);
   void ShowSingleCrossSection();

@@ -6,6 +6,7 @@
 #include <exception>
 #include <new>
 
+#include "output/CQlmPrintPreview.h"
 #include "platform/CArchive.h"
 #include "platform/CAtomicFile.h"
 #include "project/CQlmGeometryBlock.h"
@@ -73,7 +74,8 @@ void LoadEmptyCount(CArchive& archive, const char* what) {
 CQlmProjectData::CQlmProjectData()
     : MainVolumeBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()),
       SecondVolumeBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()),
-      GeometryBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()) {}
+      GeometryBlock(vtkSmartPointer<vtkUnsignedCharArray>::New()),
+      Report(std::make_unique<CQlmPrintPreview>()) {}
 
 CQlmProjectData::~CQlmProjectData() {
   this->AttachmentsA.DeleteAll();
@@ -101,7 +103,8 @@ void CQlmProjectData::Store(CArchive& archive) const {
   for (int list = 0; list < 3; ++list) archive << int32_t(0);
   for (int i = 0; i < RequestStringCount; ++i) archive << CString();
   archive << this->Notes;
-  archive << int32_t(0);
+  archive << this->Report->previewOpened;
+  if (this->Report->previewOpened) this->Report->Serialize(archive);
   this->Values.Store(archive);
 }
 
@@ -163,7 +166,9 @@ void CQlmProjectData::LoadSections800901(CArchive& archive) {
     }
   }
   archive >> this->Notes;
-  LoadEmptyCount(archive, "modelos de impressão");
+  int32_t printFlag = 0;
+  archive >> printFlag;
+  if (printFlag) this->Report->Serialize(archive);
   this->Values.Load(archive);
 }
 

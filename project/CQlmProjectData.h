@@ -7,12 +7,13 @@
 //   then the implant defaults); orthodontic, endodontic, library-mesh, teeth,
 //   3D-ruler and nerve lists (count each); arch curve; view state; ruler
 //   colour counters and the axial, panoramic and cross-section ruler lists;
-//   ten request strings and the notes; print flag; controller values.
+//   ten request strings and the notes; the report printer's previewOpened
+//   flag and, when it is set, its record; controller values.
 // 800900: header, main volume, list A, imported geometries, second volume,
 // six int32 that are dropped.
 //
-// Implants, multi-part objects, library meshes, teeth, rulers, nerves, the
-// request and print templates are not read by this version: they are written
+// Implants, multi-part objects, library meshes, teeth, rulers, nerves and the
+// request are not read by this version: they are written
 // empty (count 0, empty strings, flag 0), and a file in which one of them is
 // not empty raises CQlmProjectRefusal. Every count and length is checked
 // against the bytes left and a bound before anything is allocated; a
@@ -21,6 +22,7 @@
 #include <vtkUnsignedCharArray.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,7 @@
 #include "project/CQlmVolumeAttachmentList.h"
 
 class CArchive;
+class CQlmPrintPreview;
 
 class CQlmProjectData {
 public:
@@ -82,6 +85,8 @@ public:
   CQlmViewState ViewState;
   int32_t RulerColorCounters[3] = {0, 0, 0};  // axial, panoramic, cross-section
   CString Notes;
+  // The report pages: stored when its previewOpened is set.
+  std::unique_ptr<CQlmPrintPreview> Report;
   CQlmDocumentValues Values;
 
 private:

@@ -1,6 +1,9 @@
 #include "project/CQlmViewState.h"
 
+#include <algorithm>
+
 #include "project/QlmArchiveArrays.h"
+#include "project/QlmViewRanges.h"
 
 namespace {
 
@@ -16,6 +19,13 @@ void LoadCamera(CArchive& archive, CQlmViewState::Camera& camera, bool withViewU
   QlmLoadArray(archive, camera.FocalPoint);
   if (withViewUp) QlmLoadArray(archive, camera.ViewUp);
   archive >> camera.ParallelScale;
+}
+
+template <size_t N>
+void ReplaceBadFlags(int32_t (&flags)[N], const int32_t (&fresh)[N]) {
+  for (size_t i = 0; i < N; ++i) {
+    if (!QlmViewRanges::IsFlag(flags[i])) flags[i] = fresh[i];
+  }
 }
 
 }  // namespace
@@ -54,4 +64,23 @@ void CQlmViewState::Load(CArchive& archive) {
   archive >> this->CurveEdit;
   QlmLoadArray(archive, this->SplitterFractions);
   archive >> this->Indicators3DTransparent;
+}
+
+void CQlmViewState::ReplaceOutOfRange() {
+  using namespace QlmViewRanges;
+  const CQlmViewState fresh;
+  if (!IsCurveCount(this->CurveCountValue)) this->CurveCountValue = fresh.CurveCountValue;
+  if (!IsCurveSpacing(this->CurveSpacing)) this->CurveSpacing = fresh.CurveSpacing;
+  if (!IsSectionWidth(this->SectionWidth)) this->SectionWidth = fresh.SectionWidth;
+  if (!IsSectionSpacing(this->SectionSpacing)) this->SectionSpacing = fresh.SectionSpacing;
+  if (!IsColour(this->Background3D)) std::copy_n(fresh.Background3D, 3, this->Background3D);
+  if (!IsGreyWindow(this->DisplayMinimum, this->DisplayMaximum)) {
+    this->DisplayMinimum = fresh.DisplayMinimum;
+    this->DisplayMaximum = fresh.DisplayMaximum;
+  }
+  if (!IsFlag(this->SingleCrossSection)) this->SingleCrossSection = fresh.SingleCrossSection;
+  ReplaceBadFlags(this->Indicators3DShown, fresh.Indicators3DShown);
+  if (!IsFlag(this->IndicatorTransparent)) this->IndicatorTransparent = fresh.IndicatorTransparent;
+  ReplaceBadFlags(this->ViewsInUse, fresh.ViewsInUse);
+  if (!IsFlag(this->Indicators3DTransparent)) this->Indicators3DTransparent = fresh.Indicators3DTransparent;
 }

@@ -18,6 +18,12 @@ public:
 
   void Store(CArchive& archive) const;
   void Load(CArchive& archive);
+  // Replaces every value outside its range (QlmViewRanges) by the value of a
+  // new view state: the reformat values, the 3D background, the grey window
+  // (both ends) and the flags that are applied. The slice, section and curve,
+  // the cameras and the splitter fractions are checked against the views when
+  // they are restored.
+  void ReplaceOutOfRange();
 
   int32_t CurveCountValue = 17;  // curve count + 1
   float CurveSpacing = 1.0f;     // mm

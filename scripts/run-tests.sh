@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: first the file readers and codecs under
-# AddressSanitizer and UndefinedBehaviorSanitizer (leaks included), then the
-# whole suite (GUI and render tests under Xvfb).
+# Sets up, builds and runs every test: first the file readers, codecs and
+# hostile project files under AddressSanitizer and UndefinedBehaviorSanitizer
+# (leaks included), then the whole suite; both under Xvfb for the render tests.
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,14 +13,18 @@ bash "$root/scripts/setup.sh" || exit 1
 
 cmake -S "$root" -B "$asan_build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQLM_SANITIZE=ON -DQLM_BUILD_BENCH=OFF || exit 1
 cmake --build "$asan_build" -j "$jobs" --target sanitized_tests || exit 1
-ctest --test-dir "$asan_build" --output-on-failure -j "$jobs"
-asan_status=$?
 
+# Both runs under Xvfb, so that the sanitized render suites run too.
 # -noreset: an X server that resets when its last client leaves refuses
 # the connections of tests that start during the reset.
-xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
-  env QT_QPA_PLATFORM=offscreen LP_NUM_THREADS=2 \
-  ctest --test-dir "$build" --output-on-failure -j "$jobs"
+run_ctest() {
+  xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
+    env QT_QPA_PLATFORM=offscreen LP_NUM_THREADS=2 \
+    ctest --test-dir "$1" --output-on-failure -j "$jobs"
+}
+run_ctest "$asan_build"
+asan_status=$?
+run_ctest "$build"
 status=$?
 
 [ $asan_status -eq 0 ] || { echo "sanitizer tests failed"; exit $asan_status; }

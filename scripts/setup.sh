@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian machine for Quorvantile and builds it: installs the missing
 # packages, generates the pt_BR.UTF-8 locale, fetches the real test data,
-# configures and builds into build/ (QLM_BUILD_DIR overrides).
+# configures and builds into build/ (QLM_BUILD_DIR overrides) every target, or
+# those QLM_BUILD_TARGETS names (separated by blanks).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,7 +15,9 @@ packages=(
   libvtk9-dev qt6-base-dev libcharls-dev zlib1g-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libdraco-dev libmeshoptimizer-dev libzstd-dev
-  xvfb xauth libgl1-mesa-dri locales python3 python3-aiosmtpd
+  xvfb xauth libgl1-mesa-dri locales python3 python3-aiosmtpd openssl
+  qt6-translations-l10n
+  fonts-liberation2 poppler-utils
 )
 missing=()
 for package in "${packages[@]}"; do
@@ -35,12 +38,14 @@ fi
 bash "$root/scripts/fetch-test-data.sh"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-cmake --build "$build" -j "$(nproc)"
+read -r -a targets <<< "${QLM_BUILD_TARGETS:-}"
+cmake --build "$build" -j "$(nproc)" ${targets[@]+--target "${targets[@]}"}
 
 # The sample project, written into the test-data folder by the program's own
-# writer whenever the tool that makes it is newer than the file.
+# writer when it is missing or was written by an older tool (its notes carry
+# the revision of the tool that wrote it).
 sample="${QLM_TEST_DATA:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvantile/testdata}/projects/Amostra.qlm"
 tool="$build/tests/project/QlmMakeSampleProject"
-if [ -x "$tool" ] && [ "$tool" -nt "$sample" ]; then
+if [ -x "$tool" ] && ! "$tool" --check "$sample"; then
   "$tool" "$sample"
 fi

@@ -1,6 +1,7 @@
 #include "toolkit/vtkImagePanoramicNerveFilter.h"
 
 #include "toolkit/QlmImageSampler.h"
+#include "toolkit/QlmPlanningFrame.h"
 
 #include <vtkImageData.h>
 #include <vtkInformation.h>
@@ -50,9 +51,11 @@ struct AxialPath {
   }
 };
 
+// The output's shape and, in the nerve window's frame, its origin.
 struct OutputSize {
   int Columns = 0;
   int Rows = 0;
+  double Origin[3] = {0.0, 0.0, 0.0};
 };
 
 OutputSize SizeFor(const AxialPath& path, const int wholeExtent[6], const double spacing[3]) {
@@ -61,6 +64,8 @@ OutputSize SizeFor(const AxialPath& path, const int wholeExtent[6], const double
   if (length >= 0 && spacing[0] > 0) size.Columns = static_cast<int>(std::trunc(length / spacing[0])) + 1;
   const double height = (wholeExtent[5] - wholeExtent[4] + 1) * spacing[2];
   if (spacing[1] > 0) size.Rows = std::max(0, static_cast<int>(std::trunc(height / spacing[1] + 0.5)));
+  if (size.Columns > 0) size.Origin[0] = -length / 2;
+  size.Origin[1] = -(size.Rows - 1) * spacing[1] / 2;
   return size;
 }
 
@@ -100,10 +105,9 @@ int vtkImagePanoramicNerveFilter::RequestInformation(vtkInformation*, vtkInforma
   const OutputSize size = SizeFor(AxialPath(this->NerveCurve), wholeExtent, spacing);
   const int outExtent[6] = {0, size.Columns - 1, 0, size.Rows - 1, 0, 0};
   const double outSpacing[3] = {spacing[0], spacing[1], 1.0};
-  const double outOrigin[3] = {0.0, 0.0, 0.0};
   outInfo->Set(vtkStreamingDemandDrivenPipeline::WHOLE_EXTENT(), outExtent, 6);
   outInfo->Set(vtkDataObject::SPACING(), outSpacing, 3);
-  outInfo->Set(vtkDataObject::ORIGIN(), outOrigin, 3);
+  outInfo->Set(vtkDataObject::ORIGIN(), size.Origin, 3);
   return 1;
 }
 
@@ -129,7 +133,7 @@ int vtkImagePanoramicNerveFilter::RequestData(vtkInformation*, vtkInformationVec
   const OutputSize size = SizeFor(path, extent, spacing);
   output->SetExtent(0, size.Columns - 1, 0, size.Rows - 1, 0, 0);
   output->SetSpacing(spacing[0], spacing[1], 1.0);
-  output->SetOrigin(0.0, 0.0, 0.0);
+  output->SetOrigin(size.Origin);
   output->AllocateScalars(volume->GetScalarType(), 1);
   if (size.Columns == 0 || size.Rows == 0 || volume->GetNumberOfPoints() == 0) return 1;
 
@@ -138,20 +142,20 @@ int vtkImagePanoramicNerveFilter::RequestData(vtkInformation*, vtkInformationVec
     vtkErrorMacro("vtkImagePanoramicNerveFilter::RequestData failed: the volume is not one 16-bit component");
     return 0;
   }
-  double centre[3];
-  for (int axis = 0; axis < 3; ++axis) {
-    centre[axis] = origin[axis] + (extent[2 * axis + 1] - extent[2 * axis]) * spacing[axis] * 0.5;
-  }
+  const QlmPlanningFrame frame(volume);
   auto* out = static_cast<uint16_t*>(output->GetScalarPointer());
   for (int column = 0; column < size.Columns; ++column) {
     const int step = this->MirrorX ? size.Columns - 1 - column : column;
-    double x, y;
-    path.PointAt(std::min(step * spacing[0], path.Length()), x, y);
-    if (this->MirrorY) y = -y;
-    double index[3] = {(centre[0] + x - origin[0]) / spacing[0], (centre[1] + y - origin[1]) / spacing[1], 0.0};
+    double planning[3] = {0.0, 0.0, 0.0};
+    path.PointAt(std::min(step * spacing[0], path.Length()), planning[0], planning[1]);
+    // Without the mirror the line's y runs with the volume's.
+    if (!this->MirrorY) planning[1] = -planning[1];
     for (int row = 0; row < size.Rows; ++row) {
-      const double z = centre[2] + (row - (size.Rows - 1) * 0.5) * spacing[1];
-      index[2] = (z - origin[2]) / spacing[2];
+      planning[2] = size.Origin[1] + row * spacing[1];
+      double point[3];
+      frame.ToVolume(planning, point);
+      double index[3];
+      for (int axis = 0; axis < 3; ++axis) index[axis] = (point[axis] - origin[axis]) / spacing[axis];
       out[static_cast<size_t>(row) * size.Columns + column] = sampler.SampleAt(index);
     }
   }

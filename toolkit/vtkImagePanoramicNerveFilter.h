@@ -4,17 +4,19 @@
 // the panoramic image unrolls it along the arch.
 //
 // Input: the CT volume (one 16-bit component). The nerve line holds its
-// control points in order (planning millimetres, relative to the volume centre
-// c = origin + (dimensions - 1) * spacing / 2); only their x and y are used.
+// control points in order (planning millimetres, see QlmPlanningFrame); only
+// their x and y are used.
 //
 // Output: a 16-bit image of the volume's scalar type, extent (0 .. n - 1,
-// 0 .. h - 1, 0 .. 0), spacing (volume spacing x, volume spacing y, 1), origin 0.
+// 0 .. h - 1, 0 .. 0), spacing (volume spacing x, volume spacing y, 1).
 // Column i is the vertical line through the point at axial arc length
 // i * spacing x along the nerve line, i = 0 .. trunc(L / spacing x) for a line of
 // axial length L; row j lies at height z = cz + (j - (h - 1) / 2) * spacing y,
-// h = trunc(volume height / spacing y + 0.5). Voxels are interpolated linearly;
-// outside the volume the image is 0. A line with fewer than two points gives an
-// empty image.
+// h = trunc(volume height / spacing y + 0.5). The origin (-L / 2,
+// -(h - 1) * spacing y / 2, 0) places the image in the nerve window's frame:
+// x along the line from its middle, y the height above the volume centre.
+// Voxels are interpolated linearly; outside the volume the image is 0. A line
+// with fewer than two points gives an empty image.
 #include <vtkImageAlgorithm.h>
 #include <vtkSmartPointer.h>
 

@@ -30,6 +30,7 @@ vtkWin32ImageMapper2::~vtkWin32ImageMapper2() = default;
 void vtkWin32ImageMapper2::PrintSelf(ostream& os, vtkIndent indent) {
   this->Superclass::PrintSelf(os, indent);
   os << indent << "Interpolation: " << this->Interpolation << "\n";
+  os << indent << "MirrorY: " << this->MirrorY << "\n";
   os << indent << "ZSlice: " << this->ZSlice << "\n";
 }
 
@@ -61,6 +62,7 @@ void vtkWin32ImageMapper2::RenderOpaqueGeometry(vtkViewport* viewport, vtkActor2
   }
   this->SliceMapper->SetSliceNumber(slice);
   // Bring the drawn slice into the plane z = 0.
+  this->Slice->SetScale(1.0, this->MirrorY ? -1.0 : 1.0, 1.0);
   this->Slice->SetPosition(0.0, 0.0, -(image->GetOrigin()[2] + slice * image->GetSpacing()[2]));
   if (this->Interpolation) {
     this->SliceProperty->SetInterpolationTypeToLinear();

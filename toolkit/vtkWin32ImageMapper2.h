@@ -2,7 +2,9 @@
 // Draws an 8-bit RGB image held by a vtkActor2D in the world coordinates of the
 // renderer's camera, so the picture pans and zooms with the 2D view's camera:
 // pixel (i, j) covers origin + (i, j) * spacing in x and y, one pixel wide, and
-// the picture lies in the plane z = 0 whatever the image's z origin.
+// the picture lies in the plane z = 0 whatever the image's z origin. With
+// MirrorY the picture is mirrored in the world's x axis: pixel (i, j) covers
+// x = origin x + i * spacing x, y = -(origin y + j * spacing y).
 //
 //   mapper->SetInputConnection(greyFilter->GetOutputPort());
 //   actor->SetMapper(mapper);
@@ -32,6 +34,11 @@ public:
   vtkSetMacro(Interpolation, int);
   vtkGetMacro(Interpolation, int);
 
+  // 1 draws the picture mirrored in y (see above); 0 (the default) as it is.
+  vtkSetMacro(MirrorY, int);
+  vtkGetMacro(MirrorY, int);
+  vtkBooleanMacro(MirrorY, int);
+
   void RenderOpaqueGeometry(vtkViewport* viewport, vtkActor2D* actor) override;
   void ReleaseGraphicsResources(vtkWindow* window) override;
 
@@ -45,6 +52,7 @@ protected:
   int FillInputPortInformation(int port, vtkInformation* info) override;
 
   int Interpolation = 0;
+  int MirrorY = 0;
   // Slice drawn, counted from the first z index of the input's extent.
   int ZSlice = 0;
 

@@ -2,7 +2,9 @@
 // The axial and panoramic views' interactor: the single-view operations of
 // CQlm3DInteractor with 2D camera moves that keep the image in sight (see
 // CQlm2DCamera for the limits). Pan, AreaZoom, ZoomIn and ZoomOut here
-// replace the free 3D moves of the same names.
+// replace the free 3D moves of the same names. The world coordinates are the
+// view's frame: in the axial view the planning frame (QlmPlanningFrame), in
+// the panoramic view arc length and height (see CQlmCTPanFilter).
 #include "views/CQlm2DCamera.h"
 #include "views/CQlm3DInteractor.h"
 

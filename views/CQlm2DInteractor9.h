@@ -1,7 +1,8 @@
 #pragma once
 // The cross-section window's interactor: CQlm3DInteractor9 with the 2D camera
 // moves of CQlm2DCamera on the camera that the nine cells share. An area
-// zoom fills one cell, not the window.
+// zoom fills one cell, not the window. Each cell's world coordinates are its
+// section's frame (see CQlmCTCrossFilter9).
 #include "views/CQlm2DCamera.h"
 #include "views/CQlm3DInteractor9.h"
 

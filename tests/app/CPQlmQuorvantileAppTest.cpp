@@ -20,6 +20,7 @@ TEST(CPQlmQuorvantileApp, RunsUntilTheMainWindowClosesAndRoutesTheInfoCommands) 
   QlmGuiTestApp::Instance();
   QlmTempDir appData;
   ::setenv("QLM_COMMON_APPDATA", appData.Path().c_str(), 1);
+  ::setenv("QLM_MAKER_ADDRESS", "suporte.quillmar.example", 1);
   struct Shown {
     UINT Template;
     QStringList Labels;
@@ -32,7 +33,8 @@ TEST(CPQlmQuorvantileApp, RunsUntilTheMainWindowClosesAndRoutesTheInfoCommands) 
     return INT_PTR(IDCANCEL);
   });
 
-  CPQlmQuorvantileApp app("/exames/a.qlm");
+  // A path the command line names but the program ignores: no open, no message.
+  CPQlmQuorvantileApp app("/exames/a.prt");
   QStringList menus;
   QTimer driver;
   driver.setSingleShot(true);
@@ -54,9 +56,11 @@ TEST(CPQlmQuorvantileApp, RunsUntilTheMainWindowClosesAndRoutesTheInfoCommands) 
   EXPECT_EQ(shown[0].Template, IDD_SPLASH);
   EXPECT_EQ(shown[1].Template, IDD_ABOUTBOX);
   EXPECT_TRUE(shown[1].Labels.contains("Quorvantile Quillmar Software"));
+  EXPECT_TRUE(shown[1].Labels.contains("suporte.quillmar.example"));
   EXPECT_EQ(shown[2].Template, IDD_SPLASH);
   CDialog::SetModalHook(nullptr);
   ::unsetenv("QLM_COMMON_APPDATA");
+  ::unsetenv("QLM_MAKER_ADDRESS");
 }
 
 }  // namespace

@@ -116,6 +116,14 @@ TEST_F(ObserverFixture, TheRequestObserverDrivesItsDialogsControl) {
   observer->ResetPos();
   observer->SetPos(40);
   EXPECT_EQ(control.GetPos(), 40);
+  // The mail transfer holds it as a transfer observer.
+  CQlmObserverTransfer* transfer = observer;
+  transfer->SetPos(70);
+  EXPECT_EQ(control.GetPos(), 70);
+  EXPECT_EQ(transfer->GetContinue(), 1);
+  observer->Cancel();
+  EXPECT_EQ(transfer->GetContinue(), 0);
+  observer->SetPos(40);
   long step = 3;
   unsigned int total = 4;
   observer->SendMessageA(&step, &total, 0);  // changes nothing

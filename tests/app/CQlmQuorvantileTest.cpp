@@ -18,6 +18,7 @@ TEST_F(ControllerLifeFixture, TeardownReleasesEveryOwnedObject) {
   ASSERT_NE(controller->WindowAxial, nullptr);
   ASSERT_NE(controller->StatusObserver, nullptr);
   ASSERT_NE(controller->PictureDownload, nullptr);
+  ASSERT_NE(controller->PrintPreview, nullptr);
   EXPECT_EQ(controller->WindowAxial->GetHostWindow(), nullptr);  // no window yet
   controller->Teardown();
   EXPECT_EQ(controller->WindowAxial, nullptr);
@@ -26,6 +27,7 @@ TEST_F(ControllerLifeFixture, TeardownReleasesEveryOwnedObject) {
   EXPECT_EQ(controller->WindowCross, nullptr);
   EXPECT_EQ(controller->StatusObserver, nullptr);
   EXPECT_EQ(controller->PictureDownload, nullptr);
+  EXPECT_EQ(controller->PrintPreview, nullptr);
   delete controller;
 }
 

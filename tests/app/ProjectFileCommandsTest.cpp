@@ -1,10 +1,17 @@
 // File/Abrir, Abrir Recentes, Salvar, Salvar Como, Fechar and Sair on a main
 // frame: the save question, the refused files, failed saves and the round
 // trip of the sample project through Save As, Close and the recent list.
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vtkCamera.h>
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
 #include <QScrollBar>
+#include <algorithm>
+#include <array>
+#include <csignal>
 #include <optional>
 #include <set>
 
@@ -18,6 +25,7 @@
 #include "ct/CQlmCTAxialFilter.h"
 #include "ct/CQlmCTData.h"
 #include "ct/CQlmCTFilter.h"
+#include "platform/CAtomicFile.h"
 #include "platform/gui/CCmdUI.h"
 #include "platform/gui/CStatusBar.h"
 #include "views/CAxialWnd.h"
@@ -25,6 +33,9 @@
 #include "views/CPanoramicWnd.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
+#include "views/CQlmInteractorStyle2.h"
+#include "views/CQlmInteractorStyle29.h"
+#include "views/CQlmInteractorStyle3.h"
 
 namespace {
 
@@ -37,6 +48,22 @@ std::string Title(const CMainFrame& frame) { return frame.GetMainWindow()->windo
 // What the views show: the three 2D pictures.
 std::vector<QImage> Pictures(const CQlmQuorvantile& q) {
   return {q.WindowAxial->GetImage(), q.WindowCross->GetImage(), q.WindowPanoramic->GetImage()};
+}
+
+// Focal point, position, view-up and parallel scale of the four views' cameras.
+std::vector<std::array<double, 10>> Cameras(CQlmQuorvantile& q) {
+  std::vector<std::array<double, 10>> cameras;
+  for (CQlmInteractorBase* style : std::initializer_list<CQlmInteractorBase*>{q.StyleAxial, q.StyleCross,
+                                                                                q.StylePanoramic, q.Style3D}) {
+    vtkCamera* camera = style->GetCamera();
+    std::array<double, 10> values;
+    camera->GetFocalPoint(&values[0]);
+    camera->GetPosition(&values[3]);
+    camera->GetViewUp(&values[6]);
+    values[9] = camera->GetParallelScale();
+    cameras.push_back(values);
+  }
+  return cameras;
 }
 
 // Distinct grey levels of a picture: a grey (disabled) view has two, a CT picture many.
@@ -131,12 +158,19 @@ TEST_F(ProjectFrameFixture, TheSampleNamedOnTheCommandLineOpensIntoTheViews) {
   EXPECT_GT(EnamelPixels(q.WindowAxial->GetImage()), 50);
 }
 
-TEST_F(ProjectFrameFixture, SaveAsCloseAndReopeningFromTheRecentListGiveTheSameViewsAndBytes) {
+TEST_F(ProjectFrameFixture, SaveAsCloseAndReopeningFromTheRecentListGiveTheSameViewsCamerasAndBytes) {
   QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
   const std::string sample = SampleFile("Amostra.qlm");
   const std::string copy = Files.File("Copia.qlm");
   auto frame = Start(sample);
-  const std::vector<QImage> opened = Pictures(*frame->GetController());
+  // Cameras moved since the file was read are saved with the project.
+  CQlmQuorvantile& first = *frame->GetController();
+  first.StyleAxial->ZoomOut();
+  first.StylePanoramic->Pan(100, 100, 90, 95);
+  first.WindowAxial->Render();
+  first.WindowPanoramic->Render();
+  const std::vector<QImage> opened = Pictures(first);
+  const auto cameras = Cameras(first);
 
   Prompter.QueueFile(CString(Files.File("Copia")));  // the extension is added
   frame->OnFileSaveAs();
@@ -160,6 +194,7 @@ TEST_F(ProjectFrameFixture, SaveAsCloseAndReopeningFromTheRecentListGiveTheSameV
   ASSERT_EQ(q->ProjectOpen, 1);
   EXPECT_EQ(q->ProjectPath, CString(copy));
   EXPECT_EQ(Pictures(*q), opened);
+  EXPECT_EQ(Cameras(*q), cameras);
   Prompter.QueueFile(CString(Files.File("Copia2.qlm")));
   frame->OnFileSaveAs();
   const Bytes saved = ReadFile(copy);
@@ -246,17 +281,28 @@ TEST_F(ProjectFrameFixture, TheSaveQuestionSavesGoesOnOrStops) {
   }
 }
 
+// From the recent list and from the command line: only a six-digit code above
+// 800901 is a newer project; the status is back at "Pronto" in every case.
 TEST_F(ProjectFrameFixture, AFileThatNoReaderTakesLeavesNoProjectAndAFreshController) {
   const std::string good = SmallProject("Bom.qlm");
-  Bytes newer = ReadFile(good);
-  ProjectFixtures::PokeInt32(newer, 0, 800902);
   const Bytes whole = ReadFile(good);
+  auto withCode = [&whole](int32_t code) {
+    Bytes bytes = whole;
+    ProjectFixtures::PokeInt32(bytes, 0, code);
+    return bytes;
+  };
+  Bytes picture = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+  picture.resize(200, 0);
   struct Case {
     const char* Name;
     std::optional<Bytes> Content;  // none: the file does not exist
     bool OutOfDate;
   };
-  const Case cases[] = {{"Novo", newer, true},
+  const Case cases[] = {{"Novo", withCode(800902), true},
+                        {"Ultimo", withCode(999999), true},
+                        {"Sete digitos", withCode(1000000), false},
+                        {"Negativo", withCode(-800902), false},
+                        {"Figura", picture, false},
                         {"Cortado", Bytes(whole.begin(), whole.begin() + whole.size() / 2), false},
                         {"Vazio", Bytes(), false},
                         {"Sumiu", std::nullopt, false}};
@@ -264,32 +310,91 @@ TEST_F(ProjectFrameFixture, AFileThatNoReaderTakesLeavesNoProjectAndAFreshContro
     SCOPED_TRACE(test.Name);
     const std::string name = std::string(test.Name) + ".qlm";
     const std::string path = test.Content ? RawFile(name, *test.Content) : Files.File(name);
+    std::vector<Message> expected;
+    if (test.OutOfDate) {
+      expected.push_back({"Quorvantile desatualizado\nAtualize em www.quillmar.example\n", "Atenção",
+                          QlmButtons::OkCancel, QlmIcon::None});
+    }
+    expected.push_back(CannotOpen(test.Name));
+    auto expectNoProject = [&](CMainFrame& frame) {
+      CQlmQuorvantile& q = *frame.GetController();
+      EXPECT_EQ(q.ProjectOpen, 0);
+      EXPECT_EQ(q.CTData->ImageData->GetNumberOfPoints(), 0);
+      EXPECT_EQ(q.WindowAxial->Enabled, 0);
+      EXPECT_EQ(Title(frame), "Quorvantile 2021R ");
+      EXPECT_EQ(frame.StatusBar.GetPaneText(0), CString("Pronto"));
+    };
+
     // The refused file is entry 1 of the recent list, the good project entry 0.
     WriteSettings({"Open Recent: ", path, "", "", "", ""});
     auto frame = Start(good);
     ASSERT_EQ(frame->GetController()->ProjectOpen, 1);
     const std::vector<std::string> recent = RecentList();
-    const int controllers = ControllersMade;
+    int controllers = ControllersMade;
     Prompter.Messages.clear();
-
     frame->RunCommand(RecentProjectCommands[1]);
-
-    std::vector<Message> expected;
-    if (test.OutOfDate) {
-      expected.push_back({"Quorvantile desatualizado\nAtualize em www.quillmar.com.br\n", "Atenção",
-                          QlmButtons::OkCancel, QlmIcon::None});
-    }
-    expected.push_back(CannotOpen(test.Name));
     EXPECT_EQ(Shown(Prompter), expected);
-    CQlmQuorvantile& q = *frame->GetController();
     EXPECT_EQ(ControllersMade, controllers + 2);  // one made by the close, one after the failure
-    EXPECT_EQ(q.ProjectOpen, 0);
-    EXPECT_EQ(q.CTData->ImageData->GetNumberOfPoints(), 0);
-    EXPECT_EQ(q.WindowAxial->Enabled, 0);
-    EXPECT_EQ(Title(*frame), "Quorvantile 2021R ");
+    expectNoProject(*frame);
     EXPECT_EQ(RecentList(), recent);
+    frame.reset();
+    App.m_pMainWnd = nullptr;
+
+    // Named on the command line, as a double click on the file does.
+    Prompter.Messages.clear();
+    controllers = ControllersMade;
+    frame = Start(path);
+    EXPECT_EQ(Shown(Prompter), expected);
+    EXPECT_EQ(ControllersMade, controllers + 2);  // the start's, then a fresh one after the failure
+    expectNoProject(*frame);
+    EXPECT_EQ(RecentList(), recent);
+    frame.reset();
     App.m_pMainWnd = nullptr;
   }
+}
+
+// An allocation that fails while the views are set up refuses the file as damage does.
+TEST_F(ProjectFrameFixture, AnAllocationThatFailsDuringTheOpenRefusesTheFile) {
+  const std::string path = SmallProject("Espessa.qlm", [](CQlmProjectData& data) { data.Values.ThickPanoramic = 1; });
+  FailingStatusText = "Calculando Espessura Panorâmica";  // the slab of the thick panoramic
+  auto frame = Start();
+  Prompter.QueueFile(CString(path));
+  frame->OnFileOpen();
+  EXPECT_EQ(Shown(Prompter), std::vector<Message>{CannotOpen("Espessa")});
+  EXPECT_EQ(frame->GetController()->ProjectOpen, 0);
+  EXPECT_EQ(frame->StatusBar.GetPaneText(0), CString("Pronto"));
+  EXPECT_EQ(Title(*frame), "Quorvantile 2021R ");
+  EXPECT_EQ(RecentList(), (std::vector<std::string>{"", "", "", "", ""}));
+}
+
+// A save killed midway leaves its temporary file beside the project; the next open of the project removes it.
+TEST_F(ProjectFrameFixture, OpeningAProjectRemovesTheTemporaryFilesOfKilledSaves) {
+  const std::string path = SmallProject("Paciente.qlm");
+  auto temporaries = [this] {
+    return std::count_if(fs::directory_iterator(Files.Path()), fs::directory_iterator(),
+                         [](const fs::directory_entry& entry) {
+                           return entry.path().filename().string().rfind(".Paciente.qlm.", 0) == 0;
+                         });
+  };
+  const pid_t child = ::fork();
+  if (child == 0) {
+    CAtomicFile file;
+    if (file.Open(path)) ::raise(SIGKILL);
+    ::_exit(1);
+  }
+  ::waitpid(child, nullptr, 0);
+  ASSERT_EQ(temporaries(), 1);
+
+  auto frame = Start(path);
+  EXPECT_EQ(frame->GetController()->ProjectOpen, 1);
+  EXPECT_EQ(temporaries(), 0);
+}
+
+TEST_F(ProjectFrameFixture, AStartWithoutACommandLineOpensNothingAndSaysNothing) {
+  auto frame = Start();
+  EXPECT_EQ(frame->GetController()->ProjectOpen, 0);
+  EXPECT_TRUE(Prompter.Messages.empty());
+  EXPECT_EQ(Title(*frame), "Quorvantile 2021R ");
 }
 
 TEST_F(ProjectFrameFixture, AFailedSaveKeepsTheProjectAndItsName) {

@@ -1,6 +1,7 @@
 #include "ProjectFrameFixture.h"
 
 #include <algorithm>
+#include <new>
 
 #include "ProjectFixtures.h"
 #include "QlmBytes.h"
@@ -15,12 +16,14 @@
 int ProjectFrameFixture::ControllersMade = 0;
 std::vector<std::string> ProjectFrameFixture::StatusTexts;
 int ProjectFrameFixture::LibrariesFound[5] = {};
+std::string ProjectFrameFixture::FailingStatusText;
 
 namespace {
 
 class RecordingObserver : public CQlmObserverQuorvantile {
 public:
   void SetText(CString text) override {
+    if (text.Str() == ProjectFrameFixture::FailingStatusText) throw std::bad_alloc();
     ProjectFrameFixture::StatusTexts.push_back(text.Str());
     CQlmObserverQuorvantile::SetText(text);
   }
@@ -52,6 +55,7 @@ void ProjectFrameFixture::SetUp() {
   ControllersMade = 0;
   StatusTexts.clear();
   std::fill(std::begin(LibrariesFound), std::end(LibrariesFound), 0);
+  FailingStatusText.clear();
 }
 
 void ProjectFrameFixture::TearDown() {

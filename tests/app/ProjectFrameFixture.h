@@ -19,6 +19,8 @@ public:
   static std::vector<std::string> StatusTexts;
   // What each new controller's library scan finds, per library kind (none unless a test says).
   static int LibrariesFound[5];
+  // A status text whose showing throws std::bad_alloc, as an allocation that fails there would.
+  static std::string FailingStatusText;
 
 protected:
   void SetUp() override;

@@ -1,11 +1,16 @@
 // The set-up of the views after a project was read: the view settings of the
-// settings file and a project saved with the thick panoramic.
+// settings file, a project saved with the thick panoramic, and the layout and
+// cameras a project carries through saving and reopening.
 #include <vtkCamera.h>
 #include <vtkImageData.h>
 
+#include <QMainWindow>
 #include <QScrollBar>
+#include <array>
 
 #include "ProjectFrameFixture.h"
+#include "QlmGuiTestApp.h"
+#include "QlmTestData.h"
 #include "app/CQlmQuorvantile.h"
 #include "app/QlmConfig.h"
 #include "ct/CQlmCTAxialFilter.h"
@@ -84,6 +89,67 @@ TEST_F(ProjectFrameFixture, ResettingTheZoomOfA2DViewFramesItsWholeImage) {
   framesWholeImage(*q.StyleAxial, q.CTFilter->GetAxialFilter()->GetOutput());
   framesWholeImage(*q.StylePanoramic, q.CTFilter->GetPanFilter()->GetOutput());
   framesWholeImage(*q.StyleCross, q.CTFilter->GetCrossFilter()->GetOutput());
+}
+
+// The sizes of the three splitters' first panes and the four cameras.
+struct Layout {
+  std::array<int, 3> Panes;
+  std::vector<double> Cameras;
+  bool operator==(const Layout&) const = default;
+};
+
+void AppendCamera(vtkCamera* camera, std::vector<double>& values) {
+  values.insert(values.end(), camera->GetPosition(), camera->GetPosition() + 3);
+  values.insert(values.end(), camera->GetFocalPoint(), camera->GetFocalPoint() + 3);
+  values.insert(values.end(), camera->GetViewUp(), camera->GetViewUp() + 3);
+  values.push_back(camera->GetParallelScale());
+}
+
+Layout LayoutOf(CMainFrame& frame) {
+  Layout layout{};
+  int minimum = 0;
+  frame.SplitterOuter.GetColumnInfo(0, layout.Panes[0], minimum);
+  frame.SplitterLeft.GetRowInfo(0, layout.Panes[1], minimum);
+  frame.SplitterRight.GetRowInfo(0, layout.Panes[2], minimum);
+  const CQlmQuorvantile& q = *frame.GetController();
+  AppendCamera(q.WindowAxial->Renderer3->GetActiveCamera(), layout.Cameras);
+  AppendCamera(q.WindowCross->Renderer3[CQlm3DWindow9::CentreCell]->GetActiveCamera(), layout.Cameras);
+  AppendCamera(q.WindowPanoramic->Renderer3->GetActiveCamera(), layout.Cameras);
+  AppendCamera(q.Window3D->Renderer3->GetActiveCamera(), layout.Cameras);
+  return layout;
+}
+
+// Save As, Close and reopen, five times: the splitters neither creep nor the
+// cameras move, whatever the window's height.
+TEST_F(ProjectFrameFixture, SavingAndReopeningKeepsTheSplittersAndCameras) {
+  QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
+  const std::string sample = SampleFile("Amostra.qlm");
+  for (int height : {981, 1024}) {
+    SCOPED_TRACE(testing::Message() << "window height " << height);
+    auto frame = Start(sample);
+    QMainWindow* window = frame->GetMainWindow();
+    window->showNormal();
+    window->resize(1280, height);
+    QlmGuiTestApp::Wait(50);
+    ASSERT_EQ(window->height(), height);
+    const Layout opened = LayoutOf(*frame);
+    for (int round = 1; round <= 5; ++round) {
+      SCOPED_TRACE(testing::Message() << "round " << round);
+      const std::string copy = Files.File("Copia" + std::to_string(round) + ".qlm");
+      Prompter.QueueFile(CString(copy));
+      frame->OnFileSaveAs();
+      frame->OnFileClose();
+      Prompter.QueueFile(CString(copy));
+      frame->OnFileOpen();
+      ASSERT_EQ(frame->GetController()->ProjectOpen, 1);
+      const Layout reopened = LayoutOf(*frame);
+      EXPECT_EQ(reopened.Panes, opened.Panes);
+      EXPECT_EQ(reopened.Cameras, opened.Cameras);
+    }
+    EXPECT_TRUE(Prompter.Messages.empty());
+    frame.reset();
+    App.m_pMainWnd = nullptr;
+  }
 }
 
 }  // namespace

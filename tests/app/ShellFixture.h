@@ -27,6 +27,7 @@ protected:
     QlmGuiTestApp::Instance();
     ::setenv("QLM_COMMON_APPDATA", this->AppData.Path().c_str(), 1);
     ::unsetenv("QLM_WEB_SERVER");
+    ::unsetenv("QLM_MAKER_ADDRESS");
     QlmRegisterResources();
     CDialog::SetModalHook([this](CDialog& dialog) {
       this->ModalDialogs.push_back(dialog.GetTemplateID());

@@ -15,7 +15,8 @@ bool ShowsSlice(vtkImageData* output, vtkImageData* volume, int z) {
   return std::memcmp(output->GetScalarPointer(), volume->GetScalarPointer(0, 0, z), bytes) == 0;
 }
 
-TEST(CQlmCTAxialFilter, CopiesTheCurrentSliceWithTheVolumeGeometry) {
+// The slice keeps the volume's spacing; its x and y origin centre it on (0, 0).
+TEST(CQlmCTAxialFilter, CopiesTheCurrentSliceCentredOnTheVolume) {
   vtkSmartPointer<vtkImageData> volume = PatternVolume(30, 20, 7, 0.4, 0.5, 1.25, VTK_SHORT);
   CQlmCTAxialFilter filter;
   filter.SetInput(volume);
@@ -27,7 +28,9 @@ TEST(CQlmCTAxialFilter, CopiesTheCurrentSliceWithTheVolumeGeometry) {
   EXPECT_EQ(dims[1], 20);
   EXPECT_EQ(dims[2], 1);
   EXPECT_DOUBLE_EQ(output->GetSpacing()[2], 1.25);
-  EXPECT_DOUBLE_EQ(output->GetOrigin()[1], 3.25);
+  EXPECT_FLOAT_EQ(output->GetOrigin()[0], -29 * 0.4 / 2);
+  EXPECT_FLOAT_EQ(output->GetOrigin()[1], -19 * 0.5 / 2);
+  EXPECT_DOUBLE_EQ(output->GetOrigin()[2], -20.0);
   EXPECT_EQ(output->GetScalarType(), VTK_SHORT);
   EXPECT_TRUE(ShowsSlice(output, volume, 0));
 

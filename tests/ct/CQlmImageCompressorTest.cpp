@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <vtkPointData.h>
 
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -265,6 +266,11 @@ TEST(CQlmImageCompressor, DecompressRefusesBadBlocksAndLeavesAnEmptyImage) {
     PokeInt32(bytes, offset, value);
     return bytes;
   };
+  auto patchedFloat = [&](size_t offset, float value) {
+    std::vector<uint8_t> bytes = good;
+    std::memcpy(bytes.data() + offset, &value, sizeof value);
+    return bytes;
+  };
   auto garbled = [&](size_t offset) {
     std::vector<uint8_t> bytes = good;
     std::fill(bytes.begin() + static_cast<long>(offset), bytes.begin() + static_cast<long>(offset) + 16, 0x5A);
@@ -279,6 +285,16 @@ TEST(CQlmImageCompressor, DecompressRefusesBadBlocksAndLeavesAnEmptyImage) {
       {"slice wider than 65535", patched(8, 70000)},
       {"more voxels than the bound", patched(16, 1 << 30)},
       {"one slice more than the streams", patched(16, 4)},
+      {"one slice fewer than the streams", patched(16, 2)},
+      {"one slice of three streams", patched(16, 1)},
+      {"x spacing 0", patchedFloat(20, 0.0f)},
+      {"y spacing negative", patchedFloat(24, -0.5f)},
+      {"z spacing NaN", patchedFloat(28, std::nanf(""))},
+      {"z spacing infinite", patchedFloat(28, INFINITY)},
+      {"x spacing of a kilometre", patchedFloat(20, 1.0e6f)},
+      {"infinite x origin", patchedFloat(32, INFINITY)},
+      {"NaN z origin", patchedFloat(40, std::nanf(""))},
+      {"y origin far away", patchedFloat(36, -1.0e30f)},
       {"negative stream length", patched(44, -1)},
       {"stream length past the block", patched(44, static_cast<int32_t>(good.size()))},
       {"stream that is not JPEG-LS", garbled(48)},

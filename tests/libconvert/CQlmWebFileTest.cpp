@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CQlmWebFileFailure,
   testing::Values(
     FailedDownload{"ErrorPage", [](const QlmHttpPeer& p) { return p.Url("/missing"); }, 60000},
     FailedDownload{"ClosedPort",
-                   [](const QlmHttpPeer&) { return "http://127.0.0.1:" + std::to_string(QlmHttpPeer::ClosedPort()) + "/pic.bmp"; },
+                   [](const QlmHttpPeer&) { return "http://127.0.0.1:" + std::to_string(QlmPeerProcess::ClosedPort()) + "/pic.bmp"; },
                    60000},
     FailedDownload{"ReceiveTimeOut", [](const QlmHttpPeer& p) { return p.Url("/silent"); }, 500},
     FailedDownload{"NotHttp", [](const QlmHttpPeer&) { return std::string("file:///etc/hostname"); }, 60000}),
@@ -154,7 +154,7 @@ TEST_F(CQlmWebFileTest, FetchKeepsStatusHeadersAndBodyOfAnyResponse)
   EXPECT_EQ(grab.GetResponseHeaders().Find("HTTP/1.1 200"), 0) << "only the last response's headers";
 
   CWebGrab refused;
-  const std::string closed = "http://127.0.0.1:" + std::to_string(QlmHttpPeer::ClosedPort()) + "/";
+  const std::string closed = "http://127.0.0.1:" + std::to_string(QlmPeerProcess::ClosedPort()) + "/";
   EXPECT_EQ(refused.FetchToString(closed.c_str(), content), 0);
   EXPECT_FALSE(refused.GetErrorText().IsEmpty());
   EXPECT_EQ(refused.GetSession()->GetStatusText(), refused.GetErrorText());

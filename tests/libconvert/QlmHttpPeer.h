@@ -6,28 +6,22 @@
 //   /trickle   200, one byte every 50 ms
 //   /silent    200 headers, then no body for 30 s
 #include <string>
-#include <sys/types.h>
 #include <vector>
+
+#include "QlmPeerProcess.h"
 
 class QlmHttpPeer {
 public:
   QlmHttpPeer();
-  ~QlmHttpPeer();
-  QlmHttpPeer(const QlmHttpPeer&) = delete;
-  QlmHttpPeer& operator=(const QlmHttpPeer&) = delete;
 
   // 0 when the server did not start; Why() then says what happened.
-  int Port() const { return this->ServerPort; }
-  const std::string& Why() const { return this->Failure; }
+  int Port() const { return this->Server.Port(); }
+  const std::string& Why() const { return this->Server.Why(); }
   std::string Url(const std::string& path) const;
 
   // The body that /bytes/N serves.
   static std::vector<unsigned char> Pattern(size_t size);
-  // A loopback port that was free a moment ago and has no listener.
-  static int ClosedPort();
 
 private:
-  pid_t Server = -1;
-  int ServerPort = 0;
-  std::string Failure;
+  QlmPeerProcess Server;
 };

@@ -1,5 +1,6 @@
 #include "platform/CArchive.h"
 #include "platform/CMemFile.h"
+#include "platform/QlmCodePage1252.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +87,10 @@ TEST(CArchive, StringsAreWindows1252OnDisk) {
 TEST(CArchive, CharacterWithout1252FormIsReplacedAndTheRestKept) {
   const auto bytes = Store([](CArchive& ar) { ar << CString("a✓ção"); });
   EXPECT_EQ(ReadString(bytes), CString("a?ção"));
+  // Writers that must not lose a character ask first.
+  EXPECT_TRUE(QlmCodePage1252::CanEncode("Panorâmica € Œ ™"));
+  EXPECT_FALSE(QlmCodePage1252::CanEncode("a✓ção"));
+  EXPECT_FALSE(QlmCodePage1252::CanEncode("\xC3"));  // broken sequence
 }
 
 TEST(CArchive, ReadsTheWideForm) {

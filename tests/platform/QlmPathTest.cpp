@@ -34,6 +34,7 @@ TEST(QlmAppData, EnvironmentOverridesTheCommonFolder) {
   const std::string saved = previous ? previous : "";
   setenv("QLM_COMMON_APPDATA", (dir.Path().string() + "/").c_str(), 1);
   EXPECT_EQ(QlmAppData::CommonFolder(), dir.Path().string());
+  EXPECT_EQ(QlmAppData::ProgramFolder(), dir.Path().string() + "/Quillmar/Quorvantile/");
   if (previous) setenv("QLM_COMMON_APPDATA", saved.c_str(), 1);
   else unsetenv("QLM_COMMON_APPDATA");
 }

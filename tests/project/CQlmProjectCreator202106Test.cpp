@@ -8,6 +8,7 @@
 #include "QlmGuiTestApp.h"
 #include "QlmTempDir.h"
 #include "QlmTestData.h"
+#include "ReportFixtures.h"
 #include "SampleProject.h"
 #include "app/CQlmQuorvantile.h"
 #include "app/QlmResourceScript.h"
@@ -18,6 +19,7 @@
 #include "ct/CQlmCTPanFilter.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
+#include "output/CQlmPrintPreview.h"
 #include "platform/CQlmScriptedPrompter.h"
 #include "project/CQlmProjectCreator202106.h"
 #include "project/CQlmVolumeAttachment.h"
@@ -70,6 +72,21 @@ protected:
   int Save(const std::string& path) {
     this->Creator->Path = path;
     return this->Creator->Save();
+  }
+
+  // The sample project as the landed writer makes it; empty when it cannot be made.
+  std::string SaveSampleProject() {
+    CQlmProjectData sample;
+    const std::string matrix = QlmTestData::Path(QlmTestData::CraniumMatrix).string();
+    if (!SampleProject::Fill(sample, SampleProject::LoadHeadCT(matrix))) return {};
+    const std::string path = this->Folder.File("Amostra.qlm");
+    return sample.Save(path) ? path : std::string();
+  }
+
+  // A fresh controller in place of the current one, as File/Close makes.
+  void ReplaceController() {
+    this->TearDown();
+    this->SetUp();
   }
 
   QlmTempDir AppData;
@@ -128,6 +145,8 @@ TEST_F(CreatorTest, An800901FileIsRefusedBy800900AfterItsReservedWordsAndReadBy8
   EXPECT_EQ(controller.ViewFlags[2], 9);
   EXPECT_EQ(controller.ViewTable[8][0], 36);
   EXPECT_EQ(controller.CurveEditing, 0);
+  EXPECT_EQ(controller.PrintPreview->previewOpened, 1);
+  EXPECT_EQ(controller.PrintPreview->templates.GetCount(), 2);
   EXPECT_TRUE(this->Prompter.Messages.empty());
 
   // Written back: the kept blocks and attachments as read, the geometries pickable.
@@ -141,6 +160,7 @@ TEST_F(CreatorTest, An800901FileIsRefusedBy800900AfterItsReservedWordsAndReadBy8
   EXPECT_EQ(copy.Geometries[0].Pickable, 1);
   EXPECT_EQ(copy.Geometries[1].Name, "Modelo inferior");
   EXPECT_EQ(copy.ReservedWords[1], -4);
+  EXPECT_EQ(ReportFixtures::Serialized(*copy.Report), ReportFixtures::Serialized(*data.Report));
 }
 
 TEST_F(CreatorTest, An800900FileOpensWithTheDefaultViewState) {
@@ -205,13 +225,44 @@ TEST_F(CreatorTest, SavingTwiceWritesIdenticalFilesAndCompressesOnce) {
 
 TEST_F(CreatorTest, TheSampleProjectIsSavedAgainByteForByte) {
   QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
-  CQlmProjectData sample;
-  ASSERT_TRUE(
-      SampleProject::Fill(sample, SampleProject::LoadHeadCT(QlmTestData::Path(QlmTestData::CraniumMatrix).string())));
-  const std::string path = this->Folder.File("Amostra.qlm");
-  ASSERT_TRUE(sample.Save(path));
+  const std::string path = this->SaveSampleProject();
+  ASSERT_FALSE(path.empty());
 
   ASSERT_EQ(this->Open(path), 1);
   ASSERT_EQ(this->Save(this->Folder.File("Salvo.qlm")), 1);
   EXPECT_EQ(ReadFile(this->Folder.File("Salvo.qlm")), ReadFile(path));
+}
+
+TEST_F(CreatorTest, TheSampleProjectKeepsItsReportPagesThroughSaveAndOpen) {
+  QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
+  const std::string path = this->SaveSampleProject();
+  ASSERT_FALSE(path.empty());
+  const Bytes withoutReport = ReadFile(path);
+  ASSERT_EQ(this->Open(path), 1);
+  EXPECT_EQ(this->Controller->PrintPreview->templates.GetCount(), 0);
+
+  ReportFixtures::FillReport(*this->Controller->PrintPreview);
+  const Bytes report = ReportFixtures::Serialized(*this->Controller->PrintPreview);
+  ASSERT_EQ(this->Save(this->Folder.File("Relatorio.qlm")), 1);
+  const Bytes saved = ReadFile(this->Folder.File("Relatorio.qlm"));
+  EXPECT_EQ(saved.size(), withoutReport.size() + report.size());
+
+  this->ReplaceController();
+  ASSERT_EQ(this->Open(this->Folder.File("Relatorio.qlm")), 1);
+  CQlmPrintPreview& reopened = *this->Controller->PrintPreview;
+  EXPECT_EQ(reopened.previewOpened, 1);
+  ASSERT_EQ(reopened.templates.GetCount(), 2);
+  EXPECT_EQ(reopened.currentIndex, 1);
+  EXPECT_EQ(reopened.currentTemplate, reopened.templates.GetAt(1));
+  CQlmPrintTemplate& first = *reopened.templates.GetAt(0);
+  EXPECT_EQ(first.cells.GetAt(0)->text, "Paciente: Conceição\r\nImplantes na maxila");
+  const QImage& capture = first.cells.GetAt(1)->bitmap.GetImage();
+  ASSERT_EQ(capture.size(), QSize(16, 12));
+  EXPECT_EQ(capture.pixel(15, 11), qRgb(240, 220, 105));
+  EXPECT_EQ(first.cells.GetAt(2)->kind, CQlmPrintRect::ImplantTable);
+  EXPECT_EQ(reopened.templates.GetAt(1)->paperRatio, CQlmPrintTemplate::A3);
+  EXPECT_EQ(ReportFixtures::Serialized(reopened), report);
+
+  ASSERT_EQ(this->Save(this->Folder.File("Copia.qlm")), 1);
+  EXPECT_EQ(ReadFile(this->Folder.File("Copia.qlm")), saved);
 }

@@ -2,6 +2,7 @@
 #include <sys/resource.h>
 #include <vtkUnsignedCharArray.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
@@ -9,6 +10,8 @@
 #include "ProjectFixtures.h"
 #include "QlmBytes.h"
 #include "QlmTempDir.h"
+#include "ReportFixtures.h"
+#include "output/CQlmPrintPreview.h"
 #include "project/CQlmGeometryBlock.h"
 #include "project/CQlmProjectRefusal.h"
 #include "project/CQlmVolumeAttachment.h"
@@ -52,6 +55,22 @@ struct SmallLayout {
   size_t GeometryCount, Implants, Lists[6], Arch, RulerCounters, RequestStrings, PrintFlag, Values;
 };
 
+struct Poke {
+  const char* Name;
+  size_t Offset;
+  int32_t Value;
+};
+
+// Each poke alone turns `good` into a file refused with the archive error.
+void ExpectEachRefused(const Bytes& good, std::initializer_list<Poke> pokes) {
+  for (const Poke& poke : pokes) {
+    Bytes bad = good;
+    PokeInt32(bad, poke.Offset, poke.Value);
+    CQlmProjectData read;
+    EXPECT_THROW(Load(bad, read), CArchiveException) << poke.Name;
+  }
+}
+
 }  // namespace
 
 TEST(CQlmProjectData, StoresTheSectionsInOrder) {
@@ -77,7 +96,8 @@ TEST(CQlmProjectData, StoresTheSectionsInOrder) {
   for (int32_t word : {0, 2, 0, 0, 0, 0}) AppendInt32(expected, word);
   expected.insert(expected.end(), 10, 0);
   Append(expected, StringBytes(data.Notes));
-  AppendInt32(expected, 0);
+  AppendInt32(expected, 1);
+  Append(expected, ReportFixtures::Serialized(*data.Report));
   Append(expected, Stored(data.Values));
 
   EXPECT_EQ(Stored(data), expected);
@@ -96,6 +116,8 @@ TEST(CQlmProjectData, ReadingAndWritingAgainGivesTheSameBytes) {
   EXPECT_EQ(Stored(read), written);
   EXPECT_EQ(read.Notes, data.Notes);
   EXPECT_EQ(read.AttachmentsB.GetAt(0)->DataSize, 300);
+  EXPECT_EQ(read.Report->templates.GetCount(), 2);
+  EXPECT_EQ(read.Report->currentTemplate, read.Report->templates.GetAt(1));
   ASSERT_EQ(read.Geometries.size(), 2u);
   for (size_t k = 0; k < 2; ++k) {
     EXPECT_EQ(read.Geometries[k].Name, data.Geometries[k].Name);
@@ -159,7 +181,6 @@ TEST(CQlmProjectData, ANonEmptySectionOfALaterVersionIsRefusedByName) {
       {at.RulerCounters + 12, 1, "vista axial"},
       {at.RulerCounters + 16, 1, "vista panorâmica"},
       {at.RulerCounters + 20, 1, "vistas transversais"},
-      {at.PrintFlag, 1, "modelos de impressão"},
   };
   for (const Case& c : cases) {
     Bytes bad = good;
@@ -186,24 +207,44 @@ TEST(CQlmProjectData, MalformedFilesAreRefused) {
   const SmallLayout at(data);
   const size_t savedArchCount = at.Values + 6 * 4 + 3 * 4 + 2 * 4;
 
-  struct Case {
-    const char* Name;
-    size_t Offset;
-    int32_t Value;
-  };
-  for (const Case& c :
-       {Case{"unknown format code", 0, 800902}, Case{"negative volume size", 12, -1},
-        Case{"volume past the end", 12, 0x7FFFFFFF}, Case{"geometry count past the end", at.GeometryCount, 1000000},
-        Case{"negative geometry count", at.GeometryCount, -2},
-        Case{"geometry block past the end", at.GeometryCount + 4, 1 << 30},
-        Case{"negative implant count", at.Implants, -1}, Case{"one arch point", at.Arch, 1},
-        Case{"51 arch points", at.Arch, 51}, Case{"saved arch of 51 points", savedArchCount, 51},
-        Case{"negative saved arch count", savedArchCount, -1}}) {
-    Bytes bad = good;
-    PokeInt32(bad, c.Offset, c.Value);
-    CQlmProjectData read;
-    EXPECT_THROW(Load(bad, read), CArchiveException) << c.Name;
-  }
+  ExpectEachRefused(good, {{"unknown format code", 0, 800902},
+                           {"negative volume size", 12, -1},
+                           {"volume past the end", 12, 0x7FFFFFFF},
+                           {"geometry count past the end", at.GeometryCount, 1000000},
+                           {"negative geometry count", at.GeometryCount, -2},
+                           {"geometry block past the end", at.GeometryCount + 4, 1 << 30},
+                           {"negative implant count", at.Implants, -1},
+                           {"one arch point", at.Arch, 1},
+                           {"51 arch points", at.Arch, 51},
+                           {"saved arch of 51 points", savedArchCount, 51},
+                           {"negative saved arch count", savedArchCount, -1},
+                           {"print flag without its record", at.PrintFlag, 1}});
+}
+
+// A damaged report record refuses the whole file: nothing is half read.
+TEST(CQlmProjectData, MalformedReportPagesAreRefused) {
+  CQlmProjectData data;
+  FillSmallProject(data);
+  ReportFixtures::FillReport(*data.Report);
+  const Bytes good = Stored(data);
+  const SmallLayout at(data);
+  ASSERT_EQ(PeekInt32(good, at.PrintFlag), 1);
+  const size_t templateCount = at.PrintFlag + 12;
+  ASSERT_EQ(PeekInt32(good, templateCount), 2);
+  // The capture's description: 16 x 12 pixels, 64 bytes a row, 1 plane, 32 bits.
+  const Bytes description = ReportFixtures::Record().Description(16, 12, 64).Data;
+  const auto found = std::search(good.begin(), good.end(), description.begin(), description.end());
+  ASSERT_NE(found, good.end());
+  const size_t picture = static_cast<size_t>(found - good.begin());
+
+  ExpectEachRefused(good, {{"negative template count", templateCount, -1},
+                           {"template count past the end", templateCount, 1000},
+                           {"picture without width", picture + 4, 0},
+                           {"picture of negative height", picture + 8, -12},
+                           {"picture rows too short", picture + 12, 63},
+                           {"picture past the end", picture + 8, 1 << 24},
+                           {"picture of 16 bits in one plane", picture + 16, 0x00100001},
+                           {"picture of 32 bits in two planes", picture + 16, 0x00200002}});
 }
 
 TEST(CQlmProjectData, EveryCutFileIsRefused) {

@@ -1,15 +1,33 @@
 // QlmMakeSampleProject <output.qlm> [<matrix.dat>]
 // Writes the sample project from the real head CT of the test data (by
 // default ct/Cranium/matrix.dat below the test-data folder).
+//
+// QlmMakeSampleProject --check <sample.qlm>
+// Exits with 0 when the file is a sample of this tool's revision, else 1.
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "QlmTestData.h"
 #include "SampleProject.h"
 
+namespace {
+
+int Check(const char* path) {
+  if (SampleProject::IsCurrent(path)) {
+    std::printf("sample project %s is of revision %d\n", path, SampleProject::Revision);
+    return 0;
+  }
+  std::printf("sample project %s is missing or not of revision %d\n", path, SampleProject::Revision);
+  return 1;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--check") == 0) return Check(argv[2]);
   if (argc < 2 || argc > 3) {
-    std::fprintf(stderr, "usage: %s <output.qlm> [<matrix.dat>]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s <output.qlm> [<matrix.dat>]\n       %s --check <sample.qlm>\n", argv[0], argv[0]);
     return 2;
   }
   const std::string output = argv[1];

@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "ReportFixtures.h"
 #include "ct/CQlmImageCompressor.h"
 #include "project/CQlmVolumeAttachment.h"
 
@@ -99,6 +100,7 @@ void FillRichProject(CQlmProjectData& data) {
   data.Values.SagittalCoronal = 1;
   data.Values.Saved.ArchPointCount = 9;
   data.Values.Saved.ArchPoints[8][0] = 36;
+  ReportFixtures::FillReport(*data.Report);
 }
 
 void Load(const Bytes& bytes, CQlmProjectData& data) { LoadPrefix(bytes, bytes.size(), data); }

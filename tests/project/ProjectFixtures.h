@@ -27,7 +27,8 @@ CQlmVolumeAttachment* Attachment(uint8_t seed, int dataSize);
 // SmallVolume compressed into MainVolumeBlock, the default arch and view state.
 void FillSmallProject(CQlmProjectData& data);
 // Everything not default: attachments in both lists, a second volume, geometries
-// with meshes and their block, notes with accents, changed view state and values.
+// with meshes and their block, notes with accents, changed view state and values,
+// and report pages (ReportFixtures::FillReport).
 void FillRichProject(CQlmProjectData& data);
 
 // What Store writes for `object` (anything with Store(CArchive&) const).

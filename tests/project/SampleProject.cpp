@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "QlmTestData.h"
+#include "ct/CQlmCTAxialFilter.h"
 #include "ct/CQlmCTCrossFilter9.h"
 #include "ct/CQlmCTFilter.h"
 #include "ct/CQlmCTPanFilter.h"
@@ -40,7 +41,9 @@ int TeethSlice(vtkImageData* volume) {
 }
 
 // A 2D camera looking down z at the centre of the image's x-y bounds, its
-// parallel scale half the image's height.
+// parallel scale half the image's height. The reformatted images lie centred
+// in their views' frames, the axial slice symmetric about y = 0, so that the
+// axial view's mirror in y does not move its centre.
 CQlmViewState::Camera FitCamera(vtkImageData* image) {
   double bounds[6];
   image->GetBounds(bounds);
@@ -81,7 +84,7 @@ void FillViewState(CQlmViewState& state, vtkImageData* volume, CQlmPolyLine& arc
   state.AxialSlice = TeethSlice(volume);
   state.CrossPosition = cross->GetMaxIndex() > 0 ? cross->GetMaxIndex() / 2 : 0;
   state.PanoramicCurve = calc.GetMiddleCurve();
-  state.AxialCamera = FitCamera(volume);
+  state.AxialCamera = FitCamera(filters.GetAxialFilter()->GetOutput());
   state.CrossCamera = FitCamera(cross->GetOutput());
   state.PanoramicCamera = FitCamera(filters.GetPanFilter()->GetOutput());
   state.Camera3D = FrontCamera(volume);
@@ -147,8 +150,18 @@ bool Fill(CQlmProjectData& data, vtkImageData* volume) {
   CQlmPolyLine arch;
   data.Arch.CaptureFrom(arch);
   FillViewState(data.ViewState, volume, arch);
-  data.Notes = "Projeto de demonstração: tomografia de crânio com dentes.";
+  data.Notes = Notes();
   return true;
+}
+
+CString Notes() {
+  return CString::Formatted("Projeto de demonstração: tomografia de crânio com dentes (amostra, revisão %d).",
+                            Revision);
+}
+
+bool IsCurrent(const std::string& path) {
+  CQlmProjectData data;
+  return data.Open(path) && data.Notes == Notes();
 }
 
 }  // namespace SampleProject

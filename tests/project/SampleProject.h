@@ -26,8 +26,17 @@ vtkSmartPointer<vtkImageData> JawRegion(vtkImageData* head);
 
 // A new project of `volume`: its compressed block, the default arch, a view
 // state with the axial slice at the crowns of the teeth, the middle section and
-// curve, cameras fitted to the reformatted images, and short notes. False when
-// the volume cannot be compressed.
+// curve, cameras fitted to the reformatted images as the views place them, and
+// notes that carry the sample's revision. False when the volume cannot be
+// compressed.
 bool Fill(CQlmProjectData& data, vtkImageData* volume);
+
+// The revision of what Fill writes: raise it whenever that changes, so that
+// the set-up rewrites a sample written by an older tool.
+inline constexpr int Revision = 2;
+// The notes of a sample of this revision.
+CString Notes();
+// True when the file at `path` is a sample project of this revision.
+bool IsCurrent(const std::string& path);
 
 }  // namespace SampleProject

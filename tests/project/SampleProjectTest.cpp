@@ -110,3 +110,14 @@ TEST_F(SampleProjectTest, RandomByteMutationsAreReadOrRefusedWithoutHarm) {
   }
   EXPECT_EQ(decoded, DecodedBlocks);
 }
+
+// The set-up rewrites a sample that is missing or was written by an older tool.
+TEST_F(SampleProjectTest, OnlyASampleOfThisRevisionIsCurrent) {
+  EXPECT_TRUE(SampleProject::IsCurrent(this->Path));
+  CQlmProjectData older;
+  ASSERT_TRUE(older.Open(this->Path));
+  older.Notes = "Projeto de demonstração: tomografia de crânio com dentes.";  // revision 1
+  ASSERT_TRUE(older.Save(this->Path));
+  EXPECT_FALSE(SampleProject::IsCurrent(this->Path));
+  EXPECT_FALSE(SampleProject::IsCurrent(this->Folder.File("Ausente.qlm")));
+}

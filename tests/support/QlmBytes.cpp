@@ -2,13 +2,18 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 
 namespace QlmBytes {
 
+// In one read: files of tens of megabytes come in at once, also in the sanitized build.
 Bytes ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) return {};
+  Bytes bytes(static_cast<size_t>(in.tellg()));
+  in.seekg(0);
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<size_t>(in.gcount()));
+  return bytes;
 }
 
 void WriteFile(const std::string& path, const Bytes& bytes) {

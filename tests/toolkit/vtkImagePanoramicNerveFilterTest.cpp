@@ -60,6 +60,9 @@ TEST(vtkImagePanoramicNerveFilter, UnrollsTheVolumeAlongTheLine) {
   EXPECT_EQ(out->GetScalarType(), VTK_SHORT);
   EXPECT_DOUBLE_EQ(out->GetSpacing()[0], 0.5);
   EXPECT_DOUBLE_EQ(out->GetSpacing()[1], 0.5);
+  // The nerve window's frame: x from the line's middle, y from the centre height.
+  EXPECT_DOUBLE_EQ(out->GetOrigin()[0], -3.0);
+  EXPECT_DOUBLE_EQ(out->GetOrigin()[1], -5.25);
   // Column 0 is the centre voxel column (20, 15); row 11 lies 0.25 mm above the
   // centre height z = 5, between slices 5 and 6.
   EXPECT_EQ(Pixel(out, 0, 11), 10 * 20 + 100 * 15 + 5);   // 5.25 rounds down

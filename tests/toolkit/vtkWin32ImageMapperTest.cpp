@@ -41,7 +41,8 @@ vtkSmartPointer<vtkImageData> Picture(int slices) {
 }
 
 // Renders the actor in a 200 x 100 window whose camera shows x -5 .. 35 and
-// y -5 .. 15 mm (5 pixels per mm) and returns the window's pixels.
+// y -5 .. 15 mm (5 pixels per mm, until LookAt moves it) and returns the
+// window's pixels.
 class Scene {
 public:
   explicit Scene(vtkWin32ImageMapper2* mapper) {
@@ -57,6 +58,13 @@ public:
     camera->SetViewUp(0, 1, 0);
     camera->SetParallelScale(10);
     camera->SetClippingRange(1, 200);
+  }
+
+  // Moves the view centre to (x, y).
+  void LookAt(double x, double y) {
+    vtkCamera* camera = this->Renderer->GetActiveCamera();
+    camera->SetFocalPoint(x, y, 0);
+    camera->SetPosition(x, y, 100);
   }
 
   Rgb Pixel(int x, int y) {
@@ -93,6 +101,22 @@ TEST(vtkWin32ImageMapper2, DrawsThePictureInWorldCoordinatesAtZeroDepth) {
   static_cast<unsigned char*>(picture->GetScalarPointer(0, 0, 0))[1] = 200;
   picture->Modified();
   EXPECT_EQ(scene.Pixel(20, 20), (Rgb{255, 200, 0})) << "a changed picture is drawn anew";
+}
+
+// Mirrored, pixel (i, j) covers y from -(j * 10) - 5 to -(j * 10) + 5: row 0
+// still lies about y = 0, row 1 now below it.
+TEST(vtkWin32ImageMapper2, MirrorYDrawsThePictureMirroredInTheWorldXAxis) {
+  QLM_REQUIRE_DISPLAY();
+  vtkNew<vtkWin32ImageMapper2> mapper;
+  mapper->SetInputData(Picture(1));
+  mapper->MirrorYOn();
+  Scene scene(mapper);
+  scene.LookAt(15, -5);
+  EXPECT_EQ(scene.Pixel(25, 75), (Rgb{255, 0, 0})) << "pixel (0, 0) at y 0";
+  EXPECT_EQ(scene.Pixel(25, 25), (Rgb{255, 60, 0})) << "pixel (0, 1) at y -10";
+  EXPECT_EQ(scene.Pixel(175, 25), (Rgb{0, 60, 255})) << "pixel (3, 1) at (30, -10)";
+  mapper->MirrorYOff();
+  EXPECT_EQ(scene.Pixel(25, 25), (Rgb{0, 0, 0})) << "unmirrored, nothing lies below y = -5";
 }
 
 TEST(vtkWin32ImageMapper29, DrawsTheChosenSlice) {

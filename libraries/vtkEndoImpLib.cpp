@@ -1,0 +1,5 @@
+#include "libraries/vtkEndoImpLib.h"
+
+#include <vtkObjectFactory.h>
+
+vtkStandardNewMacro(vtkEndoImpLib);

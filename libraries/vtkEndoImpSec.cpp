@@ -1,0 +1,5 @@
+#include "libraries/vtkEndoImpSec.h"
+
+#include <vtkObjectFactory.h>
+
+vtkStandardNewMacro(vtkEndoImpSec);

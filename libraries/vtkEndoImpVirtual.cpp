@@ -1,0 +1,5 @@
+#include "libraries/vtkEndoImpVirtual.h"
+
+#include <vtkObjectFactory.h>
+
+vtkStandardNewMacro(vtkEndoImpVirtual);

@@ -1,0 +1,5 @@
+#include "libraries/vtkEndoImplant.h"
+
+#include <vtkObjectFactory.h>
+
+vtkStandardNewMacro(vtkEndoImplant);

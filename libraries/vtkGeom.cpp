@@ -1,0 +1,5 @@
+#include "libraries/vtkGeom.h"
+
+#include <vtkObjectFactory.h>
+
+vtkStandardNewMacro(vtkGeom);

@@ -1,0 +1,5 @@
+#include "libraries/vtkGeomsLib.h"
+
+#include <vtkObjectFactory.h>
+
+vtkStandardNewMacro(vtkGeomsLib);

@@ -1,0 +1,5 @@
+#include "libraries/vtkGeomsVirtual.h"
+
+#include <vtkObjectFactory.h>
+
+vtkStandardNewMacro(vtkGeomsVirtual);

@@ -1,0 +1,5 @@
+#include "libraries/vtkImplantCustom.h"
+
+#include <vtkObjectFactory.h>
+
+vtkStandardNewMacro(vtkImplantCustom);

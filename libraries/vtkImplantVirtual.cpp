@@ -1,0 +1,5 @@
+#include "libraries/vtkImplantVirtual.h"
+
+#include <vtkObjectFactory.h>
+
+vtkStandardNewMacro(vtkImplantVirtual);

@@ -1,0 +1,5 @@
+#include "libraries/vtkOrtoImpLib.h"
+
+#include <vtkObjectFactory.h>
+
+vtkStandardNewMacro(vtkOrtoImpLib);

@@ -1,0 +1,5 @@
+#include "libraries/vtkOrtoImpSec.h"
+
+#include <vtkObjectFactory.h>
+
+vtkStandardNewMacro(vtkOrtoImpSec);

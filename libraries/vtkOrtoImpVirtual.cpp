@@ -1,0 +1,5 @@
+#include "libraries/vtkOrtoImpVirtual.h"
+
+#include <vtkObjectFactory.h>
+
+vtkStandardNewMacro(vtkOrtoImpVirtual);

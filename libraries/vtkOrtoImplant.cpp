@@ -1,0 +1,5 @@
+#include "libraries/vtkOrtoImplant.h"
+
+#include <vtkObjectFactory.h>
+
+vtkStandardNewMacro(vtkOrtoImplant);

@@ -1,0 +1,3 @@
+#include "output/CQlmObserverTransfer.h"
+
+void CQlmObserverTransfer::SetPos(int /*position*/) {}

@@ -1,0 +1,66 @@
+// Draws the main window with a project opened from the command line, as the
+// program starts with it, into a PNG file for the documentation:
+//
+//   xvfb-run -a -s "-screen 0 1280x1024x24" QlmProjectScreenshot [--arch] <project.qlm> <picture.png>
+//
+// With --arch the arch curve is drawn over the axial view at its own
+// coordinates, as the arch-curve tool shows it.
+#include <QApplication>
+#include <QImage>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/CMainFrame.h"
+#include "app/CPQlmQuorvantileApp.h"
+#include "app/CQlmQuorvantile.h"
+#include "ct/CQlmPolyLine.h"
+#include "platform/gui/CDialog.h"
+#include "tests/support/QlmTempDir.h"
+#include "views/CQlm3DWindow.h"
+
+namespace {
+
+void Wait(int ms) {
+  for (int step = 0; step < ms / 10; ++step) QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const bool arch = argc == 4 && std::strcmp(argv[1], "--arch") == 0;
+  if (argc != 3 && !arch) {
+    std::fprintf(stderr, "usage: QlmProjectScreenshot [--arch] <project.qlm> <picture.png>\n");
+    return 2;
+  }
+  const char* project = argv[argc - 2];
+  const char* picturePath = argv[argc - 1];
+  QApplication application(argc, argv);
+  QlmTempDir appData;
+  ::setenv("QLM_COMMON_APPDATA", appData.Path().c_str(), 1);
+  ::unsetenv("QLM_WEB_SERVER");
+  CDialog::SetModalHook([](CDialog&) { return INT_PTR(IDCANCEL); });  // the splash closes at once
+
+  CPQlmQuorvantileApp app{CString(project)};
+  app.InitInstance();
+  auto* frame = static_cast<CMainFrame*>(app.m_pMainWnd);
+  Wait(300);
+  CQlmQuorvantile& q = *frame->GetController();
+  if (!q.ProjectOpen) {
+    std::fprintf(stderr, "cannot open %s\n", project);
+    return 1;
+  }
+  if (arch) {
+    q.PolyLine->SetWindow(q.WindowAxial);
+    q.PolyLine->AddToRenderer();
+    q.WindowAxial->Render();
+    Wait(300);
+  }
+
+  const QImage picture = frame->GetSafeHwnd()->grab().toImage();
+  const bool saved = picture.save(QString::fromLocal8Bit(picturePath));
+  frame->DestroyWindow();
+  app.m_pMainWnd = nullptr;
+  return saved ? 0 : 1;
+}
