@@ -3,6 +3,9 @@
 #include <QDialog>
 #include <QKeyEvent>
 
+#include "platform/gui/CDataExchange.h"
+#include "platform/gui/QlmDialogBuilder.h"
+
 namespace {
 CDialog::ModalHook& InstalledHook() {
   static CDialog::ModalHook hook;
@@ -10,7 +13,7 @@ CDialog::ModalHook& InstalledHook() {
 }
 }  // namespace
 
-// Sends Enter and Escape to OnOK and OnCancel, as dialog boxes do.
+// Sends Enter to the default button and Escape to OnCancel, as dialog boxes do.
 class QlmDialogWidget : public QDialog {
 public:
   QlmDialogWidget(CDialog& owner, QWidget* parent) : QDialog(parent), Owner(owner) {}
@@ -21,7 +24,7 @@ public:
 protected:
   void keyPressEvent(QKeyEvent* event) override {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-      this->Owner.OnOK();
+      this->Owner.SendCommand(this->Owner.GetDefID());
       return;
     }
     QDialog::keyPressEvent(event);
@@ -33,6 +36,9 @@ private:
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : TemplateID(templateId), ParentWindow(parent) {}
 
+CDialog::CDialog(const QlmDialogTemplate& dialogTemplate, CWnd* parent)
+    : TemplateID(dialogTemplate.ID), Template(&dialogTemplate), ParentWindow(parent) {}
+
 CDialog::~CDialog() = default;
 
 CDialog::ModalHook CDialog::SetModalHook(ModalHook hook) {
@@ -41,7 +47,11 @@ CDialog::ModalHook CDialog::SetModalHook(ModalHook hook) {
   return previous;
 }
 
-QWidget* CDialog::CreateWidget(QWidget* parent) { return new QlmDialogWidget(*this, parent); }
+QWidget* CDialog::CreateWidget(QWidget* parent) {
+  auto* dialog = new QlmDialogWidget(*this, parent);
+  if (this->Template) QlmDialogBuilder::Build(*this->Template, dialog, [this](UINT id) { this->SendCommand(id); });
+  return dialog;
+}
 
 INT_PTR CDialog::DoModal() {
   this->Ended = false;
@@ -59,6 +69,7 @@ INT_PTR CDialog::DoModal() {
     }
   }
   this->DestroyWindow();
+  this->ItemWindows.clear();
   return this->Result;
 }
 
@@ -67,4 +78,69 @@ void CDialog::EndDialog(int result) {
   this->Ended = true;
   this->Result = result;
   if (auto* dialog = static_cast<QDialog*>(this->GetSafeHwnd())) dialog->done(result);
+}
+
+BOOL CDialog::OnInitDialog() {
+  this->UpdateData(FALSE);
+  return TRUE;
+}
+
+void CDialog::OnOK() {
+  if (this->UpdateData(TRUE)) this->EndDialog(IDOK);
+}
+
+void CDialog::SendCommand(UINT id) {
+  if (this->OnCmdMsg(id, QlmCmdCode::Command, nullptr)) return;
+  if (id == IDOK) this->OnOK();
+  if (id == IDCANCEL) this->OnCancel();
+}
+
+CWnd* CDialog::GetDlgItem(UINT id) {
+  if (CWnd* subclassed = this->FindSubclassed(id)) return subclassed;
+  QWidget* control = this->FindControl(id);
+  if (!control) return nullptr;
+  auto window = std::make_unique<CWnd>();
+  window->SubclassWindow(control, this, id);
+  return (this->ItemWindows[id] = std::move(window)).get();
+}
+
+void CDialog::SetDlgItemText(UINT id, const CString& text) {
+  if (QWidget* control = this->FindControl(id)) QlmDialogBuilder::SetText(control, text);
+}
+
+CString CDialog::GetDlgItemText(UINT id) const {
+  QWidget* control = this->FindControl(id);
+  return control ? QlmDialogBuilder::Text(control) : CString();
+}
+
+void CDialog::CheckDlgButton(UINT id, UINT check) {
+  if (QWidget* control = this->FindControl(id)) QlmDialogBuilder::SetCheck(control, check);
+}
+
+UINT CDialog::IsDlgButtonChecked(UINT id) const {
+  QWidget* control = this->FindControl(id);
+  return control ? QlmDialogBuilder::GetCheck(control) : BST_UNCHECKED;
+}
+
+UINT CDialog::GetDefID() const {
+  if (this->Template) {
+    for (const QlmDialogItem& item : this->Template->Items) {
+      if (item.Kind == QlmControlKind::PushButton && (item.Style & BS_DEFPUSHBUTTON)) return item.ID;
+    }
+  }
+  return IDOK;
+}
+
+void CDialog::MapDialogRect(CRect* rect) const {
+  const QWidget* dialog = this->GetSafeHwnd();
+  const CSize units = QlmDialogBuilder::BaseUnits(dialog ? dialog->font() : QFont());
+  const CRect left = QlmDialogBuilder::ToPixels({rect->left, rect->top, 0, 0}, units);
+  const CRect right = QlmDialogBuilder::ToPixels({rect->right, rect->bottom, 0, 0}, units);
+  *rect = CRect(left.left, left.top, right.left, right.top);
+}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate) {
+  CDataExchange exchange(this, saveAndValidate);
+  this->DoDataExchange(&exchange);
+  return exchange.HasFailed() ? FALSE : TRUE;
 }

@@ -2,58 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <algorithm>
-#include <memory>
 
-// Leaves to the edit's OnChar what it types (the window's event filter hands
-// typed keys to OnChar before they get here) and routes every paste through it.
-class QlmEditWidget : public QLineEdit {
-public:
-  QlmEditWidget(CEdit& owner, QWidget* parent) : QLineEdit(parent), Owner(owner) { this->setAcceptDrops(false); }
-
-protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    const UINT typed = CWnd::TypedCharacter(*event);
-    if (typed == VK_BACK || typed >= 0x20) return;
-    if (event->matches(QKeySequence::Paste)) {
-      this->Owner.Paste();
-      return;
-    }
-    QLineEdit::keyPressEvent(event);
-  }
-
-  void inputMethodEvent(QInputMethodEvent* event) override {
-    QInputMethodEvent composing(event->preeditString(), event->attributes());
-    QLineEdit::inputMethodEvent(&composing);
-    this->Owner.Type(event->commitString());
-  }
-
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::MiddleButton) {
-      this->Owner.Type(QApplication::clipboard()->text(QClipboard::Selection));
-      return;
-    }
-    QLineEdit::mouseReleaseEvent(event);
-  }
-
-  void contextMenuEvent(QContextMenuEvent* event) override {
-    std::unique_ptr<QMenu> menu(this->createStandardContextMenu());
-    for (QAction* action : menu->actions()) {
-      if (action->objectName() != "edit-paste") continue;
-      QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
-      QObject::connect(action, &QAction::triggered, [this] { this->Owner.Paste(); });
-    }
-    menu->exec(event->globalPos());
-  }
-
-private:
-  CEdit& Owner;
-};
+#include "platform/gui/QlmEditWidget.h"
 
 namespace {
 QLineEdit* LineEdit(const CWnd* window) { return static_cast<QLineEdit*>(window->GetSafeHwnd()); }
@@ -71,10 +23,8 @@ BOOL CEdit::CreateEx(DWORD exStyle, DWORD style, const CRect& rect, CWnd* parent
 }
 
 QWidget* CEdit::CreateWidget(QWidget* parent) {
-  auto* edit = new QlmEditWidget(*this, parent);
-  edit->setFrame(this->ExStyle & WS_EX_CLIENTEDGE);
-  const bool right = (this->GetStyle() & ES_RIGHT) || (this->ExStyle & WS_EX_RIGHT);
-  edit->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+  auto* edit = new QlmEditWidget(parent);
+  edit->ApplyStyle(this->GetStyle(), this->ExStyle);
   return edit;
 }
 
@@ -106,9 +56,16 @@ void CEdit::Type(const QString& text) {
   for (QChar character : text) this->OnChar(character.unicode(), 1, 0);
 }
 
+BOOL CEdit::SetReadOnly(BOOL readOnly) {
+  QLineEdit* edit = LineEdit(this);
+  if (!edit) return FALSE;
+  edit->setReadOnly(readOnly);
+  return TRUE;
+}
+
 void CEdit::OnChar(UINT character, UINT, UINT) {
   QLineEdit* edit = LineEdit(this);
-  if (!edit) return;
+  if (!edit || edit->isReadOnly()) return;
   if (character == VK_BACK) {
     edit->backspace();
   } else if (character >= 0x20 && character != 0x7F && !QChar::isSurrogate(character)) {

@@ -5,7 +5,8 @@
 // inserts it at the cursor (a backspace deletes before it; control
 // characters and characters outside the basic plane are dropped): a subclass
 // filters the text by not passing a character on. Drops are not accepted.
-// WS_EX_CLIENTEDGE gives a sunken frame; ES_RIGHT or WS_EX_RIGHT right-aligns.
+// An edit of a dialog template becomes one through SubclassDlgItem or
+// DDX_Control. Styles as QlmEditWidget::ApplyStyle says.
 #include "platform/gui/CWnd.h"
 
 class CEdit : public CWnd {
@@ -16,6 +17,8 @@ public:
 
   void SetWindowText(const CString& text) override;
   CString GetWindowText() const override;
+  // A read-only edit takes nothing from the user; the program still sets its text.
+  BOOL SetReadOnly(BOOL readOnly = TRUE);
   // At most `characters` characters; 0 for no limit.
   void LimitText(int characters);
   // The area the text is drawn in, in client coordinates (within the client rectangle).

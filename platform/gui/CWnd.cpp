@@ -14,8 +14,12 @@
 #include <algorithm>
 
 #include "platform/gui/CFont.h"
+#include "platform/gui/QlmDialogBuilder.h"
 
 namespace {
+
+// The widget's property that names its window (FromHandlePermanent).
+constexpr const char* WindowProperty = "qlmWindow";
 
 UINT VirtualKeyFromQt(int key) {
   if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return static_cast<UINT>(key);
@@ -221,10 +225,12 @@ private:
 CWnd::CWnd() : Events(std::make_unique<QlmWndEvents>(*this)) {}
 
 CWnd::~CWnd() {
+  if (this->SubclassParent) this->SubclassParent->ForgetSubclassed(this);
+  for (CWnd* child : this->Subclassed) child->SubclassParent = nullptr;
   // The widget must not call back into a half-destroyed object.
-  if (this->Widget) {
-    this->Widget->removeEventFilter(this->Events.get());
-    delete this->Widget.data();
+  if (QWidget* widget = this->Widget.data()) {
+    this->Detach();
+    delete widget;
   }
   delete this->Doomed.data();
 }
@@ -234,9 +240,10 @@ BOOL CWnd::Create(DWORD style, const CRect& rect, CWnd* parent, UINT id) {
   this->Parent = parent;
   this->ControlID = id;
   this->Style = style;
-  this->Widget = this->CreateWidget(parent ? parent->GetSafeHwnd() : nullptr);
-  if (!this->Widget) return FALSE;
-  this->Widget->installEventFilter(this->Events.get());
+  QWidget* widget = this->CreateWidget(parent ? parent->GetSafeHwnd() : nullptr);
+  if (!widget) return FALSE;
+  this->Attach(widget);
+  this->PreSubclassWindow();
   if (style & WS_VSCROLL) {
     this->VerticalBar = new QScrollBar(Qt::Vertical, this->Widget);
     this->VerticalBar->setFocusPolicy(Qt::NoFocus);
@@ -264,18 +271,82 @@ QWidget* CWnd::CreateWidget(QWidget* parent) {
 
 BOOL CWnd::DestroyWindow() {
   if (!this->Widget) return FALSE;
+  for (CWnd* child : std::vector<CWnd*>(this->Subclassed)) {
+    child->OnDestroy();
+    child->UnsubclassWindow();
+  }
   this->OnDestroy();
   for (const auto& timer : this->Timers) this->Widget->killTimer(timer.second);
   this->Timers.clear();
   QWidget* widget = this->Widget.data();
-  widget->removeEventFilter(this->Events.get());
-  this->Widget = nullptr;
+  this->Detach();
   this->VerticalBar = nullptr;
   widget->hide();
   widget->deleteLater();
   this->Doomed = widget;
   this->PostNcDestroy();
   return TRUE;
+}
+
+BOOL CWnd::SubclassWindow(QWidget* widget, CWnd* parent, UINT id) {
+  if (this->Widget || !widget) return FALSE;
+  if (parent) {
+    if (CWnd* holder = parent->FindSubclassed(id)) holder->UnsubclassWindow();
+    parent->Subclassed.push_back(this);
+  }
+  this->SubclassParent = parent;
+  this->Parent = parent;
+  this->ControlID = id;
+  this->Attach(widget);
+  this->PreSubclassWindow();
+  return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
+  return parent ? this->SubclassWindow(parent->FindControl(id), parent, id) : FALSE;
+}
+
+QWidget* CWnd::UnsubclassWindow() {
+  QWidget* widget = this->Widget.data();
+  this->Detach();
+  if (this->SubclassParent) this->SubclassParent->ForgetSubclassed(this);
+  this->SubclassParent = nullptr;
+  return widget;
+}
+
+CWnd* CWnd::FindSubclassed(UINT id) const {
+  for (CWnd* child : this->Subclassed) {
+    if (child->ControlID == id) return child;
+  }
+  return nullptr;
+}
+
+QWidget* CWnd::FindControl(UINT id) const {
+  if (!this->Widget || id == IDC_STATIC) return nullptr;
+  for (QWidget* child : this->Widget->findChildren<QWidget*>()) {
+    if (QlmDialogBuilder::ControlId(child) == id) return child;
+  }
+  return nullptr;
+}
+
+void CWnd::ForgetSubclassed(CWnd* child) { std::erase(this->Subclassed, child); }
+
+CWnd* CWnd::FromHandlePermanent(const QWidget* widget) {
+  return widget ? reinterpret_cast<CWnd*>(widget->property(WindowProperty).value<quintptr>()) : nullptr;
+}
+
+void CWnd::Attach(QWidget* widget) {
+  this->Widget = widget;
+  widget->installEventFilter(this->Events.get());
+  widget->setProperty(WindowProperty, QVariant::fromValue(reinterpret_cast<quintptr>(this)));
+}
+
+void CWnd::Detach() {
+  if (QWidget* widget = this->Widget.data()) {
+    widget->removeEventFilter(this->Events.get());
+    widget->setProperty(WindowProperty, QVariant());
+  }
+  this->Widget = nullptr;
 }
 
 BOOL CWnd::ShowWindow(int command) {
@@ -304,12 +375,10 @@ BOOL CWnd::EnableWindow(BOOL enable) {
 BOOL CWnd::IsWindowEnabled() const { return this->Widget && this->Widget->isEnabled(); }
 
 void CWnd::SetWindowText(const CString& text) {
-  if (this->Widget) this->Widget->setWindowTitle(QString::fromStdString(text.Str()));
+  if (this->Widget) QlmDialogBuilder::SetText(this->Widget, text);
 }
 
-CString CWnd::GetWindowText() const {
-  return this->Widget ? CString(this->Widget->windowTitle().toStdString()) : CString();
-}
+CString CWnd::GetWindowText() const { return this->Widget ? QlmDialogBuilder::Text(this->Widget) : CString(); }
 
 void CWnd::SetFont(const CFont* font) {
   if (this->Widget && font) this->Widget->setFont(font->GetQFont());

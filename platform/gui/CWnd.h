@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "platform/CString.h"
 #include "platform/gui/CCmdTarget.h"
@@ -37,10 +38,31 @@ public:
   // area. Runs OnCreate; FALSE when it returns -1 or the window exists already.
   virtual BOOL Create(DWORD style, const CRect& rect, CWnd* parent, UINT id);
   // Runs OnDestroy, destroys the widget (children with it), then PostNcDestroy.
+  // Windows subclassing its controls are let go first (OnDestroy, then
+  // UnsubclassWindow), as their widgets go with this one.
   BOOL DestroyWindow();
+
+  // Makes this window the owner of `widget`, a control that another window
+  // (`parent`) made, e.g. from a dialog template: its events reach this
+  // window's handlers from now on. Runs PreSubclassWindow. FALSE when this
+  // window has a widget already or `widget` is null. A window that held the
+  // widget before lets it go.
+  BOOL SubclassWindow(QWidget* widget, CWnd* parent, UINT id);
+  // The control `id` of `parent` (see FindControl).
+  BOOL SubclassDlgItem(UINT id, CWnd* parent);
+  // Lets the widget go without destroying it; its events no longer arrive.
+  // Returns it, or null when there is none.
+  QWidget* UnsubclassWindow();
+  // The window that subclassed control `id` of this window, or null.
+  CWnd* FindSubclassed(UINT id) const;
+  // The control widget `id` among this window's child widgets made by a
+  // template (see QlmDialogBuilder), or null.
+  QWidget* FindControl(UINT id) const;
 
   // The widget; null before Create and after DestroyWindow.
   QWidget* GetSafeHwnd() const { return this->Widget.data(); }
+  // The window whose widget `widget` is (made by Create or subclassed), or null.
+  static CWnd* FromHandlePermanent(const QWidget* widget);
   CWnd* GetParent() const { return this->Parent; }
   UINT GetDlgCtrlID() const { return this->ControlID; }
   DWORD GetStyle() const { return this->Style; }
@@ -91,6 +113,9 @@ protected:
   virtual QWidget* CreateWidget(QWidget* parent);
   // After the widget exists: 0 to go on, -1 to fail the creation.
   virtual int OnCreate() { return 0; }
+  // The window has just got its widget, made by Create or taken over by
+  // SubclassWindow; before OnCreate.
+  virtual void PreSubclassWindow() {}
   // A child window of this one has been made (its identifier is known).
   virtual void OnChildCreated(CWnd* child) { (void)child; }
   virtual void OnDestroy() {}
@@ -141,6 +166,15 @@ private:
   friend class CSpinButtonCtrl;
   void PlaceScrollBar();
   void OnScrollAction(int action);
+  void ForgetSubclassed(CWnd* child);
+  // Ties the widget to this window (FromHandlePermanent) or unties it.
+  void Attach(QWidget* widget);
+  void Detach();
+
+  // Windows that subclassed controls of this one, and the one this one
+  // subclassed a control of.
+  std::vector<CWnd*> Subclassed;
+  CWnd* SubclassParent = nullptr;
 
   QPointer<QWidget> Widget;
   // A destroyed window's widget until Qt has deleted it.

@@ -23,6 +23,8 @@ constexpr int GetBValue(COLORREF color) { return static_cast<int>((color >> 16) 
 // Dialog results and framework command identifiers.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
+// The identifier of labels: controls nobody addresses.
+constexpr UINT IDC_STATIC = 0xFFFF;
 constexpr UINT ID_SEPARATOR = 0;
 constexpr UINT AFX_IDW_TOOLBAR = 0xE800;
 constexpr UINT AFX_IDW_STATUS_BAR = 0xE801;
@@ -62,6 +64,17 @@ constexpr UINT SBPS_NORMAL = 0x0000;
 constexpr UINT SBPS_NOBORDERS = 0x0100;
 constexpr UINT SBPS_STRETCH = 0x0800;
 constexpr DWORD PBS_SMOOTH = 0x01;
+constexpr DWORD WS_DISABLED = 0x08000000;
+constexpr DWORD WS_GROUP = 0x00020000;
+constexpr DWORD SS_LEFT = 0x0000;
+constexpr DWORD SS_RIGHT = 0x0002;
+constexpr DWORD SS_NOTIFY = 0x0100;
+constexpr DWORD SS_SUNKEN = 0x1000;
+constexpr DWORD ES_LEFT = 0x0000;
+constexpr DWORD ES_CENTER = 0x0001;
+constexpr DWORD ES_READONLY = 0x0800;
+constexpr DWORD ES_NUMBER = 0x2000;
+constexpr DWORD BS_DEFPUSHBUTTON = 0x0001;
 
 // Show commands.
 constexpr int SW_HIDE = 0;
@@ -81,6 +94,10 @@ constexpr UINT SB_THUMBTRACK = 5;
 constexpr UINT SB_TOP = 6;
 constexpr UINT SB_BOTTOM = 7;
 constexpr UINT SB_ENDSCROLL = 8;
+
+// Button states (check boxes, radio buttons).
+constexpr UINT BST_UNCHECKED = 0;
+constexpr UINT BST_CHECKED = 1;
 
 // Mouse-message flags.
 constexpr UINT MK_LBUTTON = 0x0001;

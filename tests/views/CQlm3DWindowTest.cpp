@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <vtkCallbackCommand.h>
 #include <vtkCamera.h>
 
 #include <QWidget>
@@ -9,26 +8,13 @@
 
 #include "QlmColourPrinter.h"
 #include "QlmDisplay.h"
+#include "QlmRenderCounter.h"
 #include "QlmSceneFixtures.h"
 #include "QlmTestApplication.h"
 #include "libconvert/CQlmObserver.h"
 #include "views/CQlm3DWindow.h"
 
 namespace {
-
-// Counts the render window's renders.
-class RenderCounter {
-public:
-  explicit RenderCounter(vtkRenderWindow* window) {
-    this->Command->SetClientData(&this->Count);
-    this->Command->SetCallback([](vtkObject*, unsigned long, void* count, void*) { ++*static_cast<int*>(count); });
-    window->AddObserver(vtkCommand::StartEvent, this->Command);
-  }
-  int Count = 0;
-
-private:
-  vtkNew<vtkCallbackCommand> Command;
-};
 
 class TextRecorder : public CQlmObserver {
 public:
@@ -56,7 +42,7 @@ protected:
 };
 
 TEST_F(CQlm3DWindowTest, DisabledViewIsGreyWithBlackOutlineAndRendersNothing) {
-  RenderCounter renders(this->Window->RenderWindow);
+  QlmRenderCounter renders(this->Window->RenderWindow);
   this->Window->Enabled = 0;
   this->Window->Render();
 
@@ -76,7 +62,7 @@ TEST_F(CQlm3DWindowTest, DisabledViewIsGreyWithBlackOutlineAndRendersNothing) {
 }
 
 TEST_F(CQlm3DWindowTest, EmptyClientAreaDrawsNothing) {
-  RenderCounter renders(this->Window->RenderWindow);
+  QlmRenderCounter renders(this->Window->RenderWindow);
   for (const QSize& size : {QSize(0, 50), QSize(50, 0)}) {
     this->Host->resize(size);
     this->Window->Render();

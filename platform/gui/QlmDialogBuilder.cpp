@@ -1,0 +1,216 @@
+#include "platform/gui/QlmDialogBuilder.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+#include <cmath>
+
+#include "platform/gui/QlmEditWidget.h"
+
+namespace QlmDialogBuilder {
+
+namespace {
+
+constexpr const char* ControlIdProperty = "qlmControlId";
+
+QString ToQt(const CString& text) { return QString::fromStdString(text.Str()); }
+
+// As the system's MulDiv: rounded half away from zero.
+int MulDiv(int value, int numerator, int denominator) {
+  return static_cast<int>(std::lround(static_cast<double>(value) * numerator / denominator));
+}
+
+// Statics show "&&" as one ampersand and drop a single one.
+QString WithoutMnemonics(const QString& text) {
+  QString shown;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size()) ++i;
+    shown += text[i];
+  }
+  return shown;
+}
+
+Qt::Alignment HorizontalAlignment(DWORD style) {
+  if (style & SS_CENTER) return Qt::AlignHCenter;
+  if (style & SS_RIGHT) return Qt::AlignRight;
+  return Qt::AlignLeft;
+}
+
+// Sends a left click on a notifying static to the dialog.
+class ClickFilter : public QObject {
+public:
+  ClickFilter(QWidget* control, std::function<void()> clicked) : QObject(control), Clicked(std::move(clicked)) {}
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+      this->Clicked();
+    }
+    return false;
+  }
+
+private:
+  std::function<void()> Clicked;
+};
+
+QWidget* MakeStatic(const QlmDialogItem& item, QWidget* dialog, const std::function<void()>& clicked) {
+  auto* label = new QLabel(WithoutMnemonics(ToQt(item.Text)), dialog);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(HorizontalAlignment(item.Style) | Qt::AlignTop);
+  label->setWordWrap(true);
+  if (item.Style & WS_BORDER) label->setFrameStyle(QFrame::Box | QFrame::Plain);
+  if (item.Style & SS_SUNKEN) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  if (item.Style & SS_NOTIFY) label->installEventFilter(new ClickFilter(label, clicked));
+  return label;
+}
+
+QWidget* MakeEdit(const QlmDialogItem& item, QWidget* dialog) {
+  auto* edit = new QlmEditWidget(dialog);
+  edit->ApplyStyle(item.Style, 0);
+  return edit;
+}
+
+QAbstractButton* MakeButton(const QlmDialogItem& item, QWidget* dialog, QButtonGroup*& radios) {
+  const QString text = ToQt(item.Text);
+  switch (item.Kind) {
+    case QlmControlKind::CheckBox:
+      return new QCheckBox(text, dialog);
+    case QlmControlKind::RadioButton: {
+      auto* radio = new QRadioButton(text, dialog);
+      radio->setAutoExclusive(false);
+      if (!radios) radios = new QButtonGroup(dialog);
+      radios->addButton(radio);
+      return radio;
+    }
+    default: {
+      auto* button = new QPushButton(text, dialog);
+      button->setDefault((item.Style & BS_DEFPUSHBUTTON) != 0);
+      return button;
+    }
+  }
+}
+
+QWidget* MakeControl(const QlmDialogItem& item, QWidget* dialog, const std::function<void(UINT)>& command,
+                     QButtonGroup*& radios) {
+  const UINT id = item.ID;
+  auto clicked = [command, id] { command(id); };
+  switch (item.Kind) {
+    case QlmControlKind::Static:
+      return MakeStatic(item, dialog, clicked);
+    case QlmControlKind::Edit:
+      return MakeEdit(item, dialog);
+    case QlmControlKind::GroupBox:
+      return new QGroupBox(ToQt(item.Text), dialog);
+    default: {
+      QAbstractButton* button = MakeButton(item, dialog, radios);
+      QObject::connect(button, &QAbstractButton::clicked, dialog, clicked);
+      return button;
+    }
+  }
+}
+
+}  // namespace
+
+QFont Font(const QlmDialogTemplate& dialogTemplate) {
+  QFont font(ToQt(dialogTemplate.FontName), dialogTemplate.FontPoints);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+CSize BaseUnits(const QFont& font) {
+  const QFontMetrics metrics(font);
+  const int letters = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  return CSize((letters / 26 + 1) / 2, metrics.height());
+}
+
+CRect ToPixels(const QlmDialogRect& rect, CSize units) {
+  const int left = MulDiv(rect.x, units.cx, 4);
+  const int top = MulDiv(rect.y, units.cy, 8);
+  return CRect(left, top, left + MulDiv(rect.cx, units.cx, 4), top + MulDiv(rect.cy, units.cy, 8));
+}
+
+void Build(const QlmDialogTemplate& dialogTemplate, QWidget* dialog, const std::function<void(UINT)>& command) {
+  const QFont font = Font(dialogTemplate);
+  dialog->setFont(font);
+  dialog->setWindowTitle(ToQt(dialogTemplate.Caption));
+  const CSize units = BaseUnits(font);
+  const CRect client = ToPixels({0, 0, dialogTemplate.Width, dialogTemplate.Height}, units);
+  dialog->setFixedSize(client.Width(), client.Height());
+  QButtonGroup* radios = nullptr;
+  for (const QlmDialogItem& item : dialogTemplate.Items) {
+    if (item.Style & WS_GROUP) radios = nullptr;
+    QWidget* control = MakeControl(item, dialog, command, radios);
+    const CRect pixels = ToPixels(item.Rect, units);
+    control->setGeometry(pixels.left, pixels.top, pixels.Width(), pixels.Height());
+    control->setEnabled((item.Style & WS_DISABLED) == 0);
+    control->setProperty(ControlIdProperty, item.ID);
+  }
+}
+
+UINT ControlId(const QWidget* widget) {
+  const QVariant id = widget->property(ControlIdProperty);
+  return id.isValid() ? id.toUInt() : IDC_STATIC;
+}
+
+void SetText(QWidget* widget, const CString& text) {
+  const QString value = ToQt(text);
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(WithoutMnemonics(value));
+  } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    edit->setText(value);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(value);
+  } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+    group->setTitle(value);
+  } else {
+    widget->setWindowTitle(value);
+  }
+}
+
+CString Text(const QWidget* widget) {
+  QString value;
+  if (auto* label = qobject_cast<const QLabel*>(widget)) {
+    value = label->text();
+  } else if (auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+    value = edit->text();
+  } else if (auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+    value = button->text();
+  } else if (auto* group = qobject_cast<const QGroupBox*>(widget)) {
+    value = group->title();
+  } else {
+    value = widget->windowTitle();
+  }
+  return CString(value.toStdString());
+}
+
+void SetCheck(QWidget* widget, UINT state) {
+  auto* button = qobject_cast<QAbstractButton*>(widget);
+  if (!button || !button->isCheckable()) return;
+  // An exclusive group refuses to uncheck its checked button.
+  QButtonGroup* group = button->group();
+  const bool exclusive = group && group->exclusive();
+  if (exclusive) group->setExclusive(false);
+  button->setChecked(state == BST_CHECKED);
+  if (exclusive) group->setExclusive(true);
+}
+
+UINT GetCheck(const QWidget* widget) {
+  auto* button = qobject_cast<const QAbstractButton*>(widget);
+  return button && button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
+}
+
+std::vector<QWidget*> RadioGroup(QWidget* radio) {
+  auto* button = qobject_cast<QRadioButton*>(radio);
+  if (!button || !button->group()) return {};
+  const QList<QAbstractButton*> buttons = button->group()->buttons();
+  return std::vector<QWidget*>(buttons.begin(), buttons.end());
+}
+
+}  // namespace QlmDialogBuilder
