@@ -9,10 +9,7 @@
 #include <vtkPolyData.h>
 #include <vtkPolyDataMapper.h>
 #include <vtkProperty.h>
-#include <vtkProperty2D.h>
 #include <vtkRenderer.h>
-#include <vtkTextMapper.h>
-#include <vtkTextProperty.h>
 #include <vtkTransform.h>
 #include <vtkTransformPolyDataFilter.h>
 
@@ -23,6 +20,7 @@
 #include "ct/CQlmLayeredWindow.h"
 #include "objects/CQlmImplantCreator.h"
 #include "platform/CArchive.h"
+#include "toolkit/vtkWin32TextMapper2.h"
 
 namespace {
 constexpr float UniformScrewColor[3] = {1.0f, 1.0f, 0.3f};
@@ -42,9 +40,9 @@ void Connect(vtkTransformPolyDataFilter* filter, vtkPolyData* mesh, vtkTransform
   actor->SetMapper(mapper);
 }
 
-void SetLabelStyle(vtkTextMapper* mapper, int fontSize, int justification) {
-  mapper->GetTextProperty()->SetFontSize(fontSize);
-  mapper->GetTextProperty()->SetJustification(justification);
+void SetLabelStyle(vtkTextMapper2* mapper, int fontSize, int justification) {
+  mapper->SetFontSize(fontSize);
+  mapper->SetJustification(justification);
 }
 
 // Point (x, y, z) of a frame through `matrix`.
@@ -69,15 +67,13 @@ CQlmImplant3D::CQlmImplant3D() {
   this->ConectorLineMapper->SetInputConnection(this->ConectorLine->GetOutputPort());
   this->ConectorLineActor->SetMapper(this->ConectorLineMapper);
 
-  vtkTextProperty* text = this->LabelMapper->GetTextProperty();
   SetLabelStyle(this->LabelMapper, 20, 0);
-  text->SetVerticalJustification(1);
-  text->SetShadow(1);
-  text->SetBackgroundColor(1.0, 1.0, 0.5);
+  this->LabelMapper->SetVerticalJustification(1);
+  this->LabelMapper->SetShadow(1);
+  this->LabelMapper->SetColorBackground(1.0, 1.0, 0.5);
+  this->LabelMapper->SetColor(1.0, 1.0, 0.3);
   this->LabelActor->SetMapper(this->LabelMapper);
   this->LabelActor->GetPositionCoordinate()->SetCoordinateSystemToWorld();
-  this->LabelActor->GetProperty()->SetColor(1.0, 1.0, 0.3);
-  text->SetColor(1.0, 1.0, 0.3);
 
   this->ApplyColors();
   Paint(this->ExtensionActor, this->ExtensionColor);
@@ -304,12 +300,10 @@ void CQlmImplant3D::SetLabelMode(int mode) {
 }
 
 void CQlmImplant3D::SetLabelBackground(int on) {
-  vtkTextProperty* text = this->LabelMapper->GetTextProperty();
-  text->SetShadow(!on);
-  const double shade = on ? 0.0 : 1.0;
-  this->LabelActor->GetProperty()->SetColor(shade, shade, on ? 0.0 : 0.3);
-  text->SetColor(shade, shade, on ? 0.0 : 0.3);
-  text->SetBackgroundOpacity(on ? 1.0 : 0.0);
+  this->LabelMapper->SetShadow(!on);
+  if (on) this->LabelMapper->SetColor(0.0, 0.0, 0.0);
+  else this->LabelMapper->SetColor(1.0, 1.0, 0.3);
+  this->LabelMapper->SetBackground(on);
 }
 
 void CQlmImplant3D::ShowExtension(int on) {

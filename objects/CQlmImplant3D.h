@@ -20,7 +20,7 @@ class vtkLineSource;
 class vtkMatrix4x4;
 class vtkPolyData;
 class vtkPolyDataMapper;
-class vtkTextMapper;
+class vtkWin32TextMapper2;
 class vtkTransform;
 class vtkTransformPolyDataFilter;
 
@@ -107,7 +107,7 @@ public:
   vtkActor* GetScrewLineActor() const { return this->ScrewLineActor; }
   vtkActor* GetConectorLineActor() const { return this->ConectorLineActor; }
   vtkActor2D* GetLabelActor() const { return this->LabelActor; }
-  vtkTextMapper* GetLabelMapper() const { return this->LabelMapper; }
+  vtkWin32TextMapper2* GetLabelMapper() const { return this->LabelMapper; }
   vtkLineSource* GetScrewLine() const { return this->ScrewLine; }
   vtkLineSource* GetConectorLine() const { return this->ConectorLine; }
   // Screw, connector, extension or an axis line of this implant.
@@ -165,7 +165,7 @@ private:
   vtkNew<vtkPolyDataMapper> ConectorLineMapper;
   vtkNew<vtkActor> ScrewLineActor;
   vtkNew<vtkActor> ConectorLineActor;
-  vtkNew<vtkTextMapper> LabelMapper;
+  vtkNew<vtkWin32TextMapper2> LabelMapper;
   vtkNew<vtkActor2D> LabelActor;
 
   float SelectedScrewColor[3] = {1.0f, 0.3f, 1.0f};

@@ -5,8 +5,6 @@
 #include <vtkMatrix4x4.h>
 #include <vtkPolyData.h>
 #include <vtkProperty.h>
-#include <vtkTextMapper.h>
-#include <vtkTextProperty.h>
 #include <vtkTransform.h>
 
 #include <array>
@@ -20,6 +18,7 @@
 #include "objects/CQlmImplantCreator.h"
 #include "platform/CArchive.h"
 #include "platform/CMemFile.h"
+#include "toolkit/vtkWin32TextMapper2.h"
 
 namespace {
 
@@ -198,8 +197,8 @@ TEST(CQlmImplant3D, LabelTextFollowsTheLabelMode) {
     implant->SetNumber(7);
     implant->SetLabelMode(c.mode);
     EXPECT_STREQ(implant->GetLabelMapper()->GetInput(), c.text) << "mode " << c.mode;
-    EXPECT_EQ(implant->GetLabelMapper()->GetTextProperty()->GetFontSize(), c.fontSize);
-    EXPECT_EQ(implant->GetLabelMapper()->GetTextProperty()->GetJustification(), c.justification);
+    EXPECT_EQ(implant->GetLabelMapper()->GetFontSize(), c.fontSize);
+    EXPECT_EQ(implant->GetLabelMapper()->GetJustification(), c.justification);
   }
 }
 
