@@ -6,6 +6,7 @@
 //
 // The placement and connector matrices are the implant's own (borrowed) and
 // count in GetMTime, so a moved implant is cut again at the next render.
+#include <vtkMatrix4x4.h>
 #include <vtkPolyDataAlgorithm.h>
 #include <vtkNew.h>
 #include <vtkSmartPointer.h>
