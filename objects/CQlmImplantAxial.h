@@ -1,0 +1,40 @@
+#pragma once
+// An implant as its outline in the axial view: the slice plane, turned
+// 180 degrees about x, so that the outlines lie in the planning frame the view shows.
+#include <vtkNew.h>
+
+#include "objects/CQlmImplantCut.h"
+
+class CQlmLayeredWindow;
+class vtkImageData;
+class vtkImplantAxial;
+
+class CQlmImplantAxial : public CQlmImplantCut {
+public:
+  static CQlmImplantAxial* CreateObject() { return new CQlmImplantAxial; }
+  CQlmImplantAxial();
+  ~CQlmImplantAxial() override;
+
+  void SetWindow(CQlmLayeredWindow* window) { this->Window = window; }
+  // Volume centre, slice spacing and count; the plane goes to slice 0.
+  void SetInput(vtkImageData* image);
+  // Ignored for the current slice, a negative index or one beyond the slice count.
+  void SetAxialIndex(int index);
+  int GetAxialIndex() const { return this->CurrentSlice; }
+  vtkImplantAxial* GetAxialCutter() const { return this->AxialCutter; }
+
+protected:
+  vtkRenderer* SectionRenderer(int k) const override;
+  vtkActor2D* SectionLabel(int k) const override;
+
+private:
+  void PlacePlane(int index);
+
+  vtkImplantAxial* AxialCutter;
+  CQlmLayeredWindow* Window = nullptr;
+  double Centre[3] = {0.0, 0.0, 0.0};
+  int SliceCount = -1;
+  int CurrentSlice = -1;
+  double SliceSpacing = 1.0;
+  int Turn = 1;
+};

@@ -1,0 +1,107 @@
+#pragma once
+// The project's implants: four parallel lists (3D, axial, cross-section,
+// panoramic; item i of each is the same implant), the creator and placer of
+// new implants, and the display settings fanned out to every representation.
+#include <memory>
+
+#include "objects/CQlmImplant3DList.h"
+#include "objects/CQlmImplantAxialList.h"
+#include "objects/CQlmImplantCross9List.h"
+#include "objects/CQlmImplantPanoramicList.h"
+#include "platform/CObject.h"
+#include "views/CQlmPositionListener.h"
+
+class CQlmImplantCreator;
+class CQlmImplantPlacer;
+class CQlmLayeredWindow;
+class CQlmLayeredWindow9;
+class CQlmPanoramicCalc;
+class vtkImageData;
+
+class CQlmImplants : public CObject, public CQlmPositionListener {
+public:
+  static CQlmImplants* CreateObject() { return new CQlmImplants; }
+  CQlmImplants();
+  ~CQlmImplants() override;
+
+  // Image and arch geometry (not owned) and the section spacing (mm).
+  void SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator, float spacing);
+  // The four views' wrappers (not owned).
+  void SetWindows(CQlmLayeredWindow* window3D, CQlmLayeredWindow* axial, CQlmLayeredWindow9* cross,
+                  CQlmLayeredWindow* panoramic);
+
+  // A generic implant (mm) for a click at `point` in the view drawn by
+  // `window` (cell `cell` of the cross-sections), at list position `position`:
+  // -1 or the count appends, 0 puts it first, k inserts after implant k - 1.
+  // Returns 1; 0 and nothing changes for any other position.
+  int AddImplant(const void* window, const double point[3], float diameter, float length, float connectorHeight,
+                 int cell, int position);
+  // Removes every selected implant and renumbers the rest 1..n; 1 when any was removed.
+  int RemoveSelected();
+  // Builds the 2D representations of implants read from a project.
+  void BuildViewObjects();
+
+  // Position followers.
+  void SetAxialIndex(int index) override;
+  void SetCrossIndex(int index) override;
+  void SetPanoramicIndex(int index) override;
+  void SetCrossSpacing(float spacing);
+  void SetSingleCrossSection(int on);
+  void SetPanoramicThick(int on);
+  void SetFill(int on);
+  void SetFontSize(int size);
+  void SetUniformColor(int on);
+  void SetLabelBackground(int on);
+  void SetLabelMode(int mode);
+  void SetVisibilityNumber(int on);
+  void SetVisibilityAxisLines(int on);
+  void SetScrewColor(float r, float g, float b);
+  void SetConectorColor(float r, float g, float b);
+
+  int GetCount() const { return this->List3D->GetCount(); }
+  CQlmImplant3DList* GetList3D() const { return this->List3D.get(); }
+  CQlmImplantAxialList* GetListAxial() const { return this->ListAxial.get(); }
+  CQlmImplantCross9List* GetListCross() const { return this->ListCross.get(); }
+  CQlmImplantPanoramicList* GetListPanoramic() const { return this->ListPanoramic.get(); }
+
+  // The 3D list, then flip, 0, section spacing and fill as int32, int32, float, int32.
+  void Serialize(CArchive& archive) override;
+
+  // 1: new implants are turned 180 degrees about x (upper jaw).
+  int Flip = 0;
+
+private:
+  template <typename Visit>
+  void ForEachImplant(Visit visit);
+  int ViewOf(const void* window, int cell, int& index) const;
+  void ApplySettings(int i);
+  void BuildCuts(int i, CQlmImplant3D* implant);
+  void Renumber();
+
+  std::unique_ptr<CQlmImplant3DList> List3D;
+  std::unique_ptr<CQlmImplantAxialList> ListAxial;
+  std::unique_ptr<CQlmImplantCross9List> ListCross;
+  std::unique_ptr<CQlmImplantPanoramicList> ListPanoramic;
+  std::unique_ptr<CQlmImplantCreator> Creator;
+  std::unique_ptr<CQlmImplantPlacer> Placer;
+  vtkImageData* Image = nullptr;
+  CQlmPanoramicCalc* Calculator = nullptr;
+  CQlmLayeredWindow* Window3D = nullptr;
+  CQlmLayeredWindow* WindowAxial = nullptr;
+  CQlmLayeredWindow9* WindowCross = nullptr;
+  CQlmLayeredWindow* WindowPanoramic = nullptr;
+  float Spacing = 2.0f;
+  int Fill = 1;
+  int Thick = 0;
+  int Numbers = 1;
+  int AxisLines = 1;
+  float ScrewColor[3] = {1.0f, 0.0f, 1.0f};
+  float ConectorColor[3] = {0.0f, 1.0f, 1.0f};
+  int AxialIndex = 0;
+  int CrossIndex = 0;
+  int PanoramicIndex = 0;
+  int UniformColor = 0;
+  int LabelBackground = 0;
+  int LabelMode = 0;
+  int FontSize = 12;
+};

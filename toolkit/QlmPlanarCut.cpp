@@ -1,0 +1,79 @@
+#include "toolkit/QlmPlanarCut.h"
+
+#include <vtkCell.h>
+#include <vtkCellArray.h>
+#include <vtkCellData.h>
+#include <vtkDoubleArray.h>
+#include <vtkGenericCell.h>
+#include <vtkMatrix4x4.h>
+#include <vtkMergePoints.h>
+#include <vtkNew.h>
+#include <vtkPointData.h>
+#include <vtkPoints.h>
+#include <vtkPolyData.h>
+#include <vtkTransform.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Room for the cut: cells^0.75 rounded down to a multiple of 1024, at least 1024.
+vtkIdType SizeEstimate(vtkIdType cells) {
+  const vtkIdType estimate = vtkIdType(std::pow(double(cells), 0.75)) / 1024 * 1024;
+  return std::max<vtkIdType>(estimate, 1024);
+}
+}  // namespace
+
+void QlmPlanarCut::Cut(vtkPolyData* input, vtkMatrix4x4* plane, vtkPolyData* output) {
+  output->Initialize();
+  if (!input || input->GetNumberOfCells() == 0 || input->GetNumberOfPoints() == 0) return;
+
+  const vtkIdType estimate = SizeEstimate(input->GetNumberOfCells());
+  vtkNew<vtkPoints> merged;
+  merged->Allocate(estimate, estimate / 2);
+  vtkNew<vtkCellArray> verts, lines, polys;
+  verts->AllocateEstimate(estimate, 2);
+  lines->AllocateEstimate(estimate, 2);
+  polys->AllocateEstimate(estimate, 3);
+
+  const double normal[3] = {plane->GetElement(0, 2), plane->GetElement(1, 2), plane->GetElement(2, 2)};
+  const double origin[3] = {plane->GetElement(0, 3), plane->GetElement(1, 3), plane->GetElement(2, 3)};
+  const vtkIdType pointCount = input->GetNumberOfPoints();
+  vtkNew<vtkDoubleArray> scalars;
+  scalars->SetNumberOfValues(pointCount);
+  for (vtkIdType id = 0; id < pointCount; ++id) {
+    double p[3];
+    input->GetPoint(id, p);
+    scalars->SetValue(id, ((p[0] - origin[0]) * normal[0] + (p[1] - origin[1]) * normal[1] +
+                                (p[2] - origin[2]) * normal[2]));
+  }
+
+  vtkNew<vtkMergePoints> locator;
+  locator->InitPointInsertion(merged, input->GetBounds(), estimate);
+  vtkNew<vtkPointData> outPointData;
+  vtkNew<vtkCellData> outCellData;
+  outPointData->InterpolateAllocate(input->GetPointData(), estimate, estimate / 2);
+  outCellData->CopyAllocate(input->GetCellData(), estimate, estimate / 2);
+  vtkNew<vtkDoubleArray> cellScalars;
+  vtkNew<vtkGenericCell> cell;
+  for (vtkIdType cellId = 0; cellId < input->GetNumberOfCells(); ++cellId) {
+    input->GetCell(cellId, cell);
+    vtkIdList* ids = cell->GetPointIds();
+    cellScalars->SetNumberOfValues(ids->GetNumberOfIds());
+    for (vtkIdType i = 0; i < ids->GetNumberOfIds(); ++i) cellScalars->SetValue(i, scalars->GetValue(ids->GetId(i)));
+    cell->Contour(0.0, cellScalars, locator, verts, lines, polys, input->GetPointData(), outPointData,
+                  input->GetCellData(), cellId, outCellData);
+  }
+
+  vtkNew<vtkMatrix4x4> toPlane;
+  vtkMatrix4x4::Invert(plane, toPlane);
+  vtkNew<vtkTransform> inverse;
+  inverse->SetMatrix(toPlane);
+  vtkNew<vtkPoints> local;
+  inverse->TransformPoints(merged, local);
+  output->SetPoints(local);
+  if (verts->GetNumberOfCells() > 0) output->SetVerts(verts);
+  if (lines->GetNumberOfCells() > 0) output->SetLines(lines);
+  if (polys->GetNumberOfCells() > 0) output->SetPolys(polys);
+  output->Squeeze();
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The planar cut of the outline filters: the line where a mesh meets the
+// z = 0 plane of a placement, given in that plane's own frame (x, y in the
+// plane, z about 0). Adjacent cells share their cut points. The output holds
+// no point attributes; a plane that misses the mesh gives no cells.
+class vtkMatrix4x4;
+class vtkPolyData;
+
+class QlmPlanarCut {
+public:
+  // Cuts `input` (world coordinates) with the z = 0 plane of `plane` (local
+  // to world) into `output`, replacing what it held. An empty or null input
+  // gives an empty output.
+  static void Cut(vtkPolyData* input, vtkMatrix4x4* plane, vtkPolyData* output);
+};

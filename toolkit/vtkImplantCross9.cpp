@@ -1,0 +1,91 @@
+#include "toolkit/vtkImplantCross9.h"
+
+#include <vtkActor2D.h>
+#include <vtkCoordinate.h>
+#include <vtkInformation.h>
+#include <vtkInformationVector.h>
+#include <vtkMatrix4x4.h>
+#include <vtkObjectFactory.h>
+#include <vtkPolyData.h>
+
+#include <algorithm>
+#include <cmath>
+
+vtkStandardNewMacro(vtkImplantCross9);
+
+vtkImplantCross9::vtkImplantCross9() : vtkImplantCutter(2 * Sections) {
+  for (Section& section : this->Sectioned) this->SetUpLabel(section.Label);
+}
+
+vtkImplantCross9::~vtkImplantCross9() = default;
+
+void vtkImplantCross9::SetMatrixCutter(int k, const double elements[16]) {
+  if (k < 0 || k >= Sections) return;
+  this->Sectioned[k].Matrix->DeepCopy(elements);
+  this->Modified();
+}
+
+vtkMatrix4x4* vtkImplantCross9::GetMatrixCutter(int k) const {
+  return k >= 0 && k < Sections ? this->Sectioned[k].Matrix.GetPointer() : nullptr;
+}
+
+vtkActor2D* vtkImplantCross9::GetActorLabel(int k) const {
+  return k >= 0 && k < Sections ? this->Sectioned[k].Label.GetPointer() : nullptr;
+}
+
+void vtkImplantCross9::SetVisibilityNumber(int on) {
+  this->VisibilityNumber = on;
+  for (Section& section : this->Sectioned) section.Label->SetVisibility(on);
+  this->Modified();
+}
+
+bool vtkImplantCross9::CanReuse(int cached, int section, vtkMTimeType inputsTime) const {
+  if (cached < 0 || cached >= Sections || !this->Cache[cached].Valid) return false;
+  if (inputsTime > this->CacheTime.GetMTime() || this->GetSettingsTime() > this->CacheTime.GetMTime()) return false;
+  // Matrices recomputed for the same arc position may differ in the last bits.
+  const double* now = this->Sectioned[section].Matrix->GetData();
+  return std::equal(now, now + 16, this->Cache[cached].Matrix.begin(),
+                    [](double a, double b) { return std::abs(a - b) <= 1e-9 * (1.0 + std::abs(a)); });
+}
+
+int vtkImplantCross9::RequestData(vtkInformation*, vtkInformationVector** inputs, vtkInformationVector* outputs) {
+  vtkPolyData* screw = vtkPolyData::GetData(inputs[0]);
+  vtkPolyData* connector = vtkPolyData::GetData(inputs[1]);
+  vtkMTimeType inputsTime = 0;
+  for (vtkPolyData* mesh : {screw, connector}) {
+    if (mesh) inputsTime = std::max(inputsTime, mesh->GetMTime());
+  }
+  for (int k = 0; k < Sections; ++k) {
+    Section& section = this->Sectioned[k];
+    vtkPolyData* screwOut = vtkPolyData::GetData(outputs, 2 * k);
+    vtkPolyData* connectorOut = vtkPolyData::GetData(outputs, 2 * k + 1);
+    const int cached = k + this->Shift;
+    if (this->Shift != 0 && this->CanReuse(cached, k, inputsTime)) {
+      screwOut->DeepCopy(this->Cache[cached].Screw);
+      connectorOut->DeepCopy(this->Cache[cached].Conector);
+      std::copy(this->Cache[cached].CenterScrew, this->Cache[cached].CenterScrew + 3, section.CenterScrew);
+    } else {
+      this->CutImplant(screw, connector, section.Matrix, screwOut, connectorOut, section.CenterScrew);
+    }
+    this->PlatformInPlane(section.Matrix, section.Fulcrum);
+    if (this->VisibilityNumber) section.Label->GetPositionCoordinate()->SetValue(section.CenterScrew);
+  }
+  // The cache is rewritten only after every section took what it needed from it.
+  for (int k = 0; k < Sections; ++k) {
+    Cached& cache = this->Cache[k];
+    cache.Screw->DeepCopy(vtkPolyData::GetData(outputs, 2 * k));
+    cache.Conector->DeepCopy(vtkPolyData::GetData(outputs, 2 * k + 1));
+    std::copy(this->Sectioned[k].CenterScrew, this->Sectioned[k].CenterScrew + 3, cache.CenterScrew);
+    const double* matrix = this->Sectioned[k].Matrix->GetData();
+    std::copy(matrix, matrix + 16, cache.Matrix.begin());
+    cache.Valid = true;
+  }
+  this->CacheTime.Modified();
+  this->Shift = 0;
+  return 1;
+}
+
+void vtkImplantCross9::PrintSelf(ostream& os, vtkIndent indent) {
+  this->Superclass::PrintSelf(os, indent);
+  os << indent << "Shift: " << this->Shift << "\n" << indent << "VisibilityNumber: " << this->VisibilityNumber << "\n";
+}

@@ -1,0 +1,5 @@
+#include "toolkit/vtkWin32TextMapperCollection2.h"
+
+#include <vtkObjectFactory.h>
+
+vtkStandardNewMacro(vtkWin32TextMapperCollection2);
