@@ -28,6 +28,7 @@ class CQlmCTData;
 class CQlmCTViewer2;
 class CQlmCTViewer92;
 class CQlmCTFilter;
+class CQlmCorePolyLine;
 class CQlmInteractorStyle2;
 class CQlmInteractorStyle29;
 class CQlmInteractorStyle3;
@@ -156,6 +157,24 @@ public:
   // (IndicatorSwitches[4]), renders the 3D view and marks the project modified.
   void Toggle3DCrossIndicator();
 
+  // Arch-curve editing: entered with the edit tool and the reformat tool bar
+  // shown, left with the select tool (and the thick panoramic back when the
+  // project has it).
+  void ToggleCurveEdit();
+  // Tools 5 and 6: the arch-curve tool on the axial style only, adding
+  // points (axial state 1) or moving points and the line (axial state 20).
+  void SetDrawCurveMode();
+  void SetEditCurveMode();
+  // Tools 14 to 18 while the curve is edited: the curve tool rests (mode 0)
+  // and the axial, panoramic and 3D views zoom or pan; modified.
+  void SetCurveZoomInMode();
+  void SetCurveZoomOutMode();
+  void SetCurveAreaZoomMode();
+  void SetCurveResetZoomMode();
+  void SetCurvePanMode();
+  // Tool 10: every view picks (state 1).
+  void SetSelectImplantMode();
+
   // Mouse styles of the 3D, axial and panoramic views and of the 3x3 window.
   CQlmInteractorStyle3* Style3D = nullptr;
   CQlmInteractorStyle2* StyleAxial = nullptr;
@@ -171,6 +190,8 @@ public:
   CQlmPolyLine* PolyLine = nullptr;
   CQlmPanoramicCalc* PanoramicCalc = nullptr;
   CQlmCTFilter* CTFilter = nullptr;
+  // The arch-curve tool.
+  CQlmCorePolyLine* CorePolyLine = nullptr;
   // Attachment records of the main (A) and second (B) volume, made by
   // Initialize; Teardown frees the records with the lists.
   CQlmVolumeAttachmentList* AttachmentsA = nullptr;
@@ -220,6 +241,11 @@ private:
   void BindRenderWindows();
   void BindViewers();
   void BindStyles();
+  void HostArchPolyLine();
+  // Detaches the tools from the four styles: their leaving runs while everything they touch exists.
+  void DetachCores();
+  // Tool `tool` with the curve tool at rest; modified.
+  void SetCurveViewMode(int tool);
   void StartPictureDownload();
   void ShowLibraryToolBars();
   int ReadProjectFile();
