@@ -89,12 +89,13 @@ EditedArch* Scene(benchmark::State& state) {
     state.SkipWithError("no X display: run under xvfb-run");
     return nullptr;
   }
-  static EditedArch scene;
-  if (!scene.Ready) {
-    state.SkipWithError(scene.Why.c_str());
+  // Kept to the end of the process: the windows outlive the benchmark loop.
+  static EditedArch* scene = new EditedArch;
+  if (!scene->Ready) {
+    state.SkipWithError(scene->Why.c_str());
     return nullptr;
   }
-  return &scene;
+  return scene;
 }
 
 // Threads: 1, or 0 for all cores.
