@@ -309,6 +309,7 @@ void CMainFrame::OnFileClose() {
 }
 
 void CMainFrame::CloseProject() {
+  if (this->Quorvantile->CurveEditing) this->Quorvantile->ToggleCurveEdit();
   this->DisableViews();
   this->ReplaceController();
   this->AxialView->Invalidate();

@@ -11,6 +11,11 @@ using Kind = CQlmQuorvantile::LibraryKind;
 
 bool CurveEdited(const QlmCommandContext& context) { return context.Quorvantile.CurveEditing; }
 bool NerveEdited(const QlmCommandContext& context) { return context.Quorvantile.NerveEditing; }
+// "Sair" of the reformat tool bar.
+void LeaveCurveEdit(QlmCommandContext& context) {
+  context.Quorvantile.ToggleCurveEdit();
+  context.Quorvantile.SetSelectImplantMode();
+}
 // The 3D frame's pan serves the plain, the arch-curve and the nerve pan; it is checked for two of them.
 bool Panning3D(const QlmCommandContext& context) { return ToolIs<1>(context) || ToolIs<23>(context); }
 
@@ -32,16 +37,16 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ToolRows() {
       {33152, Waiting, Open3DView, Panning3D, Row::Frame3D},
 
       // Arch-curve editing and the reformat tool bar.
-      {32852, Waiting, OpenNotNerveNotSagittal, CurveEdited},  // "Reformatar/Editar Curva Panorâmica": ToggleCurveEdit
-      {32899, Waiting, CurveEditing, ToolIs<5>},               // SetDrawCurveMode
-      {32898, Waiting, CurveEditing, ToolIs<6>},               // SetEditCurveMode
+      {32852, Row::Call<&CQlmQuorvantile::ToggleCurveEdit>, OpenNotNerveNotSagittal, CurveEdited},  // "Reformatar/Editar Curva Panorâmica"
+      {32899, Row::Call<&CQlmQuorvantile::SetDrawCurveMode>, CurveEditing, ToolIs<5>},
+      {32898, Row::Call<&CQlmQuorvantile::SetEditCurveMode>, CurveEditing, ToolIs<6>},
       {32900, Waiting, CurveEditing},                          // ResetCurve
-      {32904, Waiting, CurveEditing, ToolIs<14>},              // SetCurveZoomInMode
-      {32905, Waiting, CurveEditing, ToolIs<15>},              // SetCurveZoomOutMode
-      {32906, Waiting, CurveEditing},                          // SetCurveResetZoomMode
-      {32907, Waiting, CurveEditing, ToolIs<16>},              // SetCurveAreaZoomMode
-      {32908, Waiting, CurveEditing, ToolIs<18>},              // SetCurvePanMode
-      {32903, Waiting, CurveEditing},                          // "Sair": ToggleCurveEdit, then SetSelectImplantMode
+      {32904, Row::Call<&CQlmQuorvantile::SetCurveZoomInMode>, CurveEditing, ToolIs<14>},
+      {32905, Row::Call<&CQlmQuorvantile::SetCurveZoomOutMode>, CurveEditing, ToolIs<15>},
+      {32906, Row::Call<&CQlmQuorvantile::SetCurveResetZoomMode>, CurveEditing},
+      {32907, Row::Call<&CQlmQuorvantile::SetCurveAreaZoomMode>, CurveEditing, ToolIs<16>},
+      {32908, Row::Call<&CQlmQuorvantile::SetCurvePanMode>, CurveEditing, ToolIs<18>},
+      {32903, LeaveCurveEdit, CurveEditing},  // "Sair"
 
       // Nerve editing and the nerve tool bar.
       {32952, Waiting, OpenNotCurve, NerveEdited},  // "Reformatar/Cria / Edita Nervo": ToggleNerveEdit

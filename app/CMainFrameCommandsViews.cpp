@@ -54,8 +54,9 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ViewRows() {
 
       {32795, Waiting, Open, Indicator3DShown<0>},  // "Indicadores/Janela 3D/Axial": Toggle3DAxialIndicator
       {32845, Waiting, Always, Indicator3DShown<0>, Row::Frame3D},  // the same in the 3D frame
-      {32796, Waiting, OpenNotCurve, Indicator3DShown<1>},          // ".../Transversal": Toggle3DCrossIndicator
-      {32846, Waiting, OpenNotCurve, Indicator3DShown<1>, Row::Frame3D},
+      {32796, Row::Call<&CQlmQuorvantile::Toggle3DCrossIndicator>, OpenNotCurve,
+       Indicator3DShown<1>},  // ".../Transversal"
+      {32846, Row::Call<&CQlmQuorvantile::Toggle3DCrossIndicator>, OpenNotCurve, Indicator3DShown<1>, Row::Frame3D},
       {32797, Waiting, Open, Indicator3DShown<2>},  // ".../Panorâmica": Toggle3DPanoramicIndicator
       {32847, Waiting, Always, Indicator3DShown<2>, Row::Frame3D},
       {32824, Waiting, Open},  // ".../Transparente": Toggle3DIndicatorTransparency; checked by the band's transparency

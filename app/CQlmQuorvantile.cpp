@@ -19,6 +19,7 @@
 #include "platform/gui/QlmResource.h"
 #include "project/CQlmProjectCreator202106.h"
 #include "project/CQlmVolumeAttachmentList.h"
+#include "tools/CQlmCorePolyLine.h"
 #include "views/C3DWnd.h"
 #include "views/CAxialWnd.h"
 #include "views/CCrossWnd.h"
@@ -72,6 +73,7 @@ void CQlmQuorvantile::CreateObjects() {
   this->PolyLine = new CQlmPolyLine;
   this->PanoramicCalc = CQlmPanoramicCalc::New();
   this->CTFilter = CQlmCTFilter::New();
+  this->CorePolyLine = CQlmCorePolyLine::New();
   this->CTData2 = new CQlmCTData;
   this->PrintPreview = new CQlmPrintPreview;
   this->PictureDownload = CQlmWebFile::New();
@@ -106,7 +108,8 @@ void CQlmQuorvantile::Initialize() {
   this->CTData->ProgressObserver = this->StatusObserver;
   this->CTFilter->GetPanFilter()->SetProgressObserver(this->StatusObserver);
   this->BindStyles();
-  this->PanoramicCalc->SetPolyLine(this->PolyLine);
+  this->HostArchPolyLine();
+  this->CorePolyLine->Owner = this;
   std::fill(std::begin(this->IndicatorSwitches), std::end(this->IndicatorSwitches), 0);
   EnsureConfigFile();
   ReadConfigOpenRecent(this->RecentProjects);
@@ -151,6 +154,15 @@ void CQlmQuorvantile::BindStyles() {
   }
 }
 
+// The arch lies in the axial view, yellow, hidden with its section marks until it is edited.
+void CQlmQuorvantile::HostArchPolyLine() {
+  this->PolyLine->SetWindow(this->WindowAxial);
+  this->PolyLine->AddToRenderer();
+  this->PolyLine->SetVisibility(0);
+  this->PolyLine->SetLineColor(1.0f, 1.0f, 0.0f);
+  this->PanoramicCalc->SetPolyLine(this->PolyLine);
+}
+
 // The picture fetched now is the splash picture of the next start.
 void CQlmQuorvantile::StartPictureDownload() {
   CString url = QlmWebServer::PictureUrl();
@@ -173,7 +185,15 @@ void CQlmQuorvantile::ShowLibraryToolBars() {
   frame.ShowControlBar(&frame.DentesToolBar, shown[3], FALSE);
 }
 
+void CQlmQuorvantile::DetachCores() {
+  if (this->Style3D) this->Style3D->SetCore(nullptr);
+  if (this->StyleAxial) this->StyleAxial->SetCore(nullptr);
+  if (this->StylePanoramic) this->StylePanoramic->SetCore(nullptr);
+  if (this->StyleCross) this->StyleCross->SetCore(nullptr);
+}
+
 void CQlmQuorvantile::Teardown() {
+  this->DetachCores();
   Release(this->CTData);
   Release(this->CTData2);
   Release(this->Creator202106);
@@ -185,6 +205,8 @@ void CQlmQuorvantile::Teardown() {
   Release(this->PolyLine);
   Release(this->PanoramicCalc);
   Release(this->CTFilter);
+  if (this->CorePolyLine) this->CorePolyLine->Delete();
+  this->CorePolyLine = nullptr;
   Release(this->ViewerAxial);
   Release(this->ViewerPanoramic);
   Release(this->ViewerCross);

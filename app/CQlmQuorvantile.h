@@ -12,6 +12,8 @@
 #include "platform/CString.h"
 #include "platform/CStringArray.h"
 #include "platform/gui/QlmGuiConstants.h"
+#include "views/CQlmArchListener.h"
+#include "views/CQlmIndicatorHook.h"
 #include "views/CQlmPositionListener.h"
 
 class C3DFrame;
@@ -26,6 +28,7 @@ class CQlmCTData;
 class CQlmCTViewer2;
 class CQlmCTViewer92;
 class CQlmCTFilter;
+class CQlmCorePolyLine;
 class CQlmInteractorStyle2;
 class CQlmInteractorStyle29;
 class CQlmInteractorStyle3;
@@ -142,6 +145,35 @@ public:
 
   // Followers of the 2D views' positions, one per fan-out stage; not owned, null for none.
   CQlmPositionListener* PositionListeners[CQlmPositionListener::StageCount] = {};
+  // The position indicators; not owned, null for none.
+  CQlmIndicatorHook* IndicatorHook = nullptr;
+  // IndicatorHook, or one that does nothing while there is none.
+  CQlmIndicatorHook& Indicators();
+  // The containers that follow the arch, one per kind; not owned, null for none.
+  CQlmArchListener* ArchListeners[CQlmArchListener::KindCount] = {};
+  // After an edit of the arch: every follower recomputes its section cutters.
+  void ArchChanged();
+  // Shows the section planes in the 3D view when hidden and the reverse
+  // (IndicatorSwitches[4]), renders the 3D view and marks the project modified.
+  void Toggle3DCrossIndicator();
+
+  // Arch-curve editing: entered with the edit tool and the reformat tool bar
+  // shown, left with the select tool (and the thick panoramic back when the
+  // project has it).
+  void ToggleCurveEdit();
+  // Tools 5 and 6: the arch-curve tool on the axial style only, adding
+  // points (axial state 1) or moving points and the line (axial state 20).
+  void SetDrawCurveMode();
+  void SetEditCurveMode();
+  // Tools 14 to 18 while the curve is edited: the curve tool rests (mode 0)
+  // and the axial, panoramic and 3D views zoom or pan; modified.
+  void SetCurveZoomInMode();
+  void SetCurveZoomOutMode();
+  void SetCurveAreaZoomMode();
+  void SetCurveResetZoomMode();
+  void SetCurvePanMode();
+  // Tool 10: every view picks (state 1).
+  void SetSelectImplantMode();
 
   // Mouse styles of the 3D, axial and panoramic views and of the 3x3 window.
   CQlmInteractorStyle3* Style3D = nullptr;
@@ -158,6 +190,8 @@ public:
   CQlmPolyLine* PolyLine = nullptr;
   CQlmPanoramicCalc* PanoramicCalc = nullptr;
   CQlmCTFilter* CTFilter = nullptr;
+  // The arch-curve tool.
+  CQlmCorePolyLine* CorePolyLine = nullptr;
   // Attachment records of the main (A) and second (B) volume, made by
   // Initialize; Teardown frees the records with the lists.
   CQlmVolumeAttachmentList* AttachmentsA = nullptr;
@@ -207,6 +241,11 @@ private:
   void BindRenderWindows();
   void BindViewers();
   void BindStyles();
+  void HostArchPolyLine();
+  // Detaches the tools from the four styles: their leaving runs while everything they touch exists.
+  void DetachCores();
+  // Tool `tool` with the curve tool at rest; modified.
+  void SetCurveViewMode(int tool);
   void StartPictureDownload();
   void ShowLibraryToolBars();
   int ReadProjectFile();

@@ -81,6 +81,7 @@ void CQlmQuorvantile::PutRecentProject(CString path) {
 int CQlmQuorvantile::ReadProjectFile() { return this->Creator202106->Load(); }
 
 int CQlmQuorvantile::SaveProject(CString path, CString messageName) {
+  if (this->CurveEditing) this->ToggleCurveEdit();
   this->Creator202106->Path = path;
   this->TakeImplantDefaults();
   this->StatusObserver->SetText("Salvando Projeto...");

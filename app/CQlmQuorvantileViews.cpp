@@ -11,6 +11,7 @@
 #include "ct/CQlmCTViewer2.h"
 #include "ct/CQlmCTViewer92.h"
 #include "ct/CQlmPanoramicCalc.h"
+#include "ct/CQlmPolyLine.h"
 #include "platform/gui/CStatusBar.h"
 #include "project/CQlmProjectCreator202106.h"
 #include "project/CQlmProjectData.h"
@@ -70,6 +71,9 @@ void CQlmQuorvantile::SetupViewsAfterLoad() {
   this->FitCameras();
   if (this->MainFrame) this->MainFrame->SizeSplitters();
   this->RestoreViewsOfFile();
+  // The arch read from the file joins the axial view, still hidden.
+  this->PolyLine->SetWindow(this->WindowAxial);
+  this->PolyLine->AddToRenderer();
   // The file's reformat may have reshaped the images; its cameras stay.
   this->SetCameraImages();
   if (this->MainFrame) {

@@ -1,10 +1,14 @@
 // Draws the main window with a project opened from the command line, as the
 // program starts with it, into a PNG file for the documentation:
 //
-//   xvfb-run -a -s "-screen 0 1280x1024x24" QlmProjectScreenshot [--arch] <project.qlm> <picture.png>
+//   xvfb-run -a -s "-screen 0 1280x1024x24" QlmProjectScreenshot [--arch|--edited-arch] <project.qlm> <picture.png>
 //
-// With --arch the arch curve is drawn over the axial view at its own
-// coordinates, as the arch-curve tool shows it.
+// With --arch the arch curve is being edited: the arch-curve tool shows it
+// over the axial view. With --edited-arch one of its points has also been
+// moved and released, so the panoramic view follows the new arch.
+#include <vtkMatrix4x4.h>
+#include <vtkNew.h>
+
 #include <QApplication>
 #include <QImage>
 #include <QWidget>
@@ -15,10 +19,12 @@
 #include "app/CMainFrame.h"
 #include "app/CPQlmQuorvantileApp.h"
 #include "app/CQlmQuorvantile.h"
+#include "ct/CQlmBall.h"
 #include "ct/CQlmPolyLine.h"
 #include "platform/gui/CDialog.h"
 #include "tests/support/QlmTempDir.h"
 #include "views/CQlm3DWindow.h"
+#include "views/CQlmInteractorStyle2.h"
 
 namespace {
 
@@ -26,12 +32,27 @@ void Wait(int ms) {
   for (int step = 0; step < ms / 10; ++step) QApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
+// Moves arch point `index` by (dx, dy) mm and releases the button as the end of a drag does.
+void MoveArchPoint(CQlmQuorvantile& q, int index, double dx, double dy) {
+  CQlmPolyLine& line = *q.PolyLine;
+  line.SelectPoint(line.GetBalls().GetListItemAt(index)->GetActor());
+  vtkNew<vtkMatrix4x4> placement;
+  placement->DeepCopy(line.GetSelectedPointMatrix());
+  placement->SetElement(0, 3, placement->GetElement(0, 3) + dx);
+  placement->SetElement(1, 3, placement->GetElement(1, 3) + dy);
+  line.MoveSelectedPoint(placement);
+  q.WindowAxial->Render();
+  q.StyleAxial->OnLeftButtonUp(0, 0, 0);
+  Wait(300);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool arch = argc == 4 && std::strcmp(argv[1], "--arch") == 0;
+  const bool edited = argc == 4 && std::strcmp(argv[1], "--edited-arch") == 0;
+  const bool arch = edited || (argc == 4 && std::strcmp(argv[1], "--arch") == 0);
   if (argc != 3 && !arch) {
-    std::fprintf(stderr, "usage: QlmProjectScreenshot [--arch] <project.qlm> <picture.png>\n");
+    std::fprintf(stderr, "usage: QlmProjectScreenshot [--arch|--edited-arch] <project.qlm> <picture.png>\n");
     return 2;
   }
   const char* project = argv[argc - 2];
@@ -52,11 +73,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (arch) {
-    q.PolyLine->SetWindow(q.WindowAxial);
-    q.PolyLine->AddToRenderer();
-    q.WindowAxial->Render();
+    q.ToggleCurveEdit();
     Wait(300);
   }
+  if (edited) MoveArchPoint(q, 2, 6.0, 5.0);
 
   const QImage picture = frame->GetSafeHwnd()->grab().toImage();
   const bool saved = picture.save(QString::fromLocal8Bit(picturePath));

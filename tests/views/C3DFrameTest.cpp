@@ -132,9 +132,9 @@ TEST_F(Frame3D, TheToolBarHoldsTheButtonsInOrderAtTheRightEdge) {
 
 // Order of the columns: 32818 33152 32819 32820 32773 32772 | 32817 32857
 // 32858 33282 | 32845 32846 32847 32848. The controller's operations of the
-// camera tools, standard views, indicators, object list and object tools are
-// still to come: those entries stay disabled and only their checks follow the
-// mode.
+// camera tools, standard views, the other indicators, object list and object
+// tools are still to come: those entries stay disabled and only their checks
+// follow the mode. The section planes (32846) switch while the curve is not edited.
 TEST_F(Frame3D, ButtonsAndIndicatorEntriesAreEnabledAndCheckedByMode) {
   struct Case {
     const char* mode;
@@ -155,13 +155,13 @@ TEST_F(Frame3D, ButtonsAndIndicatorEntriesAreEnabledAndCheckedByMode) {
          q.Tool = 3;
          d.Enabled = 1;
        },
-       "00110100000000", "10000100000000"},
+       "00110100000100", "10000100000000"},
       {"3D view switched off, pan", 1,
        [](CQlmQuorvantile& q, CQlmDegradation&) {
          q.Window3D->Enabled = 0;
          q.Tool = 1;
        },
-       "00000000000000", "01000000000000"},
+       "00000000000100", "01000000000000"},
       {"arch curve edited, reformat pan", 1,
        [](CQlmQuorvantile& q, CQlmDegradation&) {
          q.CurveEditing = 1;
@@ -174,12 +174,12 @@ TEST_F(Frame3D, ButtonsAndIndicatorEntriesAreEnabledAndCheckedByMode) {
          q.Tool = 23;
          q.IndicatorSwitches[4] = 1;
        },
-       "00110100000000", "01000000000100"},
-      {"select", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 10; }, "00110100000000", "00000010000000"},
-      {"move implant", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 8; }, "00110100000000", "00000001000000"},
-      {"rotate implant", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 9; }, "00110100000000",
+       "00110100000100", "01000000000100"},
+      {"select", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 10; }, "00110100000100", "00000010000000"},
+      {"move implant", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 8; }, "00110100000100", "00000001000000"},
+      {"rotate implant", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 9; }, "00110100000100",
        "00000000100000"},
-      {"scale teeth", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 64; }, "00110100000000", "00000000010000"},
+      {"scale teeth", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 64; }, "00110100000100", "00000000010000"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.mode);
