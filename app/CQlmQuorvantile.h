@@ -12,6 +12,8 @@
 #include "platform/CString.h"
 #include "platform/CStringArray.h"
 #include "platform/gui/QlmGuiConstants.h"
+#include "views/CQlmArchListener.h"
+#include "views/CQlmIndicatorHook.h"
 #include "views/CQlmPositionListener.h"
 
 class C3DFrame;
@@ -142,6 +144,17 @@ public:
 
   // Followers of the 2D views' positions, one per fan-out stage; not owned, null for none.
   CQlmPositionListener* PositionListeners[CQlmPositionListener::StageCount] = {};
+  // The position indicators; not owned, null for none.
+  CQlmIndicatorHook* IndicatorHook = nullptr;
+  // IndicatorHook, or one that does nothing while there is none.
+  CQlmIndicatorHook& Indicators();
+  // The containers that follow the arch, one per kind; not owned, null for none.
+  CQlmArchListener* ArchListeners[CQlmArchListener::KindCount] = {};
+  // After an edit of the arch: every follower recomputes its section cutters.
+  void ArchChanged();
+  // Shows the section planes in the 3D view when hidden and the reverse
+  // (IndicatorSwitches[4]), renders the 3D view and marks the project modified.
+  void Toggle3DCrossIndicator();
 
   // Mouse styles of the 3D, axial and panoramic views and of the 3x3 window.
   CQlmInteractorStyle3* Style3D = nullptr;
