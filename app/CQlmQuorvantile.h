@@ -28,6 +28,7 @@ class CQlmCTData;
 class CQlmCTViewer2;
 class CQlmCTViewer92;
 class CQlmCTFilter;
+class CQlmIndicator;
 class CQlmInteractorStyle2;
 class CQlmInteractorStyle29;
 class CQlmInteractorStyle3;
@@ -146,6 +147,9 @@ public:
   CQlmPositionListener* PositionListeners[CQlmPositionListener::StageCount] = {};
   // The position indicators; not owned, null for none.
   CQlmIndicatorHook* IndicatorHook = nullptr;
+  // The position indicators of the four views, owned; also the Indicators
+  // follower of PositionListeners and the IndicatorHook once Initialize ran.
+  CQlmIndicator* Indicator = nullptr;
   // IndicatorHook, or one that does nothing while there is none.
   CQlmIndicatorHook& Indicators();
   // The containers that follow the arch, one per kind; not owned, null for none.
@@ -220,6 +224,7 @@ private:
   void BindRenderWindows();
   void BindViewers();
   void BindStyles();
+  void BindIndicator();
   void StartPictureDownload();
   void ShowLibraryToolBars();
   int ReadProjectFile();
@@ -235,6 +240,12 @@ private:
   void ApplyInterpolationSetting();
   void ShowThickPanoramic();
   void RenderViews();
+  // The indicators on the loaded volume and arch, the 2D ones shown at the views' positions.
+  void SetupIndicator();
+  // After a load none of the three indicators of the 3D view is shown, and their switches are off.
+  void HideIndicators3D();
+  // "Indicators Advanced: ": labels, all sections, number step and the six 2D indicators.
+  void ApplyIndicatorSettings();
   // The implant defaults of the project file and the main tool bar's fields.
   void ShowImplantDefaults();
   void TakeImplantDefaults();

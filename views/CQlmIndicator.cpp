@@ -223,6 +223,29 @@ void CQlmIndicator::SetLabelColor(float r, float g, float b) {
   this->Cross->SetLabelColor(r, g, b);
 }
 
+void CQlmIndicator::SetVisibility(Mark mark, int visible) {
+  switch (mark) {
+    case PanAxial:
+      return this->Pan->PanAxial->SetVisibility(visible);
+    case PanCross:
+      return this->Pan->PanCross->SetVisibility(visible);
+    case Pan3D:
+      return this->Pan->Pan3D->SetVisibility(visible);
+    case CrossAxial:
+      return this->Cross->CrossAxial->SetVisibility(visible);
+    case CrossPan:
+      return this->Cross->CrossPan->SetVisibility(visible);
+    case Cross3D:
+      return this->Cross->Cross3D->SetVisibility(visible);
+    case AxialPan:
+      return this->Axial->AxialPan->SetVisibility(visible);
+    case AxialCross:
+      return this->Axial->AxialCross->SetVisibility(visible);
+    case Axial3D:
+      return this->Axial->Axial3D->SetVisibility(visible);
+  }
+}
+
 int CQlmIndicator::IsIndicatorVisible(int position, int shownIn) const {
   switch (position * 4 + shownIn) {
     case QlmView::Axial * 4 + QlmView::Panoramic:

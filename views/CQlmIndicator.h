@@ -7,7 +7,9 @@
 //
 // Life: New; SetWindow* and AddToWindows once the views exist; Initialize
 // after a load, then the position, visibility and label setters; Delete when
-// the project closes (removes every actor from its renderers first).
+// the project closes (removes every actor from its renderers first). It is
+// also the controller's indicator hook for the editing tools.
+#include "views/CQlmIndicatorHook.h"
 #include "views/CQlmPositionListener.h"
 
 class CQlm3DWindow;
@@ -18,7 +20,7 @@ class CQlmIndicatorPan;
 class CQlmPanoramicCalc;
 class vtkImageData;
 
-class CQlmIndicator : public CQlmPositionListener {
+class CQlmIndicator : public CQlmPositionListener, public CQlmIndicatorHook {
 public:
   static CQlmIndicator* New() { return new CQlmIndicator; }
   // Removes every actor from its window, then deletes the owner; null is fine.
@@ -36,11 +38,11 @@ public:
 
   // Sets every indicator up for the arch geometry and the CT image.
   void Initialize(CQlmPanoramicCalc* calc, vtkImageData* image);
-  void Update();
+  void Update() override;
 
   void SetAxialIndex(int index) override;
   void SetCrossIndex(int index) override;
-  void SetCurrentCurve(int k);
+  void SetCurrentCurve(int k) override;
   void SetPanoramicIndex(int index) override { this->SetCurrentCurve(index); }
   void SetSectionGeometry(float width, float crossSpacing, float curveSpacing, int curveCount);
   void SetTransparent(int on);
@@ -49,6 +51,8 @@ public:
   void SetLabelVisibility(int visible);
   void SetColor(float r, float g, float b);
   void SetLabelColor(float r, float g, float b);
+  // Shows or hides one of the nine indicators.
+  void SetVisibility(Mark mark, int visible) override;
 
   // 1 when view `shownIn` shows the indicator of view `position`'s position (QlmView codes).
   int IsIndicatorVisible(int position, int shownIn) const override;
