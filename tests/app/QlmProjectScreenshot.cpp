@@ -1,10 +1,11 @@
 // Draws the main window with a project opened from the command line, as the
 // program starts with it, into a PNG file for the documentation:
 //
-//   xvfb-run -a -s "-screen 0 1280x1024x24" QlmProjectScreenshot [--arch] <project.qlm> <picture.png>
+//   xvfb-run -a -s "-screen 0 1280x1024x24" QlmProjectScreenshot [--arch|--indicators] <project.qlm> <picture.png>
 //
 // With --arch the arch curve is drawn over the axial view at its own
-// coordinates, as the arch-curve tool shows it.
+// coordinates, as the arch-curve tool shows it. With --indicators every
+// position indicator of the four views is shown with its numbers.
 #include <QApplication>
 #include <QImage>
 #include <QWidget>
@@ -19,6 +20,8 @@
 #include "platform/gui/CDialog.h"
 #include "tests/support/QlmTempDir.h"
 #include "views/CQlm3DWindow.h"
+#include "views/CQlm3DWindow9.h"
+#include "views/CQlmIndicator.h"
 
 namespace {
 
@@ -30,8 +33,9 @@ void Wait(int ms) {
 
 int main(int argc, char** argv) {
   const bool arch = argc == 4 && std::strcmp(argv[1], "--arch") == 0;
-  if (argc != 3 && !arch) {
-    std::fprintf(stderr, "usage: QlmProjectScreenshot [--arch] <project.qlm> <picture.png>\n");
+  const bool indicators = argc == 4 && std::strcmp(argv[1], "--indicators") == 0;
+  if (argc != 3 && !arch && !indicators) {
+    std::fprintf(stderr, "usage: QlmProjectScreenshot [--arch|--indicators] <project.qlm> <picture.png>\n");
     return 2;
   }
   const char* project = argv[argc - 2];
@@ -55,6 +59,17 @@ int main(int argc, char** argv) {
     q.PolyLine->SetWindow(q.WindowAxial);
     q.PolyLine->AddToRenderer();
     q.WindowAxial->Render();
+    Wait(300);
+  }
+  if (indicators) {
+    q.Indicator->SetVisibility2D(1);
+    q.Indicator->SetVisibility3D(1);
+    q.Indicator->SetTransparent(1);
+    q.Indicator->SetLabelVisibility(1);
+    q.WindowAxial->Render();
+    q.WindowCross->Render();
+    q.WindowPanoramic->Render();
+    q.Window3D->Render();
     Wait(300);
   }
 
