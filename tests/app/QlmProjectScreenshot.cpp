@@ -6,6 +6,9 @@
 // With --arch the arch curve is drawn over the axial view at its own
 // coordinates, as the arch-curve tool shows it. With --indicators every
 // position indicator of the four views is shown with its numbers.
+#include <vtkCamera.h>
+#include <vtkRenderer.h>
+
 #include <QApplication>
 #include <QImage>
 #include <QWidget>
@@ -66,6 +69,12 @@ int main(int argc, char** argv) {
     q.Indicator->SetVisibility3D(1);
     q.Indicator->SetTransparent(1);
     q.Indicator->SetLabelVisibility(1);
+    // Seen from the front, above and to the side, so the square, the plane and the band all show.
+    vtkCamera* camera = q.Window3D->Renderer3->GetActiveCamera();
+    camera->Azimuth(40);
+    camera->Elevation(30);
+    camera->OrthogonalizeViewUp();
+    q.Window3D->Renderer3->ResetCamera();
     q.WindowAxial->Render();
     q.WindowCross->Render();
     q.WindowPanoramic->Render();
