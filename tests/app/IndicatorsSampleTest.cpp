@@ -8,11 +8,17 @@
 #include <vtkPlane.h>
 #include <vtkPolyData.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
+#include "../views/QlmRenderCounter.h"
 #include "ProjectFrameFixture.h"
 #include "QlmTestData.h"
 #include "app/CQlmQuorvantile.h"
@@ -29,6 +35,7 @@
 #include "views/CQlmIndicatorAxial.h"
 #include "views/CQlmIndicatorAxial3D.h"
 #include "views/CQlmIndicatorAxialCross.h"
+#include "views/CQlmIndicatorAxialPan.h"
 #include "views/CQlmIndicatorCross.h"
 #include "views/CQlmIndicatorCrossAxial.h"
 #include "views/CQlmIndicatorPan.h"
@@ -154,6 +161,49 @@ TEST_F(IndicatorsSampleTest, AClickOnASectionLinePicksThatSection) {
     EXPECT_EQ(this->Indicator().GetCrossIndexAtAxialPoint(click), 30 + k - 4) << "line " << k;
   }
   EXPECT_EQ(range.Index, 30);
+}
+
+// A key, a scroll bar step and a wheel notch in the axial view render the
+// other views that show the axial level, and only those.
+TEST_F(IndicatorsSampleTest, AxialMovesRenderExactlyTheViewsShowingTheAxialLevel) {
+  struct Shown {
+    int panoramic, cross, view3D;
+  };
+  const Shown table[] = {{1, 0, 0}, {0, 1, 1}, {0, 0, 0}, {1, 1, 1}};
+  // Each moves the slice upwards; a bar step alone (no end of scroll) leaves the 3D view.
+  const bool reaches3D[] = {true, false, true};
+  const std::function<void(CAxialWnd&)> moves[] = {
+      [](CAxialWnd& view) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_PageUp, Qt::NoModifier);
+        QApplication::sendEvent(view.GetSafeHwnd(), &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_PageUp, Qt::NoModifier);
+        QApplication::sendEvent(view.GetSafeHwnd(), &release);
+      },
+      [](CAxialWnd& view) { view.GetVerticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub); },
+      [](CAxialWnd& view) {
+        QScrollBar* bar = view.GetVerticalScrollBar();
+        QWheelEvent up(QPointF(3, 20), bar->mapToGlobal(QPointF(3, 20)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &up);
+      },
+  };
+  CQlmIndicatorAxial& axial = *this->Indicator().Axial;
+  for (const Shown& shown : table) {
+    axial.AxialPan->SetVisibility(shown.panoramic);
+    axial.AxialCross->SetVisibility(shown.cross);
+    axial.Axial3D->SetVisibility(shown.view3D);
+    for (size_t move = 0; move < std::size(moves); ++move) {
+      QlmRenderCounter panoramic(this->Q->WindowPanoramic->RenderWindow);
+      QlmRenderCounter cross(this->Q->WindowCross->RenderWindow);
+      QlmRenderCounter view3D(this->Q->Window3D->RenderWindow);
+      const int before = axial.AxialPan->GetRange().Index;
+      moves[move](*this->Q->AxialView);
+      ASSERT_NE(axial.AxialPan->GetRange().Index, before) << "move " << move;
+      EXPECT_EQ(panoramic.Count > 0, shown.panoramic == 1) << "move " << move;
+      EXPECT_EQ(cross.Count > 0, shown.cross == 1) << "move " << move;
+      EXPECT_EQ(view3D.Count > 0, shown.view3D == 1 && reaches3D[move]) << "move " << move;
+    }
+  }
 }
 
 // A bone surface of the same volume, in the 3D view's world coordinates.
