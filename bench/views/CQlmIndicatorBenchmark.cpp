@@ -38,7 +38,6 @@ QApplication& Application() {
 // indicators in an axial view; sections `spacing` mm apart, `curves` + 1 curves.
 struct Scene {
   Scene(float spacing, int curves) {
-    Application();
     this->Host.resize(800, 600);
     this->Host.show();
     this->Window->SetHostWindow(&this->Host);
@@ -55,6 +54,7 @@ struct Scene {
   }
   ~Scene() { CQlmIndicator::Delete(this->Indicator); }
 
+  QApplication& App = Application();  // before the host widget
   CQlmPolyLine Arch;
   CQlmPanoramicCalc Calc;
   vtkNew<vtkImageData> Volume;
