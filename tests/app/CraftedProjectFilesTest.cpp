@@ -49,6 +49,10 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 using Clock = std::chrono::steady_clock;
 
+// A crafted value that slips through runs the reformat for minutes or
+// aborts; a sound open takes a second or two, more on a loaded machine.
+constexpr std::chrono::seconds RunawayOpen{20};
+
 // One value of the file, set from a double (exact for every value tried on an
 // int), and the values that make it a malformed file rather than a value out
 // of range (none for most).
@@ -474,7 +478,7 @@ TEST_F(CraftedProjectFiles, AValueOutOfRangeGivesWayToThatOfANewProject) {
   const Clock::time_point start = Clock::now();
   const Shown thick = open([](CQlmProjectData& data) { data.Arch.Points[1][3] = 1.0e30; });
   if (!Sanitized) {
-    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+    EXPECT_LT(Clock::now() - start, RunawayOpen);
   }
   EXPECT_EQ(thick.Thick, 1);
   EXPECT_NEAR(thick.ArchLength, 125.11f, 0.01f);
@@ -491,7 +495,7 @@ class CraftedProjectFileTable : public CraftedProjectFiles, public testing::With
 // Every crafted file of the group, through File/Abrir and the command line by
 // turns: each value of a field through both (a real window's open costs a
 // fresh controller's first drawing, so each file is opened once).
-TEST_P(CraftedProjectFileTable, EachOpensWithinRangeOrIsRefusedInUnderTwoSeconds) {
+TEST_P(CraftedProjectFileTable, EachOpensWithinRangeOrIsRefusedWithoutARunaway) {
   const std::vector<Crafted> table =
       GetParam() == Group::Volumes ? CraftedVolumes(SampleSlices()) : CraftedValues(GetParam());
   auto frame = Start();
@@ -516,7 +520,7 @@ TEST_P(CraftedProjectFileTable, EachOpensWithinRangeOrIsRefusedInUnderTwoSeconds
       frame->OpenCommandLineProject(CString(path));
     }
     if (!Sanitized) {
-      EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+      EXPECT_LT(Clock::now() - start, RunawayOpen);
     }
     if (crafted.Refused) {
       ExpectRefused(*frame, Prompter, "Caso");
