@@ -7,6 +7,9 @@
 #include "toolkit/vtkWin32ImageMapper2.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
+#include "views/CQlmIndicator.h"
+#include "views/CQlmIndicatorPan.h"
+#include "views/CQlmIndicatorPan3D.h"
 
 namespace {
 
@@ -29,6 +32,12 @@ bool SectionMarksShown(const QlmCommandContext& context) { return Q(context).Pol
 template <int Index>
 bool Indicator3DShown(const QlmCommandContext& context) {
   return Q(context).IndicatorSwitches[3 + Index];
+}
+
+// "Transparente" follows the panoramic band's transparency.
+bool Indicators3DTransparent(const QlmCommandContext& context) {
+  const CQlmIndicator* indicator = Q(context).Indicator;
+  return indicator && indicator->Pan->Pan3D->GetTransparent();
 }
 
 }  // namespace
@@ -59,8 +68,8 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ViewRows() {
       {32846, Row::Call<&CQlmQuorvantile::Toggle3DCrossIndicator>, OpenNotCurve, Indicator3DShown<1>, Row::Frame3D},
       {32797, Waiting, Open, Indicator3DShown<2>},  // ".../Panorâmica": Toggle3DPanoramicIndicator
       {32847, Waiting, Always, Indicator3DShown<2>, Row::Frame3D},
-      {32824, Waiting, Open},  // ".../Transparente": Toggle3DIndicatorTransparency; checked by the band's transparency
-      {32848, Waiting, Always, nullptr, Row::Frame3D},  // the same in the 3D frame
+      {32824, Waiting, Open, Indicators3DTransparent},  // ".../Transparente": Toggle3DIndicatorTransparency
+      {32848, Waiting, Always, Indicators3DTransparent, Row::Frame3D},  // the same in the 3D frame
       // Indicators of one view in another, each checked while it is shown.
       {32884, Waiting, OpenNotCurve},    // "Janela Axial/Transversal": ToggleCrossInAxial
       {32885, Waiting, OpenNotNerve},    // "Janela Axial/Panorâmica": TogglePanoramicInAxial

@@ -26,6 +26,11 @@
 #include "views/CPanoramicWnd.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
+#include "views/CQlmIndicator.h"
+#include "views/CQlmIndicatorCross.h"
+#include "views/CQlmIndicatorCross3D.h"
+#include "views/CQlmIndicatorPan.h"
+#include "views/CQlmIndicatorPan3D.h"
 #include "views/CQlmInteractorStyle2.h"
 #include "views/CQlmInteractorStyle29.h"
 #include "views/CQlmInteractorStyle3.h"
@@ -77,6 +82,11 @@ void CQlmQuorvantile::CreateObjects() {
   this->CTData2 = new CQlmCTData;
   this->PrintPreview = new CQlmPrintPreview;
   this->PictureDownload = CQlmWebFile::New();
+  this->Indicator = CQlmIndicator::New();
+  // The 3D view shows the arch geometry mirrored in y; the colour profiles leave the 3D surfaces alone.
+  for (int* flag : {&this->Indicator->Pan->Pan3D->MirrorY, &this->Indicator->Cross->Cross3D->MirrorY,
+                    &this->Indicator->Pan->Pan3D->ColorHold, &this->Indicator->Cross->Cross3D->ColorHold})
+    *flag = 1;
 }
 
 void CQlmQuorvantile::SetViewWindows(CAxialWnd* axialView, CPanoramicWnd* panoramicView, C3DWnd* view3D,
@@ -110,7 +120,7 @@ void CQlmQuorvantile::Initialize() {
   this->BindStyles();
   this->HostArchPolyLine();
   this->CorePolyLine->Owner = this;
-  std::fill(std::begin(this->IndicatorSwitches), std::end(this->IndicatorSwitches), 0);
+  this->BindIndicator();
   EnsureConfigFile();
   ReadConfigOpenRecent(this->RecentProjects);
   this->UpdateRecentMenu(this->RecentProjects);
@@ -163,6 +173,20 @@ void CQlmQuorvantile::HostArchPolyLine() {
   this->PanoramicCalc->SetPolyLine(this->PolyLine);
 }
 
+// Indicators in every view, all hidden until a project is loaded; the six switches off.
+void CQlmQuorvantile::BindIndicator() {
+  this->Indicator->SetWindowAxial(this->WindowAxial);
+  this->Indicator->SetWindowPanoramic(this->WindowPanoramic);
+  this->Indicator->SetWindowCross(this->WindowCross);
+  this->Indicator->SetWindow3D(this->Window3D);
+  this->Indicator->AddToWindows();
+  this->Indicator->SetVisibility2D(0);
+  this->Indicator->SetVisibility3D(0);
+  std::fill(std::begin(this->IndicatorSwitches), std::end(this->IndicatorSwitches), 0);
+  this->PositionListeners[CQlmPositionListener::Indicators] = this->Indicator;
+  this->IndicatorHook = this->Indicator;
+}
+
 // The picture fetched now is the splash picture of the next start.
 void CQlmQuorvantile::StartPictureDownload() {
   CString url = QlmWebServer::PictureUrl();
@@ -194,6 +218,10 @@ void CQlmQuorvantile::DetachCores() {
 
 void CQlmQuorvantile::Teardown() {
   this->DetachCores();
+  this->PositionListeners[CQlmPositionListener::Indicators] = nullptr;
+  if (this->IndicatorHook == this->Indicator) this->IndicatorHook = nullptr;
+  CQlmIndicator::Delete(this->Indicator);
+  this->Indicator = nullptr;
   Release(this->CTData);
   Release(this->CTData2);
   Release(this->Creator202106);

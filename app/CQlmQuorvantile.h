@@ -29,6 +29,7 @@ class CQlmCTViewer2;
 class CQlmCTViewer92;
 class CQlmCTFilter;
 class CQlmCorePolyLine;
+class CQlmIndicator;
 class CQlmInteractorStyle2;
 class CQlmInteractorStyle29;
 class CQlmInteractorStyle3;
@@ -147,6 +148,9 @@ public:
   CQlmPositionListener* PositionListeners[CQlmPositionListener::StageCount] = {};
   // The position indicators; not owned, null for none.
   CQlmIndicatorHook* IndicatorHook = nullptr;
+  // The position indicators of the four views, owned; also the Indicators
+  // follower of PositionListeners and the IndicatorHook once Initialize ran.
+  CQlmIndicator* Indicator = nullptr;
   // IndicatorHook, or one that does nothing while there is none.
   CQlmIndicatorHook& Indicators();
   // The containers that follow the arch, one per kind; not owned, null for none.
@@ -246,6 +250,7 @@ private:
   void DetachCores();
   // Tool `tool` with the curve tool at rest; modified.
   void SetCurveViewMode(int tool);
+  void BindIndicator();
   void StartPictureDownload();
   void ShowLibraryToolBars();
   int ReadProjectFile();
@@ -261,6 +266,12 @@ private:
   void ApplyInterpolationSetting();
   void ShowThickPanoramic();
   void RenderViews();
+  // The indicators on the loaded volume and arch, the 2D ones shown at the views' positions.
+  void SetupIndicator();
+  // After a load none of the three indicators of the 3D view is shown, and their switches are off.
+  void HideIndicators3D();
+  // "Indicators Advanced: ": labels, all sections, number step and the six 2D indicators.
+  void ApplyIndicatorSettings();
   // The implant defaults of the project file and the main tool bar's fields.
   void ShowImplantDefaults();
   void TakeImplantDefaults();

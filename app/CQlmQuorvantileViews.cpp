@@ -20,6 +20,10 @@
 #include "views/CPanoramicWnd.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
+#include "views/CQlmIndicator.h"
+#include "views/CQlmIndicatorCrossAxial.h"
+#include "views/CQlmIndicatorCross.h"
+#include "views/CQlmIndicatorCrossPan.h"
 #include "views/CQlmInteractorRecord.h"
 #include "views/CQlmInteractorStyle2.h"
 #include "views/CQlmInteractorStyle29.h"
@@ -69,6 +73,8 @@ void CQlmQuorvantile::SetupViewsAfterLoad() {
   this->CTFilter->GetCrossFilter()->SetFlipY(1);
   this->SetScrollBars();
   this->FitCameras();
+  this->SetupIndicator();
+  this->HideIndicators3D();
   if (this->MainFrame) this->MainFrame->SizeSplitters();
   this->RestoreViewsOfFile();
   // The arch read from the file joins the axial view, still hidden.
@@ -82,10 +88,44 @@ void CQlmQuorvantile::SetupViewsAfterLoad() {
     this->MainFrame->SplitterRight.EnableWindow(TRUE);
   }
   this->ShowViewStatus();
+  this->ApplyIndicatorSettings();
   this->ApplyWindowSettings();
   this->ApplyInterpolationSetting();
   if (this->ThickPanoramic) this->ShowThickPanoramic();
   this->RenderViews();
+}
+
+void CQlmQuorvantile::SetupIndicator() {
+  CQlmIndicator& indicator = *this->Indicator;
+  indicator.Initialize(this->PanoramicCalc, this->CTData->ImageData);
+  indicator.SetVisibility2D(1);
+  indicator.SetAxialIndex(this->CTFilter->GetAxialFilter()->GetCurrentSlice());
+  indicator.SetCrossIndex(this->CTFilter->GetCrossFilter()->GetFirstIndex());
+  indicator.SetCurrentCurve(this->PanoramicCalc->GetCurrentCurve());
+}
+
+// The project file's switches of the 3D indicators are carried, not shown.
+void CQlmQuorvantile::HideIndicators3D() {
+  std::fill(this->IndicatorSwitches + 3, this->IndicatorSwitches + 6, 0);
+  this->Indicator->SetVisibility3D(0);
+}
+
+// The colour profile and the filled backgrounds (values 10 to 18) are the colour commands' own.
+void CQlmQuorvantile::ApplyIndicatorSettings() {
+  int values[18] = {0, 0, 5, 1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 1, 0, 0, 1, 1};
+  ReadConfigIndicatorsAdvanced(values);
+  CQlmIndicator& indicator = *this->Indicator;
+  CQlmIndicatorCrossAxial& crossAxial = *indicator.Cross->CrossAxial;
+  CQlmIndicatorCrossPan& crossPan = *indicator.Cross->CrossPan;
+  const CQlmIndicatorHook::Mark switched[6] = {CQlmIndicatorHook::CrossAxial, CQlmIndicatorHook::PanAxial,
+                                               CQlmIndicatorHook::AxialCross, CQlmIndicatorHook::PanCross,
+                                               CQlmIndicatorHook::AxialPan,   CQlmIndicatorHook::CrossPan};
+  for (int k = 0; k < 6; ++k) indicator.SetVisibility(switched[k], values[3 + k]);
+  indicator.SetLabelVisibility(values[0]);
+  crossAxial.NumberStep = crossPan.NumberStep = values[2];
+  crossAxial.SetShowAllSections(values[1]);
+  crossPan.SetShowAllSections(values[1]);
+  indicator.Update();
 }
 
 // The view state kept by the reader of the loaded format.

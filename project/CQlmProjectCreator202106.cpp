@@ -34,6 +34,10 @@
 #include "views/CPanoramicWnd.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
+#include "views/CQlmIndicator.h"
+#include "views/CQlmIndicatorCross.h"
+#include "views/CQlmIndicatorCrossAxial.h"
+#include "views/CQlmIndicatorCrossPan.h"
 
 namespace {
 
@@ -374,6 +378,7 @@ void CQlmProjectCreator202106::RestoreViews800901() {
   this->RestoreScrollBars(state.ViewsInUse[0], state.ViewsInUse[1], state.ViewsInUse[2]);
   if (state.SingleCrossSection) this->ShowSingleCrossSection();
   this->RestoreSplitters(state.SplitterFractions);
+  if (this->Controller->Indicator) this->Controller->Indicator->SetTransparent(state.IndicatorTransparent);
 }
 
 void CQlmProjectCreator202106::RestoreViews800900() {
@@ -404,6 +409,8 @@ void CQlmProjectCreator202106::RestoreViews800900() {
 // The reformat parameters to the filters and the arch geometry, all recomputed.
 void CQlmProjectCreator202106::RestoreReformat(float width, float spacing, float curveSpacing, int curveCountValue) {
   this->Controller->CTFilter->SetParameters(width, spacing, curveSpacing, curveCountValue);
+  if (this->Controller->Indicator)
+    this->Controller->Indicator->SetSectionGeometry(width, spacing, curveSpacing, curveCountValue);
   this->UpdateFilters();
 }
 
@@ -413,6 +420,7 @@ void CQlmProjectCreator202106::UpdateFilters() {
   controller.CTFilter->GetAxialFilter()->Update();
   controller.CTFilter->GetCrossFilter()->Update();
   controller.CTFilter->GetPanFilter()->Update();
+  if (controller.Indicator) controller.Indicator->Update();
 }
 
 CQlmProjectCreator202106::Positions CQlmProjectCreator202106::MiddlePositions() const {
@@ -456,6 +464,11 @@ void CQlmProjectCreator202106::RestorePositions(int axialSlice, int crossPositio
   filters.GetAxialFilter()->SetSlice(axialSlice);
   filters.GetCrossFilter()->SetPosition(crossPosition);
   filters.SetCurrentCurve(curve);
+  if (CQlmIndicator* indicator = this->Controller->Indicator) {
+    indicator->SetAxialIndex(axialSlice);
+    indicator->SetCrossIndex(crossPosition);
+    indicator->SetCurrentCurve(curve);
+  }
 }
 
 // Each 2D view's scroll bar over its indices, enabled by its flag.
@@ -473,6 +486,13 @@ void CQlmProjectCreator202106::RestoreScrollBars(int axial, int cross, int panor
 void CQlmProjectCreator202106::ShowSingleCrossSection() {
   this->Controller->WindowCross->SetSingleCell(1);
   this->Controller->CTFilter->GetCrossFilter()->SetSingleSection(1);
+  if (CQlmIndicator* indicator = this->Controller->Indicator) {
+    for (CQlmIndicatorCrossLines* lines : {static_cast<CQlmIndicatorCrossLines*>(indicator->Cross->CrossAxial),
+                                           static_cast<CQlmIndicatorCrossLines*>(indicator->Cross->CrossPan)}) {
+      lines->SingleSection = 1;
+      lines->SetVisibility(lines->GetVisibility());
+    }
+  }
 }
 
 void CQlmProjectCreator202106::RestoreSplitters(const float fractions[3]) {

@@ -5,6 +5,9 @@
 #include "ct/CQlmCTPanFilter.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "views/CQlm3DWindow.h"
+#include "views/CQlmIndicator.h"
+#include "views/CQlmIndicatorCross.h"
+#include "views/CQlmIndicatorCrossPan.h"
 #include "views/CQlmInteractorStyle2.h"
 #include "views/CQlmPositionListener.h"
 #include "views/QlmInteraction.h"
@@ -85,5 +88,15 @@ void CPanoramicWnd::ZoomOnClick() {
       style->FitToWindow();
       break;
   }
+  this->RebuildSectionMarks();
   this->RenderView(QlmView::Panoramic);
+}
+
+void CPanoramicWnd::OnLButtonUp(UINT flags, CPoint point) {
+  if (this->IsLive() && this->GetStyle()->GetMode() == QlmState::Pan) this->RebuildSectionMarks();
+  C2DViewWnd::OnLButtonUp(flags, point);
+}
+
+void CPanoramicWnd::RebuildSectionMarks() {
+  if (CQlmIndicator* indicator = this->Quorvantile->Indicator) indicator->Cross->CrossPan->Rebuild();
 }

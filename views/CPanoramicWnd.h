@@ -26,13 +26,16 @@ protected:
   bool MaySetSlice() const override;
   bool MiddleAndWheelWhileOff() const override { return true; }
 
-  // In the click-zoom states (90, 91, 92) the view zooms itself and renders;
-  // the press does not reach the style.
+  // In the click-zoom states (90, 91, 92) the view zooms itself, rebuilds
+  // its cross-section marks and renders; the press does not reach the style.
   void OnLButtonDown(UINT flags, CPoint point) override;
+  // The end of a pan (state 60) rebuilds the cross-section marks before the style renders.
+  void OnLButtonUp(UINT flags, CPoint point) override;
 
 private:
   // The arch geometry the CT filters were given; null before.
   const CQlmPanoramicCalc* GetCalc() const;
   bool ZoomsOnClick() const;
   void ZoomOnClick();
+  void RebuildSectionMarks();
 };

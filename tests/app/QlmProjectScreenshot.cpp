@@ -1,13 +1,17 @@
 // Draws the main window with a project opened from the command line, as the
 // program starts with it, into a PNG file for the documentation:
 //
-//   xvfb-run -a -s "-screen 0 1280x1024x24" QlmProjectScreenshot [--arch|--edited-arch] <project.qlm> <picture.png>
+//   xvfb-run -a -s "-screen 0 1280x1024x24" QlmProjectScreenshot [--arch|--edited-arch|--indicators] <project.qlm> <picture.png>
 //
 // With --arch the arch curve is being edited: the arch-curve tool shows it
 // over the axial view. With --edited-arch one of its points has also been
-// moved and released, so the panoramic view follows the new arch.
+// moved and released, so the panoramic view follows the new arch. With
+// --indicators every position indicator of the four views is shown with its
+// numbers.
+#include <vtkCamera.h>
 #include <vtkMatrix4x4.h>
 #include <vtkNew.h>
+#include <vtkRenderer.h>
 
 #include <QApplication>
 #include <QImage>
@@ -24,6 +28,8 @@
 #include "platform/gui/CDialog.h"
 #include "tests/support/QlmTempDir.h"
 #include "views/CQlm3DWindow.h"
+#include "views/CQlm3DWindow9.h"
+#include "views/CQlmIndicator.h"
 #include "views/CQlmInteractorStyle2.h"
 
 namespace {
@@ -51,8 +57,9 @@ void MoveArchPoint(CQlmQuorvantile& q, int index, double dx, double dy) {
 int main(int argc, char** argv) {
   const bool edited = argc == 4 && std::strcmp(argv[1], "--edited-arch") == 0;
   const bool arch = edited || (argc == 4 && std::strcmp(argv[1], "--arch") == 0);
-  if (argc != 3 && !arch) {
-    std::fprintf(stderr, "usage: QlmProjectScreenshot [--arch|--edited-arch] <project.qlm> <picture.png>\n");
+  const bool indicators = argc == 4 && std::strcmp(argv[1], "--indicators") == 0;
+  if (argc != 3 && !arch && !indicators) {
+    std::fprintf(stderr, "usage: QlmProjectScreenshot [--arch|--edited-arch|--indicators] <project.qlm> <picture.png>\n");
     return 2;
   }
   const char* project = argv[argc - 2];
@@ -77,6 +84,23 @@ int main(int argc, char** argv) {
     Wait(300);
   }
   if (edited) MoveArchPoint(q, 2, 6.0, 5.0);
+  if (indicators) {
+    q.Indicator->SetVisibility2D(1);
+    q.Indicator->SetVisibility3D(1);
+    q.Indicator->SetTransparent(1);
+    q.Indicator->SetLabelVisibility(1);
+    // Seen from the front, above and to the side, so the square, the plane and the band all show.
+    vtkCamera* camera = q.Window3D->Renderer3->GetActiveCamera();
+    camera->Azimuth(40);
+    camera->Elevation(30);
+    camera->OrthogonalizeViewUp();
+    q.Window3D->Renderer3->ResetCamera();
+    q.WindowAxial->Render();
+    q.WindowCross->Render();
+    q.WindowPanoramic->Render();
+    q.Window3D->Render();
+    Wait(300);
+  }
 
   const QImage picture = frame->GetSafeHwnd()->grab().toImage();
   const bool saved = picture.save(QString::fromLocal8Bit(picturePath));

@@ -60,6 +60,8 @@ protected:
     QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
     EnsureConfigFile();
     WriteConfig2DInterpolation(0);  // each screen pixel shows one image pixel
+    // No position indicator or number over the pictures.
+    WriteConfigIndicatorsAdvanced({0, 0, 5, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 0, 0, 1, 1});
     this->Frame = Start(SampleFile("Amostra.qlm"));
     this->Q = this->Frame->GetController();
     ASSERT_EQ(this->Q->ProjectOpen, 1);
