@@ -75,6 +75,7 @@ void CQlmQuorvantile::CreateObjects() {
   this->CTData2 = new CQlmCTData;
   this->PrintPreview = new CQlmPrintPreview;
   this->PictureDownload = CQlmWebFile::New();
+  this->CreateOverlays();
 }
 
 void CQlmQuorvantile::SetViewWindows(CAxialWnd* axialView, CPanoramicWnd* panoramicView, C3DWnd* view3D,
@@ -95,6 +96,7 @@ void CQlmQuorvantile::Initialize() {
     this->Cursors[index] = QlmResource::LoadCursor(CursorResources[index]);
   this->BindRenderWindows();
   this->BindViewers();
+  this->AttachOverlays();
   this->ThickPanoramic = 0;
   for (CQlm3DWindow* window : {this->WindowAxial, this->WindowPanoramic, this->Window3D}) window->Enabled = 0;
   this->WindowCross->Enabled = 0;
@@ -188,6 +190,7 @@ void CQlmQuorvantile::Teardown() {
   Release(this->ViewerAxial);
   Release(this->ViewerPanoramic);
   Release(this->ViewerCross);
+  this->ReleaseOverlays();
   Release(this->WindowAxial);
   Release(this->WindowPanoramic);
   Release(this->Window3D);
