@@ -3,7 +3,6 @@
 #include "ct/CQlmCTCrossFilter9.h"
 #include "ct/CQlmCTFilter.h"
 #include "ct/CQlmCTPanFilter.h"
-#include "toolkit/vtkLabelWindowSource.h"
 #include "toolkit/vtkOrientWindow.h"
 #include "toolkit/vtkWin32TextMapper2.h"
 #include "views/CQlm3DWindow.h"

@@ -1,6 +1,7 @@
 #include "toolkit/vtkBorderWindow.h"
 
 #include <vtkCellArray.h>
+#include <vtkNew.h>
 #include <vtkObjectFactory.h>
 #include <vtkPoints.h>
 #include <vtkPolyData.h>

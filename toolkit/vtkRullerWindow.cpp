@@ -86,6 +86,7 @@ void vtkRullerWindow::SetColorBackground(double r, double g, double b) {
 }
 
 double vtkRullerWindow::RoundSpacing(double pixelsPerMM) {
+  if (!(pixelsPerMM > 0.0)) return 1.0;
   for (double power = 1.0;; power *= 10.0) {
     for (double step : {1.0, 2.0, 5.0}) {
       if (step * power * pixelsPerMM >= MinimumTickPixels) return step * power;

@@ -56,15 +56,13 @@ void CQlm3DWindowOffScreen::CopyFromWindow(CQlm3DWindow* source) {
   }
 }
 
-float CQlm3DWindowOffScreen::PixelsPerMM() const {
-  const float resolution = this->Resample ? this->RenderResolution : this->OutputResolution;
-  return resolution * QlmOffScreenCopy::PixelsPerMMPerDPI;
+float CQlm3DWindowOffScreen::Resolution() const {
+  return this->Resample ? this->RenderResolution : this->OutputResolution;
 }
 
 void CQlm3DWindowOffScreen::SetSizeMM(int w, int h) {
-  const float resolution = this->Resample ? this->RenderResolution : this->OutputResolution;
-  this->Size[0] = QlmOffScreenCopy::ToPixels(static_cast<float>(w), resolution);
-  this->Size[1] = QlmOffScreenCopy::ToPixels(static_cast<float>(h), resolution);
+  this->Size[0] = QlmOffScreenCopy::ToPixels(static_cast<float>(w), this->Resolution());
+  this->Size[1] = QlmOffScreenCopy::ToPixels(static_cast<float>(h), this->Resolution());
   this->GetCamera()->SetParallelScale(h * 0.5);
 }
 
@@ -72,7 +70,7 @@ void CQlm3DWindowOffScreen::SetTrueScale() {
   const int oldWidth = this->Size[0];
   const int oldHeight = this->Size[1];
   const float scale = static_cast<float>(this->GetCamera()->GetParallelScale());
-  this->Size[1] = static_cast<int>(2.0f * scale * this->PixelsPerMM());
+  this->Size[1] = static_cast<int>(2.0f * scale * this->Resolution() * QlmOffScreenCopy::PixelsPerMMPerDPI);
   this->Size[0] = oldHeight > 0 ? static_cast<int>(static_cast<float>(this->Size[1]) * oldWidth / oldHeight) : 0;
 }
 

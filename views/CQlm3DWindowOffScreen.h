@@ -80,7 +80,8 @@ protected:
   CQlm3DWindowOffScreen();
 
 private:
-  float PixelsPerMM() const;
+  // Dots per inch that millimetres are counted in.
+  float Resolution() const;
 
   CQlm3DWindow* SourceWindow = nullptr;
   int Size[2] = {0, 0};

@@ -41,7 +41,7 @@ void ShareProps(vtkRenderer* from, vtkRenderer* to, vtkCamera* camera) {
 }
 
 void ReleasePropResources(vtkRenderWindow* window) {
-  if (!window->GetGenericContext()) return;
+  if (window->GetNeverRendered()) return;
   window->MakeCurrent();
   vtkRendererCollection* renderers = window->GetRenderers();
   renderers->InitTraversal();

@@ -60,6 +60,11 @@ protected:
     QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
     EnsureConfigFile();
     WriteConfig2DInterpolation(0);  // each screen pixel shows one image pixel
+    // The views without their overlays, whose letters and bars would cover probed pixels.
+    int windows[21];
+    std::fill(std::begin(windows), std::end(windows), 0);
+    std::fill(windows, windows + 4, 1);
+    WriteConfigWindowsAdvanced(windows);
     this->Frame = Start(SampleFile("Amostra.qlm"));
     this->Q = this->Frame->GetController();
     ASSERT_EQ(this->Q->ProjectOpen, 1);

@@ -18,7 +18,9 @@
 
 #include "QlmDisplay.h"
 #include "QlmTestApplication.h"
+#include "toolkit/vtkBorderWindow.h"
 #include "toolkit/vtkNumberWindow.h"
+#include "toolkit/vtkOrientWindow.h"
 #include "toolkit/vtkRullerWindow.h"
 #include "toolkit/vtkTitleWindow.h"
 #include "toolkit/vtkWin32TextMapper2.h"
