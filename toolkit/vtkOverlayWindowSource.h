@@ -7,11 +7,11 @@
 //
 // Its outputs are empty unless a subclass draws into the first (BuildOutput).
 #include <vtkPolyDataAlgorithm.h>
+#include <vtkViewport.h>
 #include <vtkWeakPointer.h>
 
 class vtkCallbackCommand;
 class vtkCamera;
-class vtkViewport;
 
 class vtkOverlayWindowSource : public vtkPolyDataAlgorithm {
 public:

@@ -11,6 +11,8 @@
 // vtkPolyDataMapper2D); output 1 is empty. The labels are the 2D actors of
 // the two collections, five each, laid out with the bars. Nothing is drawn
 // until an image to measure is set.
+#include <vtkCamera.h>
+#include <vtkImageData.h>
 #include <vtkNew.h>
 #include <vtkSmartPointer.h>
 #include <vtkWeakPointer.h>
@@ -23,8 +25,6 @@ class vtkActor2D;
 class vtkCellArray;
 class vtkPoints;
 class vtkActor2DCollection;
-class vtkCamera;
-class vtkImageData;
 class vtkWin32TextMapper2;
 
 class vtkRullerWindow : public vtkOverlayWindowSource {
