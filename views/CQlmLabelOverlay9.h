@@ -2,15 +2,16 @@
 // What the title, number and orientation overlays of the cross-section view
 // share: one source of texts per cell with its frame actor (layer 3 of the
 // cell) and its texts (layer 0 of the cell), the window and the visible flag.
+#include <vtkActor.h>
+#include <vtkPolyDataMapper.h>
 #include <vtkSmartPointer.h>
 
 #include <vector>
 
+#include "toolkit/vtkLabelWindowSource.h"
+
 class CQlmLayeredWindow9;
-class vtkActor;
 class vtkActor2D;
-class vtkLabelWindowSource;
-class vtkPolyDataMapper;
 class vtkWin32TextMapper2;
 
 class CQlmLabelOverlay9 {
