@@ -77,6 +77,13 @@ TEST_F(ProjectOverlaysTest, ViewsCarryTheirTitlesLettersColoursAndPositions) {
   EXPECT_EQ(TextOf(q.OverlaysPanoramic->OrientWindow->GetSource()->GetTopMapper()), "T");
   EXPECT_EQ(TextOf(q.OverlaysPanoramic->OrientWindow->GetSource()->GetRightMapper()), "E");
   EXPECT_EQ(q.OverlaysAxial->OrientWindow->GetLetterActor(CQlmOrientWindow::Left)->GetVisibility(), 0);
+  // The right letter at the middle of the right edge, inside the view.
+  vtkActor2D* right = q.OverlaysAxial->OrientWindow->GetLetterActor(CQlmOrientWindow::Right);
+  EXPECT_EQ(right->GetVisibility(), 1);
+  const int* place = right->GetPositionCoordinate()->GetComputedViewportValue(nullptr);
+  const int* size = q.WindowAxial->Renderer0->GetSize();
+  EXPECT_NEAR(place[0], size[0] - 6, 1);
+  EXPECT_NEAR(place[1], size[1] / 2, 1);
 
   EXPECT_EQ(q.OverlaysAxial->BorderWindow->GetColor()[0], 1.0f);
   EXPECT_EQ(q.OverlaysPanoramic->BorderWindow->GetColor()[1], 1.0f);
