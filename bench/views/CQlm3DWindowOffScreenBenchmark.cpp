@@ -26,7 +26,6 @@ constexpr int Side = static_cast<int>(SideMM * Resolution * 0.039368f);
 // The live axial view with its overlays, its host at the printed size.
 struct LiveView {
   explicit LiveView(vtkImageData* slice) {
-    Application();
     this->Host.resize(Side, Side);
     this->Window.reset(CQlm3DWindow::New(2));
     this->Window->SetHostWindow(&this->Host);
@@ -36,6 +35,8 @@ struct LiveView {
     this->Overlays->RullerWindow->SetImageData(slice);
     this->Window->Render();
   }
+  // The application before the host widget.
+  QApplication& App = Application();
   QWidget Host;
   std::unique_ptr<CQlm3DWindow> Window;
   std::unique_ptr<CQlmViewOverlays> Overlays;
