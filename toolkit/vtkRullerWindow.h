@@ -11,6 +11,8 @@
 // vtkPolyDataMapper2D); output 1 is empty. The labels are the 2D actors of
 // the two collections, five each, laid out with the bars. Nothing is drawn
 // until an image to measure is set.
+#include <vtkActor2D.h>
+#include <vtkActor2DCollection.h>
 #include <vtkCamera.h>
 #include <vtkImageData.h>
 #include <vtkNew.h>
@@ -21,10 +23,8 @@
 
 #include "toolkit/vtkOverlayWindowSource.h"
 
-class vtkActor2D;
 class vtkCellArray;
 class vtkPoints;
-class vtkActor2DCollection;
 class vtkWin32TextMapper2;
 
 class vtkRullerWindow : public vtkOverlayWindowSource {
@@ -54,6 +54,13 @@ public:
 
   vtkActor2DCollection* GetActor2DCollectionH() { return this->LabelsH; }
   vtkActor2DCollection* GetActor2DCollectionV() { return this->LabelsV; }
+  // `apply` (vtkActor2D*) on every label, the horizontal ones first.
+  template <class Apply>
+  void ForEachLabel(Apply apply) {
+    for (vtkActor2DCollection* labels : {this->LabelsH.GetPointer(), this->LabelsV.GetPointer()}) {
+      for (int i = 0; i < labels->GetNumberOfItems(); ++i) apply(vtkActor2D::SafeDownCast(labels->GetItemAsObject(i)));
+    }
+  }
 
   // Pixels per millimetre at the last layout; 0 before it or without a camera.
   double GetPixelsPerMM() const { return this->PixelsPerMM; }

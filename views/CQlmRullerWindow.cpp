@@ -13,14 +13,6 @@
 #include "ct/CQlmLayeredWindow.h"
 #include "toolkit/vtkRullerWindow.h"
 
-namespace {
-template <class Apply>
-void ForEachLabel(vtkRullerWindow* source, Apply apply) {
-  for (vtkActor2DCollection* labels : {source->GetActor2DCollectionH(), source->GetActor2DCollectionV()}) {
-    for (int i = 0; i < labels->GetNumberOfItems(); ++i) apply(vtkActor2D::SafeDownCast(labels->GetItemAsObject(i)));
-  }
-}
-}  // namespace
 
 CQlmRullerWindow* CQlmRullerWindow::New() {
   vtkRullerWindow* source = vtkRullerWindow::New();
@@ -46,7 +38,7 @@ void CQlmRullerWindow::Remove() {
   this->Window->GetLayerRenderer(3)->RemoveViewProp(this->Actor);
   vtkRenderer* top = this->Window->GetLayerRenderer(0);
   top->RemoveViewProp(this->Actor2D);
-  ForEachLabel(this->Source, [top](vtkActor2D* label) { top->RemoveViewProp(label); });
+  this->Source->ForEachLabel([top](vtkActor2D* label) { top->RemoveViewProp(label); });
 }
 
 void CQlmRullerWindow::SetWindow(CQlmLayeredWindow* window) {
@@ -65,7 +57,7 @@ void CQlmRullerWindow::AddToWindow() {
   this->Window->GetLayerRenderer(3)->AddViewProp(this->Actor);
   vtkRenderer* top = this->Window->GetLayerRenderer(0);
   top->AddViewProp(this->Actor2D);
-  ForEachLabel(this->Source, [top](vtkActor2D* label) { top->AddViewProp(label); });
+  this->Source->ForEachLabel([top](vtkActor2D* label) { top->AddViewProp(label); });
 }
 
 void CQlmRullerWindow::SetImageData(vtkImageData* image) { this->Source->SetImageData(image); }

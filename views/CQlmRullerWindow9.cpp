@@ -13,14 +13,6 @@
 #include "ct/CQlmLayeredWindow9.h"
 #include "toolkit/vtkRullerWindow.h"
 
-namespace {
-template <class Apply>
-void ForEachLabel(vtkRullerWindow* source, Apply apply) {
-  for (vtkActor2DCollection* labels : {source->GetActor2DCollectionH(), source->GetActor2DCollectionV()}) {
-    for (int i = 0; i < labels->GetNumberOfItems(); ++i) apply(vtkActor2D::SafeDownCast(labels->GetItemAsObject(i)));
-  }
-}
-}  // namespace
 
 CQlmRullerWindow9* CQlmRullerWindow9::New() { return new (std::nothrow) CQlmRullerWindow9(); }
 
@@ -44,12 +36,12 @@ void CQlmRullerWindow9::ForEachPlacement(Apply apply) {
   for (int cell = 0; cell < CellCount; ++cell) {
     if (cell == CentreCell) continue;
     vtkRenderer* top = window.GetCellLayerRenderer(cell, 0);
-    ForEachLabel(this->Outer, [&](vtkActor2D* label) { apply(top, label); });
+    this->Outer->ForEachLabel([&](vtkActor2D* label) { apply(top, label); });
     apply(window.GetCellLayerRenderer(cell, 3), this->OuterActor.GetPointer());
     apply(top, this->OuterActor2D.GetPointer());
   }
   vtkRenderer* centreTop = window.GetCellLayerRenderer(CentreCell, 0);
-  ForEachLabel(this->Centre, [&](vtkActor2D* label) { apply(centreTop, label); });
+  this->Centre->ForEachLabel([&](vtkActor2D* label) { apply(centreTop, label); });
 }
 
 CQlmRullerWindow9::~CQlmRullerWindow9() {
