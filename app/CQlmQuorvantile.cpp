@@ -87,6 +87,7 @@ void CQlmQuorvantile::CreateObjects() {
   for (int* flag : {&this->Indicator->Pan->Pan3D->MirrorY, &this->Indicator->Cross->Cross3D->MirrorY,
                     &this->Indicator->Pan->Pan3D->ColorHold, &this->Indicator->Cross->Cross3D->ColorHold})
     *flag = 1;
+  this->CreateOverlays();
 }
 
 void CQlmQuorvantile::SetViewWindows(CAxialWnd* axialView, CPanoramicWnd* panoramicView, C3DWnd* view3D,
@@ -107,6 +108,7 @@ void CQlmQuorvantile::Initialize() {
     this->Cursors[index] = QlmResource::LoadCursor(CursorResources[index]);
   this->BindRenderWindows();
   this->BindViewers();
+  this->AttachOverlays();
   this->ThickPanoramic = 0;
   for (CQlm3DWindow* window : {this->WindowAxial, this->WindowPanoramic, this->Window3D}) window->Enabled = 0;
   this->WindowCross->Enabled = 0;
@@ -238,6 +240,7 @@ void CQlmQuorvantile::Teardown() {
   Release(this->ViewerAxial);
   Release(this->ViewerPanoramic);
   Release(this->ViewerCross);
+  this->ReleaseOverlays();
   Release(this->WindowAxial);
   Release(this->WindowPanoramic);
   Release(this->Window3D);

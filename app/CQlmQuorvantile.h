@@ -38,6 +38,8 @@ class CQlmPanoramicCalc;
 class CQlmPolyLine;
 class CQlmPrintPreview;
 class CQlmProjectCreator202106;
+class CQlmViewOverlays;
+class CQlmViewOverlays9;
 class CQlmVolumeAttachmentList;
 class CQlmWebFile;
 
@@ -116,6 +118,17 @@ public:
   CQlm3DWindow* WindowPanoramic = nullptr;
   CQlm3DWindow* Window3D = nullptr;
   CQlm3DWindow9* WindowCross = nullptr;
+
+  // Overlays of the axial, panoramic and 3D views and of the 3x3 window:
+  // made by CreateObjects, attached by Initialize, freed by Teardown.
+  CQlmViewOverlays* OverlaysAxial = nullptr;
+  CQlmViewOverlays* OverlaysPanoramic = nullptr;
+  CQlmViewOverlays* Overlays3D = nullptr;
+  CQlmViewOverlays9* OverlaysCross = nullptr;
+
+  // "Windows Advanced: " values 1 to 21: the four views' rendering (and
+  // the 2D views' scroll bars), then the overlays' visibility.
+  void ApplyWindowValues(const int (&values)[21]);
 
   // CT viewers of the axial and panoramic views and of the 3x3 window.
   CQlmCTViewer2* ViewerAxial = nullptr;
@@ -263,6 +276,11 @@ private:
   void FitCameras();
   void ShowViewStatus();
   void ApplyWindowSettings();
+  void CreateOverlays();
+  void AttachOverlays();
+  void ReleaseOverlays();
+  // The images the scale bars measure and the position numbers.
+  void ShowOverlayMeasures();
   void ApplyInterpolationSetting();
   void ShowThickPanoramic();
   void RenderViews();

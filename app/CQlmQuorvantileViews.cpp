@@ -27,6 +27,8 @@
 #include "views/CQlmInteractorRecord.h"
 #include "views/CQlmInteractorStyle2.h"
 #include "views/CQlmInteractorStyle29.h"
+#include "views/CQlmViewOverlays.h"
+#include "views/CQlmViewOverlays9.h"
 
 namespace {
 
@@ -92,6 +94,8 @@ void CQlmQuorvantile::SetupViewsAfterLoad() {
   this->ApplyWindowSettings();
   this->ApplyInterpolationSetting();
   if (this->ThickPanoramic) this->ShowThickPanoramic();
+  // After the file's view state and the thick panoramic chose the positions.
+  this->ShowOverlayMeasures();
   this->RenderViews();
 }
 
@@ -192,12 +196,24 @@ void CQlmQuorvantile::ShowViewStatus() {
   this->MainFrame->StatusBar.SetPaneText(1, "Diam:          Comp:             Conect:         Ângulo:");
 }
 
-// "Windows Advanced: " values 1 to 4 switch the axial, cross-section, panoramic and 3D views
-// (and the first three's scroll bars).
+// "Windows Advanced: " as the settings file holds it, all values 1 by default.
 void CQlmQuorvantile::ApplyWindowSettings() {
   int values[21];
   std::fill(std::begin(values), std::end(values), 1);
   ReadConfigWindowsAdvanced(values);
+  this->ApplyWindowValues(values);
+}
+
+// Values 1 to 4 switch the axial, cross-section, panoramic and 3D views (and
+// the first three's scroll bars); 5 to 21 show the overlays: title,
+// orientation, number, scale bar and border of the axial, cross-section and
+// panoramic views, then the 3D view's title and border.
+void CQlmQuorvantile::ApplyWindowValues(const int (&values)[21]) {
+  this->OverlaysAxial->SetVisibilities(values + 4);
+  this->OverlaysCross->SetVisibilities(values + 9);
+  this->OverlaysPanoramic->SetVisibilities(values + 14);
+  const int view3D[CQlmViewOverlays::ItemCount] = {values[19], 0, 0, 0, values[20]};
+  this->Overlays3D->SetVisibilities(view3D);
   this->WindowAxial->Enabled = values[0];
   this->WindowCross->Enabled = values[1];
   this->WindowPanoramic->Enabled = values[2];

@@ -62,6 +62,11 @@ protected:
     WriteConfig2DInterpolation(0);  // each screen pixel shows one image pixel
     // No position indicator or number over the pictures.
     WriteConfigIndicatorsAdvanced({0, 0, 5, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 0, 0, 1, 1});
+    // The views without their overlays, whose letters and bars would cover probed pixels.
+    int windows[21];
+    std::fill(std::begin(windows), std::end(windows), 0);
+    std::fill(windows, windows + 4, 1);
+    WriteConfigWindowsAdvanced(windows);
     this->Frame = Start(SampleFile("Amostra.qlm"));
     this->Q = this->Frame->GetController();
     ASSERT_EQ(this->Q->ProjectOpen, 1);
