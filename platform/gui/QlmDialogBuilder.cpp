@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +21,7 @@ namespace QlmDialogBuilder {
 namespace {
 
 constexpr const char* ControlIdProperty = "qlmControlId";
+constexpr const char* SortedListProperty = "qlmSortedList";
 
 QString ToQt(const CString& text) { return QString::fromStdString(text.Str()); }
 
@@ -60,6 +62,24 @@ private:
   std::function<void()> Clicked;
 };
 
+// Sends a left double click on a notifying list to the dialog.
+class DoubleClickFilter : public QObject {
+public:
+  DoubleClickFilter(QWidget* control, std::function<void()> doubleClicked)
+      : QObject(control), DoubleClicked(std::move(doubleClicked)) {}
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+      this->DoubleClicked();
+    }
+    return false;
+  }
+
+private:
+  std::function<void()> DoubleClicked;
+};
+
 QWidget* MakeStatic(const QlmDialogItem& item, QWidget* dialog, const std::function<void()>& clicked) {
   auto* label = new QLabel(WithoutMnemonics(ToQt(item.Text)), dialog);
   label->setTextFormat(Qt::PlainText);
@@ -75,6 +95,20 @@ QWidget* MakeEdit(const QlmDialogItem& item, QWidget* dialog) {
   auto* edit = new QlmEditWidget(dialog);
   edit->ApplyStyle(item.Style, 0);
   return edit;
+}
+
+QWidget* MakeListBox(const QlmDialogItem& item, QWidget* dialog, const std::function<void()>& doubleClicked) {
+  auto* list = new QListWidget(dialog);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setFrameStyle(item.Style & WS_BORDER ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+  list->setVerticalScrollBarPolicy(item.Style & WS_VSCROLL ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setProperty(SortedListProperty, (item.Style & LBS_SORT) != 0);
+  // A double click anywhere in the list notifies, also off the entries.
+  if (item.Style & LBS_NOTIFY) {
+    list->viewport()->installEventFilter(new DoubleClickFilter(list, doubleClicked));
+  }
+  return list;
 }
 
 QAbstractButton* MakeButton(const QlmDialogItem& item, QWidget* dialog, QButtonGroup*& radios) {
@@ -108,6 +142,8 @@ QWidget* MakeControl(const QlmDialogItem& item, QWidget* dialog, const std::func
       return MakeEdit(item, dialog);
     case QlmControlKind::GroupBox:
       return new QGroupBox(ToQt(item.Text), dialog);
+    case QlmControlKind::ListBox:
+      return MakeListBox(item, dialog, clicked);
     default: {
       QAbstractButton* button = MakeButton(item, dialog, radios);
       QObject::connect(button, &QAbstractButton::clicked, dialog, clicked);
@@ -153,6 +189,8 @@ void Build(const QlmDialogTemplate& dialogTemplate, QWidget* dialog, const std::
     control->setProperty(ControlIdProperty, item.ID);
   }
 }
+
+bool IsSortedList(const QWidget* widget) { return widget->property(SortedListProperty).toBool(); }
 
 UINT ControlId(const QWidget* widget) {
   const QVariant id = widget->property(ControlIdProperty);

@@ -25,6 +25,11 @@ void QlmEditWidget::ApplyStyle(DWORD style, DWORD exStyle) {
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     this->setPalette(palette);
   }
+  if (style & ES_PASSWORD) {
+    // Qt refuses copy, cut and drag of a password field.
+    this->setEchoMode(QLineEdit::Password);
+    this->setDragEnabled(false);
+  }
   if (style & ES_NUMBER) this->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this));
 }
 
