@@ -1,5 +1,7 @@
 #include "app/CLibraryToolBar.h"
 
+#include "platform/gui/QlmControlStyles.h"
+
 namespace {
 
 constexpr UINT PlatformLabelID = 299;

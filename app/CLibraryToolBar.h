@@ -13,7 +13,7 @@ class CLibraryToolBar : public CToolBar {
 public:
   CLibraryToolBar();
 
-  virtual ~CLibraryToolBar() override = default;
+  ~CLibraryToolBar() override = default;
 
   // Enabling shows the box and the list; disabling clears the list's selection and shows the blanks.
   void EnableLibToolBarControls(int enable);

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "platform/gui/CDataExchange.h"
+#include "platform/gui/QlmControlStyles.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 // the order of their texts (QlmEntryOrder); single selection. Indices are
 // 0-based; LB_ERR marks a failure or "none".
 #include "platform/gui/CWnd.h"
+#include "platform/gui/QlmControlStyles.h"
 
 class CListBox : public CWnd {
 public:

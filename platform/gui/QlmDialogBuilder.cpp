@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "platform/gui/QlmEditWidget.h"
+#include "platform/gui/QlmControlStyles.h"
 
 namespace QlmDialogBuilder {
 

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "platform/gui/CEdit.h"
+#include "platform/gui/QlmControlStyles.h"
 
 QlmEditWidget::QlmEditWidget(QWidget* parent) : QLineEdit(parent) { this->setAcceptDrops(false); }
 

@@ -75,13 +75,6 @@ constexpr DWORD ES_CENTER = 0x0001;
 constexpr DWORD ES_READONLY = 0x0800;
 constexpr DWORD ES_NUMBER = 0x2000;
 constexpr DWORD BS_DEFPUSHBUTTON = 0x0001;
-constexpr DWORD ES_PASSWORD = 0x0020;
-constexpr DWORD ES_AUTOHSCROLL = 0x0080;
-constexpr DWORD CBS_OWNERDRAWFIXED = 0x0010;
-constexpr DWORD LBS_NOTIFY = 0x0001;
-constexpr DWORD LBS_SORT = 0x0002;
-constexpr DWORD LBS_NOINTEGRALHEIGHT = 0x0100;
-constexpr int LB_ERR = -1;
 
 // Show commands.
 constexpr int SW_HIDE = 0;

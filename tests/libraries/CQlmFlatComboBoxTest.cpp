@@ -15,6 +15,7 @@
 #include "libraries/CQlmFlatComboBox.h"
 #include "libraries/vtkGeomsLib.h"
 #include "libraries/vtkImplantLib.h"
+#include "platform/gui/QlmControlStyles.h"
 
 namespace {
 
