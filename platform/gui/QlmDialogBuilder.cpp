@@ -69,10 +69,11 @@ public:
   DoubleClickFilter(QWidget* control, std::function<void()> doubleClicked)
       : QObject(control), DoubleClicked(std::move(doubleClicked)) {}
 
+  // Notifies once the list has handled the click, so that the entry under the pointer is selected.
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-      this->DoubleClicked();
+      QMetaObject::invokeMethod(this, this->DoubleClicked, Qt::QueuedConnection);
     }
     return false;
   }

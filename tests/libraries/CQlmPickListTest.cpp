@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
@@ -149,6 +150,7 @@ TEST_F(PickListFixture, EachListShowsItsEntriesTitleAndPreselection) {
 enum class Act { Enter, DoubleClickFirst, DoubleClickBelow, Escape };
 
 void Perform(CQlmPickList& dialog, Act act) {
+  dialog.GetSafeHwnd()->show();
   QListWidget* list = ListOf(dialog);
   switch (act) {
     case Act::Enter:
@@ -165,6 +167,7 @@ void Perform(CQlmPickList& dialog, Act act) {
                          QPoint(5, list->viewport()->height() - 3));
       break;
   }
+  QApplication::processEvents();
 }
 
 struct ResultCase {
@@ -239,7 +242,9 @@ TEST_F(PickListFixture, TheWindowOpensAtThePointAndStaysOnTheScreen) {
     QlmOpenDialog::Run(dialog, [&] { frame = dialog.GetSafeHwnd()->frameGeometry(); });
     EXPECT_TRUE(area.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x"
                                       << frame.height();
-    if (!place.Moved) EXPECT_EQ(frame.topLeft(), place.Wanted);
+    if (!place.Moved) {
+      EXPECT_EQ(frame.topLeft(), place.Wanted);
+    }
   }
 }
 

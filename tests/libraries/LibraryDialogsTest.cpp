@@ -48,6 +48,7 @@ TEST_F(LibraryDialogsFixture, TheChooserListsTheNamesSortedAndOnlyOkChoosesOne) 
     std::vector<std::string> shown;
     std::string title;
     const INT_PTR result = QlmOpenDialog::Run(dialog, [&] {
+      dialog.GetSafeHwnd()->show();
       QListWidget* list = ChooserList(dialog);
       for (int row = 0; row < list->count(); ++row) shown.push_back(list->item(row)->text().toStdString());
       title = dialog.GetSafeHwnd()->windowTitle().toStdString();
@@ -103,6 +104,7 @@ TEST_F(LibraryDialogsFixture, ThePasswordIsMaskedHandedOverOnceAndLeavesNoTrace)
   bool masked = false;
   bool copyable = true;
   const INT_PTR result = QlmOpenDialog::Run(dialog, [&] {
+    dialog.GetSafeHwnd()->show();
     QLineEdit* field = PasswordField(dialog);
     EXPECT_EQ(dialog.GetSafeHwnd()->windowTitle(), QString("Senha Requerida"));
     QTest::keyClicks(field, secret);
@@ -125,6 +127,7 @@ TEST_F(LibraryDialogsFixture, EscapeGivesCancelAndAnEmptyPassword) {
   CDialogImpLibPassword dialog;
   QString left = "unread";
   const INT_PTR result = QlmOpenDialog::Run(dialog, [&] {
+    dialog.GetSafeHwnd()->show();
     QLineEdit* field = PasswordField(dialog);
     QTest::keyClicks(field, "meio digitada");
     QTest::keyClick(field, Qt::Key_Escape);
