@@ -2,27 +2,21 @@
 // start, filled from library files of real STL models, enabled and disabled.
 #include <QComboBox>
 
+#include "QlmComboEntries.h"
 #include "QlmStlLibraries.h"
 #include "ShellFixture.h"
 
 namespace {
 
-std::vector<std::string> Entries(CQlmFlatComboBox& list) {
-  std::vector<std::string> entries;
-  for (int index = 0; index < list.GetCount(); ++index) {
-    CString text;
-    list.GetLBText(index, text);
-    entries.push_back(text.Str());
-  }
-  return entries;
-}
+// Not hidden, whether or not the bar itself shows.
+bool Shown(const CWnd& window) { return !window.GetSafeHwnd()->isHidden(); }
 
 // Box and list shown, or both blanks.
 void ExpectShown(CLibraryToolBar& bar, bool enabled) {
   EXPECT_EQ(bar.ItemList.IsWindowEnabled(), enabled);
-  EXPECT_EQ(bar.PlatformBox.IsWindowVisible(), enabled);
-  EXPECT_EQ(bar.PlatformBlank.IsWindowVisible(), !enabled);
-  EXPECT_EQ(bar.ListBlank.IsWindowVisible(), !enabled);
+  EXPECT_EQ(Shown(bar.PlatformBox), enabled);
+  EXPECT_EQ(Shown(bar.PlatformBlank), !enabled);
+  EXPECT_EQ(Shown(bar.ListBlank), !enabled);
   EXPECT_EQ(bar.PlatformLabel.IsWindowEnabled(), enabled);
   EXPECT_EQ(bar.ItemLabel.IsWindowEnabled(), enabled);
 }
@@ -54,7 +48,7 @@ TEST_F(ShellFixture, TheLibraryBarsListTheirLibrarysItemsSortedWhileEnabled) {
     toolBar.RefillItemList(bar.Library);
     toolBar.EnableLibToolBarControls(TRUE);
     ExpectShown(toolBar, true);
-    EXPECT_EQ(Entries(toolBar.ItemList), sorted);
+    EXPECT_EQ(QlmComboEntries(toolBar.ItemList), sorted);
     EXPECT_EQ(toolBar.ItemList.GetCurSel(), 0);
     vtkLibraryItem* first = toolBar.ItemList.GetItem(0);
     ASSERT_NE(first, nullptr);

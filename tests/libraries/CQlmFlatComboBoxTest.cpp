@@ -11,6 +11,7 @@
 #include <QTest>
 #include <vtkWeakPointer.h>
 
+#include "QlmComboEntries.h"
 #include "QlmGuiTestApp.h"
 #include "libraries/CQlmFlatComboBox.h"
 #include "libraries/vtkGeomsLib.h"
@@ -44,15 +45,7 @@ protected:
     }
   }
 
-  std::vector<std::string> Entries() {
-    std::vector<std::string> entries;
-    for (int index = 0; index < this->Combo.GetCount(); ++index) {
-      CString text;
-      this->Combo.GetLBText(index, text);
-      entries.push_back(text.Str());
-    }
-    return entries;
-  }
+  std::vector<std::string> Entries() { return QlmComboEntries(this->Combo); }
 
   CWnd Host;
   CQlmFlatComboBox Combo;
