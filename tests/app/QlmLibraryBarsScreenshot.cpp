@@ -36,7 +36,9 @@ int main(int argc, char** argv) {
     bar->PlatformBox.SetWindowText(library->Name);
     bar->RefillItemList(library);
     bar->EnableLibToolBarControls(TRUE);
+    frame.ShowControlBar(bar, TRUE, FALSE);
   }
+  frame.RecalcLayout();
   QlmScreenshotSession::Wait(300);
   auto* teeth = static_cast<QComboBox*>(frame.DentesToolBar.ItemList.GetSafeHwnd());
   teeth->showPopup();
