@@ -16,3 +16,8 @@ void CImplantToolBar::EnableControls(int enable) {
   this->ProsthesisLabel.EnableWindow(enable);
   EnableList(this->ProsthesisList, this->ProsthesisBlank, enable);
 }
+
+void CImplantToolBar::RefillItemList(vtkLibrary* library) {
+  this->ItemList.FillFromLibrary(library, 0);
+  this->ProsthesisList.FillFromLibrary(library, 1, "Standard");
+}

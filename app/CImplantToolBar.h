@@ -10,8 +10,10 @@ public:
   BOOL CreateControls();
   // Both lists with their labels and blanks, and the platform box.
   void EnableControls(int enable);
+  // The implants into the item list, "Standard" and the components into the component list.
+  void RefillItemList(vtkLibrary* library) override;
 
   CStatic ProsthesisLabel;
-  CComboBox ProsthesisList;
+  CQlmFlatComboBox ProsthesisList;
   CStatic ProsthesisBlank;
 };

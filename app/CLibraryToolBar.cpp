@@ -1,5 +1,7 @@
 #include "app/CLibraryToolBar.h"
 
+#include "platform/gui/QlmControlStyles.h"
+
 namespace {
 
 constexpr UINT PlatformLabelID = 299;
@@ -23,8 +25,8 @@ void MakeBlank(CStatic& blank) {
 }  // namespace
 
 CLibraryToolBar::CLibraryToolBar() {
-  this->BoxFont.CreatePointFont(85);
-  this->LabelFont.CreatePointFont(85);
+  this->BoxFont.CreatePointFont(85, "Arial");
+  this->LabelFont.CreatePointFont(85, "MS Sans Serif");
 }
 
 BOOL CLibraryToolBar::CreateLibraryControls(const Placeholders& placeholders, const char* itemLabel) {
@@ -56,13 +58,13 @@ bool CLibraryToolBar::CreateLabel(CStatic& label, UINT placeholder, UINT id, con
   return true;
 }
 
-bool CLibraryToolBar::CreateList(CComboBox& list, CStatic& blank, UINT placeholder, UINT id, DWORD sorting) {
+bool CLibraryToolBar::CreateList(CQlmFlatComboBox& list, CStatic& blank, UINT placeholder, UINT id, DWORD sorting) {
   CRect rect;
   if (!this->MakeControlRoom(placeholder, id, ListWidth, &rect)) return false;
   rect.DeflateRect(0, 2);
   const UINT itemHeight = static_cast<UINT>(rect.Height() - 7);
   rect.bottom = rect.top + DroppedHeight;
-  const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE |
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED |
                       CBS_HASSTRINGS | sorting;
   if (!list.Create(style, rect, this, id)) return false;
   list.SetFont(&this->BoxFont);
@@ -85,3 +87,5 @@ void CLibraryToolBar::EnableList(CComboBox& list, CStatic& blank, BOOL enable) {
   if (!enable) list.SetCurSel(-1);
   blank.ShowWindow(enable ? SW_HIDE : SW_SHOW);
 }
+
+void CLibraryToolBar::RefillItemList(vtkLibrary* library) { this->ItemList.FillFromLibrary(library); }

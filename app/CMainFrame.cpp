@@ -118,12 +118,16 @@ bool CMainFrame::CreateToolBars() {
 
 bool CMainFrame::CreateToolBarControls() {
   if (!this->MainToolBar.CreateFields() || !this->ImplantToolBar.CreateControls() ||
-      !this->OrtoToolBar.CreateControls()) {
+      !this->OrtoToolBar.CreateControls() || !this->EndoToolBar.CreateControls() ||
+      !this->GeomsToolBar.CreateControls() || !this->DentesToolBar.CreateControls()) {
     return false;
   }
   this->MainToolBar.EnableFields(FALSE);
   this->ImplantToolBar.EnableControls(FALSE);
   this->OrtoToolBar.EnableLibToolBarControls(FALSE);
+  this->EndoToolBar.EnableLibToolBarControls(FALSE);
+  this->GeomsToolBar.EnableLibToolBarControls(FALSE);
+  this->DentesToolBar.EnableLibToolBarControls(FALSE);
   return true;
 }
 
@@ -351,13 +355,15 @@ void CMainFrame::OnToggleToolBar(CToolBar& bar) {
   WriteConfigShowToolBars(shown);
 }
 
-// \todo The mesh, teeth and endodontic bars join here once they carry their library controls.
 void CMainFrame::ShowProjectInToolBars() {
   const CQlmQuorvantile& q = *this->Quorvantile;
   auto libraryUsable = [&q](int kind) { return q.ProjectOpen && q.LibraryAvailable[kind]; };
   this->MainToolBar.EnableFields(q.ProjectOpen);
   this->ImplantToolBar.EnableControls(libraryUsable(CQlmQuorvantile::Implants));
   this->OrtoToolBar.EnableLibToolBarControls(libraryUsable(CQlmQuorvantile::Orthodontic));
+  this->EndoToolBar.EnableLibToolBarControls(libraryUsable(CQlmQuorvantile::Endodontic));
+  this->GeomsToolBar.EnableLibToolBarControls(libraryUsable(CQlmQuorvantile::Meshes));
+  this->DentesToolBar.EnableLibToolBarControls(libraryUsable(CQlmQuorvantile::Teeth));
 }
 
 void CMainFrame::OnKeyDown(UINT key, UINT repeat, UINT flags) {

@@ -5,7 +5,10 @@
 // controller at a time: made in the constructor (after the splash picture),
 // bound to the views when the window is created, replaced by File/Close and
 // after a failed open, torn down when the window is destroyed.
+#include "app/CDentesToolBar.h"
 #include "app/CDialogSplashScreen.h"
+#include "app/CEndoToolBar.h"
+#include "app/CGeomsToolBar.h"
 #include "app/CImplantToolBar.h"
 #include "app/CMainToolBar.h"
 #include "app/COrtoToolBar.h"
@@ -98,9 +101,9 @@ public:
   CMainToolBar MainToolBar;
   CImplantToolBar ImplantToolBar;
   COrtoToolBar OrtoToolBar;
-  CToolBar GeomsToolBar;
-  CToolBar DentesToolBar;
-  CToolBar EndoToolBar;
+  CGeomsToolBar GeomsToolBar;
+  CDentesToolBar DentesToolBar;
+  CEndoToolBar EndoToolBar;
   CReformatToolBar ReformatToolBar;
   CToolBar NerveToolBar;
   CSplitterWnd SplitterOuter;
@@ -125,7 +128,7 @@ protected:
 
 private:
   bool CreateToolBars();
-  // The fields of the main tool bar and the lists of the implant and orthodontic bars, disabled.
+  // The fields of the main tool bar and the controls of the library bars, disabled.
   bool CreateToolBarControls();
   bool CreateStatusBar();
   void DockHiddenBar(CToolBar& bar);

@@ -5,6 +5,7 @@
 #include "libraries/vtkLibraryItem.h"
 
 void vtkLibrary::Clear() {
+  this->InvokeEvent(ClearedEvent);
   for (int which = 0; which < this->GetNumberOfCollections(); ++which) this->GetCollection(which)->RemoveAllItems();
   this->Name.Empty();
   this->Identifier.Empty();

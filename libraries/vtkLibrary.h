@@ -9,6 +9,7 @@
 //
 // See also: vtkItemLibrary, vtkImplantLib, CQlmLibraryFile.
 #include <vtkCollection.h>
+#include <vtkCommand.h>
 #include <vtkObject.h>
 
 #include "platform/CString.h"
@@ -27,6 +28,10 @@ public:
   CString Identifier;
   // Empty when the library has none.
   CString Password;
+
+  // Sent by Clear before it removes the items, so that lists showing them
+  // can let them go.
+  static constexpr unsigned long ClearedEvent = vtkCommand::UserEvent + 801;
 
   // Removes every item (releasing the collections' references) and empties
   // the three strings. The library and its collections stay.

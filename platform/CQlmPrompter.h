@@ -15,6 +15,12 @@ public:
   // A path, or empty when the user cancelled. `filter` is "Name (*.ext)|*.ext||".
   virtual CString ChooseOpenFile(const CString& caption, const CString& folder, const CString& filter) = 0;
   virtual CString ChooseSaveFile(const CString& caption, const CString& suggestedPath, const CString& filter) = 0;
+  // An existing folder, or empty when the user cancelled; opens on
+  // `initialFolder` when it is not empty. A prompter that cannot ask cancels.
+  virtual CString ChooseFolder(const CString& caption, const CString& initialFolder) {
+    (void)caption, (void)initialFolder;
+    return CString();
+  }
 
   // The installed prompter; without one, a silent prompter that answers the
   // safe choice (Cancel, No or Ok) and reports the text on stderr.

@@ -34,3 +34,14 @@ CString CQlmScriptedPrompter::ChooseOpenFile(const CString& caption, const CStri
 CString CQlmScriptedPrompter::ChooseSaveFile(const CString& caption, const CString&, const CString&) {
   return this->NextFile(caption);
 }
+
+CString CQlmScriptedPrompter::ChooseFolder(const CString& caption, const CString& initialFolder) {
+  this->FolderChoices.emplace_back(caption, initialFolder);
+  if (this->Folders.empty()) {
+    ++this->Unscripted;
+    return CString();
+  }
+  CString path = this->Folders.front();
+  this->Folders.pop_front();
+  return path;
+}

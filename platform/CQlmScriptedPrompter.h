@@ -4,6 +4,7 @@
 #include "platform/CQlmPrompter.h"
 
 #include <deque>
+#include <utility>
 #include <vector>
 
 class CQlmScriptedPrompter : public CQlmPrompter {
@@ -22,13 +23,18 @@ public:
   void QueueAnswer(QlmAnswer answer) { this->Answers.push_back(answer); }
   // Next path a file choice returns; an empty string means "cancelled".
   void QueueFile(const CString& path) { this->Files.push_back(path); }
+  // Next folder a folder choice returns; empty means "cancelled".
+  void QueueFolder(const CString& path) { this->Folders.push_back(path); }
 
   QlmAnswer Message(const CString& text, const CString& caption, QlmButtons buttons, QlmIcon icon) override;
   CString ChooseOpenFile(const CString& caption, const CString& folder, const CString& filter) override;
   CString ChooseSaveFile(const CString& caption, const CString& suggestedPath, const CString& filter) override;
+  CString ChooseFolder(const CString& caption, const CString& initialFolder) override;
 
   std::vector<Shown> Messages;
   std::vector<CString> FileCaptions;
+  // Caption and initial folder of each folder choice.
+  std::vector<std::pair<CString, CString>> FolderChoices;
   int Unscripted = 0;
 
 private:
@@ -36,5 +42,6 @@ private:
 
   std::deque<QlmAnswer> Answers;
   std::deque<CString> Files;
+  std::deque<CString> Folders;
   CQlmPrompter* Previous;
 };

@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <algorithm>
 
+#include "platform/gui/QlmEntryOrder.h"
+
 namespace {
 
 QComboBox* Combo(const CWnd* window) { return static_cast<QComboBox*>(window->GetSafeHwnd()); }
@@ -37,9 +39,7 @@ int CComboBox::AddString(const CString& text) {
   if (!combo) return CB_ERR;
   int index = combo->count();
   if (this->GetStyle() & CBS_SORT) {
-    const QString entry = ToQt(text);
-    index = 0;
-    while (index < combo->count() && combo->itemText(index).compare(entry, Qt::CaseInsensitive) <= 0) ++index;
+    index = QlmEntryOrder::InsertionIndex(combo->count(), [combo](int i) { return combo->itemText(i); }, ToQt(text));
   }
   return this->InsertString(index, text);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A drop-down list over QComboBox (CBS_DROPDOWNLIST). Entries are texts with
 // one value of item data each; CBS_SORT keeps them in the order of their
-// texts, ignoring case. The height given to Create is that of the control
+// texts (QlmEntryOrder). The height given to Create is that of the control
 // with its list dropped down; the closed control is one line high (see
 // SetItemHeight). Indices are 0-based; CB_ERR marks a failure or "none".
 #include "platform/gui/CWnd.h"

@@ -93,3 +93,9 @@ CString CQlmQtPrompter::ChooseSaveFile(const CString& caption, const CString& su
       ParentOr(this->Parent), ToQt(caption), ToQt(CString(QlmPath::ToNative(suggestedPath.Str()))), ToQtFilter(filter));
   return CString(path.toStdString());
 }
+
+CString CQlmQtPrompter::ChooseFolder(const CString& caption, const CString& initialFolder) {
+  QString path = QFileDialog::getExistingDirectory(ParentOr(this->Parent), ToQt(caption),
+                                                   ToQt(CString(QlmPath::ToNative(initialFolder.Str()))));
+  return CString(path.toStdString());
+}

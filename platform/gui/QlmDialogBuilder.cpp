@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,12 +15,14 @@
 #include <cmath>
 
 #include "platform/gui/QlmEditWidget.h"
+#include "platform/gui/QlmControlStyles.h"
 
 namespace QlmDialogBuilder {
 
 namespace {
 
 constexpr const char* ControlIdProperty = "qlmControlId";
+constexpr const char* SortedListProperty = "qlmSortedList";
 
 QString ToQt(const CString& text) { return QString::fromStdString(text.Str()); }
 
@@ -60,6 +63,25 @@ private:
   std::function<void()> Clicked;
 };
 
+// Sends a left double click on a notifying list to the dialog.
+class DoubleClickFilter : public QObject {
+public:
+  DoubleClickFilter(QWidget* control, std::function<void()> doubleClicked)
+      : QObject(control), DoubleClicked(std::move(doubleClicked)) {}
+
+  // Notifies once the list has handled the click, so that the entry under the pointer is selected.
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+      QMetaObject::invokeMethod(this, this->DoubleClicked, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+private:
+  std::function<void()> DoubleClicked;
+};
+
 QWidget* MakeStatic(const QlmDialogItem& item, QWidget* dialog, const std::function<void()>& clicked) {
   auto* label = new QLabel(WithoutMnemonics(ToQt(item.Text)), dialog);
   label->setTextFormat(Qt::PlainText);
@@ -75,6 +97,20 @@ QWidget* MakeEdit(const QlmDialogItem& item, QWidget* dialog) {
   auto* edit = new QlmEditWidget(dialog);
   edit->ApplyStyle(item.Style, 0);
   return edit;
+}
+
+QWidget* MakeListBox(const QlmDialogItem& item, QWidget* dialog, const std::function<void()>& doubleClicked) {
+  auto* list = new QListWidget(dialog);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setFrameStyle(item.Style & WS_BORDER ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+  list->setVerticalScrollBarPolicy(item.Style & WS_VSCROLL ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setProperty(SortedListProperty, (item.Style & LBS_SORT) != 0);
+  // A double click anywhere in the list notifies, also off the entries.
+  if (item.Style & LBS_NOTIFY) {
+    list->viewport()->installEventFilter(new DoubleClickFilter(list, doubleClicked));
+  }
+  return list;
 }
 
 QAbstractButton* MakeButton(const QlmDialogItem& item, QWidget* dialog, QButtonGroup*& radios) {
@@ -108,6 +144,8 @@ QWidget* MakeControl(const QlmDialogItem& item, QWidget* dialog, const std::func
       return MakeEdit(item, dialog);
     case QlmControlKind::GroupBox:
       return new QGroupBox(ToQt(item.Text), dialog);
+    case QlmControlKind::ListBox:
+      return MakeListBox(item, dialog, clicked);
     default: {
       QAbstractButton* button = MakeButton(item, dialog, radios);
       QObject::connect(button, &QAbstractButton::clicked, dialog, clicked);
@@ -153,6 +191,8 @@ void Build(const QlmDialogTemplate& dialogTemplate, QWidget* dialog, const std::
     control->setProperty(ControlIdProperty, item.ID);
   }
 }
+
+bool IsSortedList(const QWidget* widget) { return widget->property(SortedListProperty).toBool(); }
 
 UINT ControlId(const QWidget* widget) {
   const QVariant id = widget->property(ControlIdProperty);

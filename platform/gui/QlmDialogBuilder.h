@@ -26,9 +26,12 @@ CRect ToPixels(const QlmDialogRect& rect, CSize units);
 
 // Sets `dialog`'s font to the template's, fixes its size to the template's
 // client size and makes the controls as its children. A click of a button,
-// check box, radio button or notifying static calls `command` with the
-// control's identifier.
+// check box, radio button or notifying static, and a double click in a
+// notifying list box, call `command` with the control's identifier.
 void Build(const QlmDialogTemplate& dialogTemplate, QWidget* dialog, const std::function<void(UINT)>& command);
+
+// A list box whose template asked for LBS_SORT.
+bool IsSortedList(const QWidget* widget);
 
 // The identifier a template gave `widget`; IDC_STATIC when none.
 UINT ControlId(const QWidget* widget);

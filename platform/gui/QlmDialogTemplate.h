@@ -30,7 +30,7 @@ struct QlmDialogRect {
   int cy = 0;
 };
 
-enum class QlmControlKind { Static, Edit, PushButton, CheckBox, RadioButton, GroupBox };
+enum class QlmControlKind { Static, Edit, PushButton, CheckBox, RadioButton, GroupBox, ListBox };
 
 // One control. Text follows the resource rules: "&x" underlines x and "&&"
 // shows one ampersand.
@@ -42,7 +42,10 @@ struct QlmDialogItem {
   // WS_DISABLED, WS_BORDER (a thin frame), WS_GROUP and the kind's own
   // styles: SS_CENTER, SS_RIGHT, SS_SUNKEN, SS_NOTIFY (clicks reach the
   // dialog as command ID);
-  // ES_CENTER, ES_RIGHT, ES_READONLY, ES_NUMBER (digits only);
+  // ES_CENTER, ES_RIGHT, ES_READONLY, ES_NUMBER (digits only), ES_PASSWORD
+  // (masked, no copy, no drag);
+  // LBS_SORT, LBS_NOTIFY (a double click reaches the dialog as command ID),
+  // WS_VSCROLL;
   // BS_DEFPUSHBUTTON (Enter presses it). A radio button with WS_GROUP starts
   // a new group of mutually exclusive buttons.
   DWORD Style = 0;
@@ -59,6 +62,8 @@ struct QlmDialogItem {
   static QlmDialogItem CheckBox(UINT id, const CString& text, QlmDialogRect rect, DWORD style = 0);
   static QlmDialogItem RadioButton(UINT id, const CString& text, QlmDialogRect rect, DWORD style = 0);
   static QlmDialogItem GroupBox(const CString& text, QlmDialogRect rect);
+  // A single-selection list (see CListBox).
+  static QlmDialogItem ListBox(UINT id, QlmDialogRect rect, DWORD style = WS_BORDER | WS_VSCROLL);
 
   // The item with `style` bits cleared.
   QlmDialogItem Without(DWORD style) const;

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "platform/gui/CEdit.h"
+#include "platform/gui/QlmControlStyles.h"
 
 QlmEditWidget::QlmEditWidget(QWidget* parent) : QLineEdit(parent) { this->setAcceptDrops(false); }
 
@@ -24,6 +25,11 @@ void QlmEditWidget::ApplyStyle(DWORD style, DWORD exStyle) {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     this->setPalette(palette);
+  }
+  if (style & ES_PASSWORD) {
+    // Qt refuses copy, cut and drag of a password field.
+    this->setEchoMode(QLineEdit::Password);
+    this->setDragEnabled(false);
   }
   if (style & ES_NUMBER) this->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this));
 }

@@ -16,7 +16,7 @@ public:
 
   // Frame for WS_BORDER or WS_EX_CLIENTEDGE; centred for ES_CENTER, right-aligned
   // for ES_RIGHT or WS_EX_RIGHT; ES_READONLY refuses edits on a grey ground;
-  // ES_NUMBER takes digits only.
+  // ES_NUMBER takes digits only; ES_PASSWORD masks the text.
   void ApplyStyle(DWORD style, DWORD exStyle);
 
 protected:

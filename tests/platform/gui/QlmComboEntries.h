@@ -1,0 +1,8 @@
+#pragma once
+// The texts of a combo box's entries, in list order.
+#include <string>
+#include <vector>
+
+class CComboBox;
+
+std::vector<std::string> QlmComboEntries(const CComboBox& combo);
