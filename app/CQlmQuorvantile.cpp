@@ -18,6 +18,7 @@
 #include "output/CQlmPrintPreview.h"
 #include "platform/gui/QlmResource.h"
 #include "project/CQlmProjectCreator202106.h"
+#include "project/CQlmRequestInfo.h"
 #include "project/CQlmVolumeAttachmentList.h"
 #include "views/C3DWnd.h"
 #include "views/CAxialWnd.h"
@@ -74,6 +75,7 @@ void CQlmQuorvantile::CreateObjects() {
   this->CTFilter = CQlmCTFilter::New();
   this->CTData2 = new CQlmCTData;
   this->PrintPreview = new CQlmPrintPreview;
+  this->RequestInfo = CQlmRequestInfo::New();
   this->PictureDownload = CQlmWebFile::New();
 }
 
@@ -193,6 +195,7 @@ void CQlmQuorvantile::Teardown() {
   Release(this->Window3D);
   Release(this->WindowCross);
   Release(this->PrintPreview);
+  Release(this->RequestInfo);
   CQlmWebFile::Delete(this->PictureDownload);
   this->PictureDownload = nullptr;
   Release(this->AttachmentsA);

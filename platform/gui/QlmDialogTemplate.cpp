@@ -32,6 +32,14 @@ QlmDialogItem QlmDialogItem::GroupBox(const CString& text, QlmDialogRect rect) {
   return {QlmControlKind::GroupBox, IDC_STATIC, text, rect, 0};
 }
 
+QlmDialogItem QlmDialogItem::Progress(UINT id, QlmDialogRect rect, DWORD style) {
+  return {QlmControlKind::Progress, id, CString(), rect, style};
+}
+
+QlmDialogItem QlmDialogItem::ListBox(UINT id, QlmDialogRect rect, DWORD style) {
+  return {QlmControlKind::ListBox, id, CString(), rect, style | WS_BORDER};
+}
+
 QlmDialogItem QlmDialogItem::Without(DWORD style) const {
   QlmDialogItem item = *this;
   item.Style &= ~style;

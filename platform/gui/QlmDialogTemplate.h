@@ -30,7 +30,7 @@ struct QlmDialogRect {
   int cy = 0;
 };
 
-enum class QlmControlKind { Static, Edit, PushButton, CheckBox, RadioButton, GroupBox };
+enum class QlmControlKind { Static, Edit, PushButton, CheckBox, RadioButton, GroupBox, Progress, ListBox };
 
 // One control. Text follows the resource rules: "&x" underlines x and "&&"
 // shows one ampersand.
@@ -42,7 +42,8 @@ struct QlmDialogItem {
   // WS_DISABLED, WS_BORDER (a thin frame), WS_GROUP and the kind's own
   // styles: SS_CENTER, SS_RIGHT, SS_SUNKEN, SS_NOTIFY (clicks reach the
   // dialog as command ID);
-  // ES_CENTER, ES_RIGHT, ES_READONLY, ES_NUMBER (digits only);
+  // ES_CENTER, ES_RIGHT, ES_READONLY, ES_NUMBER (digits only), ES_MULTILINE
+  // (several lines, Enter starts a new one; WS_VSCROLL adds the scroll bar);
   // BS_DEFPUSHBUTTON (Enter presses it). A radio button with WS_GROUP starts
   // a new group of mutually exclusive buttons.
   DWORD Style = 0;
@@ -59,6 +60,10 @@ struct QlmDialogItem {
   static QlmDialogItem CheckBox(UINT id, const CString& text, QlmDialogRect rect, DWORD style = 0);
   static QlmDialogItem RadioButton(UINT id, const CString& text, QlmDialogRect rect, DWORD style = 0);
   static QlmDialogItem GroupBox(const CString& text, QlmDialogRect rect);
+  // A progress bar from 0 to 100 (CProgressCtrl drives it).
+  static QlmDialogItem Progress(UINT id, QlmDialogRect rect, DWORD style = 0);
+  // A bordered list of texts with one selectable entry (CListBox drives it).
+  static QlmDialogItem ListBox(UINT id, QlmDialogRect rect, DWORD style = 0);
 
   // The item with `style` bits cleared.
   QlmDialogItem Without(DWORD style) const;

@@ -51,6 +51,7 @@ constexpr DWORD CBS_OWNERDRAWVARIABLE = 0x0020;
 constexpr DWORD CBS_SORT = 0x0100;
 constexpr DWORD CBS_HASSTRINGS = 0x0200;
 constexpr int CB_ERR = -1;
+constexpr int LB_ERR = -1;
 constexpr DWORD CBRS_ALIGN_LEFT = 0x1000;
 constexpr DWORD CBRS_ALIGN_TOP = 0x2000;
 constexpr DWORD CBRS_ALIGN_RIGHT = 0x4000;
