@@ -31,8 +31,7 @@ const QlmDialogTemplate& SendFriendTemplate() {
        QlmDialogItem::Label("Por favor aguarde...", {10, 19, 120, 8}),
        QlmDialogItem::Label("Tamanho Arquivo :", {10, 34, 62, 8}),
        QlmDialogItem::Edit(SizeEdit, {74, 32, 40, 13}, ES_READONLY | ES_RIGHT),
-       QlmDialogItem::Label("MB", {118, 34, 20, 8}),
-       QlmDialogItem::Progress(ProgressBar, {10, 51, 200, 10}),
+       QlmDialogItem::Label("MB", {118, 34, 20, 8}), QlmDialogItem::Progress(ProgressBar, {10, 51, 200, 10}),
        QlmDialogItem::Button(CancelButton, "Cancelar", {160, 67, 50, 14})}};
   return dialog;
 }
@@ -116,22 +115,18 @@ void CDialogSendFriend::SendProject() {
   QPointer<QWidget> window = this->GetSafeHwnd();
   this->WorkerDone = false;
   this->Worker = std::thread([this, window] {
-    const int result = this->Mail->Send();
-    this->Sent = result;
+    this->Sent = this->Mail->Send();
     this->WorkerDone = true;
     QMetaObject::invokeMethod(
         QCoreApplication::instance(),
-        [this, window, result] {
-          if (window) this->OnSendingEnded(result);
+        [this, window] {
+          if (window) this->OnSendingEnded();
         },
         Qt::QueuedConnection);
   });
 }
 
-void CDialogSendFriend::OnSendingEnded(int result) {
-  (void)result;
-  this->EndDialog(IDCANCEL);
-}
+void CDialogSendFriend::OnSendingEnded() { this->EndDialog(IDCANCEL); }
 
 void CDialogSendFriend::OnCancel() {
   if (this->Observer) this->Observer->Cancel();
@@ -156,8 +151,8 @@ INT_PTR CDialogSendFriend::DoModal() {
   this->Mail = nullptr;
   if (this->Observer) this->Observer->Delete();
   this->Observer = nullptr;
-  QlmMessageBox(this->Sent ? "O email foi enviado com sucesso."
-                           : "O email não foi enviado. Por favor, verifique a sua conecção.",
-                "Atenção", QlmButtons::Ok, QlmIcon::Warning);
+  QlmMessageBox(
+      this->Sent ? "O email foi enviado com sucesso." : "O email não foi enviado. Por favor, verifique a sua conecção.",
+      "Atenção", QlmButtons::Ok, QlmIcon::Warning);
   return result;
 }

@@ -49,7 +49,7 @@ protected:
 
 private:
   void SendProject();
-  void OnSendingEnded(int result);
+  void OnSendingEnded();
   void WaitForWorker();
 
   CProgressCtrl Progress;

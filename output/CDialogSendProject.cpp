@@ -22,16 +22,11 @@ const QlmDialogTemplate& SendProjectTemplate() {
       262,
       232,
       {QlmDialogItem::Label("Nome do Paciente:*", {7, 9, 70, 8}),
-       QlmDialogItem::Edit(PatientNameEdit, {80, 7, 175, 13}),
-       QlmDialogItem::GroupBox("De", {7, 26, 248, 46}),
-       QlmDialogItem::Label("Nome *", {14, 39, 40, 8}),
-       QlmDialogItem::Edit(SenderNameEdit, {60, 37, 188, 13}),
-       QlmDialogItem::Label("Email *", {14, 55, 40, 8}),
-       QlmDialogItem::Edit(SenderEmailEdit, {60, 53, 188, 13}),
-       QlmDialogItem::GroupBox("Para", {7, 76, 248, 46}),
-       QlmDialogItem::Label("Nome *", {14, 89, 40, 8}),
-       QlmDialogItem::Edit(RecipientNameEdit, {60, 87, 188, 13}),
-       QlmDialogItem::Label("Email *", {14, 105, 40, 8}),
+       QlmDialogItem::Edit(PatientNameEdit, {80, 7, 175, 13}), QlmDialogItem::GroupBox("De", {7, 26, 248, 46}),
+       QlmDialogItem::Label("Nome *", {14, 39, 40, 8}), QlmDialogItem::Edit(SenderNameEdit, {60, 37, 188, 13}),
+       QlmDialogItem::Label("Email *", {14, 55, 40, 8}), QlmDialogItem::Edit(SenderEmailEdit, {60, 53, 188, 13}),
+       QlmDialogItem::GroupBox("Para", {7, 76, 248, 46}), QlmDialogItem::Label("Nome *", {14, 89, 40, 8}),
+       QlmDialogItem::Edit(RecipientNameEdit, {60, 87, 188, 13}), QlmDialogItem::Label("Email *", {14, 105, 40, 8}),
        QlmDialogItem::Edit(RecipientEmailEdit, {60, 103, 188, 13}),
        QlmDialogItem::Label("Comentários:", {7, 128, 60, 8}),
        QlmDialogItem::Edit(CommentsEdit, {7, 138, 248, 66}, ES_MULTILINE | WS_VSCROLL),
@@ -62,8 +57,8 @@ void CDialogSendProject::OnOK() {
       return;
     }
   }
-  const bool namesFit = IsOneLineName(this->PatientName) && IsOneLineName(this->SenderName) &&
-                        IsOneLineName(this->RecipientName);
+  const bool namesFit =
+      IsOneLineName(this->PatientName) && IsOneLineName(this->SenderName) && IsOneLineName(this->RecipientName);
   if (!namesFit || !IsMailAddress(this->SenderEmail) || !IsMailAddress(this->RecipientEmail)) {
     QlmMessageBox("Endereço de email inválido", "Atenção", QlmButtons::Ok, QlmIcon::Warning);
     return;

@@ -11,17 +11,16 @@ constexpr UINT ChooseFileButton = 1208;
 constexpr UINT NameEdit = 1209;
 
 const QlmDialogTemplate& ExportTemplate() {
-  static const QlmDialogTemplate dialog{
-      278,
-      "Exportar para o Stelvane",
-      230,
-      156,
-      {QlmDialogItem::Label("Selecione o 3D Base", {7, 7, 120, 8}),
-       QlmDialogItem::ListBox(GeometryListBox, {7, 18, 216, 86}),
-       QlmDialogItem::Edit(NameEdit, {7, 112, 160, 13}, ES_READONLY),
-       QlmDialogItem::Button(ChooseFileButton, "Nome/Folder", {173, 111, 50, 14}),
-       QlmDialogItem::DefaultButton(IDOK, "Export", {112, 135, 50, 14}),
-       QlmDialogItem::Button(IDCANCEL, "Cancel", {173, 135, 50, 14})}};
+  static const QlmDialogTemplate dialog{278,
+                                        "Exportar para o Stelvane",
+                                        230,
+                                        156,
+                                        {QlmDialogItem::Label("Selecione o 3D Base", {7, 7, 120, 8}),
+                                         QlmDialogItem::ListBox(GeometryListBox, {7, 18, 216, 86}),
+                                         QlmDialogItem::Edit(NameEdit, {7, 112, 160, 13}, ES_READONLY),
+                                         QlmDialogItem::Button(ChooseFileButton, "Nome/Folder", {173, 111, 50, 14}),
+                                         QlmDialogItem::DefaultButton(IDOK, "Export", {112, 135, 50, 14}),
+                                         QlmDialogItem::Button(IDCANCEL, "Cancel", {173, 135, 50, 14})}};
   return dialog;
 }
 
@@ -47,8 +46,8 @@ BOOL CDlgExportStelvane::OnInitDialog() {
 }
 
 void CDlgExportStelvane::OnChooseFile() {
-  CString chosen = CQlmPrompter::Current().ChooseSaveFile("Nome/Folder", this->OutputPath,
-                                                          "Quillmar Stelvane (*.stv)|*.stv||");
+  CString chosen =
+      CQlmPrompter::Current().ChooseSaveFile("Nome/Folder", this->OutputPath, "Quillmar Stelvane (*.stv)|*.stv||");
   if (chosen.IsEmpty()) return;
   if (QlmPath::Extension(chosen.Str()).empty()) chosen += ".stv";
   this->OutputPath = chosen;

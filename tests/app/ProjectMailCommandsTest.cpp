@@ -142,8 +142,9 @@ TEST_F(ProjectMailCommands, SendCommandMailsTheSavedSampleProject) {
 
   EXPECT_EQ(this->ModalDialogs, (std::vector<UINT>{209, 220}));
   EXPECT_EQ(refusals, (std::vector<size_t>{1, 2}));
-  EXPECT_EQ(this->Texts(), (std::vector<CString>{"Os campos com '*' são obrigatórios", "Endereço de email inválido",
-                                                  "Esse projeto será salvo agora!", "O email foi enviado com sucesso."}));
+  EXPECT_EQ(this->Texts(),
+            (std::vector<CString>{"Os campos com '*' são obrigatórios", "Endereço de email inválido",
+                                  "Esse projeto será salvo agora!", "O email foi enviado com sucesso."}));
   EXPECT_EQ(q.Modified, 0);
   const QlmBytes::Bytes bytes = QlmBytes::ReadFile(sample);
   const std::string saved(bytes.begin(), bytes.end());
@@ -199,7 +200,7 @@ TEST_F(ProjectMailCommands, AFailedSaveSendsNothingAndAsksNobodyToSend) {
   frame->RunCommand(RequestCommand);
   EXPECT_EQ(this->ModalDialogs, (std::vector<UINT>{209, 160}));
   EXPECT_EQ(this->Texts(), (std::vector<CString>{"Esse projeto será salvo agora!", "Erro ao salvar Amostra.qlm",
-                                                  "Erro ao salvar Amostra.qlm"}));
+                                                 "Erro ao salvar Amostra.qlm"}));
 }
 
 TEST_F(ProjectMailCommands, RequestAndNotesAreStoredInTheProject) {
@@ -210,8 +211,16 @@ TEST_F(ProjectMailCommands, RequestAndNotesAreStoredInTheProject) {
     auto frame = Start(sample);
     CQlmQuorvantile& q = *frame->GetController();
     q.RequestInfo->Texts[15] = "da geração anterior";
-    const char* typed[] = {"José", "Dr. Paulo", "Rua C, 3", "Recife", "PE", "Brasil", "50000-000", "81 2222-0000",
-                           "paulo@consultorio.test", "Guia para 36 e 46"};
+    const char* typed[] = {"José",
+                           "Dr. Paulo",
+                           "Rua C, 3",
+                           "Recife",
+                           "PE",
+                           "Brasil",
+                           "50000-000",
+                           "81 2222-0000",
+                           "paulo@consultorio.test",
+                           "Guia para 36 e 46"};
     const UINT edits[] = {1022, 1005, 1006, 1024, 1015, 1016, 1017, 1023, 1021, 1007};
     this->Actions[160] = [&](CDialog& form) {
       for (int i = 0; i < 10; ++i) TypeKeys(form, edits[i], typed[i]);
@@ -226,7 +235,7 @@ TEST_F(ProjectMailCommands, RequestAndNotesAreStoredInTheProject) {
     };
     frame->RunCommand(RequestCommand);
     EXPECT_EQ(this->Texts(), (std::vector<CString>{"Para completar sua solicitação envie\no arquivo Quorvantile para o "
-                                                    "email:\nguias@quillmar.test"}));
+                                                   "email:\nguias@quillmar.test"}));
     EXPECT_EQ(this->Prompter.Messages[0].Caption, "Guia/Protótipo");
     EXPECT_EQ(this->Prompter.Messages[0].Icon, QlmIcon::Information);
     CString remembered[8];
@@ -241,8 +250,16 @@ TEST_F(ProjectMailCommands, RequestAndNotesAreStoredInTheProject) {
   this->Actions.clear();
   auto frame = Start(sample);
   CQlmQuorvantile& q = *frame->GetController();
-  const char* expected[] = {"José", "Dr. Paulo", "Rua C, 3", "Recife", "PE", "Brasil", "50000-000", "81 2222-0000",
-                            "paulo@consultorio.test", "Guia para 36 e 46"};
+  const char* expected[] = {"José",
+                            "Dr. Paulo",
+                            "Rua C, 3",
+                            "Recife",
+                            "PE",
+                            "Brasil",
+                            "50000-000",
+                            "81 2222-0000",
+                            "paulo@consultorio.test",
+                            "Guia para 36 e 46"};
   for (int i = 0; i < 10; ++i) EXPECT_EQ(q.RequestInfo->Texts[i], expected[i]) << i;
   EXPECT_EQ(q.RequestInfo->Texts[15], "");
   EXPECT_EQ(q.Notes, "Paciente alérgico.\r\nRever em 30 dias.");

@@ -46,8 +46,8 @@ protected:
   CQlmScriptedPrompter Prompter;
 };
 
-const CString Requester[8] = {"Clínica Sorriso", "Rua A, 1\r\nSala 2", "Campinas", "SP", "Brasil", "13000-000",
-                              "19 3333-0000",    "ana@clinica.test"};
+const CString Requester[8] = {"Clínica Sorriso", "Rua A, 1\r\nSala 2", "Campinas",     "SP",
+                              "Brasil",          "13000-000",          "19 3333-0000", "ana@clinica.test"};
 
 }  // namespace
 
@@ -68,7 +68,10 @@ TEST_F(ProjectDialogs, RequestFormTakesTheLastRequesterOnlyForAnEmptyRequester) 
     CDialogPrototype form;
     form.SetRequestInfo(&info);
     std::vector<CString> shown;
-    EXPECT_EQ(Run(form, [&] { for (UINT id : RequestEdits) shown.push_back(form.GetDlgItemText(id)); }),
+    EXPECT_EQ(Run(form,
+                  [&] {
+                    for (UINT id : RequestEdits) shown.push_back(form.GetDlgItemText(id));
+                  }),
               QlmOpenDialog::StillOpen);
     EXPECT_EQ(shown[0], "José") << c.Name;
     if (c.FromSettings) {
@@ -88,9 +91,9 @@ TEST_F(ProjectDialogs, RequestFormNeedsEveryFieldButTheCommentsAndRemembersTheRe
   info.Texts[12] = "guardado";
   CDialogPrototype form;
   form.SetRequestInfo(&info);
-  const char* typed[CQlmRequestInfo::FormCount] = {"José",   "Dr. Paulo", "Rua C, 3\r\nFundos", "Recife",
-                                                   "PE",     "Brasil",    "50000-000",          "81 2222-0000",
-                                                   "paulo@consultorio.test", ""};
+  const char* typed[CQlmRequestInfo::FormCount] = {
+      "José",      "Dr. Paulo",    "Rua C, 3\r\nFundos",     "Recife", "PE", "Brasil",
+      "50000-000", "81 2222-0000", "paulo@consultorio.test", ""};
   const INT_PTR result = Run(form, [&] {
     for (int i = 0; i < CQlmRequestInfo::FormCount; ++i) Type(form, RequestEdits[i], typed[i]);
     Type(form, RequestEdits[CQlmRequestInfo::Telephone], "");
@@ -181,10 +184,11 @@ TEST_F(ProjectDialogs, GuideExportNeedsABaseObject) {
   std::vector<CQlmGeometryRecord> none;
   CDlgExportStelvane empty;
   empty.Geometries = &none;
-  EXPECT_EQ(Run(empty, [&] {
-              EXPECT_EQ(qobject_cast<QListWidget*>(Control(empty, 1025))->count(), 0);
-              Press(empty, IDOK);
-            }),
+  EXPECT_EQ(Run(empty,
+                [&] {
+                  EXPECT_EQ(qobject_cast<QListWidget*>(Control(empty, 1025))->count(), 0);
+                  Press(empty, IDOK);
+                }),
             QlmOpenDialog::StillOpen);
   ASSERT_EQ(this->Prompter.Messages.size(), 1u);
   EXPECT_EQ(this->Prompter.Messages[0].Text, "Selecione a Geometria Base da Guia");
@@ -230,6 +234,7 @@ TEST_F(ProjectDialogs, NotesComeBackOnOkOnly) {
     });
     EXPECT_EQ(result, static_cast<INT_PTR>(button));
     EXPECT_EQ(notes.AlertOnOpen, button == IDOK ? 1 : 0);
-    EXPECT_EQ(notes.NoteText, button == IDOK ? "Nova nota\r\ncom duas linhas" : "Paciente alérgico.\r\nRever em 30 dias.");
+    EXPECT_EQ(notes.NoteText,
+              button == IDOK ? "Nova nota\r\ncom duas linhas" : "Paciente alérgico.\r\nRever em 30 dias.");
   }
 }

@@ -153,9 +153,9 @@ TEST_F(ProjectMailDialogs, SendingFailsWithoutAFileOrAConfiguration) {
   // A closed port on loopback: bound by nobody.
   QlmMailConfig::Values closed;
   closed.port = "1";
-  for (const Case& c : {Case{"missing file", folder.File("Nenhum.qlm"), true},
-                        Case{"unreadable file", folder.File("Pasta.qlm"), true}, Case{"not configured", project, false},
-                        Case{"closed port", project, true}}) {
+  for (const Case& c :
+       {Case{"missing file", folder.File("Nenhum.qlm"), true}, Case{"unreadable file", folder.File("Pasta.qlm"), true},
+        Case{"not configured", project, false}, Case{"closed port", project, true}}) {
     this->Prompter.Messages.clear();
     QlmMailConfig config(closed);
     if (!c.Configured) QlmMailConfig::Clear();

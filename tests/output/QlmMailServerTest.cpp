@@ -67,9 +67,9 @@ TEST(QlmMailServer, IncompleteOrExposedSettingsAreNotAConfiguration) {
   emptyPassword.password = "";
   groupReadable.mode = 0640;
   worldReadable.mode = 0604;
-  for (const Case& c : {Case{"no server", noServer}, Case{"no mailbox", noMailbox},
-                        Case{"empty password", emptyPassword}, Case{"group may read", groupReadable},
-                        Case{"others may read", worldReadable}}) {
+  for (const Case& c :
+       {Case{"no server", noServer}, Case{"no mailbox", noMailbox}, Case{"empty password", emptyPassword},
+        Case{"group may read", groupReadable}, Case{"others may read", worldReadable}}) {
     QlmMailConfig config(c.Values);
     EXPECT_FALSE(QlmMailServer::Settings()) << c.Name;
   }
