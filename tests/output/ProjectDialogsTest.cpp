@@ -68,7 +68,7 @@ TEST_F(ProjectDialogs, RequestFormTakesTheLastRequesterOnlyForAnEmptyRequester) 
     CDialogPrototype form;
     form.SetRequestInfo(&info);
     std::vector<CString> shown;
-    EXPECT_EQ(Run(form,
+    EXPECT_EQ(RunDialog(form,
                   [&] {
                     for (UINT id : RequestEdits) shown.push_back(form.GetDlgItemText(id));
                   }),
@@ -94,7 +94,7 @@ TEST_F(ProjectDialogs, RequestFormNeedsEveryFieldButTheCommentsAndRemembersTheRe
   const char* typed[CQlmRequestInfo::FormCount] = {
       "José",      "Dr. Paulo",    "Rua C, 3\r\nFundos",     "Recife", "PE", "Brasil",
       "50000-000", "81 2222-0000", "paulo@consultorio.test", ""};
-  const INT_PTR result = Run(form, [&] {
+  const INT_PTR result = RunDialog(form, [&] {
     for (int i = 0; i < CQlmRequestInfo::FormCount; ++i) Type(form, RequestEdits[i], typed[i]);
     Type(form, RequestEdits[CQlmRequestInfo::Telephone], "");
     Press(form, IDOK);
@@ -142,7 +142,7 @@ TEST_F(ProjectDialogs, CaptureParametersAreCheckedInOrder) {
     CDialogPrintParam dialog;
     dialog.Axial = c.Axial;
     dialog.ScaleTextLines = c.ScaleTextLines;
-    const INT_PTR result = Run(dialog, [&] {
+    const INT_PTR result = RunDialog(dialog, [&] {
       Type(dialog, 1071, c.Resolution);
       Type(dialog, 1075, c.Width);
       Type(dialog, 1076, c.Height);
@@ -167,7 +167,7 @@ TEST_F(ProjectDialogs, CaptureSwitchesEnableTheirFields) {
   CDialogPrintParam dialog;
   dialog.TrueScale = 0;
   dialog.FixedSize = 1;
-  Run(dialog, [&] {
+  RunDialog(dialog, [&] {
     auto enabled = [&](UINT id) { return Control(dialog, id)->isEnabled(); };
     for (UINT id : {1071u, 1073u, 1131u}) EXPECT_FALSE(enabled(id)) << id;
     for (UINT id : {1075u, 1076u}) EXPECT_TRUE(enabled(id)) << id;
@@ -184,7 +184,7 @@ TEST_F(ProjectDialogs, GuideExportNeedsABaseObject) {
   std::vector<CQlmGeometryRecord> none;
   CDlgExportStelvane empty;
   empty.Geometries = &none;
-  EXPECT_EQ(Run(empty,
+  EXPECT_EQ(RunDialog(empty,
                 [&] {
                   EXPECT_EQ(qobject_cast<QListWidget*>(Control(empty, 1025))->count(), 0);
                   Press(empty, IDOK);
@@ -204,7 +204,7 @@ TEST_F(ProjectDialogs, GuideExportNeedsABaseObject) {
   dialog.OutputTitle = "Amostra";
   const std::string chosen = this->AppData.File("Guia Final");
   this->Prompter.QueueFile(chosen.c_str());
-  const INT_PTR result = Run(dialog, [&] {
+  const INT_PTR result = RunDialog(dialog, [&] {
     auto* list = qobject_cast<QListWidget*>(Control(dialog, 1025));
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(1)->text(), "Modelo inferior");
@@ -226,7 +226,7 @@ TEST_F(ProjectDialogs, NotesComeBackOnOkOnly) {
   for (const UINT button : {IDOK, IDCANCEL}) {
     CDialogNotes notes;
     notes.NoteText = "Paciente alérgico.\r\nRever em 30 dias.";
-    const INT_PTR result = Run(notes, [&] {
+    const INT_PTR result = RunDialog(notes, [&] {
       EXPECT_EQ(notes.GetDlgItemText(1202), "Paciente alérgico.\r\nRever em 30 dias.");
       Type(notes, 1202, "Nova nota\r\ncom duas linhas");
       Press(notes, 1207);

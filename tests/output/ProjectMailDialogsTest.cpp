@@ -77,7 +77,7 @@ TEST_F(ProjectMailDialogs, SendFormRefusesEmptyFieldsBadAddressesAndBrokenNames)
     this->Prompter.Messages.clear();
     CDialogSendProject form;
     form.SetPatientName(c.Form.Patient);
-    const INT_PTR result = Run(form, [&] {
+    const INT_PTR result = RunDialog(form, [&] {
       Type(form, 1005, c.Form.SenderName);
       Type(form, 1021, c.Form.SenderEmail);
       Type(form, 1008, c.Form.RecipientName);
@@ -105,7 +105,7 @@ TEST_F(ProjectMailDialogs, SendFormRefusesEmptyFieldsBadAddressesAndBrokenNames)
 TEST_F(ProjectMailDialogs, SendFormCommentsKeepTheirLines) {
   CDialogSendProject form;
   form.SetPatientName("José");
-  Run(form, [&] {
+  RunDialog(form, [&] {
     for (UINT id : {1005u, 1021u, 1008u, 1023u}) Type(form, id, "a@b.test");
     auto* comments = qobject_cast<QPlainTextEdit*>(Control(form, 1007));
     ASSERT_NE(comments, nullptr);

@@ -20,7 +20,7 @@ inline void Press(const CDialog& dialog, UINT id) {
 }
 
 // Runs `dialog` with `whileOpen` in place of the user; the result of DoModal.
-inline INT_PTR Run(CDialog& dialog, const std::function<void()>& whileOpen) {
+inline INT_PTR RunDialog(CDialog& dialog, const std::function<void()>& whileOpen) {
   return QlmOpenDialog::Run(dialog, whileOpen);
 }
 
