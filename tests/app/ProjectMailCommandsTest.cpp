@@ -163,9 +163,9 @@ TEST_F(ProjectMailCommands, SendCommandMailsTheSavedSampleProject) {
   EXPECT_EQ(summary["from"][0]["address"].toString(), QlmSmtpPeer::User);
   const QJsonArray parts = summary["parts"].toArray();
   ASSERT_EQ(parts.size(), 2);
-  EXPECT_EQ(parts[0]["text"].toString(),
-            "Por gentileza, não reencaminhe esse email.\n\n\nBruno (bruno@consultorio.test) \n"
-            "O seu amigo(a) Ana (ana@clinica.test) , lhe enviou um projeto do Quorvantile Comentários : \n");
+  EXPECT_EQ(parts[0]["text"].toString().toStdString(),
+            "Por gentileza, não reencaminhe esse email.\r\n\r\n\r\nBruno (bruno@consultorio.test) \r\n"
+            "O seu amigo(a) Ana (ana@clinica.test) , lhe enviou um projeto do Quorvantile Comentários : \r\n");
   EXPECT_EQ(parts[1]["filename"].toString(), "Amostra.qlm");
   EXPECT_EQ(parts[1]["sha256"].toString().toStdString(), QlmMailParser::Sha256(saved));
 }

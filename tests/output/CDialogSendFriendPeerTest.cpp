@@ -126,10 +126,10 @@ TEST_F(CDialogSendFriendPeerTest, SendsTheProjectFromTheConfiguredMailboxOverSta
   ASSERT_EQ(parts.size(), 2);
   EXPECT_EQ(parts[0]["type"].toString(), "text/plain");
   EXPECT_EQ(parts[0]["charset"].toString(), "iso-8859-1");
-  EXPECT_EQ(parts[0]["text"].toString(),
-            "Por gentileza, não reencaminhe esse email.\n\n\nBruno (bruno@consultorio.test) \n"
-            "O seu amigo(a) Ana (ana@clinica.test) , lhe enviou um projeto do Quorvantile Comentários : \n"
-            "Veja o implante 36.\nAbraços");
+  EXPECT_EQ(parts[0]["text"].toString().toStdString(),
+            "Por gentileza, não reencaminhe esse email.\r\n\r\n\r\nBruno (bruno@consultorio.test) \r\n"
+            "O seu amigo(a) Ana (ana@clinica.test) , lhe enviou um projeto do Quorvantile Comentários : \r\n"
+            "Veja o implante 36.\r\nAbraços");
   EXPECT_EQ(parts[1]["filename"].toString(), "Amostra.qlm");
   EXPECT_EQ(parts[1]["size"].toInt(), static_cast<int>(this->Project.size()));
   EXPECT_EQ(parts[1]["sha256"].toString().toStdString(), QlmMailParser::Sha256(this->Project));
