@@ -48,7 +48,15 @@ void TypeKeys(CDialog& dialog, UINT id, const char* text) {
   QWidget* edit = Control(dialog, id);
   QTest::mouseClick(edit, Qt::LeftButton);
   if (auto* line = qobject_cast<QLineEdit*>(edit)) line->selectAll();
-  QTest::keyClicks(edit, QString::fromUtf8(text));
+  if (auto* lines = qobject_cast<QPlainTextEdit*>(edit)) lines->selectAll();
+  // Qt's key table knows ASCII only: other letters go as key events that carry their text.
+  for (const QChar letter : QString::fromUtf8(text)) {
+    if (letter.unicode() < 0x80) {
+      QTest::keyClick(edit, letter.toLatin1());
+    } else {
+      QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+    }
+  }
 }
 
 class ProjectMailCommands : public ProjectFrameFixture {
@@ -102,6 +110,7 @@ TEST_F(ProjectMailCommands, SendCommandMailsTheSavedSampleProject) {
   CQlmQuorvantile& q = *frame->GetController();
   ASSERT_EQ(q.ProjectOpen, 1);
   q.Modified = 1;
+  this->ModalDialogs.clear();
 
   std::vector<size_t> refusals;
   this->Actions[209] = [&](CDialog& form) {
@@ -174,6 +183,7 @@ TEST_F(ProjectMailCommands, WithoutAMailServerNothingIsAskedOrSent) {
   QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
   QlmMailConfig::Clear();
   auto frame = Start(SampleFile("Amostra.qlm"));
+  this->ModalDialogs.clear();
   frame->RunCommand(SendProjectCommand);
   EXPECT_TRUE(this->ModalDialogs.empty());
   EXPECT_EQ(this->Texts(), std::vector<CString>{"O envio de email não está configurado."});
@@ -188,6 +198,7 @@ TEST_F(ProjectMailCommands, AFailedSaveSendsNothingAndAsksNobodyToSend) {
   auto frame = Start(SampleFile("Amostra.qlm"));
   CQlmQuorvantile& q = *frame->GetController();
   q.ProjectPath = Files.File("sem-pasta/Amostra.qlm").c_str();
+  this->ModalDialogs.clear();
   this->Actions[209] = [](CDialog& form) {
     for (UINT id : {1022u, 1005u, 1021u, 1008u, 1023u}) form.SetDlgItemText(id, "a@b.test");
     Press(form, IDOK);
@@ -262,7 +273,7 @@ TEST_F(ProjectMailCommands, RequestAndNotesAreStoredInTheProject) {
                             "Guia para 36 e 46"};
   for (int i = 0; i < 10; ++i) EXPECT_EQ(q.RequestInfo->Texts[i], expected[i]) << i;
   EXPECT_EQ(q.RequestInfo->Texts[15], "");
-  EXPECT_EQ(q.Notes, "Paciente alérgico.\r\nRever em 30 dias.");
+  EXPECT_EQ(q.Notes.Str(), "Paciente alérgico.\r\nRever em 30 dias.");
   EXPECT_EQ(q.NotesFlag, 1);
 
   // The exam information shows the volume's slice count; nothing comes back.
