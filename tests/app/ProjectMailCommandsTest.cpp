@@ -37,6 +37,18 @@ constexpr UINT RequestCommand = 33135;
 constexpr UINT NotesCommand = 33132;
 constexpr UINT ExamInfoCommand = 32790;
 
+// The ten strings of a request, in index order.
+constexpr const char* RequestTexts[] = {"José",
+                                        "Dr. Paulo",
+                                        "Rua C, 3",
+                                        "Recife",
+                                        "PE",
+                                        "Brasil",
+                                        "50000-000",
+                                        "81 2222-0000",
+                                        "paulo@consultorio.test",
+                                        "Guia para 36 e 46"};
+
 QWidget* Control(CDialog& dialog, UINT id) { return dialog.FindControl(id); }
 
 void Press(CDialog& dialog, UINT id) {
@@ -222,19 +234,9 @@ TEST_F(ProjectMailCommands, RequestAndNotesAreStoredInTheProject) {
     auto frame = Start(sample);
     CQlmQuorvantile& q = *frame->GetController();
     q.RequestInfo->Texts[15] = "da geração anterior";
-    const char* typed[] = {"José",
-                           "Dr. Paulo",
-                           "Rua C, 3",
-                           "Recife",
-                           "PE",
-                           "Brasil",
-                           "50000-000",
-                           "81 2222-0000",
-                           "paulo@consultorio.test",
-                           "Guia para 36 e 46"};
     const UINT edits[] = {1022, 1005, 1006, 1024, 1015, 1016, 1017, 1023, 1021, 1007};
     this->Actions[160] = [&](CDialog& form) {
-      for (int i = 0; i < 10; ++i) TypeKeys(form, edits[i], typed[i]);
+      for (int i = 0; i < 10; ++i) TypeKeys(form, edits[i], RequestTexts[i]);
       Press(form, IDOK);
     };
     this->Actions[268] = [](CDialog& notes) {
@@ -261,17 +263,7 @@ TEST_F(ProjectMailCommands, RequestAndNotesAreStoredInTheProject) {
   this->Actions.clear();
   auto frame = Start(sample);
   CQlmQuorvantile& q = *frame->GetController();
-  const char* expected[] = {"José",
-                            "Dr. Paulo",
-                            "Rua C, 3",
-                            "Recife",
-                            "PE",
-                            "Brasil",
-                            "50000-000",
-                            "81 2222-0000",
-                            "paulo@consultorio.test",
-                            "Guia para 36 e 46"};
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(q.RequestInfo->Texts[i], expected[i]) << i;
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(q.RequestInfo->Texts[i], RequestTexts[i]) << i;
   EXPECT_EQ(q.RequestInfo->Texts[15], "");
   EXPECT_EQ(q.Notes.Str(), "Paciente alérgico.\r\nRever em 30 dias.");
   EXPECT_EQ(q.NotesFlag, 1);
