@@ -73,8 +73,10 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ObjectRows() {
       {33251, Waiting, Open},  // SetGeomsFontMedium
       {33250, Waiting, Open},  // SetGeomsFontLarge
 
-      {32790, Waiting, Open},  // "Ferramentas/Informações do Exame": ShowExamInfo
-      {33132, Waiting, Open},  // "Info/Exame": ShowExamNotes
+      // "Ferramentas/Informações do Exame"
+      {32790, Row::Call<&CQlmQuorvantile::ShowExamInfo>, Open},
+      // "Info/Exame"
+      {33132, Row::Call<&CQlmQuorvantile::ShowExamNotes>, Open},
       {33088, Waiting, Open},  // "Ferramentas/Importa Geometria STL": ImportGeometry
       {33123, Waiting, Open},  // accelerator "Exporta as Geometrias": ExportNerveGeometry
   };

@@ -14,9 +14,12 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::OutputRows() {
       {32810, Waiting, Open},            // button "Capturar Tela": CaptureScreens
       {32788, Waiting, Open},            // "Ferramentas/Capturar Tela": CaptureScreens
       {33154, Waiting, Open},            // "Guias/Exportar para Stelvane": ExportGuide
-      {32986, Waiting, OpenNotEditing},  // button "Envio": RequestGuides
-      {33135, Waiting, Open},            // "Guias/Solicitação de Guias e Prototipos": RequestGuides
-      {32987, Waiting, OpenNotEditing},  // "Envio de email do projeto para um amigo.": SendProjectByEmail
+      // button "Envio"
+      {32986, Row::Call<&CQlmQuorvantile::RequestGuides>, OpenNotEditing},
+      // "Guias/Solicitação de Guias e Prototipos"
+      {33135, Row::Call<&CQlmQuorvantile::RequestGuides>, Open},
+      // "Envio de email do projeto para um amigo."
+      {32987, Row::Call<&CQlmQuorvantile::SendProjectByEmail>, OpenNotEditing},
   };
   return rows;
 }

@@ -18,6 +18,7 @@
 #include "output/CQlmPrintPreview.h"
 #include "platform/gui/QlmResource.h"
 #include "project/CQlmProjectCreator202106.h"
+#include "project/CQlmRequestInfo.h"
 #include "project/CQlmVolumeAttachmentList.h"
 #include "tools/CQlmCorePolyLine.h"
 #include "views/C3DWnd.h"
@@ -81,6 +82,7 @@ void CQlmQuorvantile::CreateObjects() {
   this->CorePolyLine = CQlmCorePolyLine::New();
   this->CTData2 = new CQlmCTData;
   this->PrintPreview = new CQlmPrintPreview;
+  this->RequestInfo = CQlmRequestInfo::New();
   this->PictureDownload = CQlmWebFile::New();
   this->Indicator = CQlmIndicator::New();
   // The 3D view shows the arch geometry mirrored in y; the colour profiles leave the 3D surfaces alone.
@@ -246,6 +248,7 @@ void CQlmQuorvantile::Teardown() {
   Release(this->Window3D);
   Release(this->WindowCross);
   Release(this->PrintPreview);
+  Release(this->RequestInfo);
   CQlmWebFile::Delete(this->PictureDownload);
   this->PictureDownload = nullptr;
   Release(this->AttachmentsA);

@@ -38,6 +38,7 @@ class CQlmPanoramicCalc;
 class CQlmPolyLine;
 class CQlmPrintPreview;
 class CQlmProjectCreator202106;
+class CQlmRequestInfo;
 class CQlmViewOverlays;
 class CQlmViewOverlays9;
 class CQlmVolumeAttachmentList;
@@ -96,6 +97,18 @@ public:
   // A recent entry's label: the text between the path's last separator and
   // its last point; empty without a point after the separator.
   static CString RecentTitle(const CString& path);
+
+  // The project by e-mail: the send form, the save, then the sending
+  // dialog. Nothing is sent when the mail server is not configured
+  // (QlmMailServer) or the save fails.
+  void SendProjectByEmail();
+  // The guide and prototype request form on RequestInfo; on OK the project
+  // is saved and the user is told where to send it.
+  void RequestGuides();
+  // The exam notes and their alert flag, stored back on OK.
+  void ShowExamNotes();
+  // Clinic, patient and slice count of the exam, display only.
+  void ShowExamInfo();
 
   // Keys typed in the axial view or the main window: Delete removes what the
   // editing tools selected; every other key is the views' own.
@@ -230,6 +243,8 @@ public:
   int Reserved[2] = {};
   CString Notes;
   int NotesFlag = 0;
+  // The guide and prototype request of the project.
+  CQlmRequestInfo* RequestInfo = nullptr;
 
   // Download of the next start's splash picture.
   CQlmWebFile* PictureDownload = nullptr;

@@ -1,7 +1,10 @@
 #pragma once
 // Progress observer of a transfer that the user may cancel: the sending
 // reports a position from 0 to 100 through SetPos and asks GetContinue
-// between steps; Cancel makes the next step stop the transfer.
+// between steps; Cancel makes the next step stop the transfer. The transfer
+// may run on another thread than the one that calls Cancel.
+#include <atomic>
+
 #include "libconvert/CQlmObserver.h"
 
 class CQlmObserverTransfer : public CQlmObserver {
@@ -15,5 +18,5 @@ public:
   virtual void SetPos(int position);
 
 private:
-  int Continue = 1;
+  std::atomic<int> Continue = 1;
 };

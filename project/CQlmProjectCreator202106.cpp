@@ -27,6 +27,7 @@
 #include "platform/gui/QlmGuiConstants.h"
 #include "project/CQlmProjectData.h"
 #include "project/CQlmProjectRefusal.h"
+#include "project/CQlmRequestInfo.h"
 #include "project/CQlmVolumeAttachmentList.h"
 #include "project/QlmViewRanges.h"
 #include "views/CAxialWnd.h"
@@ -215,6 +216,7 @@ void CQlmProjectCreator202106::TakeSections800901(CQlmProjectData& data) {
   this->ViewState = data.ViewState;
   this->ApplyViewState(data.ViewState);
   std::copy_n(data.RulerColorCounters, 3, this->RulerColorCounters);
+  std::copy_n(data.RequestTexts, CQlmRequestInfo::FormCount, controller.RequestInfo->Texts);
   controller.Notes = data.Notes;
   controller.PrintPreview->SwapStoredState(*data.Report);
 
@@ -305,6 +307,7 @@ void CQlmProjectCreator202106::GiveSections800901(CQlmProjectData& data) {
   data.Arch.CaptureFrom(*controller.PolyLine);
   this->GiveViewState(data.ViewState);
   std::copy_n(this->RulerColorCounters, 3, data.RulerColorCounters);
+  std::copy_n(controller.RequestInfo->Texts, CQlmRequestInfo::FormCount, data.RequestTexts);
   data.Notes = controller.Notes;
 
   CQlmDocumentValues& values = data.Values;

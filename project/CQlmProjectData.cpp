@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int RequestStringCount = 10;
 constexpr int Dropped800900Words = 6;
 
 void StoreBlock(CArchive& archive, vtkUnsignedCharArray* block) {
@@ -101,7 +100,7 @@ void CQlmProjectData::Store(CArchive& archive) const {
   this->ViewState.Store(archive);
   for (int32_t counter : this->RulerColorCounters) archive << counter;
   for (int list = 0; list < 3; ++list) archive << int32_t(0);
-  for (int i = 0; i < RequestStringCount; ++i) archive << CString();
+  for (const CString& text : this->RequestTexts) archive << text;
   archive << this->Notes;
   archive << this->Report->previewOpened;
   if (this->Report->previewOpened) this->Report->Serialize(archive);
@@ -156,15 +155,7 @@ void CQlmProjectData::LoadSections800901(CArchive& archive) {
   LoadEmptyCount(archive, "réguas na vista axial");
   LoadEmptyCount(archive, "réguas na vista panorâmica");
   LoadEmptyCount(archive, "réguas nas vistas transversais");
-  for (int i = 0; i < RequestStringCount; ++i) {
-    CString text;
-    archive >> text;
-    if (!text.IsEmpty()) {
-      throw CQlmProjectRefusal(
-          "O projeto contém uma solicitação de guias e protótipos, que esta versão do "
-          "programa ainda não lê.");
-    }
-  }
+  for (CString& text : this->RequestTexts) archive >> text;
   archive >> this->Notes;
   int32_t printFlag = 0;
   archive >> printFlag;

@@ -12,8 +12,8 @@
 // 800900: header, main volume, list A, imported geometries, second volume,
 // six int32 that are dropped.
 //
-// Implants, multi-part objects, library meshes, teeth, rulers, nerves and the
-// request are not read by this version: they are written
+// Implants, multi-part objects, library meshes, teeth, rulers and nerves are
+// not read by this version: they are written
 // empty (count 0, empty strings, flag 0), and a file in which one of them is
 // not empty raises CQlmProjectRefusal. Every count and length is checked
 // against the bytes left and a bound before anything is allocated; a
@@ -31,6 +31,7 @@
 #include "project/CQlmDocumentValues.h"
 #include "project/CQlmGeometryRecord.h"
 #include "project/CQlmImplantDefaults.h"
+#include "project/CQlmRequestInfo.h"
 #include "project/CQlmViewState.h"
 #include "project/CQlmVolumeAttachmentList.h"
 
@@ -84,6 +85,8 @@ public:
   CQlmArchRecord Arch;
   CQlmViewState ViewState;
   int32_t RulerColorCounters[3] = {0, 0, 0};  // axial, panoramic, cross-section
+  // Strings 0 to 9 of the guide and prototype request.
+  CString RequestTexts[CQlmRequestInfo::FormCount];
   CString Notes;
   // The report pages: stored when its previewOpened is set.
   std::unique_ptr<CQlmPrintPreview> Report;

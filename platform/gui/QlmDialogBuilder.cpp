@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
@@ -93,7 +95,30 @@ QWidget* MakeStatic(const QlmDialogItem& item, QWidget* dialog, const std::funct
   return label;
 }
 
+// Lines end with CRLF inside the program's texts, as the system's edits give them.
+QString ToEditLines(const QString& text) {
+  QString lines = text;
+  lines.replace("\r\n", "\n");
+  return lines;
+}
+
+QString FromEditLines(const QString& text) {
+  QString lines = text;
+  lines.replace("\n", "\r\n");
+  return lines;
+}
+
+QWidget* MakeMultiLineEdit(const QlmDialogItem& item, QWidget* dialog) {
+  auto* edit = new QPlainTextEdit(dialog);
+  edit->setTabChangesFocus(true);
+  edit->setReadOnly((item.Style & ES_READONLY) != 0);
+  edit->setVerticalScrollBarPolicy((item.Style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  if (!(item.Style & WS_BORDER)) edit->setFrameStyle(QFrame::NoFrame);
+  return edit;
+}
+
 QWidget* MakeEdit(const QlmDialogItem& item, QWidget* dialog) {
+  if (item.Style & ES_MULTILINE) return MakeMultiLineEdit(item, dialog);
   auto* edit = new QlmEditWidget(dialog);
   edit->ApplyStyle(item.Style, 0);
   return edit;
@@ -144,6 +169,13 @@ QWidget* MakeControl(const QlmDialogItem& item, QWidget* dialog, const std::func
       return MakeEdit(item, dialog);
     case QlmControlKind::GroupBox:
       return new QGroupBox(ToQt(item.Text), dialog);
+    case QlmControlKind::Progress: {
+      auto* bar = new QProgressBar(dialog);
+      bar->setRange(0, 100);
+      bar->setValue(0);
+      bar->setTextVisible(false);
+      return bar;
+    }
     case QlmControlKind::ListBox:
       return MakeListBox(item, dialog, clicked);
     default: {
@@ -205,6 +237,8 @@ void SetText(QWidget* widget, const CString& text) {
     label->setText(WithoutMnemonics(value));
   } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     edit->setText(value);
+  } else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget)) {
+    lines->setPlainText(ToEditLines(value));
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(value);
   } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
@@ -220,6 +254,8 @@ CString Text(const QWidget* widget) {
     value = label->text();
   } else if (auto* edit = qobject_cast<const QLineEdit*>(widget)) {
     value = edit->text();
+  } else if (auto* lines = qobject_cast<const QPlainTextEdit*>(widget)) {
+    value = FromEditLines(lines->toPlainText());
   } else if (auto* button = qobject_cast<const QAbstractButton*>(widget)) {
     value = button->text();
   } else if (auto* group = qobject_cast<const QGroupBox*>(widget)) {

@@ -36,6 +36,10 @@ QlmDialogItem QlmDialogItem::ListBox(UINT id, QlmDialogRect rect, DWORD style) {
   return {QlmControlKind::ListBox, id, CString(), rect, style};
 }
 
+QlmDialogItem QlmDialogItem::Progress(UINT id, QlmDialogRect rect, DWORD style) {
+  return {QlmControlKind::Progress, id, CString(), rect, style};
+}
+
 QlmDialogItem QlmDialogItem::Without(DWORD style) const {
   QlmDialogItem item = *this;
   item.Style &= ~style;

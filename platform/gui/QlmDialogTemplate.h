@@ -30,7 +30,7 @@ struct QlmDialogRect {
   int cy = 0;
 };
 
-enum class QlmControlKind { Static, Edit, PushButton, CheckBox, RadioButton, GroupBox, ListBox };
+enum class QlmControlKind { Static, Edit, PushButton, CheckBox, RadioButton, GroupBox, ListBox, Progress };
 
 // One control. Text follows the resource rules: "&x" underlines x and "&&"
 // shows one ampersand.
@@ -43,7 +43,8 @@ struct QlmDialogItem {
   // styles: SS_CENTER, SS_RIGHT, SS_SUNKEN, SS_NOTIFY (clicks reach the
   // dialog as command ID);
   // ES_CENTER, ES_RIGHT, ES_READONLY, ES_NUMBER (digits only), ES_PASSWORD
-  // (masked, no copy, no drag);
+  // (masked, no copy, no drag), ES_MULTILINE (several lines, Enter starts a
+  // new one; WS_VSCROLL adds the scroll bar);
   // LBS_SORT, LBS_NOTIFY (a double click reaches the dialog as command ID),
   // WS_VSCROLL;
   // BS_DEFPUSHBUTTON (Enter presses it). A radio button with WS_GROUP starts
@@ -64,6 +65,8 @@ struct QlmDialogItem {
   static QlmDialogItem GroupBox(const CString& text, QlmDialogRect rect);
   // A single-selection list (see CListBox).
   static QlmDialogItem ListBox(UINT id, QlmDialogRect rect, DWORD style = WS_BORDER | WS_VSCROLL);
+  // A progress bar from 0 to 100 (CProgressCtrl drives it).
+  static QlmDialogItem Progress(UINT id, QlmDialogRect rect, DWORD style = 0);
 
   // The item with `style` bits cleared.
   QlmDialogItem Without(DWORD style) const;

@@ -22,6 +22,7 @@
 #include "output/CQlmPrintPreview.h"
 #include "platform/CQlmScriptedPrompter.h"
 #include "project/CQlmProjectCreator202106.h"
+#include "project/CQlmRequestInfo.h"
 #include "project/CQlmVolumeAttachment.h"
 #include "project/CQlmVolumeAttachmentList.h"
 #include "views/CQlm3DWindow.h"
@@ -140,6 +141,9 @@ TEST_F(CreatorTest, An800901FileIsRefusedBy800900AfterItsReservedWordsAndReadBy8
   EXPECT_EQ(controller.GeometryBlock, 1);
   EXPECT_EQ(controller.PolyLine->GetBalls().GetCount(), 3);
   EXPECT_EQ(controller.Notes, data.Notes);
+  for (int i = 0; i < CQlmRequestInfo::FormCount; ++i) {
+    EXPECT_EQ(controller.RequestInfo->Texts[i], data.RequestTexts[i]) << i;
+  }
   EXPECT_EQ(controller.ThickPanoramic, 1);
   EXPECT_EQ(controller.SagittalCoronal, 1);
   EXPECT_EQ(controller.ViewFlags[2], 9);
@@ -160,6 +164,7 @@ TEST_F(CreatorTest, An800901FileIsRefusedBy800900AfterItsReservedWordsAndReadBy8
   EXPECT_EQ(copy.Geometries[0].Pickable, 1);
   EXPECT_EQ(copy.Geometries[1].Name, "Modelo inferior");
   EXPECT_EQ(copy.ReservedWords[1], -4);
+  for (int i = 0; i < CQlmRequestInfo::FormCount; ++i) EXPECT_EQ(copy.RequestTexts[i], data.RequestTexts[i]) << i;
   EXPECT_EQ(ReportFixtures::Serialized(*copy.Report), ReportFixtures::Serialized(*data.Report));
 }
 

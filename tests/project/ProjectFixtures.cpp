@@ -90,6 +90,10 @@ void FillRichProject(CQlmProjectData& data) {
   data.BuildGeometryBlock();
   data.ImplantDefaults.Diameter = 4.1f;
   data.ImplantDefaults.Flip = 1;
+  data.RequestTexts[0] = "José da Silva";
+  data.RequestTexts[1] = "Clínica Sorriso";
+  data.RequestTexts[2] = "Rua das Flores, 12\r\nSala 3";
+  data.RequestTexts[8] = "ana@clinica.test";
   data.Arch.SectionWidth = 40;
   data.ViewState.AxialSlice = 2;
   data.ViewState.Camera3D.ViewUp[2] = 1;
