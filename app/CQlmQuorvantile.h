@@ -26,6 +26,7 @@ class CQlmCTData;
 class CQlmCTViewer2;
 class CQlmCTViewer92;
 class CQlmCTFilter;
+class CQlmGreyWindowFollower;
 class CQlmInteractorStyle2;
 class CQlmInteractorStyle29;
 class CQlmInteractorStyle3;
@@ -139,6 +140,10 @@ public:
   CString ProjectExtension;
 
   CQlmObserverQuorvantile* StatusObserver = nullptr;
+
+  // The nerves, as far as they follow the grey window of the CT views; not
+  // owned, null for none.
+  CQlmGreyWindowFollower* Nerves = nullptr;
 
   // Followers of the 2D views' positions, one per fan-out stage; not owned, null for none.
   CQlmPositionListener* PositionListeners[CQlmPositionListener::StageCount] = {};

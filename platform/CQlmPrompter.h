@@ -1,11 +1,16 @@
 #pragma once
 // Every message box and modal choice of the program passes through the
 // current prompter: the Qt one in the program, a scripted one in tests.
+#include <array>
+#include <optional>
+
 #include "platform/CString.h"
 
 enum class QlmButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class QlmIcon { None, Information, Warning, Error, Question };
 enum class QlmAnswer { Ok, Cancel, Yes, No };
+// Red, green and blue from 0 to 255.
+using QlmRgb = std::array<int, 3>;
 
 class CQlmPrompter {
 public:
@@ -15,6 +20,12 @@ public:
   // A path, or empty when the user cancelled. `filter` is "Name (*.ext)|*.ext||".
   virtual CString ChooseOpenFile(const CString& caption, const CString& folder, const CString& filter) = 0;
   virtual CString ChooseSaveFile(const CString& caption, const CString& suggestedPath, const CString& filter) = 0;
+  // The colour dialog with every choice open, starting at `initial`: the
+  // chosen colour, or none when the user cancelled (what this default says).
+  virtual std::optional<QlmRgb> ChooseColor(const QlmRgb& initial) {
+    (void)initial;
+    return std::nullopt;
+  }
 
   // The installed prompter; without one, a silent prompter that answers the
   // safe choice (Cancel, No or Ok) and reports the text on stderr.

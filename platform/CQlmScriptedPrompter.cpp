@@ -34,3 +34,14 @@ CString CQlmScriptedPrompter::ChooseOpenFile(const CString& caption, const CStri
 CString CQlmScriptedPrompter::ChooseSaveFile(const CString& caption, const CString&, const CString&) {
   return this->NextFile(caption);
 }
+
+std::optional<QlmRgb> CQlmScriptedPrompter::ChooseColor(const QlmRgb& initial) {
+  this->ColorsOffered.push_back(initial);
+  if (this->Colors.empty()) {
+    ++this->Unscripted;
+    return std::nullopt;
+  }
+  const std::optional<QlmRgb> color = this->Colors.front();
+  this->Colors.pop_front();
+  return color;
+}

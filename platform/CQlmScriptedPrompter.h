@@ -22,13 +22,18 @@ public:
   void QueueAnswer(QlmAnswer answer) { this->Answers.push_back(answer); }
   // Next path a file choice returns; an empty string means "cancelled".
   void QueueFile(const CString& path) { this->Files.push_back(path); }
+  // Next answer of a colour choice; none means "cancelled".
+  void QueueColor(std::optional<QlmRgb> color) { this->Colors.push_back(color); }
 
   QlmAnswer Message(const CString& text, const CString& caption, QlmButtons buttons, QlmIcon icon) override;
   CString ChooseOpenFile(const CString& caption, const CString& folder, const CString& filter) override;
   CString ChooseSaveFile(const CString& caption, const CString& suggestedPath, const CString& filter) override;
+  std::optional<QlmRgb> ChooseColor(const QlmRgb& initial) override;
 
   std::vector<Shown> Messages;
   std::vector<CString> FileCaptions;
+  // The colour each colour choice started at.
+  std::vector<QlmRgb> ColorsOffered;
   int Unscripted = 0;
 
 private:
@@ -36,5 +41,6 @@ private:
 
   std::deque<QlmAnswer> Answers;
   std::deque<CString> Files;
+  std::deque<std::optional<QlmRgb>> Colors;
   CQlmPrompter* Previous;
 };

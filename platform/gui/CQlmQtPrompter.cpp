@@ -1,6 +1,7 @@
 #include "platform/gui/CQlmQtPrompter.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -92,4 +93,10 @@ CString CQlmQtPrompter::ChooseSaveFile(const CString& caption, const CString& su
   QString path = QFileDialog::getSaveFileName(
       ParentOr(this->Parent), ToQt(caption), ToQt(CString(QlmPath::ToNative(suggestedPath.Str()))), ToQtFilter(filter));
   return CString(path.toStdString());
+}
+
+std::optional<QlmRgb> CQlmQtPrompter::ChooseColor(const QlmRgb& initial) {
+  const QColor chosen = QColorDialog::getColor(QColor(initial[0], initial[1], initial[2]), ParentOr(this->Parent));
+  if (!chosen.isValid()) return std::nullopt;
+  return QlmRgb{chosen.red(), chosen.green(), chosen.blue()};
 }

@@ -14,6 +14,7 @@ public:
   QlmAnswer Message(const CString& text, const CString& caption, QlmButtons buttons, QlmIcon icon) override;
   CString ChooseOpenFile(const CString& caption, const CString& folder, const CString& filter) override;
   CString ChooseSaveFile(const CString& caption, const CString& suggestedPath, const CString& filter) override;
+  std::optional<QlmRgb> ChooseColor(const QlmRgb& initial) override;
 
   // "Projetos (*.qlm)|*.qlm|Todos (*.*)|*.*||" -> "Projetos (*.qlm);;Todos (*.*)".
   static QString ToQtFilter(const CString& filter);

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QWidget>
 #include <cmath>
 
@@ -108,6 +109,11 @@ QWidget* MakeControl(const QlmDialogItem& item, QWidget* dialog, const std::func
       return MakeEdit(item, dialog);
     case QlmControlKind::GroupBox:
       return new QGroupBox(ToQt(item.Text), dialog);
+    case QlmControlKind::Trackbar: {
+      auto* slider = new QSlider(Qt::Horizontal, dialog);
+      slider->setTickPosition(item.Style & TBS_NOTICKS ? QSlider::NoTicks : QSlider::TicksBelow);
+      return slider;
+    }
     default: {
       QAbstractButton* button = MakeButton(item, dialog, radios);
       QObject::connect(button, &QAbstractButton::clicked, dialog, clicked);

@@ -32,6 +32,10 @@ QlmDialogItem QlmDialogItem::GroupBox(const CString& text, QlmDialogRect rect) {
   return {QlmControlKind::GroupBox, IDC_STATIC, text, rect, 0};
 }
 
+QlmDialogItem QlmDialogItem::Trackbar(UINT id, QlmDialogRect rect, DWORD style) {
+  return {QlmControlKind::Trackbar, id, CString(), rect, style};
+}
+
 QlmDialogItem QlmDialogItem::Without(DWORD style) const {
   QlmDialogItem item = *this;
   item.Style &= ~style;

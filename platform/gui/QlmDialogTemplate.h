@@ -30,7 +30,7 @@ struct QlmDialogRect {
   int cy = 0;
 };
 
-enum class QlmControlKind { Static, Edit, PushButton, CheckBox, RadioButton, GroupBox };
+enum class QlmControlKind { Static, Edit, PushButton, CheckBox, RadioButton, GroupBox, Trackbar };
 
 // One control. Text follows the resource rules: "&x" underlines x and "&&"
 // shows one ampersand.
@@ -43,8 +43,9 @@ struct QlmDialogItem {
   // styles: SS_CENTER, SS_RIGHT, SS_SUNKEN, SS_NOTIFY (clicks reach the
   // dialog as command ID);
   // ES_CENTER, ES_RIGHT, ES_READONLY, ES_NUMBER (digits only);
-  // BS_DEFPUSHBUTTON (Enter presses it). A radio button with WS_GROUP starts
-  // a new group of mutually exclusive buttons.
+  // BS_DEFPUSHBUTTON (Enter presses it); TBS_NOTICKS (a trackbar without
+  // tick marks). A radio button with WS_GROUP starts a new group of mutually
+  // exclusive buttons.
   DWORD Style = 0;
 
   // A static text without identifier.
@@ -59,6 +60,8 @@ struct QlmDialogItem {
   static QlmDialogItem CheckBox(UINT id, const CString& text, QlmDialogRect rect, DWORD style = 0);
   static QlmDialogItem RadioButton(UINT id, const CString& text, QlmDialogRect rect, DWORD style = 0);
   static QlmDialogItem GroupBox(const CString& text, QlmDialogRect rect);
+  // A horizontal trackbar; CSliderCtrl subclasses it.
+  static QlmDialogItem Trackbar(UINT id, QlmDialogRect rect, DWORD style = 0);
 
   // The item with `style` bits cleared.
   QlmDialogItem Without(DWORD style) const;
