@@ -92,6 +92,10 @@ public:
   // its last point; empty without a point after the separator.
   static CString RecentTitle(const CString& path);
 
+  // The contrast dialog, which acts on the views by itself; the project
+  // counts as modified whatever the user did.
+  void ShowContrast();
+
   // Keys typed in the axial view or the main window: Delete removes what the
   // editing tools selected; every other key is the views' own.
   void OnAxialViewKeyDown(UINT key, UINT repeat, UINT flags);
