@@ -7,13 +7,13 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
-#include <clocale>
 #include <functional>
 #include <string>
 
 #include "QlmOpenDialog.h"
 #include "QlmTestApplication.h"
 #include "platform/CQlmScriptedPrompter.h"
+#include "tests/support/QlmProcessLocale.h"
 #include "views/CDialogFloat.h"
 #include "views/CDialogImplantAdv.h"
 #include "views/CDialogIndicators.h"
@@ -36,18 +36,6 @@ QColor SwatchColour(CWnd& swatch) {
   return image.pixelColor(image.width() / 2, image.height() / 2);
 }
 
-// Sets the process locale for the test's lifetime, as Qt does from the environment.
-class ProcessLocale {
-public:
-  explicit ProcessLocale(const char* name) : Previous(std::setlocale(LC_ALL, nullptr)) {
-    Ok = std::setlocale(LC_ALL, name) != nullptr;
-  }
-  ~ProcessLocale() { std::setlocale(LC_ALL, Previous.c_str()); }
-  bool Ok;
-
-private:
-  std::string Previous;
-};
 
 class ViewOptionDialogs : public ::testing::Test {
 protected:
@@ -58,7 +46,7 @@ protected:
 // --- value box ---
 
 TEST_F(ViewOptionDialogs, TheValueBoxReadsAPointOrACommaAndWritesAPointUnderABrazilianLocale) {
-  ProcessLocale locale("pt_BR.UTF-8");
+  QlmProcessLocale locale("pt_BR.UTF-8");
   if (!locale.Ok) GTEST_SKIP() << "pt_BR.UTF-8 locale not generated (scripts/setup.sh generates it)";
   CDialogFloat box;
   box.SetValue(3.5f);
