@@ -54,8 +54,8 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ViewRows() {
       {32913, Waiting, OpenNotEditing},                   // "Ferramentas/Visualizar Propiedades": ShowWindowOptions
       {33140, Waiting, OpenNotEditingNotSagittal, ThickPanoramic},      // button: ToggleThickPanoramic
       {32808, Waiting, OpenNotEditingNotSagittal, SingleCrossSection},  // button: ToggleSingleCrossSection
-      {32816, Waiting, Open},                                           // button "Contraste": ShowContrast
-      {32875, Waiting, Open},                                           // "Ferramentas/Contraste": ShowContrast
+      {32816, Row::Call<&CQlmQuorvantile::ShowContrast>, Open},        // button "Contraste"
+      {32875, Row::Call<&CQlmQuorvantile::ShowContrast>, Open},        // "Ferramentas/Contraste"
       {32951, Waiting, Open, Interpolated},               // "Ferramentas/Interpolação 2D": Toggle2DInterpolation
       {32784, Waiting, OpenNotNerve},                     // "Reformatar/Reformatar Cortes": ReformatSections
       {33284, Waiting, OpenNotEditing, Sagittal},         // "Reformatar/Modo Sagital / Coronal": ToggleSagittalCoronal

@@ -30,6 +30,7 @@ class CQlmCTViewer92;
 class CQlmCTFilter;
 class CQlmCorePolyLine;
 class CQlmIndicator;
+class CQlmGreyWindowFollower;
 class CQlmInteractorStyle2;
 class CQlmInteractorStyle29;
 class CQlmInteractorStyle3;
@@ -109,6 +110,9 @@ public:
   void ShowExamNotes();
   // Clinic, patient and slice count of the exam, display only.
   void ShowExamInfo();
+  // The contrast dialog, which acts on the views by itself; the project
+  // counts as modified whatever the user did.
+  void ShowContrast();
 
   // Keys typed in the axial view or the main window: Delete removes what the
   // editing tools selected; every other key is the views' own.
@@ -169,6 +173,10 @@ public:
   CString ProjectExtension;
 
   CQlmObserverQuorvantile* StatusObserver = nullptr;
+
+  // The nerves, as far as they follow the grey window of the CT views; not
+  // owned, null for none.
+  CQlmGreyWindowFollower* Nerves = nullptr;
 
   // Followers of the 2D views' positions, one per fan-out stage; not owned, null for none.
   CQlmPositionListener* PositionListeners[CQlmPositionListener::StageCount] = {};

@@ -17,6 +17,7 @@
 #include "project/CQlmProjectData.h"
 #include "views/CAxialWnd.h"
 #include "views/CCrossWnd.h"
+#include "views/CDialogContrast.h"
 #include "views/CPanoramicWnd.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
@@ -246,4 +247,11 @@ void CQlmQuorvantile::RenderViews() {
   this->WindowPanoramic->Render();
   this->Window3D->Renderer3->ResetCameraClippingRange();
   this->Window3D->Render();
+}
+
+void CQlmQuorvantile::ShowContrast() {
+  CDialogContrast dialog(this->MainFrame);
+  dialog.Quorvantile = this;
+  dialog.DoModal();
+  this->Modified = 1;
 }

@@ -1,11 +1,16 @@
 #pragma once
 // Every message box and modal choice of the program passes through the
 // current prompter: the Qt one in the program, a scripted one in tests.
+#include <array>
+#include <optional>
+
 #include "platform/CString.h"
 
 enum class QlmButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class QlmIcon { None, Information, Warning, Error, Question };
 enum class QlmAnswer { Ok, Cancel, Yes, No };
+// Red, green and blue from 0 to 255.
+using QlmRgb = std::array<int, 3>;
 
 class CQlmPrompter {
 public:
@@ -20,6 +25,13 @@ public:
   virtual CString ChooseFolder(const CString& caption, const CString& initialFolder) {
     (void)caption, (void)initialFolder;
     return CString();
+  }
+
+  // The colour dialog with every choice open, starting at `initial`: the
+  // chosen colour, or none when the user cancelled (what this default says).
+  virtual std::optional<QlmRgb> ChooseColor(const QlmRgb& initial) {
+    (void)initial;
+    return std::nullopt;
   }
 
   // The installed prompter; without one, a silent prompter that answers the

@@ -45,3 +45,14 @@ CString CQlmScriptedPrompter::ChooseFolder(const CString& caption, const CString
   this->Folders.pop_front();
   return path;
 }
+
+std::optional<QlmRgb> CQlmScriptedPrompter::ChooseColor(const QlmRgb& initial) {
+  this->ColorsOffered.push_back(initial);
+  if (this->Colors.empty()) {
+    ++this->Unscripted;
+    return std::nullopt;
+  }
+  const std::optional<QlmRgb> color = this->Colors.front();
+  this->Colors.pop_front();
+  return color;
+}

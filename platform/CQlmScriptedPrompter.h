@@ -25,16 +25,21 @@ public:
   void QueueFile(const CString& path) { this->Files.push_back(path); }
   // Next folder a folder choice returns; empty means "cancelled".
   void QueueFolder(const CString& path) { this->Folders.push_back(path); }
+  // Next answer of a colour choice; none means "cancelled".
+  void QueueColor(std::optional<QlmRgb> color) { this->Colors.push_back(color); }
 
   QlmAnswer Message(const CString& text, const CString& caption, QlmButtons buttons, QlmIcon icon) override;
   CString ChooseOpenFile(const CString& caption, const CString& folder, const CString& filter) override;
   CString ChooseSaveFile(const CString& caption, const CString& suggestedPath, const CString& filter) override;
   CString ChooseFolder(const CString& caption, const CString& initialFolder) override;
+  std::optional<QlmRgb> ChooseColor(const QlmRgb& initial) override;
 
   std::vector<Shown> Messages;
   std::vector<CString> FileCaptions;
   // Caption and initial folder of each folder choice.
   std::vector<std::pair<CString, CString>> FolderChoices;
+  // The colour each colour choice started at.
+  std::vector<QlmRgb> ColorsOffered;
   int Unscripted = 0;
 
 private:
@@ -43,5 +48,6 @@ private:
   std::deque<QlmAnswer> Answers;
   std::deque<CString> Files;
   std::deque<CString> Folders;
+  std::deque<std::optional<QlmRgb>> Colors;
   CQlmPrompter* Previous;
 };

@@ -95,3 +95,10 @@ void DDX_Radio(CDataExchange* exchange, UINT firstId, int& value) {
     }
   }
 }
+
+void DDV_MinMaxInt(CDataExchange* exchange, UINT id, int value, int minimum, int maximum) {
+  if (!exchange->SaveAndValidate || exchange->HasFailed()) return;
+  if (value < minimum || value > maximum) {
+    exchange->Fail(id, CString::Formatted("Digite um número inteiro entre %d e %d.", minimum, maximum));
+  }
+}

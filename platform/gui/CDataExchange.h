@@ -49,3 +49,6 @@ void DDX_Check(CDataExchange* exchange, UINT id, int& value);
 // following radio buttons of the template up to the next group: the
 // 0-based index of the checked one, -1 when none is.
 void DDX_Radio(CDataExchange* exchange, UINT firstId, int& value);
+// After saving control `id` into `value`: refuses a value outside minimum to
+// maximum with "Digite um número inteiro entre minimum e maximum.".
+void DDV_MinMaxInt(CDataExchange* exchange, UINT id, int value, int minimum, int maximum);

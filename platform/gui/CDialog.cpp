@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 #include "platform/gui/CDataExchange.h"
 #include "platform/gui/QlmDialogBuilder.h"
@@ -34,6 +35,22 @@ private:
   CDialog& Owner;
 };
 
+// Tells the dialog when the focus leaves one of its template's edits.
+class QlmEditFocusWatch : public QObject {
+public:
+  QlmEditFocusWatch(CDialog& owner, QLineEdit* edit) : QObject(edit), Owner(owner) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut && !this->Owner.Ended) {
+      this->Owner.OnEditKillFocus(QlmDialogBuilder::ControlId(static_cast<QWidget*>(watched)));
+    }
+    return false;
+  }
+
+private:
+  CDialog& Owner;
+};
+
 CDialog::CDialog(UINT templateId, CWnd* parent) : TemplateID(templateId), ParentWindow(parent) {}
 
 CDialog::CDialog(const QlmDialogTemplate& dialogTemplate, CWnd* parent)
@@ -49,7 +66,9 @@ CDialog::ModalHook CDialog::SetModalHook(ModalHook hook) {
 
 QWidget* CDialog::CreateWidget(QWidget* parent) {
   auto* dialog = new QlmDialogWidget(*this, parent);
-  if (this->Template) QlmDialogBuilder::Build(*this->Template, dialog, [this](UINT id) { this->SendCommand(id); });
+  if (!this->Template) return dialog;
+  QlmDialogBuilder::Build(*this->Template, dialog, [this](UINT id) { this->SendCommand(id); });
+  for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) edit->installEventFilter(new QlmEditFocusWatch(*this, edit));
   return dialog;
 }
 

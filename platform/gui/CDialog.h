@@ -69,10 +69,14 @@ protected:
   virtual void OnOK();
   // IDCANCEL, Escape and the close box.
   virtual void OnCancel() { this->EndDialog(IDCANCEL); }
+  // The keyboard focus has left the template's edit `id` (EN_KILLFOCUS);
+  // not once the dialog has ended.
+  virtual void OnEditKillFocus(UINT id) { (void)id; }
   void OnClose() override { this->OnCancel(); }
 
 private:
   friend class QlmDialogWidget;
+  friend class QlmEditFocusWatch;
   // A control's click or Enter: the command map, else OnOK / OnCancel.
   void SendCommand(UINT id);
 

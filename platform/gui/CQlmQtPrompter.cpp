@@ -1,6 +1,7 @@
 #include "platform/gui/CQlmQtPrompter.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -98,4 +99,10 @@ CString CQlmQtPrompter::ChooseFolder(const CString& caption, const CString& init
   QString path = QFileDialog::getExistingDirectory(ParentOr(this->Parent), ToQt(caption),
                                                    ToQt(CString(QlmPath::ToNative(initialFolder.Str()))));
   return CString(path.toStdString());
+}
+
+std::optional<QlmRgb> CQlmQtPrompter::ChooseColor(const QlmRgb& initial) {
+  const QColor chosen = QColorDialog::getColor(QColor(initial[0], initial[1], initial[2]), ParentOr(this->Parent));
+  if (!chosen.isValid()) return std::nullopt;
+  return QlmRgb{chosen.red(), chosen.green(), chosen.blue()};
 }

@@ -15,6 +15,7 @@ public:
   CString ChooseOpenFile(const CString& caption, const CString& folder, const CString& filter) override;
   CString ChooseSaveFile(const CString& caption, const CString& suggestedPath, const CString& filter) override;
   CString ChooseFolder(const CString& caption, const CString& initialFolder) override;
+  std::optional<QlmRgb> ChooseColor(const QlmRgb& initial) override;
 
   // "Projetos (*.qlm)|*.qlm|Todos (*.*)|*.*||" -> "Projetos (*.qlm);;Todos (*.*)".
   static QString ToQtFilter(const CString& filter);

@@ -157,6 +157,8 @@ protected:
   // SB_THUMBPOSITION. `scrollBar` is the control that scrolled (a spin button)
   // or null for the window's own scroll bar.
   virtual void OnVScroll(UINT code, UINT position, CWnd* scrollBar) { (void)code, (void)position, (void)scrollBar; }
+  // The same codes from a horizontal control of this window (a trackbar).
+  virtual void OnHScroll(UINT code, UINT position, CWnd* scrollBar) { (void)code, (void)position, (void)scrollBar; }
 
   // The character a key press types, as OnChar receives it; 0 for none.
   static UINT TypedCharacter(const QKeyEvent& key);
@@ -164,6 +166,7 @@ protected:
 private:
   friend class QlmWndEvents;
   friend class CSpinButtonCtrl;
+  friend class CSliderCtrl;
   void PlaceScrollBar();
   void OnScrollAction(int action);
   void ForgetSubclassed(CWnd* child);

@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QWidget>
 #include <cmath>
 
@@ -178,6 +179,11 @@ QWidget* MakeControl(const QlmDialogItem& item, QWidget* dialog, const std::func
     }
     case QlmControlKind::ListBox:
       return MakeListBox(item, dialog, clicked);
+    case QlmControlKind::Trackbar: {
+      auto* slider = new QSlider(Qt::Horizontal, dialog);
+      slider->setTickPosition(item.Style & TBS_NOTICKS ? QSlider::NoTicks : QSlider::TicksBelow);
+      return slider;
+    }
     default: {
       QAbstractButton* button = MakeButton(item, dialog, radios);
       QObject::connect(button, &QAbstractButton::clicked, dialog, clicked);

@@ -40,6 +40,10 @@ QlmDialogItem QlmDialogItem::Progress(UINT id, QlmDialogRect rect, DWORD style) 
   return {QlmControlKind::Progress, id, CString(), rect, style};
 }
 
+QlmDialogItem QlmDialogItem::Trackbar(UINT id, QlmDialogRect rect, DWORD style) {
+  return {QlmControlKind::Trackbar, id, CString(), rect, style};
+}
+
 QlmDialogItem QlmDialogItem::Without(DWORD style) const {
   QlmDialogItem item = *this;
   item.Style &= ~style;

@@ -30,7 +30,7 @@ struct QlmDialogRect {
   int cy = 0;
 };
 
-enum class QlmControlKind { Static, Edit, PushButton, CheckBox, RadioButton, GroupBox, ListBox, Progress };
+enum class QlmControlKind { Static, Edit, PushButton, CheckBox, RadioButton, GroupBox, ListBox, Progress, Trackbar };
 
 // One control. Text follows the resource rules: "&x" underlines x and "&&"
 // shows one ampersand.
@@ -47,8 +47,9 @@ struct QlmDialogItem {
   // new one; WS_VSCROLL adds the scroll bar);
   // LBS_SORT, LBS_NOTIFY (a double click reaches the dialog as command ID),
   // WS_VSCROLL;
-  // BS_DEFPUSHBUTTON (Enter presses it). A radio button with WS_GROUP starts
-  // a new group of mutually exclusive buttons.
+  // BS_DEFPUSHBUTTON (Enter presses it); TBS_NOTICKS (a trackbar without
+  // tick marks). A radio button with WS_GROUP starts a new group of
+  // mutually exclusive buttons.
   DWORD Style = 0;
 
   // A static text without identifier.
@@ -67,6 +68,8 @@ struct QlmDialogItem {
   static QlmDialogItem ListBox(UINT id, QlmDialogRect rect, DWORD style = WS_BORDER | WS_VSCROLL);
   // A progress bar from 0 to 100 (CProgressCtrl drives it).
   static QlmDialogItem Progress(UINT id, QlmDialogRect rect, DWORD style = 0);
+  // A horizontal trackbar; CSliderCtrl subclasses it.
+  static QlmDialogItem Trackbar(UINT id, QlmDialogRect rect, DWORD style = 0);
 
   // The item with `style` bits cleared.
   QlmDialogItem Without(DWORD style) const;

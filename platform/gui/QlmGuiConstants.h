@@ -75,6 +75,7 @@ constexpr DWORD ES_CENTER = 0x0001;
 constexpr DWORD ES_READONLY = 0x0800;
 constexpr DWORD ES_NUMBER = 0x2000;
 constexpr DWORD BS_DEFPUSHBUTTON = 0x0001;
+constexpr DWORD TBS_NOTICKS = 0x0010;
 
 // Show commands.
 constexpr int SW_HIDE = 0;

@@ -3,27 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <string>
 #include <utility>
 
-namespace {
-// Sets the process locale for the test's lifetime, as Qt does from the environment.
-class ProcessLocale {
-public:
-  explicit ProcessLocale(const char* name) : Previous(std::setlocale(LC_ALL, nullptr)) {
-    Ok = std::setlocale(LC_ALL, name) != nullptr;
-  }
-  ~ProcessLocale() { std::setlocale(LC_ALL, Previous.c_str()); }
-  bool Ok;
-
-private:
-  std::string Previous;
-};
-}  // namespace
+#include "tests/support/QlmProcessLocale.h"
 
 TEST(QlmNumberFormat, PointUnderABrazilianLocale) {
-  ProcessLocale locale("pt_BR.UTF-8");
+  QlmProcessLocale locale("pt_BR.UTF-8");
   if (!locale.Ok) GTEST_SKIP() << "pt_BR.UTF-8 locale not generated (scripts/setup.sh generates it)";
   char probe[16];
   std::snprintf(probe, sizeof probe, "%.3f", 0.707);
@@ -47,7 +33,7 @@ TEST(QlmNumberFormat, ParsingNeedsTheWholeText) {
 
 // Typed fields read like atof, with either decimal mark, whatever the process locale.
 TEST(QlmNumberFormat, FieldsReadAPointOrACommaAndStopAtTheFirstStrangeCharacter) {
-  ProcessLocale locale("pt_BR.UTF-8");
+  QlmProcessLocale locale("pt_BR.UTF-8");
   const std::pair<const char*, double> cases[] = {
       {"3.50", 3.5}, {"3,50", 3.5}, {" -2,25mm", -2.25}, {"+7", 7.0}, {"1.5,2", 1.5},
       {"abc", 0.0},  {"", 0.0},     {",5", 0.5},         {"1e2", 100.0},
