@@ -19,7 +19,7 @@ cmake --build "$asan_build" -j "$jobs" --target sanitized_tests || exit 1
 # the connections of tests that start during the reset.
 run_ctest() {
   xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
-    env QT_QPA_PLATFORM=offscreen LP_NUM_THREADS=2 \
+    env QT_QPA_PLATFORM=offscreen LP_NUM_THREADS=2 LSAN_OPTIONS="suppressions=$root/tests/support/lsan.supp" \
     ctest --test-dir "$1" --output-on-failure -j "$jobs"
 }
 run_ctest "$asan_build"
