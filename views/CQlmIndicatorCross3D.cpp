@@ -2,41 +2,24 @@
 
 #include <cmath>
 #include <vtkActor.h>
-#include <vtkActor2D.h>
 #include <vtkMatrix4x4.h>
 #include <vtkPolyData.h>
 #include <vtkPolyDataMapper.h>
-#include <vtkProperty.h>
-#include <vtkRenderer.h>
 
 #include "ct/CQlmCTPanFilter.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "platform/QlmNumberFormat.h"
 #include "toolkit/QlmIndexRange.h"
-#include "views/CQlm3DWindow.h"
 #include "views/QlmIndicatorGeometry.h"
 
-CQlmIndicatorCross3D::CQlmIndicatorCross3D() : CQlmIndicatorMember(10, 1, 1) {
+CQlmIndicatorCross3D::CQlmIndicatorCross3D() : CQlmIndicatorSurface3D(10, 1, 1) {
   this->PlaneMapper->SetInputData(this->Plane);
-  this->PlaneActor->SetMapper(this->PlaneMapper);
-  this->AddGeometryActor(this->PlaneActor);
+  this->SurfaceActor->SetMapper(this->PlaneMapper);
   this->SetColor(0.35f, 0.35f, 1.0f);
   this->SetLabelColor(0.65f, 0.65f, 1.0f);
 }
 
 CQlmIndicatorCross3D::~CQlmIndicatorCross3D() = default;
-
-void CQlmIndicatorCross3D::AddToWindow() {
-  if (!this->Window) return;
-  this->Window->Renderer3->AddActor(this->PlaneActor);
-  this->Window->Renderer1->AddActor2D(this->LabelActor);
-}
-
-void CQlmIndicatorCross3D::RemoveFromWindow() {
-  if (!this->Window) return;
-  this->Window->Renderer3->RemoveActor(this->PlaneActor);
-  this->Window->Renderer1->RemoveActor2D(this->LabelActor);
-}
 
 float CQlmIndicatorCross3D::ArchLength() const { return this->Calc ? this->Calc->GetArchLength() : -1.0f; }
 
@@ -58,34 +41,6 @@ void CQlmIndicatorCross3D::SetWidth(float width) {
   if (!QlmIndexRange::IsUsableLength(width)) return;
   this->Width = width;
   this->Rebuild();
-}
-
-void CQlmIndicatorCross3D::SetHeight(float height) {
-  if (!std::isfinite(height) || height < 0.0f) return;
-  this->Height = height;
-  this->Rebuild();
-}
-
-void CQlmIndicatorCross3D::SetCenter(double x, double y, double z) {
-  this->Center[0] = x;
-  this->Center[1] = y;
-  this->Center[2] = z;
-  this->Rebuild();
-}
-
-void CQlmIndicatorCross3D::SetTransparent(int on) {
-  this->PlaneActor->GetProperty()->SetOpacity(on ? 0.65 : 1.0);
-  this->Transparent = on;
-}
-
-void CQlmIndicatorCross3D::SetColor(float r, float g, float b) {
-  if (!this->ColorHold) {
-    this->CQlmIndicatorMember::SetColor(r, g, b);
-    return;
-  }
-  this->Color[0] = r;
-  this->Color[1] = g;
-  this->Color[2] = b;
 }
 
 void CQlmIndicatorCross3D::Rebuild() {

@@ -2,73 +2,29 @@
 
 #include <cmath>
 #include <vtkActor.h>
-#include <vtkActor2D.h>
 #include <vtkPolyData.h>
 #include <vtkPolyDataMapper.h>
 #include <vtkPolyDataNormals.h>
 #include <vtkProperty.h>
-#include <vtkRenderer.h>
 
 #include "ct/CQlmPanoramicCalc.h"
-#include "views/CQlm3DWindow.h"
 #include "views/QlmIndicatorGeometry.h"
 #include "views/QlmIndicatorLabels.h"
 
-CQlmIndicatorPan3D::CQlmIndicatorPan3D() : CQlmIndicatorMember(10, 1, 1) {
+CQlmIndicatorPan3D::CQlmIndicatorPan3D() : CQlmIndicatorSurface3D(10, 1, 1) {
   this->Normals->SetInputData(this->Band);
   this->BandMapper->SetInputConnection(this->Normals->GetOutputPort());
-  this->BandActor->SetMapper(this->BandMapper);
-  this->BandActor->GetProperty()->SetInterpolationToPhong();
-  this->AddGeometryActor(this->BandActor);
+  this->SurfaceActor->SetMapper(this->BandMapper);
+  this->SurfaceActor->GetProperty()->SetInterpolationToPhong();
   this->SetColor(0, 1, 0);
   this->SetLabelColor(0, 1, 0);
 }
 
 CQlmIndicatorPan3D::~CQlmIndicatorPan3D() = default;
 
-void CQlmIndicatorPan3D::AddToWindow() {
-  if (!this->Window) return;
-  this->Window->Renderer3->AddActor(this->BandActor);
-  this->Window->Renderer1->AddActor2D(this->LabelActor);
-}
-
-void CQlmIndicatorPan3D::RemoveFromWindow() {
-  if (!this->Window) return;
-  this->Window->Renderer3->RemoveActor(this->BandActor);
-  this->Window->Renderer1->RemoveActor2D(this->LabelActor);
-}
-
 void CQlmIndicatorPan3D::SetCalc(CQlmPanoramicCalc* calc) {
   this->Calc = calc;
   this->Rebuild();
-}
-
-void CQlmIndicatorPan3D::SetHeight(float height) {
-  if (!std::isfinite(height) || height < 0.0f) return;
-  this->Height = height;
-  this->Rebuild();
-}
-
-void CQlmIndicatorPan3D::SetCenter(double x, double y, double z) {
-  this->Center[0] = x;
-  this->Center[1] = y;
-  this->Center[2] = z;
-  this->Rebuild();
-}
-
-void CQlmIndicatorPan3D::SetTransparent(int on) {
-  this->BandActor->GetProperty()->SetOpacity(on ? 0.65 : 1.0);
-  this->Transparent = on;
-}
-
-void CQlmIndicatorPan3D::SetColor(float r, float g, float b) {
-  if (!this->ColorHold) {
-    this->CQlmIndicatorMember::SetColor(r, g, b);
-    return;
-  }
-  this->Color[0] = r;
-  this->Color[1] = g;
-  this->Color[2] = b;
 }
 
 void CQlmIndicatorPan3D::Rebuild() {
