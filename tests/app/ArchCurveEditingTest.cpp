@@ -16,7 +16,7 @@
 #include <cmath>
 #include <vector>
 
-#include "ProjectFrameFixture.h"
+#include "SampleProjectFixture.h"
 #include "QlmTestData.h"
 #include "RecordingIndicatorHook.h"
 #include "app/CQlmQuorvantile.h"
@@ -48,22 +48,16 @@ constexpr UINT DrawButton = 32899;
 constexpr UINT EditButton = 32898;
 constexpr UINT LeaveButton = 32903;
 
-class ArchCurveEditingTest : public ProjectFrameFixture {
+class ArchCurveEditingTest : public SampleProjectFixture {
 protected:
   void SetUp() override {
-    ProjectFrameFixture::SetUp();
-    if (IsSkipped()) return;
-    QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
-    this->Frame = Start(SampleFile("Amostra.qlm"));
-    this->Q = this->Frame->GetController();
-    ASSERT_EQ(this->Q->ProjectOpen, 1);
-    this->Q->IndicatorHook = &this->Hook;
+    SampleProjectFixture::SetUp();
+    if (Opened()) this->Q->IndicatorHook = &this->Hook;
   }
 
   void TearDown() override {
     if (this->Frame && this->Frame->GetController()) this->Frame->GetController()->IndicatorHook = nullptr;
-    this->Frame.reset();
-    ProjectFrameFixture::TearDown();
+    SampleProjectFixture::TearDown();
   }
 
   // Chooses a menu entry, its pop-up's update handlers run first as when it opens.
@@ -128,8 +122,6 @@ protected:
     EXPECT_FALSE(bar.isEnabled());
   }
 
-  std::unique_ptr<CMainFrame> Frame;
-  CQlmQuorvantile* Q = nullptr;
   RecordingIndicatorHook Hook;
 };
 

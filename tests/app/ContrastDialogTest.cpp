@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "../views/QlmRenderCounter.h"
-#include "ProjectFrameFixture.h"
+#include "SampleProjectFixture.h"
 #include "QlmTestData.h"
 #include "app/CQlmQuorvantile.h"
 #include "ct/CQlmCTViewer2.h"
@@ -35,16 +35,11 @@ public:
   std::string Calls;
 };
 
-class ContrastDialogTest : public ProjectFrameFixture {
+class ContrastDialogTest : public SampleProjectFixture {
 protected:
   void SetUp() override {
-    ProjectFrameFixture::SetUp();
-    if (IsSkipped()) return;
-    QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
-    this->Frame = Start(SampleFile("Amostra.qlm"));
-    this->Q = this->Frame->GetController();
-    ASSERT_EQ(this->Q->ProjectOpen, 1);
-    this->Q->Nerves = &this->Nerves;
+    SampleProjectFixture::SetUp();
+    if (Opened()) this->Q->Nerves = &this->Nerves;
   }
 
   // Runs the menu command with `whileOpen` acting in the open dialog.
@@ -57,8 +52,6 @@ protected:
     CDialog::SetModalHook(previous);
   }
 
-  std::unique_ptr<CMainFrame> Frame;
-  CQlmQuorvantile* Q = nullptr;
   GreyFollower Nerves;
 };
 

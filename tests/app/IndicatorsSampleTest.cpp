@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "../views/QlmRenderCounter.h"
-#include "ProjectFrameFixture.h"
+#include "SampleProjectFixture.h"
 #include "QlmTestData.h"
 #include "app/CQlmQuorvantile.h"
 #include "app/QlmConfig.h"
@@ -48,17 +48,11 @@
 
 namespace {
 
-class IndicatorsSampleTest : public ProjectFrameFixture {
+class IndicatorsSampleTest : public SampleProjectFixture {
 protected:
-  void SetUp() override {
-    ProjectFrameFixture::SetUp();
-    if (IsSkipped()) return;
-    QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
+  void WriteSettings() override {
     EnsureConfigFile();
     WriteConfig2DInterpolation(0);
-    this->Frame = Start(SampleFile("Amostra.qlm"));
-    this->Q = this->Frame->GetController();
-    ASSERT_EQ(this->Q->ProjectOpen, 1);
   }
 
   // Grey of the picture at world (x, y) of a 2D view.
@@ -73,9 +67,6 @@ protected:
   }
 
   CQlmIndicator& Indicator() { return *this->Q->Indicator; }
-
-  std::unique_ptr<CMainFrame> Frame;
-  CQlmQuorvantile* Q = nullptr;
 };
 
 TEST_F(IndicatorsSampleTest, AfterALoadTheTwoDIndicatorsShowAndTheThreeDOnesAreHiddenAndOff) {

@@ -13,7 +13,7 @@
 #include <functional>
 #include <string>
 
-#include "ProjectFrameFixture.h"
+#include "SampleProjectFixture.h"
 #include "QlmTestData.h"
 #include "app/CQlmQuorvantile.h"
 #include "app/QlmConfig.h"
@@ -50,20 +50,9 @@ int RedPixels(const QImage& picture, const QRect& area) {
   return count;
 }
 
-class ProjectOverlaysTest : public ProjectFrameFixture {
+class ProjectOverlaysTest : public SampleProjectFixture {
 protected:
-  void SetUp() override {
-    ProjectFrameFixture::SetUp();
-    if (IsSkipped()) return;
-    QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
-    EnsureConfigFile();
-    this->Frame = Start(SampleFile("Amostra.qlm"));
-    this->Q = this->Frame->GetController();
-    ASSERT_EQ(this->Q->ProjectOpen, 1);
-  }
-
-  std::unique_ptr<CMainFrame> Frame;
-  CQlmQuorvantile* Q = nullptr;
+  void WriteSettings() override { EnsureConfigFile(); }
 };
 
 TEST_F(ProjectOverlaysTest, ViewsCarryTheirTitlesLettersColoursAndPositions) {

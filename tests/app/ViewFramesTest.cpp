@@ -16,7 +16,7 @@
 #include <cmath>
 #include <functional>
 
-#include "ProjectFrameFixture.h"
+#include "SampleProjectFixture.h"
 #include "QlmTestData.h"
 #include "app/CQlmQuorvantile.h"
 #include "app/QlmConfig.h"
@@ -52,12 +52,9 @@ struct Reach {
 // Grey of a 16-bit value in the views' 0 .. 4095 window.
 int Grey(double value) { return static_cast<int>(std::lround(std::clamp(value / 4095.0, 0.0, 1.0) * 255.0)); }
 
-class ViewFramesTest : public ProjectFrameFixture {
+class ViewFramesTest : public SampleProjectFixture {
 protected:
-  void SetUp() override {
-    ProjectFrameFixture::SetUp();
-    if (IsSkipped()) return;
-    QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
+  void WriteSettings() override {
     EnsureConfigFile();
     WriteConfig2DInterpolation(0);  // each screen pixel shows one image pixel
     // No position indicator or number over the pictures.
@@ -67,10 +64,11 @@ protected:
     std::fill(std::begin(windows), std::end(windows), 0);
     std::fill(windows, windows + 4, 1);
     WriteConfigWindowsAdvanced(windows);
-    this->Frame = Start(SampleFile("Amostra.qlm"));
-    this->Q = this->Frame->GetController();
-    ASSERT_EQ(this->Q->ProjectOpen, 1);
-    this->Volume = this->Q->CTData->ImageData;
+  }
+
+  void SetUp() override {
+    SampleProjectFixture::SetUp();
+    if (Opened()) this->Volume = this->Q->CTData->ImageData;
   }
 
   // Checks a grid of pointer positions over the part of `renderer`'s viewport
@@ -153,8 +151,6 @@ protected:
     return sum / count;
   }
 
-  std::unique_ptr<CMainFrame> Frame;
-  CQlmQuorvantile* Q = nullptr;
   vtkImageData* Volume = nullptr;
 };
 

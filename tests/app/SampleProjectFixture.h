@@ -1,0 +1,36 @@
+#pragma once
+// The main frame started on the sample project of the real head CT, as the
+// application opens a project named on its command line. Tests that need
+// settings lines write them in WriteSettings, before the program starts.
+#include <memory>
+
+#include "ProjectFrameFixture.h"
+#include "QlmTestData.h"
+#include "app/CMainFrame.h"
+#include "app/CQlmQuorvantile.h"
+
+class SampleProjectFixture : public ProjectFrameFixture {
+protected:
+  void SetUp() override {
+    ProjectFrameFixture::SetUp();
+    if (IsSkipped()) return;
+    QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
+    this->WriteSettings();
+    this->Frame = Start(SampleFile("Amostra.qlm"));
+    this->Q = this->Frame->GetController();
+    ASSERT_EQ(this->Q->ProjectOpen, 1);
+  }
+
+  void TearDown() override {
+    this->Frame.reset();
+    ProjectFrameFixture::TearDown();
+  }
+
+  // True when SetUp opened the sample project.
+  bool Opened() const { return !IsSkipped() && !HasFatalFailure(); }
+
+  virtual void WriteSettings() {}
+
+  std::unique_ptr<CMainFrame> Frame;
+  CQlmQuorvantile* Q = nullptr;
+};
