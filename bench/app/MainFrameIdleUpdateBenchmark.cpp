@@ -7,34 +7,23 @@
 
 #include <QApplication>
 #include <cstdlib>
-#include <memory>
+#include <vector>
 
-#include "app/CMainFrame.h"
+#include "QlmBenchMainFrame.h"
 #include "app/CQlmQuorvantile.h"
-#include "app/QlmResourceIds.h"
-#include "app/QlmResourceScript.h"
-#include "platform/gui/CDialog.h"
-#include "platform/gui/CWinApp.h"
-#include "tests/support/QlmTempDir.h"
 #include "views/C3DFrame.h"
 
 namespace {
 
+// The platform is chosen before the frame starts Qt.
+const char* Offscreen() {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  return "MainFrameIdleUpdateBenchmark";
+}
+
 class Frames {
 public:
-  Frames() {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    ::setenv("QLM_COMMON_APPDATA", this->AppData.Path().c_str(), 1);
-    ::unsetenv("QLM_WEB_SERVER");
-    static int argc = 1;
-    static char name[] = "MainFrameIdleUpdateBenchmark";
-    static char* argv[] = {name, nullptr};
-    this->Application = std::make_unique<QApplication>(argc, argv);
-    QlmRegisterResources();
-    CDialog::SetModalHook([](CDialog&) { return INT_PTR(IDCANCEL); });
-    this->Frame = std::make_unique<CMainFrame>();
-    this->App.m_pMainWnd = this->Frame.get();
-    this->Frame->LoadFrame(IDR_MAINFRAME);
+  Frames() : Main(Offscreen()), Frame(&Main.Frame()) {
     for (CToolBar* bar : this->Frame->GetToolBars()) this->Frame->ShowControlBar(bar, TRUE, FALSE);
     QApplication::processEvents();
   }
@@ -55,10 +44,8 @@ public:
     this->Frame->Frame3D->UpdateToolBarsCmdUI();
   }
 
-  QlmTempDir AppData;
-  std::unique_ptr<QApplication> Application;
-  CWinApp App;
-  std::unique_ptr<CMainFrame> Frame;
+  QlmBenchMainFrame Main;
+  CMainFrame* Frame;
 };
 
 Frames& Shared() {

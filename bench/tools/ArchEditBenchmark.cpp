@@ -11,22 +11,15 @@
 
 #include <QApplication>
 #include <QWidget>
-#include <cstdlib>
-#include <memory>
 #include <string>
 
-#include "app/CMainFrame.h"
 #include "app/CQlmQuorvantile.h"
-#include "app/QlmResourceIds.h"
-#include "app/QlmResourceScript.h"
+#include "bench/app/QlmBenchMainFrame.h"
 #include "ct/CQlmBall.h"
 #include "ct/CQlmCTData.h"
 #include "ct/CQlmPolyLine.h"
-#include "platform/gui/CDialog.h"
-#include "platform/gui/CWinApp.h"
 #include "tests/ct/QlmJawVolume.h"
 #include "tests/support/QlmDisplay.h"
-#include "tests/support/QlmTempDir.h"
 #include "toolkit/QlmParallelFor.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlmInteractorStyle2.h"
@@ -36,18 +29,7 @@ namespace {
 
 class EditedArch {
 public:
-  EditedArch() {
-    ::setenv("QLM_COMMON_APPDATA", this->AppData.Path().c_str(), 1);
-    ::unsetenv("QLM_WEB_SERVER");
-    static int argc = 1;
-    static char name[] = "ArchEditBenchmark";
-    static char* argv[] = {name, nullptr};
-    this->Application = std::make_unique<QApplication>(argc, argv);
-    QlmRegisterResources();
-    CDialog::SetModalHook([](CDialog&) { return INT_PTR(IDCANCEL); });
-    this->Frame = std::make_unique<CMainFrame>();
-    this->App.m_pMainWnd = this->Frame.get();
-    this->Frame->LoadFrame(IDR_MAINFRAME);
+  EditedArch() : Main("ArchEditBenchmark"), Frame(&Main.Frame()) {
     this->Frame->GetSafeHwnd()->resize(1280, 1000);
     QApplication::processEvents();
 
@@ -77,10 +59,8 @@ public:
   bool Ready = false;
 
 private:
-  QlmTempDir AppData;
-  std::unique_ptr<QApplication> Application;
-  CWinApp App;
-  std::unique_ptr<CMainFrame> Frame;
+  QlmBenchMainFrame Main;
+  CMainFrame* Frame;
   double Step = 0.5;
 };
 
