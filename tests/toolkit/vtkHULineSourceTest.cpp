@@ -13,11 +13,11 @@
 
 namespace {
 
-using Run = std::pair<double, double>;  // start and end distance from the first point
+using Dash = std::pair<double, double>;  // start and end distance from the first point
 
 // The dashes of `lines` as distances along the line from `from` in `direction`.
-std::vector<Run> Dashes(vtkPolyData* lines, const double from[3], const double direction[3]) {
-  std::vector<Run> runs;
+std::vector<Dash> Dashes(vtkPolyData* lines, const double from[3], const double direction[3]) {
+  std::vector<Dash> runs;
   for (vtkIdType cell = 0; cell < lines->GetNumberOfCells(); ++cell) {
     double a[3], b[3];
     lines->GetPoint(lines->GetCell(cell)->GetPointId(0), a);
@@ -38,7 +38,7 @@ TEST(vtkHULineSource, DrawsDashesOfOneMillimetreWithGapsOfOneBetweenItsPoints) {
   struct Case {
     const char* Name;
     double Length;
-    std::vector<Run> Expected;
+    std::vector<Dash> Expected;
   };
   const Case cases[] = {
       {"5 mm: three dashes, the last whole", 5.0, {{0, 1}, {2, 3}, {4, 5}}},
@@ -55,7 +55,7 @@ TEST(vtkHULineSource, DrawsDashesOfOneMillimetreWithGapsOfOneBetweenItsPoints) {
     source->SetPoint2(from[0] + direction[0] * c.Length, from[1] + direction[1] * c.Length, 0);
     source->Update();
     EXPECT_NEAR(source->GetSize(), c.Length, 1e-5);
-    const std::vector<Run> runs = Dashes(source->GetOutput(), from, direction);
+    const std::vector<Dash> runs = Dashes(source->GetOutput(), from, direction);
     ASSERT_EQ(runs.size(), c.Expected.size());
     for (size_t k = 0; k < runs.size(); ++k) {
       EXPECT_NEAR(runs[k].first, c.Expected[k].first, 1e-5) << "dash " << k;
@@ -87,10 +87,15 @@ TEST(vtkHUGridSource, OutlinesTheBandAtTheHeightsOfItsValues) {
       output->GetPoint(output->GetCell(cell)->GetPointId(1), b);
       EXPECT_GE(std::min(a[0], b[0]), -50.0 - 1e-9);
       EXPECT_LE(std::max(a[0], b[0]), 50.0 + 1e-9);
-      if (a[1] == b[1] && std::fabs(a[1] - c.Bottom) < 1e-9) ++bottom;
-      else if (a[1] == b[1] && std::fabs(a[1] - c.Height) < 1e-9) ++top;
-      else if (a[0] == b[0] && std::fabs(std::fabs(a[0]) - 50.0) < 1e-9) ++sides;
-      else ADD_FAILURE() << "stray dash at " << a[0] << ", " << a[1];
+      if (a[1] == b[1] && std::fabs(a[1] - c.Bottom) < 1e-9) {
+        ++bottom;
+      } else if (a[1] == b[1] && std::fabs(a[1] - c.Height) < 1e-9) {
+        ++top;
+      } else if (a[0] == b[0] && std::fabs(std::fabs(a[0]) - 50.0) < 1e-9) {
+        ++sides;
+      } else {
+        ADD_FAILURE() << "stray dash at " << a[0] << ", " << a[1];
+      }
     }
     EXPECT_EQ(bottom, 50) << "a dash every 2 units over 100";
     EXPECT_EQ(top, c.Top ? 50 : 0);

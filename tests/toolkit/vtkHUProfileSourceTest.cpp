@@ -4,7 +4,9 @@
 #include "toolkit/vtkHUProfileSource.h"
 
 #include <gtest/gtest.h>
+#include <vtkDataArray.h>
 #include <vtkImageData.h>
+#include <vtkPointData.h>
 #include <vtkPolyData.h>
 
 #include <cmath>
@@ -118,6 +120,8 @@ protected:
   vtkSmartPointer<vtkImageData> Volume;
   std::unique_ptr<CQlmCTFilter> Filters{CQlmCTFilter::New()};
 };
+
+}  // namespace
 
 TEST_F(vtkHUProfileSourceTest, AxialProfilesAreTheRampUnderTheLineMirroredInY) {
   this->Open(Ramp);

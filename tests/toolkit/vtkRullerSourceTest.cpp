@@ -58,7 +58,9 @@ TEST(vtkRullerSource, LineTicksAndLabelFollowThePoints) {
       double tick[3];
       SegmentDirection(source, port, tick);
       EXPECT_NEAR(vtkMath::Dot(line, tick), 0.0, 1e-6) << "tick " << port << " across the line";
-      if (!c.Is3d) EXPECT_NEAR(tick[2], 0.0, 1e-9) << "tick " << port << " in the view plane";
+      if (!c.Is3d) {
+        EXPECT_NEAR(tick[2], 0.0, 1e-9) << "tick " << port << " in the view plane";
+      }
       double centre[3], a[3], b[3];
       source->GetOutput(port)->GetPoint(0, a);
       source->GetOutput(port)->GetPoint(1, b);
