@@ -26,6 +26,7 @@ CQlmHUGrid::CQlmHUGrid() {
   this->Mapper->SetInputConnection(this->Source->GetOutputPort());
   this->Actor->SetMapper(this->Mapper);
   this->Actor->GetProperty()->SetLineWidth(1.0);
+  this->Actor->GetProperty()->LightingOff();
 }
 
 CQlmHUGrid::~CQlmHUGrid() = default;

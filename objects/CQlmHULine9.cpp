@@ -16,6 +16,7 @@ CQlmHULine9::CQlmHULine9() {
   for (int cell = 0; cell < Cells; ++cell) {
     this->Mappers[cell]->SetInputConnection(this->Source->GetOutputPort());
     this->Actors[cell]->SetMapper(this->Mappers[cell]);
+    this->Actors[cell]->GetProperty()->LightingOff();
   }
   this->SetColor(this->Color[0], this->Color[1], this->Color[2]);
 }

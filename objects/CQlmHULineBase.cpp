@@ -3,6 +3,7 @@
 #include <vtkActor.h>
 #include <vtkMatrix4x4.h>
 #include <vtkPolyDataMapper.h>
+#include <vtkProperty.h>
 #include <vtkRenderer.h>
 
 #include "ct/CQlmLayeredWindow.h"
@@ -14,6 +15,7 @@ constexpr int LineLayer = 1;
 CQlmHULineBase::CQlmHULineBase() {
   this->Actor->SetMapper(this->Mapper);
   this->Actor->SetUserMatrix(this->UserMatrix);
+  this->Actor->GetProperty()->LightingOff();
 }
 
 CQlmHULineBase::~CQlmHULineBase() = default;

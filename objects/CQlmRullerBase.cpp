@@ -31,6 +31,8 @@ CQlmRullerBase::CQlmRullerBase() {
   for (vtkActor* actor : {this->LineActor.GetPointer(), this->Tip1Actor.GetPointer(), this->Tip2Actor.GetPointer()}) {
     actor->SetUserMatrix(this->UserMatrix);
     actor->GetProperty()->SetLineWidth(LineWidth);
+    // Lines have no normals: their colour is shown as it is.
+    actor->GetProperty()->LightingOff();
   }
   this->SetSelected(1);
   this->ApplyColors();
