@@ -82,6 +82,13 @@ void CQlmRullerBase::ApplyColors() {
                             std::min(colour[2] + lightening, 1.0f));
 }
 
+void CQlmRullerBase::SetPickable(int on) {
+  this->LineActor->SetPickable(on);
+  this->Tip1Actor->SetPickable(on);
+  this->Tip2Actor->SetPickable(on);
+  this->GetLabelActor()->SetPickable(on);
+}
+
 bool CQlmRullerBase::OwnsActor(const vtkActor* actor) const {
   return actor && (actor == this->LineActor || actor == this->Tip1Actor || actor == this->Tip2Actor);
 }

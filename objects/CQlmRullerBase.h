@@ -48,6 +48,10 @@ public:
   int GetOwnSlice() const { return this->OwnSlice; }
   int GetCurrentSlice() const { return this->CurrentSlice; }
 
+  // Whether picks hit line, tips and label; on at first. A 3D ruler being
+  // drawn is made unpickable so that picks reach the surface under it.
+  void SetPickable(int on);
+
   // Line or tip actor of this ruler.
   bool OwnsActor(const vtkActor* actor) const;
 

@@ -111,6 +111,10 @@ TEST_F(CQlmRullersTest, A2DRulerShowsOnlyOnItsOwnSliceAnd3DRulersOnEverySlice) {
   EXPECT_TRUE(Hidden(*axial));
   axial->SetVisibility(1);
   EXPECT_TRUE(Shown(*axial));
+  ruller3D->SetPickable(0);
+  EXPECT_EQ(ruller3D->GetLineActor()->GetPickable() + ruller3D->GetTip2Actor()->GetPickable() +
+                ruller3D->GetLabelActor()->GetPickable(),
+            0);
   // 3D rulers are wider.
   EXPECT_EQ(ruller3D->GetLineActor()->GetProperty()->GetLineWidth(), 5.0f);
   EXPECT_EQ(axial->GetLineActor()->GetProperty()->GetLineWidth(), 3.0f);
