@@ -139,9 +139,10 @@ TEST_F(CQlmRullersTest, ACrossSectionRulerMovesWithTheFirstSectionAndLeavesWithI
   EXPECT_TRUE(this->Cross.CellsHolding(line).empty());
   this->Rullers.GetListCross()->RemoveAt(0);
   ruller = this->Rullers.AddCrossRuller(3, 3);
-  EXPECT_EQ(this->Cross.CellsHolding(ruller->GetLineActor()), std::vector<int>{4});
+  vtkActor2D* label = ruller->GetLabelActor();
+  EXPECT_EQ(this->Cross.CellsHolding(label), std::vector<int>{4});
   this->Rullers.GetListCross()->RemoveAt(0);
-  EXPECT_TRUE(this->Cross.CellsHolding(line).empty()) << "a deleted ruler leaves its cell";
+  EXPECT_TRUE(this->Cross.CellsHolding(label).empty()) << "a deleted ruler leaves its cell";
 }
 
 TEST_F(CQlmRullersTest, EachViewHandsOutTheThreeColoursInTurnAndOnlyTheNewRulerIsSelected) {
