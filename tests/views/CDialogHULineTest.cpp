@@ -125,15 +125,19 @@ TEST_F(CDialogHULineTest, ThePlotAndTheMeanLieAtTheRectanglesOfTheirDialogUnits)
   vtkSmartPointer<vtkImageData> image = FlatImage(0);
   SetLine(dialog, image);
   QlmOpenDialog::Run(dialog, [&] {
+    // Position and size each converted on their own, as the dialog manager does.
     struct Control {
       UINT Id;
-      CRect Units;
+      int X, Y, Width, Height;
     };
-    for (const Control& control : {Control{1153, CRect(7, 7, 7 + 231, 7 + 136)}, Control{1151, CRect(263, 24, 303, 38)}}) {
-      CRect pixels = control.Units;
-      dialog.MapDialogRect(&pixels);
+    for (const Control& control : {Control{1153, 7, 7, 231, 136}, Control{1151, 263, 24, 40, 14}}) {
+      CRect origin(control.X, control.Y, control.X, control.Y);
+      CRect size(0, 0, control.Width, control.Height);
+      dialog.MapDialogRect(&origin);
+      dialog.MapDialogRect(&size);
       const QRect geometry = dialog.GetDlgItem(control.Id)->GetSafeHwnd()->geometry();
-      EXPECT_EQ(geometry, QRect(pixels.left, pixels.top, pixels.Width(), pixels.Height())) << control.Id;
+      EXPECT_EQ(geometry, QRect(origin.left, origin.top, size.Width(), size.Height())) << control.Id;
+      EXPECT_GT(size.Width(), control.Width) << "dialog units are smaller than pixels";
     }
     dialog.EndDialog(IDCANCEL);
   });
