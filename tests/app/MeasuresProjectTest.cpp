@@ -1,6 +1,7 @@
 // Rulers in the four views of the sample project, saved and reopened; ruler
 // sections that a file cannot hold; and what the views draw of rulers and HU
-// lines. With QLM_MEASURES_SCREENSHOT set, the main window with them is saved there.
+// lines; the profile of a line across a crown. With QLM_MEASURES_SCREENSHOT
+// and QLM_PROFILE_SCREENSHOT set, the main window and the profile dialog are saved there.
 #include <vtkActor.h>
 #include <vtkActor2D.h>
 #include <vtkCamera.h>
@@ -25,6 +26,7 @@
 #include "objects/CQlmHULines.h"
 #include "objects/CQlmRullers.h"
 #include "platform/CMemFile.h"
+#include "platform/QlmNumberFormat.h"
 #include "platform/CQlmScriptedPrompter.h"
 #include "toolkit/vtkHULineSource.h"
 #include "toolkit/vtkRullerSource.h"
@@ -33,6 +35,9 @@
 #include "views/CQlm3DWindow9.h"
 #include "views/CQlmInteractorStyle2.h"
 #include "views/CQlmInteractorStyle3.h"
+#include "views/CDialogHULine.h"
+#include "toolkit/vtkHUProfileSource.h"
+#include "QlmOpenDialog.h"
 
 namespace {
 
@@ -269,4 +274,45 @@ TEST_F(MeasuresProjectTest, HULinesAreDashedAnd3DRulersAreWiderThan2DOnes) {
     q.WindowPanoramic->Render();
     this->Frame->GetMainWindow()->grab().save(picture);
   }
+}
+
+// A line across the arch at its middle, over the incisal crowns of the slice
+// the sample opens on: the enamel rises above the "Tipo II" band.
+TEST_F(MeasuresProjectTest, TheProfileAcrossACrownRisesAboveTheTypeIIBand) {
+  CQlmQuorvantile& q = *this->Q();
+  float centre[3], before[3], after[3];
+  const float middle = q.PanoramicCalc->GetCurveLength() / 2;
+  q.PanoramicCalc->GetArchPoint(middle, centre);
+  q.PanoramicCalc->GetArchPoint(middle - 1, before);
+  q.PanoramicCalc->GetArchPoint(middle + 1, after);
+  // Across the arch, 6 mm to each side.
+  double across[2] = {-(after[1] - before[1]), after[0] - before[0]};
+  const double norm = std::hypot(across[0], across[1]);
+  CQlmHULine* line = q.HULines->GetAxialLine();
+  line->GetSource()->SetPoint1(centre[0] - 6 * across[0] / norm, centre[1] - 6 * across[1] / norm, 0);
+  line->GetSource()->SetPoint2(centre[0] + 6 * across[0] / norm, centre[1] + 6 * across[1] / norm, 0);
+  line->GetActor()->VisibilityOn();
+  q.WindowAxial->Render();
+
+  CDialogHULine dialog;
+  vtkHUProfileSource* source = dialog.GetProfileSource();
+  source->SetImageData(q.CTFilter->GetAxialFilter()->GetOutput());
+  source->SetZSlice(q.CTFilter->GetAxialFilter()->GetCurrentSlice());
+  source->SetMirrorY(1);
+  source->SetPoint1(line->GetSource()->GetPoint1());
+  source->SetPoint2(line->GetSource()->GetPoint2());
+  QlmOpenDialog::Run(dialog, [&] {
+    const std::vector<double>& values = source->GetValues();
+    ASSERT_GT(values.size(), 10u);
+    const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
+    EXPECT_GT(*highest, 2250.0) << "enamel above the Tipo II band";
+    const double mean = source->GetAverage();
+    EXPECT_GT(mean, *lowest);
+    EXPECT_LT(mean, *highest);
+    EXPECT_EQ(dialog.Mean, CString(QlmNumberFormat::Format("%.1f", mean).c_str()));
+    if (const char* picture = std::getenv("QLM_PROFILE_SCREENSHOT")) dialog.GetSafeHwnd()->grab().save(picture);
+    RecordProperty("ProfileMinMeanMax", std::to_string(*lowest) + " " + std::to_string(mean) + " " +
+                                            std::to_string(*highest));
+    dialog.EndDialog(IDOK);
+  });
 }
