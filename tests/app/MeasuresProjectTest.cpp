@@ -5,7 +5,9 @@
 #include <vtkActor.h>
 #include <vtkActor2D.h>
 #include <vtkCamera.h>
+#include <vtkImageData.h>
 #include <vtkMath.h>
+#include <vtkNew.h>
 #include <vtkRenderer.h>
 
 #include <QImage>
@@ -276,21 +278,47 @@ TEST_F(MeasuresProjectTest, HULinesAreDashedAnd3DRulersAreWiderThan2DOnes) {
   }
 }
 
-// A line across the arch at its middle, over the incisal crowns of the slice
-// the sample opens on: the enamel rises above the "Tipo II" band.
+// A line across the arch over the brightest crown it passes in the slice the
+// sample opens on: the enamel rises above the "Tipo II" band.
 TEST_F(MeasuresProjectTest, TheProfileAcrossACrownRisesAboveTheTypeIIBand) {
   CQlmQuorvantile& q = *this->Q();
-  float centre[3], before[3], after[3];
-  const float middle = q.PanoramicCalc->GetCurveLength() / 2;
-  q.PanoramicCalc->GetArchPoint(middle, centre);
-  q.PanoramicCalc->GetArchPoint(middle - 1, before);
-  q.PanoramicCalc->GetArchPoint(middle + 1, after);
-  // Across the arch, 6 mm to each side.
-  double across[2] = {-(after[1] - before[1]), after[0] - before[0]};
-  const double norm = std::hypot(across[0], across[1]);
+  vtkImageData* slice = q.CTFilter->GetAxialFilter()->GetOutput();
+  // The line 6 mm to each side of the arch at arc length s.
+  auto across = [&q](float s, float from[3], float to[3]) {
+    float centre[3], before[3], after[3];
+    q.PanoramicCalc->GetArchPoint(s, centre);
+    q.PanoramicCalc->GetArchPoint(s - 1, before);
+    q.PanoramicCalc->GetArchPoint(s + 1, after);
+    const float normal[2] = {-(after[1] - before[1]), after[0] - before[0]};
+    const float norm = std::hypot(normal[0], normal[1]);
+    for (int i = 0; i < 2; ++i) {
+      from[i] = centre[i] - 6 * normal[i] / norm;
+      to[i] = centre[i] + 6 * normal[i] / norm;
+    }
+    from[2] = to[2] = 0;
+  };
+  vtkNew<vtkHUProfileSource> probe;
+  probe->SetImageData(slice);
+  probe->SetMirrorY(1);
+  float crown = 0, brightest = 0;
+  for (float s = 5; s < q.PanoramicCalc->GetCurveLength() - 5; s += 1) {
+    float from[3], to[3];
+    across(s, from, to);
+    probe->SetPoint1(from);
+    probe->SetPoint2(to);
+    probe->Update();
+    for (double value : probe->GetValues()) {
+      if (value > brightest) {
+        brightest = static_cast<float>(value);
+        crown = s;
+      }
+    }
+  }
   CQlmHULine* line = q.HULines->GetAxialLine();
-  line->GetSource()->SetPoint1(centre[0] - 6 * across[0] / norm, centre[1] - 6 * across[1] / norm, 0);
-  line->GetSource()->SetPoint2(centre[0] + 6 * across[0] / norm, centre[1] + 6 * across[1] / norm, 0);
+  float from[3], to[3];
+  across(crown, from, to);
+  line->GetSource()->SetPoint1(from);
+  line->GetSource()->SetPoint2(to);
   line->GetActor()->VisibilityOn();
   q.WindowAxial->Render();
 
