@@ -90,6 +90,7 @@ void CQlmQuorvantile::CreateObjects() {
                     &this->Indicator->Pan->Pan3D->ColorHold, &this->Indicator->Cross->Cross3D->ColorHold})
     *flag = 1;
   this->CreateOverlays();
+  this->CreateMeasures();
 }
 
 void CQlmQuorvantile::SetViewWindows(CAxialWnd* axialView, CPanoramicWnd* panoramicView, C3DWnd* view3D,
@@ -125,6 +126,7 @@ void CQlmQuorvantile::Initialize() {
   this->HostArchPolyLine();
   this->CorePolyLine->Owner = this;
   this->BindIndicator();
+  this->BindMeasures();
   EnsureConfigFile();
   ReadConfigOpenRecent(this->RecentProjects);
   this->UpdateRecentMenu(this->RecentProjects);
@@ -226,6 +228,7 @@ void CQlmQuorvantile::Teardown() {
   if (this->IndicatorHook == this->Indicator) this->IndicatorHook = nullptr;
   CQlmIndicator::Delete(this->Indicator);
   this->Indicator = nullptr;
+  this->ReleaseMeasures();
   Release(this->CTData);
   Release(this->CTData2);
   Release(this->Creator202106);

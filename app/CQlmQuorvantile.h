@@ -31,6 +31,7 @@ class CQlmCTFilter;
 class CQlmCorePolyLine;
 class CQlmIndicator;
 class CQlmGreyWindowFollower;
+class CQlmHULines;
 class CQlmInteractorStyle2;
 class CQlmInteractorStyle29;
 class CQlmInteractorStyle3;
@@ -40,6 +41,7 @@ class CQlmPolyLine;
 class CQlmPrintPreview;
 class CQlmProjectCreator202106;
 class CQlmRequestInfo;
+class CQlmRullers;
 class CQlmViewOverlays;
 class CQlmViewOverlays9;
 class CQlmVolumeAttachmentList;
@@ -238,6 +240,11 @@ public:
   // The report printer: the project's page templates.
   CQlmPrintPreview* PrintPreview = nullptr;
 
+  // The measuring rulers of the four views (also the Rullers position
+  // follower once Initialize ran) and the HU measuring lines; owned.
+  CQlmRullers* Rullers = nullptr;
+  CQlmHULines* HULines = nullptr;
+
   // The format code of the project file read last.
   int LoadedVersion = 0;
   // Indicator switches carried by the project file; the last three show the
@@ -316,4 +323,9 @@ private:
   // The implant defaults of the project file and the main tool bar's fields.
   void ShowImplantDefaults();
   void TakeImplantDefaults();
+  // Rulers and HU lines: made, bound to the views, attached after a load, released.
+  void CreateMeasures();
+  void BindMeasures();
+  void AttachMeasures();
+  void ReleaseMeasures();
 };

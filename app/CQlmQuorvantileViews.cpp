@@ -83,6 +83,7 @@ void CQlmQuorvantile::SetupViewsAfterLoad() {
   // The arch read from the file joins the axial view, still hidden.
   this->PolyLine->SetWindow(this->WindowAxial);
   this->PolyLine->AddToRenderer();
+  this->AttachMeasures();
   // The file's reformat may have reshaped the images; its cameras stay.
   this->SetCameraImages();
   if (this->MainFrame) {

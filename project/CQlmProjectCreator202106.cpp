@@ -19,6 +19,7 @@
 #include "ct/CQlmImageCompressor.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
+#include "objects/CQlmRullers.h"
 #include "output/CQlmPrintPreview.h"
 #include "platform/CArchive.h"
 #include "platform/CFile.h"
@@ -215,7 +216,7 @@ void CQlmProjectCreator202106::TakeSections800901(CQlmProjectData& data) {
   data.Values.ReplaceOutOfRange();
   this->ViewState = data.ViewState;
   this->ApplyViewState(data.ViewState);
-  std::copy_n(data.RulerColorCounters, 3, this->RulerColorCounters);
+  this->TakeRulers(data);
   std::copy_n(data.RequestTexts, CQlmRequestInfo::FormCount, controller.RequestInfo->Texts);
   controller.Notes = data.Notes;
   controller.PrintPreview->SwapStoredState(*data.Report);
@@ -306,7 +307,7 @@ void CQlmProjectCreator202106::GiveSections800901(CQlmProjectData& data) {
   data.ImplantDefaults = this->ImplantDefaults;
   data.Arch.CaptureFrom(*controller.PolyLine);
   this->GiveViewState(data.ViewState);
-  std::copy_n(this->RulerColorCounters, 3, data.RulerColorCounters);
+  this->GiveRulers(data);
   std::copy_n(controller.RequestInfo->Texts, CQlmRequestInfo::FormCount, data.RequestTexts);
   data.Notes = controller.Notes;
 
@@ -472,6 +473,11 @@ void CQlmProjectCreator202106::RestorePositions(int axialSlice, int crossPositio
     indicator->SetCrossIndex(crossPosition);
     indicator->SetCurrentCurve(curve);
   }
+  // Each ruler shows on its own slice, curve or section only.
+  CQlmRullers& rullers = *this->Controller->Rullers;
+  rullers.SetAxialIndex(filters.GetAxialFilter()->GetCurrentSlice());
+  rullers.SetCrossIndex(filters.GetCrossFilter()->GetFirstIndex());
+  rullers.SetPanoramicIndex(this->Controller->PanoramicCalc->GetCurrentCurve());
 }
 
 // Each 2D view's scroll bar over its indices, enabled by its flag.

@@ -67,11 +67,10 @@ public:
   CQlmViewState ViewState;
 
   // Carried from the file read last to the next save until the controller
-  // holds their owners: the imported geometries, the implant defaults, the
-  // rulers' colour counters and the implant label font size.
+  // holds their owners: the imported geometries, the implant defaults and
+  // the implant label font size.
   std::vector<CQlmGeometryRecord> Geometries;
   CQlmImplantDefaults ImplantDefaults;
-  int RulerColorCounters[3] = {0, 0, 0};
   int ImplantFontSize = 12;
 
 protected:
@@ -86,6 +85,9 @@ private:
   bool GiveVolumes(CQlmProjectData& data);
   bool GiveGeometries(CQlmProjectData& data);
   void GiveSections800901(CQlmProjectData& data);
+  // The controller's rulers from (into) the file's sections 11 and 15.
+  void TakeRulers(const CQlmProjectData& data);
+  void GiveRulers(CQlmProjectData& data) const;
   void GiveViewState(CQlmViewState& state);
   void ApplyViewState(const CQlmViewState& state);
   void RestoreReformat(float width, float spacing, float curveSpacing, int curveCountValue);

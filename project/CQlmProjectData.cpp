@@ -68,6 +68,21 @@ void LoadEmptyCount(CArchive& archive, const char* what) {
   }
 }
 
+// A count and that many records; the count is checked against the bytes left and `maximum` first.
+template <typename Record>
+void LoadRecords(CArchive& archive, std::vector<Record>& records, int32_t maximum) {
+  const int32_t count = archive.ReadCount(Record::Size);
+  if (count > maximum) throw CArchiveException(CArchiveException::badIndex, "too many records");
+  records.assign(static_cast<size_t>(count), Record());
+  for (Record& record : records) record.Load(archive);
+}
+
+template <typename Record>
+void StoreRecords(CArchive& archive, const std::vector<Record>& records) {
+  archive << static_cast<int32_t>(records.size());
+  for (const Record& record : records) record.Store(archive);
+}
+
 }  // namespace
 
 CQlmProjectData::CQlmProjectData()
@@ -94,12 +109,17 @@ void CQlmProjectData::Store(CArchive& archive) const {
   this->StoreGeometries(archive);
   archive << int32_t(0);
   this->ImplantDefaults.Store(archive);
-  // Orthodontic, endodontic, library meshes, teeth, 3D rulers, nerves.
-  for (int section = 0; section < 6; ++section) archive << int32_t(0);
+  // Orthodontic, endodontic, library meshes, teeth.
+  for (int section = 0; section < 4; ++section) archive << int32_t(0);
+  StoreRecords(archive, this->Rulers3D);
+  // Nerves.
+  archive << int32_t(0);
   this->Arch.Store(archive);
   this->ViewState.Store(archive);
   for (int32_t counter : this->RulerColorCounters) archive << counter;
-  for (int list = 0; list < 3; ++list) archive << int32_t(0);
+  StoreRecords(archive, this->RulersAxial);
+  StoreRecords(archive, this->RulersPanoramic);
+  StoreRecords(archive, this->RulersCross);
   for (const CString& text : this->RequestTexts) archive << text;
   archive << this->Notes;
   archive << this->Report->previewOpened;
@@ -147,14 +167,14 @@ void CQlmProjectData::LoadSections800901(CArchive& archive) {
   LoadEmptyCount(archive, "objetos endodônticos");
   LoadEmptyCount(archive, "malhas de biblioteca");
   LoadEmptyCount(archive, "dentes");
-  LoadEmptyCount(archive, "réguas 3D");
+  LoadRecords(archive, this->Rulers3D, MaximumRulers);
   LoadEmptyCount(archive, "nervos");
   this->Arch.Load(archive);
   this->ViewState.Load(archive);
   for (int32_t& counter : this->RulerColorCounters) archive >> counter;
-  LoadEmptyCount(archive, "réguas na vista axial");
-  LoadEmptyCount(archive, "réguas na vista panorâmica");
-  LoadEmptyCount(archive, "réguas nas vistas transversais");
+  LoadRecords(archive, this->RulersAxial, MaximumRulers);
+  LoadRecords(archive, this->RulersPanoramic, MaximumRulers);
+  LoadRecords(archive, this->RulersCross, MaximumRulers);
   for (CString& text : this->RequestTexts) archive >> text;
   archive >> this->Notes;
   int32_t printFlag = 0;

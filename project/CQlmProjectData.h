@@ -12,7 +12,7 @@
 // 800900: header, main volume, list A, imported geometries, second volume,
 // six int32 that are dropped.
 //
-// Implants, multi-part objects, library meshes, teeth, rulers and nerves are
+// Implants, multi-part objects, library meshes, teeth and nerves are
 // not read by this version: they are written
 // empty (count 0, empty strings, flag 0), and a file in which one of them is
 // not empty raises CQlmProjectRefusal. Every count and length is checked
@@ -32,6 +32,8 @@
 #include "project/CQlmGeometryRecord.h"
 #include "project/CQlmImplantDefaults.h"
 #include "project/CQlmRequestInfo.h"
+#include "project/CQlmRuller3DRecord.h"
+#include "project/CQlmRullerRecord.h"
 #include "project/CQlmViewState.h"
 #include "project/CQlmVolumeAttachmentList.h"
 
@@ -44,6 +46,8 @@ public:
   static constexpr int32_t Format800901 = 800901;
   // Most imported geometries a file may hold.
   static constexpr int32_t MaximumGeometries = 10000;
+  // Most rulers a file may hold in one view.
+  static constexpr int32_t MaximumRulers = 10000;
 
   // Empty blocks and lists, default values.
   CQlmProjectData();
@@ -84,7 +88,11 @@ public:
   CQlmImplantDefaults ImplantDefaults;
   CQlmArchRecord Arch;
   CQlmViewState ViewState;
+  std::vector<CQlmRuller3DRecord> Rulers3D;
   int32_t RulerColorCounters[3] = {0, 0, 0};  // axial, panoramic, cross-section
+  std::vector<CQlmRullerRecord> RulersAxial;
+  std::vector<CQlmRullerRecord> RulersPanoramic;
+  std::vector<CQlmRullerRecord> RulersCross;
   // Strings 0 to 9 of the guide and prototype request.
   CString RequestTexts[CQlmRequestInfo::FormCount];
   CString Notes;

@@ -91,10 +91,17 @@ TEST(CQlmProjectData, StoresTheSectionsInOrder) {
   Append(expected, BlockBytes(data.GeometryBlock));
   AppendInt32(expected, 0);
   Append(expected, Stored(data.ImplantDefaults));
-  for (int i = 0; i < 6; ++i) AppendInt32(expected, 0);
+  for (int i = 0; i < 4; ++i) AppendInt32(expected, 0);
+  AppendInt32(expected, 2);
+  for (const CQlmRuller3DRecord& record : data.Rulers3D) Append(expected, Stored(record));
+  AppendInt32(expected, 0);
   Append(expected, Stored(data.Arch));
   Append(expected, Stored(data.ViewState));
-  for (int32_t word : {0, 2, 0, 0, 0, 0}) AppendInt32(expected, word);
+  for (int32_t word : {0, 2, 0, 1}) AppendInt32(expected, word);
+  Append(expected, Stored(data.RulersAxial[0]));
+  AppendInt32(expected, 0);
+  AppendInt32(expected, 2);
+  for (const CQlmRullerRecord& record : data.RulersCross) Append(expected, Stored(record));
   for (const CString& text : data.RequestTexts) Append(expected, StringBytes(text));
   Append(expected, StringBytes(data.Notes));
   AppendInt32(expected, 1);
@@ -103,6 +110,8 @@ TEST(CQlmProjectData, StoresTheSectionsInOrder) {
 
   EXPECT_EQ(Stored(data), expected);
   EXPECT_EQ(Stored(data.Arch).size(), 4 + 3 * 16 * 8 + 8u);
+  EXPECT_EQ(Stored(data.Rulers3D[0]).size(), 10 * 4u);
+  EXPECT_EQ(Stored(data.RulersAxial[0]).size(), 12 * 4u);
   EXPECT_EQ(Stored(data.Values).size(), 6 * 4 + 10 * 4 + 150 * 4 + 4u);
 }
 
@@ -120,6 +129,12 @@ TEST(CQlmProjectData, ReadingAndWritingAgainGivesTheSameBytes) {
   EXPECT_EQ(read.AttachmentsB.GetAt(0)->DataSize, 300);
   EXPECT_EQ(read.Report->templates.GetCount(), 2);
   EXPECT_EQ(read.Report->currentTemplate, read.Report->templates.GetAt(1));
+  ASSERT_EQ(read.Rulers3D.size(), 2u);
+  EXPECT_EQ(read.Rulers3D[0].Point2[0], 12.5f);
+  EXPECT_EQ(read.Rulers3D[0].Visible, 0);
+  ASSERT_EQ(read.RulersCross.size(), 2u);
+  EXPECT_EQ(read.RulersCross[0].Slice, 7);
+  EXPECT_EQ(read.RulersCross[0].Point1[1], -3.0f);
   ASSERT_EQ(read.Geometries.size(), 2u);
   for (size_t k = 0; k < 2; ++k) {
     EXPECT_EQ(read.Geometries[k].Name, data.Geometries[k].Name);
@@ -178,11 +193,7 @@ TEST(CQlmProjectData, ANonEmptySectionOfALaterVersionIsRefusedByName) {
       {at.Lists[1], 1, "endodônticos"},
       {at.Lists[2], 1, "malhas de biblioteca"},
       {at.Lists[3], 1, "dentes"},
-      {at.Lists[4], 1, "réguas 3D"},
       {at.Lists[5], 1, "nervos"},
-      {at.RulerCounters + 12, 1, "vista axial"},
-      {at.RulerCounters + 16, 1, "vista panorâmica"},
-      {at.RulerCounters + 20, 1, "vistas transversais"},
   };
   for (const Case& c : cases) {
     Bytes bad = good;
@@ -216,6 +227,28 @@ TEST(CQlmProjectData, MalformedFilesAreRefused) {
                            {"saved arch of 51 points", savedArchCount, 51},
                            {"negative saved arch count", savedArchCount, -1},
                            {"print flag without its record", at.PrintFlag, 1}});
+}
+
+// Ruler counts that the bytes left cannot hold, or above the bound, refuse the file.
+TEST(CQlmProjectData, InflatedRulerSectionsAreRefused) {
+  CQlmProjectData data;
+  FillSmallProject(data);
+  const Bytes good = Stored(data);
+  const SmallLayout at(data);
+  const size_t lists[] = {at.Lists[4], at.RulerCounters + 12, at.RulerCounters + 16, at.RulerCounters + 20};
+  for (size_t list : lists) {
+    SCOPED_TRACE("count at " + std::to_string(list));
+    ExpectEachRefused(good, {{"one ruler past the end", list, 1},
+                             {"negative count", list, -1},
+                             {"count far past the end", list, 0x7FFFFFFF}});
+  }
+  // Enough bytes for the records, more rulers than a view may hold.
+  Bytes large = good;
+  const int32_t count = CQlmProjectData::MaximumRulers + 1;
+  PokeInt32(large, at.RulerCounters + 12, count);
+  large.insert(large.begin() + static_cast<long>(at.RulerCounters + 16), static_cast<size_t>(count) * 48, 0);
+  CQlmProjectData read;
+  EXPECT_THROW(Load(large, read), CArchiveException);
 }
 
 // A damaged report record refuses the whole file: nothing is half read.
