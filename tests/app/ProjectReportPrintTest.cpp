@@ -16,13 +16,13 @@
 #include <QPrinter>
 
 #include <algorithm>
-#include <cstdio>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "ProjectFrameFixture.h"
+#include "QlmCommandOutput.h"
 #include "QlmTestData.h"
 #include "app/CQlmQuorvantile.h"
 #include "app/QlmConfig.h"
@@ -32,19 +32,9 @@
 
 namespace {
 
-std::string RunCommand(const std::string& command) {
-  std::string output;
-  FILE* pipe = ::popen((command + " 2>/dev/null").c_str(), "r");
-  if (!pipe) return output;
-  char buffer[4096];
-  for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, read);
-  ::pclose(pipe);
-  return output;
-}
-
 // Width and height of every picture of the PDF, in the order they are drawn.
 std::vector<std::pair<int, int>> PictureSizes(const std::string& pdf) {
-  std::istringstream lines(RunCommand("pdfimages -list '" + pdf + "'"));
+  std::istringstream lines(QlmCommandOutput("pdfimages -list '" + pdf + "'"));
   std::vector<std::pair<int, int>> sizes;
   std::string line;
   for (int header = 0; header < 2 && std::getline(lines, line); ++header) {
@@ -108,7 +98,7 @@ protected:
     ProjectFrameFixture::SetUp();
     if (IsSkipped()) return;
     QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
-    if (RunCommand("command -v pdfimages").empty()) GTEST_SKIP() << "poppler-utils is missing";
+    if (QlmCommandOutput("command -v pdfimages").empty()) GTEST_SKIP() << "poppler-utils is missing";
     EnsureConfigFile();
     this->Frame = Start(SampleFile("Amostra.qlm"));
     this->Q = this->Frame->GetController();
@@ -131,7 +121,7 @@ TEST_F(ProjectReportPrintTest, PrintWritesOnePageWithTheFourViewsAsOnScreen) {
   ASSERT_FALSE(this->Prompter.Messages.empty());
   EXPECT_EQ(this->Prompter.Messages.front().Text.Str(), "Confirma a impressão?");
   EXPECT_EQ(this->Prompter.Messages.front().Caption.Str(), "Atenção");
-  const std::string info = RunCommand("pdfinfo '" + pdf + "'");
+  const std::string info = QlmCommandOutput("pdfinfo '" + pdf + "'");
   EXPECT_NE(info.find("Title:           Quorvantile Report"), std::string::npos) << info;
   EXPECT_NE(info.find("Pages:           1"), std::string::npos) << info;
   EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
@@ -166,7 +156,7 @@ TEST_F(ProjectReportPrintTest, LifeSizeCaptureKeepsItsMillimetresOnPaperAtAnyPri
     printer.setResolution(dpi);
     ASSERT_TRUE(report.PrintOn(printer, true, nullptr)) << dpi;
     const std::string picture = this->Files.File("quadrado" + std::to_string(dpi));
-    RunCommand("pdftoppm -r 300 -singlefile '" + pdf + "' '" + picture + "'");
+    QlmCommandOutput("pdftoppm -r 300 -singlefile '" + pdf + "' '" + picture + "'");
     const QImage page(QString::fromStdString(picture + ".ppm"));
     ASSERT_FALSE(page.isNull()) << dpi;
     const auto [across, down] = MagentaExtentMM(page, 300);

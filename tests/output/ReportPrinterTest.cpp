@@ -7,25 +7,15 @@
 #include <QImage>
 #include <QPageSize>
 #include <QPrinter>
-#include <cstdio>
 #include <string>
 
+#include "QlmCommandOutput.h"
 #include "QlmGuiTestApp.h"
 #include "QlmTempDir.h"
 #include "output/CQlmPrintPreview.h"
 #include "platform/QlmPath.h"
 
 namespace {
-
-std::string RunCommand(const std::string& command) {
-  std::string output;
-  FILE* pipe = ::popen((command + " 2>/dev/null").c_str(), "r");
-  if (!pipe) return output;
-  char buffer[4096];
-  for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, read);
-  ::pclose(pipe);
-  return output;
-}
 
 // A report printer with one template of `ratio` drawn on an area 594 pixels high.
 void OneTemplate(CQlmPrintPreview& report, float ratio) {
@@ -141,7 +131,7 @@ Margins FrameMargins(const QImage& page) {
 
 TEST(ReportPrinter, PrintedFrameLiesFifteenAndTwentyMillimetresFromThePapersEdges) {
   QlmGuiTestApp::Instance();
-  if (RunCommand("command -v pdftoppm").empty()) GTEST_SKIP() << "pdftoppm (poppler-utils) is missing";
+  if (QlmCommandOutput("command -v pdftoppm").empty()) GTEST_SKIP() << "pdftoppm (poppler-utils) is missing";
   struct Case {
     const char* name;
     bool fullPage;
@@ -165,11 +155,11 @@ TEST(ReportPrinter, PrintedFrameLiesFifteenAndTwentyMillimetresFromThePapersEdge
     report.NewTemplate(CQlmPrintTemplate::A4, 1, 0x000000);
     ASSERT_TRUE(report.PrintOn(printer, false, nullptr)) << test.name;
 
-    const std::string info = RunCommand("pdfinfo '" + pdf + "'");
+    const std::string info = QlmCommandOutput("pdfinfo '" + pdf + "'");
     EXPECT_NE(info.find("Title:           Quorvantile Report"), std::string::npos) << info;
     EXPECT_NE(info.find("Pages:           1"), std::string::npos) << info;
     EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
-    RunCommand("pdftoppm -r 150 -gray -singlefile '" + pdf + "' '" + folder.File("pagina") + "'");
+    QlmCommandOutput("pdftoppm -r 150 -gray -singlefile '" + pdf + "' '" + folder.File("pagina") + "'");
     const QImage page(QString::fromStdString(folder.File("pagina.pgm")));
     ASSERT_FALSE(page.isNull()) << test.name;
     const Margins margins = FrameMargins(page);
