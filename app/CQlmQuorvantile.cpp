@@ -4,6 +4,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CQlmObserverQuorvantile.h"
+#include "app/CQlmReportCapturer.h"
 #include "app/QlmConfig.h"
 #include "app/QlmResourceIds.h"
 #include "app/QlmWebServer.h"
@@ -82,6 +83,8 @@ void CQlmQuorvantile::CreateObjects() {
   this->CorePolyLine = CQlmCorePolyLine::New();
   this->CTData2 = new CQlmCTData;
   this->PrintPreview = new CQlmPrintPreview;
+  this->ReportViews = new CQlmReportCapturer(this);
+  this->PrintPreview->views = this->ReportViews;
   this->RequestInfo = CQlmRequestInfo::New();
   this->PictureDownload = CQlmWebFile::New();
   this->Indicator = CQlmIndicator::New();
@@ -251,6 +254,7 @@ void CQlmQuorvantile::Teardown() {
   Release(this->Window3D);
   Release(this->WindowCross);
   Release(this->PrintPreview);
+  Release(this->ReportViews);
   Release(this->RequestInfo);
   CQlmWebFile::Delete(this->PictureDownload);
   this->PictureDownload = nullptr;

@@ -39,6 +39,7 @@ class CQlmObserverQuorvantile;
 class CQlmPanoramicCalc;
 class CQlmPolyLine;
 class CQlmPrintPreview;
+class CQlmReportCapturer;
 class CQlmProjectCreator202106;
 class CQlmRequestInfo;
 class CQlmRullers;
@@ -108,6 +109,10 @@ public:
   // The guide and prototype request form on RequestInfo; on OK the project
   // is saved and the user is told where to send it.
   void RequestGuides();
+  // After "Confirma a impressão?" Yes: one report page of the settings'
+  // paper and colour, layout 5, with the views captured, on the default
+  // printer; the project's own templates are not touched.
+  void Print();
   // The exam notes and their alert flag, stored back on OK.
   void ShowExamNotes();
   // Clinic, patient and slice count of the exam, display only.
@@ -239,6 +244,8 @@ public:
 
   // The report printer: the project's page templates.
   CQlmPrintPreview* PrintPreview = nullptr;
+  // What the report printer captures the views through.
+  CQlmReportCapturer* ReportViews = nullptr;
 
   // The measuring rulers of the four views (also the Rullers position
   // follower once Initialize ran) and the HU measuring lines; owned.

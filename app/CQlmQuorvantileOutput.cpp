@@ -1,16 +1,19 @@
-// The controller's commands of the project mail, the guide and prototype
-// request and the exam notes and information.
+// The controller's commands of printing, the project mail, the guide and
+// prototype request and the exam notes and information.
 #include <vtkImageData.h>
 
 #include "app/CMainFrame.h"
 #include "app/CQlmObserverQuorvantile.h"
 #include "app/CQlmQuorvantile.h"
+#include "app/CQlmReportCapturer.h"
+#include "app/QlmConfig.h"
 #include "ct/CQlmCTData.h"
 #include "output/CDialogNotes.h"
 #include "output/CDialogProjInfo.h"
 #include "output/CDialogPrototype.h"
 #include "output/CDialogSendFriend.h"
 #include "output/CDialogSendProject.h"
+#include "output/CQlmPrintPreview.h"
 #include "output/QlmMailServer.h"
 #include "platform/CQlmPrompter.h"
 #include "project/CQlmRequestInfo.h"
@@ -24,6 +27,20 @@ CString ExamPatientName(const CQlmCTData* volume) {
 }
 
 }  // namespace
+
+void CQlmQuorvantile::Print() {
+  if (QlmMessageBox("Confirma a impressão?", "Atenção", QlmButtons::YesNo, QlmIcon::Question) != QlmAnswer::Yes) return;
+  float ratio = CQlmPrintTemplate::A4;
+  int layout = 5;
+  int colour = 0xFFFFFF;
+  CString header, footer;
+  ReadConfigPrinterProperty(ratio, layout, colour, header, footer);
+  CQlmPrintPreview report;
+  report.views = this->ReportViews;
+  report.LoadHeaderFooter(GetConfigFolder(), header, footer);
+  report.NewTemplate(ratio, 5, static_cast<uint32_t>(colour));
+  report.Print(nullptr);
+}
 
 void CQlmQuorvantile::SendProjectByEmail() {
   this->StatusObserver->SetText(SendingStatus);

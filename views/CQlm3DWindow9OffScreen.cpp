@@ -2,7 +2,9 @@
 
 #include <vtkCamera.h>
 
+#include <iterator>
 #include <new>
+#include <vector>
 
 #include "views/CQlm3DWindow9.h"
 #include "views/QlmOffScreenCopy.h"
@@ -15,7 +17,6 @@ constexpr double WholeWindow[4] = {0.0, 0.0, 1.0, 1.0};
 CQlm3DWindow9OffScreen* CQlm3DWindow9OffScreen::New() { return new (std::nothrow) CQlm3DWindow9OffScreen(); }
 
 CQlm3DWindow9OffScreen::CQlm3DWindow9OffScreen() {
-  QlmOffScreenWindow::SetUp(this->RenderWindow);
   vtkCamera* camera = this->GetCamera();
   QlmOffScreenWindow::SetUpCamera(camera);
   for (int cell = 0; cell < CellCount; ++cell) {
@@ -28,17 +29,15 @@ CQlm3DWindow9OffScreen::CQlm3DWindow9OffScreen() {
       renderer->SetLayer(QlmOffScreenWindow::ToolkitLayer(layer));
       renderer->SetActiveCamera(camera);
       renderer->SetViewport(viewport);
-      this->RenderWindow->AddRenderer(renderer);
     }
   }
 }
 
 CQlm3DWindow9OffScreen::~CQlm3DWindow9OffScreen() {
-  QlmOffScreenCopy::ReleasePropResources(this->RenderWindow);
   for (int cell = 0; cell < CellCount; ++cell) {
     vtkRenderer* renderers[4];
     this->GetCellRenderers(cell, renderers);
-    for (vtkRenderer* renderer : renderers) renderer->RemoveAllViewProps();
+    for (vtkRenderer* renderer : renderers) QlmOffScreenCopy::DropProps(renderer);
   }
 }
 
@@ -66,18 +65,6 @@ void CQlm3DWindow9OffScreen::SetSingleCell(int on) {
   on = on ? 1 : 0;
   if (on == this->SingleCell) return;
   this->SingleCell = on;
-  for (int cell = 0; cell < CellCount; ++cell) {
-    if (cell == CentreCell) continue;
-    vtkRenderer* renderers[4];
-    this->GetCellRenderers(cell, renderers);
-    for (vtkRenderer* renderer : renderers) {
-      if (on) {
-        this->RenderWindow->RemoveRenderer(renderer);
-      } else {
-        this->RenderWindow->AddRenderer(renderer);
-      }
-    }
-  }
   double viewport[4];
   CQlm3DWindow9::GetCellViewport(CentreCell, viewport);
   this->SetCellViewport(CentreCell, on ? WholeWindow : viewport);
@@ -139,6 +126,13 @@ bool CQlm3DWindow9OffScreen::Render() {
   vtkRenderWindow* source = this->SourceWindow ? this->SourceWindow->RenderWindow.GetPointer() : nullptr;
   const int enabled = this->SourceWindow ? this->SourceWindow->Enabled : 0;
   const float ratio = this->OutputResolution / this->RenderResolution;
-  return QlmOffScreenCopy::RenderCopy(source, enabled, this->RenderWindow, this->Size, this->Resample, ratio, this->Picture,
+  std::vector<vtkRenderer*> renderers;
+  for (int cell = 0; cell < CellCount; ++cell) {
+    if (this->SingleCell && cell != CentreCell) continue;
+    vtkRenderer* cellRenderers[4];
+    this->GetCellRenderers(cell, cellRenderers);
+    renderers.insert(renderers.end(), std::begin(cellRenderers), std::end(cellRenderers));
+  }
+  return QlmOffScreenCopy::RenderCopy(source, enabled, renderers, this->Size, this->Resample, ratio, this->Picture,
                                       this->Image);
 }

@@ -1,10 +1,10 @@
 #pragma once
 // Temporary off-screen twin of the 3x3 cross-section wrapper, for screen
-// captures and printed pages: as CQlm3DWindowOffScreen, cell by cell. In
-// single-cell mode only cell 4 remains and fills the picture.
+// captures and printed pages: as CQlm3DWindowOffScreen, cell by cell, in the
+// live 3x3 wrapper's window. In single-cell mode only cell 4 is rendered and
+// fills the picture.
 #include <vtkNew.h>
 #include <vtkImageData.h>
-#include <vtkRenderWindow.h>
 #include <vtkRenderer.h>
 
 #include <QImage>
@@ -48,7 +48,6 @@ public:
 
   vtkRenderer* GetCellLayerRenderer(int cell, int layer) const override;
 
-  vtkNew<vtkRenderWindow> RenderWindow;
   // Index = cell.
   vtkNew<vtkRenderer> Renderer3[CellCount];
   vtkNew<vtkRenderer> Renderer2[CellCount];

@@ -3,6 +3,7 @@
 #include <vtkCamera.h>
 
 #include <new>
+#include <vector>
 
 #include "views/CQlm3DWindow.h"
 #include "views/QlmOffScreenCopy.h"
@@ -11,7 +12,6 @@
 CQlm3DWindowOffScreen* CQlm3DWindowOffScreen::New() { return new (std::nothrow) CQlm3DWindowOffScreen(); }
 
 CQlm3DWindowOffScreen::CQlm3DWindowOffScreen() {
-  QlmOffScreenWindow::SetUp(this->RenderWindow);
   vtkCamera* camera = this->Renderer3->GetActiveCamera();
   QlmOffScreenWindow::SetUpCamera(camera);
   vtkRenderer* layers[4] = {this->Renderer3, this->Renderer2, this->Renderer1, this->Renderer0};
@@ -19,15 +19,13 @@ CQlm3DWindowOffScreen::CQlm3DWindowOffScreen() {
     vtkRenderer* renderer = layers[3 - layer];
     renderer->SetLayer(QlmOffScreenWindow::ToolkitLayer(layer));
     renderer->SetActiveCamera(camera);
-    this->RenderWindow->AddRenderer(renderer);
   }
   this->Image->SetSpacing(1, 1, 1);
   this->Image->SetOrigin(0, 0, 0);
 }
 
 CQlm3DWindowOffScreen::~CQlm3DWindowOffScreen() {
-  QlmOffScreenCopy::ReleasePropResources(this->RenderWindow);
-  for (int layer = 0; layer < 4; ++layer) this->GetLayerRenderer(layer)->RemoveAllViewProps();
+  for (int layer = 0; layer < 4; ++layer) QlmOffScreenCopy::DropProps(this->GetLayerRenderer(layer));
 }
 
 vtkRenderer* CQlm3DWindowOffScreen::GetLayerRenderer(int layer) const {
@@ -121,6 +119,7 @@ bool CQlm3DWindowOffScreen::Render() {
   vtkRenderWindow* source = this->SourceWindow ? this->SourceWindow->RenderWindow.GetPointer() : nullptr;
   const int enabled = this->SourceWindow ? this->SourceWindow->Enabled : 0;
   const float ratio = this->OutputResolution / this->RenderResolution;
-  return QlmOffScreenCopy::RenderCopy(source, enabled, this->RenderWindow, this->Size, this->Resample, ratio, this->Picture,
+  const std::vector<vtkRenderer*> renderers = {this->Renderer3, this->Renderer2, this->Renderer1, this->Renderer0};
+  return QlmOffScreenCopy::RenderCopy(source, enabled, renderers, this->Size, this->Resample, ratio, this->Picture,
                                       this->Image);
 }

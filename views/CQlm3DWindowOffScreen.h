@@ -8,13 +8,15 @@
 // Image (RGB, bottom row first, as the toolkit's image writers take it) and in
 // GetPicture (top row first, for a page painter). Overlays measure the copy
 // through its layer renderers while it renders (CQlmViewOverlays::Redirect).
-// The live view is not rendered or changed; deleting the copy lets go of the
-// shared actors. Millimetres become pixels as mm x resolution x 0.039368,
+// The copy has no render window of its own: Render lends its renderers to
+// the live wrapper's window for one frame, so the shared actors draw in the
+// graphics context that already holds their textures and buffers. The live
+// picture is not redrawn or changed; deleting the copy lets go of the shared
+// actors. Millimetres become pixels as mm x resolution x 0.039368,
 // truncated, at the render resolution when Resample is set, else at the
 // output resolution.
 #include <vtkNew.h>
 #include <vtkImageData.h>
-#include <vtkRenderWindow.h>
 #include <vtkRenderer.h>
 
 #include <QImage>
@@ -61,7 +63,6 @@ public:
 
   vtkRenderer* GetLayerRenderer(int layer) const override;
 
-  vtkNew<vtkRenderWindow> RenderWindow;
   vtkNew<vtkRenderer> Renderer3;  // bottom layer; its camera is shared
   vtkNew<vtkRenderer> Renderer2;
   vtkNew<vtkRenderer> Renderer1;

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <cstring>
 
+#include "platform/gui/CWnd.h"
+
 class CQlmHostPicture::PaintFilter : public QObject {
 public:
   explicit PaintFilter(CQlmHostPicture* owner) : Owner(owner) {}
@@ -40,7 +42,7 @@ void CQlmHostPicture::Render() {
 
 bool CQlmHostPicture::Draw() {
   if (!this->Host || this->Drawing) return false;
-  const QSize size = this->Host->size();
+  const QSize size = this->ClientSize();
   if (!this->Enabled) {
     this->ShowDisabled(size);
     return true;
@@ -52,6 +54,15 @@ bool CQlmHostPicture::Draw() {
   this->Capture(size);
   this->Drawing = false;
   return true;
+}
+
+// A window with a scroll bar draws beside it, not under it.
+QSize CQlmHostPicture::ClientSize() const {
+  const CWnd* window = CWnd::FromHandlePermanent(this->Host);
+  if (!window) return this->Host->size();
+  CRect client;
+  window->GetClientRect(&client);
+  return QSize(client.Width(), client.Height());
 }
 
 void CQlmHostPicture::ShowDisabled(const QSize& size) {
@@ -79,7 +90,7 @@ void CQlmHostPicture::Capture(const QSize& size) {
 }
 
 void CQlmHostPicture::PaintHost() {
-  if (this->Image.size() != this->Host->size()) this->Draw();
+  if (this->Image.size() != this->ClientSize()) this->Draw();
   if (this->Image.isNull()) return;
   QPainter painter(this->Host);
   painter.drawImage(0, 0, this->Image);

@@ -3,9 +3,10 @@
 //
 // Render draws the wrapper's render window off screen at the host's client
 // size, reads the frame back as RGB (top row first) and asks Qt to repaint
-// the host; a disabled wrapper gets a grey picture instead. The picture
+// the host; a disabled wrapper gets a grey picture instead. The client area
+// of a host window with a scroll bar ends where the bar begins. The picture
 // paints the host itself: it filters the host's paint events and draws the
-// last picture over the whole client area, so a host needs no paint code of
+// last picture over the client area, so a host needs no paint code of
 // its own. When the host paints at a size the picture does not have (first
 // show, resize), the picture is drawn again first, synchronously and without
 // scheduling anything, so a paint never leads to another paint.
@@ -44,6 +45,7 @@ private:
   class PaintFilter;
 
   bool Draw();
+  QSize ClientSize() const;
   void ShowDisabled(const QSize& size);
   void Capture(const QSize& size);
   void PaintHost();

@@ -5,10 +5,12 @@
 #include <vtkCamera.h>
 #include <vtkImageData.h>
 #include <vtkNew.h>
+#include <vtkProp.h>
 #include <vtkPropCollection.h>
 #include <vtkRenderWindow.h>
 #include <vtkRendererCollection.h>
 #include <vtkRenderer.h>
+#include <vtkSmartPointer.h>
 #include <vtkUnsignedCharArray.h>
 
 #include <cstring>
@@ -40,19 +42,78 @@ void ShareProps(vtkRenderer* from, vtkRenderer* to, vtkCamera* camera) {
   to->SetActiveCamera(camera);
 }
 
-void ReleasePropResources(vtkRenderWindow* window) {
-  if (window->GetNeverRendered()) return;
-  window->MakeCurrent();
-  vtkRendererCollection* renderers = window->GetRenderers();
-  renderers->InitTraversal();
-  while (vtkRenderer* renderer = renderers->GetNextItem()) renderer->ReleaseGraphicsResources(window);
+void DropProps(vtkRenderer* renderer) {
+  // RemoveAllViewProps would free the props' resources in the renderer's window.
+  vtkPropCollection* props = renderer->GetViewProps();
+  props->InitTraversal();
+  while (vtkProp* prop = props->GetNextProp()) prop->RemoveConsumer(renderer);
+  props->RemoveAllItems();
 }
 
-bool RenderPicture(vtkRenderWindow* window, int width, int height, QImage& picture) {
-  picture = QImage();
-  if (width <= 0 || height <= 0 || width > MaximumSide || height > MaximumSide) return false;
-  window->SetSize(width, height);
-  window->Render();
+namespace {
+
+// The props of a renderer, taken out while it changes windows: a renderer
+// that leaves or joins a window frees the graphics resources of its props.
+class SetAsideProps {
+public:
+  explicit SetAsideProps(vtkRenderer* renderer) : Renderer(renderer) {
+    vtkPropCollection* props = renderer->GetViewProps();
+    props->InitTraversal();
+    while (vtkProp* prop = props->GetNextProp()) this->Props.emplace_back(prop);
+    DropProps(renderer);
+  }
+  ~SetAsideProps() {
+    for (vtkProp* prop : this->Props) this->Renderer->AddViewProp(prop);
+  }
+  SetAsideProps(const SetAsideProps&) = delete;
+  SetAsideProps& operator=(const SetAsideProps&) = delete;
+
+private:
+  vtkRenderer* Renderer;
+  std::vector<vtkSmartPointer<vtkProp>> Props;
+};
+
+// The live window lent to a copy's renderers for one render: its own
+// renderers skipped, its size kept for the way back.
+class BorrowedWindow {
+public:
+  BorrowedWindow(vtkRenderWindow* window, const std::vector<vtkRenderer*>& renderers)
+      : Window(window), Guests(renderers) {
+    const int* size = window->GetSize();
+    this->Size[0] = size[0];
+    this->Size[1] = size[1];
+    vtkRendererCollection* own = window->GetRenderers();
+    own->InitTraversal();
+    while (vtkRenderer* renderer = own->GetNextItem()) {
+      if (!renderer->GetDraw()) continue;
+      renderer->DrawOff();
+      this->Skipped.push_back(renderer);
+    }
+    for (vtkRenderer* guest : this->Guests) {
+      SetAsideProps aside(guest);
+      window->AddRenderer(guest);
+    }
+  }
+  ~BorrowedWindow() {
+    this->Window->MakeCurrent();
+    for (vtkRenderer* guest : this->Guests) {
+      SetAsideProps aside(guest);
+      this->Window->RemoveRenderer(guest);
+    }
+    for (vtkRenderer* renderer : this->Skipped) renderer->DrawOn();
+    this->Window->SetSize(this->Size[0], this->Size[1]);
+  }
+  BorrowedWindow(const BorrowedWindow&) = delete;
+  BorrowedWindow& operator=(const BorrowedWindow&) = delete;
+
+private:
+  vtkRenderWindow* Window;
+  const std::vector<vtkRenderer*>& Guests;
+  std::vector<vtkRenderer*> Skipped;
+  int Size[2];
+};
+
+bool ReadPicture(vtkRenderWindow* window, int width, int height, QImage& picture) {
   const int* size = window->GetSize();
   if (size[0] != width || size[1] != height) return false;
   vtkNew<vtkUnsignedCharArray> pixels;
@@ -67,6 +128,20 @@ bool RenderPicture(vtkRenderWindow* window, int width, int height, QImage& pictu
     std::memcpy(picture.scanLine(height - 1 - row), rows + row * rowBytes, rowBytes);
   }
   return true;
+}
+
+}  // namespace
+
+bool RenderPicture(vtkRenderWindow* source, const std::vector<vtkRenderer*>& renderers, int width, int height,
+                   QImage& picture) {
+  picture = QImage();
+  if (width <= 0 || height <= 0 || width > MaximumSide || height > MaximumSide) return false;
+  BorrowedWindow borrowed(source, renderers);
+  source->SetSize(width, height);
+  source->Render();
+  if (ReadPicture(source, width, height, picture)) return true;
+  picture = QImage();
+  return false;
 }
 
 bool Resample(QImage& picture, float ratio) {
@@ -100,14 +175,12 @@ void ToImageData(const QImage& picture, vtkImageData* image) {
   }
 }
 
-bool RenderCopy(vtkRenderWindow* source, int sourceEnabled, vtkRenderWindow* copy, const int size[2], int resample, float ratio,
-                QImage& picture, vtkImageData* image) {
+bool RenderCopy(vtkRenderWindow* source, int sourceEnabled, const std::vector<vtkRenderer*>& renderers,
+                const int size[2], int resample, float ratio, QImage& picture, vtkImageData* image) {
   image->Initialize();
   picture = QImage();
   if (!source || !sourceEnabled) return false;
-  ReleasePropResources(source);
-  bool made = RenderPicture(copy, size[0], size[1], picture);
-  ReleasePropResources(copy);
+  bool made = RenderPicture(source, renderers, size[0], size[1], picture);
   if (made && resample) made = Resample(picture, ratio);
   if (!made) return false;
   ToImageData(picture, image);

@@ -2,6 +2,10 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+
+#include "platform/CQlmPrompter.h"
+#include "platform/QlmPath.h"
 
 CPrintDialog::CPrintDialog(BOOL setupOnly, CWnd* parent)
     : CDialog(setupOnly ? SetupTemplate : PrintTemplate, parent),
@@ -9,6 +13,20 @@ CPrintDialog::CPrintDialog(BOOL setupOnly, CWnd* parent)
       SetupOnly(setupOnly != 0) {}
 
 CPrintDialog::~CPrintDialog() = default;
+
+BOOL CPrintDialog::GetDefaults() {
+  const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+  if (!printer.isNull()) {
+    this->Printer = std::make_shared<QPrinter>(printer, QPrinter::HighResolution);
+    return TRUE;
+  }
+  const CString path = CQlmPrompter::Current().ChooseSaveFile("Imprimir em Arquivo", "", "PDF (*.pdf)|*.pdf||");
+  if (path.IsEmpty()) return FALSE;
+  this->Printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  this->Printer->setOutputFormat(QPrinter::PdfFormat);
+  this->Printer->setOutputFileName(QString::fromStdString(QlmPath::ToNative(path.Str())));
+  return TRUE;
+}
 
 QWidget* CPrintDialog::CreateWidget(QWidget* parent) {
   auto* dialog = new QPrintDialog(this->Printer.get(), parent);

@@ -18,6 +18,11 @@ public:
   explicit CPrintDialog(BOOL setupOnly, CWnd* parent = nullptr);
   ~CPrintDialog() override;
 
+  // The default printer at its high resolution, taken without showing the
+  // dialog. Without a printer on the system the job goes to a PDF file named
+  // in the prompter's save dialog. FALSE when there is neither.
+  BOOL GetDefaults();
+
   QPrinter& GetPrinter() { return *this->Printer; }
 
 protected:
