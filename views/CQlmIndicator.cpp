@@ -191,6 +191,14 @@ void CQlmIndicator::SetVisibility2D(int visible) {
   this->Axial->AxialCross->SetVisibility(visible);
 }
 
+void CQlmIndicator::SetSingleSection(int single) {
+  for (CQlmIndicatorCrossLines* lines : {static_cast<CQlmIndicatorCrossLines*>(this->Cross->CrossAxial),
+                                         static_cast<CQlmIndicatorCrossLines*>(this->Cross->CrossPan)}) {
+    lines->SingleSection = single;
+    lines->SetVisibility(lines->GetVisibility());
+  }
+}
+
 void CQlmIndicator::SetVisibility3D(int visible) {
   this->Pan->Pan3D->SetVisibility(visible);
   this->Cross->Cross3D->SetVisibility(visible);
