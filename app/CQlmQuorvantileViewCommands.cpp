@@ -100,6 +100,8 @@ void CQlmQuorvantile::ShowWindowOptions() {
   int values[21];
   if (ReadConfigWindowsAdvanced(values)) {
     for (int k = 0; k < 21; ++k) dialog.*WindowValueFields[k] = values[k];
+  } else {
+    dialog.SetDefaults();
   }
   const float* background = this->Window3D->GetBackground();
   for (int k = 0; k < 3; ++k) dialog.Color3D[k] = background[k] * 255.0f;
