@@ -315,6 +315,9 @@ public:
   // After the reformat geometry changed: the cross-section and panoramic
   // scroll bars, position numbers and camera extents follow the filters.
   void ShowReformatChange();
+  // Every follower of ArchListeners gets the thick panoramic, the section
+  // layout and spacing, and the three positions.
+  void ReformatChanged();
 
   // "Indicators Advanced: " values 1 to 18: the six 2D indicators, labels,
   // all sections, the number step (below 1 numbers every section), the

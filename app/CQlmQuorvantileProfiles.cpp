@@ -143,8 +143,7 @@ void SetCrossLooks(CQlmViewOverlays9& overlays, const Look& title, const Look& o
   overlays.NumberWindow->SetBackgroundColor(number.Box.R, number.Box.G, number.Box.B);
   overlays.RullerWindow->SetColor(ruller.Text.R, ruller.Text.G, ruller.Text.B);
   overlays.RullerWindow->SetCenterColor(ruller.Centre.R, ruller.Centre.G, ruller.Centre.B);
-  for (vtkRullerWindow* source :
-       {overlays.RullerWindow->GetOuterSource(), overlays.RullerWindow->GetCentreSource()}) {
+  for (vtkRullerWindow* source : {overlays.RullerWindow->GetOuterSource(), overlays.RullerWindow->GetCentreSource()}) {
     source->SetColorBackground(ruller.Box.R, ruller.Box.G, ruller.Box.B);
   }
 }
@@ -212,9 +211,8 @@ void CQlmQuorvantile::SetStrongProfile() {
 
 // \todo The rulers take the uniform colour and their measures' boxes, the
 // object containers their labels' boxes, when they join the controller.
-void CQlmQuorvantile::ApplyTextBackgrounds(int numbers, int titles, int orientation, int positions,
-                                           int rullerNumbers, int profile, int /*rullerMeasures*/,
-                                           int /*objectLabels*/) {
+void CQlmQuorvantile::ApplyTextBackgrounds(int numbers, int titles, int orientation, int positions, int rullerNumbers,
+                                           int profile, int /*rullerMeasures*/, int /*objectLabels*/) {
   const Boxes planar{titles, orientation, positions, rullerNumbers};
   SetBoxes(*this->OverlaysAxial, planar);
   SetBoxes(*this->OverlaysPanoramic, planar);
@@ -239,8 +237,8 @@ void CQlmQuorvantile::ApplyTextBackgrounds(int numbers, int titles, int orientat
     }
 
     const Colour labelOpen = profile == 1 ? LightYellow : Red;
-    const Look axialLabels = numbers ? Look{Black, Black, profile == 1 ? StrongBox : ViewBox[Axial]}
-                                     : Look{labelOpen, labelOpen, White};
+    const Look axialLabels =
+        numbers ? Look{Black, Black, profile == 1 ? StrongBox : ViewBox[Axial]} : Look{labelOpen, labelOpen, White};
     for (CQlmIndicatorMember* member : std::initializer_list<CQlmIndicatorMember*>{
              indicator.Axial->AxialPan, indicator.Axial->AxialCross, indicator.Axial->Axial3D}) {
       SetLabelLook(*member, axialLabels, numbers);
@@ -261,8 +259,8 @@ void CQlmQuorvantile::ApplyTextBackgrounds(int numbers, int titles, int orientat
     SetLabelLook(*indicator.Cross->CrossPan, labels, neighbours, crossBox, numbers);
   } else {
     for (CQlmIndicatorMember* member : std::initializer_list<CQlmIndicatorMember*>{
-             indicator.Axial->AxialPan, indicator.Axial->AxialCross, indicator.Axial->Axial3D,
-             indicator.Pan->PanAxial, indicator.Pan->PanCross, indicator.Pan->Pan3D}) {
+             indicator.Axial->AxialPan, indicator.Axial->AxialCross, indicator.Axial->Axial3D, indicator.Pan->PanAxial,
+             indicator.Pan->PanCross, indicator.Pan->Pan3D}) {
       member->SetLabelBackground(numbers);
     }
     indicator.Cross->CrossAxial->SetLabelBackground(numbers);

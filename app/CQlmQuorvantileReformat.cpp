@@ -80,6 +80,17 @@ void CQlmQuorvantile::ShowReformatChange() {
   this->SetScrollBars();
   this->ShowOverlayMeasures();
   this->SetCameraImages();
+  this->ReformatChanged();
+}
+
+void CQlmQuorvantile::ReformatChanged() {
+  const CQlmCTCrossFilter9& cross = *this->CTFilter->GetCrossFilter();
+  const int axialSlice = this->CTFilter->GetAxialFilter()->GetCurrentSlice();
+  for (CQlmArchListener* listener : this->ArchListeners) {
+    if (!listener) continue;
+    listener->FollowReformat(this->ThickPanoramic, this->WindowCross->GetSingleCell(), cross.GetSectionSpacing(),
+                             axialSlice, cross.GetFirstIndex(), this->PanoramicCalc->GetCurrentCurve());
+  }
 }
 
 void CQlmQuorvantile::ToggleSagittalCoronal() {

@@ -172,6 +172,7 @@ void CQlmQuorvantile::ToggleThickPanoramic() {
   filters.GetAxialFilter()->Update();
   filters.GetCrossFilter()->Update();
   filters.GetPanFilter()->Update();
+  this->ReformatChanged();
   this->WindowPanoramic->Render();
   this->WindowCross->Render();
   this->WindowAxial->Render();
@@ -181,6 +182,7 @@ void CQlmQuorvantile::ToggleThickPanoramic() {
 
 void CQlmQuorvantile::ToggleSingleCrossSection() {
   this->SetSingleCrossSection(!this->WindowCross->GetSingleCell());
+  this->ReformatChanged();
   this->WindowCross->Render();
   this->WindowPanoramic->Render();
   this->WindowAxial->Render();

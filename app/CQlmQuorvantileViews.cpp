@@ -233,6 +233,7 @@ void CQlmQuorvantile::ShowThickPanoramic() {
   CQlmCTPanFilter& panoramic = *this->CTFilter->GetPanFilter();
   panoramic.SetThick(1);
   panoramic.Update();
+  this->ReformatChanged();
 }
 
 void CQlmQuorvantile::RenderViews() {

@@ -1,8 +1,9 @@
 #include "views/CQlmIndicator.h"
 
-#include <algorithm>
 #include <vtkImageData.h>
 #include <vtkPolyData.h>
+
+#include <algorithm>
 
 #include "ct/CQlmPanoramicCalc.h"
 #include "views/CQlmIndicatorAxial.h"

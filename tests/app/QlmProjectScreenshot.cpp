@@ -1,7 +1,8 @@
 // Draws the main window with a project opened from the command line, as the
 // program starts with it, into a PNG file for the documentation:
 //
-//   xvfb-run -a -s "-screen 0 1280x1024x24" QlmProjectScreenshot [--arch|--edited-arch|--indicators|--strong-profile] <project.qlm> <picture.png>
+//   xvfb-run -a -s "-screen 0 1280x1024x24" QlmProjectScreenshot [--arch|--edited-arch|--indicators|--strong-profile]
+//   <project.qlm> <picture.png>
 //
 // With --arch the arch curve is being edited: the arch-curve tool shows it
 // over the axial view. With --edited-arch one of its points has also been

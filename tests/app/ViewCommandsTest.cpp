@@ -31,13 +31,14 @@
 #include "views/CCrossWnd.h"
 #include "views/CDialogIndicators.h"
 #include "views/CDialogReformat.h"
-#include "views/CQlmNumberWindow.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
+#include "views/CQlmArchListener.h"
 #include "views/CQlmIndicator.h"
 #include "views/CQlmIndicatorCross.h"
 #include "views/CQlmIndicatorCrossAxial.h"
 #include "views/CQlmIndicatorCrossPan.h"
+#include "views/CQlmNumberWindow.h"
 #include "views/CQlmOrientWindow9.h"
 #include "views/CQlmTitleWindow.h"
 #include "views/CQlmTitleWindow9.h"
@@ -83,9 +84,7 @@ Reformat ReformatOf(const CQlmQuorvantile& q) {
   return state;
 }
 
-std::string CrossTitle(const CQlmQuorvantile& q) {
-  return q.OverlaysCross->TitleWindow->GetTextMapper(4)->GetInput();
-}
+std::string CrossTitle(const CQlmQuorvantile& q) { return q.OverlaysCross->TitleWindow->GetTextMapper(4)->GetInput(); }
 
 std::string PanoramicTitle(const CQlmQuorvantile& q) {
   return q.OverlaysPanoramic->TitleWindow->GetTitleMapper()->GetInput();
@@ -95,6 +94,17 @@ std::string CrossRightLetter(const CQlmQuorvantile& q) {
   vtkActor2D* letter = q.OverlaysCross->OrientWindow->GetLetterActor(4, CQlmOrientWindow::Right);
   return vtkTextMapper::SafeDownCast(letter->GetMapper())->GetInput();
 }
+
+// The last reformat a follower was handed.
+class ReformatFollower : public CQlmArchListener {
+public:
+  void FollowReformat(int thick, int single, float spacing, int axialSlice, int firstSection, int curve) override {
+    this->Calls.push_back({thick, single, axialSlice, firstSection, curve});
+    this->Spacing = spacing;
+  }
+  std::vector<std::array<int, 5>> Calls;
+  float Spacing = 0;
+};
 
 class ViewCommandsTest : public ProjectFrameFixture {
 protected:
@@ -185,6 +195,27 @@ TEST_F(ViewCommandsTest, SagittalCoronalModeGivesBackTheThickPanoramicAndTheNine
   this->Frame->RunCommand(SagittalCoronalCommand);
   EXPECT_EQ(ReformatOf(q), before);
   EXPECT_EQ(q.CTFilter->GetPanFilter()->GetThick(), 1);
+}
+
+TEST_F(ViewCommandsTest, ObjectFollowersLearnOfEveryReformatChange) {
+  Open();
+  CQlmQuorvantile& q = *this->Q;
+  if (q.ThickPanoramic) q.ToggleThickPanoramic();
+  ReformatFollower nerves;
+  q.ArchListeners[CQlmArchListener::Nerves] = &nerves;
+  const int single = q.WindowCross->GetSingleCell();
+  this->Frame->RunCommand(32808);  // "Transversal 9:1 / 1:1 Layout"
+  ASSERT_EQ(nerves.Calls.size(), 1u);
+  EXPECT_EQ(nerves.Calls.back()[1], !single);
+  this->Frame->RunCommand(33140);  // thick panoramic
+  ASSERT_EQ(nerves.Calls.size(), 2u);
+  EXPECT_EQ(nerves.Calls.back()[0], 1);
+  EXPECT_EQ(nerves.Calls.back()[4], q.PanoramicCalc->GetMiddleCurve());
+  RunDialog<CDialogReformat>(ReformatCommand, [](CDialogReformat& dialog) { dialog.SectionSpacing = 2.5f; });
+  ASSERT_EQ(nerves.Calls.size(), 3u);
+  EXPECT_EQ(nerves.Spacing, 2.5f);
+  EXPECT_EQ(nerves.Calls.back()[3], q.CTFilter->GetCrossFilter()->GetFirstIndex());
+  q.ArchListeners[CQlmArchListener::Nerves] = nullptr;
 }
 
 TEST_F(ViewCommandsTest, TheReformatDialogClampsWhatItAppliesAndTheScrollRangeFollows) {
