@@ -408,6 +408,7 @@ private:
   void LayOutSplitters();
   // The 2D cameras fitted, the views rendered, the project modified.
   void FitAndRenderReformat();
+  void RestoreSavedArch();
   // The 2D indicator of value `value` (4 to 9) of "Indicators Advanced: "
   // flipped, its view rendered and the value stored.
   void ToggleIndicator2D(int value);

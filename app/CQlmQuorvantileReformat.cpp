@@ -16,6 +16,7 @@
 #include "ct/CQlmCTPanFilter.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
+#include "project/QlmViewRanges.h"
 #include "toolkit/vtkWin32TextMapper2.h"
 #include "views/CDialogReformat.h"
 #include "views/CPanoramicWnd.h"
@@ -158,10 +159,7 @@ void CQlmQuorvantile::EnterSagittalCoronal() {
 
 void CQlmQuorvantile::LeaveSagittalCoronal() {
   const CQlmDocumentValues::SavedReformat& saved = this->SavedReformat;
-  float points[CQlmDocumentValues::MaximumArchPoints * 3];
-  std::copy_n(&saved.ArchPoints[0][0], 3 * saved.ArchPointCount, points);
-  // A saved arch of under two points (a damaged file) leaves the straight line.
-  this->PolyLine->SetPoints(saved.ArchPointCount, points);
+  this->RestoreSavedArch();
   this->PanoramicCalc->Update();
   this->SetReformatParameters(saved.SectionWidth, saved.SectionSpacing, saved.CurveSpacing, saved.CurveCount);
   this->PanoramicCalc->SetCurrentCurve(saved.CurrentCurve);
@@ -171,6 +169,19 @@ void CQlmQuorvantile::LeaveSagittalCoronal() {
   this->RecomputeReformat();
   this->ShowReformatChange();
   this->FitAndRenderReformat();
+}
+
+// A saved arch of a damaged file (under two points, or points away from the volume) gives way to the default arch.
+void CQlmQuorvantile::RestoreSavedArch() {
+  const CQlmDocumentValues::SavedReformat& saved = this->SavedReformat;
+  const int count = std::clamp(saved.ArchPointCount, 0, CQlmDocumentValues::MaximumArchPoints);
+  bool near = count >= 2;
+  for (int i = 0; i < count && near; ++i) {
+    const double point[3] = {saved.ArchPoints[i][0], saved.ArchPoints[i][1], saved.ArchPoints[i][2]};
+    near = QlmViewRanges::IsNearVolume(point, this->CTData->GetPhysicalSize());
+  }
+  if (near && this->PolyLine->SetPoints(count, &saved.ArchPoints[0][0])) return;
+  this->PolyLine->Reset();
 }
 
 void CQlmQuorvantile::FitAndRenderReformat() {

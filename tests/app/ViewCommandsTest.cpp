@@ -8,7 +8,9 @@
 
 #include <QScrollBar>
 #include <array>
+#include <cmath>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -181,6 +183,23 @@ TEST_F(ViewCommandsTest, SagittalCoronalModeCutsTheWholeVolumeAndLeavingRestores
   EXPECT_EQ(CrossTitle(*this->Q), "Trans");
   EXPECT_EQ(PanoramicTitle(*this->Q), "Panorâmica");
   EXPECT_EQ(CrossRightLetter(*this->Q), "V");
+}
+
+// The reformat kept in a file for leaving the mode was used as read: a huge curve count, a NaN point.
+TEST_F(ViewCommandsTest, LeavingTheModeOfADamagedFileRestoresANewProjectsReformat) {
+  Open();
+  this->Frame->RunCommand(SagittalCoronalCommand);
+  this->Q->SavedReformat.CurveCount = std::numeric_limits<int32_t>::max();
+  this->Q->SavedReformat.SectionWidth = std::numeric_limits<float>::quiet_NaN();
+  this->Q->SavedReformat.ArchPoints[1][0] = std::numeric_limits<float>::quiet_NaN();
+  ASSERT_EQ(this->Q->SaveProject(this->Q->ProjectPath, this->Q->ProjectFileName), 1);
+  Open();
+  this->Frame->RunCommand(SagittalCoronalCommand);
+  const Reformat left = ReformatOf(*this->Q);
+  EXPECT_EQ(left.Curves, 17);
+  EXPECT_EQ(left.SectionWidth, 50.0f);
+  EXPECT_EQ(left.Arch.size(), 9u);
+  for (const auto& point : left.Arch) EXPECT_TRUE(std::isfinite(point[0]));
 }
 
 TEST_F(ViewCommandsTest, SagittalCoronalModeGivesBackTheThickPanoramicAndTheNineSections) {
