@@ -414,6 +414,8 @@ private:
   void ToggleIndicator2D(int value);
   // Every overlay and indicator text without its box.
   void HideTextBoxes();
+  // Flips IndicatorSwitches[switchIndex] and the 3D indicator it shows; modified.
+  void ToggleIndicator3D(int switchIndex, CQlmIndicatorHook::Mark mark);
   // Renders the 3D view when it shows one of its indicators.
   void RenderIndicators3D();
 };

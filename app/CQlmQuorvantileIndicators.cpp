@@ -114,18 +114,13 @@ void CQlmQuorvantile::TogglePanoramicInCross() { this->ToggleIndicator2D(7); }
 void CQlmQuorvantile::ToggleAxialInPanoramic() { this->ToggleIndicator2D(8); }
 void CQlmQuorvantile::ToggleCrossInPanoramic() { this->ToggleIndicator2D(9); }
 
-void CQlmQuorvantile::Toggle3DAxialIndicator() {
-  int& shown = this->IndicatorSwitches[3];
-  shown = !shown;
-  this->Indicator->SetVisibility(Mark::Axial3D, shown);
-  this->Window3D->Render();
-  this->Modified = 1;
-}
+void CQlmQuorvantile::Toggle3DAxialIndicator() { this->ToggleIndicator3D(3, Mark::Axial3D); }
+void CQlmQuorvantile::Toggle3DPanoramicIndicator() { this->ToggleIndicator3D(5, Mark::Pan3D); }
 
-void CQlmQuorvantile::Toggle3DPanoramicIndicator() {
-  int& shown = this->IndicatorSwitches[5];
+void CQlmQuorvantile::ToggleIndicator3D(int switchIndex, CQlmIndicatorHook::Mark mark) {
+  int& shown = this->IndicatorSwitches[switchIndex];
   shown = !shown;
-  this->Indicator->SetVisibility(Mark::Pan3D, shown);
+  this->Indicator->SetVisibility(mark, shown);
   this->Window3D->Render();
   this->Modified = 1;
 }

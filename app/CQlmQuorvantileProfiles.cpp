@@ -1,6 +1,7 @@
 // The colour profiles of the overlays and indicators, and which of their
 // texts stand on a filled box.
 #include "app/CQlmQuorvantile.h"
+#include "app/QlmViewColours.h"
 #include "toolkit/vtkRullerWindow.h"
 #include "toolkit/vtkWin32TextMapper2.h"
 #include "views/CQlmBorderWindow.h"
@@ -30,15 +31,8 @@
 
 namespace {
 
-struct Colour {
-  float R, G, B;
-};
-constexpr Colour Black{0, 0, 0};
-constexpr Colour Red{1, 0, 0};
-constexpr Colour Green{0, 1, 0};
-constexpr Colour Blue{0, 0, 1};
-constexpr Colour White{1, 1, 1};
-constexpr Colour PaleBlue{0.75f, 0.75f, 1};
+using Colour = QlmViewColour;
+using namespace QlmViewColours;
 constexpr Colour LightYellow{1, 1, 0.7f};
 constexpr Colour StrongBox{1, 1, 0.5f};
 
