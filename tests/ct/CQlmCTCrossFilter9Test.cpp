@@ -161,8 +161,9 @@ TEST(CQlmCTCrossFilter9, ShortArchesAndBadSettingsKeepTheIndexInRange) {
 
 // A section across a whole volume wider than 100 mm is not cut to 100 mm.
 TEST(CQlmCTCrossFilter9, WidthsUpToTheVolumesLargestExtent) {
+  vtkSmartPointer<vtkImageData> volume = PatternVolume(160, 120, 12, 1.0, 1.0, 1.0, VTK_SHORT);
   CQlmCTCrossFilter9 filter;
-  filter.SetInput(PatternVolume(160, 120, 12, 1.0, 1.0, 1.0, VTK_SHORT));
+  filter.SetInput(volume);
   EXPECT_FLOAT_EQ(filter.GetLargestWidth(), 160.0f);
   for (const auto& [given, kept] :
        std::vector<std::pair<float, float>>{{125.37f, 125.37f}, {160.0f, 160.0f}, {200.0f, 160.0f}}) {
