@@ -151,12 +151,12 @@ void CMainFrame::DockHiddenBar(CToolBar& bar) {
 
 void CMainFrame::SetWindowTitle(const CString& title) { this->SetTitle(title); }
 
-void CMainFrame::SizeSplitters() {
+void CMainFrame::SizeSplitters(bool halves) {
   CRect client;
   this->GetClientRect(&client);
-  this->SplitterOuter.SetColumnInfo(0, IdealSize(client.Width(), 0.53), MinimumPane);
-  this->SplitterLeft.SetRowInfo(0, IdealSize(client.Height(), 0.67), MinimumPane);
-  this->SplitterRight.SetRowInfo(0, IdealSize(client.Height(), 0.55), MinimumPane);
+  this->SplitterOuter.SetColumnInfo(0, IdealSize(client.Width(), halves ? 0.5 : 0.53), MinimumPane);
+  this->SplitterLeft.SetRowInfo(0, IdealSize(client.Height(), halves ? 0.5 : 0.67), MinimumPane);
+  this->SplitterRight.SetRowInfo(0, IdealSize(client.Height(), halves ? 0.5 : 0.55), MinimumPane);
   this->SplitterOuter.RecalcLayout();
   this->SplitterLeft.RecalcLayout();
   this->SplitterRight.RecalcLayout();

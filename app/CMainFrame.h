@@ -85,8 +85,8 @@ public:
   // opened gets the same message as File/Abrir.
   void OpenCommandLineProject(const CString& commandLine);
 
-  // The splitters at their start-up proportions of the client area.
-  void SizeSplitters();
+  // The splitters at their start-up proportions of the client area, or at halves.
+  void SizeSplitters(bool halves = false);
 
   CQlmQuorvantile* Quorvantile = nullptr;
   CAxialWnd* AxialView = nullptr;

@@ -12,6 +12,7 @@
 #include "platform/CString.h"
 #include "platform/CStringArray.h"
 #include "platform/gui/QlmGuiConstants.h"
+#include "project/CQlmDocumentValues.h"
 #include "views/CQlmArchListener.h"
 #include "views/CQlmIndicatorHook.h"
 #include "views/CQlmPositionListener.h"
@@ -22,8 +23,10 @@ class CAxialWnd;
 class CCrossWnd;
 class CMainFrame;
 class CPanoramicWnd;
+class CWnd;
 class CQlm3DWindow;
 class CQlm3DWindow9;
+class CQlm3DInteractor;
 class CQlmCTData;
 class CQlmCTViewer2;
 class CQlmCTViewer92;
@@ -279,14 +282,88 @@ public:
   // 1 in the sagittal/coronal reformat mode.
   int SagittalCoronal = 0;
 
-  // View state carried by the project file.
-  float ViewValues[3] = {};
-  int ViewFlags[3] = {};
-  float ViewTable[50][3] = {};
-  int ViewModes[4] = {};
+  // The reformat state kept while the sagittal/coronal mode is on; saved with the project.
+  CQlmDocumentValues::SavedReformat SavedReformat;
 
   // The recent project paths as last read from or written to the settings file.
   CString RecentProjects[RecentCount];
+
+  // View commands. A toggle flips its view's rendering (and scroll bar),
+  // marks the project modified and stores the switch in "Windows Advanced: ".
+  void ToggleAxialView();
+  void ToggleCrossView();
+  void TogglePanoramicView();
+  void Toggle3DView();
+  // The splitters at their start-up fractions (halves in the sagittal/coronal
+  // mode) and every view that is off switched on again.
+  void RestoreViewLayout();
+  // The window-options dialog; on OK its 21 values and 3D background apply and are stored.
+  void ShowWindowOptions();
+  // The standard cameras of the 3D view; all but the top view mark the project modified.
+  void SetView3DTop();
+  void SetView3DBottom();
+  void SetView3DFront();
+  void SetView3DBack();
+  void SetView3DLeft();
+  void SetView3DRight();
+  void SetView3DIsoMand();
+  void SetView3DIsoMax();
+  // The 3D background from the colour dialog.
+  void Set3DBackground();
+  // Interpolation of the three CT views on or off, stored in "2D Interpolation: ".
+  void Toggle2DInterpolation();
+  // The panoramic view as the slab of the middle curve, or back to one curve.
+  void ToggleThickPanoramic();
+  // The cross-section window between nine sections and the centre one.
+  void ToggleSingleCrossSection();
+  // The cross-section window, its filter and its indicators in the single (1) or nine-section (0) layout.
+  void SetSingleCrossSection(int single);
+
+  // The reformat dialog: curves, sections and the thick panoramic, clamped and applied.
+  void ReformatSections();
+  // Between the arch's reformat and straight sagittal and coronal sections
+  // across the whole volume; leaving restores the arch and the reformat.
+  void ToggleSagittalCoronal();
+  void EnterSagittalCoronal();
+  void LeaveSagittalCoronal();
+  // After the reformat geometry changed: the cross-section and panoramic
+  // scroll bars, position numbers and camera extents follow the filters.
+  void ShowReformatChange();
+  // Every follower of ArchListeners gets the thick panoramic, the section
+  // layout and spacing, and the three positions.
+  void ReformatChanged();
+
+  // "Indicators Advanced: " values 1 to 18: the six 2D indicators, labels,
+  // all sections, the number step (below 1 numbers every section), the
+  // colour profile and, with value 16, the text backgrounds.
+  void ApplyIndicatorValues(const int (&values)[18]);
+  // The indicators of one view in another, each stored in "Indicators Advanced: ".
+  void ToggleCrossInAxial();
+  void TogglePanoramicInAxial();
+  void ToggleAxialInCross();
+  void TogglePanoramicInCross();
+  void ToggleAxialInPanoramic();
+  void ToggleCrossInPanoramic();
+  // The axial quad and the panoramic band of the 3D view, and their transparency.
+  void Toggle3DAxialIndicator();
+  void Toggle3DPanoramicIndicator();
+  void Toggle3DIndicatorTransparency();
+  // The colour profiles: 0 standard (each view in its colour), 1 strong
+  // (everything light yellow); both take every text off its box.
+  void SetStandardProfile();
+  void SetStrongProfile();
+  // Boxes behind the indicator numbers, titles, orientation letters,
+  // position numbers and scale numbers, with the colours of `profile` (0 or
+  // 1; any other value switches the boxes only), then the boxes of the ruler
+  // measures and of the object labels.
+  void ApplyTextBackgrounds(int numbers, int titles, int orientation, int positions, int rullerNumbers, int profile,
+                            int rullerMeasures, int objectLabels);
+  // The colour profile in use: 0 standard, 1 strong colours.
+  int ColourProfile = 0;
+  // The indicator options dialog; on OK its values apply and are stored.
+  void ShowIndicatorOptions();
+  // The section marks along the arch while it is edited.
+  void ToggleCrossSectionMarks();
 
 protected:
   CQlmQuorvantile() = default;
@@ -312,6 +389,7 @@ private:
   void SetCameraImages();
   void FitCameras();
   void ShowViewStatus();
+  void ApplyGreyWindowOfFile();
   void ApplyWindowSettings();
   void CreateOverlays();
   void AttachOverlays();
@@ -335,4 +413,28 @@ private:
   void BindMeasures();
   void AttachMeasures();
   void ReleaseMeasures();
+  static void EnableScrollBar(CWnd* view, int enabled);
+  // Flips a view's rendering; `value` (1 to 4) is its place in "Windows Advanced: ".
+  void ToggleView(int value);
+  void SetView3D(void (CQlm3DInteractor::*view)(), int modifies);
+  // The middle curve in the filters, the indicator and the panoramic number.
+  void SelectMiddleCurve();
+  void SetReformatParameters(float width, float spacing, float curveSpacing, int numberOfCurves);
+  // The arch geometry, the three filters, the indicator and the arch's marks recomputed.
+  void RecomputeReformat();
+  // Titles and the cross-section orientation letter of the sagittal/coronal mode (1) or of the arch (0).
+  void ShowSagittalTitles(int sagittal);
+  void LayOutSplitters();
+  // The 2D cameras fitted, the views rendered, the project modified.
+  void FitAndRenderReformat();
+  void RestoreSavedArch();
+  // The 2D indicator of value `value` (4 to 9) of "Indicators Advanced: "
+  // flipped, its view rendered and the value stored.
+  void ToggleIndicator2D(int value);
+  // Every overlay and indicator text without its box.
+  void HideTextBoxes();
+  // Flips IndicatorSwitches[switchIndex] and the 3D indicator it shows; modified.
+  void ToggleIndicator3D(int switchIndex, CQlmIndicatorHook::Mark mark);
+  // Renders the 3D view when it shows one of its indicators.
+  void RenderIndicators3D();
 };

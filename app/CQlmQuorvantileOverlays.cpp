@@ -1,4 +1,5 @@
 #include "app/CQlmQuorvantile.h"
+#include "app/QlmViewColours.h"
 #include "ct/CQlmCTAxialFilter.h"
 #include "ct/CQlmCTCrossFilter9.h"
 #include "ct/CQlmCTFilter.h"
@@ -12,14 +13,8 @@
 
 namespace {
 
-struct Colour {
-  float R, G, B;
-};
-constexpr Colour Red{1, 0, 0};
-constexpr Colour Green{0, 1, 0};
-constexpr Colour Blue{0, 0, 1};
-constexpr Colour White{1, 1, 1};
-constexpr Colour PaleBlue{0.75f, 0.75f, 1};
+using Colour = QlmViewColour;
+using namespace QlmViewColours;
 
 // The cross-section window's titles and numbers are those of cells.
 constexpr int CellMode = 1;

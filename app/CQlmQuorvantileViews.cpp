@@ -22,8 +22,8 @@
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
 #include "views/CQlmIndicator.h"
-#include "views/CQlmIndicatorCrossAxial.h"
 #include "views/CQlmIndicatorCross.h"
+#include "views/CQlmIndicatorCrossAxial.h"
 #include "views/CQlmIndicatorCrossPan.h"
 #include "views/CQlmInteractorRecord.h"
 #include "views/CQlmInteractorStyle2.h"
@@ -43,10 +43,6 @@ void SetScrollBar(CWnd* view, int maximum, int index) {
   if (!view) return;
   view->SetScrollRange(SB_VERT, 0, maximum);
   view->SetScrollPos(SB_VERT, maximum - index);
-}
-
-void EnableScrollBar(CWnd* view, int enabled) {
-  if (view) view->EnableScrollBar(SB_VERT, enabled ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
 }
 
 // The 2D camera's image: its half extents (mm) and, as the centre of the fit
@@ -91,6 +87,7 @@ void CQlmQuorvantile::SetupViewsAfterLoad() {
     this->MainFrame->SplitterLeft.EnableWindow(TRUE);
     this->MainFrame->SplitterRight.EnableWindow(TRUE);
   }
+  this->ApplyGreyWindowOfFile();
   this->ShowViewStatus();
   this->ApplyIndicatorSettings();
   this->ApplyWindowSettings();
@@ -98,7 +95,9 @@ void CQlmQuorvantile::SetupViewsAfterLoad() {
   if (this->ThickPanoramic) this->ShowThickPanoramic();
   // After the file's view state and the thick panoramic chose the positions.
   this->ShowOverlayMeasures();
+  if (this->SagittalCoronal) this->ShowSagittalTitles(1);
   this->RenderViews();
+  if (this->NotesFlag) this->ShowExamNotes();
 }
 
 void CQlmQuorvantile::SetupIndicator() {
@@ -116,29 +115,24 @@ void CQlmQuorvantile::HideIndicators3D() {
   this->Indicator->SetVisibility3D(0);
 }
 
-// The colour profile and the filled backgrounds (values 10 to 18) are the colour commands' own.
-void CQlmQuorvantile::ApplyIndicatorSettings() {
-  int values[18] = {0, 0, 5, 1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 1, 0, 0, 1, 1};
-  ReadConfigIndicatorsAdvanced(values);
-  CQlmIndicator& indicator = *this->Indicator;
-  CQlmIndicatorCrossAxial& crossAxial = *indicator.Cross->CrossAxial;
-  CQlmIndicatorCrossPan& crossPan = *indicator.Cross->CrossPan;
-  const CQlmIndicatorHook::Mark switched[6] = {CQlmIndicatorHook::CrossAxial, CQlmIndicatorHook::PanAxial,
-                                               CQlmIndicatorHook::AxialCross, CQlmIndicatorHook::PanCross,
-                                               CQlmIndicatorHook::AxialPan,   CQlmIndicatorHook::CrossPan};
-  for (int k = 0; k < 6; ++k) indicator.SetVisibility(switched[k], values[3 + k]);
-  indicator.SetLabelVisibility(values[0]);
-  crossAxial.NumberStep = crossPan.NumberStep = values[2];
-  crossAxial.SetShowAllSections(values[1]);
-  crossPan.SetShowAllSections(values[1]);
-  indicator.Update();
-}
-
 // The view state kept by the reader of the loaded format.
 void CQlmQuorvantile::RestoreViewsOfFile() {
   if (this->LoadedVersion == CQlmProjectData::Format800900 || this->LoadedVersion == CQlmProjectData::Format800901) {
     this->Creator202106->RestoreViews();
   }
+}
+
+// The grey window the project was saved with, on the three CT viewers.
+void CQlmQuorvantile::ApplyGreyWindowOfFile() {
+  if (this->LoadedVersion != CQlmProjectData::Format800900 && this->LoadedVersion != CQlmProjectData::Format800901)
+    return;
+  const CQlmViewState& state = this->Creator202106->ViewState;
+  this->ViewerAxial->SetMinimum(state.DisplayMinimum);
+  this->ViewerAxial->SetMaximum(state.DisplayMaximum);
+  this->ViewerPanoramic->SetMinimum(state.DisplayMinimum);
+  this->ViewerPanoramic->SetMaximum(state.DisplayMaximum);
+  this->ViewerCross->SetMinimum(state.DisplayMinimum);
+  this->ViewerCross->SetMaximum(state.DisplayMaximum);
 }
 
 // Each viewer shows its filter's image over the whole 12-bit range, interpolated.
@@ -236,10 +230,11 @@ void CQlmQuorvantile::ApplyInterpolationSetting() {
 // A project saved with the thick panoramic: the slab of the middle curve, the curve fixed.
 void CQlmQuorvantile::ShowThickPanoramic() {
   EnableScrollBar(this->PanoramicView, 0);
-  this->CTFilter->SetCurrentCurve(this->PanoramicCalc->GetMiddleCurve());
+  this->SelectMiddleCurve();
   CQlmCTPanFilter& panoramic = *this->CTFilter->GetPanFilter();
   panoramic.SetThick(1);
   panoramic.Update();
+  this->ReformatChanged();
 }
 
 void CQlmQuorvantile::RenderViews() {
@@ -248,6 +243,10 @@ void CQlmQuorvantile::RenderViews() {
   this->WindowPanoramic->Render();
   this->Window3D->Renderer3->ResetCameraClippingRange();
   this->Window3D->Render();
+}
+
+void CQlmQuorvantile::EnableScrollBar(CWnd* view, int enabled) {
+  if (view) view->EnableScrollBar(SB_VERT, enabled ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
 }
 
 void CQlmQuorvantile::ShowContrast() {

@@ -44,9 +44,22 @@ void CQlmCTCrossFilter9::SetCalc(CQlmPanoramicCalc* calc) {
   this->Recompute(0);
 }
 
+// The sagittal/coronal mode cuts across the whole volume, which may exceed the dialog's 100 mm.
+// Single precision as the volume's physical size, so that a width taken from it is kept exactly.
+float CQlmCTCrossFilter9::GetLargestWidth() const {
+  float largest = 100.0f;
+  if (!this->Input) return largest;
+  const int* dimensions = this->Input->GetDimensions();
+  const double* spacing = this->Input->GetSpacing();
+  for (int axis = 0; axis < 3; ++axis) {
+    largest = std::max(largest, std::abs(static_cast<float>(spacing[axis])) * static_cast<float>(dimensions[axis]));
+  }
+  return largest;
+}
+
 void CQlmCTCrossFilter9::SetWidth(float width) {
-  // Values from project files may be anything; the reformat dialog allows 0 .. 100.
-  this->SectionWidth = width >= 0.0f ? std::min(width, 100.0f) : 0.0f;
+  // Values from project files may be anything.
+  this->SectionWidth = width >= 0.0f ? std::min(width, this->GetLargestWidth()) : 0.0f;
   this->SetInput(this->Input);
   this->Stale = 1;
   this->Recompute(0);

@@ -12,10 +12,10 @@
 //
 // Scrolling by one to eight sections moves the sections still shown within the
 // image and samples only the new ones; every other change samples all nine.
-#include "ct/CQlmResliceGeometry.h"
-
 #include <vtkImageData.h>
 #include <vtkNew.h>
+
+#include "ct/CQlmResliceGeometry.h"
 
 class CQlmPanoramicCalc;
 class vtkMatrix4x4;
@@ -34,8 +34,10 @@ public:
   void SetInput(vtkImageData* volume);
   // The arch geometry (not owned); computes MaxIndex and samples all nine.
   void SetCalc(CQlmPanoramicCalc* calc);
-  // Section width in mm, kept within 0 .. 100; reshapes the plane and samples all nine.
+  // Section width in mm, kept within 0 .. GetLargestWidth(); reshapes the plane and samples all nine.
   void SetWidth(float width);
+  // The volume's largest extent (voxel count x spacing) in mm, at least 100.
+  float GetLargestWidth() const;
   // Arc length between sections in mm, kept within 0.1 .. 5. Keeps the relative
   // position along the arch and samples all nine.
   void SetSpacing(float spacing);

@@ -1,5 +1,6 @@
 #include "project/CQlmDocumentValues.h"
 
+#include "project/CQlmViewState.h"
 #include "project/QlmArchiveArrays.h"
 #include "project/QlmViewRanges.h"
 
@@ -37,4 +38,18 @@ void CQlmDocumentValues::ReplaceOutOfRange() {
   if (!IsThickMode(this->PanoramicMode)) this->PanoramicMode = fresh.PanoramicMode;
   if (!IsFlag(this->NotesShown)) this->NotesShown = fresh.NotesShown;
   if (!IsFlag(this->SagittalCoronal)) this->SagittalCoronal = fresh.SagittalCoronal;
+  if (this->SagittalCoronal) this->ReplaceSavedOutOfRange();
+}
+
+// Leaving the sagittal/coronal mode restores these: a new project's view state stands in for a bad value.
+void CQlmDocumentValues::ReplaceSavedOutOfRange() {
+  using namespace QlmViewRanges;
+  const CQlmViewState fresh;
+  SavedReformat& saved = this->Saved;
+  if (!IsCurveCount(saved.CurveCount)) saved.CurveCount = fresh.CurveCountValue;
+  if (!IsCurveSpacing(saved.CurveSpacing)) saved.CurveSpacing = fresh.CurveSpacing;
+  if (!IsSectionWidth(saved.SectionWidth)) saved.SectionWidth = fresh.SectionWidth;
+  if (!IsSectionSpacing(saved.SectionSpacing)) saved.SectionSpacing = fresh.SectionSpacing;
+  if (!IsFlag(saved.ThickPanoramic)) saved.ThickPanoramic = 0;
+  if (!IsFlag(saved.SingleCrossSection)) saved.SingleCrossSection = fresh.SingleCrossSection;
 }

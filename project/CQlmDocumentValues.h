@@ -30,8 +30,10 @@ public:
   // point count outside 0..50.
   void Load(CArchive& archive);
   // Replaces the flags, the slab thickness and its mode when outside their
-  // ranges (QlmViewRanges) by the values of a new project. The saved reformat
-  // state and the font size are carried as read.
+  // ranges (QlmViewRanges) by the values of a new project, and in the
+  // sagittal/coronal mode the saved reformat values and flags by those of a
+  // new view state. The saved positions and arch points (checked when they
+  // are restored) and the font size are carried as read.
   void ReplaceOutOfRange();
 
   int32_t ThickPanoramic = 0;
@@ -41,4 +43,7 @@ public:
   int32_t NotesShown = 0;
   int32_t SagittalCoronal = 0;
   SavedReformat Saved;
+
+private:
+  void ReplaceSavedOutOfRange();
 };

@@ -15,6 +15,8 @@
 #include "ct/CQlmCTCrossFilter9.h"
 #include "ct/CQlmCTData.h"
 #include "ct/CQlmCTFilter.h"
+#include "ct/CQlmCTViewer2.h"
+#include "toolkit/vtkImage16bitsMonocromeTo8BitsRGBFilter.h"
 #include "ct/CQlmCTPanFilter.h"
 #include "ct/CQlmImageCompressor.h"
 #include "ct/CQlmPanoramicCalc.h"
@@ -37,9 +39,6 @@
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
 #include "views/CQlmIndicator.h"
-#include "views/CQlmIndicatorCross.h"
-#include "views/CQlmIndicatorCrossAxial.h"
-#include "views/CQlmIndicatorCrossPan.h"
 
 namespace {
 
@@ -212,8 +211,16 @@ void CQlmProjectCreator202106::TakeSections800901(CQlmProjectData& data) {
   this->ImplantDefaults = data.ImplantDefaults;
   // An arch away from the volume is a new project's: the controller's own.
   if (data.Arch.IsNearVolume(controller.CTData->GetPhysicalSize())) data.Arch.ApplyTo(*controller.PolyLine);
-  data.ViewState.ReplaceOutOfRange();
   data.Values.ReplaceOutOfRange();
+  if (data.Values.SagittalCoronal) {
+    // The mode's sections span the volume, one curve per voxel row.
+    const float* size = controller.CTData->GetPhysicalSize();
+    const int rows = controller.CTData->ImageData->GetDimensions()[1];
+    data.ViewState.ReplaceOutOfRange(std::max({QlmViewRanges::MaximumSectionWidth, size[0], size[1], size[2]}),
+                                     std::max(rows, QlmViewRanges::MaximumCurves));
+  } else {
+    data.ViewState.ReplaceOutOfRange();
+  }
   this->ViewState = data.ViewState;
   this->ApplyViewState(data.ViewState);
   this->TakeRulers(data);
@@ -228,18 +235,7 @@ void CQlmProjectCreator202106::TakeSections800901(CQlmProjectData& data) {
   this->ImplantFontSize = values.ImplantFontSize;
   controller.NotesFlag = values.NotesShown;
   controller.SagittalCoronal = values.SagittalCoronal;
-  const CQlmDocumentValues::SavedReformat& saved = values.Saved;
-  controller.ViewValues[0] = saved.SectionWidth;
-  controller.ViewValues[1] = saved.SectionSpacing;
-  controller.ViewValues[2] = saved.CurveSpacing;
-  controller.ViewFlags[0] = saved.CurveCount;
-  controller.ViewFlags[1] = saved.ThickPanoramic;
-  controller.ViewFlags[2] = saved.ArchPointCount;
-  controller.ViewModes[0] = saved.SingleCrossSection;
-  controller.ViewModes[1] = saved.FirstSection;
-  controller.ViewModes[2] = saved.CurrentCurve;
-  controller.ViewModes[3] = saved.AxialSlice;
-  std::copy_n(&saved.ArchPoints[0][0], 150, &controller.ViewTable[0][0]);
+  controller.SavedReformat = values.Saved;
 }
 
 // The values of the view state that take effect as soon as they are read.
@@ -318,18 +314,7 @@ void CQlmProjectCreator202106::GiveSections800901(CQlmProjectData& data) {
   values.ImplantFontSize = this->ImplantFontSize;
   values.NotesShown = controller.NotesFlag;
   values.SagittalCoronal = controller.SagittalCoronal;
-  CQlmDocumentValues::SavedReformat& saved = values.Saved;
-  saved.SectionWidth = controller.ViewValues[0];
-  saved.SectionSpacing = controller.ViewValues[1];
-  saved.CurveSpacing = controller.ViewValues[2];
-  saved.CurveCount = controller.ViewFlags[0];
-  saved.ThickPanoramic = controller.ViewFlags[1];
-  saved.ArchPointCount = controller.ViewFlags[2];
-  saved.SingleCrossSection = controller.ViewModes[0];
-  saved.FirstSection = controller.ViewModes[1];
-  saved.CurrentCurve = controller.ViewModes[2];
-  saved.AxialSlice = controller.ViewModes[3];
-  std::copy_n(&controller.ViewTable[0][0], 150, &saved.ArchPoints[0][0]);
+  values.Saved = controller.SavedReformat;
 }
 
 // The live values where the controller holds their owners, the kept ones otherwise.
@@ -350,6 +335,11 @@ void CQlmProjectCreator202106::GiveViewState(CQlmViewState& state) {
   CaptureCamera(CameraOf(controller.WindowPanoramic), state.PanoramicCamera);
   CaptureCamera(CameraOf(controller.Window3D), state.Camera3D);
   std::copy_n(controller.Window3D->GetBackground(), 3, state.Background3D);
+  if (controller.ViewerAxial) {
+    vtkImage16bitsMonocromeTo8BitsRGBFilter& grey = *controller.ViewerAxial->GetWindowLevelFilter();
+    state.DisplayMinimum = grey.GetColorLevel() - grey.GetColorWindow() * 0.5f;
+    state.DisplayMaximum = grey.GetColorLevel() + grey.GetColorWindow() * 0.5f;
+  }
   state.SingleCrossSection = controller.WindowCross->GetSingleCell();
   std::copy_n(controller.IndicatorSwitches, 3, state.IndicatorFlags);
   std::copy_n(controller.IndicatorSwitches + 3, 3, state.Indicators3DShown);
@@ -495,13 +485,7 @@ void CQlmProjectCreator202106::RestoreScrollBars(int axial, int cross, int panor
 void CQlmProjectCreator202106::ShowSingleCrossSection() {
   this->Controller->WindowCross->SetSingleCell(1);
   this->Controller->CTFilter->GetCrossFilter()->SetSingleSection(1);
-  if (CQlmIndicator* indicator = this->Controller->Indicator) {
-    for (CQlmIndicatorCrossLines* lines : {static_cast<CQlmIndicatorCrossLines*>(indicator->Cross->CrossAxial),
-                                           static_cast<CQlmIndicatorCrossLines*>(indicator->Cross->CrossPan)}) {
-      lines->SingleSection = 1;
-      lines->SetVisibility(lines->GetVisibility());
-    }
-  }
+  if (this->Controller->Indicator) this->Controller->Indicator->SetSingleSection(1);
 }
 
 void CQlmProjectCreator202106::RestoreSplitters(const float fractions[3]) {

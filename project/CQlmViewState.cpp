@@ -67,11 +67,15 @@ void CQlmViewState::Load(CArchive& archive) {
 }
 
 void CQlmViewState::ReplaceOutOfRange() {
+  this->ReplaceOutOfRange(QlmViewRanges::MaximumSectionWidth, QlmViewRanges::MaximumCurves);
+}
+
+void CQlmViewState::ReplaceOutOfRange(float largestWidth, int32_t mostCurves) {
   using namespace QlmViewRanges;
   const CQlmViewState fresh;
-  if (!IsCurveCount(this->CurveCountValue)) this->CurveCountValue = fresh.CurveCountValue;
+  if (!IsCurveCount(this->CurveCountValue, mostCurves)) this->CurveCountValue = fresh.CurveCountValue;
   if (!IsCurveSpacing(this->CurveSpacing)) this->CurveSpacing = fresh.CurveSpacing;
-  if (!IsSectionWidth(this->SectionWidth)) this->SectionWidth = fresh.SectionWidth;
+  if (!IsSectionWidth(this->SectionWidth, largestWidth)) this->SectionWidth = fresh.SectionWidth;
   if (!IsSectionSpacing(this->SectionSpacing)) this->SectionSpacing = fresh.SectionSpacing;
   if (!IsColour(this->Background3D)) std::copy_n(fresh.Background3D, 3, this->Background3D);
   if (!IsGreyWindow(this->DisplayMinimum, this->DisplayMaximum)) {

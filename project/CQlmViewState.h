@@ -24,6 +24,9 @@ public:
   // the cameras and the splitter fractions are checked against the views when
   // they are restored.
   void ReplaceOutOfRange();
+  // The same for a project saved in the sagittal/coronal mode, whose sections
+  // may span `largestWidth` mm and whose curves may number up to `mostCurves`.
+  void ReplaceOutOfRange(float largestWidth, int32_t mostCurves);
 
   int32_t CurveCountValue = 17;  // curve count + 1
   float CurveSpacing = 1.0f;     // mm

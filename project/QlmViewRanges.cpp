@@ -28,11 +28,11 @@ double Length(const double (&v)[3]) { return std::sqrt(v[0] * v[0] + v[1] * v[1]
 
 }  // namespace
 
-bool IsCurveCount(int32_t count) { return Within(count, MinimumCurves, MaximumCurves); }
+bool IsCurveCount(int32_t count, int32_t mostCurves) { return Within(count, MinimumCurves, mostCurves); }
 
 bool IsCurveSpacing(float spacing) { return Within(spacing, MinimumCurveSpacing, MaximumCurveSpacing); }
 
-bool IsSectionWidth(float width) { return width > 0.0f && width <= MaximumSectionWidth; }
+bool IsSectionWidth(float width, float largestWidth) { return width > 0.0f && width <= largestWidth; }
 
 bool IsSectionSpacing(float spacing) { return Within(spacing, MinimumSectionSpacing, MaximumSectionSpacing); }
 

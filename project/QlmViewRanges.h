@@ -30,10 +30,10 @@ inline constexpr float HighestGrey = 65535.0f;
 // How far a camera may zoom out or stand off, in sides of what it shows.
 inline constexpr double Reach = 100.0;
 
-bool IsCurveCount(int32_t count);
+bool IsCurveCount(int32_t count, int32_t mostCurves = MaximumCurves);
 bool IsCurveSpacing(float spacing);
 // Above 0: a section of no width shows nothing.
-bool IsSectionWidth(float width);
+bool IsSectionWidth(float width, float largestWidth = MaximumSectionWidth);
 bool IsSectionSpacing(float spacing);
 bool IsThickness(float thickness);
 bool IsThickMode(int32_t mode);

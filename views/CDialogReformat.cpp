@@ -1,5 +1,8 @@
 #include "views/CDialogReformat.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/gui/CDataExchange.h"
 
 namespace {
@@ -34,9 +37,21 @@ const QlmDialogTemplate& ReformatTemplate() {
   return dialog;
 }
 
+float ClampField(float value, float lowest, float highest) {
+  return std::isfinite(value) ? std::clamp(value, lowest, highest) : lowest;
+}
+
 }  // namespace
 
 CDialogReformat::CDialogReformat(CWnd* parent) : CDialog(ReformatTemplate(), parent) {}
+
+void CDialogReformat::ClampToRanges() {
+  this->Curves = std::clamp(this->Curves, 3, 50);
+  this->CurveSpacing = ClampField(this->CurveSpacing, 0.1f, 10.0f);
+  this->SectionWidth = ClampField(this->SectionWidth, 1.0f, 100.0f);
+  this->SectionSpacing = ClampField(this->SectionSpacing, 0.1f, 5.0f);
+  this->Thickness = ClampField(this->Thickness, 1.0f, 50.0f);
+}
 
 void CDialogReformat::DoDataExchange(CDataExchange* exchange) {
   DDX_Text(exchange, 1004, this->Curves);

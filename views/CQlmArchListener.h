@@ -1,7 +1,8 @@
 #pragma once
 // A follower of the arch curve: when an edit of the arch ends, the
 // controller asks each object container whose cross-section cuts lie along
-// the arch to recompute its nine section cutters. One follower per Kind.
+// the arch to recompute its nine section cutters, and after every reformat
+// change it hands them the new layout. One follower per Kind.
 class CQlmArchListener {
 public:
   // The fan-out order; CQlmQuorvantile::ArchListeners holds one follower (or none) per kind.
@@ -11,4 +12,10 @@ public:
 
   // Recomputes the nine section cutters of every cross-section representation along the arch.
   virtual void UpdateCutters() {}
+  // After a change of the reformat: the panoramic view thick (1) or one
+  // curve, the cross-section window in single (1) or nine-section layout,
+  // the spacing of the sections (mm), the axial slice, the first section and
+  // the current curve.
+  virtual void FollowReformat(int /*thickPanoramic*/, int /*singleSection*/, float /*crossSpacing*/, int /*axialSlice*/,
+                              int /*firstSection*/, int /*curve*/) {}
 };

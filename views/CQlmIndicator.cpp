@@ -1,8 +1,9 @@
 #include "views/CQlmIndicator.h"
 
-#include <algorithm>
 #include <vtkImageData.h>
 #include <vtkPolyData.h>
+
+#include <algorithm>
 
 #include "ct/CQlmPanoramicCalc.h"
 #include "views/CQlmIndicatorAxial.h"
@@ -189,6 +190,14 @@ void CQlmIndicator::SetVisibility2D(int visible) {
   this->Cross->CrossPan->SetVisibility(visible);
   this->Axial->AxialPan->SetVisibility(visible);
   this->Axial->AxialCross->SetVisibility(visible);
+}
+
+void CQlmIndicator::SetSingleSection(int single) {
+  for (CQlmIndicatorCrossLines* lines : {static_cast<CQlmIndicatorCrossLines*>(this->Cross->CrossAxial),
+                                         static_cast<CQlmIndicatorCrossLines*>(this->Cross->CrossPan)}) {
+    lines->SingleSection = single;
+    lines->SetVisibility(lines->GetVisibility());
+  }
 }
 
 void CQlmIndicator::SetVisibility3D(int visible) {

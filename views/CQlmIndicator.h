@@ -48,6 +48,8 @@ public:
   void SetTransparent(int on);
   void SetVisibility2D(int visible);
   void SetVisibility3D(int visible);
+  // The cross-section lines of the axial and panoramic views for the single-section (1) or nine-section layout.
+  void SetSingleSection(int single);
   void SetLabelVisibility(int visible);
   void SetColor(float r, float g, float b);
   void SetLabelColor(float r, float g, float b);

@@ -23,6 +23,8 @@
 #include "views/C3DFrame.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
+#include "views/CQlmIndicator.h"
+#include "views/QlmView.h"
 
 namespace {
 
@@ -70,6 +72,10 @@ std::vector<Expected> ExpectedTable() {
   const Check maxilla = [](CMainFrame&, CQlmQuorvantile& q) { return q.GetImplantOrientation() == 1; };
   const Check mandible = [](CMainFrame&, CQlmQuorvantile& q) { return q.GetImplantOrientation() == 0; };
   const Check pan3D = [](CMainFrame&, CQlmQuorvantile& q) { return q.Tool == 1 || q.Tool == 23; };
+  // The indicator of view `position`'s position shown in view `shownIn`.
+  auto shown = [](int position, int shownIn) -> Check {
+    return [=](CMainFrame&, CQlmQuorvantile& q) { return q.Indicator->IsIndicatorVisible(position, shownIn) != 0; };
+  };
   return {
       // Project files, editing and the frame's own commands.
       {57601, None},
@@ -172,12 +178,12 @@ std::vector<Expected> ExpectedTable() {
       {32796, OC, Indicator3D(1)},
       {32797, O, Indicator3D(2)},
       {32824, O},
-      {32884, OC},
-      {32885, ON},
-      {32886, O},
-      {32887, ON},
-      {32888, O},
-      {32889, P},
+      {32884, OC, shown(QlmView::Cross, QlmView::Axial)},
+      {32885, ON, shown(QlmView::Panoramic, QlmView::Axial)},
+      {32886, O, shown(QlmView::Axial, QlmView::Cross)},
+      {32887, ON, shown(QlmView::Panoramic, QlmView::Cross)},
+      {32888, O, shown(QlmView::Axial, QlmView::Panoramic)},
+      {32889, P, shown(QlmView::Cross, QlmView::Panoramic)},
       {32882, P},
       {32912, P},
       // Implants.
@@ -305,12 +311,13 @@ std::vector<Expected> ExpectedTable() {
 }
 
 // The commands whose operation exists; every other one is disabled whatever its rule says.
-const std::set<UINT> Ready = {57601, 32812, 57603, 32813, 32777, 57602, 32876, 57665, 32940, 32945, 32946,
-                              32947, 32948, 57634, 57635, 57637, 57680, 57681, 33136, 32950, 32787, 32966,
-                              32967, 32937, 32938, 33189, 33187, 33291, 33215, 33232, 32819, 32820,
-                              32852, 32899, 32898, 32904, 32905, 32906, 32907, 32908, 32903, 32796, 32846,
-                              32790, 33132, 32986, 33135, 32987, 57607,
-                              32816, 32875};
+const std::set<UINT> Ready = {57601, 32812, 57603, 32813, 32777, 57602, 32876, 57665, 32940, 32945, 32946, 32947, 32948,
+                              57634, 57635, 57637, 57680, 57681, 33136, 32950, 32787, 32966, 32967, 32937, 32938, 33189,
+                              33187, 33291, 33215, 33232, 32819, 32820, 32852, 32899, 32898, 32904, 32905, 32906, 32907,
+                              32908, 32903, 32796, 32846, 32790, 33132, 32986, 33135, 32987, 32816, 32875, 32779, 32780,
+                              32781, 32782, 32783, 32823, 32883, 32913, 33140, 32808, 32951, 32784, 33284, 32901, 32795,
+                              32845, 32797, 32847, 32824, 32848, 32884, 32885, 32886, 32887, 32888, 32889, 32882, 32912,
+                              32837, 32838, 32839, 32840, 32841, 32842, 32843, 32844, 57607};
 
 // Commands of the frames' menus and bars that are not the table's: the framework's bar toggles, the
 // about box, the 3D frame's reduced display and the library bars' placeholders for their controls.

@@ -1,13 +1,15 @@
 // Draws the main window with a project opened from the command line, as the
 // program starts with it, into a PNG file for the documentation:
 //
-//   xvfb-run -a -s "-screen 0 1280x1024x24" QlmProjectScreenshot [--arch|--edited-arch|--indicators] <project.qlm> <picture.png>
+//   xvfb-run -a -s "-screen 0 1280x1024x24" QlmProjectScreenshot [--arch|--edited-arch|--indicators|--strong-profile]
+//   <project.qlm> <picture.png>
 //
 // With --arch the arch curve is being edited: the arch-curve tool shows it
 // over the axial view. With --edited-arch one of its points has also been
 // moved and released, so the panoramic view follows the new arch. With
 // --indicators every position indicator of the four views is shown with its
-// numbers.
+// numbers. With --strong-profile the views and indicators are in the strong
+// colour profile with the section numbers shown.
 #include <vtkCamera.h>
 #include <vtkMatrix4x4.h>
 #include <vtkNew.h>
@@ -58,8 +60,11 @@ int main(int argc, char** argv) {
   const bool edited = argc == 4 && std::strcmp(argv[1], "--edited-arch") == 0;
   const bool arch = edited || (argc == 4 && std::strcmp(argv[1], "--arch") == 0);
   const bool indicators = argc == 4 && std::strcmp(argv[1], "--indicators") == 0;
-  if (argc != 3 && !arch && !indicators) {
-    std::fprintf(stderr, "usage: QlmProjectScreenshot [--arch|--edited-arch|--indicators] <project.qlm> <picture.png>\n");
+  const bool strong = argc == 4 && std::strcmp(argv[1], "--strong-profile") == 0;
+  if (argc != 3 && !arch && !indicators && !strong) {
+    std::fprintf(stderr,
+                 "usage: QlmProjectScreenshot [--arch|--edited-arch|--indicators|--strong-profile] <project.qlm> "
+                 "<picture.png>\n");
     return 2;
   }
   const char* project = argv[argc - 2];
@@ -95,6 +100,17 @@ int main(int argc, char** argv) {
     camera->Elevation(30);
     camera->OrthogonalizeViewUp();
     q.Window3D->Renderer3->ResetCamera();
+    q.WindowAxial->Render();
+    q.WindowCross->Render();
+    q.WindowPanoramic->Render();
+    q.Window3D->Render();
+    Wait(300);
+  }
+
+  if (strong) {
+    // "Indicators Advanced: " with the section numbers and the strong profile.
+    const int values[18] = {1, 0, 5, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1, 1};
+    q.ApplyIndicatorValues(values);
     q.WindowAxial->Render();
     q.WindowCross->Render();
     q.WindowPanoramic->Render();

@@ -1,7 +1,3 @@
-#include "ct/CQlmCTCrossFilter9.h"
-
-#include "CTFilterFixtures.h"
-
 #include <gtest/gtest.h>
 #include <vtkImageData.h>
 #include <vtkNew.h>
@@ -11,6 +7,9 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+
+#include "CTFilterFixtures.h"
+#include "ct/CQlmCTCrossFilter9.h"
 
 namespace {
 
@@ -158,6 +157,22 @@ TEST(CQlmCTCrossFilter9, ShortArchesAndBadSettingsKeepTheIndexInRange) {
     filter.SetWidth(given);
     EXPECT_EQ(filter.GetSectionWidth(), kept) << given;
   }
+}
+
+// A section across a whole volume wider than 100 mm is not cut to 100 mm.
+TEST(CQlmCTCrossFilter9, WidthsUpToTheVolumesLargestExtent) {
+  vtkSmartPointer<vtkImageData> volume = PatternVolume(160, 120, 12, 1.0, 1.0, 1.0, VTK_SHORT);
+  CQlmCTCrossFilter9 filter;
+  filter.SetInput(volume);
+  EXPECT_FLOAT_EQ(filter.GetLargestWidth(), 160.0f);
+  for (const auto& [given, kept] :
+       std::vector<std::pair<float, float>>{{125.37f, 125.37f}, {160.0f, 160.0f}, {200.0f, 160.0f}}) {
+    filter.SetWidth(given);
+    EXPECT_FLOAT_EQ(filter.GetSectionWidth(), kept) << given;
+  }
+  int extent[6];
+  filter.GetOutput()->GetExtent(extent);
+  EXPECT_EQ(extent[1] + 1, 160);
 }
 
 TEST(CQlmCTCrossFilter9, SectionImageOfA512VoxelVolume) {

@@ -146,8 +146,8 @@ TEST_F(CreatorTest, An800901FileIsRefusedBy800900AfterItsReservedWordsAndReadBy8
   }
   EXPECT_EQ(controller.ThickPanoramic, 1);
   EXPECT_EQ(controller.SagittalCoronal, 1);
-  EXPECT_EQ(controller.ViewFlags[2], 9);
-  EXPECT_EQ(controller.ViewTable[8][0], 36);
+  EXPECT_EQ(controller.SavedReformat.ArchPointCount, 9);
+  EXPECT_EQ(controller.SavedReformat.ArchPoints[8][0], 36);
   EXPECT_EQ(controller.CurveEditing, 0);
   EXPECT_EQ(controller.PrintPreview->previewOpened, 1);
   EXPECT_EQ(controller.PrintPreview->templates.GetCount(), 2);

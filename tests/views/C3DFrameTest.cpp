@@ -132,9 +132,9 @@ TEST_F(Frame3D, TheToolBarHoldsTheButtonsInOrderAtTheRightEdge) {
 
 // Order of the columns: 32818 33152 32819 32820 32773 32772 | 32817 32857
 // 32858 33282 | 32845 32846 32847 32848. The controller's operations of the
-// camera tools, standard views, the other indicators, object list and object
-// tools are still to come: those entries stay disabled and only their checks
-// follow the mode. The section planes (32846) switch while the curve is not edited.
+// camera tools, object list and object tools are still to come: those entries
+// stay disabled and only their checks follow the mode. The section planes
+// (32846) switch while the curve is not edited; the other indicator entries always.
 TEST_F(Frame3D, ButtonsAndIndicatorEntriesAreEnabledAndCheckedByMode) {
   struct Case {
     const char* mode;
@@ -149,37 +149,37 @@ TEST_F(Frame3D, ButtonsAndIndicatorEntriesAreEnabledAndCheckedByMode) {
          q.IndicatorSwitches[3] = 1;
          q.IndicatorSwitches[5] = 1;
        },
-       "00000000000000", "00000010001010"},
+       "00000000001011", "00000010001010"},
       {"rotate 3D, degradation on", 1,
        [](CQlmQuorvantile& q, CQlmDegradation& d) {
          q.Tool = 3;
          d.Enabled = 1;
        },
-       "00110100000100", "10000100000000"},
+       "00110100001111", "10000100000000"},
       {"3D view switched off, pan", 1,
        [](CQlmQuorvantile& q, CQlmDegradation&) {
          q.Window3D->Enabled = 0;
          q.Tool = 1;
        },
-       "00000000000100", "01000000000000"},
+       "00000000001111", "01000000000000"},
       {"arch curve edited, reformat pan", 1,
        [](CQlmQuorvantile& q, CQlmDegradation&) {
          q.CurveEditing = 1;
          q.Tool = 18;
        },
-       "00110100000000", "00000000000000"},
+       "00110100001011", "00000000000000"},
       {"nerve edited, nerve pan", 1,
        [](CQlmQuorvantile& q, CQlmDegradation&) {
          q.NerveEditing = 1;
          q.Tool = 23;
          q.IndicatorSwitches[4] = 1;
        },
-       "00110100000100", "01000000000100"},
-      {"select", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 10; }, "00110100000100", "00000010000000"},
-      {"move implant", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 8; }, "00110100000100", "00000001000000"},
-      {"rotate implant", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 9; }, "00110100000100",
+       "00110100001111", "01000000000100"},
+      {"select", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 10; }, "00110100001111", "00000010000000"},
+      {"move implant", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 8; }, "00110100001111", "00000001000000"},
+      {"rotate implant", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 9; }, "00110100001111",
        "00000000100000"},
-      {"scale teeth", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 64; }, "00110100000100", "00000000010000"},
+      {"scale teeth", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 64; }, "00110100001111", "00000000010000"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.mode);
@@ -228,16 +228,14 @@ TEST_F(Frame3D, OnlyTheDropDownArrowOpensAMenu) {
   QToolButton* views = this->Button(C3DFrame::StandardViews);
   QRect shownAt;
   EXPECT_EQ(this->ClickAndReadMenu(views, QPoint(views->width() - 3, views->height() / 2), &shownAt),
-            (std::vector<std::string>{"Topo (off)", "Fundo (off)", "Frente (off)", "Atrás (off)", "Esquerda (off)",
-                                      "Direita (off)", "IsoMand (off)", "IsoMax (off)"}));
+            (std::vector<std::string>{"Topo", "Fundo", "Frente", "Atrás", "Esquerda", "Direita", "IsoMand", "IsoMax"}));
   const QPoint buttonTopLeft = views->mapToGlobal(QPoint(0, 0));
   EXPECT_LE(shownAt.right(), buttonTopLeft.x());
   EXPECT_EQ(shownAt.top(), buttonTopLeft.y() + views->height() / 2);
 
   QToolButton* indicators = this->Button(C3DFrame::Indicators3D);
   EXPECT_EQ(this->ClickAndReadMenu(indicators, QPoint(indicators->width() - 3, indicators->height() / 2)),
-            (std::vector<std::string>{"Axial (off)", "Transversal (off)", "Panorâmica (off) (on)", "-",
-                                      "Transparente (off)"}));
+            (std::vector<std::string>{"Axial", "Transversal (off)", "Panorâmica (on)", "-", "Transparente"}));
 }
 
 }  // namespace
