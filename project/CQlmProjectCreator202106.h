@@ -67,12 +67,11 @@ public:
   CQlmViewState ViewState;
 
   // Carried from the file read last to the next save until the controller
-  // holds their owners: the imported geometries, the implant defaults, the
-  // rulers' colour counters and the implant label font size.
+  // holds their owners: the imported geometries, the implant defaults and the
+  // rulers' colour counters.
   std::vector<CQlmGeometryRecord> Geometries;
   CQlmImplantDefaults ImplantDefaults;
   int RulerColorCounters[3] = {0, 0, 0};
-  int ImplantFontSize = 12;
 
 protected:
   CQlmProjectCreator202106();
