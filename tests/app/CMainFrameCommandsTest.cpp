@@ -479,7 +479,7 @@ TEST_F(CommandTableFixture, EveryCommandFollowsItsRuleInEachStateOfAProject) {
          q.Tool = 23;
          q.IndicatorSwitches[4] = 1;
        }},
-      {"sagittal mode, teeth scale, axial view off, no interpolation",
+      {"sagittal mode, teeth scale, axial view off, no interpolation, other labels",
        [](CMainFrame& f, CQlmQuorvantile& q) {
          q.SagittalCoronal = 1;
          q.Tool = 64;
@@ -487,6 +487,12 @@ TEST_F(CommandTableFixture, EveryCommandFollowsItsRuleInEachStateOfAProject) {
          q.ViewerAxial->GetMapper()->SetInterpolation(0);
          q.LibraryAvailable[Kind::Teeth] = 1;
          f.ShowControlBar(&f.ImplantToolBar, FALSE, FALSE);
+         q.LabelsShown[Kind::Teeth] = 0;
+         q.LabelModes[Kind::Endodontic] = 1;
+         q.LabelModes[Kind::Implants] = 1;
+         q.FontSizes[Kind::Meshes] = 18;
+         q.FontSizes[Kind::Orthodontic] = 7;
+         q.ImplantFill = 0;
        }},
       {"custom implant insert, implant library only, 3D view off",
        [](CMainFrame&, CQlmQuorvantile& q) {
@@ -508,6 +514,10 @@ TEST_F(CommandTableFixture, EveryCommandFollowsItsRuleInEachStateOfAProject) {
     q.ViewerAxial->GetMapper()->SetInterpolation(1);
     q.PolyLine->SetSectionMarksVisibility(1);
     q.SetImplantOrientation(0);
+    std::fill(std::begin(q.LabelsShown), std::end(q.LabelsShown), 1);
+    std::fill(std::begin(q.LabelModes), std::end(q.LabelModes), 0);
+    std::fill(std::begin(q.FontSizes), std::end(q.FontSizes), 12);
+    q.ImplantFill = 1;
     frame.ShowControlBar(&frame.ImplantToolBar, TRUE, FALSE);
     frame.ShowControlBar(&frame.EndoToolBar, FALSE, FALSE);
     state.Set(frame, q);
