@@ -1,8 +1,18 @@
 #include "app/CImplantToolBar.h"
 
+#include "libraries/vtkImplantCustom.h"
+#include "platform/QlmNumberFormat.h"
+
 namespace {
 constexpr UINT ProsthesisLabelID = 303;
 constexpr UINT ProsthesisListID = 304;
+
+// The name, then diameter and length in millimetres.
+CString ImplantEntryText(vtkLibraryItem* item) {
+  auto* implant = static_cast<vtkImplantCustom*>(item);
+  return item->Name + QlmNumberFormat::Format("  %.2fmm x %.2fmm", static_cast<double>(implant->Diameter),
+                                              static_cast<double>(implant->Length));
+}
 }  // namespace
 
 BOOL CImplantToolBar::CreateControls() {
@@ -18,6 +28,6 @@ void CImplantToolBar::EnableControls(int enable) {
 }
 
 void CImplantToolBar::RefillItemList(vtkLibrary* library) {
-  this->ItemList.FillFromLibrary(library, 0);
-  this->ProsthesisList.FillFromLibrary(library, 1, "Standard");
+  this->ItemList.FillFromLibrary(library, 0, nullptr, ImplantEntryText);
+  this->ProsthesisList.FillFromLibrary(library, 1, "Standard", ImplantEntryText);
 }

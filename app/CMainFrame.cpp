@@ -86,6 +86,7 @@ int CMainFrame::OnCreate() {
   this->DisableViews();
   this->GiveViewsTheController();
   this->BindController();
+  this->ShowProjectInToolBars();
   this->SetFocus();
   if (this->CommandLine && AfxGetApp()) this->OpenCommandLineProject(AfxGetApp()->m_lpCmdLine);
   this->AutoMenuEnable = false;

@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/CMainFrameCommands.h"
 #include "app/QlmCommandRules.h"
+#include "app/QlmLibraryKind.h"
 
 namespace {
 
@@ -10,20 +11,7 @@ using namespace QlmCommandRules;
 using Row = QlmCommandRow;
 using Kind = CQlmQuorvantile::LibraryKind;
 
-CToolBar& BarOf(CMainFrame& frame, int kind) {
-  switch (kind) {
-    case Kind::Implants:
-      return frame.ImplantToolBar;
-    case Kind::Orthodontic:
-      return frame.OrtoToolBar;
-    case Kind::Teeth:
-      return frame.DentesToolBar;
-    case Kind::Meshes:
-      return frame.GeomsToolBar;
-    default:
-      return frame.EndoToolBar;
-  }
-}
+CToolBar& BarOf(CMainFrame& frame, int kind) { return QlmLibraryKind::Of(kind).Bar(frame); }
 
 template <int Bar>
 void ToggleBar(QlmCommandContext& context) {
@@ -45,28 +33,31 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::LibraryRows() {
       {33215, ToggleBar<Kind::Teeth>, Kept, BarShown<Kind::Teeth>},              // "Mostrar ToolBar Dentes"
       {33232, ToggleBar<Kind::Meshes>, Kept, BarShown<Kind::Meshes>},            // "Mostrar ToolBar STLs"
 
-      {33158, Waiting, Kept},                            // button "Plataforma do Implante": SelectImplantLibrary
-      {33169, Waiting, LibraryOpen<Kind::Implants>},     // "Selecionar Plataforma Implante": SelectImplantLibrary
-      {33190, Waiting, LibraryOpen<Kind::Orthodontic>},  // "Selecionar Plataf. OrtoImp": SelectOrtoLibrary
-      {33292, Waiting, LibraryOpen<Kind::Endodontic>},   // "Selecionar Plataf. Endo": SelectEndoLibrary
-      {33216, Waiting, LibraryOpen<Kind::Teeth>},        // "Selecionar Plataf. Dentes": SelectDentesLibrary
-      {33245, Waiting, LibraryOpen<Kind::Meshes>},       // "Selecionar Plataf. STLs": SelectGeomsLibrary
+      // button "Plataforma do Implante"
+      {33158, Row::Call<&CQlmQuorvantile::SelectImplantLibrary>, Kept},
+      // "Selecionar Plataforma Implante", "Selecionar Plataf. OrtoImp", "... Endo", "... Dentes", "... STLs"
+      {33169, Row::Call<&CQlmQuorvantile::SelectImplantLibrary>, LibraryOpen<Kind::Implants>},
+      {33190, Row::Call<&CQlmQuorvantile::SelectOrtoLibrary>, LibraryOpen<Kind::Orthodontic>},
+      {33292, Row::Call<&CQlmQuorvantile::SelectEndoLibrary>, LibraryOpen<Kind::Endodontic>},
+      {33216, Row::Call<&CQlmQuorvantile::SelectDentesLibrary>, LibraryOpen<Kind::Teeth>},
+      {33245, Row::Call<&CQlmQuorvantile::SelectGeomsLibrary>, LibraryOpen<Kind::Meshes>},
 
       {33156, Waiting, Kept},  // "Criar/Editar Biblioteca Implante": EditImplantLibraries
-      {33155, Waiting, Kept},  // "Importar Biblioteca Implante": ImportImplantLibraries
-      {33170, Waiting, Kept},  // "Exportar Biblioteca Implante": ExportImplantLibraries
+      // "Importar Biblioteca Implante", "Exportar Biblioteca Implante"
+      {33155, Row::Call<&CQlmQuorvantile::ImportImplantLibraries>, Kept},
+      {33170, Row::Call<&CQlmQuorvantile::ExportImplantLibraries>, Kept},
       {33174, Waiting, Kept},  // EditOrtoLibraries
-      {33175, Waiting, Kept},  // ImportOrtoLibraries
-      {33176, Waiting, Kept},  // ExportOrtoLibraries
+      {33175, Row::Call<&CQlmQuorvantile::ImportOrtoLibraries>, Kept},
+      {33176, Row::Call<&CQlmQuorvantile::ExportOrtoLibraries>, Kept},
       {33293, Waiting, Kept},  // EditEndoLibraries
-      {33294, Waiting, Kept},  // ImportEndoLibraries
-      {33295, Waiting, Kept},  // ExportEndoLibraries
+      {33294, Row::Call<&CQlmQuorvantile::ImportEndoLibraries>, Kept},
+      {33295, Row::Call<&CQlmQuorvantile::ExportEndoLibraries>, Kept},
       {33217, Waiting, Kept},  // EditDentesLibraries
-      {33218, Waiting, Kept},  // ImportDentesLibraries
-      {33219, Waiting, Kept},  // ExportDentesLibraries
+      {33218, Row::Call<&CQlmQuorvantile::ImportDentesLibraries>, Kept},
+      {33219, Row::Call<&CQlmQuorvantile::ExportDentesLibraries>, Kept},
       {33234, Waiting, Kept},  // EditGeomsLibraries
-      {33235, Waiting, Kept},  // ImportGeomsLibraries
-      {33236, Waiting, Kept},  // ExportGeomsLibraries
+      {33235, Row::Call<&CQlmQuorvantile::ImportGeomsLibraries>, Kept},
+      {33236, Row::Call<&CQlmQuorvantile::ExportGeomsLibraries>, Kept},
   };
   return rows;
 }

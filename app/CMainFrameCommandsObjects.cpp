@@ -20,6 +20,35 @@ bool ImplantsOriented(const QlmCommandContext& context) {
   return context.Quorvantile.GetImplantOrientation() == Orientation;
 }
 
+using Kind = CQlmQuorvantile::LibraryKind;
+using Q = CQlmQuorvantile;
+
+// "Index" (0) or "Nome" (1) while the kind's labels show.
+template <int Kind, int Mode>
+bool LabelModeIs(const QlmCommandContext& context) {
+  return context.Quorvantile.LabelsShown[Kind] && context.Quorvantile.LabelModes[Kind] == Mode;
+}
+
+template <int Kind>
+bool LabelsHidden(const QlmCommandContext& context) {
+  return !context.Quorvantile.LabelsShown[Kind];
+}
+
+template <int Kind, int Size>
+bool FontSizeIs(const QlmCommandContext& context) {
+  return context.Quorvantile.FontSizes[Kind] == Size;
+}
+
+template <int Fill>
+bool ImplantFillIs(const QlmCommandContext& context) {
+  return context.Quorvantile.ImplantFill == Fill;
+}
+
+template <int Mode>
+bool ImplantLabelIs(const QlmCommandContext& context) {
+  return context.Quorvantile.LabelModes[Kind::Implants] == Mode;
+}
+
 }  // namespace
 
 const std::vector<QlmCommandRow>& CMainFrameCommands::ObjectRows() {
@@ -36,42 +65,43 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ObjectRows() {
       {32874, Waiting, Open},                               // "Listas/Geometrias": ShowObject3DList
       {32773, Waiting, Open3DView, nullptr, Row::Frame3D},  // 3D frame "Propriedades 3D": ShowObject3DList
 
-      {32867, Waiting, OpenNotEditing},                                 // "Implantes/Avançado": EditImplantOptions
+      // "Implantes/Avançado"
+      {32867, Row::Call<&Q::EditImplantOptions>, OpenNotEditing},
       {33120, Waiting, Open},                                           // "Implantes/Angulação": ShowImplantAngles
       {32937, OrientImplants<1>, OpenNotEditing, ImplantsOriented<1>},  // "Implantes/Orientação/Maxila"
       {32938, OrientImplants<0>, OpenNotEditing, ImplantsOriented<0>},  // "Implantes/Orientação/Mandíbula"
-      // Checked by the implant container's fill flag and label mode.
-      {33147, Waiting, OpenNotEditing},  // "Preenchimento/Sólido": SetImplantFillSolid
-      {33148, Waiting, OpenNotEditing},  // "Preenchimento/Contorno": SetImplantFillOutline
-      {33149, Waiting, OpenNotEditing},  // "Descrição/Index": SetImplantLabelIndex
-      {33150, Waiting, OpenNotEditing},  // "Descrição/Tamanho": SetImplantLabelSize
+      // "Preenchimento/Sólido", "Preenchimento/Contorno", "Descrição/Index", "Descrição/Tamanho"
+      {33147, Row::Call<&Q::SetImplantFillSolid>, OpenNotEditing, ImplantFillIs<1>},
+      {33148, Row::Call<&Q::SetImplantFillOutline>, OpenNotEditing, ImplantFillIs<0>},
+      {33149, Row::Call<&Q::SetImplantLabelIndex>, OpenNotEditing, ImplantLabelIs<0>},
+      {33150, Row::Call<&Q::SetImplantLabelSize>, OpenNotEditing, ImplantLabelIs<1>},
 
-      // Labels and fonts per kind, checked by the kind's container: "Nome" with label mode 1 and labels
-      // shown, "Index" with mode 0 and labels shown, "Nenhum" with labels hidden, a font size when equal.
-      {33201, Waiting, Open},  // "OrtoImp/Descrição/Nome": SetOrtoLabelName
-      {33202, Waiting, Open},  // ".../Index": SetOrtoLabelIndex
-      {33203, Waiting, Open},  // ".../Nenhum": HideOrtoLabels
-      {33204, Waiting, Open},  // "Tamanho da Fonte/Pequeno": SetOrtoFontSmall
-      {33205, Waiting, Open},  // ".../Médio": SetOrtoFontMedium
-      {33206, Waiting, Open},  // ".../Grande": SetOrtoFontLarge
-      {33285, Waiting, Open},  // "Endo/Descrição/Nome": SetEndoLabelName
-      {33286, Waiting, Open},  // SetEndoLabelIndex
-      {33287, Waiting, Open},  // HideEndoLabels
-      {33288, Waiting, Open},  // SetEndoFontSmall
-      {33289, Waiting, Open},  // SetEndoFontMedium
-      {33290, Waiting, Open},  // SetEndoFontLarge
-      {33238, Waiting, Open},  // "Dentes/Descrição/Nome": SetDentesLabelName
-      {33239, Waiting, Open},  // SetDentesLabelIndex
-      {33241, Waiting, Open},  // HideDentesLabels
-      {33242, Waiting, Open},  // SetDentesFontSmall
-      {33243, Waiting, Open},  // SetDentesFontMedium
-      {33244, Waiting, Open},  // SetDentesFontLarge
-      {33246, Waiting, Open},  // "STLs/Descrição/Nome": SetGeomsLabelName
-      {33247, Waiting, Open},  // SetGeomsLabelIndex
-      {33248, Waiting, Open},  // HideGeomsLabels
-      {33249, Waiting, Open},  // SetGeomsFontSmall
-      {33251, Waiting, Open},  // SetGeomsFontMedium
-      {33250, Waiting, Open},  // SetGeomsFontLarge
+      // Labels and fonts per kind: "Descrição/Nome", ".../Index", ".../Nenhum", then
+      // "Tamanho da Fonte/Pequeno", ".../Médio", ".../Grande" under "OrtoImp", "Endo", "Dentes" and "STLs".
+      {33201, Row::Call<&Q::SetOrtoLabelName>, Open, LabelModeIs<Kind::Orthodontic, 1>},
+      {33202, Row::Call<&Q::SetOrtoLabelIndex>, Open, LabelModeIs<Kind::Orthodontic, 0>},
+      {33203, Row::Call<&Q::HideOrtoLabels>, Open, LabelsHidden<Kind::Orthodontic>},
+      {33204, Row::Call<&Q::SetOrtoFontSmall>, Open, FontSizeIs<Kind::Orthodontic, 7>},
+      {33205, Row::Call<&Q::SetOrtoFontMedium>, Open, FontSizeIs<Kind::Orthodontic, 12>},
+      {33206, Row::Call<&Q::SetOrtoFontLarge>, Open, FontSizeIs<Kind::Orthodontic, 18>},
+      {33285, Row::Call<&Q::SetEndoLabelName>, Open, LabelModeIs<Kind::Endodontic, 1>},
+      {33286, Row::Call<&Q::SetEndoLabelIndex>, Open, LabelModeIs<Kind::Endodontic, 0>},
+      {33287, Row::Call<&Q::HideEndoLabels>, Open, LabelsHidden<Kind::Endodontic>},
+      {33288, Row::Call<&Q::SetEndoFontSmall>, Open, FontSizeIs<Kind::Endodontic, 7>},
+      {33289, Row::Call<&Q::SetEndoFontMedium>, Open, FontSizeIs<Kind::Endodontic, 12>},
+      {33290, Row::Call<&Q::SetEndoFontLarge>, Open, FontSizeIs<Kind::Endodontic, 18>},
+      {33238, Row::Call<&Q::SetDentesLabelName>, Open, LabelModeIs<Kind::Teeth, 1>},
+      {33239, Row::Call<&Q::SetDentesLabelIndex>, Open, LabelModeIs<Kind::Teeth, 0>},
+      {33241, Row::Call<&Q::HideDentesLabels>, Open, LabelsHidden<Kind::Teeth>},
+      {33242, Row::Call<&Q::SetDentesFontSmall>, Open, FontSizeIs<Kind::Teeth, 7>},
+      {33243, Row::Call<&Q::SetDentesFontMedium>, Open, FontSizeIs<Kind::Teeth, 12>},
+      {33244, Row::Call<&Q::SetDentesFontLarge>, Open, FontSizeIs<Kind::Teeth, 18>},
+      {33246, Row::Call<&Q::SetGeomsLabelName>, Open, LabelModeIs<Kind::Meshes, 1>},
+      {33247, Row::Call<&Q::SetGeomsLabelIndex>, Open, LabelModeIs<Kind::Meshes, 0>},
+      {33248, Row::Call<&Q::HideGeomsLabels>, Open, LabelsHidden<Kind::Meshes>},
+      {33249, Row::Call<&Q::SetGeomsFontSmall>, Open, FontSizeIs<Kind::Meshes, 7>},
+      {33251, Row::Call<&Q::SetGeomsFontMedium>, Open, FontSizeIs<Kind::Meshes, 12>},
+      {33250, Row::Call<&Q::SetGeomsFontLarge>, Open, FontSizeIs<Kind::Meshes, 18>},
 
       // "Ferramentas/Informações do Exame"
       {32790, Row::Call<&CQlmQuorvantile::ShowExamInfo>, Open},

@@ -137,6 +137,7 @@ void CQlmQuorvantile::Initialize() {
   this->StartPictureDownload();
   this->AttachmentsA = new CQlmVolumeAttachmentList;
   this->AttachmentsB = new CQlmVolumeAttachmentList;
+  this->SetupLibraries();
   this->ShowLibraryToolBars();
   if (this->MainFrame) this->MainFrame->RecalcLayout();
   this->SagittalCoronal = 0;
@@ -260,4 +261,5 @@ void CQlmQuorvantile::Teardown() {
   this->PictureDownload = nullptr;
   Release(this->AttachmentsA);
   Release(this->AttachmentsB);
+  this->ReleaseLibraries();
 }

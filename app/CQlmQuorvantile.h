@@ -14,6 +14,7 @@
 #include "platform/gui/QlmGuiConstants.h"
 #include "project/CQlmDocumentValues.h"
 #include "views/CQlmArchListener.h"
+#include "views/CQlmImplantOptions.h"
 #include "views/CQlmIndicatorHook.h"
 #include "views/CQlmPositionListener.h"
 
@@ -50,6 +51,7 @@ class CQlmViewOverlays;
 class CQlmViewOverlays9;
 class CQlmVolumeAttachmentList;
 class CQlmWebFile;
+class vtkLibrary;
 
 class CQlmQuorvantile {
 public:
@@ -279,6 +281,95 @@ public:
   enum LibraryKind { Implants, Orthodontic, Teeth, Meshes, Endodontic };
   int LibraryAvailable[LibraryKinds] = {};
   CStringArray LibraryNames[LibraryKinds];
+  // The file name in the library folder of each entry of LibraryNames.
+  CStringArray LibraryFiles[LibraryKinds];
+  // The library in use per kind, of the kind's class: owned, made by
+  // Initialize, freed by Teardown (after the tool bars let its items go).
+  vtkLibrary* Libraries[LibraryKinds] = {};
+
+  // The library folder's libraries of `kind`, by name: a fresh
+  // LibraryNames and LibraryFiles; the number found.
+  int ListLibraries(LibraryKind kind);
+  // The library the "Lib Used" line names (its default without one) into
+  // the library in use, else the first of LibraryNames, else an empty
+  // library; the kind's tool bar shows it unless none could be read.
+  void LoadCurrentLibrary(LibraryKind kind);
+  // The chooser; the chosen library, once read, becomes the one in use and
+  // its "Lib Used" line is written. One that cannot be read changes nothing.
+  void SelectLibrary(LibraryKind kind);
+  // Copies the chosen files into the library folder (an existing library
+  // is replaced only when the user says so) and lists the folder again.
+  void ImportLibraries(LibraryKind kind);
+  // Copies every library of LibraryNames into the chosen folder.
+  void ExportLibraries(LibraryKind kind);
+  void SelectImplantLibrary() { this->SelectLibrary(Implants); }
+  void SelectOrtoLibrary() { this->SelectLibrary(Orthodontic); }
+  void SelectEndoLibrary() { this->SelectLibrary(Endodontic); }
+  void SelectGeomsLibrary() { this->SelectLibrary(Meshes); }
+  void SelectDentesLibrary() { this->SelectLibrary(Teeth); }
+  void ImportImplantLibraries() { this->ImportLibraries(Implants); }
+  void ImportOrtoLibraries() { this->ImportLibraries(Orthodontic); }
+  void ImportEndoLibraries() { this->ImportLibraries(Endodontic); }
+  void ImportGeomsLibraries() { this->ImportLibraries(Meshes); }
+  void ImportDentesLibraries() { this->ImportLibraries(Teeth); }
+  void ExportImplantLibraries() { this->ExportLibraries(Implants); }
+  void ExportOrtoLibraries() { this->ExportLibraries(Orthodontic); }
+  void ExportEndoLibraries() { this->ExportLibraries(Endodontic); }
+  void ExportGeomsLibraries() { this->ExportLibraries(Meshes); }
+  void ExportDentesLibraries() { this->ExportLibraries(Teeth); }
+
+  // Labels per kind: mode 0 index, 1 name (implants: size); font size 7, 12
+  // or 18 points; whether they are shown. The settings lines keep mode and size.
+  int LabelModes[LibraryKinds] = {};
+  int FontSizes[LibraryKinds] = {12, 12, 12, 12, 12};
+  int LabelsShown[LibraryKinds] = {1, 1, 1, 1, 1};
+  // The containers' labels, one per kind; not owned, null for none.
+  CQlmLabelOptions* LabelOptions[LibraryKinds] = {};
+  // Implant cuts filled (1) or outlined (0); implant numbers and axis lines shown.
+  int ImplantFill = 1;
+  int ImplantNumbers = 1;
+  int ImplantAxisLines = 1;
+
+  // The option commands: the container, the field, the settings line, the
+  // four views drawn again, the project modified. Hiding the labels only
+  // hides them and draws the views.
+  void SetLabelMode(LibraryKind kind, int mode);
+  void HideLabels(LibraryKind kind);
+  void SetFontSize(LibraryKind kind, int size);
+  void SetDentesLabelIndex() { this->SetLabelMode(Teeth, 0); }
+  void SetDentesLabelName() { this->SetLabelMode(Teeth, 1); }
+  void HideDentesLabels() { this->HideLabels(Teeth); }
+  void SetDentesFontLarge() { this->SetFontSize(Teeth, 18); }
+  void SetDentesFontMedium() { this->SetFontSize(Teeth, 12); }
+  void SetDentesFontSmall() { this->SetFontSize(Teeth, 7); }
+  void SetGeomsLabelIndex() { this->SetLabelMode(Meshes, 0); }
+  void SetGeomsLabelName() { this->SetLabelMode(Meshes, 1); }
+  void HideGeomsLabels() { this->HideLabels(Meshes); }
+  void SetGeomsFontLarge() { this->SetFontSize(Meshes, 18); }
+  void SetGeomsFontMedium() { this->SetFontSize(Meshes, 12); }
+  void SetGeomsFontSmall() { this->SetFontSize(Meshes, 7); }
+  void SetEndoLabelIndex() { this->SetLabelMode(Endodontic, 0); }
+  void SetEndoLabelName() { this->SetLabelMode(Endodontic, 1); }
+  void HideEndoLabels() { this->HideLabels(Endodontic); }
+  void SetEndoFontLarge() { this->SetFontSize(Endodontic, 18); }
+  void SetEndoFontMedium() { this->SetFontSize(Endodontic, 12); }
+  void SetEndoFontSmall() { this->SetFontSize(Endodontic, 7); }
+  void SetOrtoLabelIndex() { this->SetLabelMode(Orthodontic, 0); }
+  void SetOrtoLabelName() { this->SetLabelMode(Orthodontic, 1); }
+  void HideOrtoLabels() { this->HideLabels(Orthodontic); }
+  void SetOrtoFontLarge() { this->SetFontSize(Orthodontic, 18); }
+  void SetOrtoFontMedium() { this->SetFontSize(Orthodontic, 12); }
+  void SetOrtoFontSmall() { this->SetFontSize(Orthodontic, 7); }
+  // The implant menu's fill (1 solid, 0 outline) and label (0 index, 1 size)
+  // options, and the implant options dialog (nothing changes unless OK);
+  // each writes the whole "Implants Advanced: " line.
+  void SetImplantFill(int fill);
+  void SetImplantLabel(int mode);
+  void EditImplantOptions();
+  void SetImplantFillSolid() { this->SetImplantFill(1); }
+  void SetImplantFillOutline() { this->SetImplantFill(0); }
+  void SetImplantLabelIndex() { this->SetImplantLabel(0); }
+  void SetImplantLabelSize() { this->SetImplantLabel(1); }
   // 1 in the sagittal/coronal reformat mode.
   int SagittalCoronal = 0;
 
@@ -380,6 +471,27 @@ private:
   void BindIndicator();
   void StartPictureDownload();
   void ShowLibraryToolBars();
+  // Per kind in start-up order: a new library in use, the folder listed, the library loaded.
+  void SetupLibraries();
+  // The kind's tool bar showing `name` and the items of the library in use.
+  void FillLibraryBar(LibraryKind kind, const CString& name);
+  // The library bars emptied, then the libraries in use freed.
+  void ReleaseLibraries();
+  // The label settings lines applied to a project just loaded.
+  void ApplyLabelSettings();
+  // The kind's settings line from the fields.
+  void WriteLabelSettings(LibraryKind kind);
+  // The implant slot of LabelOptions, or null.
+  CQlmImplantOptions* ImplantOptions() const;
+  // Screw and connector colours of new implants: those the project carries.
+  float (&ScrewColor())[3];
+  float (&ConnectorColor())[3];
+  // The implant options after a load: the defaults, the settings line over them, the container.
+  void ApplyImplantSettings();
+  // The option pattern after the container took the option: the line, the views, modified.
+  void EndLabelOption(LibraryKind kind);
+  // Axial, panoramic, cross-section and 3D, in this order.
+  void RenderFourViews();
   int ReadProjectFile();
   // Progress 0 and "Pronto" after an open that failed; 0.
   int EndFailedOpen();

@@ -91,6 +91,7 @@ void CQlmQuorvantile::SetupViewsAfterLoad() {
   this->ShowViewStatus();
   this->ApplyIndicatorSettings();
   this->ApplyWindowSettings();
+  this->ApplyLabelSettings();
   this->ApplyInterpolationSetting();
   if (this->ThickPanoramic) this->ShowThickPanoramic();
   // After the file's view state and the thick panoramic chose the positions.

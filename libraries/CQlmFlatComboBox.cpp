@@ -30,7 +30,8 @@ void CQlmFlatComboBox::UpdateFrameState() {
   if (combo) combo->update();
 }
 
-void CQlmFlatComboBox::FillFromLibrary(vtkLibrary* library, int collection, const char* firstEntry) {
+void CQlmFlatComboBox::FillFromLibrary(vtkLibrary* library, int collection, const char* firstEntry,
+                                       EntryText entryText) {
   this->ResetContent();
   if (!library || collection < 0 || collection >= library->GetNumberOfCollections()) return;
   if (firstEntry) this->AddItem(firstEntry, nullptr);
@@ -38,7 +39,7 @@ void CQlmFlatComboBox::FillFromLibrary(vtkLibrary* library, int collection, cons
   vtkCollectionSimpleIterator it;
   items->InitTraversal(it);
   while (vtkObject* object = items->GetNextItemAsObject(it)) {
-    if (auto* item = vtkLibraryItem::SafeDownCast(object)) this->AddItem(item->Name, item);
+    if (auto* item = vtkLibraryItem::SafeDownCast(object)) this->AddItem(entryText ? entryText(item) : item->Name, item);
   }
   this->SetCurSel(0);
   this->Follow(library);

@@ -28,11 +28,16 @@ public:
   // Whether the left button is down on the control.
   bool IsButtonDown() const { return this->ButtonDown; }
 
+  // The text of an item's entry.
+  using EntryText = CString (*)(vtkLibraryItem* item);
+
   // Empties the list, adds `firstEntry` (when given) without item, then
-  // every item of `library`'s collection `collection` by its name with the
-  // item as data (sorted when the list sorts), selects the first entry and
-  // follows the library until it is cleared. A null library leaves the list empty.
-  void FillFromLibrary(vtkLibrary* library, int collection = 0, const char* firstEntry = nullptr);
+  // every item of `library`'s collection `collection` by its name (or the
+  // text `entryText` makes of it) with the item as data (sorted when the list
+  // sorts), selects the first entry and follows the library until it is
+  // cleared. A null library leaves the list empty.
+  void FillFromLibrary(vtkLibrary* library, int collection = 0, const char* firstEntry = nullptr,
+                       EntryText entryText = nullptr);
   // Adds `name` with `item` (may be null) as data and holds a reference to it.
   int AddItem(const CString& name, vtkLibraryItem* item);
   // The item of entry `index`; null for none or a bad index.

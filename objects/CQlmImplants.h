@@ -9,6 +9,7 @@
 #include "objects/CQlmImplantCross9List.h"
 #include "objects/CQlmImplantPanoramicList.h"
 #include "platform/CObject.h"
+#include "views/CQlmImplantOptions.h"
 #include "views/CQlmPositionListener.h"
 
 class CQlmImplantCreator;
@@ -18,7 +19,7 @@ class CQlmLayeredWindow9;
 class CQlmPanoramicCalc;
 class vtkImageData;
 
-class CQlmImplants : public CObject, public CQlmPositionListener {
+class CQlmImplants : public CObject, public CQlmPositionListener, public CQlmImplantOptions {
 public:
   static CQlmImplants* CreateObject() { return new CQlmImplants; }
   CQlmImplants();
@@ -48,15 +49,15 @@ public:
   void SetCrossSpacing(float spacing);
   void SetSingleCrossSection(int on);
   void SetPanoramicThick(int on);
-  void SetFill(int on);
-  void SetFontSize(int size);
+  void SetFill(int on) override;
+  void SetFontSize(int size) override;
   void SetUniformColor(int on);
   void SetLabelBackground(int on);
-  void SetLabelMode(int mode);
-  void SetVisibilityNumber(int on);
-  void SetVisibilityAxisLines(int on);
-  void SetScrewColor(float r, float g, float b);
-  void SetConectorColor(float r, float g, float b);
+  void SetLabelMode(int mode) override;
+  void SetVisibilityNumber(int on) override;
+  void SetVisibilityAxisLines(int on) override;
+  void SetScrewColor(float r, float g, float b) override;
+  void SetConectorColor(float r, float g, float b) override;
 
   int GetCount() const { return this->List3D->GetCount(); }
   CQlmImplant3DList* GetList3D() const { return this->List3D.get(); }

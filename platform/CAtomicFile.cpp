@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <charconv>
 #include <filesystem>
+#include <vector>
 
 #include "platform/QlmPath.h"
 
@@ -19,6 +20,7 @@ constexpr size_t RandomLength = 6;
 // Name parts kept short enough that the temporary name stays a valid file name.
 constexpr size_t MaximumTargetPart = 160;
 constexpr size_t MaximumHostPart = 40;
+constexpr size_t CopyBufferSize = 1 << 16;
 
 // This machine's name in the characters a file name may always hold.
 std::string HostPart() {
@@ -126,6 +128,20 @@ void CAtomicFile::Discard() {
   this->Abort();
   if (!this->FilePath.empty()) ::unlink(this->FilePath.c_str());
   this->FilePath.clear();
+}
+
+bool CAtomicFile::Copy(const std::string& sourcePath, const std::string& targetPath) {
+  try {
+    CFile source;
+    CAtomicFile target;
+    if (!source.Open(sourcePath, modeRead) || !target.Open(targetPath)) return false;
+    std::vector<char> buffer(CopyBufferSize);
+    while (const size_t count = source.Read(buffer.data(), buffer.size())) target.Write(buffer.data(), count);
+    target.Commit();
+    return true;
+  } catch (const CFileException&) {
+    return false;
+  }
 }
 
 int CAtomicFile::RemoveStaleTemporaries(const std::string& targetPath) {

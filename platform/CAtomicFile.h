@@ -28,6 +28,11 @@ public:
 
   const std::string& GetTargetPath() const { return this->TargetPath; }
 
+  // Copies the file `sourcePath` to `targetPath` through a temporary file:
+  // false when the source cannot be read or the copy cannot be written,
+  // the target then as it was (also when both name the same file).
+  static bool Copy(const std::string& sourcePath, const std::string& targetPath);
+
   // Removes the temporary files of `targetPath` whose writer ran on this host
   // and no longer runs. Those of other hosts, of running processes and files
   // not named by this class are kept. Returns how many were removed.

@@ -3,6 +3,7 @@
 // current prompter: the Qt one in the program, a scripted one in tests.
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "platform/CString.h"
 
@@ -20,6 +21,12 @@ public:
   // A path, or empty when the user cancelled. `filter` is "Name (*.ext)|*.ext||".
   virtual CString ChooseOpenFile(const CString& caption, const CString& folder, const CString& filter) = 0;
   virtual CString ChooseSaveFile(const CString& caption, const CString& suggestedPath, const CString& filter) = 0;
+  // Several existing files at once, in the order chosen; none when the user
+  // cancelled (what this default says). `filter` as for ChooseOpenFile.
+  virtual std::vector<CString> ChooseOpenFiles(const CString& caption, const CString& folder, const CString& filter) {
+    (void)caption, (void)folder, (void)filter;
+    return {};
+  }
   // An existing folder, or empty when the user cancelled; opens on
   // `initialFolder` when it is not empty. A prompter that cannot ask cancels.
   virtual CString ChooseFolder(const CString& caption, const CString& initialFolder) {

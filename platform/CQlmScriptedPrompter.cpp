@@ -31,6 +31,19 @@ CString CQlmScriptedPrompter::ChooseOpenFile(const CString& caption, const CStri
   return this->NextFile(caption);
 }
 
+std::vector<CString> CQlmScriptedPrompter::ChooseOpenFiles(const CString& caption, const CString&,
+                                                          const CString& filter) {
+  this->FileCaptions.push_back(caption);
+  this->FileFilters.push_back(filter);
+  if (this->FileLists.empty()) {
+    ++this->Unscripted;
+    return {};
+  }
+  std::vector<CString> paths = this->FileLists.front();
+  this->FileLists.pop_front();
+  return paths;
+}
+
 CString CQlmScriptedPrompter::ChooseSaveFile(const CString& caption, const CString&, const CString&) {
   return this->NextFile(caption);
 }

@@ -232,7 +232,7 @@ void CQlmProjectCreator202106::TakeSections800901(CQlmProjectData& data) {
   controller.ThickPanoramic = values.ThickPanoramic;
   controller.CTFilter->GetPanFilter()->SetThickness(values.PanoramicThickness);
   controller.CTFilter->GetPanFilter()->SetThickMode(values.PanoramicMode);
-  this->ImplantFontSize = values.ImplantFontSize;
+  controller.FontSizes[CQlmQuorvantile::Implants] = values.ImplantFontSize;
   controller.NotesFlag = values.NotesShown;
   controller.SagittalCoronal = values.SagittalCoronal;
   controller.SavedReformat = values.Saved;
@@ -311,7 +311,7 @@ void CQlmProjectCreator202106::GiveSections800901(CQlmProjectData& data) {
   values.ThickPanoramic = controller.ThickPanoramic;
   values.PanoramicThickness = controller.CTFilter->GetPanFilter()->GetThickness();
   values.PanoramicMode = controller.CTFilter->GetPanFilter()->GetThickMode();
-  values.ImplantFontSize = this->ImplantFontSize;
+  values.ImplantFontSize = controller.FontSizes[CQlmQuorvantile::Implants];
   values.NotesShown = controller.NotesFlag;
   values.SagittalCoronal = controller.SagittalCoronal;
   values.Saved = controller.SavedReformat;

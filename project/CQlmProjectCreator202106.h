@@ -67,11 +67,9 @@ public:
   CQlmViewState ViewState;
 
   // Carried from the file read last to the next save until the controller
-  // holds their owners: the imported geometries, the implant defaults and
-  // the implant label font size.
+  // holds their owners: the imported geometries and the implant defaults.
   std::vector<CQlmGeometryRecord> Geometries;
   CQlmImplantDefaults ImplantDefaults;
-  int ImplantFontSize = 12;
 
 protected:
   CQlmProjectCreator202106();

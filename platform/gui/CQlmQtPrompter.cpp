@@ -89,6 +89,15 @@ CString CQlmQtPrompter::ChooseOpenFile(const CString& caption, const CString& fo
   return CString(path.toStdString());
 }
 
+std::vector<CString> CQlmQtPrompter::ChooseOpenFiles(const CString& caption, const CString& folder,
+                                                     const CString& filter) {
+  const QStringList paths = QFileDialog::getOpenFileNames(
+      ParentOr(this->Parent), ToQt(caption), ToQt(CString(QlmPath::ToNative(folder.Str()))), ToQtFilter(filter));
+  std::vector<CString> chosen;
+  for (const QString& path : paths) chosen.emplace_back(path.toStdString());
+  return chosen;
+}
+
 CString CQlmQtPrompter::ChooseSaveFile(const CString& caption, const CString& suggestedPath, const CString& filter) {
   QString path = QFileDialog::getSaveFileName(
       ParentOr(this->Parent), ToQt(caption), ToQt(CString(QlmPath::ToNative(suggestedPath.Str()))), ToQtFilter(filter));

@@ -14,6 +14,7 @@ public:
   QlmAnswer Message(const CString& text, const CString& caption, QlmButtons buttons, QlmIcon icon) override;
   CString ChooseOpenFile(const CString& caption, const CString& folder, const CString& filter) override;
   CString ChooseSaveFile(const CString& caption, const CString& suggestedPath, const CString& filter) override;
+  std::vector<CString> ChooseOpenFiles(const CString& caption, const CString& folder, const CString& filter) override;
   CString ChooseFolder(const CString& caption, const CString& initialFolder) override;
   std::optional<QlmRgb> ChooseColor(const QlmRgb& initial) override;
 

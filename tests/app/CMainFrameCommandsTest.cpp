@@ -54,6 +54,18 @@ Check BarShown(Bar CMainFrame::*bar) {
 Check Indicator3D(int index) {
   return [index](CMainFrame&, CQlmQuorvantile& q) { return q.IndicatorSwitches[3 + index] != 0; };
 }
+// "Index" (0) and "Nome" (1) while the labels show, "Nenhum" (-1) while hidden.
+Check Labels(int kind, int mode) {
+  return [kind, mode](CMainFrame&, CQlmQuorvantile& q) {
+    return mode < 0 ? !q.LabelsShown[kind] : q.LabelsShown[kind] && q.LabelModes[kind] == mode;
+  };
+}
+Check Font(int kind, int size) {
+  return [kind, size](CMainFrame&, CQlmQuorvantile& q) { return q.FontSizes[kind] == size; };
+}
+Check Fill(int fill) {
+  return [fill](CMainFrame&, CQlmQuorvantile& q) { return q.ImplantFill == fill; };
+}
 
 std::vector<Expected> ExpectedTable() {
   const Check axialOn = [](CMainFrame&, CQlmQuorvantile& q) { return q.WindowAxial->Enabled != 0; };
@@ -201,10 +213,10 @@ std::vector<Expected> ExpectedTable() {
       {33120, O},
       {32937, P, maxilla},
       {32938, P, mandible},
-      {33147, P},
-      {33148, P},
-      {33149, P},
-      {33150, P},
+      {33147, P, Fill(1)},
+      {33148, P, Fill(0)},
+      {33149, P, Labels(Kind::Implants, 0)},
+      {33150, P, Labels(Kind::Implants, 1)},
       {33158, None},
       {33169, Lib, nullptr, Kind::Implants},
       {33189, None, BarShown(&CMainFrame::ImplantToolBar)},
@@ -212,12 +224,12 @@ std::vector<Expected> ExpectedTable() {
       {33155, None},
       {33170, None},
       // Orthodontic, endodontic, teeth and meshes.
-      {33201, O},
-      {33202, O},
-      {33203, O},
-      {33204, O},
-      {33205, O},
-      {33206, O},
+      {33201, O, Labels(Kind::Orthodontic, 1)},
+      {33202, O, Labels(Kind::Orthodontic, 0)},
+      {33203, O, Labels(Kind::Orthodontic, -1)},
+      {33204, O, Font(Kind::Orthodontic, 7)},
+      {33205, O, Font(Kind::Orthodontic, 12)},
+      {33206, O, Font(Kind::Orthodontic, 18)},
       {33187, None, BarShown(&CMainFrame::OrtoToolBar)},
       {33190, Lib, nullptr, Kind::Orthodontic},
       {33174, None},
@@ -228,12 +240,12 @@ std::vector<Expected> ExpectedTable() {
       {33183, LibNotEditing, Tool(40), Kind::Orthodontic},
       {33184, P, Tool(41)},
       {33186, P, Tool(42)},
-      {33285, O},
-      {33286, O},
-      {33287, O},
-      {33288, O},
-      {33289, O},
-      {33290, O},
+      {33285, O, Labels(Kind::Endodontic, 1)},
+      {33286, O, Labels(Kind::Endodontic, 0)},
+      {33287, O, Labels(Kind::Endodontic, -1)},
+      {33288, O, Font(Kind::Endodontic, 7)},
+      {33289, O, Font(Kind::Endodontic, 12)},
+      {33290, O, Font(Kind::Endodontic, 18)},
       {33291, None, BarShown(&CMainFrame::EndoToolBar)},
       {33292, Lib, nullptr, Kind::Endodontic},
       {33293, None},
@@ -244,12 +256,12 @@ std::vector<Expected> ExpectedTable() {
       {33301, LibNotEditing, Tool(70), Kind::Endodontic},
       {33302, P, Tool(71)},
       {33303, P, Tool(72)},
-      {33238, O},
-      {33239, O},
-      {33241, O},
-      {33242, O},
-      {33243, O},
-      {33244, O},
+      {33238, O, Labels(Kind::Teeth, 1)},
+      {33239, O, Labels(Kind::Teeth, 0)},
+      {33241, O, Labels(Kind::Teeth, -1)},
+      {33242, O, Font(Kind::Teeth, 7)},
+      {33243, O, Font(Kind::Teeth, 12)},
+      {33244, O, Font(Kind::Teeth, 18)},
       {33215, None, BarShown(&CMainFrame::DentesToolBar)},
       {33216, Lib, nullptr, Kind::Teeth},
       {33217, None},
@@ -261,12 +273,12 @@ std::vector<Expected> ExpectedTable() {
       {33273, P, Tool(61)},
       {33264, P, Tool(62)},
       {33282, P, Tool(64)},
-      {33246, O},
-      {33247, O},
-      {33248, O},
-      {33249, O},
-      {33251, O},
-      {33250, O},
+      {33246, O, Labels(Kind::Meshes, 1)},
+      {33247, O, Labels(Kind::Meshes, 0)},
+      {33248, O, Labels(Kind::Meshes, -1)},
+      {33249, O, Font(Kind::Meshes, 7)},
+      {33251, O, Font(Kind::Meshes, 12)},
+      {33250, O, Font(Kind::Meshes, 18)},
       {33232, None, BarShown(&CMainFrame::GeomsToolBar)},
       {33245, Lib, nullptr, Kind::Meshes},
       {33234, None},
@@ -317,7 +329,12 @@ const std::set<UINT> Ready = {57601, 32812, 57603, 32813, 32777, 57602, 32876, 5
                               32908, 32903, 32796, 32846, 32790, 33132, 32986, 33135, 32987, 32816, 32875, 32779, 32780,
                               32781, 32782, 32783, 32823, 32883, 32913, 33140, 32808, 32951, 32784, 33284, 32901, 32795,
                               32845, 32797, 32847, 32824, 32848, 32884, 32885, 32886, 32887, 32888, 32889, 32882, 32912,
-                              32837, 32838, 32839, 32840, 32841, 32842, 32843, 32844, 57607};
+                              32837, 32838, 32839, 32840, 32841, 32842, 32843, 32844, 57607,
+                              33158, 33169, 33190, 33292, 33216, 33245, 33155, 33170, 33175, 33176, 33294,
+                              33295, 33218, 33219, 33235, 33236, 32867, 33147, 33148, 33149, 33150,
+                              33201, 33202, 33203, 33204, 33205, 33206, 33285, 33286, 33287, 33288, 33289,
+                              33290, 33238, 33239, 33241, 33242, 33243, 33244, 33246, 33247, 33248, 33249,
+                              33251, 33250};
 
 // Commands of the frames' menus and bars that are not the table's: the framework's bar toggles, the
 // about box, the 3D frame's reduced display and the library bars' placeholders for their controls.
@@ -469,7 +486,7 @@ TEST_F(CommandTableFixture, EveryCommandFollowsItsRuleInEachStateOfAProject) {
          q.Tool = 23;
          q.IndicatorSwitches[4] = 1;
        }},
-      {"sagittal mode, teeth scale, axial view off, no interpolation",
+      {"sagittal mode, teeth scale, axial view off, no interpolation, other labels",
        [](CMainFrame& f, CQlmQuorvantile& q) {
          q.SagittalCoronal = 1;
          q.Tool = 64;
@@ -477,6 +494,12 @@ TEST_F(CommandTableFixture, EveryCommandFollowsItsRuleInEachStateOfAProject) {
          q.ViewerAxial->GetMapper()->SetInterpolation(0);
          q.LibraryAvailable[Kind::Teeth] = 1;
          f.ShowControlBar(&f.ImplantToolBar, FALSE, FALSE);
+         q.LabelsShown[Kind::Teeth] = 0;
+         q.LabelModes[Kind::Endodontic] = 1;
+         q.LabelModes[Kind::Implants] = 1;
+         q.FontSizes[Kind::Meshes] = 18;
+         q.FontSizes[Kind::Orthodontic] = 7;
+         q.ImplantFill = 0;
        }},
       {"custom implant insert, implant library only, 3D view off",
        [](CMainFrame&, CQlmQuorvantile& q) {
@@ -498,6 +521,10 @@ TEST_F(CommandTableFixture, EveryCommandFollowsItsRuleInEachStateOfAProject) {
     q.ViewerAxial->GetMapper()->SetInterpolation(1);
     q.PolyLine->SetSectionMarksVisibility(1);
     q.SetImplantOrientation(0);
+    std::fill(std::begin(q.LabelsShown), std::end(q.LabelsShown), 1);
+    std::fill(std::begin(q.LabelModes), std::end(q.LabelModes), 0);
+    std::fill(std::begin(q.FontSizes), std::end(q.FontSizes), 12);
+    q.ImplantFill = 1;
     frame.ShowControlBar(&frame.ImplantToolBar, TRUE, FALSE);
     frame.ShowControlBar(&frame.EndoToolBar, FALSE, FALSE);
     state.Set(frame, q);
