@@ -257,11 +257,16 @@ TEST_F(ImplantInsertTest, AClickOnAMaxillaryCrownInEachViewPutsAnImplantOnIt) {
 
   if (const char* picture = std::getenv("QLM_IMPLANT_SCREENSHOT")) {
     q.AxialView->SetSlice(slice);
+    QWidget& window = *this->Frame->GetSafeHwnd();
+    window.resize(1280, 960);
+    window.show();
+    QApplication::processEvents();
     q.WindowAxial->Render();
     q.WindowCross->Render();
     q.WindowPanoramic->Render();
     q.Window3D->Render();
-    this->Frame->GetSafeHwnd()->grab().save(picture);
+    QApplication::processEvents();
+    EXPECT_TRUE(window.grab().save(picture)) << picture;
   }
 }
 
