@@ -8,7 +8,6 @@
 #include <vtkPolyData.h>
 
 #include <algorithm>
-#include <cmath>
 
 #include "toolkit/QlmPlanarCut.h"
 
@@ -55,10 +54,7 @@ void vtkGeomCross9::GetInputCenterInSection(int k, float out[3]) {
 bool vtkGeomCross9::CanReuse(int cached, int section, vtkMTimeType inputTime) const {
   if (cached < 0 || cached >= Sections || !this->Cache[cached].Valid) return false;
   if (inputTime > this->CacheTime.GetMTime()) return false;
-  // Matrices recomputed for the same arc position may differ in the last bits.
-  const double* now = this->Sectioned[section].Matrix->GetData();
-  return std::equal(now, now + 16, this->Cache[cached].Matrix.begin(),
-                    [](double a, double b) { return std::abs(a - b) <= 1e-9 * (1.0 + std::abs(a)); });
+  return QlmPlanarCut::SamePlane(this->Sectioned[section].Matrix->GetData(), this->Cache[cached].Matrix.data());
 }
 
 int vtkGeomCross9::RequestData(vtkInformation*, vtkInformationVector** inputs, vtkInformationVector* outputs) {
