@@ -34,6 +34,8 @@ class CQlmCTViewer92;
 class CQlmCTFilter;
 class CQlmCorePolyLine;
 class CQlmIndicator;
+class CQlmImplants;
+class CQlmCoreImplant;
 class CQlmGreyWindowFollower;
 class CQlmHULines;
 class CQlmInteractorStyle2;
@@ -134,6 +136,18 @@ public:
   // x), 0 the mandible. Saved with the project.
   int GetImplantOrientation() const;
   void SetImplantOrientation(int orientation);
+  // The implants of the project, owned: made by CreateObjects, bound to the
+  // views by Initialize, set up after a load, freed by Teardown.
+  CQlmImplants* ImplantContainer = nullptr;
+  // The implant tool, owned.
+  CQlmCoreImplant* CoreImplant = nullptr;
+  // Tool 7: the implant tool inserts generic implants (3D view: select only).
+  void SetInsertImplantMode();
+  // Clears the first selected object of each kind in its four views; renders nothing.
+  void DeselectAllObjects();
+  // Diameter, length and connector height (mm) of a new generic implant: the
+  // project's implant defaults as the main tool bar's fields show them.
+  void GetNewImplantSize(float size[3]);
   // The current nerve's diameter (mm); none while no nerve is current.
   std::optional<float> CurrentNerveDiameter() const;
 
@@ -549,4 +563,9 @@ private:
   void ToggleIndicator3D(int switchIndex, CQlmIndicatorHook::Mark mark);
   // Renders the 3D view when it shows one of its indicators.
   void RenderIndicators3D();
+  // The implants in the four views and among the followers of the positions and of the arch.
+  void BindImplants();
+  // Post-load: the implants on the volume, the arch and the views' positions.
+  void SetupImplants();
+  void ReleaseImplants();
 };

@@ -3,11 +3,11 @@
 #include <vtkMatrix4x4.h>
 
 #include <algorithm>
-#include <cmath>
 
 #include "ct/CQlmLayeredWindow9.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmResliceGeometry.h"
+#include "toolkit/QlmIndexRange.h"
 #include "toolkit/QlmPlanningFrame.h"
 #include "toolkit/vtkImplantCross9.h"
 
@@ -33,7 +33,7 @@ vtkActor2D* CQlmImplantCross9::SectionLabel(int k) const { return this->CrossCut
 
 int CQlmImplantCross9::ComputeLargestIndex() const {
   if (!this->Calculator || !(this->Spacing > 0)) return -8;
-  return int(this->Calculator->GetArchLength() / this->Spacing - 8);
+  return QlmIndexRange::CrossMaximum(this->Calculator->GetArchLength(), this->Spacing);
 }
 
 void CQlmImplantCross9::SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator, float spacing) {
@@ -53,13 +53,11 @@ void CQlmImplantCross9::SetCrossIndex(int index) {
 }
 
 void CQlmImplantCross9::SetCrossSpacing(float spacing) {
-  // Without a positive largest index the fraction is undefined: start at the first section.
-  const double ratio = this->LargestIndex > 0 ? double(std::max(this->FirstIndex, 0)) / this->LargestIndex : 0.0;
+  const int oldLargest = this->LargestIndex;
   this->Spacing = spacing;
   this->Stale = 1;
   this->LargestIndex = this->ComputeLargestIndex();
-  const int largest = std::max(this->LargestIndex, 0);
-  this->FirstIndex = std::clamp(int(largest * ratio), 0, largest);
+  this->FirstIndex = QlmIndexRange::Rescale(std::max(this->FirstIndex, 0), oldLargest, this->LargestIndex);
   this->Shift = 0;
   this->UpdateCutters();
 }

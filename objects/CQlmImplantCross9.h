@@ -24,6 +24,8 @@ public:
   void SetCrossSpacing(float spacing);
   // Only the middle section is cut while on.
   void SetSingleCrossSection(int on);
+  // The largest index and the nine section planes again (after an arch edit).
+  void UpdateCutters();
   int GetCrossIndex() const { return this->FirstIndex; }
   int GetLargestIndex() const { return this->LargestIndex; }
   vtkImplantCross9* GetCrossCutter() const { return this->CrossCutter; }
@@ -34,7 +36,6 @@ protected:
 
 private:
   int ComputeLargestIndex() const;
-  void UpdateCutters();
   void SetSection(int k, float arc);
 
   vtkImplantCross9* CrossCutter;

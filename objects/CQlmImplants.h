@@ -10,23 +10,26 @@
 #include "objects/CQlmImplantPanoramicList.h"
 #include "platform/CObject.h"
 #include "views/CQlmImplantOptions.h"
+#include "views/CQlmArchListener.h"
 #include "views/CQlmPositionListener.h"
 
 class CQlmImplantCreator;
 class CQlmImplantPlacer;
+class CQlmIndicator;
 class CQlmLayeredWindow;
 class CQlmLayeredWindow9;
 class CQlmPanoramicCalc;
 class vtkImageData;
 
-class CQlmImplants : public CObject, public CQlmPositionListener, public CQlmImplantOptions {
+class CQlmImplants : public CObject, public CQlmPositionListener, public CQlmArchListener, public CQlmImplantOptions {
 public:
   static CQlmImplants* CreateObject() { return new CQlmImplants; }
   CQlmImplants();
   ~CQlmImplants() override;
 
-  // Image and arch geometry (not owned) and the section spacing (mm).
-  void SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator, float spacing);
+  // Image, arch geometry and the indicators whose picker places axial clicks
+  // (not owned; no indicators: the first nine sections) and the section spacing (mm).
+  void SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator, float spacing, CQlmIndicator* indicator);
   // The four views' wrappers (not owned).
   void SetWindows(CQlmLayeredWindow* window3D, CQlmLayeredWindow* axial, CQlmLayeredWindow9* cross,
                   CQlmLayeredWindow* panoramic);
@@ -37,6 +40,8 @@ public:
   // Returns 1; 0 and nothing changes for any other position.
   int AddImplant(const void* window, const double point[3], float diameter, float length, float connectorHeight,
                  int cell, int position);
+  // Implant `index` (de)selected in all four views; nothing for an index out of range.
+  void SetSelected(int index, int selected);
   // Removes every selected implant and renumbers the rest 1..n; 1 when any was removed.
   int RemoveSelected();
   // Builds the 2D representations of implants read from a project.
@@ -47,6 +52,8 @@ public:
   void SetCrossIndex(int index) override;
   void SetPanoramicIndex(int index) override;
   void SetCrossSpacing(float spacing);
+  // After an arch edit: every cross-section object's sections along the new arch.
+  void UpdateCutters() override;
   void SetSingleCrossSection(int on);
   void SetPanoramicThick(int on);
   void SetFill(int on) override;

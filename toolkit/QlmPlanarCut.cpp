@@ -24,6 +24,10 @@ vtkIdType SizeEstimate(vtkIdType cells) {
 }
 }  // namespace
 
+bool QlmPlanarCut::SamePlane(const double a[16], const double b[16]) {
+  return std::equal(a, a + 16, b, [](double x, double y) { return std::abs(x - y) <= 1e-9 * (1.0 + std::abs(x)); });
+}
+
 void QlmPlanarCut::Cut(vtkPolyData* input, vtkMatrix4x4* plane, vtkPolyData* output) {
   output->Initialize();
   if (!input || input->GetNumberOfCells() == 0 || input->GetNumberOfPoints() == 0) return;

@@ -12,4 +12,8 @@ public:
   // to world) into `output`, replacing what it held. An empty or null input
   // gives an empty output.
   static void Cut(vtkPolyData* input, vtkMatrix4x4* plane, vtkPolyData* output);
+  // Whether two placements (16 values row by row) are the same plane's, so a
+  // cut with one serves the other: equal but for the last bits that
+  // recomputing a section for the same arc position may change.
+  static bool SamePlane(const double a[16], const double b[16]);
 };

@@ -9,7 +9,8 @@
 #include <vtkPolyData.h>
 
 #include <algorithm>
-#include <cmath>
+
+#include "toolkit/QlmPlanarCut.h"
 
 vtkStandardNewMacro(vtkImplantCross9);
 
@@ -42,10 +43,7 @@ void vtkImplantCross9::SetVisibilityNumber(int on) {
 bool vtkImplantCross9::CanReuse(int cached, int section, vtkMTimeType inputsTime) const {
   if (cached < 0 || cached >= Sections || !this->Cache[cached].Valid) return false;
   if (inputsTime > this->CacheTime.GetMTime() || this->GetSettingsTime() > this->CacheTime.GetMTime()) return false;
-  // Matrices recomputed for the same arc position may differ in the last bits.
-  const double* now = this->Sectioned[section].Matrix->GetData();
-  return std::equal(now, now + 16, this->Cache[cached].Matrix.begin(),
-                    [](double a, double b) { return std::abs(a - b) <= 1e-9 * (1.0 + std::abs(a)); });
+  return QlmPlanarCut::SamePlane(this->Sectioned[section].Matrix->GetData(), this->Cache[cached].Matrix.data());
 }
 
 int vtkImplantCross9::RequestData(vtkInformation*, vtkInformationVector** inputs, vtkInformationVector* outputs) {
