@@ -3,6 +3,10 @@
 // z = 0 plane of a placement, given in that plane's own frame (x, y in the
 // plane, z about 0). Adjacent cells share their cut points. The output holds
 // no point attributes; a plane that misses the mesh gives no cells.
+#include <vtkType.h>
+
+#include <vector>
+
 class vtkMatrix4x4;
 class vtkPolyData;
 
@@ -12,4 +16,8 @@ public:
   // to world) into `output`, replacing what it held. An empty or null input
   // gives an empty output.
   static void Cut(vtkPolyData* input, vtkMatrix4x4* plane, vtkPolyData* output);
+  // The same cut of the listed cells only (ascending ids), as if the others
+  // missed the plane; null `cells` cuts every cell.
+  static void CutCells(vtkPolyData* input, vtkMatrix4x4* plane, const std::vector<vtkIdType>* cells,
+                       vtkPolyData* output);
 };
