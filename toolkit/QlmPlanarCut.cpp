@@ -33,7 +33,7 @@ void QlmPlanarCut::CutCells(vtkPolyData* input, vtkMatrix4x4* plane, const std::
   output->Initialize();
   if (!input || input->GetNumberOfCells() == 0 || input->GetNumberOfPoints() == 0) return;
 
-  const vtkIdType estimate = SizeEstimate(input->GetNumberOfCells());
+  const vtkIdType estimate = SizeEstimate(cells ? vtkIdType(cells->size()) : input->GetNumberOfCells());
   vtkNew<vtkPoints> merged;
   merged->Allocate(estimate, estimate / 2);
   vtkNew<vtkCellArray> verts, lines, polys;
