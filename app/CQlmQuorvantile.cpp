@@ -15,6 +15,7 @@
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
 #include "libconvert/CQlmWebFile.h"
+#include "objects/CQlmGeometries.h"
 #include "output/CQlmPrintPreview.h"
 #include "platform/gui/QlmResource.h"
 #include "project/CQlmProjectCreator202106.h"
@@ -85,6 +86,7 @@ void CQlmQuorvantile::CreateObjects() {
   this->RequestInfo = CQlmRequestInfo::New();
   this->PictureDownload = CQlmWebFile::New();
   this->Indicator = CQlmIndicator::New();
+  this->Geometries = CQlmGeometries::CreateObject();
   // The 3D view shows the arch geometry mirrored in y; the colour profiles leave the 3D surfaces alone.
   for (int* flag : {&this->Indicator->Pan->Pan3D->MirrorY, &this->Indicator->Cross->Cross3D->MirrorY,
                     &this->Indicator->Pan->Pan3D->ColorHold, &this->Indicator->Cross->Cross3D->ColorHold})
@@ -125,6 +127,7 @@ void CQlmQuorvantile::Initialize() {
   this->HostArchPolyLine();
   this->CorePolyLine->Owner = this;
   this->BindIndicator();
+  this->BindGeometries();
   EnsureConfigFile();
   ReadConfigOpenRecent(this->RecentProjects);
   this->UpdateRecentMenu(this->RecentProjects);
@@ -237,6 +240,7 @@ void CQlmQuorvantile::Teardown() {
   Release(this->PolyLine);
   Release(this->PanoramicCalc);
   Release(this->CTFilter);
+  this->ReleaseGeometries();
   if (this->CorePolyLine) this->CorePolyLine->Delete();
   this->CorePolyLine = nullptr;
   Release(this->ViewerAxial);

@@ -30,6 +30,7 @@ class CQlmCTViewer92;
 class CQlmCTFilter;
 class CQlmCorePolyLine;
 class CQlmIndicator;
+class CQlmGeometries;
 class CQlmGreyWindowFollower;
 class CQlmInteractorStyle2;
 class CQlmInteractorStyle29;
@@ -122,6 +123,9 @@ public:
   // x), 0 the mandible. Saved with the project.
   int GetImplantOrientation() const;
   void SetImplantOrientation(int orientation);
+  // The imported 3D objects and their cuts, owned: made by CreateObjects,
+  // bound to the views by Initialize, set up after a load, freed by Teardown.
+  CQlmGeometries* Geometries = nullptr;
   // The current nerve's diameter (mm); none while no nerve is current.
   std::optional<float> CurrentNerveDiameter() const;
 
@@ -316,4 +320,11 @@ private:
   // The implant defaults of the project file and the main tool bar's fields.
   void ShowImplantDefaults();
   void TakeImplantDefaults();
+  // The imported objects among the followers of the positions and of the arch.
+  void BindGeometries();
+  void ReleaseGeometries();
+  // Post-load: the imported objects in the 3D view, their cuts on the volume,
+  // the arch and the views' positions, shown as the file says.
+  void SetupGeometries();
+  void ShowGeometries3D();
 };

@@ -96,6 +96,7 @@ void CQlmQuorvantile::SetupViewsAfterLoad() {
   this->ApplyInterpolationSetting();
   if (this->ThickPanoramic) this->ShowThickPanoramic();
   // After the file's view state and the thick panoramic chose the positions.
+  this->SetupGeometries();
   this->ShowOverlayMeasures();
   this->RenderViews();
 }

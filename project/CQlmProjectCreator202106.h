@@ -67,9 +67,8 @@ public:
   CQlmViewState ViewState;
 
   // Carried from the file read last to the next save until the controller
-  // holds their owners: the imported geometries, the implant defaults, the
-  // rulers' colour counters and the implant label font size.
-  std::vector<CQlmGeometryRecord> Geometries;
+  // holds their owners: the implant defaults, the rulers' colour counters and
+  // the implant label font size.
   CQlmImplantDefaults ImplantDefaults;
   int RulerColorCounters[3] = {0, 0, 0};
   int ImplantFontSize = 12;

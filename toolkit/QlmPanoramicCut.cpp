@@ -10,6 +10,7 @@
 
 #include "toolkit/QlmPanoramicStrips.h"
 #include "toolkit/QlmPlanarCut.h"
+#include "toolkit/QlmPlanarCutIndex.h"
 
 namespace {
 // Appends the points and lines of `part`.
@@ -29,7 +30,8 @@ void Append(vtkPolyData* part, vtkPoints* points, vtkCellArray* lines) {
 }
 }  // namespace
 
-void QlmPanoramicCut::CutThin(const QlmPanoramicStrips& strips, double height, vtkPolyData* mesh, vtkPolyData* out) {
+void QlmPanoramicCut::CutThin(const QlmPanoramicStrips& strips, double height, vtkPolyData* mesh, vtkPolyData* out,
+                              QlmPlanarCutIndex* index) {
   vtkNew<vtkPoints> points;
   vtkNew<vtkCellArray> lines;
   vtkNew<vtkMatrix4x4> strip;
@@ -37,7 +39,11 @@ void QlmPanoramicCut::CutThin(const QlmPanoramicStrips& strips, double height, v
   for (int segment = 0; mesh && segment < strips.GetSegmentCount(); ++segment) {
     if (!strips.HasWidth(segment)) continue;
     strips.GetStripMatrix(segment, strip);
-    QlmPlanarCut::Cut(mesh, strip, part);
+    const bool first = segment == 0, last = segment == strips.GetSegmentCount() - 1;
+    if (index)
+      index->CutStrip(strip, strips.GetSegmentLength(segment) / 2, first, last, part);
+    else
+      QlmPlanarCut::Cut(mesh, strip, part);
     if (!part->GetLines()) continue;
     vtkPoints* partPoints = part->GetPoints();
     const double centre = strips.GetSegmentCenter(segment);

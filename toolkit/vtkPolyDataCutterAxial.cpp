@@ -8,7 +8,6 @@
 
 #include <algorithm>
 
-#include "toolkit/QlmPlanarCut.h"
 
 vtkStandardNewMacro(vtkPolyDataCutterAxial);
 
@@ -28,8 +27,8 @@ vtkMTimeType vtkPolyDataCutterAxial::GetMTime() {
 
 int vtkPolyDataCutterAxial::RequestData(vtkInformation*, vtkInformationVector** inputs,
                                         vtkInformationVector* outputs) {
-  QlmPlanarCut::Cut(vtkPolyData::GetData(inputs[0]), this->TransformCutter->GetMatrix(),
-                    vtkPolyData::GetData(outputs));
+  this->Index.SetInput(vtkPolyData::GetData(inputs[0]));
+  this->Index.Cut(this->TransformCutter->GetMatrix(), vtkPolyData::GetData(outputs));
   return 1;
 }
 

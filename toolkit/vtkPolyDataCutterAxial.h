@@ -5,6 +5,8 @@
 #include <vtkNew.h>
 #include <vtkPolyDataAlgorithm.h>
 
+#include "toolkit/QlmPlanarCutIndex.h"
+
 class vtkTransform;
 
 class vtkPolyDataCutterAxial : public vtkPolyDataAlgorithm {
@@ -30,4 +32,6 @@ protected:
 
 private:
   vtkNew<vtkTransform> TransformCutter;
+  // Large meshes are cut at every scroll step: their cells are indexed once.
+  QlmPlanarCutIndex Index;
 };

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "toolkit/QlmPlanarCut.h"
 
 vtkStandardNewMacro(vtkPolyDataCutterCross9);
 
@@ -46,10 +45,11 @@ int vtkPolyDataCutterCross9::RequestData(vtkInformation*, vtkInformationVector**
                                          vtkInformationVector* outputs) {
   vtkPolyData* mesh = vtkPolyData::GetData(inputs[0]);
   const vtkMTimeType meshTime = mesh ? mesh->GetMTime() : 0;
+  this->Index.SetInput(mesh);
   for (int k = 0; k < Sections; ++k) {
     vtkPolyData* out = vtkPolyData::GetData(outputs, k);
     if (this->Shift != 0 && this->CanReuse(k + this->Shift, k, meshTime)) out->DeepCopy(this->Cache[k + this->Shift].Cut);
-    else QlmPlanarCut::Cut(mesh, this->Matrices[k], out);
+    else this->Index.Cut(this->Matrices[k], out);
   }
   // The cache is rewritten only after every section took what it needed from it.
   for (int k = 0; k < Sections; ++k) {

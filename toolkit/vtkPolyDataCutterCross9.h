@@ -12,6 +12,8 @@
 
 #include <array>
 
+#include "toolkit/QlmPlanarCutIndex.h"
+
 class vtkMatrix4x4;
 
 class vtkPolyDataCutterCross9 : public vtkPolyDataAlgorithm {
@@ -52,4 +54,5 @@ private:
   Outline Cache[Sections];
   vtkTimeStamp CacheTime;
   int Shift = 0;
+  QlmPlanarCutIndex Index;
 };

@@ -65,7 +65,8 @@ int vtkPolyDataCutterPanoramic::RequestData(vtkInformation*, vtkInformationVecto
   if (!mesh || mesh->GetNumberOfPoints() == 0) return 1;
   const QlmPanoramicStrips strips(this->PanoramicLine, this->Translation);
   if (!this->Thick) {
-    QlmPanoramicCut::CutThin(strips, this->LimitY, mesh, out);
+    this->Index.SetInput(mesh);
+    QlmPanoramicCut::CutThin(strips, this->LimitY, mesh, out, &this->Index);
     return 1;
   }
   double centre[3];

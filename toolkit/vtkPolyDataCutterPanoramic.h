@@ -8,6 +8,8 @@
 #include <vtkPolyDataAlgorithm.h>
 #include <vtkSmartPointer.h>
 
+#include "toolkit/QlmPlanarCutIndex.h"
+
 class vtkPolyData;
 
 class vtkPolyDataCutterPanoramic : public vtkPolyDataAlgorithm {
@@ -50,4 +52,5 @@ private:
   double Translation[3] = {0.0, 0.0, 0.0};
   int Thick = 0;
   double LimitY = 0.0;
+  QlmPlanarCutIndex Index;
 };

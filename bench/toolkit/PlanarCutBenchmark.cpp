@@ -94,87 +94,71 @@ void BM_AxialStep_vtkCutter(benchmark::State& state) {
 }
 BENCHMARK(BM_AxialStep_vtkCutter)->Unit(benchmark::kMillisecond);
 
-void BM_AxialStep_EveryTriangle(benchmark::State& state) {
+QlmPlanarCutIndex& SkullIndex() {
+  static QlmPlanarCutIndex index = [] {
+    QlmPlanarCutIndex built;
+    built.SetInput(Skull());
+    built.Update();
+    return built;
+  }();
+  return index;
+}
+
+// Runs `cut(step, output)` once per iteration, a new position every time;
+// the index is built before.
+template <typename Cut>
+void RunSteps(benchmark::State& state, Cut cut) {
   if (SkipWithoutSkull(state)) return;
-  vtkNew<vtkPolyData> cut;
+  SkullIndex();
+  vtkNew<vtkPolyData> output;
   int step = 0;
   for (auto _ : state) {
-    QlmPlanarCut::Cut(Skull(), AxialPlane(step++), cut);
-    benchmark::DoNotOptimize(cut->GetNumberOfCells());
+    cut(step++, output.GetPointer());
+    benchmark::DoNotOptimize(output->GetNumberOfCells());
   }
+}
+
+// Every strip of the default arch, cut whole or through the index.
+void ThinPanoramic(vtkPolyData* output, bool indexed) {
+  static const QlmPanoramicStrips strips = DefaultArchStrips();
+  vtkNew<vtkMatrix4x4> plane;
+  for (int segment = 0; segment < strips.GetSegmentCount(); ++segment) {
+    strips.GetStripMatrix(segment, plane);
+    if (indexed)
+      SkullIndex().CutStrip(plane, strips.GetSegmentLength(segment) / 2, segment == 0,
+                            segment == strips.GetSegmentCount() - 1, output);
+    else
+      QlmPlanarCut::Cut(Skull(), plane, output);
+  }
+}
+
+void BM_AxialStep_EveryTriangle(benchmark::State& state) {
+  RunSteps(state, [](int step, vtkPolyData* out) { QlmPlanarCut::Cut(Skull(), AxialPlane(step), out); });
 }
 BENCHMARK(BM_AxialStep_EveryTriangle)->Unit(benchmark::kMillisecond);
 
 void BM_AxialStep_Indexed(benchmark::State& state) {
-  if (SkipWithoutSkull(state)) return;
-  QlmPlanarCutIndex index;
-  index.SetInput(Skull());
-  index.Update();
-  vtkNew<vtkPolyData> cut;
-  int step = 0;
-  for (auto _ : state) {
-    index.Cut(AxialPlane(step++), cut);
-    benchmark::DoNotOptimize(cut->GetNumberOfCells());
-  }
+  RunSteps(state, [](int step, vtkPolyData* out) { SkullIndex().Cut(AxialPlane(step), out); });
 }
 BENCHMARK(BM_AxialStep_Indexed)->Unit(benchmark::kMillisecond);
 
 void BM_CrossSection_EveryTriangle(benchmark::State& state) {
-  if (SkipWithoutSkull(state)) return;
-  vtkNew<vtkPolyData> cut;
-  int step = 0;
-  for (auto _ : state) {
-    QlmPlanarCut::Cut(Skull(), SectionPlane(step++), cut);
-    benchmark::DoNotOptimize(cut->GetNumberOfCells());
-  }
+  RunSteps(state, [](int step, vtkPolyData* out) { QlmPlanarCut::Cut(Skull(), SectionPlane(step), out); });
 }
 BENCHMARK(BM_CrossSection_EveryTriangle)->Unit(benchmark::kMillisecond);
 
 void BM_CrossSection_Indexed(benchmark::State& state) {
-  if (SkipWithoutSkull(state)) return;
-  QlmPlanarCutIndex index;
-  index.SetInput(Skull());
-  index.Update();
-  vtkNew<vtkPolyData> cut;
-  int step = 0;
-  for (auto _ : state) {
-    index.Cut(SectionPlane(step++), cut);
-    benchmark::DoNotOptimize(cut->GetNumberOfCells());
-  }
+  RunSteps(state, [](int step, vtkPolyData* out) { SkullIndex().Cut(SectionPlane(step), out); });
 }
 BENCHMARK(BM_CrossSection_Indexed)->Unit(benchmark::kMillisecond);
 
 void BM_ThinPanoramic_EveryTriangle(benchmark::State& state) {
-  if (SkipWithoutSkull(state)) return;
-  const QlmPanoramicStrips strips = DefaultArchStrips();
-  vtkNew<vtkPolyData> cut;
-  vtkNew<vtkMatrix4x4> plane;
-  for (auto _ : state) {
-    for (int segment = 0; segment < strips.GetSegmentCount(); ++segment) {
-      strips.GetStripMatrix(segment, plane);
-      QlmPlanarCut::Cut(Skull(), plane, cut);
-      benchmark::DoNotOptimize(cut->GetNumberOfCells());
-    }
-  }
+  RunSteps(state, [](int, vtkPolyData* out) { ThinPanoramic(out, false); });
 }
 BENCHMARK(BM_ThinPanoramic_EveryTriangle)->Unit(benchmark::kMillisecond);
 
 void BM_ThinPanoramic_Indexed(benchmark::State& state) {
-  if (SkipWithoutSkull(state)) return;
-  const QlmPanoramicStrips strips = DefaultArchStrips();
-  QlmPlanarCutIndex index;
-  index.SetInput(Skull());
-  index.Update();
-  vtkNew<vtkPolyData> cut;
-  vtkNew<vtkMatrix4x4> plane;
-  for (auto _ : state) {
-    for (int segment = 0; segment < strips.GetSegmentCount(); ++segment) {
-      strips.GetStripMatrix(segment, plane);
-      index.CutStrip(plane, strips.GetSegmentLength(segment) / 2, segment == 0,
-                     segment == strips.GetSegmentCount() - 1, cut);
-      benchmark::DoNotOptimize(cut->GetNumberOfCells());
-    }
-  }
+  RunSteps(state, [](int, vtkPolyData* out) { ThinPanoramic(out, true); });
 }
 BENCHMARK(BM_ThinPanoramic_Indexed)->Unit(benchmark::kMillisecond);
 
