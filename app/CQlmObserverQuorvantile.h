@@ -16,7 +16,7 @@ public:
   // Keeps the text; shows it in pane 0 at once while ShowText is set.
   void SetText(CString text) override;
   // The text last given to SetText.
-  CString GetText() const { return this->Text; }
+  CString GetText() const override { return this->Text; }
   CProgressBar& GetProgressBar() { return this->ProgressBar; }
 
 protected:

@@ -17,6 +17,7 @@
 #include "ct/CQlmPolyLine.h"
 #include "libconvert/CQlmWebFile.h"
 #include "objects/CQlmImplants.h"
+#include "objects/CQlmGeometries.h"
 #include "output/CQlmPrintPreview.h"
 #include "platform/gui/QlmResource.h"
 #include "project/CQlmProjectCreator202106.h"
@@ -92,6 +93,7 @@ void CQlmQuorvantile::CreateObjects() {
   this->RequestInfo = CQlmRequestInfo::New();
   this->PictureDownload = CQlmWebFile::New();
   this->Indicator = CQlmIndicator::New();
+  this->Geometries = CQlmGeometries::CreateObject();
   // The 3D view shows the arch geometry mirrored in y; the colour profiles leave the 3D surfaces alone.
   for (int* flag : {&this->Indicator->Pan->Pan3D->MirrorY, &this->Indicator->Cross->Cross3D->MirrorY,
                     &this->Indicator->Pan->Pan3D->ColorHold, &this->Indicator->Cross->Cross3D->ColorHold})
@@ -135,6 +137,7 @@ void CQlmQuorvantile::Initialize() {
   this->BindIndicator();
   this->BindMeasures();
   this->BindImplants();
+  this->BindGeometries();
   EnsureConfigFile();
   ReadConfigOpenRecent(this->RecentProjects);
   this->UpdateRecentMenu(this->RecentProjects);
@@ -251,6 +254,7 @@ void CQlmQuorvantile::Teardown() {
   Release(this->PolyLine);
   Release(this->PanoramicCalc);
   Release(this->CTFilter);
+  this->ReleaseGeometries();
   if (this->CorePolyLine) this->CorePolyLine->Delete();
   this->CorePolyLine = nullptr;
   Release(this->ViewerAxial);

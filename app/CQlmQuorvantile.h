@@ -36,6 +36,7 @@ class CQlmCorePolyLine;
 class CQlmIndicator;
 class CQlmImplants;
 class CQlmCoreImplant;
+class CQlmGeometries;
 class CQlmGreyWindowFollower;
 class CQlmHULines;
 class CQlmInteractorStyle2;
@@ -148,6 +149,9 @@ public:
   // Diameter, length and connector height (mm) of a new generic implant: the
   // project's implant defaults as the main tool bar's fields show them.
   void GetNewImplantSize(float size[3]);
+  // The imported 3D objects and their cuts, owned: made by CreateObjects,
+  // bound to the views by Initialize, set up after a load, freed by Teardown.
+  CQlmGeometries* Geometries = nullptr;
   // The current nerve's diameter (mm); none while no nerve is current.
   std::optional<float> CurrentNerveDiameter() const;
 
@@ -568,4 +572,11 @@ private:
   // Post-load: the implants on the volume, the arch and the views' positions.
   void SetupImplants();
   void ReleaseImplants();
+  // The imported objects among the followers of the positions and of the arch.
+  void BindGeometries();
+  void ReleaseGeometries();
+  // Post-load: the imported objects in the 3D view, their cuts on the volume,
+  // the arch and the views' positions, shown as the file says.
+  void SetupGeometries();
+  void ShowGeometries3D();
 };

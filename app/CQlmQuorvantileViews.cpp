@@ -98,6 +98,7 @@ void CQlmQuorvantile::SetupViewsAfterLoad() {
   this->ApplyInterpolationSetting();
   if (this->ThickPanoramic) this->ShowThickPanoramic();
   // After the file's view state and the thick panoramic chose the positions.
+  this->SetupGeometries();
   this->ShowOverlayMeasures();
   if (this->SagittalCoronal) this->ShowSagittalTitles(1);
   this->RenderViews();

@@ -25,4 +25,6 @@ void CQlmObserver::SendMessageA(long* current, unsigned int* total, int param)
 
 void CQlmObserver::SetText(CString /*text*/) {}
 
+CString CQlmObserver::GetText() const { return CString(); }
+
 void CQlmObserver::Execute() {}

@@ -27,6 +27,8 @@ public:
 
   // A status text; the base ignores it.
   virtual void SetText(CString text);
+  // The status text shown now; the base has none.
+  virtual CString GetText() const;
 
   // While non-zero (the default 1) a deriving observer shows the texts of SetText.
   int GetShowText() const { return this->ShowText; }

@@ -22,6 +22,7 @@
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
 #include "objects/CQlmRullers.h"
+#include "objects/CQlmGeometries.h"
 #include "output/CQlmPrintPreview.h"
 #include "platform/CArchive.h"
 #include "platform/CFile.h"
@@ -197,13 +198,32 @@ bool CQlmProjectCreator202106::TakeVolumes(CQlmProjectData& data) {
   return true;
 }
 
-// The objects made from the records are pickable whatever the record says.
+// The records become the controller's imported objects, pickable whatever the record says.
 void CQlmProjectCreator202106::TakeGeometries(CQlmProjectData& data) {
   this->GeometryBlock = data.GeometryBlock;
   this->HasGeometryBlock = 1;
   this->Controller->GeometryBlock = 1;
-  this->Geometries = data.Geometries;
-  for (CQlmGeometryRecord& record : this->Geometries) record.Pickable = 1;
+  CQlmObjectList& objects = this->Controller->Geometries->GetObjectList();
+  for (const CQlmGeometryRecord& record : data.Geometries) {
+    CQlmObject& object = *objects.AddNewObject();
+    object.Name = record.Name;
+    object.ReservedValue1 = record.ReservedValue1;
+    object.ReservedValue2 = record.ReservedValue2;
+    std::copy_n(record.CutShown, 3, object.CutShown);
+    std::copy_n(record.Matrix, 16, object.ReservedMatrix);
+    std::copy_n(&record.Points[0][0], 30, &object.ReservedPoints[0][0]);
+    object.SetPolyData(record.Mesh);
+    object.SetColor(record.Color[0], record.Color[1], record.Color[2]);
+    object.SetColor2(record.Color2[0], record.Color2[1], record.Color2[2]);
+    object.SetOpacity(record.Opacity);
+    object.SetVisibility(record.Visible);
+    object.SetPickable(1);
+    object.SelectColor(record.ColorChoice);
+    object.SetDepthSort(record.DepthSort);
+    object.SetDisplayMode(record.DisplayMode);
+    object.SetSmooth(record.Smooth);
+    object.SetShine(record.Shine);
+  }
 }
 
 void CQlmProjectCreator202106::TakeSections800901(CQlmProjectData& data) {
@@ -286,7 +306,28 @@ bool CQlmProjectCreator202106::GiveVolumes(CQlmProjectData& data) {
 }
 
 bool CQlmProjectCreator202106::GiveGeometries(CQlmProjectData& data) {
-  data.Geometries = this->Geometries;
+  data.Geometries.clear();
+  this->Controller->Geometries->GetObjectList().ForEach([&data](const CQlmObject* object) {
+    CQlmGeometryRecord record;
+    std::copy_n(object->GetColor(), 3, record.Color);
+    std::copy_n(object->GetColor2(), 3, record.Color2);
+    record.Opacity = object->GetOpacity();
+    record.DisplayMode = object->GetDisplayMode();
+    record.Visible = object->GetVisibility();
+    record.Pickable = object->GetPickable();
+    record.ColorChoice = object->GetColorChoice();
+    record.DepthSort = object->GetDepthSort();
+    record.Smooth = object->GetSmooth();
+    record.Shine = object->GetShine();
+    record.ReservedValue1 = object->ReservedValue1;
+    record.ReservedValue2 = object->ReservedValue2;
+    std::copy_n(object->CutShown, 3, record.CutShown);
+    std::copy_n(object->ReservedMatrix, 16, record.Matrix);
+    std::copy_n(&object->ReservedPoints[0][0], 30, &record.Points[0][0]);
+    record.Name = object->Name;
+    record.Mesh = object->GetPolyData();
+    data.Geometries.push_back(record);
+  });
   if (!this->HasGeometryBlock) {
     if (!data.BuildGeometryBlock()) return false;
     this->GeometryBlock = data.GeometryBlock;

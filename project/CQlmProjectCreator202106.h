@@ -67,8 +67,7 @@ public:
   CQlmViewState ViewState;
 
   // Carried from the file read last to the next save until the controller
-  // holds their owners: the imported geometries and the implant defaults.
-  std::vector<CQlmGeometryRecord> Geometries;
+  // holds their owners: the implant defaults.
   CQlmImplantDefaults ImplantDefaults;
 
 protected:

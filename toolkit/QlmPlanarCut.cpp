@@ -29,10 +29,15 @@ bool QlmPlanarCut::SamePlane(const double a[16], const double b[16]) {
 }
 
 void QlmPlanarCut::Cut(vtkPolyData* input, vtkMatrix4x4* plane, vtkPolyData* output) {
+  CutCells(input, plane, nullptr, output);
+}
+
+void QlmPlanarCut::CutCells(vtkPolyData* input, vtkMatrix4x4* plane, const std::vector<vtkIdType>* cells,
+                            vtkPolyData* output) {
   output->Initialize();
   if (!input || input->GetNumberOfCells() == 0 || input->GetNumberOfPoints() == 0) return;
 
-  const vtkIdType estimate = SizeEstimate(input->GetNumberOfCells());
+  const vtkIdType estimate = SizeEstimate(cells ? vtkIdType(cells->size()) : input->GetNumberOfCells());
   vtkNew<vtkPoints> merged;
   merged->Allocate(estimate, estimate / 2);
   vtkNew<vtkCellArray> verts, lines, polys;
@@ -42,15 +47,12 @@ void QlmPlanarCut::Cut(vtkPolyData* input, vtkMatrix4x4* plane, vtkPolyData* out
 
   const double normal[3] = {plane->GetElement(0, 2), plane->GetElement(1, 2), plane->GetElement(2, 2)};
   const double origin[3] = {plane->GetElement(0, 3), plane->GetElement(1, 3), plane->GetElement(2, 3)};
-  const vtkIdType pointCount = input->GetNumberOfPoints();
-  vtkNew<vtkDoubleArray> scalars;
-  scalars->SetNumberOfValues(pointCount);
-  for (vtkIdType id = 0; id < pointCount; ++id) {
+  vtkPoints* points = input->GetPoints();
+  auto distance = [&](vtkIdType id) {
     double p[3];
-    input->GetPoint(id, p);
-    scalars->SetValue(id, ((p[0] - origin[0]) * normal[0] + (p[1] - origin[1]) * normal[1] +
-                                (p[2] - origin[2]) * normal[2]));
-  }
+    points->GetPoint(id, p);
+    return (p[0] - origin[0]) * normal[0] + (p[1] - origin[1]) * normal[1] + (p[2] - origin[2]) * normal[2];
+  };
 
   vtkNew<vtkMergePoints> locator;
   locator->InitPointInsertion(merged, input->GetBounds(), estimate);
@@ -60,13 +62,28 @@ void QlmPlanarCut::Cut(vtkPolyData* input, vtkMatrix4x4* plane, vtkPolyData* out
   outCellData->CopyAllocate(input->GetCellData(), estimate, estimate / 2);
   vtkNew<vtkDoubleArray> cellScalars;
   vtkNew<vtkGenericCell> cell;
-  for (vtkIdType cellId = 0; cellId < input->GetNumberOfCells(); ++cellId) {
+  vtkIdType cellPoints;
+  const vtkIdType* cellIds;
+  auto cutCell = [&](vtkIdType cellId) {
+    input->GetCellPoints(cellId, cellPoints, cellIds);
+    cellScalars->SetNumberOfValues(cellPoints);
+    bool below = false, above = false;
+    for (vtkIdType i = 0; i < cellPoints; ++i) {
+      const double value = distance(cellIds[i]);
+      cellScalars->SetValue(i, value);
+      below = below || value <= 0.0;
+      above = above || value >= 0.0;
+    }
+    // A cell wholly on one side has no contour.
+    if (!below || !above) return;
     input->GetCell(cellId, cell);
-    vtkIdList* ids = cell->GetPointIds();
-    cellScalars->SetNumberOfValues(ids->GetNumberOfIds());
-    for (vtkIdType i = 0; i < ids->GetNumberOfIds(); ++i) cellScalars->SetValue(i, scalars->GetValue(ids->GetId(i)));
     cell->Contour(0.0, cellScalars, locator, verts, lines, polys, input->GetPointData(), outPointData,
                   input->GetCellData(), cellId, outCellData);
+  };
+  if (cells) {
+    for (vtkIdType cellId : *cells) cutCell(cellId);
+  } else {
+    for (vtkIdType cellId = 0; cellId < input->GetNumberOfCells(); ++cellId) cutCell(cellId);
   }
 
   vtkNew<vtkMatrix4x4> toPlane;

@@ -3,6 +3,10 @@
 // z = 0 plane of a placement, given in that plane's own frame (x, y in the
 // plane, z about 0). Adjacent cells share their cut points. The output holds
 // no point attributes; a plane that misses the mesh gives no cells.
+#include <vtkType.h>
+
+#include <vector>
+
 class vtkMatrix4x4;
 class vtkPolyData;
 
@@ -16,4 +20,8 @@ public:
   // cut with one serves the other: equal but for the last bits that
   // recomputing a section for the same arc position may change.
   static bool SamePlane(const double a[16], const double b[16]);
+  // The same cut of the listed cells only (ascending ids), as if the others
+  // missed the plane; null `cells` cuts every cell.
+  static void CutCells(vtkPolyData* input, vtkMatrix4x4* plane, const std::vector<vtkIdType>* cells,
+                       vtkPolyData* output);
 };

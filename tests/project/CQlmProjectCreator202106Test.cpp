@@ -19,6 +19,7 @@
 #include "ct/CQlmCTPanFilter.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
+#include "objects/CQlmGeometries.h"
 #include "output/CQlmPrintPreview.h"
 #include "platform/CQlmScriptedPrompter.h"
 #include "project/CQlmProjectCreator202106.h"
@@ -270,4 +271,44 @@ TEST_F(CreatorTest, TheSampleProjectKeepsItsReportPagesThroughSaveAndOpen) {
 
   ASSERT_EQ(this->Save(this->Folder.File("Copia.qlm")), 1);
   EXPECT_EQ(ReadFile(this->Folder.File("Copia.qlm")), saved);
+}
+
+TEST_F(CreatorTest, ImportedObjectsComeBackWithTheirSettingsAndCutFlags) {
+  CQlmProjectData source;
+  FillRichProject(source);
+  const std::string rich = this->Folder.File("Rico.qlm");
+  ASSERT_TRUE(source.Save(rich));
+  ASSERT_EQ(this->Open(rich), 1);
+  CQlmObjectList* objects = &this->Controller->Geometries->GetObjectList();
+  ASSERT_EQ(objects->GetCount(), 2);
+  CQlmObject* second = objects->GetListItemAt(1);
+  EXPECT_EQ(second->Name, "Modelo inferior");
+  EXPECT_FLOAT_EQ(second->GetColor()[1], 0.25f);
+  EXPECT_EQ(second->GetPickable(), 1);
+  EXPECT_EQ(std::vector<int>(second->CutShown, second->CutShown + 3), (std::vector<int>{0, 1, 0}));
+  EXPECT_GT(second->GetPolyData()->GetNumberOfPolys(), 0);
+  second->SetOpacity(0.4f);
+  second->SetDepthSort(1);
+  second->SetDisplayMode(1);
+  second->SelectColor(1);
+  second->CutShown[2] = 1;
+
+  const std::string copy = this->Folder.File("Copia.qlm");
+  ASSERT_EQ(this->Save(copy), 1);
+  this->ReplaceController();
+  ASSERT_EQ(this->Open(copy), 1);
+  objects = &this->Controller->Geometries->GetObjectList();
+  ASSERT_EQ(objects->GetCount(), 2);
+  second = objects->GetListItemAt(1);
+  EXPECT_EQ(second->Name, "Modelo inferior");
+  EXPECT_FLOAT_EQ(second->GetOpacity(), 0.4f);
+  EXPECT_EQ(second->GetDepthSort(), 1);
+  EXPECT_EQ(second->GetDisplayMode(), 1);
+  EXPECT_EQ(second->GetColorChoice(), 1);
+  EXPECT_EQ(std::vector<int>(second->CutShown, second->CutShown + 3), (std::vector<int>{0, 1, 1}));
+  EXPECT_EQ(second->ReservedValue2, 41);
+  EXPECT_DOUBLE_EQ(second->ReservedMatrix[5], 3.5);
+  EXPECT_FLOAT_EQ(second->ReservedPoints[9][2], -3.0f);
+  EXPECT_EQ(std::vector<int>(objects->GetFirst()->CutShown, objects->GetFirst()->CutShown + 3),
+            (std::vector<int>{1, 0, 0}));
 }

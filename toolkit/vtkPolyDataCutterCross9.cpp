@@ -1,0 +1,70 @@
+#include "toolkit/vtkPolyDataCutterCross9.h"
+
+#include <vtkInformation.h>
+#include <vtkInformationVector.h>
+#include <vtkMatrix4x4.h>
+#include <vtkObjectFactory.h>
+#include <vtkPolyData.h>
+
+#include <algorithm>
+#include <cmath>
+
+
+vtkStandardNewMacro(vtkPolyDataCutterCross9);
+
+vtkPolyDataCutterCross9::vtkPolyDataCutterCross9() { this->SetNumberOfOutputPorts(Sections); }
+
+vtkPolyDataCutterCross9::~vtkPolyDataCutterCross9() = default;
+
+int vtkPolyDataCutterCross9::FillInputPortInformation(int, vtkInformation* info) {
+  info->Set(vtkAlgorithm::INPUT_REQUIRED_DATA_TYPE(), "vtkPolyData");
+  info->Set(vtkAlgorithm::INPUT_IS_OPTIONAL(), 1);
+  return 1;
+}
+
+void vtkPolyDataCutterCross9::SetMatrixCutter(int k, const double elements[16]) {
+  if (k < 0 || k >= Sections) return;
+  this->Matrices[k]->DeepCopy(elements);
+  this->Modified();
+}
+
+vtkMatrix4x4* vtkPolyDataCutterCross9::GetMatrixCutter(int k) const {
+  return k >= 0 && k < Sections ? this->Matrices[k].GetPointer() : nullptr;
+}
+
+bool vtkPolyDataCutterCross9::CanReuse(int cached, int section, vtkMTimeType meshTime) const {
+  if (cached < 0 || cached >= Sections || !this->Cache[cached].Valid) return false;
+  if (meshTime > this->CacheTime.GetMTime()) return false;
+  // Matrices recomputed for the same arc position may differ in the last bits.
+  const double* now = this->Matrices[section]->GetData();
+  return std::equal(now, now + 16, this->Cache[cached].Matrix.begin(),
+                    [](double a, double b) { return std::abs(a - b) <= 1e-9 * (1.0 + std::abs(a)); });
+}
+
+int vtkPolyDataCutterCross9::RequestData(vtkInformation*, vtkInformationVector** inputs,
+                                         vtkInformationVector* outputs) {
+  vtkPolyData* mesh = vtkPolyData::GetData(inputs[0]);
+  const vtkMTimeType meshTime = mesh ? mesh->GetMTime() : 0;
+  this->Index.SetInput(mesh);
+  for (int k = 0; k < Sections; ++k) {
+    vtkPolyData* out = vtkPolyData::GetData(outputs, k);
+    if (this->Shift != 0 && this->CanReuse(k + this->Shift, k, meshTime)) out->DeepCopy(this->Cache[k + this->Shift].Cut);
+    else this->Index.Cut(this->Matrices[k], out);
+  }
+  // The cache is rewritten only after every section took what it needed from it.
+  for (int k = 0; k < Sections; ++k) {
+    Outline& cache = this->Cache[k];
+    cache.Cut->DeepCopy(vtkPolyData::GetData(outputs, k));
+    const double* matrix = this->Matrices[k]->GetData();
+    std::copy(matrix, matrix + 16, cache.Matrix.begin());
+    cache.Valid = true;
+  }
+  this->CacheTime.Modified();
+  this->Shift = 0;
+  return 1;
+}
+
+void vtkPolyDataCutterCross9::PrintSelf(ostream& os, vtkIndent indent) {
+  this->Superclass::PrintSelf(os, indent);
+  os << indent << "Shift: " << this->Shift << "\n";
+}
