@@ -27,6 +27,18 @@ vtkRenderer* CQlmImplantAxial::SectionRenderer(int) const {
 
 vtkActor2D* CQlmImplantAxial::SectionLabel(int) const { return this->AxialCutter->GetActorLabel(); }
 
+const double* CQlmImplantAxial::SectionLabelAnchor(int) const { return this->AxialCutter->GetCenterScrew(); }
+
+void CQlmImplantAxial::SetUserMatrix(vtkMatrix4x4* implantMatrix) {
+  this->PreviewImplantDrag(this->AxialCutter->GetFulcrum(), implantMatrix);
+}
+
+void CQlmImplantAxial::SetConectorUserMatrix(vtkMatrix4x4* connectorMatrix) {
+  this->PreviewConectorDrag(this->AxialCutter->GetFulcrum(), connectorMatrix);
+}
+
+void CQlmImplantAxial::ApplyUserMatrix() { this->CommitInPlane(this->AxialCutter->GetTransformCutter()->GetMatrix()); }
+
 void CQlmImplantAxial::SetInput(vtkImageData* image) {
   const QlmPlanningFrame frame(image);
   std::copy(frame.GetCentre(), frame.GetCentre() + 3, this->Centre);

@@ -7,6 +7,7 @@
 
 class CQlmLayeredWindow;
 class vtkImageData;
+class vtkMatrix4x4;
 class vtkImplantAxial;
 
 class CQlmImplantAxial : public CQlmImplantCut {
@@ -23,9 +24,17 @@ public:
   int GetAxialIndex() const { return this->CurrentSlice; }
   vtkImplantAxial* GetAxialCutter() const { return this->AxialCutter; }
 
+  // The drag: previews about the platform, then the commit into the 3D implant.
+  // Connector matrix then commit, with an identity implant matrix, also tilts
+  // a connector outside a drag (the implant table).
+  void SetUserMatrix(vtkMatrix4x4* implantMatrix);
+  void SetConectorUserMatrix(vtkMatrix4x4* connectorMatrix);
+  void ApplyUserMatrix();
+
 protected:
   vtkRenderer* SectionRenderer(int k) const override;
   vtkActor2D* SectionLabel(int k) const override;
+  const double* SectionLabelAnchor(int k) const override;
 
 private:
   void PlacePlane(int index);

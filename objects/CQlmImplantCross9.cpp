@@ -31,6 +31,22 @@ vtkRenderer* CQlmImplantCross9::SectionRenderer(int k) const {
 
 vtkActor2D* CQlmImplantCross9::SectionLabel(int k) const { return this->CrossCutter->GetActorLabel(k); }
 
+const double* CQlmImplantCross9::SectionLabelAnchor(int k) const { return this->CrossCutter->GetCenterScrew(k); }
+
+void CQlmImplantCross9::SetUserMatrix(int k, vtkMatrix4x4* implantMatrix) {
+  if (k < 0 || k >= vtkImplantCross9::Sections) return;
+  this->PreviewImplantDrag(this->CrossCutter->GetFulcrum(k), implantMatrix);
+}
+
+void CQlmImplantCross9::SetConectorUserMatrix(int k, vtkMatrix4x4* connectorMatrix) {
+  if (k < 0 || k >= vtkImplantCross9::Sections) return;
+  this->PreviewConectorDrag(this->CrossCutter->GetFulcrum(k), connectorMatrix);
+}
+
+void CQlmImplantCross9::ApplyUserMatrix(int k) {
+  if (vtkMatrix4x4* plane = this->CrossCutter->GetMatrixCutter(k)) this->CommitInPlane(plane);
+}
+
 int CQlmImplantCross9::ComputeLargestIndex() const {
   if (!this->Calculator || !(this->Spacing > 0)) return -8;
   return int(this->Calculator->GetArchLength() / this->Spacing - 8);

@@ -7,6 +7,7 @@
 class CQlmLayeredWindow9;
 class CQlmPanoramicCalc;
 class vtkImageData;
+class vtkMatrix4x4;
 class vtkImplantCross9;
 
 class CQlmImplantCross9 : public CQlmImplantCut {
@@ -28,9 +29,16 @@ public:
   int GetLargestIndex() const { return this->LargestIndex; }
   vtkImplantCross9* GetCrossCutter() const { return this->CrossCutter; }
 
+  // The drag in section k (0..8; others are ignored): previews about the
+  // platform in that section, then the commit into the 3D implant.
+  void SetUserMatrix(int k, vtkMatrix4x4* implantMatrix);
+  void SetConectorUserMatrix(int k, vtkMatrix4x4* connectorMatrix);
+  void ApplyUserMatrix(int k);
+
 protected:
   vtkRenderer* SectionRenderer(int k) const override;
   vtkActor2D* SectionLabel(int k) const override;
+  const double* SectionLabelAnchor(int k) const override;
 
 private:
   int ComputeLargestIndex() const;
