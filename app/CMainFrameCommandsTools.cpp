@@ -81,7 +81,7 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ToolRows() {
       // Implants.
       {32817, Waiting, OpenNotEditing, ToolIsNoneOr<10>,
        Row::BothFrames},                                             // "Seleciona Implante": SetSelectImplantMode
-      {32856, Waiting, OpenNotEditing, ToolIs<7>},                   // "Insere novo Implante": SetInsertImplantMode
+      {32856, Row::Call<&CQlmQuorvantile::SetInsertImplantMode>, OpenNotEditing, ToolIs<7>},  // "Insere novo Implante"
       {32857, Waiting, OpenNotEditing, ToolIs<8>, Row::BothFrames},  // "Mover Implante": SetMoveImplantMode
       {33166, Waiting, OpenNotEditing, ToolIs<8>},                   // "Move Implante": SetMoveImplantMode
       {32858, Waiting, OpenNotEditing, ToolIs<9>, Row::BothFrames},  // "Rotaciona Implante": SetRotateImplantMode

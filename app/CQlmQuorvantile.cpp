@@ -15,11 +15,13 @@
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
 #include "libconvert/CQlmWebFile.h"
+#include "objects/CQlmImplants.h"
 #include "output/CQlmPrintPreview.h"
 #include "platform/gui/QlmResource.h"
 #include "project/CQlmProjectCreator202106.h"
 #include "project/CQlmRequestInfo.h"
 #include "project/CQlmVolumeAttachmentList.h"
+#include "tools/CQlmCoreImplant.h"
 #include "tools/CQlmCorePolyLine.h"
 #include "views/C3DWnd.h"
 #include "views/CAxialWnd.h"
@@ -80,6 +82,8 @@ void CQlmQuorvantile::CreateObjects() {
   this->PanoramicCalc = CQlmPanoramicCalc::New();
   this->CTFilter = CQlmCTFilter::New();
   this->CorePolyLine = CQlmCorePolyLine::New();
+  this->ImplantContainer = new CQlmImplants;
+  this->CoreImplant = CQlmCoreImplant::New();
   this->CTData2 = new CQlmCTData;
   this->PrintPreview = new CQlmPrintPreview;
   this->RequestInfo = CQlmRequestInfo::New();
@@ -125,6 +129,7 @@ void CQlmQuorvantile::Initialize() {
   this->HostArchPolyLine();
   this->CorePolyLine->Owner = this;
   this->BindIndicator();
+  this->BindImplants();
   EnsureConfigFile();
   ReadConfigOpenRecent(this->RecentProjects);
   this->UpdateRecentMenu(this->RecentProjects);
@@ -222,6 +227,8 @@ void CQlmQuorvantile::DetachCores() {
 
 void CQlmQuorvantile::Teardown() {
   this->DetachCores();
+  // The implants' cuts read the volume and the arch: they go first.
+  this->ReleaseImplants();
   this->PositionListeners[CQlmPositionListener::Indicators] = nullptr;
   if (this->IndicatorHook == this->Indicator) this->IndicatorHook = nullptr;
   CQlmIndicator::Delete(this->Indicator);

@@ -30,6 +30,8 @@ class CQlmCTViewer92;
 class CQlmCTFilter;
 class CQlmCorePolyLine;
 class CQlmIndicator;
+class CQlmImplants;
+class CQlmCoreImplant;
 class CQlmGreyWindowFollower;
 class CQlmInteractorStyle2;
 class CQlmInteractorStyle29;
@@ -122,6 +124,18 @@ public:
   // x), 0 the mandible. Saved with the project.
   int GetImplantOrientation() const;
   void SetImplantOrientation(int orientation);
+  // The implants of the project, owned: made by CreateObjects, bound to the
+  // views by Initialize, set up after a load, freed by Teardown.
+  CQlmImplants* ImplantContainer = nullptr;
+  // The implant tool, owned.
+  CQlmCoreImplant* CoreImplant = nullptr;
+  // Tool 7: the implant tool inserts generic implants (3D view: select only).
+  void SetInsertImplantMode();
+  // Clears the first selected object of each kind in its four views; renders nothing.
+  void DeselectAllObjects();
+  // Diameter, length and connector height (mm) of a new generic implant: the
+  // project's implant defaults as the main tool bar's fields show them.
+  void GetNewImplantSize(float size[3]);
   // The current nerve's diameter (mm); none while no nerve is current.
   std::optional<float> CurrentNerveDiameter() const;
 
@@ -316,4 +330,9 @@ private:
   // The implant defaults of the project file and the main tool bar's fields.
   void ShowImplantDefaults();
   void TakeImplantDefaults();
+  // The implants in the four views and among the followers of the positions and of the arch.
+  void BindImplants();
+  // Post-load: the implants on the volume, the arch and the views' positions.
+  void SetupImplants();
+  void ReleaseImplants();
 };

@@ -1,12 +1,80 @@
 #include "app/CQlmQuorvantile.h"
+#include "ct/CQlmCTAxialFilter.h"
+#include "ct/CQlmCTCrossFilter9.h"
+#include "ct/CQlmCTData.h"
+#include "ct/CQlmCTFilter.h"
+#include "ct/CQlmPanoramicCalc.h"
+#include "objects/CQlmImplant3D.h"
+#include "objects/CQlmImplants.h"
 #include "project/CQlmProjectCreator202106.h"
+#include "tools/CQlmCoreImplant.h"
+#include "views/CQlm3DWindow.h"
+#include "views/CQlm3DWindow9.h"
+#include "views/CQlmInteractorStyle2.h"
+#include "views/CQlmInteractorStyle29.h"
+#include "views/CQlmInteractorStyle3.h"
+#include "views/QlmInteraction.h"
 
-// The project file carries the flag with the implant defaults; it stays there until an implant container holds it.
-int CQlmQuorvantile::GetImplantOrientation() const { return this->Creator202106->ImplantDefaults.Flip; }
+// The project file carries the flag with the implant defaults; the container turns new implants by it.
+int CQlmQuorvantile::GetImplantOrientation() const { return this->ImplantContainer->Flip; }
 
 void CQlmQuorvantile::SetImplantOrientation(int orientation) {
   this->Creator202106->ImplantDefaults.Flip = orientation;
+  this->ImplantContainer->Flip = orientation;
 }
 
 // The controller holds no nerves yet.
 std::optional<float> CQlmQuorvantile::CurrentNerveDiameter() const { return std::nullopt; }
+
+void CQlmQuorvantile::BindImplants() {
+  this->ImplantContainer->SetWindows(this->Window3D, this->WindowAxial, this->WindowCross, this->WindowPanoramic);
+  this->PositionListeners[CQlmPositionListener::Implants] = this->ImplantContainer;
+  this->ArchListeners[CQlmArchListener::Implants] = this->ImplantContainer;
+  this->CoreImplant->Owner = this;
+}
+
+void CQlmQuorvantile::SetupImplants() {
+  CQlmImplants& implants = *this->ImplantContainer;
+  const CQlmCTCrossFilter9& cross = *this->CTFilter->GetCrossFilter();
+  implants.SetInput(this->CTData->ImageData, this->PanoramicCalc, cross.GetSectionSpacing(), this->Indicator);
+  implants.SetAxialIndex(this->CTFilter->GetAxialFilter()->GetCurrentSlice());
+  implants.SetCrossIndex(cross.GetFirstIndex());
+  implants.SetPanoramicIndex(this->PanoramicCalc->GetCurrentCurve());
+  implants.Flip = this->Creator202106->ImplantDefaults.Flip;
+}
+
+// The container removes its actors from the views' renderers: it goes before the windows.
+void CQlmQuorvantile::ReleaseImplants() {
+  this->PositionListeners[CQlmPositionListener::Implants] = nullptr;
+  this->ArchListeners[CQlmArchListener::Implants] = nullptr;
+  if (this->CoreImplant) this->CoreImplant->Delete();
+  this->CoreImplant = nullptr;
+  delete this->ImplantContainer;
+  this->ImplantContainer = nullptr;
+}
+
+void CQlmQuorvantile::SetInsertImplantMode() {
+  this->Tool = 7;
+  this->CoreImplant->Mode = CQlmCoreImplant::InsertGeneric;
+  this->Style3D->SetCore(this->CoreImplant);
+  this->StyleAxial->SetCore(this->CoreImplant);
+  this->StylePanoramic->SetCore(this->CoreImplant);
+  this->StyleCross->SetCore(this->CoreImplant);
+  this->Style3D->SetMode(QlmState::Select);
+  this->StyleAxial->SetMode(QlmState::PointOnPlaneZ);
+  this->StylePanoramic->SetMode(QlmState::PointOnPlaneZ);
+  this->StyleCross->SetMode(QlmState::PointOnPlaneZ);
+}
+
+// \todo The other kinds join as their containers land.
+void CQlmQuorvantile::DeselectAllObjects() {
+  this->ImplantContainer->SetSelected(this->ImplantContainer->GetList3D()->GetSelectedIndex(), 0);
+}
+
+void CQlmQuorvantile::GetNewImplantSize(float size[3]) {
+  this->TakeImplantDefaults();
+  const CQlmImplantDefaults& defaults = this->Creator202106->ImplantDefaults;
+  size[0] = defaults.Diameter;
+  size[1] = defaults.Length;
+  size[2] = defaults.ConnectorHeight;
+}

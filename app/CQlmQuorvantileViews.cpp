@@ -15,6 +15,7 @@
 #include "platform/gui/CStatusBar.h"
 #include "project/CQlmProjectCreator202106.h"
 #include "project/CQlmProjectData.h"
+#include "tools/CQlmCoreImplant.h"
 #include "views/CAxialWnd.h"
 #include "views/CCrossWnd.h"
 #include "views/CDialogContrast.h"
@@ -80,6 +81,8 @@ void CQlmQuorvantile::SetupViewsAfterLoad() {
   this->HideIndicators3D();
   if (this->MainFrame) this->MainFrame->SizeSplitters();
   this->RestoreViewsOfFile();
+  // The object containers take the section spacing and positions the file's view state left.
+  this->SetupImplants();
   // The arch read from the file joins the axial view, still hidden.
   this->PolyLine->SetWindow(this->WindowAxial);
   this->PolyLine->AddToRenderer();
@@ -185,7 +188,7 @@ void CQlmQuorvantile::FitCameras() {
   this->StyleCross->FitToWindow();
 }
 
-// Pane 2 the axial display range, pane 1 the selected implant's measures (none yet).
+// Pane 2 the axial display range, pane 1 the selected implant's measures.
 void CQlmQuorvantile::ShowViewStatus() {
   if (!this->MainFrame) return;
   vtkImage16bitsMonocromeTo8BitsRGBFilter& grey = *this->ViewerAxial->GetWindowLevelFilter();
@@ -194,7 +197,7 @@ void CQlmQuorvantile::ShowViewStatus() {
   CString range;
   range.Format("min: %.f  max: %.f", level - window / 2, level + window / 2);
   this->MainFrame->StatusBar.SetPaneText(2, range);
-  this->MainFrame->StatusBar.SetPaneText(1, "Diam:          Comp:             Conect:         Ângulo:");
+  this->CoreImplant->UpdateStatusBar();
 }
 
 // "Windows Advanced: " as the settings file holds it, all values 1 by default.

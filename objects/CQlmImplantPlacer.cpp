@@ -6,11 +6,11 @@
 #include <vtkTransform.h>
 
 #include <algorithm>
-#include <cmath>
 
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmResliceGeometry.h"
 #include "objects/CQlmImplant3D.h"
+#include "views/CQlmIndicator.h"
 #include "toolkit/QlmPlanningFrame.h"
 
 namespace {
@@ -27,23 +27,6 @@ void CQlmImplantPlacer::SetInput(vtkImageData* image, CQlmPanoramicCalc* calcula
   this->Calculator = calculator;
 }
 
-int CQlmImplantPlacer::NearestCrossIndex(const CQlmPanoramicCalc* calculator, float spacing, const double point[2]) {
-  if (!calculator || !(spacing > 0)) return 0;
-  const int largest = int(calculator->GetArchLength() / spacing - 8);
-  int nearest = 0;
-  double best = HUGE_VAL;
-  for (int n = 0; n <= largest; ++n) {
-    float arch[3];
-    calculator->GetArchPoint((n + MiddleSection) * spacing, arch);
-    const double distance = std::hypot(arch[0] - point[0], arch[1] - point[1]);
-    if (distance < best) {
-      best = distance;
-      nearest = n;
-    }
-  }
-  return nearest;
-}
-
 void CQlmImplantPlacer::Place(int view, int index, const double point[3], CQlmImplant3D* implant) const {
   if (!this->Calculator || view < Axial || view > Panoramic) return;
   double target[3];
@@ -52,7 +35,7 @@ void CQlmImplantPlacer::Place(int view, int index, const double point[3], CQlmIm
     target[0] = this->Centre[0] + point[0];
     target[1] = this->Centre[1] - point[1];
     target[2] = this->Centre[2] + index * this->SpacingZ + this->SpacingZ / 2 - this->HalfHeight + 0.1;
-    const int n = NearestCrossIndex(this->Calculator, this->Spacing, point);
+    const int n = this->Indicator ? this->Indicator->GetCrossIndexAtAxialPoint(point) : 0;
     this->Calculator->GetSectionMatrix((n + MiddleSection) * this->Spacing, section);
   } else if (view == Cross) {
     this->Calculator->GetSectionMatrix(index * this->Spacing, section);

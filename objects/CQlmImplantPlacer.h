@@ -3,6 +3,7 @@
 // clicked there: on the point, standing across the arch in the section
 // through it.
 class CQlmImplant3D;
+class CQlmIndicator;
 class CQlmPanoramicCalc;
 class vtkImageData;
 
@@ -16,21 +17,21 @@ public:
   // Volume centre, z spacing and half height from `image`; the arch geometry (not owned).
   void SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator);
   void SetSpacing(float spacing) { this->Spacing = spacing; }
+  // The indicators (not owned) whose picker finds the section nearest to an
+  // axial click; without them an axial click stands in the first nine sections.
+  void SetIndicator(CQlmIndicator* indicator) { this->Indicator = indicator; }
 
   // Places `implant` for a click at `point` (the view's own coordinates) in
   // `view` at position `index` (axial slice, absolute section number or
   // panoramic curve). Any other view, or no calculator, changes nothing.
   void Place(int view, int index, const double point[3], CQlmImplant3D* implant) const;
 
-  // The first section index whose middle section lies nearest to the planning
-  // point (x, y) on the arch: 0 .. largest; 0 for an arch too short for nine sections.
-  static int NearestCrossIndex(const CQlmPanoramicCalc* calculator, float spacing, const double point[2]);
-
 protected:
   CQlmImplantPlacer() = default;
 
 private:
   CQlmPanoramicCalc* Calculator = nullptr;
+  CQlmIndicator* Indicator = nullptr;
   double Centre[3] = {0.0, 0.0, 0.0};
   double SpacingZ = 1.0;
   double HalfHeight = 0.0;

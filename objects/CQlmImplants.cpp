@@ -38,12 +38,14 @@ CQlmImplants::~CQlmImplants() {
   this->List3D.reset();
 }
 
-void CQlmImplants::SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator, float spacing) {
+void CQlmImplants::SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator, float spacing,
+                            CQlmIndicator* indicator) {
   this->Image = image;
   this->Calculator = calculator;
   this->Spacing = spacing;
   this->Placer->SetInput(image, calculator);
   this->Placer->SetSpacing(spacing);
+  this->Placer->SetIndicator(indicator);
 }
 
 void CQlmImplants::SetWindows(CQlmLayeredWindow* window3D, CQlmLayeredWindow* axial, CQlmLayeredWindow9* cross,
@@ -139,15 +141,16 @@ CQlmImplant3D* CQlmImplants::InsertNew(const void* window, const double point[3]
     turned->RotateX(180.0);
     implant->SetMatrix(&turned->GetMatrix()->Element[0][0]);
   }
-  this->ForEachImplant([implant](CQlmImplant3D* each, CQlmImplantAxial* axial, CQlmImplantCross9* cross,
-                                 CQlmImplantPanoramic* panoramic) {
-    const int selected = each == implant;
-    each->SetSelected(selected);
-    axial->SetSelected(selected);
-    cross->SetSelected(selected);
-    panoramic->SetSelected(selected);
-  });
+  for (int k = 0; k < this->GetCount(); ++k) this->SetSelected(k, k == i);
   return implant;
+}
+
+void CQlmImplants::SetSelected(int index, int selected) {
+  if (index < 0 || index >= this->GetCount()) return;
+  this->List3D->GetListItemAt(index)->SetSelected(selected);
+  this->ListAxial->GetListItemAt(index)->SetSelected(selected);
+  this->ListCross->GetListItemAt(index)->SetSelected(selected);
+  this->ListPanoramic->GetListItemAt(index)->SetSelected(selected);
 }
 
 void CQlmImplants::ApplySettings(int i, const float screwColor[3], const float connectorColor[3]) {
@@ -238,6 +241,10 @@ void CQlmImplants::SetCrossSpacing(float spacing) {
   this->Spacing = spacing;
   this->Placer->SetSpacing(spacing);
   this->ForEachImplant([spacing](auto*, auto*, CQlmImplantCross9* cross, auto*) { cross->SetCrossSpacing(spacing); });
+}
+
+void CQlmImplants::UpdateCutters() {
+  this->ForEachImplant([](auto*, auto*, CQlmImplantCross9* cross, auto*) { cross->UpdateCutters(); });
 }
 
 void CQlmImplants::SetSingleCrossSection(int on) {

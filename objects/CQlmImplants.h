@@ -13,24 +13,27 @@
 #include "objects/CQlmLibraryLookup.h"
 #include "libraries/vtkImplantLib.h"
 #include "platform/CObject.h"
+#include "views/CQlmArchListener.h"
 #include "views/CQlmPositionListener.h"
 
 class CQlmImplantCreator;
 class CQlmImplantPlacer;
+class CQlmIndicator;
 class CQlmLayeredWindow;
 class CQlmLayeredWindow9;
 class CQlmPanoramicCalc;
 class CStringArray;
 class vtkImageData;
 
-class CQlmImplants : public CObject, public CQlmPositionListener {
+class CQlmImplants : public CObject, public CQlmPositionListener, public CQlmArchListener {
 public:
   static CQlmImplants* CreateObject() { return new CQlmImplants; }
   CQlmImplants();
   ~CQlmImplants() override;
 
-  // Image and arch geometry (not owned) and the section spacing (mm).
-  void SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator, float spacing);
+  // Image, arch geometry and the indicators whose picker places axial clicks
+  // (not owned; no indicators: the first nine sections) and the section spacing (mm).
+  void SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator, float spacing, CQlmIndicator* indicator);
   // The four views' wrappers (not owned).
   void SetWindows(CQlmLayeredWindow* window3D, CQlmLayeredWindow* axial, CQlmLayeredWindow9* cross,
                   CQlmLayeredWindow* panoramic);
@@ -62,6 +65,8 @@ public:
   // Reads the library file of `library->Name`; the library files' own reader unless replaced.
   void SetLibraryLoader(CQlmLibraryLookup<vtkImplantLib>::Loader loader);
 
+  // Implant `index` (de)selected in all four views; nothing for an index out of range.
+  void SetSelected(int index, int selected);
   // Removes every selected implant and renumbers the rest 1..n; 1 when any was removed.
   int RemoveSelected();
   // Builds the 2D representations of implants read from a project.
@@ -72,6 +77,8 @@ public:
   void SetCrossIndex(int index) override;
   void SetPanoramicIndex(int index) override;
   void SetCrossSpacing(float spacing);
+  // After an arch edit: every cross-section object's sections along the new arch.
+  void UpdateCutters() override;
   void SetSingleCrossSection(int on);
   void SetPanoramicThick(int on);
   void SetFill(int on);

@@ -9,6 +9,27 @@
 
 #include <cmath>
 #include <numeric>
+#include <vector>
+
+#include "toolkit/QlmPlanarCut.h"
+
+namespace {
+// Appends the points and lines of `piece` to `points` and `lines`.
+void Append(vtkPolyData* piece, vtkPoints* points, vtkCellArray* lines) {
+  const vtkIdType base = points->GetNumberOfPoints();
+  for (vtkIdType i = 0; i < piece->GetNumberOfPoints(); ++i) points->InsertNextPoint(piece->GetPoint(i));
+  vtkCellArray* pieceLines = piece->GetLines();
+  if (!pieceLines) return;
+  const vtkIdType* ids;
+  vtkIdType count;
+  std::vector<vtkIdType> shifted;
+  for (pieceLines->InitTraversal(); pieceLines->GetNextCell(count, ids);) {
+    shifted.assign(ids, ids + count);
+    for (vtkIdType& id : shifted) id += base;
+    lines->InsertNextCell(count, shifted.data());
+  }
+}
+}  // namespace
 
 QlmPanoramicStrips::QlmPanoramicStrips(vtkPolyData* curve, const double offset[3])
     : Offset{offset[0], offset[1], offset[2]} {
@@ -152,4 +173,43 @@ void QlmPanoramicStrips::ClipToSegment(int i, double height, vtkPoints* points, 
   }
   points->DeepCopy(kept);
   lines->DeepCopy(pieces);
+}
+
+void QlmPanoramicStrips::Cut(vtkPolyData* mesh, double height, vtkPolyData* out) const {
+  vtkNew<vtkPoints> points;
+  vtkNew<vtkCellArray> lines;
+  vtkNew<vtkMatrix4x4> strip;
+  vtkNew<vtkPolyData> piece;
+  for (int segment = 0; mesh && segment < this->GetSegmentCount(); ++segment) {
+    if (!this->HasWidth(segment)) continue;
+    this->GetStripMatrix(segment, strip);
+    QlmPlanarCut::Cut(mesh, strip, piece);
+    if (!piece->GetLines()) continue;
+    vtkPoints* piecePoints = piece->GetPoints();
+    const double centre = this->GetSegmentCenter(segment);
+    for (vtkIdType i = 0; i < piecePoints->GetNumberOfPoints(); ++i) {
+      double p[3];
+      piecePoints->GetPoint(i, p);
+      piecePoints->SetPoint(i, p[0] + centre, p[1], 0.0);
+    }
+    this->ClipToSegment(segment, height, piecePoints, piece->GetLines());
+    Append(piece, points, lines);
+  }
+  out->Initialize();
+  out->SetPoints(points);
+  if (lines->GetNumberOfCells() > 0) out->SetLines(lines);
+}
+
+void QlmPanoramicStrips::Project(int i, vtkPolyData* mesh, vtkPolyData* out) const {
+  out->Initialize();
+  if (!mesh || !mesh->GetPoints()) return;
+  vtkNew<vtkPoints> points;
+  points->SetNumberOfPoints(mesh->GetNumberOfPoints());
+  for (vtkIdType k = 0; k < mesh->GetNumberOfPoints(); ++k) {
+    double unrolled[3];
+    this->ToUnrolled(i, mesh->GetPoint(k), unrolled);
+    points->SetPoint(k, unrolled);
+  }
+  out->SetPoints(points);
+  out->SetPolys(mesh->GetPolys());
 }

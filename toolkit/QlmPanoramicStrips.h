@@ -42,6 +42,14 @@ public:
   // half of `height` of 0. Each piece becomes a line of two new points.
   void ClipToSegment(int i, double height, vtkPoints* points, vtkCellArray* lines) const;
 
+  // The thin panoramic outline of `mesh` (world coordinates; null for none):
+  // the cut of every segment's strip, unrolled and kept within the segment's
+  // span (ClipToSegment with `height`), all joined into lines in `out`.
+  void Cut(vtkPolyData* mesh, double height, vtkPolyData* out) const;
+  // The thick panoramic view of `mesh`: its points unrolled through segment
+  // i's strip, with its polygons; empty for a null mesh or one without points.
+  void Project(int i, vtkPolyData* mesh, vtkPolyData* out) const;
+
 private:
   struct Point {
     double X, Y, Z;

@@ -13,33 +13,8 @@
 #include <algorithm>
 
 #include "toolkit/QlmPanoramicStrips.h"
-#include "toolkit/QlmPlanarCut.h"
 
 vtkStandardNewMacro(vtkImplantPanoramic);
-
-namespace {
-// Appends the points and lines of `piece` to `out`.
-void Append(vtkPolyData* piece, vtkPoints* points, vtkCellArray* lines) {
-  const vtkIdType base = points->GetNumberOfPoints();
-  for (vtkIdType i = 0; i < piece->GetNumberOfPoints(); ++i) points->InsertNextPoint(piece->GetPoint(i));
-  vtkCellArray* pieceLines = piece->GetLines();
-  if (!pieceLines) return;
-  const vtkIdType* ids;
-  vtkIdType count;
-  std::vector<vtkIdType> shifted;
-  for (pieceLines->InitTraversal(); pieceLines->GetNextCell(count, ids);) {
-    shifted.assign(ids, ids + count);
-    for (vtkIdType& id : shifted) id += base;
-    lines->InsertNextCell(count, shifted.data());
-  }
-}
-
-void Replace(vtkPolyData* out, vtkPoints* points, vtkCellArray* lines) {
-  out->Initialize();
-  out->SetPoints(points);
-  if (lines->GetNumberOfCells() > 0) out->SetLines(lines);
-}
-}  // namespace
 
 vtkImplantPanoramic::vtkImplantPanoramic() : vtkImplantCutter(2) { this->SetUpLabel(this->ActorLabel); }
 
@@ -82,44 +57,6 @@ vtkMTimeType vtkImplantPanoramic::GetMTime() {
   return time;
 }
 
-void vtkImplantPanoramic::CutThin(const QlmPanoramicStrips& strips, vtkPolyData* mesh, vtkPolyData* out) const {
-  vtkNew<vtkPoints> points;
-  vtkNew<vtkCellArray> lines;
-  vtkNew<vtkMatrix4x4> strip;
-  vtkNew<vtkPolyData> piece;
-  for (int segment = 0; mesh && segment < strips.GetSegmentCount(); ++segment) {
-    if (!strips.HasWidth(segment)) continue;
-    strips.GetStripMatrix(segment, strip);
-    QlmPlanarCut::Cut(mesh, strip, piece);
-    if (!piece->GetLines()) continue;
-    vtkPoints* piecePoints = piece->GetPoints();
-    const double centre = strips.GetSegmentCenter(segment);
-    for (vtkIdType i = 0; i < piecePoints->GetNumberOfPoints(); ++i) {
-      double p[3];
-      piecePoints->GetPoint(i, p);
-      piecePoints->SetPoint(i, p[0] + centre, p[1], 0.0);
-    }
-    strips.ClipToSegment(segment, this->LimitY, piecePoints, piece->GetLines());
-    Append(piece, points, lines);
-  }
-  Replace(out, points, lines);
-}
-
-void vtkImplantPanoramic::ProjectThick(const QlmPanoramicStrips& strips, int segment, vtkPolyData* mesh,
-                                       vtkPolyData* out) const {
-  out->Initialize();
-  if (!mesh || !mesh->GetPoints()) return;
-  vtkNew<vtkPoints> points;
-  points->SetNumberOfPoints(mesh->GetNumberOfPoints());
-  for (vtkIdType i = 0; i < mesh->GetNumberOfPoints(); ++i) {
-    double unrolled[3];
-    strips.ToUnrolled(segment, mesh->GetPoint(i), unrolled);
-    points->SetPoint(i, unrolled);
-  }
-  out->SetPoints(points);
-  out->SetPolys(mesh->GetPolys());
-}
-
 void vtkImplantPanoramic::AddAxis(const QlmPanoramicStrips& strips, int segment, vtkMatrix4x4* part, double from,
                                   double to, vtkPolyData* out) const {
   if (!part || out->GetNumberOfCells() == 0) return;
@@ -155,11 +92,11 @@ int vtkImplantPanoramic::RequestData(vtkInformation*, vtkInformationVector** inp
     return 1;
   }
   if (this->Thick) {
-    this->ProjectThick(strips, nearest, screw, screwOut);
-    this->ProjectThick(strips, nearest, connector, connectorOut);
+    strips.Project(nearest, screw, screwOut);
+    strips.Project(nearest, connector, connectorOut);
   } else {
-    this->CutThin(strips, screw, screwOut);
-    this->CutThin(strips, connector, connectorOut);
+    strips.Cut(screw, this->LimitY, screwOut);
+    strips.Cut(connector, this->LimitY, connectorOut);
     if (this->GetFill()) {
       FillOutline(screwOut);
       FillOutline(connectorOut);

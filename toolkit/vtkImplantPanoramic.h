@@ -50,8 +50,6 @@ protected:
   int RequestData(vtkInformation*, vtkInformationVector** inputs, vtkInformationVector* outputs) override;
 
 private:
-  void CutThin(const QlmPanoramicStrips& strips, vtkPolyData* mesh, vtkPolyData* out) const;
-  void ProjectThick(const QlmPanoramicStrips& strips, int segment, vtkPolyData* mesh, vtkPolyData* out) const;
   void AddAxis(const QlmPanoramicStrips& strips, int segment, vtkMatrix4x4* part, double from, double to,
                vtkPolyData* out) const;
 

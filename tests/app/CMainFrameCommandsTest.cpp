@@ -310,7 +310,7 @@ const std::set<UINT> Ready = {57601, 32812, 57603, 32813, 32777, 57602, 32876, 5
                               32967, 32937, 32938, 33189, 33187, 33291, 33215, 33232, 32819, 32820,
                               32852, 32899, 32898, 32904, 32905, 32906, 32907, 32908, 32903, 32796, 32846,
                               32790, 33132, 32986, 33135, 32987,
-                              32816, 32875};
+                              32816, 32875, 32856};
 
 // Commands of the frames' menus and bars that are not the table's: the framework's bar toggles, the
 // about box, the 3D frame's reduced display and the library bars' placeholders for their controls.

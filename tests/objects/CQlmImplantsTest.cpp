@@ -4,28 +4,22 @@
 #include <vtkNew.h>
 #include <vtkRenderer.h>
 
+#include <cmath>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "../ct/ArchTestSupport.h"
+#include "TestWindow9.h"
 #include "ct/CQlmLayeredWindow9.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
 #include "objects/CQlmImplantCross9.h"
 #include "objects/CQlmImplants.h"
 #include "toolkit/vtkImplantAxial.h"
+#include "views/CQlmIndicator.h"
 
 namespace {
-
-class TestWindow9 : public CQlmLayeredWindow9 {
-public:
-  vtkRenderer* GetCellLayerRenderer(int cell, int layer) const override {
-    return cell >= 0 && cell < 9 && layer >= 0 && layer < 4 ? this->Layers[cell][layer].GetPointer() : nullptr;
-  }
-
-private:
-  vtkNew<vtkRenderer> Layers[9][4];
-};
 
 // A 61 x 61 x 40 volume of 1 mm voxels under a straight 60 mm arch; sections every 2 mm.
 class CQlmImplantsTest : public ::testing::Test {
@@ -35,7 +29,8 @@ protected:
     this->Image->SetSpacing(1, 1, 1);
     this->Arch.SetStraightLine(-30, 10, 30, 10);
     this->Calculator.SetPolyLine(&this->Arch);
-    this->Implants.SetInput(this->Image, &this->Calculator, 2.0f);
+    this->Indicator->Initialize(&this->Calculator, this->Image);
+    this->Implants.SetInput(this->Image, &this->Calculator, 2.0f, this->Indicator.get());
     this->Implants.SetWindows(&this->Window3D, &this->Axial, &this->Cross, &this->Panoramic);
   }
   int Add(float diameter, int position) {
@@ -65,6 +60,7 @@ protected:
   vtkNew<vtkImageData> Image;
   CQlmPolyLine Arch;
   CQlmPanoramicCalc Calculator;
+  std::unique_ptr<CQlmIndicator, void (*)(CQlmIndicator*)> Indicator{CQlmIndicator::New(), &CQlmIndicator::Delete};
   ArchTestWindow Window3D, Axial, Panoramic;
   TestWindow9 Cross;
   CQlmImplants Implants;
@@ -138,6 +134,28 @@ TEST_F(CQlmImplantsTest, AxialClickPlacesThePlatformOnTheSliceAndFlipTurnsTheAxi
   CQlmImplant3D* upper = this->Implants.GetList3D()->GetLast();
   EXPECT_NEAR(upper->GetMatrix()->GetElement(2, 2), -axisLower, 1e-9);
   EXPECT_NEAR(lower->GetMatrix()->GetElement(2, 2), axisLower, 1e-9);
+}
+
+// On a bent arch the implant stands in the section through the click: its
+// axis lies across the arch there (the view's y runs opposite to world y).
+TEST_F(CQlmImplantsTest, AxialClickStandsInTheSectionThroughThePoint) {
+  this->Arch.SetStraightLine(-30, 0, 0, 20);
+  this->Arch.AddPointAtTail(Translation(30, 0));
+  this->Calculator.SetPolyLine(&this->Arch);
+  this->Indicator->Initialize(&this->Calculator, this->Image);
+  const float length = this->Calculator.GetArchLength();
+  for (float at : {0.2f * length, 0.5f * length, 0.8f * length}) {
+    float point[3], ahead[3];
+    this->Calculator.GetArchPoint(at, point);
+    this->Calculator.GetArchPoint(at + 0.5f, ahead);
+    const double click[3] = {point[0], point[1], 0};
+    this->Implants.AddImplant(&this->Axial, click, 4, 10, 5, 0, -1);
+    vtkMatrix4x4* placement = this->Implants.GetList3D()->GetLast()->GetMatrix();
+    const double tangent[2] = {ahead[0] - point[0], -(ahead[1] - point[1])};
+    const double across = (placement->GetElement(0, 2) * tangent[0] + placement->GetElement(1, 2) * tangent[1]) /
+                          std::hypot(tangent[0], tangent[1]);
+    EXPECT_NEAR(across, 0.0, 0.05) << "arc " << at;
+  }
 }
 
 TEST_F(CQlmImplantsTest, SectionSpacingKeepsTheFirstIndexWithinTheArch) {

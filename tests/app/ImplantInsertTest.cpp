@@ -1,0 +1,288 @@
+// Implants inserted with the mouse on the sample project of the real head
+// CT, as a user does it: jaw set to the maxilla, the insert tool chosen, a
+// click on a maxillary crown in each 2D view through the real windows and
+// styles. With QLM_IMPLANT_SCREENSHOT set, the main window is saved there
+// after the three clicks.
+#include <vtkActor.h>
+#include <vtkImageData.h>
+#include <vtkMatrix4x4.h>
+#include <vtkPolyData.h>
+#include <vtkRenderer.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "ProjectFrameFixture.h"
+#include "QlmTestData.h"
+#include "app/CQlmQuorvantile.h"
+#include "ct/CQlmCTCrossFilter9.h"
+#include "ct/CQlmCTData.h"
+#include "ct/CQlmCTFilter.h"
+#include "ct/CQlmPanoramicCalc.h"
+#include "ct/CQlmResliceGeometry.h"
+#include "objects/CQlmImplant3D.h"
+#include "objects/CQlmImplantAxial.h"
+#include "objects/CQlmImplantCross9.h"
+#include "objects/CQlmImplantPanoramic.h"
+#include "objects/CQlmImplants.h"
+#include "toolkit/QlmPlanningFrame.h"
+#include "toolkit/vtkImplantAxial.h"
+#include "toolkit/vtkImplantCross9.h"
+#include "toolkit/vtkImplantPanoramic.h"
+#include "views/CAxialWnd.h"
+#include "views/CCrossWnd.h"
+#include "views/CPanoramicWnd.h"
+#include "views/CQlm3DWindow.h"
+#include "views/CQlm3DWindow9.h"
+#include "views/CQlmIndicator.h"
+#include "views/CQlmInteractorStyle2.h"
+#include "views/CQlmInteractorStyle29.h"
+
+namespace {
+
+using Vector = std::array<double, 3>;
+
+constexpr UINT MaxillaCommand = 32937;
+constexpr UINT InsertImplantCommand = 32856;
+constexpr int MiddleCell = 4;
+
+double Distance(const Vector& a, const Vector& b) {
+  return std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) + (a[2] - b[2]) * (a[2] - b[2]));
+}
+
+class ImplantInsertTest : public ProjectFrameFixture {
+protected:
+  void SetUp() override {
+    ProjectFrameFixture::SetUp();
+    if (IsSkipped()) return;
+    QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
+    this->Frame = Start(SampleFile("Amostra.qlm"));
+    this->Q = this->Frame->GetController();
+    ASSERT_EQ(this->Q->ProjectOpen, 1);
+  }
+
+  void TearDown() override {
+    this->Frame.reset();
+    ProjectFrameFixture::TearDown();
+  }
+
+  vtkImageData* Volume() const { return this->Q->CTData->ImageData; }
+
+  // The grey of the voxel nearest to a volume point; 0 outside the volume.
+  double GreyAt(const Vector& point) const {
+    vtkImageData* volume = this->Volume();
+    int ijk[3];
+    for (int axis = 0; axis < 3; ++axis) {
+      ijk[axis] = int(std::lround((point[axis] - volume->GetOrigin()[axis]) / volume->GetSpacing()[axis]));
+      if (ijk[axis] < 0 || ijk[axis] >= volume->GetDimensions()[axis]) return 0.0;
+    }
+    return volume->GetScalarComponentAsDouble(ijk[0], ijk[1], ijk[2], 0);
+  }
+
+  // A point of a maxillary crown: on the arch (which runs over the maxillary
+  // teeth) at `arc`, the highest voxel of the column, within `within` mm of
+  // the height `near`, that is as bright as enamel (nine tenths of the
+  // brightest there). Its grey goes to `grey`.
+  Vector CrownPoint(float arc, double near, double within, double& grey) const {
+    float onArch[3];
+    this->Q->PanoramicCalc->GetArchPoint(arc, onArch);
+    const QlmPlanningFrame frame(this->Volume());
+    const double planning[3] = {onArch[0], onArch[1], 0.0};
+    Vector point;
+    frame.ToVolume(planning, point.data());
+    const double bottom = this->Volume()->GetOrigin()[2], step = this->Volume()->GetSpacing()[2];
+    std::vector<int> slices;
+    for (int k = this->Volume()->GetDimensions()[2] - 1; k >= 0; --k)
+      if (std::abs(bottom + k * step - near) <= within) slices.push_back(k);
+    double brightest = 0.0;
+    for (int k : slices) brightest = std::max(brightest, this->GreyAt({point[0], point[1], bottom + k * step}));
+    for (int k : slices) {
+      point[2] = bottom + k * step;
+      grey = this->GreyAt(point);
+      if (grey >= 0.9 * brightest) break;
+    }
+    return point;
+  }
+
+  Vector ToPlanning(const Vector& volume) const {
+    Vector planning;
+    QlmPlanningFrame(this->Volume()).ToPlanning(volume.data(), planning.data());
+    return planning;
+  }
+
+  template <class Style>
+  static QPoint WindowPoint(Style& style, double x, double y) {
+    double display[3];
+    style.WorldToDisplay(x, y, 0.0, display);
+    int window[2];
+    style.DisplayToWindow(int(std::lround(display[0])), int(std::lround(display[1])), window);
+    return {window[0], window[1]};
+  }
+
+  static void Click(CWnd& view, const QPoint& at) {
+    QWidget* widget = view.GetSafeHwnd();
+    const QPointF point(at);
+    QMouseEvent press(QEvent::MouseButtonPress, point, widget->mapToGlobal(point), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, point, widget->mapToGlobal(point), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+  }
+
+  CQlmImplant3D& Last() const { return *this->Q->ImplantContainer->GetList3D()->GetLast(); }
+
+  static Vector Platform(const CQlmImplant3D& implant) {
+    Vector position;
+    implant.GetPosition(position.data());
+    return position;
+  }
+
+  // The new implant: the only selected one, its platform at the crown point
+  // on enamel, its body going up into the maxilla.
+  void ExpectPlacedOnTheCrown(const Vector& crown, double enamel, int count) const {
+    CQlmImplants& implants = *this->Q->ImplantContainer;
+    ASSERT_EQ(implants.GetCount(), count);
+    EXPECT_EQ(implants.GetList3D()->GetSelectedIndex(), count - 1);
+    EXPECT_EQ(implants.GetListAxial()->GetSelectedIndex(), count - 1);
+    const Vector platform = Platform(this->Last());
+    EXPECT_LT(Distance(platform, crown), 1.5);
+    EXPECT_GT(this->GreyAt(platform), 0.7 * enamel) << "the platform lies on enamel";
+    const double apexLocal[4] = {0.0, 0.0, -this->Last().GetLength(), 1.0};
+    double apex[4];
+    this->Last().GetMatrix()->MultiplyPoint(apexLocal, apex);
+    EXPECT_GT(apex[2], platform[2] + 0.8 * this->Last().GetLength()) << "upper jaw: the body goes up";
+  }
+
+  // The other views moved to the new implant show it: the axial slice through
+  // its platform, the sections through it, the panoramic curve through it.
+  void ExpectShownWhereItLies() const {
+    CQlmQuorvantile& q = *this->Q;
+    const int i = q.ImplantContainer->GetCount() - 1;
+    const Vector platform = Platform(this->Last());
+    const Vector planning = this->ToPlanning(platform);
+
+    const double sliceZ = (platform[2] - this->Volume()->GetOrigin()[2]) / this->Volume()->GetSpacing()[2];
+    q.AxialView->SetSlice(int(sliceZ) + 1);
+    vtkImplantAxial& axial = *q.ImplantContainer->GetListAxial()->GetListItemAt(i)->GetAxialCutter();
+    axial.Update();
+    EXPECT_GT(axial.GetOutputScrew()->GetNumberOfCells(), 0) << "axial";
+    EXPECT_NEAR(axial.GetFulcrum()[0], planning[0], 0.5);
+    EXPECT_NEAR(axial.GetFulcrum()[1], planning[1], 0.5);
+
+    // The picker gives the first index whose middle section lies nearest.
+    q.CrossView->SetSlice(q.Indicator->GetCrossIndexAtAxialPoint(planning.data()));
+    vtkImplantCross9& cross = *q.ImplantContainer->GetListCross()->GetListItemAt(i)->GetCrossCutter();
+    cross.Update();
+    const int cell = MiddleCell;
+    EXPECT_GT(cross.GetOutputScrew(cell)->GetNumberOfCells() + cross.GetOutputConector(cell)->GetNumberOfCells(), 0)
+        << "cross-section cell " << cell;
+
+    q.PanoramicView->SetSlice(q.PanoramicCalc->GetMiddleCurve());
+    vtkImplantPanoramic& panoramic = *q.ImplantContainer->GetListPanoramic()->GetListItemAt(i)->GetPanoramicCutter();
+    panoramic.Update();
+    EXPECT_GT(panoramic.GetOutputScrew()->GetNumberOfCells(), 0) << "panoramic";
+
+    EXPECT_TRUE(q.Window3D->Renderer3->HasViewProp(this->Last().GetScrewActor()));
+  }
+
+  std::unique_ptr<CMainFrame> Frame;
+  CQlmQuorvantile* Q = nullptr;
+};
+
+TEST_F(ImplantInsertTest, AClickOnAMaxillaryCrownInEachViewPutsAnImplantOnIt) {
+  CQlmQuorvantile& q = *this->Q;
+  this->Frame->RunCommand(MaxillaCommand);
+  this->Frame->RunCommand(InsertImplantCommand);
+  ASSERT_EQ(q.Tool, 7);
+  const float arch = q.PanoramicCalc->GetArchLength();
+
+  // Axial: the slice of the crown, a click on the crown.
+  // The first crown is searched over the whole column; the others at its height.
+  double enamel = 0.0;
+  Vector crown = this->CrownPoint(0.4f * arch, 0.0, HUGE_VAL, enamel);
+  Vector planning = this->ToPlanning(crown);
+  const int slice = int(std::lround((crown[2] - this->Volume()->GetOrigin()[2]) / this->Volume()->GetSpacing()[2]));
+  q.AxialView->SetSlice(slice);
+  Click(*q.AxialView, WindowPoint(*q.StyleAxial, planning[0], planning[1]));
+  this->ExpectPlacedOnTheCrown(crown, enamel, 1);
+  vtkImplantAxial& axial = *q.ImplantContainer->GetListAxial()->GetListItemAt(0)->GetAxialCutter();
+  EXPECT_NEAR(axial.GetFulcrum()[0], planning[0], 0.5) << "centred on the click";
+  EXPECT_NEAR(axial.GetFulcrum()[1], planning[1], 0.5);
+  this->ExpectShownWhereItLies();
+
+  // Cross-section: the nine sections around the crown, a click in the middle cell.
+  const double crownHeight = crown[2];
+  crown = this->CrownPoint(0.6f * arch, crownHeight, 8.0, enamel);
+  planning = this->ToPlanning(crown);
+  const int first = q.Indicator->GetCrossIndexAtAxialPoint(planning.data());
+  q.CrossView->SetSlice(first);
+  ASSERT_EQ(q.CTFilter->GetCrossFilter()->GetFirstIndex(), first);
+  double sectionMatrix[16];
+  const float spacing = q.CTFilter->GetCrossFilter()->GetSectionSpacing();
+  q.PanoramicCalc->GetSectionMatrix((first + MiddleCell) * spacing, sectionMatrix);
+  vtkNew<vtkMatrix4x4> toSection;
+  toSection->DeepCopy(sectionMatrix);
+  CQlmResliceGeometry::FlipMatrixY(toSection);
+  toSection->Invert();
+  const float* centre = QlmPlanningFrame(this->Volume()).GetCentre();
+  const double fromCentre[4] = {crown[0] - centre[0], crown[1] - centre[1], crown[2] - centre[2], 1.0};
+  double inCell[4];
+  toSection->MultiplyPoint(fromCentre, inCell);
+  q.StyleCross->GetRecord()->CurrentCell = MiddleCell;
+  Click(*q.CrossView, WindowPoint(*q.StyleCross, inCell[0], inCell[1]));
+  this->ExpectPlacedOnTheCrown(crown, enamel, 2);
+  vtkImplantCross9& cross = *q.ImplantContainer->GetListCross()->GetListItemAt(1)->GetCrossCutter();
+  EXPECT_NEAR(cross.GetFulcrum(MiddleCell)[0], inCell[0], 0.5) << "centred on the click";
+  EXPECT_NEAR(cross.GetFulcrum(MiddleCell)[1], inCell[1], 0.5);
+  this->ExpectShownWhereItLies();
+
+  // Panoramic: the arch's own curve, a click on the crown.
+  crown = this->CrownPoint(0.25f * arch, crownHeight, 8.0, enamel);
+  q.PanoramicView->SetSlice(q.PanoramicCalc->GetMiddleCurve());
+  const double along = 0.25 * arch - q.PanoramicCalc->GetCurveLength() / 2;
+  const double height = crown[2] - QlmPlanningFrame(this->Volume()).GetCentre()[2];
+  Click(*q.PanoramicView, WindowPoint(*q.StylePanoramic, along, height));
+  this->ExpectPlacedOnTheCrown(crown, enamel, 3);
+  vtkImplantPanoramic& panoramic = *q.ImplantContainer->GetListPanoramic()->GetListItemAt(2)->GetPanoramicCutter();
+  EXPECT_NEAR(panoramic.GetFulcrum()[0], along, 0.5) << "centred on the click";
+  EXPECT_NEAR(panoramic.GetFulcrum()[1], height, 0.5);
+  this->ExpectShownWhereItLies();
+
+  if (const char* picture = std::getenv("QLM_IMPLANT_SCREENSHOT")) {
+    q.AxialView->SetSlice(slice);
+    q.WindowAxial->Render();
+    q.WindowCross->Render();
+    q.WindowPanoramic->Render();
+    q.Window3D->Render();
+    this->Frame->GetSafeHwnd()->grab().save(picture);
+  }
+}
+
+// A click on an implant selects it and inserts nothing; the status bar
+// describes the selected implant.
+TEST_F(ImplantInsertTest, AClickOnAnImplantSelectsItInsteadOfInserting) {
+  CQlmQuorvantile& q = *this->Q;
+  this->Frame->RunCommand(InsertImplantCommand);
+  const QPoint middle(q.AxialView->GetSafeHwnd()->width() / 2, q.AxialView->GetSafeHwnd()->height() / 2);
+  Click(*q.AxialView, middle);
+  Click(*q.AxialView, middle + QPoint(60, 0));
+  ASSERT_EQ(q.ImplantContainer->GetCount(), 2);
+  EXPECT_EQ(q.ImplantContainer->GetList3D()->GetSelectedIndex(), 1);
+  Click(*q.AxialView, middle);
+  EXPECT_EQ(q.ImplantContainer->GetCount(), 2);
+  EXPECT_EQ(q.ImplantContainer->GetList3D()->GetSelectedIndex(), 0);
+  EXPECT_EQ(q.ImplantContainer->GetListPanoramic()->GetListItemAt(1)->GetSelected(), 0);
+  CString expected;
+  expected.Format("Diam: %.2f  Comp: %.2f  Conect: %.2f  Ângulo: %.1f", this->Last().GetDiameter(),
+                  this->Last().GetLength(), this->Last().GetConectorHeight(), 0.0);
+  EXPECT_STREQ(this->Frame->StatusBar.GetPaneText(1).c_str(), expected.c_str());
+}
+
+}  // namespace

@@ -1,0 +1,181 @@
+#include "tools/CQlmCoreImplant.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "app/CMainFrame.h"
+#include "app/CQlmQuorvantile.h"
+#include "objects/CQlmImplant3D.h"
+#include "objects/CQlmImplants.h"
+#include "views/CQlm3DWindow.h"
+#include "views/CQlm3DWindow9.h"
+#include "views/CQlmInteractorStyle2.h"
+#include "views/CQlmInteractorStyle29.h"
+#include "views/CQlmInteractorStyle3.h"
+#include "views/QlmInteraction.h"
+#include "views/QlmView.h"
+
+namespace {
+
+constexpr const char* NoImplantText = "Diam:          Comp:             Conect:         Ângulo:";
+
+// The implant whose actor in `list` was picked, and the one selected there.
+template <class List>
+void FindInList(const List& list, const vtkActor* actor, int& picked, int& selected) {
+  picked = list.FindByActor(actor);
+  selected = list.GetSelectedIndex();
+}
+
+}  // namespace
+
+void CQlmCoreImplant::ActivateCross(CQlm3DWindow9*) { this->Owner->StyleCross->SetPickLayer2(); }
+
+void CQlmCoreImplant::DeactivateCross(CQlm3DWindow9*) {
+  CQlmInteractorStruct9& record = *this->Owner->StyleCross->GetRecord();
+  std::copy(std::begin(record.Renderer3), std::end(record.Renderer3), std::begin(record.PickRenderer));
+}
+
+void CQlmCoreImplant::ActivateMain(CQlm3DWindow* window) { this->PickOnOutlines(window, true); }
+
+void CQlmCoreImplant::DeactivateMain(CQlm3DWindow* window) { this->PickOnOutlines(window, false); }
+
+// The outlines lie in layer 2 of the axial and panoramic views; the 3D implants in the 3D view's layer 3.
+void CQlmCoreImplant::PickOnOutlines(CQlm3DWindow* window, bool outlines) {
+  CQlmQuorvantile& q = *this->Owner;
+  for (CQlmInteractorStyle2* style : {q.StyleAxial, q.StylePanoramic}) {
+    if (window != (style == q.StyleAxial ? q.WindowAxial : q.WindowPanoramic)) continue;
+    CQlmInteractorStruct& record = *style->GetRecord();
+    record.PickRenderer = outlines ? record.Renderer2 : record.Renderer;
+  }
+}
+
+void CQlmCoreImplant::OnMainViewEvent() {
+  CQlmQuorvantile& q = *this->Owner;
+  if (this->Mode != InsertGeneric || !q.ImplantContainer) return;
+  if (this->MainView == q.WindowAxial) {
+    const CQlmInteractorRecord& record = *q.StyleAxial->GetRecord();
+    this->Insert(record, QlmView::Axial, this->Pick(record, QlmView::Axial), -1);
+  } else if (this->MainView == q.WindowPanoramic) {
+    const CQlmInteractorRecord& record = *q.StylePanoramic->GetRecord();
+    this->Insert(record, QlmView::Panoramic, this->Pick(record, QlmView::Panoramic), -1);
+  } else if (this->MainView == q.Window3D) {
+    const CQlmInteractorRecord& record = *q.Style3D->GetRecord();
+    this->Pick(record, QlmView::View3D);
+    this->Select3D(record);
+  }
+}
+
+void CQlmCoreImplant::OnCrossViewEvent() {
+  CQlmQuorvantile& q = *this->Owner;
+  if (this->Mode != InsertGeneric || !q.ImplantContainer) return;
+  const CQlmInteractorStruct9& record = *q.StyleCross->GetRecord();
+  this->Insert(record, QlmView::Cross, this->Pick(record, QlmView::Cross), record.CurrentCell);
+}
+
+int CQlmCoreImplant::Pick(const CQlmInteractorRecord& record, int view) {
+  if (record.Event != QlmEvent::LeftDown && record.Event != QlmEvent::RightDown) return -1;
+  CQlmQuorvantile& q = *this->Owner;
+  CQlmImplants& implants = *q.ImplantContainer;
+  const vtkActor* actor = record.PickedActor;
+  int picked = -1;
+  int selected = -1;
+  if (view == QlmView::Axial) FindInList(*implants.GetListAxial(), actor, picked, selected);
+  if (view == QlmView::Cross) FindInList(*implants.GetListCross(), actor, picked, selected);
+  if (view == QlmView::Panoramic) FindInList(*implants.GetListPanoramic(), actor, picked, selected);
+  if (view == QlmView::View3D) FindInList(*implants.GetList3D(), actor, picked, selected);
+
+  if (picked == selected) {
+    if (view == QlmView::View3D) {
+      this->ViewRenderPending = 0;
+      return picked;
+    }
+    // Nothing hit and nothing selected: an insert follows, which the other views show.
+    this->OtherViewsRenderPending = picked == -1;
+  } else {
+    // A right click on empty space keeps the selection.
+    if (selected != -1 && !(record.Event == QlmEvent::RightDown && picked == -1)) implants.SetSelected(selected, 0);
+    if (picked != -1) implants.SetSelected(picked, 1);
+    this->ViewRenderPending = 1;
+    this->OtherViewsRenderPending = 1;
+  }
+  for (CQlmInteractorBase* style : {static_cast<CQlmInteractorBase*>(q.StyleAxial),
+                                    static_cast<CQlmInteractorBase*>(q.StylePanoramic),
+                                    static_cast<CQlmInteractorBase*>(q.StyleCross)})
+    style->GetCommonRecord().ObjectTransform->Identity();
+  this->UpdateStatusBar();
+  return picked;
+}
+
+void CQlmCoreImplant::Insert(const CQlmInteractorRecord& record, int view, int picked, int cell) {
+  CQlmQuorvantile& q = *this->Owner;
+  if (record.Event == QlmEvent::LeftUp) {
+    this->RenderOtherViews(view);
+    return;
+  }
+  if (record.Event != QlmEvent::LeftDown) return;
+  q.Modified = 1;
+  if (picked != -1) {
+    if (this->ViewRenderPending) this->RenderView(view);
+    return;
+  }
+  q.DeselectAllObjects();
+  float size[3];
+  q.GetNewImplantSize(size);
+  const double point[3] = {record.CursorPoint[0], record.CursorPoint[1], record.CursorPoint[2]};
+  // The container knows the views by their layered-window interfaces.
+  const CQlmLayeredWindow* single = view == QlmView::Axial ? q.WindowAxial : q.WindowPanoramic;
+  const CQlmLayeredWindow9* cross = q.WindowCross;
+  const void* window = view == QlmView::Cross ? static_cast<const void*>(cross) : static_cast<const void*>(single);
+  q.ImplantContainer->AddImplant(window, point, size[0], size[1], size[2], cell, -1);
+  this->OtherViewsRenderPending = 1;
+  this->RenderView(view);
+}
+
+void CQlmCoreImplant::Select3D(const CQlmInteractorRecord& record) {
+  if (record.Event == QlmEvent::LeftUp) this->RenderOtherViews(QlmView::View3D);
+  if (record.Event != QlmEvent::LeftDown) return;
+  this->Owner->Modified = 1;
+  if (this->ViewRenderPending) this->RenderView(QlmView::View3D);
+}
+
+void CQlmCoreImplant::RenderView(int view) {
+  CQlmQuorvantile& q = *this->Owner;
+  this->UpdateStatusBar();
+  if (view == QlmView::Axial) q.WindowAxial->Render();
+  if (view == QlmView::Cross) q.WindowCross->Render();
+  if (view == QlmView::Panoramic) q.WindowPanoramic->Render();
+  if (view == QlmView::View3D) q.Window3D->Render();
+  this->ViewRenderPending = 0;
+}
+
+void CQlmCoreImplant::RenderOtherViews(int view) {
+  if (!this->OtherViewsRenderPending) return;
+  CQlmQuorvantile& q = *this->Owner;
+  if (view != QlmView::Axial) q.WindowAxial->Render();
+  if (view != QlmView::Cross) q.WindowCross->Render();
+  if (view != QlmView::Panoramic) q.WindowPanoramic->Render();
+  if (view != QlmView::View3D) q.Window3D->Render();
+  this->OtherViewsRenderPending = 0;
+}
+
+CString CQlmCoreImplant::StatusText(const CQlmImplants& implants) {
+  const int selected = implants.GetList3D()->GetSelectedIndex();
+  if (selected < 0) return NoImplantText;
+  const CQlmImplant3D& implant = *implants.GetList3D()->GetListItemAt(selected);
+  CString text;
+  if (!implant.LibraryImplant) {
+    text.Format("Diam: %.2f  Comp: %.2f  Conect: %.2f  Ângulo: %.1f", implant.GetDiameter(), implant.GetLength(),
+                implant.GetConectorHeight(), implant.GetConectorAngle());
+  } else if (implant.ComponentName == "Standard") {
+    text.Format("Imp.: %s Conect.: %.2f Ângulo: %.1f", implant.ImplantName.c_str(), implant.GetConectorHeight(),
+                implant.GetConectorAngle());
+  } else {
+    text.Format("Imp.: %s    Conect.: %s", implant.ImplantName.c_str(), implant.ComponentName.c_str());
+  }
+  return text;
+}
+
+void CQlmCoreImplant::UpdateStatusBar() {
+  CQlmQuorvantile& q = *this->Owner;
+  if (q.MainFrame && q.ImplantContainer) q.MainFrame->StatusBar.SetPaneText(1, StatusText(*q.ImplantContainer), TRUE);
+}
