@@ -31,6 +31,7 @@ class CQlmCTFilter;
 class CQlmCorePolyLine;
 class CQlmIndicator;
 class CQlmImplants;
+class CQlmImplantRings;
 class CQlmCoreImplant;
 class CQlmGreyWindowFollower;
 class CQlmInteractorStyle2;
@@ -127,6 +128,8 @@ public:
   // The implants of the project, owned: made by CreateObjects, bound to the
   // views by Initialize, set up after a load, freed by Teardown.
   CQlmImplants* ImplantContainer = nullptr;
+  // The implants' guide rings, owned, parallel to ImplantContainer's implants.
+  CQlmImplantRings* RingContainer = nullptr;
   // The implant tool, owned.
   CQlmCoreImplant* CoreImplant = nullptr;
   // Tool 7: the implant tool inserts generic implants (3D view: select only).
@@ -335,4 +338,8 @@ private:
   // Post-load: the implants on the volume, the arch and the views' positions.
   void SetupImplants();
   void ReleaseImplants();
+  // The guide rings as the implants: bound to the views, set up after a load (a ring for every implant), freed.
+  void BindRings();
+  void SetupRings();
+  void ReleaseRings();
 };
