@@ -16,6 +16,7 @@
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
 #include "libconvert/CQlmWebFile.h"
+#include "objects/CQlmImplantRings.h"
 #include "objects/CQlmImplants.h"
 #include "objects/CQlmGeometries.h"
 #include "output/CQlmPrintPreview.h"
@@ -85,6 +86,7 @@ void CQlmQuorvantile::CreateObjects() {
   this->CTFilter = CQlmCTFilter::New();
   this->CorePolyLine = CQlmCorePolyLine::New();
   this->ImplantContainer = new CQlmImplants;
+  this->RingContainer = new CQlmImplantRings;
   this->CoreImplant = CQlmCoreImplant::New();
   this->CTData2 = new CQlmCTData;
   this->PrintPreview = new CQlmPrintPreview;
@@ -138,6 +140,7 @@ void CQlmQuorvantile::Initialize() {
   this->BindMeasures();
   this->BindImplants();
   this->BindGeometries();
+  this->BindRings();
   EnsureConfigFile();
   ReadConfigOpenRecent(this->RecentProjects);
   this->UpdateRecentMenu(this->RecentProjects);
@@ -236,7 +239,8 @@ void CQlmQuorvantile::DetachCores() {
 
 void CQlmQuorvantile::Teardown() {
   this->DetachCores();
-  // The implants' cuts read the volume and the arch: they go first.
+  // The implants' cuts read the volume and the arch: they go first, after the rings that follow them.
+  this->ReleaseRings();
   this->ReleaseImplants();
   this->PositionListeners[CQlmPositionListener::Indicators] = nullptr;
   if (this->IndicatorHook == this->Indicator) this->IndicatorHook = nullptr;

@@ -35,6 +35,7 @@ class CQlmCTFilter;
 class CQlmCorePolyLine;
 class CQlmIndicator;
 class CQlmImplants;
+class CQlmImplantRings;
 class CQlmCoreImplant;
 class CQlmGeometries;
 class CQlmGreyWindowFollower;
@@ -140,6 +141,8 @@ public:
   // The implants of the project, owned: made by CreateObjects, bound to the
   // views by Initialize, set up after a load, freed by Teardown.
   CQlmImplants* ImplantContainer = nullptr;
+  // The implants' guide rings, owned, parallel to ImplantContainer's implants.
+  CQlmImplantRings* RingContainer = nullptr;
   // The implant tool, owned.
   CQlmCoreImplant* CoreImplant = nullptr;
   // Tool 7: the implant tool inserts generic implants (3D view: select only).
@@ -579,4 +582,8 @@ private:
   // the arch and the views' positions, shown as the file says.
   void SetupGeometries();
   void ShowGeometries3D();
+  // The guide rings as the implants: bound to the views, set up after a load (a ring for every implant), freed.
+  void BindRings();
+  void SetupRings();
+  void ReleaseRings();
 };

@@ -5,6 +5,7 @@
 #include "ct/CQlmCTFilter.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "objects/CQlmImplant3D.h"
+#include "objects/CQlmImplantRings.h"
 #include "objects/CQlmImplants.h"
 #include "project/CQlmProjectCreator202106.h"
 #include "tools/CQlmCoreImplant.h"
@@ -79,4 +80,30 @@ void CQlmQuorvantile::GetNewImplantSize(float size[3]) {
   size[0] = defaults.Diameter;
   size[1] = defaults.Length;
   size[2] = defaults.ConnectorHeight;
+}
+
+void CQlmQuorvantile::BindRings() {
+  this->RingContainer->SetWindows(this->Window3D, this->WindowAxial, this->WindowCross, this->WindowPanoramic);
+  this->PositionListeners[CQlmPositionListener::ImplantRings] = this->RingContainer;
+  this->ArchListeners[CQlmArchListener::ImplantRings] = this->RingContainer;
+}
+
+void CQlmQuorvantile::SetupRings() {
+  CQlmImplantRings& rings = *this->RingContainer;
+  CQlmImplants& implants = *this->ImplantContainer;
+  const CQlmCTCrossFilter9& cross = *this->CTFilter->GetCrossFilter();
+  rings.SetInput(this->CTData->ImageData, this->PanoramicCalc, cross.GetSectionSpacing(), implants.GetList3D(),
+                 implants.GetListPanoramic());
+  rings.SetAxialIndex(this->CTFilter->GetAxialFilter()->GetCurrentSlice());
+  rings.SetCrossIndex(cross.GetFirstIndex());
+  rings.SetPanoramicIndex(this->PanoramicCalc->GetCurrentCurve());
+  for (int i = rings.GetCount(); i < implants.GetCount(); ++i) rings.AddRing(i);
+}
+
+// The rings read the implants' placements and panoramic cuts: they go before the implants.
+void CQlmQuorvantile::ReleaseRings() {
+  this->PositionListeners[CQlmPositionListener::ImplantRings] = nullptr;
+  this->ArchListeners[CQlmArchListener::ImplantRings] = nullptr;
+  delete this->RingContainer;
+  this->RingContainer = nullptr;
 }

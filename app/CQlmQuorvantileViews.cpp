@@ -79,6 +79,7 @@ void CQlmQuorvantile::SetupViewsAfterLoad() {
   this->RestoreViewsOfFile();
   // The object containers take the section spacing and positions the file's view state left.
   this->SetupImplants();
+  this->SetupRings();
   // The arch read from the file joins the axial view, still hidden.
   this->PolyLine->SetWindow(this->WindowAxial);
   this->PolyLine->AddToRenderer();

@@ -5,10 +5,13 @@
 #include <vtkMatrix4x4.h>
 #include <vtkPolyDataMapper.h>
 #include <vtkProperty.h>
+#include <vtkCoordinate.h>
 #include <vtkRenderer.h>
+#include <vtkTransform.h>
 
 #include <algorithm>
 
+#include "objects/CQlmDragCommit.h"
 #include "objects/CQlmImplant3D.h"
 #include "toolkit/vtkImplantCutter.h"
 #include "toolkit/vtkWin32TextMapper2.h"
@@ -33,6 +36,8 @@ CQlmImplantCut::CQlmImplantCut(vtkImplantCutter* cutter, int sections) : Cutter(
       this->Mappers.push_back(mapper);
       (part == 0 ? this->ScrewActors : this->ConectorActors).push_back(OutlineActor(mapper));
     }
+    this->ScrewActors.back()->SetUserTransform(this->ScrewUserTransform);
+    this->ConectorActors.back()->SetUserTransform(this->ConectorUserTransform);
   }
   this->ApplyColors();
 }
@@ -154,3 +159,55 @@ bool CQlmImplantCut::OwnsActor(const vtkActor* actor) const {
 vtkActor* CQlmImplantCut::GetScrewActor(int section) const { return this->ScrewActors.at(section); }
 vtkActor* CQlmImplantCut::GetConectorActor(int section) const { return this->ConectorActors.at(section); }
 vtkImplantCutter* CQlmImplantCut::GetCutter() const { return this->Cutter; }
+
+void CQlmImplantCut::UpdatePreview(const double fulcrum[3]) {
+  CQlmDragCommit::Preview(fulcrum, this->ImplantUserMatrix, this->ScrewUserTransform);
+  vtkNew<vtkTransform> connector;
+  CQlmDragCommit::Preview(fulcrum, this->ConectorUserMatrix, connector);
+  this->ConectorUserTransform->SetMatrix(this->ScrewUserTransform->GetMatrix());
+  this->ConectorUserTransform->Concatenate(connector->GetMatrix());
+}
+
+void CQlmImplantCut::PreviewImplantDrag(const double fulcrum[3], vtkMatrix4x4* implantMatrix) {
+  this->ImplantUserMatrix->DeepCopy(implantMatrix);
+  this->UpdatePreview(fulcrum);
+  for (int k = 0; k < this->GetSections(); ++k) {
+    const double* anchor = this->SectionLabelAnchor(k);
+    if (anchor[0] == vtkImplantCutter::ParkedX) continue;
+    double moved[3];
+    this->ScrewUserTransform->TransformPoint(anchor, moved);
+    this->SectionLabel(k)->GetPositionCoordinate()->SetValue(moved);
+  }
+}
+
+void CQlmImplantCut::PreviewConectorDrag(const double fulcrum[3], vtkMatrix4x4* connectorMatrix) {
+  this->ConectorUserMatrix->DeepCopy(connectorMatrix);
+  this->UpdatePreview(fulcrum);
+}
+
+void CQlmImplantCut::CommitInPlane(vtkMatrix4x4* plane) {
+  CQlmImplant3D* implant = this->Implant;
+  if (!implant) return;
+  double position[3];
+  implant->GetPosition(position);
+  vtkNew<vtkMatrix4x4> placement;
+  CQlmDragCommit::InFrame(plane, this->ImplantUserMatrix, implant->GetMatrix(), position, placement);
+  implant->SetMatrix(placement->GetData());
+  // The connector moves with the implant: its drag takes the implant drag's translation.
+  vtkNew<vtkMatrix4x4> connectorDrag;
+  connectorDrag->DeepCopy(this->ConectorUserMatrix);
+  for (int row = 0; row < 3; ++row) connectorDrag->SetElement(row, 3, this->ImplantUserMatrix->GetElement(row, 3));
+  vtkNew<vtkMatrix4x4> connector;
+  CQlmDragCommit::InFrame(plane, connectorDrag, implant->GetConectorTransformMatrix(), position, connector);
+  placement->Invert();
+  vtkMatrix4x4::Multiply4x4(placement, connector, connector);
+  implant->SetConectorMatrix(connector->GetData());
+  this->ResetUserMatrices();
+}
+
+void CQlmImplantCut::ResetUserMatrices() {
+  this->ImplantUserMatrix->Identity();
+  this->ConectorUserMatrix->Identity();
+  this->ScrewUserTransform->Identity();
+  this->ConectorUserTransform->Identity();
+}

@@ -3,6 +3,7 @@
 // reading the 3D implant's placed meshes and matrices, a screw and a
 // connector actor per section (one, or nine in the cross-section view),
 // their colours, selection, visibility and labels.
+#include <vtkNew.h>
 #include <vtkSmartPointer.h>
 
 #include <vector>
@@ -14,7 +15,9 @@ class vtkActor;
 class vtkActor2D;
 class vtkImplantCutter;
 class vtkPolyDataMapper;
+class vtkMatrix4x4;
 class vtkRenderer;
+class vtkTransform;
 
 class CQlmImplantCut : public CObject {
 public:
@@ -57,15 +60,35 @@ public:
   vtkActor* GetScrewActor(int section = 0) const;
   vtkActor* GetConectorActor(int section = 0) const;
 
+  // The drag in progress: the screw actors' user transform is T(f) M T(-f),
+  // the connector actors' that times T(f) Cu T(-f), f the implant's platform
+  // in the view (the fulcrum); identity outside a drag.
+  vtkTransform* GetScrewUserTransform() const { return this->ScrewUserTransform; }
+  vtkTransform* GetConectorUserTransform() const { return this->ConectorUserTransform; }
+  vtkMatrix4x4* GetImplantUserMatrix() const { return this->ImplantUserMatrix; }
+  vtkMatrix4x4* GetConectorUserMatrix() const { return this->ConectorUserMatrix; }
+
 protected:
   CQlmImplantCut(vtkImplantCutter* cutter, int sections);
   // Outline layer renderer of section k; null without a window.
   virtual vtkRenderer* SectionRenderer(int k) const = 0;
   virtual vtkActor2D* SectionLabel(int k) const = 0;
   int GetSections() const { return int(this->ScrewActors.size()); }
+  // Where the cutter put section k's label (x = vtkImplantCutter::ParkedX when it parked it).
+  virtual const double* SectionLabelAnchor(int k) const = 0;
+
+  // Drag preview about `fulcrum` (view frame): the implant user matrix M,
+  // respectively the connector user matrix Cu; the shown labels follow the screw.
+  void PreviewImplantDrag(const double fulcrum[3], vtkMatrix4x4* implantMatrix);
+  void PreviewConectorDrag(const double fulcrum[3], vtkMatrix4x4* connectorMatrix);
+  // Release in a plane view: the drag carried from the frame of `plane` into
+  // the implant's placement and connector, then the user matrices reset.
+  void CommitInPlane(vtkMatrix4x4* plane);
+  void ResetUserMatrices();
 
 private:
   void ApplyColors();
+  void UpdatePreview(const double fulcrum[3]);
 
   CQlmImplant3D* Implant = nullptr;
   vtkSmartPointer<vtkImplantCutter> Cutter;
@@ -81,4 +104,8 @@ private:
   int NumberVisible = 1;
   int UniformColor = 0;
   int LibraryImplant = 0;
+  vtkNew<vtkTransform> ScrewUserTransform;
+  vtkNew<vtkTransform> ConectorUserTransform;
+  vtkNew<vtkMatrix4x4> ImplantUserMatrix;
+  vtkNew<vtkMatrix4x4> ConectorUserMatrix;
 };

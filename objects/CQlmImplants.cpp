@@ -2,17 +2,33 @@
 
 #include <vtkMatrix4x4.h>
 #include <vtkNew.h>
+#include <vtkPolyData.h>
 #include <vtkTransform.h>
 
+#include <algorithm>
+
 #include "ct/CQlmPanoramicCalc.h"
+#include "libraries/CImpLibFile.h"
 #include "objects/CQlmImplantCreator.h"
 #include "objects/CQlmImplantPlacer.h"
 #include "platform/CArchive.h"
+#include "platform/CStringArray.h"
+
+namespace {
+// Library implants shown without a connector.
+bool HasNoConnector(const CString& name) { return name == "Ancor Pin" || name == "Pino Fix"; }
+
+int LoadImplantLibrary(vtkImplantLib* library) {
+  CImpLibFile file;
+  file.Library = library;
+  return file.Load();
+}
+}  // namespace
 
 CQlmImplants::CQlmImplants()
     : List3D(CQlmImplant3DList::CreateObject()), ListAxial(CQlmImplantAxialList::CreateObject()),
       ListCross(CQlmImplantCross9List::CreateObject()), ListPanoramic(CQlmImplantPanoramicList::CreateObject()),
-      Creator(CQlmImplantCreator::New()), Placer(CQlmImplantPlacer::New()) {}
+      Creator(CQlmImplantCreator::New()), Placer(CQlmImplantPlacer::New()), Libraries(LoadImplantLibrary) {}
 
 // The cuts go before the 3D implants whose meshes they read.
 CQlmImplants::~CQlmImplants() {
@@ -90,17 +106,28 @@ int CQlmImplants::ViewOf(const void* window, int cell, int& index) const {
 
 int CQlmImplants::AddImplant(const void* window, const double point[3], float diameter, float length,
                              float connectorHeight, int cell, int position) {
-  const int count = this->GetCount();
-  if (position < -1 || position > count) return 0;
-  const int i = position == -1 ? count : position;
+  if (position < -1 || position > this->GetCount()) return 0;
   this->Creator->Mode = CQlmImplantCreator::Generic;
   this->Creator->Diameter = diameter;
   this->Creator->Length = length;
   this->Creator->ConectorHeight = connectorHeight;
+  const int i = position == -1 ? this->GetCount() : position;
+  this->InsertNew(window, point, cell, position, 0);
+  this->ApplySettings(i, this->ScrewColor, this->ConectorColor);
+  return 1;
+}
+
+// Steps shared by the generic and the library implant: the four
+// representations from the creator at `position`, numbers, the first
+// placement, the jaw's turn and the selection.
+CQlmImplant3D* CQlmImplants::InsertNew(const void* window, const double point[3], int cell, int position,
+                                       int library) {
+  const int i = position == -1 ? this->GetCount() : position;
   CQlmImplant3D* implant = i == 0 ? this->List3D->AddHead() : this->List3D->InsertAfter(i - 1);
   implant->SetWindow(this->Window3D);
   implant->BuildFromCreator(this->Creator.get());
   implant->Added = 1;
+  implant->LibraryImplant = library;
   implant->AddToRenderer();
   this->BuildCuts(i, implant);
   this->Renumber();
@@ -115,8 +142,7 @@ int CQlmImplants::AddImplant(const void* window, const double point[3], float di
     implant->SetMatrix(&turned->GetMatrix()->Element[0][0]);
   }
   for (int k = 0; k < this->GetCount(); ++k) this->SetSelected(k, k == i);
-  this->ApplySettings(i);
-  return 1;
+  return implant;
 }
 
 void CQlmImplants::SetSelected(int index, int selected) {
@@ -127,7 +153,7 @@ void CQlmImplants::SetSelected(int index, int selected) {
   this->ListPanoramic->GetListItemAt(index)->SetSelected(selected);
 }
 
-void CQlmImplants::ApplySettings(int i) {
+void CQlmImplants::ApplySettings(int i, const float screwColor[3], const float connectorColor[3]) {
   CQlmImplant3D* implant = this->List3D->GetListItemAt(i);
   CQlmImplantCut* cuts[3] = {this->ListAxial->GetListItemAt(i), this->ListCross->GetListItemAt(i),
                              this->ListPanoramic->GetListItemAt(i)};
@@ -135,8 +161,8 @@ void CQlmImplants::ApplySettings(int i) {
   implant->SetLabelBackground(this->LabelBackground);
   implant->SetLabelMode(this->LabelMode);
   implant->SetVisibilityNumber(this->Numbers);
-  implant->SetScrewColor(this->ScrewColor[0], this->ScrewColor[1], this->ScrewColor[2]);
-  implant->SetConectorColor(this->ConectorColor[0], this->ConectorColor[1], this->ConectorColor[2]);
+  implant->SetScrewColor(screwColor[0], screwColor[1], screwColor[2]);
+  implant->SetConectorColor(connectorColor[0], connectorColor[1], connectorColor[2]);
   implant->SetVisibilityScrewLine(this->AxisLines);
   implant->SetVisibilityConectorLine(this->AxisLines);
   for (CQlmImplantCut* cut : cuts) {
@@ -145,8 +171,8 @@ void CQlmImplants::ApplySettings(int i) {
     cut->SetLabelMode(this->LabelMode);
     cut->SetFontSize(this->FontSize);
     cut->SetVisibilityNumber(this->Numbers);
-    cut->SetScrewColor(this->ScrewColor[0], this->ScrewColor[1], this->ScrewColor[2]);
-    cut->SetConectorColor(this->ConectorColor[0], this->ConectorColor[1], this->ConectorColor[2]);
+    cut->SetScrewColor(screwColor[0], screwColor[1], screwColor[2]);
+    cut->SetConectorColor(connectorColor[0], connectorColor[1], connectorColor[2]);
     cut->SetVisibilityScrewLine(this->AxisLines);
     cut->SetVisibilityConectorLine(this->AxisLines);
   }
@@ -192,7 +218,7 @@ void CQlmImplants::BuildViewObjects() {
     implant->SetWindow(this->Window3D);
     implant->AddToRenderer();
     this->BuildCuts(i, implant);
-    this->ApplySettings(i);
+    this->ApplySettings(i, implant->GetScrewColor(), implant->GetConectorColor());
   }
 }
 
@@ -302,4 +328,165 @@ void CQlmImplants::Serialize(CArchive& archive) {
   archive >> flip >> unused >> this->Spacing >> fill;
   this->Flip = flip;
   this->Fill = fill;
+}
+
+void CQlmImplants::SetLibraries(vtkImplantLib* current, const CStringArray& names) {
+  this->Libraries.SetCurrent(current);
+  this->Libraries.SetNames(names);
+}
+
+void CQlmImplants::SetLibraryLoader(CQlmLibraryLookup<vtkImplantLib>::Loader loader) {
+  this->Libraries.SetLoader(std::move(loader));
+}
+
+vtkImplantCustom* CQlmImplants::FindLibraryImplant(const CString& identifier, const CString&, const CString& name) {
+  return this->Libraries.Find([&](vtkImplantLib* library) { return library->FindImplant(identifier, name); });
+}
+
+vtkImplantCustom* CQlmImplants::FindLibraryComponent(const CString& identifier, const CString&, const CString& name) {
+  return this->Libraries.Find([&](vtkImplantLib* library) { return library->FindComponent(identifier, name); });
+}
+
+// The creator set from the library implant and its component (the generic
+// connector for "Standard" or a component no library holds); false when no
+// library holds the implant.
+bool CQlmImplants::SetLibraryCreator(const CString& identifier, const CString& platform, const CString& implantName,
+                                     const CString& componentName, float connectorHeight,
+                                     vtkSmartPointer<vtkImplantCustom>& implant,
+                                     vtkSmartPointer<vtkImplantCustom>& component) {
+  // Held here: the component look-up may read another file into the scratch library.
+  implant = this->FindLibraryImplant(identifier, platform, implantName);
+  if (!implant) return false;
+  component = componentName == "Standard" ? nullptr : this->FindLibraryComponent(identifier, platform, componentName);
+  CQlmImplantCreator* creator = this->Creator.get();
+  creator->Diameter = implant->Diameter;
+  creator->Length = implant->Length;
+  creator->LibraryImplantMesh = vtkSmartPointer<vtkPolyData>::New();
+  creator->LibraryImplantMesh->DeepCopy(implant->Mesh);
+  if (component) {
+    creator->Mode = CQlmImplantCreator::LibraryWithComponent;
+    creator->ConectorHeight = component->Length;
+    creator->LibraryConectorMesh = vtkSmartPointer<vtkPolyData>::New();
+    creator->LibraryConectorMesh->DeepCopy(component->Mesh);
+  } else {
+    creator->Mode = CQlmImplantCreator::LibraryWithGenericConnector;
+    creator->ConectorHeight = connectorHeight;
+  }
+  return true;
+}
+
+// Names, flags, guide-ring values and the hidden connector of a library implant at index i.
+void CQlmImplants::TakeLibraryItem(int i, vtkImplantCustom* item, vtkImplantCustom* component,
+                                   const CString& identifier, const CString& platform) {
+  CQlmImplant3D* implant = this->List3D->GetListItemAt(i);
+  implant->ImplantName = item->Name;
+  implant->LibraryIdentifier = identifier;
+  implant->Platform = platform;
+  implant->ComponentName = component ? component->Name : CString("Standard");
+  implant->ComponentAngle = component ? component->Angle : 0.0f;
+  implant->GenericComponent = component ? 0 : 1;
+  const float ring[7] = {item->WasherDistance, item->WasherHeight + item->WasherDistance, item->WasherOuterDiameter,
+                         item->WasherInnerDiameter, item->WasherColor[0], item->WasherColor[1], item->WasherColor[2]};
+  std::copy(ring, ring + 7, implant->RingValues);
+  if (!HasNoConnector(implant->ImplantName)) return;
+  implant->SetVisibilityConector(0);
+  this->ListAxial->GetListItemAt(i)->SetVisibilityConector(0);
+  this->ListCross->GetListItemAt(i)->SetVisibilityConector(0);
+  this->ListPanoramic->GetListItemAt(i)->SetVisibilityConector(0);
+}
+
+int CQlmImplants::AddLibraryImplant(const void* window, const double point[3], const CString& identifier,
+                                    const CString& platform, const CString& implantName,
+                                    const CString& componentName, float diameter, float length,
+                                    float connectorHeight, int cell, int position) {
+  if (position < -1 || position > this->GetCount()) return 0;
+  vtkSmartPointer<vtkImplantCustom> item, component;
+  if (!this->SetLibraryCreator(identifier, platform, implantName, componentName, connectorHeight, item, component))
+    return this->AddImplant(window, point, diameter, length, connectorHeight, cell, position);
+  const int i = position == -1 ? this->GetCount() : position;
+  this->InsertNew(window, point, cell, position, 1);
+  this->TakeLibraryItem(i, item, component, identifier, platform);
+  this->ApplySettings(i, item->Color, component ? component->Color : this->ConectorColor);
+  return 1;
+}
+
+struct CQlmImplants::Kept {
+  double Placement[16];
+  double Conector[16];
+  int ShowConector;
+  float ScrewColor[3];
+  float ConectorColor[3];
+  int ScrewLine;
+  int ConectorLine;
+  int Selected;
+};
+
+CQlmImplants::Kept CQlmImplants::Keep(int i) {
+  CQlmImplant3D* implant = this->List3D->GetListItemAt(i);
+  Kept kept;
+  std::copy(implant->GetMatrix()->GetData(), implant->GetMatrix()->GetData() + 16, kept.Placement);
+  std::copy(implant->GetConectorMatrix()->GetData(), implant->GetConectorMatrix()->GetData() + 16, kept.Conector);
+  kept.ShowConector = implant->GetShowConector();
+  std::copy(implant->GetScrewColor(), implant->GetScrewColor() + 3, kept.ScrewColor);
+  std::copy(implant->GetConectorColor(), implant->GetConectorColor() + 3, kept.ConectorColor);
+  kept.ScrewLine = implant->GetShowScrewLine();
+  kept.ConectorLine = implant->GetShowConectorLine();
+  kept.Selected = implant->GetSelected();
+  return kept;
+}
+
+void CQlmImplants::Delete(int i) {
+  this->ListPanoramic->DeleteListItemAt(i);
+  this->ListCross->DeleteListItemAt(i);
+  this->ListAxial->DeleteListItemAt(i);
+  this->List3D->DeleteListItemAt(i);
+}
+
+// The four representations of implant i again from the creator, with the kept placement and flags.
+CQlmImplant3D* CQlmImplants::Rebuild(int i, const Kept& kept) {
+  CQlmImplant3D* implant = i == 0 ? this->List3D->AddHead() : this->List3D->InsertAfter(i - 1);
+  implant->SetWindow(this->Window3D);
+  implant->BuildFromCreator(this->Creator.get());
+  implant->SetNumber(i + 1);
+  implant->AddToRenderer();
+  implant->SetMatrix(kept.Placement);
+  implant->SetConectorMatrix(kept.Conector);
+  implant->SetSelected(kept.Selected);
+  implant->SetScrewColor(kept.ScrewColor[0], kept.ScrewColor[1], kept.ScrewColor[2]);
+  implant->SetConectorColor(kept.ConectorColor[0], kept.ConectorColor[1], kept.ConectorColor[2]);
+  implant->SetVisibilityConector(kept.ShowConector);
+  implant->SetVisibilityScrewLine(kept.ScrewLine);
+  implant->SetVisibilityConectorLine(kept.ConectorLine);
+  return implant;
+}
+
+void CQlmImplants::ChangeImplant(int i, float diameter, float length, float connectorHeight) {
+  if (i < 0 || i >= this->GetCount()) return;
+  const Kept kept = this->Keep(i);
+  this->Delete(i);
+  this->Creator->Mode = CQlmImplantCreator::Generic;
+  this->Creator->Diameter = diameter;
+  this->Creator->Length = length;
+  this->Creator->ConectorHeight = connectorHeight;
+  CQlmImplant3D* implant = this->Rebuild(i, kept);
+  this->BuildCuts(i, implant);
+  this->ApplySettings(i, kept.ScrewColor, kept.ConectorColor);
+}
+
+void CQlmImplants::ChangeLibraryImplant(int i, const CString& identifier, const CString& platform,
+                                        const CString& implantName, const CString& componentName, float diameter,
+                                        float length, float connectorHeight) {
+  if (i < 0 || i >= this->GetCount()) return;
+  vtkSmartPointer<vtkImplantCustom> item, component;
+  if (!this->SetLibraryCreator(identifier, platform, implantName, componentName, connectorHeight, item, component)) {
+    this->ChangeImplant(i, diameter, length, connectorHeight);
+    return;
+  }
+  const Kept kept = this->Keep(i);
+  this->Delete(i);
+  CQlmImplant3D* implant = this->Rebuild(i, kept);
+  implant->LibraryImplant = 1;
+  this->BuildCuts(i, implant);
+  this->TakeLibraryItem(i, item, component, identifier, platform);
+  this->ApplySettings(i, item->Color, kept.ConectorColor);
 }

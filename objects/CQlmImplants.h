@@ -2,12 +2,16 @@
 // The project's implants: four parallel lists (3D, axial, cross-section,
 // panoramic; item i of each is the same implant), the creator and placer of
 // new implants, and the display settings fanned out to every representation.
+#include <vtkSmartPointer.h>
+
 #include <memory>
 
 #include "objects/CQlmImplant3DList.h"
 #include "objects/CQlmImplantAxialList.h"
 #include "objects/CQlmImplantCross9List.h"
 #include "objects/CQlmImplantPanoramicList.h"
+#include "objects/CQlmLibraryLookup.h"
+#include "libraries/vtkImplantLib.h"
 #include "platform/CObject.h"
 #include "views/CQlmImplantOptions.h"
 #include "views/CQlmArchListener.h"
@@ -19,6 +23,7 @@ class CQlmIndicator;
 class CQlmLayeredWindow;
 class CQlmLayeredWindow9;
 class CQlmPanoramicCalc;
+class CStringArray;
 class vtkImageData;
 
 class CQlmImplants : public CObject, public CQlmPositionListener, public CQlmArchListener, public CQlmImplantOptions {
@@ -40,6 +45,27 @@ public:
   // Returns 1; 0 and nothing changes for any other position.
   int AddImplant(const void* window, const double point[3], float diameter, float length, float connectorHeight,
                  int cell, int position);
+  // An implant of the library `identifier` (the platform is not compared)
+  // named `implantName` with the component `componentName` ("Standard": the
+  // generic connector of `connectorHeight`), placed as AddImplant does. An
+  // implant no library holds becomes a generic one of the given dimensions.
+  int AddLibraryImplant(const void* window, const double point[3], const CString& identifier, const CString& platform,
+                        const CString& implantName, const CString& componentName, float diameter, float length,
+                        float connectorHeight, int cell, int position);
+  // Rebuild implant i with other dimensions, respectively another library
+  // item, keeping its placement, connector tilt and shown flags, colours and
+  // selection; an index that does not exist changes nothing.
+  void ChangeImplant(int i, float diameter, float length, float connectorHeight);
+  void ChangeLibraryImplant(int i, const CString& identifier, const CString& platform, const CString& implantName,
+                            const CString& componentName, float diameter, float length, float connectorHeight);
+  // The library item: in the current library, then in each named library file; null when none holds it.
+  vtkImplantCustom* FindLibraryImplant(const CString& identifier, const CString& platform, const CString& name);
+  vtkImplantCustom* FindLibraryComponent(const CString& identifier, const CString& platform, const CString& name);
+  // The implant library in use (not owned) and the names of the implant library files to search after it.
+  void SetLibraries(vtkImplantLib* current, const CStringArray& names);
+  // Reads the library file of `library->Name`; the library files' own reader unless replaced.
+  void SetLibraryLoader(CQlmLibraryLookup<vtkImplantLib>::Loader loader);
+
   // Implant `index` (de)selected in all four views; nothing for an index out of range.
   void SetSelected(int index, int selected);
   // Removes every selected implant and renumbers the rest 1..n; 1 when any was removed.
@@ -82,8 +108,19 @@ private:
   template <typename Visit>
   void ForEachImplant(Visit visit);
   int ViewOf(const void* window, int cell, int& index) const;
-  void ApplySettings(int i);
+  void ApplySettings(int i, const float screwColor[3], const float connectorColor[3]);
   void BuildCuts(int i, CQlmImplant3D* implant);
+  CQlmImplant3D* InsertNew(const void* window, const double point[3], int cell, int position, int library);
+  bool SetLibraryCreator(const CString& identifier, const CString& platform, const CString& implantName,
+                         const CString& componentName, float connectorHeight, vtkSmartPointer<vtkImplantCustom>& implant,
+                         vtkSmartPointer<vtkImplantCustom>& component);
+  void TakeLibraryItem(int i, vtkImplantCustom* item, vtkImplantCustom* component, const CString& identifier,
+                       const CString& platform);
+  // Placement, connector tilt, flags and colours of an implant about to be rebuilt.
+  struct Kept;
+  Kept Keep(int i);
+  void Delete(int i);
+  CQlmImplant3D* Rebuild(int i, const Kept& kept);
   void Renumber();
 
   std::unique_ptr<CQlmImplant3DList> List3D;
@@ -112,4 +149,5 @@ private:
   int LabelBackground = 0;
   int LabelMode = 0;
   int FontSize = 12;
+  CQlmLibraryLookup<vtkImplantLib> Libraries;
 };

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "toolkit/QlmPlanarCut.h"
+#include "toolkit/QlmPlanarCutIndex.h"
 
 namespace {
 // Appends the points and lines of `piece` to `points` and `lines`.
@@ -175,7 +176,7 @@ void QlmPanoramicStrips::ClipToSegment(int i, double height, vtkPoints* points, 
   lines->DeepCopy(pieces);
 }
 
-void QlmPanoramicStrips::Cut(vtkPolyData* mesh, double height, vtkPolyData* out) const {
+void QlmPanoramicStrips::Cut(vtkPolyData* mesh, double height, vtkPolyData* out, QlmPlanarCutIndex* index) const {
   vtkNew<vtkPoints> points;
   vtkNew<vtkCellArray> lines;
   vtkNew<vtkMatrix4x4> strip;
@@ -183,7 +184,11 @@ void QlmPanoramicStrips::Cut(vtkPolyData* mesh, double height, vtkPolyData* out)
   for (int segment = 0; mesh && segment < this->GetSegmentCount(); ++segment) {
     if (!this->HasWidth(segment)) continue;
     this->GetStripMatrix(segment, strip);
-    QlmPlanarCut::Cut(mesh, strip, piece);
+    const bool first = segment == 0, last = segment == this->GetSegmentCount() - 1;
+    if (index)
+      index->CutStrip(strip, this->GetSegmentLength(segment) / 2, first, last, piece);
+    else
+      QlmPlanarCut::Cut(mesh, strip, piece);
     if (!piece->GetLines()) continue;
     vtkPoints* piecePoints = piece->GetPoints();
     const double centre = this->GetSegmentCenter(segment);

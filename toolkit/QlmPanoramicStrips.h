@@ -11,6 +11,8 @@ class vtkMatrix4x4;
 class vtkPoints;
 class vtkPolyData;
 
+class QlmPlanarCutIndex;
+
 class QlmPanoramicStrips {
 public:
   // A copy of the curve's points (none for a null curve) and the offset.
@@ -45,7 +47,9 @@ public:
   // The thin panoramic outline of `mesh` (world coordinates; null for none):
   // the cut of every segment's strip, unrolled and kept within the segment's
   // span (ClipToSegment with `height`), all joined into lines in `out`.
-  void Cut(vtkPolyData* mesh, double height, vtkPolyData* out) const;
+  // With `index` (an index of `mesh`) the strips are cut through it; the
+  // first and last stay open at their outer ends.
+  void Cut(vtkPolyData* mesh, double height, vtkPolyData* out, QlmPlanarCutIndex* index = nullptr) const;
   // The thick panoramic view of `mesh`: its points unrolled through segment
   // i's strip, with its polygons; empty for a null mesh or one without points.
   void Project(int i, vtkPolyData* mesh, vtkPolyData* out) const;

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 
-#include "toolkit/QlmPanoramicCut.h"
 #include "toolkit/QlmPanoramicStrips.h"
 
 vtkStandardNewMacro(vtkPolyDataCutterPanoramic);
@@ -66,13 +65,13 @@ int vtkPolyDataCutterPanoramic::RequestData(vtkInformation*, vtkInformationVecto
   const QlmPanoramicStrips strips(this->PanoramicLine, this->Translation);
   if (!this->Thick) {
     this->Index.SetInput(mesh);
-    QlmPanoramicCut::CutThin(strips, this->LimitY, mesh, out, &this->Index);
+    strips.Cut(mesh, this->LimitY, out, &this->Index);
     return 1;
   }
   double centre[3];
   this->GetProjectionCentre(mesh, centre);
   const int nearest = strips.NearestSegment(centre);
-  if (nearest >= 0) QlmPanoramicCut::ProjectThick(strips, nearest, mesh, out);
+  if (nearest >= 0) strips.Project(nearest, mesh, out);
   return 1;
 }
 

@@ -6,6 +6,7 @@
 #include "app/CMainFrame.h"
 #include "app/CQlmQuorvantile.h"
 #include "objects/CQlmImplant3D.h"
+#include "objects/CQlmImplantRings.h"
 #include "objects/CQlmImplants.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
@@ -127,6 +128,7 @@ void CQlmCoreImplant::Insert(const CQlmInteractorRecord& record, int view, int p
   const CQlmLayeredWindow9* cross = q.WindowCross;
   const void* window = view == QlmView::Cross ? static_cast<const void*>(cross) : static_cast<const void*>(single);
   q.ImplantContainer->AddImplant(window, point, size[0], size[1], size[2], cell, -1);
+  if (q.RingContainer) q.RingContainer->AddRing(-1);
   this->OtherViewsRenderPending = 1;
   this->RenderView(view);
 }

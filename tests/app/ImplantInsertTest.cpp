@@ -30,6 +30,7 @@
 #include "objects/CQlmImplantAxial.h"
 #include "objects/CQlmImplantCross9.h"
 #include "objects/CQlmImplantPanoramic.h"
+#include "objects/CQlmImplantRings.h"
 #include "objects/CQlmImplants.h"
 #include "toolkit/QlmPlanningFrame.h"
 #include "toolkit/vtkImplantAxial.h"
@@ -151,6 +152,9 @@ protected:
     ASSERT_EQ(implants.GetCount(), count);
     EXPECT_EQ(implants.GetList3D()->GetSelectedIndex(), count - 1);
     EXPECT_EQ(implants.GetListAxial()->GetSelectedIndex(), count - 1);
+    // The tool adds the implant's guide ring with it.
+    ASSERT_EQ(this->Q->RingContainer->GetCount(), count);
+    EXPECT_EQ(this->Q->RingContainer->GetList3D()->GetLast()->GetImplant(), &this->Last());
     const Vector platform = Platform(this->Last());
     EXPECT_LT(Distance(platform, crown), 1.5);
     EXPECT_GT(this->GreyAt(platform), 0.7 * enamel) << "the platform lies on enamel";

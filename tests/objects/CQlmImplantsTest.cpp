@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "../ct/ArchTestSupport.h"
+#include "TestWindow9.h"
 #include "ct/CQlmLayeredWindow9.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
@@ -19,16 +20,6 @@
 #include "views/CQlmIndicator.h"
 
 namespace {
-
-class TestWindow9 : public CQlmLayeredWindow9 {
-public:
-  vtkRenderer* GetCellLayerRenderer(int cell, int layer) const override {
-    return cell >= 0 && cell < 9 && layer >= 0 && layer < 4 ? this->Layers[cell][layer].GetPointer() : nullptr;
-  }
-
-private:
-  vtkNew<vtkRenderer> Layers[9][4];
-};
 
 // A 61 x 61 x 40 volume of 1 mm voxels under a straight 60 mm arch; sections every 2 mm.
 class CQlmImplantsTest : public ::testing::Test {

@@ -18,7 +18,7 @@ struct ImplantScene {
     this->Arch.SetStraightLine(-30, 10, 30, 10);
     this->Calculator.SetPolyLine(&this->Arch);
     this->Calculator.Update();
-    this->Implants.SetInput(this->Image, &this->Calculator, 2.0f);
+    this->Implants.SetInput(this->Image, &this->Calculator, 2.0f, nullptr);
     this->Implants.SetWindows(&this->Window3D, &this->Axial, &this->Cross, &this->Panoramic);
   }
   // A generic implant of `diameter` x 10 mm for a click at the axial view's centre, appended.
