@@ -18,7 +18,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "ProjectFrameFixture.h"
+#include "SampleProjectFixture.h"
 #include "QlmTestData.h"
 #include "app/CQlmQuorvantile.h"
 #include "ct/CQlmCTCrossFilter9.h"
@@ -57,21 +57,8 @@ double Distance(const Vector& a, const Vector& b) {
   return std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) + (a[2] - b[2]) * (a[2] - b[2]));
 }
 
-class ImplantInsertTest : public ProjectFrameFixture {
+class ImplantInsertTest : public SampleProjectFixture {
 protected:
-  void SetUp() override {
-    ProjectFrameFixture::SetUp();
-    if (IsSkipped()) return;
-    QLM_REQUIRE_TEST_DATA(QlmTestData::CraniumMatrix);
-    this->Frame = Start(SampleFile("Amostra.qlm"));
-    this->Q = this->Frame->GetController();
-    ASSERT_EQ(this->Q->ProjectOpen, 1);
-  }
-
-  void TearDown() override {
-    this->Frame.reset();
-    ProjectFrameFixture::TearDown();
-  }
 
   vtkImageData* Volume() const { return this->Q->CTData->ImageData; }
 
@@ -196,8 +183,6 @@ protected:
     EXPECT_TRUE(q.Window3D->Renderer3->HasViewProp(this->Last().GetScrewActor()));
   }
 
-  std::unique_ptr<CMainFrame> Frame;
-  CQlmQuorvantile* Q = nullptr;
 };
 
 TEST_F(ImplantInsertTest, AClickOnAMaxillaryCrownInEachViewPutsAnImplantOnIt) {
