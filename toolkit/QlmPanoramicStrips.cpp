@@ -189,7 +189,7 @@ void QlmPanoramicStrips::Cut(vtkPolyData* mesh, double height, vtkPolyData* out,
       index->CutStrip(strip, this->GetSegmentLength(segment) / 2, first, last, piece);
     else
       QlmPlanarCut::Cut(mesh, strip, piece);
-    if (!piece->GetLines()) continue;
+    if (piece->GetNumberOfLines() == 0) continue;
     vtkPoints* piecePoints = piece->GetPoints();
     const double centre = this->GetSegmentCenter(segment);
     for (vtkIdType i = 0; i < piecePoints->GetNumberOfPoints(); ++i) {

@@ -144,7 +144,8 @@ void vtkImplantCutter::AddAxisLine(vtkMatrix4x4* part, double from, double to, v
   ToPlane(toPlane, part, to, end);
   vtkPoints* points = outline->GetPoints();
   const vtkIdType ids[2] = {points->InsertNextPoint(start), points->InsertNextPoint(end)};
-  if (!outline->GetLines()) outline->SetLines(vtkNew<vtkCellArray>());
+  // Without lines GetLines gives VTK's one empty array shared by every polydata: never insert there.
+  if (outline->GetNumberOfLines() == 0) outline->SetLines(vtkNew<vtkCellArray>());
   outline->GetLines()->InsertNextCell(2, ids);
 }
 

@@ -68,7 +68,8 @@ void vtkImplantPanoramic::AddAxis(const QlmPanoramicStrips& strips, int segment,
     strips.ToUnrolled(segment, world, unrolled);
     ids[end] = out->GetPoints()->InsertNextPoint(unrolled);
   }
-  if (!out->GetLines()) out->SetLines(vtkNew<vtkCellArray>());
+  // Without lines GetLines gives VTK's one empty array shared by every polydata: never insert there.
+  if (out->GetNumberOfLines() == 0) out->SetLines(vtkNew<vtkCellArray>());
   out->GetLines()->InsertNextCell(2, ids);
 }
 

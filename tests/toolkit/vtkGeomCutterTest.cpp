@@ -51,7 +51,7 @@ void ExpectSameOutline(vtkPolyData* actual, vtkPolyData* expected, const std::st
     expected->GetPoint(i, e);
     for (int c = 0; c < 3; ++c) ASSERT_DOUBLE_EQ(a[c], e[c]) << what << " point " << i;
   }
-  if (!expected->GetLines()) return;
+  if (expected->GetNumberOfLines() == 0) return;
   vtkNew<vtkIdList> a, e;
   for (vtkIdType cell = 0; cell < expected->GetNumberOfCells(); ++cell) {
     actual->GetCellPoints(cell, a);

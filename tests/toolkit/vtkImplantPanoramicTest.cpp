@@ -139,6 +139,14 @@ TEST(vtkImplantPanoramic, ThickModeProjectsThePolygons) {
   EXPECT_EQ(out->GetNumberOfLines(), 0);
   EXPECT_NEAR(cutter->GetFulcrum()[0], 2, 1e-9);
   EXPECT_NEAR(cutter->GetFulcrum()[1], 0, 1e-9);
+
+  // The axis line goes into the output's own lines: a polydata without lines
+  // still has none (they share one empty array inside VTK).
+  cutter->SetVisibilityScrewLine(1);
+  cutter->Update();
+  EXPECT_EQ(out->GetNumberOfLines(), 1);
+  vtkNew<vtkPolyData> untouched;
+  EXPECT_EQ(untouched->GetLines()->GetNumberOfCells(), 0);
 }
 
 }  // namespace
