@@ -1,5 +1,7 @@
 #include "objects/CQlmGeometries.h"
 
+#include "objects/QlmReformatFollower.h"
+
 CQlmGeometries::~CQlmGeometries() {
   this->AxialCuts.DeleteList();
   this->CrossCuts.DeleteList();
@@ -87,4 +89,9 @@ void CQlmGeometries::InvalidateCrossSections() {
 
 void CQlmGeometries::UpdateCutters() {
   this->CrossCuts.ForEach([](CQlmGeometryCross9* cut) { cut->UpdateCutters(); });
+}
+
+void CQlmGeometries::FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice,
+                                    int firstSection, int curve) {
+  QlmFollowReformat(*this, thickPanoramic, singleSection, crossSpacing, axialSlice, firstSection, curve);
 }

@@ -53,6 +53,8 @@ public:
   void InvalidateCrossSections();
   // After an arch edit: the nine sections of every object along the new arch.
   void UpdateCutters() override;
+  void FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice, int firstSection,
+                      int curve) override;
 
   CQlmObjectList& GetObjectList() { return this->Objects; }
   CQlmGeometryAxialList& GetAxialList() { return this->AxialCuts; }

@@ -5,6 +5,7 @@
 #include "objects/CQlmImplant3DList.h"
 #include "objects/CQlmImplantPanoramicList.h"
 #include "objects/CQlmImplantRingCreator.h"
+#include "objects/QlmReformatFollower.h"
 
 namespace {
 constexpr CQlmImplantRings::RingSet RingSets[5] = {
@@ -182,4 +183,9 @@ void CQlmImplantRings::SetPanoramicThick(int on) {
 
 void CQlmImplantRings::UpdateCutters() {
   this->ListCross->ForEach([](CQlmImplantRingCross9* cross) { cross->UpdateCutters(); });
+}
+
+void CQlmImplantRings::FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice,
+                                      int firstSection, int curve) {
+  QlmFollowReformat(*this, thickPanoramic, singleSection, crossSpacing, axialSlice, firstSection, curve);
 }

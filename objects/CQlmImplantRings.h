@@ -59,6 +59,8 @@ public:
   void SetPanoramicThick(int on);
   // After an edit of the arch: the nine sections of every ring again.
   void UpdateCutters() override;
+  void FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice, int firstSection,
+                      int curve) override;
 
   // 0 .. 4 by the diameter (0 up to 2.0 mm inclusive, 1 up to 3.5, 2 up to
   // 4.1, 3 up to 6.0, 4 beyond or negative), LibraryClass for a library implant.

@@ -11,6 +11,7 @@
 #include "libraries/CImpLibFile.h"
 #include "objects/CQlmImplantCreator.h"
 #include "objects/CQlmImplantPlacer.h"
+#include "objects/QlmReformatFollower.h"
 #include "platform/CArchive.h"
 #include "platform/CStringArray.h"
 
@@ -489,4 +490,9 @@ void CQlmImplants::ChangeLibraryImplant(int i, const CString& identifier, const 
   this->BuildCuts(i, implant);
   this->TakeLibraryItem(i, item, component, identifier, platform);
   this->ApplySettings(i, item->Color, kept.ConectorColor);
+}
+
+void CQlmImplants::FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice,
+                                  int firstSection, int curve) {
+  QlmFollowReformat(*this, thickPanoramic, singleSection, crossSpacing, axialSlice, firstSection, curve);
 }

@@ -80,6 +80,8 @@ public:
   void SetCrossSpacing(float spacing);
   // After an arch edit: every cross-section object's sections along the new arch.
   void UpdateCutters() override;
+  void FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice, int firstSection,
+                      int curve) override;
   void SetSingleCrossSection(int on);
   void SetPanoramicThick(int on);
   void SetFill(int on) override;

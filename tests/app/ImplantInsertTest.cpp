@@ -280,3 +280,26 @@ TEST_F(ImplantInsertTest, AClickOnAnImplantSelectsItInsteadOfInserting) {
 }
 
 }  // namespace
+
+// A change of the reformat reaches the implant cuts through the controller's one routine.
+TEST_F(ImplantInsertTest, TheImplantCutsFollowAChangeOfTheReformat) {
+  CQlmQuorvantile& q = *this->Q;
+  this->Frame->RunCommand(MaxillaCommand);
+  this->Frame->RunCommand(InsertImplantCommand);
+  double enamel = 0.0;
+  const Vector crown = this->CrownPoint(0.4f * q.PanoramicCalc->GetArchLength(), 0.0, HUGE_VAL, enamel);
+  const Vector planning = this->ToPlanning(crown);
+  q.AxialView->SetSlice(int(std::lround((crown[2] - this->Volume()->GetOrigin()[2]) / this->Volume()->GetSpacing()[2])));
+  Click(*q.AxialView, WindowPoint(*q.StyleAxial, planning[0], planning[1]));
+  ASSERT_EQ(q.ImplantContainer->GetCount(), 1);
+  const CQlmImplantCross9& cross = *q.ImplantContainer->GetListCross()->GetListItemAt(0);
+  vtkImplantPanoramic& panoramic = *q.ImplantContainer->GetListPanoramic()->GetListItemAt(0)->GetPanoramicCutter();
+
+  const int thick = q.ThickPanoramic;
+  q.ToggleThickPanoramic();
+  EXPECT_EQ(panoramic.GetThick(), thick ? 0 : 1);
+  q.ToggleSingleCrossSection();
+  EXPECT_EQ(cross.GetCrossIndex(), q.CTFilter->GetCrossFilter()->GetFirstIndex());
+  q.ToggleThickPanoramic();
+  EXPECT_EQ(panoramic.GetThick(), thick);
+}
