@@ -7,8 +7,8 @@
 #include <vtkPolyData.h>
 
 #include <algorithm>
-#include <cmath>
 
+#include "toolkit/QlmPlanarCut.h"
 
 vtkStandardNewMacro(vtkPolyDataCutterCross9);
 
@@ -35,10 +35,7 @@ vtkMatrix4x4* vtkPolyDataCutterCross9::GetMatrixCutter(int k) const {
 bool vtkPolyDataCutterCross9::CanReuse(int cached, int section, vtkMTimeType meshTime) const {
   if (cached < 0 || cached >= Sections || !this->Cache[cached].Valid) return false;
   if (meshTime > this->CacheTime.GetMTime()) return false;
-  // Matrices recomputed for the same arc position may differ in the last bits.
-  const double* now = this->Matrices[section]->GetData();
-  return std::equal(now, now + 16, this->Cache[cached].Matrix.begin(),
-                    [](double a, double b) { return std::abs(a - b) <= 1e-9 * (1.0 + std::abs(a)); });
+  return QlmPlanarCut::SamePlane(this->Matrices[section]->GetData(), this->Cache[cached].Matrix.data());
 }
 
 int vtkPolyDataCutterCross9::RequestData(vtkInformation*, vtkInformationVector** inputs,
