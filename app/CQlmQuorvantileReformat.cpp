@@ -96,6 +96,9 @@ void CQlmQuorvantile::ReformatChanged() {
 
 void CQlmQuorvantile::ToggleSagittalCoronal() {
   this->SagittalCoronal = !this->SagittalCoronal;
+  // Layout, width, spacing and position each change the sections: sample them
+  // once, when the reformat is recomputed.
+  this->CTFilter->GetCrossFilter()->HoldSampling();
   CQlmDocumentValues::SavedReformat& saved = this->SavedReformat;
   if (this->SagittalCoronal) {
     saved.ThickPanoramic = this->ThickPanoramic;

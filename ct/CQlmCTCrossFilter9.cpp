@@ -123,7 +123,7 @@ void CQlmCTCrossFilter9::Recompute(int step) {
     this->CentreArc = this->FirstIndex * this->SectionSpacing + 4 * this->SectionSpacing;
     this->Step = step = 0;
   }
-  if (!this->Geometry.PrepareSampling() || this->Output->GetNumberOfPoints() == 0) return;
+  if (this->Held || !this->Geometry.PrepareSampling() || this->Output->GetNumberOfPoints() == 0) return;
 
   std::vector<int> sections;
   if (this->SingleSection) {
@@ -139,6 +139,11 @@ void CQlmCTCrossFilter9::Recompute(int step) {
   }
   this->SampleSections(sections.data(), static_cast<int>(sections.size()));
   this->Output->Modified();
+}
+
+void CQlmCTCrossFilter9::Update() {
+  this->Held = 0;
+  this->Recompute(0);
 }
 
 void CQlmCTCrossFilter9::ShiftSlices(int step) {

@@ -51,8 +51,12 @@ public:
   void SetSingleSection(int flag);
   // The next position change samples all nine sections.
   void Invalidate() { this->Stale = 1; }
-  // Samples all nine sections (or the centre one) after a change elsewhere.
-  void Update() { this->Recompute(0); }
+  // Samples all nine sections (or the centre one) after a change elsewhere;
+  // ends a hold.
+  void Update();
+  // The setters change the geometry but sample nothing until the next Update:
+  // for a batch of changes that would each sample all nine.
+  void HoldSampling() { this->Held = 1; }
 
   // Arc lengths of the nine sections, (FirstIndex + k) x SectionSpacing.
   float* GetSectionPositions();
@@ -96,4 +100,5 @@ private:
   int Step = 0;
   int Stale = 0;
   int SingleSection = 0;
+  int Held = 0;
 };

@@ -130,6 +130,26 @@ TEST_F(CrossSections, ASpacingChangeKeepsTheRelativePosition) {
   EXPECT_EQ(VoxelDifference(this->Filter.GetOutput(), this->Reference()), "");
 }
 
+TEST_F(CrossSections, AHoldSamplesNothingUntilTheUpdateWhichSamplesTheLastGeometry) {
+  this->Filter.SetPosition(10);
+  std::vector<std::vector<uint16_t>> before;
+  for (int k = 0; k < 9; ++k) before.push_back(this->Slice(k));
+  this->Filter.HoldSampling();
+  this->ChangeVolume();
+  this->Filter.SetSpacing(3.0f);
+  this->Filter.SetPosition(12);
+  this->Filter.SetFlipY(1);
+  this->Filter.SetSingleSection(0);
+  for (int k = 0; k < 9; ++k) EXPECT_EQ(this->Slice(k), before[k]) << "slice " << k << " sampled while held";
+  EXPECT_EQ(this->Filter.GetFirstIndex(), 12);
+
+  this->Filter.Update();
+  EXPECT_EQ(VoxelDifference(this->Filter.GetOutput(), this->Reference()), "");
+  this->ChangeVolume();
+  this->Filter.SetPosition(13);
+  EXPECT_EQ(this->Slice(8), this->ReferenceSlice(this->Reference(), 8)) << "the update ended the hold";
+}
+
 // MaxIndex 0 or below used to be a divisor; and spacings and widths from files may be anything.
 TEST(CQlmCTCrossFilter9, ShortArchesAndBadSettingsKeepTheIndexInRange) {
   vtkSmartPointer<vtkImageData> volume = PatternVolume(60, 60, 6, 0.5, 0.5, 0.5, VTK_SHORT);
