@@ -43,6 +43,8 @@ void CQlmQuorvantile::SetupImplants() {
   implants.SetCrossIndex(cross.GetFirstIndex());
   implants.SetPanoramicIndex(this->PanoramicCalc->GetCurrentCurve());
   implants.Flip = this->Creator202106->ImplantDefaults.Flip;
+  // Implants read from a project have no view objects yet.
+  if (implants.GetListAxial()->GetCount() == 0) implants.BuildViewObjects();
 }
 
 // The container removes its actors from the views' renderers: it goes before the windows.
@@ -97,7 +99,9 @@ void CQlmQuorvantile::SetupRings() {
   rings.SetAxialIndex(this->CTFilter->GetAxialFilter()->GetCurrentSlice());
   rings.SetCrossIndex(cross.GetFirstIndex());
   rings.SetPanoramicIndex(this->PanoramicCalc->GetCurrentCurve());
-  for (int i = rings.GetCount(); i < implants.GetCount(); ++i) rings.AddRing(i);
+  for (int i = rings.GetCount(); i < implants.GetCount(); ++i) {
+    if (rings.AddRing(i)) rings.SetVisibility(i, implants.GetList3D()->GetListItemAt(i)->RingVisible);
+  }
 }
 
 // The rings read the implants' placements and panoramic cuts: they go before the implants.
