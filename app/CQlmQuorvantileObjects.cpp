@@ -39,12 +39,12 @@ void CQlmQuorvantile::SetupImplants() {
   CQlmImplants& implants = *this->ImplantContainer;
   const CQlmCTCrossFilter9& cross = *this->CTFilter->GetCrossFilter();
   implants.SetInput(this->CTData->ImageData, this->PanoramicCalc, cross.GetSectionSpacing(), this->Indicator);
+  // Implants read from a project have no view objects yet.
+  if (implants.GetListAxial()->GetCount() == 0) implants.BuildViewObjects();
   implants.SetAxialIndex(this->CTFilter->GetAxialFilter()->GetCurrentSlice());
   implants.SetCrossIndex(cross.GetFirstIndex());
   implants.SetPanoramicIndex(this->PanoramicCalc->GetCurrentCurve());
   implants.Flip = this->Creator202106->ImplantDefaults.Flip;
-  // Implants read from a project have no view objects yet.
-  if (implants.GetListAxial()->GetCount() == 0) implants.BuildViewObjects();
 }
 
 // The container removes its actors from the views' renderers: it goes before the windows.
