@@ -39,6 +39,8 @@ void CQlmQuorvantile::SetupImplants() {
   CQlmImplants& implants = *this->ImplantContainer;
   const CQlmCTCrossFilter9& cross = *this->CTFilter->GetCrossFilter();
   implants.SetInput(this->CTData->ImageData, this->PanoramicCalc, cross.GetSectionSpacing(), this->Indicator);
+  // Implants read from a project have no view objects yet.
+  if (implants.GetListAxial()->GetCount() == 0) implants.BuildViewObjects();
   implants.SetAxialIndex(this->CTFilter->GetAxialFilter()->GetCurrentSlice());
   implants.SetCrossIndex(cross.GetFirstIndex());
   implants.SetPanoramicIndex(this->PanoramicCalc->GetCurrentCurve());
@@ -97,7 +99,9 @@ void CQlmQuorvantile::SetupRings() {
   rings.SetAxialIndex(this->CTFilter->GetAxialFilter()->GetCurrentSlice());
   rings.SetCrossIndex(cross.GetFirstIndex());
   rings.SetPanoramicIndex(this->PanoramicCalc->GetCurrentCurve());
-  for (int i = rings.GetCount(); i < implants.GetCount(); ++i) rings.AddRing(i);
+  for (int i = rings.GetCount(); i < implants.GetCount(); ++i) {
+    if (rings.AddRing(i)) rings.SetVisibility(i, implants.GetList3D()->GetListItemAt(i)->RingVisible);
+  }
 }
 
 // The rings read the implants' placements and panoramic cuts: they go before the implants.

@@ -123,6 +123,14 @@ void CQlmImplant3D::SetPolyData(vtkPolyData* screw, vtkPolyData* connector, vtkP
   this->ExtensionMesh->DeepCopy(extension);
 }
 
+void CQlmImplant3D::SetDimensions(float diameter, float length, float connectorHeight) {
+  this->Diameter = diameter;
+  this->Length = length;
+  this->ConectorHeight = connectorHeight;
+  this->PlaceLabel();
+  this->UpdateAxisLines();
+}
+
 void CQlmImplant3D::SetMatrix(const double elements[16]) {
   this->Placement->SetMatrix(elements);
   this->UpdateConectorTransform();

@@ -41,6 +41,9 @@ public:
   void BuildFromCreator(CQlmImplantCreator* creator);
   // Deep copies of three meshes in the implant's frame (project readers).
   void SetPolyData(vtkPolyData* screw, vtkPolyData* connector, vtkPolyData* extension);
+  // Diameter, length and connector height (mm) as a project file stores them,
+  // whatever meshes were built (project readers).
+  void SetDimensions(float diameter, float length, float connectorHeight);
 
   // Placement (implant frame to volume) and connector matrix (relative to the
   // implant), 16 values row by row.
@@ -93,6 +96,8 @@ public:
   int GetLabelMode() const { return this->LabelMode; }
   const float* GetScrewColor() const { return this->ScrewColor; }
   const float* GetConectorColor() const { return this->ConectorColor; }
+  const float* GetSelectedScrewColor() const { return this->SelectedScrewColor; }
+  const float* GetSelectedConectorColor() const { return this->SelectedConectorColor; }
 
   // World-placed meshes: screw through the placement, connector through the connector transform.
   vtkAlgorithmOutput* GetScrewOutputPort() const;
@@ -133,6 +138,8 @@ public:
   int GenericComponent = 0;
   // Guide ring: start and end along the axis, outer and inner diameter, colour.
   float RingValues[7] = {};
+  // Whether the guide ring shows, as a project file carries it; its rings follow it when they are made.
+  int RingVisible = 1;
 
 private:
   void StoreFields(CArchive& archive);

@@ -130,6 +130,7 @@ void CQlmImplantRings::Remove(int i) {
 }
 
 void CQlmImplantRings::SetVisibility(int i, int visible) {
+  if (i < 0 || i >= this->GetCount()) return;
   this->List3D->GetListItemAt(i)->SetVisibility(visible);
   this->ListAxial->GetListItemAt(i)->SetVisibility(visible);
   this->ListCross->GetListItemAt(i)->SetVisibility(visible);

@@ -49,6 +49,8 @@ public:
   void RebuildRing(int i);
   // Removes the rings of the selected implants (run before the implants go); 1 when any was removed.
   int RemoveSelected();
+  // Ring i shown or hidden in all four views; an index that does not exist changes nothing.
+  void SetVisibility(int i, int visible);
 
   void SetAxialIndex(int index) override;
   void SetCrossIndex(int index) override;
@@ -76,7 +78,6 @@ public:
 
 private:
   void Remove(int i);
-  void SetVisibility(int i, int visible);
 
   std::unique_ptr<CQlmImplantRing3DList> List3D;
   std::unique_ptr<CQlmImplantRingAxialList> ListAxial;

@@ -65,6 +65,8 @@ public:
   void SetLibraries(vtkImplantLib* current, const CStringArray& names);
   // Reads the library file of `library->Name`; the library files' own reader unless replaced.
   void SetLibraryLoader(CQlmLibraryLookup<vtkImplantLib>::Loader loader);
+  // While set, each library file is read once and kept (a project open); see CQlmLibraryLookup.
+  void KeepLibrariesLoaded(bool keep) { this->Libraries.SetKeepLoaded(keep); }
 
   // Implant `index` (de)selected in all four views; nothing for an index out of range.
   void SetSelected(int index, int selected);

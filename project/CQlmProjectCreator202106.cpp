@@ -229,6 +229,7 @@ void CQlmProjectCreator202106::TakeGeometries(CQlmProjectData& data) {
 void CQlmProjectCreator202106::TakeSections800901(CQlmProjectData& data) {
   CQlmQuorvantile& controller = *this->Controller;
   this->ImplantDefaults = data.ImplantDefaults;
+  this->TakeImplants(data);
   // An arch away from the volume is a new project's: the controller's own.
   if (data.Arch.IsNearVolume(controller.CTData->GetPhysicalSize())) data.Arch.ApplyTo(*controller.PolyLine);
   data.Values.ReplaceOutOfRange();
@@ -342,6 +343,7 @@ void CQlmProjectCreator202106::GiveSections800901(CQlmProjectData& data) {
   const CQlmQuorvantile& controller = *this->Controller;
   std::copy_n(controller.Reserved, 2, data.ReservedWords);
   data.ImplantDefaults = this->ImplantDefaults;
+  this->GiveImplants(data);
   data.Arch.CaptureFrom(*controller.PolyLine);
   this->GiveViewState(data.ViewState);
   this->GiveRulers(data);

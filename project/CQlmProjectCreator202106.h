@@ -12,6 +12,8 @@
 // A file is read whole and checked before anything but the reserved words
 // reaches the controller; a file that cannot be taken by this version (a
 // section whose objects it does not read yet) is refused with a message.
+// Implants whose library is missing are reported after the whole file was
+// read, one warning each, and come back generic.
 #include <vtkSmartPointer.h>
 #include <vtkUnsignedCharArray.h>
 
@@ -85,6 +87,10 @@ private:
   // The controller's rulers from (into) the file's sections 11 and 15.
   void TakeRulers(const CQlmProjectData& data);
   void GiveRulers(CQlmProjectData& data) const;
+  // The controller's implants from (into) the file's section 6: rebuilt through
+  // the implant libraries, a missing one after a warning as a generic implant.
+  void TakeImplants(const CQlmProjectData& data);
+  void GiveImplants(CQlmProjectData& data) const;
   void GiveViewState(CQlmViewState& state);
   void ApplyViewState(const CQlmViewState& state);
   void RestoreReformat(float width, float spacing, float curveSpacing, int curveCountValue);

@@ -68,10 +68,12 @@ void LoadEmptyCount(CArchive& archive, const char* what) {
   }
 }
 
-// A count and that many records; the count is checked against the bytes left and `maximum` first.
+// A count and that many records of at least `minimumSize` bytes each; the
+// count is checked against the bytes left and `maximum` first.
 template <typename Record>
-void LoadRecords(CArchive& archive, std::vector<Record>& records, int32_t maximum) {
-  const int32_t count = archive.ReadCount(Record::Size);
+void LoadRecords(CArchive& archive, std::vector<Record>& records, int32_t maximum,
+                 size_t minimumSize = Record::Size) {
+  const int32_t count = archive.ReadCount(minimumSize);
   if (count > maximum) throw CArchiveException(CArchiveException::badIndex, "too many records");
   records.assign(static_cast<size_t>(count), Record());
   for (Record& record : records) record.Load(archive);
@@ -107,7 +109,7 @@ void CQlmProjectData::Store(CArchive& archive) const {
     archive << int32_t(0);
   }
   this->StoreGeometries(archive);
-  archive << int32_t(0);
+  StoreRecords(archive, this->Implants);
   this->ImplantDefaults.Store(archive);
   // Orthodontic, endodontic, library meshes, teeth.
   for (int section = 0; section < 4; ++section) archive << int32_t(0);
@@ -161,7 +163,7 @@ void CQlmProjectData::LoadSections800901(CArchive& archive) {
   this->AttachmentsA.Load(archive);
   this->LoadSecondVolume(archive);
   this->LoadGeometries(archive);
-  LoadEmptyCount(archive, "implantes");
+  LoadRecords(archive, this->Implants, MaximumImplants, CQlmImplantRecord::MinimumSize);
   this->ImplantDefaults.Load(archive);
   LoadEmptyCount(archive, "objetos ortodônticos");
   LoadEmptyCount(archive, "objetos endodônticos");

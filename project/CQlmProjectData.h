@@ -4,7 +4,7 @@
 //   header (format code, two reserved words); main CT volume block;
 //   attachment list A; second volume (int32 flag; when set: block, list B,
 //   int32 0); imported geometries (count, records, block); implants (count,
-//   then the implant defaults); orthodontic, endodontic, library-mesh, teeth,
+//   records, then the implant defaults); orthodontic, endodontic, library-mesh, teeth,
 //   3D-ruler and nerve lists (count each); arch curve; view state; ruler
 //   colour counters and the axial, panoramic and cross-section ruler lists;
 //   ten request strings and the notes; the report printer's previewOpened
@@ -12,10 +12,9 @@
 // 800900: header, main volume, list A, imported geometries, second volume,
 // six int32 that are dropped.
 //
-// Implants, multi-part objects, library meshes, teeth and nerves are
-// not read by this version: they are written
-// empty (count 0, empty strings, flag 0), and a file in which one of them is
-// not empty raises CQlmProjectRefusal. Every count and length is checked
+// Multi-part objects, library meshes, teeth and nerves are not read by this
+// version: they are written empty (count 0), and a file in which one of them
+// is not empty raises CQlmProjectRefusal. Every count and length is checked
 // against the bytes left and a bound before anything is allocated; a
 // malformed file raises CArchiveException.
 #include <vtkSmartPointer.h>
@@ -31,6 +30,7 @@
 #include "project/CQlmDocumentValues.h"
 #include "project/CQlmGeometryRecord.h"
 #include "project/CQlmImplantDefaults.h"
+#include "project/CQlmImplantRecord.h"
 #include "project/CQlmRequestInfo.h"
 #include "project/CQlmRuller3DRecord.h"
 #include "project/CQlmRullerRecord.h"
@@ -48,6 +48,8 @@ public:
   static constexpr int32_t MaximumGeometries = 10000;
   // Most rulers a file may hold in one view.
   static constexpr int32_t MaximumRulers = 10000;
+  // Most implants a file may hold.
+  static constexpr int32_t MaximumImplants = 10000;
 
   // Empty blocks and lists, default values.
   CQlmProjectData();
@@ -85,6 +87,7 @@ public:
   CQlmVolumeAttachmentList AttachmentsB;  // records owned by this object
   std::vector<CQlmGeometryRecord> Geometries;
   vtkSmartPointer<vtkUnsignedCharArray> GeometryBlock;
+  std::vector<CQlmImplantRecord> Implants;
   CQlmImplantDefaults ImplantDefaults;
   CQlmArchRecord Arch;
   CQlmViewState ViewState;

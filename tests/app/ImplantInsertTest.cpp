@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "QlmBytes.h"
 #include "SampleProjectFixture.h"
 #include "QlmTestData.h"
 #include "app/CQlmQuorvantile.h"
@@ -254,6 +255,80 @@ TEST_F(ImplantInsertTest, AClickOnAMaxillaryCrownInEachViewPutsAnImplantOnIt) {
     q.WindowCross->Render();
     q.WindowPanoramic->Render();
     q.Window3D->Render();
+    QApplication::processEvents();
+    EXPECT_TRUE(window.grab().save(picture)) << picture;
+  }
+}
+
+// Implants on three maxillary crowns, one guide ring hidden, saved, closed and
+// opened again: the same implants, rings and cuts, and a second save gives the
+// same file. With QLM_IMPLANTS_REOPENED_SCREENSHOT set, the reopened main
+// window is saved there.
+TEST_F(ImplantInsertTest, ImplantsOnTheMaxillaAreSavedAndReopenedAsTheyWere) {
+  CQlmQuorvantile* q = this->Q;
+  this->Frame->RunCommand(MaxillaCommand);
+  this->Frame->RunCommand(InsertImplantCommand);
+  const float arch = q->PanoramicCalc->GetArchLength();
+  double enamel = 0.0;
+  const double crownHeight = this->CrownPoint(0.4f * arch, 0.0, HUGE_VAL, enamel)[2];
+  for (float arc : {0.3f, 0.4f, 0.5f}) {
+    const Vector crown = this->CrownPoint(arc * arch, crownHeight, 8.0, enamel);
+    const Vector planning = this->ToPlanning(crown);
+    q->AxialView->SetSlice(int(std::lround((crown[2] - this->Volume()->GetOrigin()[2]) / this->Volume()->GetSpacing()[2])));
+    Click(*q->AxialView, WindowPoint(*q->StyleAxial, planning[0], planning[1]));
+  }
+  ASSERT_EQ(q->ImplantContainer->GetCount(), 3);
+  q->RingContainer->SetVisibility(1, 0);
+  std::vector<std::vector<double>> placements;
+  q->ImplantContainer->GetList3D()->ForEach([&placements](const CQlmImplant3D* implant) {
+    const double* elements = &implant->GetMatrix()->Element[0][0];
+    placements.emplace_back(elements, elements + 16);
+  });
+
+  const std::string first = Files.File("Implantes.qlm");
+  Prompter.QueueFile(CString(first));
+  this->Frame->OnFileSaveAs();
+  this->Frame->OnFileClose();
+  Prompter.QueueFile(CString(first));
+  this->Frame->OnFileOpen();
+  q = this->Q = this->Frame->GetController();
+  ASSERT_EQ(q->ProjectOpen, 1);
+  EXPECT_TRUE(Prompter.Messages.empty());
+
+  CQlmImplants& implants = *q->ImplantContainer;
+  ASSERT_EQ(implants.GetCount(), 3);
+  EXPECT_EQ(implants.GetListAxial()->GetCount(), 3);
+  EXPECT_EQ(implants.GetListCross()->GetCount(), 3);
+  EXPECT_EQ(implants.GetListPanoramic()->GetCount(), 3);
+  ASSERT_EQ(q->RingContainer->GetCount(), 3);
+  for (int i = 0; i < 3; ++i) {
+    CQlmImplant3D& implant = *implants.GetList3D()->GetListItemAt(i);
+    const double* elements = &implant.GetMatrix()->Element[0][0];
+    EXPECT_EQ(std::vector<double>(elements, elements + 16), placements[i]) << i;
+    EXPECT_EQ(implant.GetNumber(), i + 1);
+    EXPECT_TRUE(q->Window3D->Renderer3->HasViewProp(implant.GetScrewActor())) << i;
+    EXPECT_EQ(q->RingContainer->GetList3D()->GetListItemAt(i)->GetImplant(), &implant);
+    EXPECT_EQ(q->RingContainer->GetList3D()->GetListItemAt(i)->GetVisible(), i == 1 ? 0 : 1) << i;
+  }
+  EXPECT_EQ(implants.GetList3D()->GetSelectedIndex(), 2) << "the last one inserted stays selected";
+
+  const std::string second = Files.File("Implantes2.qlm");
+  Prompter.QueueFile(CString(second));
+  this->Frame->OnFileSaveAs();
+  const std::vector<uint8_t> saved = QlmBytes::ReadFile(first);
+  ASSERT_FALSE(saved.empty());
+  EXPECT_TRUE(QlmBytes::ReadFile(second) == saved);
+  this->ExpectShownWhereItLies();
+
+  if (const char* picture = std::getenv("QLM_IMPLANTS_REOPENED_SCREENSHOT")) {
+    QWidget& window = *this->Frame->GetSafeHwnd();
+    window.resize(1280, 960);
+    window.show();
+    QApplication::processEvents();
+    q->WindowAxial->Render();
+    q->WindowCross->Render();
+    q->WindowPanoramic->Render();
+    q->Window3D->Render();
     QApplication::processEvents();
     EXPECT_TRUE(window.grab().save(picture)) << picture;
   }

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "CreatorTest.h"
 #include "ProjectFixtures.h"
 #include "QlmBytes.h"
 #include "QlmGuiTestApp.h"
@@ -40,63 +41,6 @@ namespace {
 
 using QlmBytes::ReadFile;
 using QlmBytes::WriteFile;
-
-// A controller in the state without a project (no windows), with its 2021-06 creator.
-class CreatorTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    QlmGuiTestApp::Instance();
-    ::setenv("QLM_COMMON_APPDATA", this->AppData.Path().c_str(), 1);
-    ::unsetenv("QLM_WEB_SERVER");
-    QlmRegisterResources();
-    this->Controller = CQlmQuorvantile::New();
-    this->Controller->CreateObjects();
-    this->Controller->Initialize();
-    this->Creator = this->Controller->Creator202106;
-  }
-
-  void TearDown() override {
-    this->Controller->Teardown();
-    delete this->Controller;
-    ::unsetenv("QLM_COMMON_APPDATA");
-  }
-
-  // Reads the file as the controller's open does, then what the post-load set-up
-  // does for the creator: the volume to the filters and the view restore.
-  int Open(const std::string& path) {
-    this->Creator->Path = path;
-    if (!this->Creator->Load()) return 0;
-    this->Controller->CTFilter->SetInput(this->Controller->PanoramicCalc, this->Controller->CTData->ImageData);
-    this->Creator->RestoreViews();
-    return 1;
-  }
-
-  int Save(const std::string& path) {
-    this->Creator->Path = path;
-    return this->Creator->Save();
-  }
-
-  // The sample project as the landed writer makes it; empty when it cannot be made.
-  std::string SaveSampleProject() {
-    CQlmProjectData sample;
-    const std::string matrix = QlmTestData::Path(QlmTestData::CraniumMatrix).string();
-    if (!SampleProject::Fill(sample, SampleProject::LoadHeadCT(matrix))) return {};
-    const std::string path = this->Folder.File("Amostra.qlm");
-    return sample.Save(path) ? path : std::string();
-  }
-
-  // A fresh controller in place of the current one, as File/Close makes.
-  void ReplaceController() {
-    this->TearDown();
-    this->SetUp();
-  }
-
-  QlmTempDir AppData;
-  QlmTempDir Folder;
-  CQlmScriptedPrompter Prompter;
-  CQlmQuorvantile* Controller = nullptr;
-  CQlmProjectCreator202106* Creator = nullptr;
-};
 
 }  // namespace
 
@@ -206,15 +150,15 @@ TEST_F(CreatorTest, CutAndRefusedFilesAreRefusedByBothReaders) {
   }
   EXPECT_EQ(this->Controller->LoadedVersion, 0);
 
-  Bytes withImplant = whole;
+  Bytes withOrthodontic = whole;
   const size_t implantCount = 12 + 4 + static_cast<size_t>(data.MainVolumeBlock->GetNumberOfValues()) + 4 + 4 + 8;
-  PokeInt32(withImplant, implantCount, 1);
-  WriteFile(path, withImplant);
+  PokeInt32(withOrthodontic, implantCount + 4 + Stored(data.ImplantDefaults).size(), 1);
+  WriteFile(path, withOrthodontic);
   EXPECT_EQ(this->Creator->Load(), 0);
   ASSERT_EQ(this->Prompter.Messages.size(), 1u);
   EXPECT_EQ(this->Prompter.Messages[0].Caption, "Carregando Projeto");
   EXPECT_EQ(this->Prompter.Messages[0].Icon, QlmIcon::Error);
-  EXPECT_NE(this->Prompter.Messages[0].Text.Find("implantes"), -1);
+  EXPECT_NE(this->Prompter.Messages[0].Text.Find("ortodônticos"), -1);
 }
 
 TEST_F(CreatorTest, SavingTwiceWritesIdenticalFilesAndCompressesOnce) {

@@ -89,7 +89,8 @@ TEST(CQlmProjectData, StoresTheSectionsInOrder) {
   AppendInt32(expected, 2);
   for (const CQlmGeometryRecord& record : data.Geometries) Append(expected, Stored(record));
   Append(expected, BlockBytes(data.GeometryBlock));
-  AppendInt32(expected, 0);
+  AppendInt32(expected, 2);
+  for (const CQlmImplantRecord& record : data.Implants) Append(expected, Stored(record));
   Append(expected, Stored(data.ImplantDefaults));
   for (int i = 0; i < 4; ++i) AppendInt32(expected, 0);
   AppendInt32(expected, 2);
@@ -143,6 +144,46 @@ TEST(CQlmProjectData, ReadingAndWritingAgainGivesTheSameBytes) {
   }
 }
 
+// The values in the order of the file, the four names as archive strings.
+TEST(CQlmProjectData, AnImplantRecordHoldsItsValuesInFileOrder) {
+  CQlmImplantRecord record = Implant(3);
+  record.LibraryFlag = 1;
+  record.ImplantName = "Cone 4.0";
+  record.ComponentName = "Angulado 17°";
+  record.LibraryName = "Sistema B";
+  record.LibraryIdentifier = " 22";
+
+  CMemFile file;
+  CArchive archive(&file, CArchive::store);
+  archive << record.Diameter << record.Length << record.ConnectorHeight << int32_t(1);
+  archive << record.ImplantName << record.ComponentName << record.LibraryName << record.LibraryIdentifier;
+  archive << record.ComponentValue << record.GenericComponent;
+  for (const float* color : {record.ScrewColor, record.ConnectorColor, record.SelectedScrewColor,
+                             record.SelectedConnectorColor}) {
+    for (int c = 0; c < 3; ++c) archive << color[c];
+  }
+  for (int32_t flag : {record.Visible, record.ScrewShown, record.ConnectorShown, record.Selected, record.ScrewLine,
+                       record.ConnectorLine, record.Number, record.NumberShown, record.ExtensionShown,
+                       record.RingShown}) {
+    archive << flag;
+  }
+  for (double element : record.Matrix) archive << element;
+  for (double element : record.ConnectorMatrix) archive << element;
+  archive.Close();
+  EXPECT_EQ(Stored(record), file.Data());
+  EXPECT_EQ(Stored(Implant(0)).size(), CQlmImplantRecord::MinimumSize + 8 + 8);  // "Standard" twice
+
+  CQlmProjectData data;
+  FillSmallProject(data);
+  data.Implants = {record, Implant(4)};
+  CQlmProjectData read;
+  Load(Stored(data), read);
+  ASSERT_EQ(read.Implants.size(), 2u);
+  EXPECT_EQ(Stored(read.Implants[0]), Stored(record));
+  EXPECT_EQ(read.Implants[0].ComponentName, "Angulado 17°");
+  EXPECT_EQ(read.Implants[1].Number, 4);
+}
+
 TEST(CQlmProjectData, GeometryBlockHoldsEachMeshAfterItsLength) {
   CQlmProjectData data;
   int32_t lengths = 0;
@@ -188,7 +229,6 @@ TEST(CQlmProjectData, ANonEmptySectionOfALaterVersionIsRefusedByName) {
     const char* Named;
   };
   const Case cases[] = {
-      {at.Implants, 1, "implantes"},
       {at.Lists[0], 2, "ortodônticos"},
       {at.Lists[1], 1, "endodônticos"},
       {at.Lists[2], 1, "malhas de biblioteca"},
@@ -222,6 +262,8 @@ TEST(CQlmProjectData, MalformedFilesAreRefused) {
                            {"negative geometry count", at.GeometryCount, -2},
                            {"geometry block past the end", at.GeometryCount + 4, 1 << 30},
                            {"negative implant count", at.Implants, -1},
+                           {"implant count past the end", at.Implants, 1000000},
+                           {"implant count far past the end", at.Implants, 0x7FFFFFFF},
                            {"one arch point", at.Arch, 1},
                            {"51 arch points", at.Arch, 51},
                            {"saved arch of 51 points", savedArchCount, 51},

@@ -66,6 +66,32 @@ void FillSmallProject(CQlmProjectData& data) {
   data.Arch.Points[2][3] = 10;
 }
 
+CQlmImplantRecord Implant(int seed) {
+  CQlmImplantRecord record;
+  const float f = static_cast<float>(seed);
+  record.Diameter = 3.0f + 0.25f * f;
+  record.Length = 8.0f + 0.5f * f;
+  record.ConnectorHeight = 1.5f + 0.125f * f;
+  record.ComponentValue = 0.5f * f;
+  record.GenericComponent = seed % 2;
+  for (int c = 0; c < 3; ++c) {
+    record.ScrewColor[c] = 0.125f * static_cast<float>((seed + c) % 8);
+    record.ConnectorColor[c] = 0.0625f * static_cast<float>((seed + 2 * c) % 16);
+  }
+  record.Visible = 1;
+  record.ScrewShown = seed % 2;
+  record.ConnectorShown = 1 - seed % 2;
+  record.Selected = seed % 3 == 0;
+  record.ScrewLine = seed % 2;
+  record.ConnectorLine = 1;
+  record.Number = seed;
+  record.NumberShown = 1 - seed % 2;
+  record.RingShown = seed % 2;
+  for (int row = 0; row < 3; ++row) record.Matrix[4 * row + 3] = 10.0 * seed + row;
+  record.ConnectorMatrix[1] = 0.25 * seed;
+  return record;
+}
+
 void FillRichProject(CQlmProjectData& data) {
   FillSmallProject(data);
   data.ReservedWords[0] = 17;
@@ -88,6 +114,7 @@ void FillRichProject(CQlmProjectData& data) {
     data.Geometries.push_back(record);
   }
   data.BuildGeometryBlock();
+  data.Implants = {Implant(1), Implant(2)};
   data.ImplantDefaults.Diameter = 4.1f;
   data.ImplantDefaults.Flip = 1;
   data.RequestTexts[0] = "José da Silva";

@@ -24,10 +24,13 @@ vtkSmartPointer<vtkPolyData> Sphere(int resolution);
 // An attachment whose every field is derived from `seed`, with `dataSize` bytes.
 CQlmVolumeAttachment* Attachment(uint8_t seed, int dataSize);
 
+// A generic implant whose every field is derived from `seed` (selected colours white, as the program keeps them).
+CQlmImplantRecord Implant(int seed);
+
 // SmallVolume compressed into MainVolumeBlock, the default arch and view state.
 void FillSmallProject(CQlmProjectData& data);
 // Everything not default: attachments in both lists, a second volume, geometries
-// with meshes and their block, notes with accents, changed view state and values,
+// with meshes and their block, two generic implants, notes with accents, changed view state and values,
 // and report pages (ReportFixtures::FillReport).
 void FillRichProject(CQlmProjectData& data);
 
