@@ -24,6 +24,9 @@ constexpr UINT MeanEdit = 1151;
 // Pan and zoom limits of the plot (world units).
 constexpr float PlotExtent = 50.0f;
 constexpr double CameraDrop = -2.0;
+// The HU scale's extent (world units).
+constexpr int ScaleWidth = 100;
+constexpr int ScaleHeight = 82;
 
 const QlmDialogTemplate& ProfileTemplate() {
   static const QlmDialogTemplate dialog{204,
@@ -71,14 +74,8 @@ void CDialogHULine::DoDataExchange(CDataExchange* exchange) {
 BOOL CDialogHULine::OnInitDialog() {
   CDialog::OnInitDialog();
   CQlm3DWindow* plot = this->Plot.GetWrapper();
-  this->Title.reset(CQlmTitleWindow::New());
-  this->Title->SetWindow(plot);
-  this->Title->AddToWindow();
-  this->Title->GetTextMapper()->SetInput("Hounsfield");
-  this->Scale.reset(CQlmRullerWindowHU::New());
-  this->Scale->SetWindow(plot);
-  this->Scale->AddToWindow();
-  static_cast<vtkRullerWindowHU*>(this->Scale->GetSource())->SetSize(100, 82);
+  this->Plot.GetTitle()->GetTitleMapper()->SetInput("Hounsfield");
+  static_cast<vtkRullerWindowHU*>(this->Plot.GetScale()->GetSource())->SetSize(ScaleWidth, ScaleHeight);
 
   CQlmInteractorStyle2* style = this->Plot.GetInteractorStyle();
   style->ImageHalfWidth = PlotExtent;

@@ -7,15 +7,12 @@
 // The profile and the bands belong to the dialog: they leave the plot and
 // are freed whichever way it closes ("Fechar", Escape, the close box).
 #include <array>
-#include <memory>
 
 #include "platform/gui/CDialog.h"
 #include "views/CStatic2D.h"
 
 class CQlmHUGrid;
 class CQlmHUProfile;
-class CQlmRullerWindowHU;
-class CQlmTitleWindow;
 class vtkHUProfileSource;
 
 class CDialogHULine : public CDialog {
@@ -39,7 +36,7 @@ public:
 
 protected:
   void DoDataExchange(CDataExchange* exchange) override;
-  // Title and HU scale, the plot's extents and camera, the bands, the profile and its mean.
+  // The plot's title and HU scale, its extents and camera, the bands, the profile and its mean.
   BOOL OnInitDialog() override;
   // "Fechar": the profile and the bands leave the plot, then the dialog ends with IDOK.
   void OnOK() override;
@@ -51,6 +48,4 @@ private:
 
   CQlmHUProfile* Profile;
   std::array<CQlmHUGrid*, BandCount> Bands;
-  std::unique_ptr<CQlmTitleWindow> Title;
-  std::unique_ptr<CQlmRullerWindowHU> Scale;
 };

@@ -5,9 +5,12 @@
 #include <QWidget>
 
 #include "platform/gui/QlmResource.h"
+#include "toolkit/vtkWin32TextMapper2.h"
 #include "views/CQlm3DWindow.h"
+#include "views/CQlmBorderWindow.h"
 #include "views/CQlmInteractorStyle2.h"
 #include "views/CQlmInteractorStyle3.h"
+#include "views/CQlmTitleWindow.h"
 #include "views/QlmInteraction.h"
 #include "views/QlmViewCursor.h"
 
@@ -18,9 +21,17 @@ constexpr UINT CursorResources[] = {0, 146, 147, 174, 175, 176, 148, 149};
 }  // namespace
 
 template <class StyleType>
-CStaticPreview<StyleType>::CStaticPreview(int state)
-    : Wrapper(CQlm3DWindow::New(2)), InteractorStyle(StyleType::New()) {
+CStaticPreview<StyleType>::CStaticPreview(const char* title, int state)
+    : Wrapper(CQlm3DWindow::New(2)),
+      InteractorStyle(StyleType::New()),
+      Border(CQlmBorderWindow::New()),
+      Title(CQlmTitleWindow::New()) {
   this->Wrapper->SetBackground(0, 0, 0);
+  this->Border->SetWindow(this->Wrapper.get());
+  this->Border->AddToWindow();
+  this->Title->SetWindow(this->Wrapper.get());
+  this->Title->AddToWindow();
+  this->Title->GetTitleMapper()->SetInput(title);
   this->InteractorStyle->SetWindow(this->Wrapper.get());
   this->InteractorStyle->SetMode(state);
   this->Cursors[Arrow] = QCursor(Qt::ArrowCursor);

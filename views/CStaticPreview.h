@@ -10,6 +10,9 @@
 // paint on. The control never takes the focus; Qt keeps the mouse with it
 // from a press to the release.
 //
+// Each control frames its picture with a border (layer 0) and titles it
+// (title overlay); both leave the wrapper's renderers before it goes.
+//
 // The cursor follows the style's state: arrow in state 0, the pan (146),
 // area zoom (147), zoom in (174), zoom out (175) and reset zoom (176)
 // pictures in states 60, 67, 90, 91 and 92, and in state 68 the rotation
@@ -22,6 +25,8 @@
 #include "views/QlmInteraction.h"
 
 class CQlm3DWindow;
+class CQlmBorderWindow;
+class CQlmTitleWindow;
 
 template <class StyleType>
 class CStaticPreview : public CStatic {
@@ -32,10 +37,13 @@ public:
   CQlm3DWindow* GetWrapper() const { return this->Wrapper.get(); }
   // The mouse style, bound to the wrapper; owned.
   StyleType* GetInteractorStyle() const { return this->InteractorStyle.get(); }
+  // The frame and the title, attached to the wrapper; owned.
+  CQlmBorderWindow* GetBorder() const { return this->Border.get(); }
+  CQlmTitleWindow* GetTitle() const { return this->Title.get(); }
 
 protected:
-  // The style starts in interaction state `state`.
-  explicit CStaticPreview(int state);
+  // The title shows `title`; the style starts in interaction state `state`.
+  CStaticPreview(const char* title, int state);
 
   void PreSubclassWindow() override;
   void OnDestroy() override;
@@ -61,6 +69,9 @@ private:
 
   std::unique_ptr<CQlm3DWindow> Wrapper;
   std::unique_ptr<StyleType> InteractorStyle;
+  // Declared after the wrapper: they leave its renderers first.
+  std::unique_ptr<CQlmBorderWindow> Border;
+  std::unique_ptr<CQlmTitleWindow> Title;
   QCursor Cursors[CursorCount];
   int RotationCursor = RotateInside;
 };

@@ -1,8 +1,13 @@
 #include "views/CStaticVTK.h"
 
+#include "views/CQlmBorderWindow.h"
+#include "views/CQlmTitleWindow.h"
 #include "views/QlmInteraction.h"
 
-CStaticVTK::CStaticVTK() : CStaticPreview(QlmState::DragZoom) {}
+CStaticVTK::CStaticVTK() : CStaticPreview("Geometria 3D", QlmState::DragZoom) {
+  this->GetBorder()->SetColor(0, 0, 0);
+  this->GetTitle()->SetColor(0, 0, 0);
+}
 
 // The style pans while the middle button is held (its flag rides on each move).
 void CStaticVTK::OnMButtonDown(UINT, CPoint point) {

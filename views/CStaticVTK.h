@@ -3,6 +3,7 @@
 // (CQlmInteractorStyle3) starts as a trackball (state 68), so a left drag
 // rotates the item at once from near the centre and rolls it from near the
 // edge. The middle button pans and renders on release; the wheel zooms.
+// Frame and title ("Geometria 3D") are black; it has no HU scale.
 #include "views/CQlmInteractorStyle3.h"
 #include "views/CStaticPreview.h"
 

@@ -16,14 +16,18 @@
 #include <string>
 
 #include "QlmDisplay.h"
+#include "QlmGraphicsDriver.h"
 #include "QlmOpenDialog.h"
 #include "QlmTestApplication.h"
 #include "objects/CQlmHUGrid.h"
 #include "objects/CQlmHUProfile.h"
 #include "toolkit/vtkHUGridSource.h"
 #include "toolkit/vtkHUProfileSource.h"
+#include "toolkit/vtkRullerWindowHU.h"
 #include "toolkit/vtkWin32TextMapper2.h"
 #include "views/CQlm3DWindow.h"
+#include "views/CQlmRullerWindowHU.h"
+#include "views/CQlmTitleWindow.h"
 
 namespace {
 
@@ -50,6 +54,7 @@ protected:
   void SetUp() override {
     QLM_REQUIRE_DISPLAY();
     QlmTestApplication();
+    QlmGraphicsDriver::KeepLoaded();
   }
 };
 
@@ -86,6 +91,10 @@ TEST_F(CDialogHULineTest, ShowsTheMeanToOneDecimalAndTheFourBandsWithTheirLabels
       EXPECT_TRUE(layer1->GetActors()->IsItemPresent(band->GetActor()));
     }
     EXPECT_TRUE(layer1->GetActors()->IsItemPresent(dialog.GetProfile()->GetActor()));
+    EXPECT_EQ(std::string(dialog.Plot.GetTitle()->GetTitleMapper()->GetInput()), "Hounsfield");
+    const int* scale = static_cast<vtkRullerWindowHU*>(dialog.Plot.GetScale()->GetSource())->GetSize();
+    EXPECT_EQ(scale[0], 100);
+    EXPECT_EQ(scale[1], 82);
     EXPECT_EQ(dialog.GetProfile()->GetActor()->GetProperty()->GetColor()[0], 0.75);
     QTest::mouseClick(static_cast<QAbstractButton*>(dialog.GetDlgItem(IDOK)->GetSafeHwnd()), Qt::LeftButton);
   });

@@ -10,6 +10,7 @@
 #include <vtkPolyData.h>
 #include <vtkPolyDataMapper.h>
 #include <vtkRenderWindow.h>
+#include <vtkRenderer.h>
 
 #include <QApplication>
 #include <QCursor>
@@ -17,6 +18,7 @@
 #include <QWheelEvent>
 #include <array>
 #include <functional>
+#include <string>
 #include <memory>
 
 #include "../libmeshcodec/MeshCodecFixtures.h"
@@ -30,7 +32,12 @@
 #include "platform/gui/CDataExchange.h"
 #include "platform/gui/CDialog.h"
 #include "platform/gui/QlmResource.h"
+#include "toolkit/vtkRullerWindowHU.h"
+#include "toolkit/vtkWin32TextMapper2.h"
 #include "views/CQlm3DWindow.h"
+#include "views/CQlmBorderWindow.h"
+#include "views/CQlmRullerWindowHU.h"
+#include "views/CQlmTitleWindow.h"
 #include "views/CStatic2D.h"
 #include "views/CStaticVTK.h"
 #include "views/QlmInteraction.h"
@@ -184,6 +191,17 @@ TEST_F(Preview3D, TheControlHostsThePictureFromCreationAndTheFirstPaintShowsTheI
   EXPECT_EQ(this->Wrapper()->GetHostWindow(), nullptr);
 }
 
+TEST_F(Preview3D, TheFrameAndTheTitleAreBlackOverlaysOfThePicture) {
+  const CStaticVTK& control = this->Dialog->Control;
+  vtkRenderer* top = this->Wrapper()->GetLayerRenderer(0);
+  EXPECT_TRUE(top->HasViewProp(control.GetBorder()->GetActor()));
+  EXPECT_TRUE(top->HasViewProp(control.GetTitle()->GetTextActor()));
+  EXPECT_EQ(std::string(control.GetTitle()->GetTitleMapper()->GetInput()), "Geometria 3D");
+  for (const float* colour : {control.GetBorder()->GetColor(), control.GetTitle()->GetColor()}) {
+    EXPECT_EQ(colour[0] + colour[1] + colour[2], 0.0f);
+  }
+}
+
 TEST_F(Preview3D, ALeftDragRotatesFromNearTheCentreAndRollsFromNearACorner) {
   this->WhileOpen([this] {
     this->ShowBunny();
@@ -274,6 +292,24 @@ TEST_F(Preview2D, ClicksDoNothingInStateZeroWhileTheMiddleButtonStillPans) {
     this->Move(centre + QPoint(40, 25), Qt::MiddleButton);
     EXPECT_NE(this->FocalPoint(), focus);
     EXPECT_EQ(renders.Count, 1);
+  });
+}
+
+TEST_F(Preview2D, AWhiteFrameTheTitleAndTheHUScaleAreDrawnOverThePlot) {
+  const CStatic2D& control = this->Dialog->Control;
+  vtkRenderer* top = this->Wrapper()->GetLayerRenderer(0);
+  EXPECT_TRUE(top->HasViewProp(control.GetBorder()->GetActor()));
+  EXPECT_TRUE(top->HasViewProp(control.GetTitle()->GetTextActor()));
+  EXPECT_TRUE(top->HasViewProp(control.GetScale()->GetActor()));
+  EXPECT_EQ(std::string(control.GetTitle()->GetTitleMapper()->GetInput()), "None");
+  const int* size = static_cast<vtkRullerWindowHU*>(control.GetScale()->GetSource())->GetSize();
+  EXPECT_EQ(size[0], 100);
+  EXPECT_EQ(size[1], 100);
+  this->WhileOpen([this] {
+    const QImage painted = this->Widget()->grab().toImage();
+    int white = 0;
+    for (int y = 0; y < painted.height(); ++y) white += painted.pixelColor(1, y) == QColor(Qt::white);
+    EXPECT_GT(white, painted.height() / 2) << "the frame along the left edge";
   });
 }
 
