@@ -14,59 +14,12 @@
 #include <vector>
 
 #include "ImplantScene.h"
+#include "ShownOutline.h"
 #include "toolkit/vtkImplantAxial.h"
 #include "toolkit/vtkImplantCross9.h"
 #include "toolkit/vtkImplantPanoramic.h"
 
 namespace {
-
-// An outline's line segments as shown: every point through the actors' user transform.
-using Segments = std::vector<std::array<double, 4>>;
-
-Segments Shown(vtkPolyData* outline, vtkTransform* user) {
-  Segments segments;
-  vtkCellArray* lines = outline->GetLines();
-  if (!lines) return segments;
-  const vtkIdType* ids;
-  vtkIdType count;
-  for (lines->InitTraversal(); lines->GetNextCell(count, ids);) {
-    for (vtkIdType k = 0; k + 1 < count; ++k) {
-      double a[3], b[3];
-      user->TransformPoint(outline->GetPoint(ids[k]), a);
-      user->TransformPoint(outline->GetPoint(ids[k + 1]), b);
-      segments.push_back({a[0], a[1], b[0], b[1]});
-    }
-  }
-  return segments;
-}
-
-double Distance(double x, double y, const std::array<double, 4>& s) {
-  const double dx = s[2] - s[0], dy = s[3] - s[1];
-  const double length2 = dx * dx + dy * dy;
-  const double t = length2 > 0 ? std::clamp(((x - s[0]) * dx + (y - s[1]) * dy) / length2, 0.0, 1.0) : 0.0;
-  return std::hypot(x - s[0] - t * dx, y - s[1] - t * dy);
-}
-
-// The farthest any segment end of `a` lies from the lines of `b`.
-double Farthest(const Segments& a, const Segments& b) {
-  double farthest = 0;
-  for (const auto& segment : a) {
-    for (int end = 0; end < 4; end += 2) {
-      double nearest = HUGE_VAL;
-      for (const auto& other : b) nearest = std::min(nearest, Distance(segment[end], segment[end + 1], other));
-      farthest = std::max(farthest, nearest);
-    }
-  }
-  return farthest;
-}
-
-// The same lines within 0.01 mm (the cut of a turned polygon may split a line at other points).
-void ExpectSameOutline(const Segments& preview, const Segments& committed) {
-  ASSERT_GT(preview.size(), 0u);
-  ASSERT_GT(committed.size(), 0u);
-  EXPECT_LT(Farthest(preview, committed), 0.01);
-  EXPECT_LT(Farthest(committed, preview), 0.01);
-}
 
 vtkSmartPointer<vtkMatrix4x4> Drag(double dx, double dy, double degrees) {
   vtkNew<vtkTransform> drag;
