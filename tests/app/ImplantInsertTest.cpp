@@ -184,7 +184,8 @@ TEST_F(ImplantInsertTest, AClickOnAMaxillaryCrownInEachViewPutsAnImplantOnIt) {
   toSection->DeepCopy(sectionMatrix);
   CQlmResliceGeometry::FlipMatrixY(toSection);
   toSection->Invert();
-  const float* centre = QlmPlanningFrame(this->Volume()).GetCentre();
+  const QlmPlanningFrame frame(this->Volume());
+  const float* centre = frame.GetCentre();
   const double fromCentre[4] = {crown[0] - centre[0], crown[1] - centre[1], crown[2] - centre[2], 1.0};
   double inCell[4];
   toSection->MultiplyPoint(fromCentre, inCell);
@@ -210,16 +211,7 @@ TEST_F(ImplantInsertTest, AClickOnAMaxillaryCrownInEachViewPutsAnImplantOnIt) {
 
   if (const char* picture = std::getenv("QLM_IMPLANT_SCREENSHOT")) {
     q.AxialView->SetSlice(slice);
-    QWidget& window = *this->Frame->GetSafeHwnd();
-    window.resize(1280, 960);
-    window.show();
-    QApplication::processEvents();
-    q.WindowAxial->Render();
-    q.WindowCross->Render();
-    q.WindowPanoramic->Render();
-    q.Window3D->Render();
-    QApplication::processEvents();
-    EXPECT_TRUE(window.grab().save(picture)) << picture;
+    EXPECT_TRUE(this->SaveWindow(picture)) << picture;
   }
 }
 

@@ -117,16 +117,7 @@ TEST_F(TeethPlacementTest, TeethPlacedOnTheUpperCrownsFollowTheViews) {
 
   if (const char* picture = std::getenv("QLM_TEETH_SCREENSHOT")) {
     q.SetDentesLabelIndex();
-    QWidget& window = *this->Frame->GetSafeHwnd();
-    window.resize(1280, 960);
-    window.show();
-    QApplication::processEvents();
-    q.WindowAxial->Render();
-    q.WindowCross->Render();
-    q.WindowPanoramic->Render();
-    q.Window3D->Render();
-    QApplication::processEvents();
-    EXPECT_TRUE(window.grab().save(picture)) << picture;
+    EXPECT_TRUE(this->SaveWindow(picture)) << picture;
   }
 }
 

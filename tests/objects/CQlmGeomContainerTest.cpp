@@ -2,8 +2,10 @@
 #include <vtkActor2D.h>
 #include <vtkCoordinate.h>
 #include <vtkMatrix4x4.h>
+#include <vtkPolyData.h>
 #include <vtkTransform.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -164,6 +166,37 @@ TEST_F(CQlmGeomContainerTest, NewObjectsTakeTheLabelSettings) {
   }
   EXPECT_EQ(this->Teeth.GetListPanoramic()->GetListItemAt(1)->GetPanoramicCutter()->GetPanoramicThick(), 1);
   EXPECT_EQ(this->Tooth(0)->GetLabelMode(), 1);  // the others follow the setting too
+}
+
+// A project reader fills the 3D list with built, placed and numbered objects; the cuts come after.
+TEST_F(CQlmGeomContainerTest, BuildViewObjectsCutsWhatAReaderPutIntoThe3DList) {
+  std::unique_ptr<CQlmGeomCreator> creator{CQlmGeomCreator::New()};
+  creator->Item = this->Teeth.FindItem("Dentes B", "Canino", " 22");
+  ASSERT_NE(creator->Item, nullptr);
+  creator->Create();
+  for (int number : {1, 2}) {
+    CQlmGeom3D* tooth = this->Teeth.GetList3D()->AddTail();
+    tooth->BuildFromCreator(creator.get());
+    vtkNew<vtkTransform> placement;
+    placement->Translate(20 + 8 * number, 20, 17);
+    tooth->SetMatrix(placement->GetMatrix()->GetData());
+    tooth->SetNumber(number);
+  }
+  this->Teeth.BuildViewObjects();
+  this->Teeth.SetAxialIndex(20);
+  ASSERT_EQ(this->Teeth.GetListAxial()->GetCount(), 2);
+  ASSERT_EQ(this->Teeth.GetListCross()->GetCount(), 2);
+  ASSERT_EQ(this->Teeth.GetListPanoramic()->GetCount(), 2);
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_TRUE(this->Window3D.Holds(3, this->Tooth(i)->GetActor()));
+    CQlmGeomAxial* axial = this->Teeth.GetListAxial()->GetListItemAt(i);
+    EXPECT_EQ(axial->GetObject(), this->Tooth(i));
+    EXPECT_TRUE(this->Axial.Holds(2, axial->GetActor()));
+    axial->GetCutter()->Update();
+    EXPECT_GT(axial->GetAxialCutter()->GetOutput()->GetNumberOfLines(), 0);
+  }
+  this->ExpectConsistent();
 }
 
 // Where a click puts a new tooth (the library mesh's origin) in each view.

@@ -11,6 +11,7 @@
 
 #include "GeomScene.h"
 #include "ShownOutline.h"
+#include "VShapedCurve.h"
 #include "toolkit/vtkGeomAxial.h"
 #include "toolkit/vtkGeomCross9.h"
 #include "toolkit/vtkGeomPanoramic.h"
@@ -116,24 +117,11 @@ TEST_F(CQlmGeomDragTest, AnIdentityDragChangesNothing) {
 
 // A V-shaped curve: world (0, 30), (30, 10), (60, 30).
 TEST_F(CQlmGeomDragTest, PanoramicSlideAcrossAVertexTurnsTheOffsetNotTheObject) {
-  const float points[9] = {-30, 0, 0, 0, 20, 0, 30, 0, 0};
-  ASSERT_TRUE(this->Arch.SetPoints(3, points));
-  this->Calculator.Update();
+  ASSERT_TRUE(BendIntoAV(this->Arch, this->Calculator));
   this->PanoramicCut()->SetInput(this->Image, &this->Calculator);
   const double half = this->Calculator.GetCurveLength() / 2.0;
-  // 1.5 mm to the left of the drawing direction, in world coordinates.
-  auto worldPoint = [&](double arc, double offset, double out[3]) {
-    float p[3], q[3];
-    this->Calculator.GetCurvePoint(float(arc), p);
-    this->Calculator.GetCurvePoint(float(arc + 0.01), q);
-    const double dx = q[0] - p[0], dy = -(q[1] - p[1]);
-    const double norm = std::hypot(dx, dy);
-    out[0] = 30 + p[0] - offset * dy / norm;
-    out[1] = 30 - p[1] + offset * dx / norm;
-    out[2] = 10;
-  };
   double start[3];
-  worldPoint(half - 5, 1.5, start);
+  BesideTheCurve(this->Calculator, half - 5, 1.5, 10, start);
   vtkNew<vtkTransform> placement;
   placement->Translate(start);
   placement->RotateX(12);
@@ -145,7 +133,7 @@ TEST_F(CQlmGeomDragTest, PanoramicSlideAcrossAVertexTurnsTheOffsetNotTheObject) 
   this->PanoramicCut()->SetUserMatrix(Drag(10, 2, 0).data());
   this->PanoramicCut()->ApplyUserMatrix();
   double expected[3], after[3];
-  worldPoint(half + 5, 1.5, expected);
+  BesideTheCurve(this->Calculator, half + 5, 1.5, 10, expected);
   this->Tooth()->GetPosition(after);
   EXPECT_NEAR(after[0], expected[0], 1e-3);
   EXPECT_NEAR(after[1], expected[1], 1e-3);

@@ -15,6 +15,7 @@
 
 #include "ImplantScene.h"
 #include "ShownOutline.h"
+#include "VShapedCurve.h"
 #include "toolkit/vtkImplantAxial.h"
 #include "toolkit/vtkImplantCross9.h"
 #include "toolkit/vtkImplantPanoramic.h"
@@ -148,24 +149,11 @@ TEST_F(CQlmImplantDragTest, PanoramicReleaseWithoutMotionChangesNothing) {
 
 // A V-shaped curve: world (0, 30), (30, 10), (60, 30).
 TEST_F(CQlmImplantDragTest, PanoramicSlideAcrossAVertexTurnsTheOffsetWithTheCurve) {
-  const float points[9] = {-30, 0, 0, 0, 20, 0, 30, 0, 0};
-  ASSERT_TRUE(this->Arch.SetPoints(3, points));
-  this->Calculator.Update();
+  ASSERT_TRUE(BendIntoAV(this->Arch, this->Calculator));
   this->PanoramicCut()->SetInput(this->Image, &this->Calculator);
   const double half = this->Calculator.GetCurveLength() / 2.0;
-  // Offset from the curve: 1.5 mm to the left of the drawing direction, in world coordinates.
-  auto worldPoint = [&](double arc, double offset, double out[3]) {
-    float p[3], q[3];
-    this->Calculator.GetCurvePoint(float(arc), p);
-    this->Calculator.GetCurvePoint(float(arc + 0.01), q);
-    const double dx = q[0] - p[0], dy = -(q[1] - p[1]);
-    const double norm = std::hypot(dx, dy);
-    out[0] = 30 + p[0] - offset * dy / norm;
-    out[1] = 30 - p[1] + offset * dx / norm;
-    out[2] = 20;
-  };
   double start[3];
-  worldPoint(half - 5, 1.5, start);
+  BesideTheCurve(this->Calculator, half - 5, 1.5, 20, start);
   vtkNew<vtkTransform> placement;
   placement->Translate(start);
   placement->RotateX(12);
@@ -177,7 +165,7 @@ TEST_F(CQlmImplantDragTest, PanoramicSlideAcrossAVertexTurnsTheOffsetWithTheCurv
   this->PanoramicCut()->SetUserMatrix(Drag(10, 2, 0));
   this->PanoramicCut()->ApplyUserMatrix();
   double expected[3], after[3];
-  worldPoint(half + 5, 1.5, expected);
+  BesideTheCurve(this->Calculator, half + 5, 1.5, 20, expected);
   this->Implant()->GetPosition(after);
   EXPECT_NEAR(after[0], expected[0], 1e-3);
   EXPECT_NEAR(after[1], expected[1], 1e-3);
