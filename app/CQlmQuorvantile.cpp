@@ -19,6 +19,8 @@
 #include "objects/CQlmImplantRings.h"
 #include "objects/CQlmImplants.h"
 #include "objects/CQlmGeometries.h"
+#include "objects/CQlmDentes.h"
+#include "objects/CQlmGeoms.h"
 #include "output/CQlmPrintPreview.h"
 #include "platform/gui/QlmResource.h"
 #include "project/CQlmProjectCreator202106.h"
@@ -96,6 +98,8 @@ void CQlmQuorvantile::CreateObjects() {
   this->PictureDownload = CQlmWebFile::New();
   this->Indicator = CQlmIndicator::New();
   this->Geometries = CQlmGeometries::CreateObject();
+  this->DentesContainer = CQlmDentes::CreateObject();
+  this->GeomsContainer = CQlmGeoms::CreateObject();
   // The 3D view shows the arch geometry mirrored in y; the colour profiles leave the 3D surfaces alone.
   for (int* flag : {&this->Indicator->Pan->Pan3D->MirrorY, &this->Indicator->Cross->Cross3D->MirrorY,
                     &this->Indicator->Pan->Pan3D->ColorHold, &this->Indicator->Cross->Cross3D->ColorHold})
@@ -141,6 +145,7 @@ void CQlmQuorvantile::Initialize() {
   this->BindImplants();
   this->BindGeometries();
   this->BindRings();
+  this->BindTeeth();
   EnsureConfigFile();
   ReadConfigOpenRecent(this->RecentProjects);
   this->UpdateRecentMenu(this->RecentProjects);
@@ -242,6 +247,7 @@ void CQlmQuorvantile::Teardown() {
   // The implants' cuts read the volume and the arch: they go first, after the rings that follow them.
   this->ReleaseRings();
   this->ReleaseImplants();
+  this->ReleaseTeeth();
   this->PositionListeners[CQlmPositionListener::Indicators] = nullptr;
   if (this->IndicatorHook == this->Indicator) this->IndicatorHook = nullptr;
   CQlmIndicator::Delete(this->Indicator);

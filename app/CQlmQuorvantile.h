@@ -38,6 +38,8 @@ class CQlmImplants;
 class CQlmImplantRings;
 class CQlmCoreImplant;
 class CQlmGeometries;
+class CQlmDentes;
+class CQlmGeoms;
 class CQlmGreyWindowFollower;
 class CQlmHULines;
 class CQlmInteractorStyle2;
@@ -155,6 +157,10 @@ public:
   // The imported 3D objects and their cuts, owned: made by CreateObjects,
   // bound to the views by Initialize, set up after a load, freed by Teardown.
   CQlmGeometries* Geometries = nullptr;
+  // The placed teeth and library meshes, owned: made by CreateObjects, bound
+  // to the views by Initialize, set up after a load, freed by Teardown.
+  CQlmDentes* DentesContainer = nullptr;
+  CQlmGeoms* GeomsContainer = nullptr;
   // The current nerve's diameter (mm); none while no nerve is current.
   std::optional<float> CurrentNerveDiameter() const;
 
@@ -586,4 +592,8 @@ private:
   void BindRings();
   void SetupRings();
   void ReleaseRings();
+  // The teeth and library meshes as the implants: bound to the views, set up after a load, freed.
+  void BindTeeth();
+  void SetupTeeth();
+  void ReleaseTeeth();
 };

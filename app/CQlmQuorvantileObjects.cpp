@@ -4,6 +4,8 @@
 #include "ct/CQlmCTData.h"
 #include "ct/CQlmCTFilter.h"
 #include "ct/CQlmPanoramicCalc.h"
+#include "objects/CQlmDentes.h"
+#include "objects/CQlmGeoms.h"
 #include "objects/CQlmImplant3D.h"
 #include "objects/CQlmImplantRings.h"
 #include "objects/CQlmImplants.h"
@@ -74,6 +76,8 @@ void CQlmQuorvantile::SetInsertImplantMode() {
 // \todo The other kinds join as their containers land.
 void CQlmQuorvantile::DeselectAllObjects() {
   this->ImplantContainer->SetSelected(this->ImplantContainer->GetList3D()->GetSelectedIndex(), 0);
+  this->GeomsContainer->SetSelected(this->GeomsContainer->GetList3D()->GetSelectedIndex(), 0);
+  this->DentesContainer->SetSelected(this->DentesContainer->GetList3D()->GetSelectedIndex(), 0);
 }
 
 void CQlmQuorvantile::GetNewImplantSize(float size[3]) {

@@ -1,26 +1,14 @@
 #include "objects/CQlmGeometries.h"
 
-#include "objects/QlmReformatFollower.h"
-
 CQlmGeometries::~CQlmGeometries() {
-  this->AxialCuts.DeleteList();
-  this->CrossCuts.DeleteList();
-  this->PanoramicCuts.DeleteList();
+  this->AxialCutList.DeleteList();
+  this->CrossCutList.DeleteList();
+  this->PanoramicCutList.DeleteList();
   this->Objects.RemoveAll();
 }
 
-void CQlmGeometries::SetWindows(CQlmLayeredWindow* window3D, CQlmLayeredWindow* axial, CQlmLayeredWindow9* cross,
-                                CQlmLayeredWindow* panoramic) {
-  this->Window3D = window3D;
-  this->WindowAxial = axial;
-  this->WindowCross = cross;
-  this->WindowPanoramic = panoramic;
-}
-
 void CQlmGeometries::SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator, float spacing) {
-  this->Image = image;
-  this->Calculator = calculator;
-  this->SectionSpacing = spacing;
+  this->SetImage(image, calculator, spacing);
 }
 
 void CQlmGeometries::BuildViewObjectsOfLast() {
@@ -33,15 +21,15 @@ void CQlmGeometries::BuildViewObjects() {
 
 void CQlmGeometries::BuildViewObjectsOf(CQlmObject* object) {
   const float* color = object->GetColor();
-  CQlmGeometryCross9* cross = this->CrossCuts.AddTail();
+  CQlmGeometryCross9* cross = this->CrossCutList.AddTail();
   cross->SetObject(object);
   cross->SetWindow(this->WindowCross);
-  cross->SetInput(this->Image, this->Calculator, this->SectionSpacing);
+  cross->SetInput(this->Image, this->Calculator, this->Spacing);
   cross->SetColor(color[0], color[1], color[2]);
   cross->AddToRenderer();
   cross->SetVisibility(0);
 
-  CQlmGeometryAxial* axial = this->AxialCuts.AddTail();
+  CQlmGeometryAxial* axial = this->AxialCutList.AddTail();
   axial->SetObject(object);
   axial->SetWindow(this->WindowAxial);
   axial->SetInput(this->Image);
@@ -49,49 +37,16 @@ void CQlmGeometries::BuildViewObjectsOf(CQlmObject* object) {
   axial->AddToRenderer();
   axial->SetVisibility(0);
 
-  CQlmGeometryPanoramic* panoramic = this->PanoramicCuts.AddTail();
+  CQlmGeometryPanoramic* panoramic = this->PanoramicCutList.AddTail();
   panoramic->SetObject(object);
   panoramic->SetWindow(this->WindowPanoramic);
   panoramic->SetInput(this->Image, this->Calculator);
-  panoramic->SetThick(this->PanoramicThick);
+  panoramic->SetThick(this->Thick);
   panoramic->SetColor(color[0], color[1], color[2]);
   panoramic->AddToRenderer();
   panoramic->SetVisibility(0);
 }
 
-void CQlmGeometries::SetAxialIndex(int index) {
-  this->AxialIndex = index;
-  this->AxialCuts.ForEach([index](CQlmGeometryAxial* cut) { cut->SetAxialIndex(index); });
-}
-
-void CQlmGeometries::SetCrossIndex(int index) {
-  this->CrossIndex = index;
-  this->CrossCuts.ForEach([index](CQlmGeometryCross9* cut) { cut->SetCrossIndex(index); });
-}
-
-void CQlmGeometries::SetCrossSpacing(float spacing) {
-  this->CrossCuts.ForEach([spacing](CQlmGeometryCross9* cut) { cut->SetCrossSpacing(spacing); });
-  this->SectionSpacing = spacing;
-}
-
-void CQlmGeometries::SetSingleCrossSection(int on) {
-  this->CrossCuts.ForEach([on](CQlmGeometryCross9* cut) { cut->SetSingleCrossSection(on); });
-}
-
-void CQlmGeometries::SetPanoramicThick(int on) {
-  this->PanoramicThick = on;
-  this->PanoramicCuts.ForEach([on](CQlmGeometryPanoramic* cut) { cut->SetThick(on); });
-}
-
 void CQlmGeometries::InvalidateCrossSections() {
-  this->CrossCuts.ForEach([](CQlmGeometryCross9* cut) { cut->Invalidate(); });
-}
-
-void CQlmGeometries::UpdateCutters() {
-  this->CrossCuts.ForEach([](CQlmGeometryCross9* cut) { cut->UpdateCutters(); });
-}
-
-void CQlmGeometries::FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice,
-                                    int firstSection, int curve) {
-  QlmFollowReformat(*this, thickPanoramic, singleSection, crossSpacing, axialSlice, firstSection, curve);
+  this->CrossCutList.ForEach([](CQlmGeometryCross9* cut) { cut->Invalidate(); });
 }

@@ -7,13 +7,9 @@
 #include "objects/CQlmGeometryCross9.h"
 #include "objects/CQlmGeometryCutList.h"
 #include "objects/CQlmGeometryPanoramic.h"
+#include "objects/CQlmObjectContainer.h"
 #include "objects/CQlmObjectList.h"
-#include "platform/CObject.h"
-#include "views/CQlmArchListener.h"
-#include "views/CQlmPositionListener.h"
 
-class CQlmLayeredWindow;
-class CQlmLayeredWindow9;
 class CQlmPanoramicCalc;
 class vtkImageData;
 
@@ -21,17 +17,13 @@ using CQlmGeometryAxialList = CQlmGeometryCutList<CQlmGeometryAxial>;
 using CQlmGeometryCross9List = CQlmGeometryCutList<CQlmGeometryCross9>;
 using CQlmGeometryPanoramicList = CQlmGeometryCutList<CQlmGeometryPanoramic>;
 
-class CQlmGeometries : public CObject, public CQlmPositionListener, public CQlmArchListener {
+class CQlmGeometries : public CQlmObjectContainer<CQlmGeometryAxial, CQlmGeometryCross9, CQlmGeometryPanoramic> {
 public:
   static CQlmGeometries* CreateObject() { return new CQlmGeometries; }
   CQlmGeometries() = default;
   // The cuts first, then the objects.
   ~CQlmGeometries() override;
 
-  // The four views' wrappers (not owned).
-  void SetWindows(CQlmLayeredWindow* window3D, CQlmLayeredWindow* axial, CQlmLayeredWindow9* cross,
-                  CQlmLayeredWindow* panoramic);
-  CQlmLayeredWindow* GetWindow3D() const { return this->Window3D; }
   // Image and arch geometry (not owned) and the section spacing (mm) that new cuts take.
   void SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator, float spacing);
 
@@ -41,42 +33,24 @@ public:
   void BuildViewObjectsOfLast();
   void BuildViewObjects();
 
-  void SetAxialIndex(int index) override;
-  void SetCrossIndex(int index) override;
-  // Stored only: the panoramic cuts follow the arch geometry's current curve.
-  void SetPanoramicIndex(int index) override { this->PanoramicIndex = index; }
-  void SetCrossSpacing(float spacing);
-  void SetSingleCrossSection(int on);
-  // Thick: the panoramic outlines 30 % opaque.
-  void SetPanoramicThick(int on);
   // The next index change cuts all nine sections of every object afresh.
   void InvalidateCrossSections();
-  // After an arch edit: the nine sections of every object along the new arch.
-  void UpdateCutters() override;
-  void FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice, int firstSection,
-                      int curve) override;
 
   CQlmObjectList& GetObjectList() { return this->Objects; }
-  CQlmGeometryAxialList& GetAxialList() { return this->AxialCuts; }
-  CQlmGeometryCross9List& GetCross9List() { return this->CrossCuts; }
-  CQlmGeometryPanoramicList& GetPanoramicList() { return this->PanoramicCuts; }
+  CQlmGeometryAxialList& GetAxialList() { return this->AxialCutList; }
+  CQlmGeometryCross9List& GetCross9List() { return this->CrossCutList; }
+  CQlmGeometryPanoramicList& GetPanoramicList() { return this->PanoramicCutList; }
+
+protected:
+  CQlmPlanningList<CQlmGeometryAxial>& AxialCuts() override { return this->AxialCutList; }
+  CQlmPlanningList<CQlmGeometryCross9>& CrossCuts() override { return this->CrossCutList; }
+  CQlmPlanningList<CQlmGeometryPanoramic>& PanoramicCuts() override { return this->PanoramicCutList; }
 
 private:
   void BuildViewObjectsOf(CQlmObject* object);
 
   CQlmObjectList Objects;
-  CQlmGeometryAxialList AxialCuts;
-  CQlmGeometryCross9List CrossCuts;
-  CQlmGeometryPanoramicList PanoramicCuts;
-  vtkImageData* Image = nullptr;
-  CQlmPanoramicCalc* Calculator = nullptr;
-  CQlmLayeredWindow* Window3D = nullptr;
-  CQlmLayeredWindow* WindowAxial = nullptr;
-  CQlmLayeredWindow9* WindowCross = nullptr;
-  CQlmLayeredWindow* WindowPanoramic = nullptr;
-  float SectionSpacing = 2.0f;
-  int AxialIndex = 0;
-  int CrossIndex = 0;
-  int PanoramicIndex = 0;
-  int PanoramicThick = 0;
+  CQlmGeometryAxialList AxialCutList;
+  CQlmGeometryCross9List CrossCutList;
+  CQlmGeometryPanoramicList PanoramicCutList;
 };

@@ -5,7 +5,6 @@
 #include "objects/CQlmImplant3DList.h"
 #include "objects/CQlmImplantPanoramicList.h"
 #include "objects/CQlmImplantRingCreator.h"
-#include "objects/QlmReformatFollower.h"
 
 namespace {
 constexpr CQlmImplantRings::RingSet RingSets[5] = {
@@ -30,19 +29,9 @@ CQlmImplantRings::~CQlmImplantRings() {
   this->List3D.reset();
 }
 
-void CQlmImplantRings::SetWindows(CQlmLayeredWindow* window3D, CQlmLayeredWindow* axial, CQlmLayeredWindow9* cross,
-                                  CQlmLayeredWindow* panoramic) {
-  this->Window3D = window3D;
-  this->WindowAxial = axial;
-  this->WindowCross = cross;
-  this->WindowPanoramic = panoramic;
-}
-
 void CQlmImplantRings::SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator, float spacing,
                                 CQlmImplant3DList* implants, CQlmImplantPanoramicList* implantCuts) {
-  this->Image = image;
-  this->Calculator = calculator;
-  this->Spacing = spacing;
+  this->SetImage(image, calculator, spacing);
   this->Implants = implants;
   this->ImplantCuts = implantCuts;
 }
@@ -156,37 +145,4 @@ int CQlmImplantRings::RemoveSelected() {
     removed = 1;
   }
   return removed;
-}
-
-void CQlmImplantRings::SetAxialIndex(int index) {
-  this->AxialIndex = index;
-  this->ListAxial->ForEach([index](CQlmImplantRingAxial* axial) { axial->SetAxialIndex(index); });
-}
-
-void CQlmImplantRings::SetCrossIndex(int index) {
-  this->CrossIndex = index;
-  this->ListCross->ForEach([index](CQlmImplantRingCross9* cross) { cross->SetCrossIndex(index); });
-}
-
-void CQlmImplantRings::SetCrossSpacing(float spacing) {
-  this->Spacing = spacing;
-  this->ListCross->ForEach([spacing](CQlmImplantRingCross9* cross) { cross->SetCrossSpacing(spacing); });
-}
-
-void CQlmImplantRings::SetSingleCrossSection(int on) {
-  this->ListCross->ForEach([on](CQlmImplantRingCross9* cross) { cross->SetSingleCrossSection(on); });
-}
-
-void CQlmImplantRings::SetPanoramicThick(int on) {
-  this->Thick = on;
-  this->ListPanoramic->ForEach([on](CQlmImplantRingPanoramic* panoramic) { panoramic->SetThick(on); });
-}
-
-void CQlmImplantRings::UpdateCutters() {
-  this->ListCross->ForEach([](CQlmImplantRingCross9* cross) { cross->UpdateCutters(); });
-}
-
-void CQlmImplantRings::FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice,
-                                      int firstSection, int curve) {
-  QlmFollowReformat(*this, thickPanoramic, singleSection, crossSpacing, axialSlice, firstSection, curve);
 }

@@ -9,19 +9,16 @@
 #include "objects/CQlmImplantRingAxialList.h"
 #include "objects/CQlmImplantRingCross9List.h"
 #include "objects/CQlmImplantRingPanoramicList.h"
-#include "platform/CObject.h"
-#include "views/CQlmArchListener.h"
-#include "views/CQlmPositionListener.h"
+#include "objects/CQlmObjectContainer.h"
 
 class CQlmImplant3D;
 class CQlmImplant3DList;
 class CQlmImplantPanoramicList;
-class CQlmLayeredWindow;
-class CQlmLayeredWindow9;
 class CQlmPanoramicCalc;
 class vtkImageData;
 
-class CQlmImplantRings : public CObject, public CQlmPositionListener, public CQlmArchListener {
+class CQlmImplantRings
+    : public CQlmObjectContainer<CQlmImplantRingAxial, CQlmImplantRingCross9, CQlmImplantRingPanoramic> {
 public:
   // Ring values of a class: diameters, then start and end along the implant axis (mm).
   struct RingSet {
@@ -33,8 +30,6 @@ public:
   CQlmImplantRings();
   ~CQlmImplantRings() override;
 
-  void SetWindows(CQlmLayeredWindow* window3D, CQlmLayeredWindow* axial, CQlmLayeredWindow9* cross,
-                  CQlmLayeredWindow* panoramic);
   // Image, arch geometry and section spacing; the implant container's 3D
   // list and panoramic cuts (none owned), which the rings follow.
   void SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator, float spacing, CQlmImplant3DList* implants,
@@ -52,18 +47,6 @@ public:
   // Ring i shown or hidden in all four views; an index that does not exist changes nothing.
   void SetVisibility(int i, int visible);
 
-  void SetAxialIndex(int index) override;
-  void SetCrossIndex(int index) override;
-  void SetPanoramicIndex(int index) override { this->PanoramicIndex = index; }
-  void SetCrossSpacing(float spacing);
-  void SetSingleCrossSection(int on);
-  // Thick panoramic: rings projected, 30 % opaque.
-  void SetPanoramicThick(int on);
-  // After an edit of the arch: the nine sections of every ring again.
-  void UpdateCutters() override;
-  void FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice, int firstSection,
-                      int curve) override;
-
   // 0 .. 4 by the diameter (0 up to 2.0 mm inclusive, 1 up to 3.5, 2 up to
   // 4.1, 3 up to 6.0, 4 beyond or negative), LibraryClass for a library implant.
   static int DiameterClass(float diameter, int libraryImplant);
@@ -76,6 +59,11 @@ public:
   CQlmImplantRingCross9List* GetListCross() const { return this->ListCross.get(); }
   CQlmImplantRingPanoramicList* GetListPanoramic() const { return this->ListPanoramic.get(); }
 
+protected:
+  CQlmPlanningList<CQlmImplantRingAxial>& AxialCuts() override { return *this->ListAxial; }
+  CQlmPlanningList<CQlmImplantRingCross9>& CrossCuts() override { return *this->ListCross; }
+  CQlmPlanningList<CQlmImplantRingPanoramic>& PanoramicCuts() override { return *this->ListPanoramic; }
+
 private:
   void Remove(int i);
 
@@ -83,17 +71,6 @@ private:
   std::unique_ptr<CQlmImplantRingAxialList> ListAxial;
   std::unique_ptr<CQlmImplantRingCross9List> ListCross;
   std::unique_ptr<CQlmImplantRingPanoramicList> ListPanoramic;
-  vtkImageData* Image = nullptr;
-  CQlmPanoramicCalc* Calculator = nullptr;
   CQlmImplant3DList* Implants = nullptr;
   CQlmImplantPanoramicList* ImplantCuts = nullptr;
-  CQlmLayeredWindow* Window3D = nullptr;
-  CQlmLayeredWindow* WindowAxial = nullptr;
-  CQlmLayeredWindow9* WindowCross = nullptr;
-  CQlmLayeredWindow* WindowPanoramic = nullptr;
-  float Spacing = 2.0f;
-  int AxialIndex = 0;
-  int CrossIndex = 0;
-  int PanoramicIndex = 0;
-  int Thick = 0;
 };

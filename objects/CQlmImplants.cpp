@@ -10,8 +10,7 @@
 #include "ct/CQlmPanoramicCalc.h"
 #include "libraries/CImpLibFile.h"
 #include "objects/CQlmImplantCreator.h"
-#include "objects/CQlmImplantPlacer.h"
-#include "objects/QlmReformatFollower.h"
+#include "objects/CQlmObjectPlacer.h"
 #include "platform/CArchive.h"
 #include "platform/CStringArray.h"
 
@@ -29,7 +28,7 @@ int LoadImplantLibrary(vtkImplantLib* library) {
 CQlmImplants::CQlmImplants()
     : List3D(CQlmImplant3DList::CreateObject()), ListAxial(CQlmImplantAxialList::CreateObject()),
       ListCross(CQlmImplantCross9List::CreateObject()), ListPanoramic(CQlmImplantPanoramicList::CreateObject()),
-      Creator(CQlmImplantCreator::New()), Placer(CQlmImplantPlacer::New()), Libraries(LoadImplantLibrary) {}
+      Creator(CQlmImplantCreator::New()), Placer(CQlmObjectPlacer::New()), Libraries(LoadImplantLibrary) {}
 
 // The cuts go before the 3D implants whose meshes they read.
 CQlmImplants::~CQlmImplants() {
@@ -41,20 +40,10 @@ CQlmImplants::~CQlmImplants() {
 
 void CQlmImplants::SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator, float spacing,
                             CQlmIndicator* indicator) {
-  this->Image = image;
-  this->Calculator = calculator;
-  this->Spacing = spacing;
+  this->SetImage(image, calculator, spacing);
   this->Placer->SetInput(image, calculator);
   this->Placer->SetSpacing(spacing);
   this->Placer->SetIndicator(indicator);
-}
-
-void CQlmImplants::SetWindows(CQlmLayeredWindow* window3D, CQlmLayeredWindow* axial, CQlmLayeredWindow9* cross,
-                              CQlmLayeredWindow* panoramic) {
-  this->Window3D = window3D;
-  this->WindowAxial = axial;
-  this->WindowCross = cross;
-  this->WindowPanoramic = panoramic;
 }
 
 template <typename Visit>
@@ -87,22 +76,6 @@ void CQlmImplants::BuildCuts(int i, CQlmImplant3D* implant) {
   panoramic->SetInput(this->Image, this->Calculator);
   panoramic->SetLibraryImplant(implant->LibraryImplant);
   panoramic->AddToRenderer();
-}
-
-int CQlmImplants::ViewOf(const void* window, int cell, int& index) const {
-  if (window && window == this->WindowAxial) {
-    index = this->AxialIndex;
-    return CQlmImplantPlacer::Axial;
-  }
-  if (window && window == this->WindowCross) {
-    index = this->CrossIndex + cell;
-    return CQlmImplantPlacer::Cross;
-  }
-  if (window && window == this->WindowPanoramic) {
-    index = this->PanoramicIndex;
-    return CQlmImplantPlacer::Panoramic;
-  }
-  return -1;
 }
 
 int CQlmImplants::AddImplant(const void* window, const double point[3], float diameter, float length,
@@ -223,38 +196,14 @@ void CQlmImplants::BuildViewObjects() {
   }
 }
 
-void CQlmImplants::SetAxialIndex(int index) {
-  this->AxialIndex = index;
-  this->ForEachImplant([index](auto*, CQlmImplantAxial* axial, auto*, auto*) { axial->SetAxialIndex(index); });
-}
-
-void CQlmImplants::SetCrossIndex(int index) {
-  this->CrossIndex = index;
-  this->ForEachImplant([index](auto*, auto*, CQlmImplantCross9* cross, auto*) { cross->SetCrossIndex(index); });
-}
-
 void CQlmImplants::SetPanoramicIndex(int index) {
   this->PanoramicIndex = index;
   if (this->Calculator) this->Calculator->SetCurrentCurve(index);
 }
 
 void CQlmImplants::SetCrossSpacing(float spacing) {
-  this->Spacing = spacing;
+  this->CQlmObjectContainer::SetCrossSpacing(spacing);
   this->Placer->SetSpacing(spacing);
-  this->ForEachImplant([spacing](auto*, auto*, CQlmImplantCross9* cross, auto*) { cross->SetCrossSpacing(spacing); });
-}
-
-void CQlmImplants::UpdateCutters() {
-  this->ForEachImplant([](auto*, auto*, CQlmImplantCross9* cross, auto*) { cross->UpdateCutters(); });
-}
-
-void CQlmImplants::SetSingleCrossSection(int on) {
-  this->ForEachImplant([on](auto*, auto*, CQlmImplantCross9* cross, auto*) { cross->SetSingleCrossSection(on); });
-}
-
-void CQlmImplants::SetPanoramicThick(int on) {
-  this->Thick = on;
-  this->ForEachImplant([on](auto*, auto*, auto*, CQlmImplantPanoramic* panoramic) { panoramic->SetThick(on); });
 }
 
 void CQlmImplants::SetFill(int on) {
@@ -490,9 +439,4 @@ void CQlmImplants::ChangeLibraryImplant(int i, const CString& identifier, const 
   this->BuildCuts(i, implant);
   this->TakeLibraryItem(i, item, component, identifier, platform);
   this->ApplySettings(i, item->Color, kept.ConectorColor);
-}
-
-void CQlmImplants::FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice,
-                                  int firstSection, int curve) {
-  QlmFollowReformat(*this, thickPanoramic, singleSection, crossSpacing, axialSlice, firstSection, curve);
 }

@@ -11,22 +11,19 @@
 #include "objects/CQlmImplantCross9List.h"
 #include "objects/CQlmImplantPanoramicList.h"
 #include "objects/CQlmLibraryLookup.h"
+#include "objects/CQlmObjectContainer.h"
 #include "libraries/vtkImplantLib.h"
-#include "platform/CObject.h"
 #include "views/CQlmImplantOptions.h"
-#include "views/CQlmArchListener.h"
-#include "views/CQlmPositionListener.h"
 
 class CQlmImplantCreator;
-class CQlmImplantPlacer;
+class CQlmObjectPlacer;
 class CQlmIndicator;
-class CQlmLayeredWindow;
-class CQlmLayeredWindow9;
 class CQlmPanoramicCalc;
 class CStringArray;
 class vtkImageData;
 
-class CQlmImplants : public CObject, public CQlmPositionListener, public CQlmArchListener, public CQlmImplantOptions {
+class CQlmImplants : public CQlmObjectContainer<CQlmImplantAxial, CQlmImplantCross9, CQlmImplantPanoramic>,
+                     public CQlmImplantOptions {
 public:
   static CQlmImplants* CreateObject() { return new CQlmImplants; }
   CQlmImplants();
@@ -35,9 +32,6 @@ public:
   // Image, arch geometry and the indicators whose picker places axial clicks
   // (not owned; no indicators: the first nine sections) and the section spacing (mm).
   void SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator, float spacing, CQlmIndicator* indicator);
-  // The four views' wrappers (not owned).
-  void SetWindows(CQlmLayeredWindow* window3D, CQlmLayeredWindow* axial, CQlmLayeredWindow9* cross,
-                  CQlmLayeredWindow* panoramic);
 
   // A generic implant (mm) for a click at `point` in the view drawn by
   // `window` (cell `cell` of the cross-sections), at list position `position`:
@@ -75,17 +69,10 @@ public:
   // Builds the 2D representations of implants read from a project.
   void BuildViewObjects();
 
-  // Position followers.
-  void SetAxialIndex(int index) override;
-  void SetCrossIndex(int index) override;
+  // Also the arch geometry's current curve, which the panoramic cuts read.
   void SetPanoramicIndex(int index) override;
-  void SetCrossSpacing(float spacing);
-  // After an arch edit: every cross-section object's sections along the new arch.
-  void UpdateCutters() override;
-  void FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice, int firstSection,
-                      int curve) override;
-  void SetSingleCrossSection(int on);
-  void SetPanoramicThick(int on);
+  // Also the placer's spacing.
+  void SetCrossSpacing(float spacing) override;
   void SetFill(int on) override;
   void SetFontSize(int size) override;
   void SetUniformColor(int on);
@@ -108,10 +95,14 @@ public:
   // 1: new implants are turned 180 degrees about x (upper jaw).
   int Flip = 0;
 
+protected:
+  CQlmPlanningList<CQlmImplantAxial>& AxialCuts() override { return *this->ListAxial; }
+  CQlmPlanningList<CQlmImplantCross9>& CrossCuts() override { return *this->ListCross; }
+  CQlmPlanningList<CQlmImplantPanoramic>& PanoramicCuts() override { return *this->ListPanoramic; }
+
 private:
   template <typename Visit>
   void ForEachImplant(Visit visit);
-  int ViewOf(const void* window, int cell, int& index) const;
   void ApplySettings(int i, const float screwColor[3], const float connectorColor[3]);
   void BuildCuts(int i, CQlmImplant3D* implant);
   CQlmImplant3D* InsertNew(const void* window, const double point[3], int cell, int position, int library);
@@ -132,23 +123,12 @@ private:
   std::unique_ptr<CQlmImplantCross9List> ListCross;
   std::unique_ptr<CQlmImplantPanoramicList> ListPanoramic;
   std::unique_ptr<CQlmImplantCreator> Creator;
-  std::unique_ptr<CQlmImplantPlacer> Placer;
-  vtkImageData* Image = nullptr;
-  CQlmPanoramicCalc* Calculator = nullptr;
-  CQlmLayeredWindow* Window3D = nullptr;
-  CQlmLayeredWindow* WindowAxial = nullptr;
-  CQlmLayeredWindow9* WindowCross = nullptr;
-  CQlmLayeredWindow* WindowPanoramic = nullptr;
-  float Spacing = 2.0f;
+  std::unique_ptr<CQlmObjectPlacer> Placer;
   int Fill = 1;
-  int Thick = 0;
   int Numbers = 1;
   int AxisLines = 1;
   float ScrewColor[3] = {1.0f, 0.0f, 1.0f};
   float ConectorColor[3] = {0.0f, 1.0f, 1.0f};
-  int AxialIndex = 0;
-  int CrossIndex = 0;
-  int PanoramicIndex = 0;
   int UniformColor = 0;
   int LabelBackground = 0;
   int LabelMode = 0;

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "QlmBytes.h"
+#include "SampleCrowns.h"
 #include "SampleProjectFixture.h"
 #include "QlmTestData.h"
 #include "app/CQlmQuorvantile.h"
@@ -48,7 +49,7 @@
 
 namespace {
 
-using Vector = std::array<double, 3>;
+using Vector = SampleCrowns::Vector;
 
 constexpr UINT MaxillaCommand = 32937;
 constexpr UINT InsertImplantCommand = 32856;
@@ -62,48 +63,11 @@ class ImplantInsertTest : public SampleProjectFixture {
 protected:
 
   vtkImageData* Volume() const { return this->Q->CTData->ImageData; }
-
-  // The grey of the voxel nearest to a volume point; 0 outside the volume.
-  double GreyAt(const Vector& point) const {
-    vtkImageData* volume = this->Volume();
-    int ijk[3];
-    for (int axis = 0; axis < 3; ++axis) {
-      ijk[axis] = int(std::lround((point[axis] - volume->GetOrigin()[axis]) / volume->GetSpacing()[axis]));
-      if (ijk[axis] < 0 || ijk[axis] >= volume->GetDimensions()[axis]) return 0.0;
-    }
-    return volume->GetScalarComponentAsDouble(ijk[0], ijk[1], ijk[2], 0);
-  }
-
-  // A point of a maxillary crown: on the arch (which runs over the maxillary
-  // teeth) at `arc`, the highest voxel of the column, within `within` mm of
-  // the height `near`, that is as bright as enamel (nine tenths of the
-  // brightest there). Its grey goes to `grey`.
+  double GreyAt(const Vector& point) const { return SampleCrowns::GreyAt(*this->Q, point); }
   Vector CrownPoint(float arc, double near, double within, double& grey) const {
-    float onArch[3];
-    this->Q->PanoramicCalc->GetArchPoint(arc, onArch);
-    const QlmPlanningFrame frame(this->Volume());
-    const double planning[3] = {onArch[0], onArch[1], 0.0};
-    Vector point;
-    frame.ToVolume(planning, point.data());
-    const double bottom = this->Volume()->GetOrigin()[2], step = this->Volume()->GetSpacing()[2];
-    std::vector<int> slices;
-    for (int k = this->Volume()->GetDimensions()[2] - 1; k >= 0; --k)
-      if (std::abs(bottom + k * step - near) <= within) slices.push_back(k);
-    double brightest = 0.0;
-    for (int k : slices) brightest = std::max(brightest, this->GreyAt({point[0], point[1], bottom + k * step}));
-    for (int k : slices) {
-      point[2] = bottom + k * step;
-      grey = this->GreyAt(point);
-      if (grey >= 0.9 * brightest) break;
-    }
-    return point;
+    return SampleCrowns::CrownPoint(*this->Q, arc, near, within, grey);
   }
-
-  Vector ToPlanning(const Vector& volume) const {
-    Vector planning;
-    QlmPlanningFrame(this->Volume()).ToPlanning(volume.data(), planning.data());
-    return planning;
-  }
+  Vector ToPlanning(const Vector& volume) const { return SampleCrowns::ToPlanning(*this->Q, volume); }
 
   template <class Style>
   static QPoint WindowPoint(Style& style, double x, double y) {
@@ -221,7 +185,8 @@ TEST_F(ImplantInsertTest, AClickOnAMaxillaryCrownInEachViewPutsAnImplantOnIt) {
   toSection->DeepCopy(sectionMatrix);
   CQlmResliceGeometry::FlipMatrixY(toSection);
   toSection->Invert();
-  const float* centre = QlmPlanningFrame(this->Volume()).GetCentre();
+  const QlmPlanningFrame frame(this->Volume());
+  const float* centre = frame.GetCentre();
   const double fromCentre[4] = {crown[0] - centre[0], crown[1] - centre[1], crown[2] - centre[2], 1.0};
   double inCell[4];
   toSection->MultiplyPoint(fromCentre, inCell);
@@ -247,16 +212,7 @@ TEST_F(ImplantInsertTest, AClickOnAMaxillaryCrownInEachViewPutsAnImplantOnIt) {
 
   if (const char* picture = std::getenv("QLM_IMPLANT_SCREENSHOT")) {
     q.AxialView->SetSlice(slice);
-    QWidget& window = *this->Frame->GetSafeHwnd();
-    window.resize(1280, 960);
-    window.show();
-    QApplication::processEvents();
-    q.WindowAxial->Render();
-    q.WindowCross->Render();
-    q.WindowPanoramic->Render();
-    q.Window3D->Render();
-    QApplication::processEvents();
-    EXPECT_TRUE(window.grab().save(picture)) << picture;
+    EXPECT_TRUE(this->SaveWindow(picture)) << picture;
   }
 }
 

@@ -14,59 +14,13 @@
 #include <vector>
 
 #include "ImplantScene.h"
+#include "ShownOutline.h"
+#include "VShapedCurve.h"
 #include "toolkit/vtkImplantAxial.h"
 #include "toolkit/vtkImplantCross9.h"
 #include "toolkit/vtkImplantPanoramic.h"
 
 namespace {
-
-// An outline's line segments as shown: every point through the actors' user transform.
-using Segments = std::vector<std::array<double, 4>>;
-
-Segments Shown(vtkPolyData* outline, vtkTransform* user) {
-  Segments segments;
-  vtkCellArray* lines = outline->GetLines();
-  if (!lines) return segments;
-  const vtkIdType* ids;
-  vtkIdType count;
-  for (lines->InitTraversal(); lines->GetNextCell(count, ids);) {
-    for (vtkIdType k = 0; k + 1 < count; ++k) {
-      double a[3], b[3];
-      user->TransformPoint(outline->GetPoint(ids[k]), a);
-      user->TransformPoint(outline->GetPoint(ids[k + 1]), b);
-      segments.push_back({a[0], a[1], b[0], b[1]});
-    }
-  }
-  return segments;
-}
-
-double Distance(double x, double y, const std::array<double, 4>& s) {
-  const double dx = s[2] - s[0], dy = s[3] - s[1];
-  const double length2 = dx * dx + dy * dy;
-  const double t = length2 > 0 ? std::clamp(((x - s[0]) * dx + (y - s[1]) * dy) / length2, 0.0, 1.0) : 0.0;
-  return std::hypot(x - s[0] - t * dx, y - s[1] - t * dy);
-}
-
-// The farthest any segment end of `a` lies from the lines of `b`.
-double Farthest(const Segments& a, const Segments& b) {
-  double farthest = 0;
-  for (const auto& segment : a) {
-    for (int end = 0; end < 4; end += 2) {
-      double nearest = HUGE_VAL;
-      for (const auto& other : b) nearest = std::min(nearest, Distance(segment[end], segment[end + 1], other));
-      farthest = std::max(farthest, nearest);
-    }
-  }
-  return farthest;
-}
-
-// The same lines within 0.01 mm (the cut of a turned polygon may split a line at other points).
-void ExpectSameOutline(const Segments& preview, const Segments& committed) {
-  ASSERT_GT(preview.size(), 0u);
-  ASSERT_GT(committed.size(), 0u);
-  EXPECT_LT(Farthest(preview, committed), 0.01);
-  EXPECT_LT(Farthest(committed, preview), 0.01);
-}
 
 vtkSmartPointer<vtkMatrix4x4> Drag(double dx, double dy, double degrees) {
   vtkNew<vtkTransform> drag;
@@ -195,24 +149,11 @@ TEST_F(CQlmImplantDragTest, PanoramicReleaseWithoutMotionChangesNothing) {
 
 // A V-shaped curve: world (0, 30), (30, 10), (60, 30).
 TEST_F(CQlmImplantDragTest, PanoramicSlideAcrossAVertexTurnsTheOffsetWithTheCurve) {
-  const float points[9] = {-30, 0, 0, 0, 20, 0, 30, 0, 0};
-  ASSERT_TRUE(this->Arch.SetPoints(3, points));
-  this->Calculator.Update();
+  ASSERT_TRUE(BendIntoAV(this->Arch, this->Calculator));
   this->PanoramicCut()->SetInput(this->Image, &this->Calculator);
   const double half = this->Calculator.GetCurveLength() / 2.0;
-  // Offset from the curve: 1.5 mm to the left of the drawing direction, in world coordinates.
-  auto worldPoint = [&](double arc, double offset, double out[3]) {
-    float p[3], q[3];
-    this->Calculator.GetCurvePoint(float(arc), p);
-    this->Calculator.GetCurvePoint(float(arc + 0.01), q);
-    const double dx = q[0] - p[0], dy = -(q[1] - p[1]);
-    const double norm = std::hypot(dx, dy);
-    out[0] = 30 + p[0] - offset * dy / norm;
-    out[1] = 30 - p[1] + offset * dx / norm;
-    out[2] = 20;
-  };
   double start[3];
-  worldPoint(half - 5, 1.5, start);
+  BesideTheCurve(this->Calculator, half - 5, 1.5, 20, start);
   vtkNew<vtkTransform> placement;
   placement->Translate(start);
   placement->RotateX(12);
@@ -224,7 +165,7 @@ TEST_F(CQlmImplantDragTest, PanoramicSlideAcrossAVertexTurnsTheOffsetWithTheCurv
   this->PanoramicCut()->SetUserMatrix(Drag(10, 2, 0));
   this->PanoramicCut()->ApplyUserMatrix();
   double expected[3], after[3];
-  worldPoint(half + 5, 1.5, expected);
+  BesideTheCurve(this->Calculator, half + 5, 1.5, 20, expected);
   this->Implant()->GetPosition(after);
   EXPECT_NEAR(after[0], expected[0], 1e-3);
   EXPECT_NEAR(after[1], expected[1], 1e-3);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ImplantScene.h"
+#include "FittedMesh.h"
 #include "QlmTestData.h"
 #include "libraries/vtkImplantLib.h"
 #include "platform/CStringArray.h"
@@ -23,24 +24,6 @@ namespace {
 
 constexpr const char* ImplantMesh = "meshes/stl/Wuson.stl";
 constexpr const char* ComponentMesh = "meshes/pig.stl";
-
-// A real mesh fitted into the box of `width` across and z from `bottom` to `top`.
-void FitMesh(const char* file, double width, double bottom, double top, vtkPolyData* out) {
-  vtkNew<vtkSTLReader> reader;
-  reader->SetFileName(QlmTestData::Path(file).c_str());
-  reader->Update();
-  double b[6];
-  reader->GetOutput()->GetBounds(b);
-  vtkNew<vtkTransform> fit;
-  fit->Translate(0, 0, bottom);
-  fit->Scale(width / (b[1] - b[0]), width / (b[3] - b[2]), (top - bottom) / (b[5] - b[4]));
-  fit->Translate(-(b[0] + b[1]) / 2, -(b[2] + b[3]) / 2, -b[4]);
-  vtkNew<vtkTransformPolyDataFilter> fitted;
-  fitted->SetInputConnection(reader->GetOutputPort());
-  fitted->SetTransform(fit);
-  fitted->Update();
-  out->DeepCopy(fitted->GetOutput());
-}
 
 vtkSmartPointer<vtkImplantLib> Library(const char* name, const char* identifier) {
   auto library = vtkSmartPointer<vtkImplantLib>::New();

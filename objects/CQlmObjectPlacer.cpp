@@ -1,4 +1,4 @@
-#include "objects/CQlmImplantPlacer.h"
+#include "objects/CQlmObjectPlacer.h"
 
 #include <vtkImageData.h>
 #include <vtkMatrix4x4.h>
@@ -9,7 +9,6 @@
 
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmResliceGeometry.h"
-#include "objects/CQlmImplant3D.h"
 #include "views/CQlmIndicator.h"
 #include "toolkit/QlmPlanningFrame.h"
 
@@ -19,7 +18,7 @@ constexpr int MiddleSection = 4;
 void WithoutTranslation(double elements[16]) { elements[3] = elements[7] = elements[11] = 0.0; }
 }  // namespace
 
-void CQlmImplantPlacer::SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator) {
+void CQlmObjectPlacer::SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator) {
   const QlmPlanningFrame frame(image);
   std::copy(frame.GetCentre(), frame.GetCentre() + 3, this->Centre);
   this->SpacingZ = image ? image->GetSpacing()[2] : 1.0;
@@ -27,8 +26,8 @@ void CQlmImplantPlacer::SetInput(vtkImageData* image, CQlmPanoramicCalc* calcula
   this->Calculator = calculator;
 }
 
-void CQlmImplantPlacer::Place(int view, int index, const double point[3], CQlmImplant3D* implant) const {
-  if (!this->Calculator || view < Axial || view > Panoramic) return;
+bool CQlmObjectPlacer::Place(int view, int index, const double point[3], vtkMatrix4x4* placement) const {
+  if (!this->Calculator || view < Axial || view > Panoramic) return false;
   double target[3];
   double section[16];
   if (view == Axial) {
@@ -60,10 +59,11 @@ void CQlmImplantPlacer::Place(int view, int index, const double point[3], CQlmIm
   vtkNew<vtkMatrix4x4> orientation;
   orientation->DeepCopy(section);
   orientation->Invert();
-  vtkNew<vtkTransform> placement;
-  placement->SetMatrix(implant->GetMatrix());
-  placement->Translate(target);
-  placement->RotateX(90.0);
-  placement->Concatenate(orientation);
-  implant->SetMatrix(&placement->GetMatrix()->Element[0][0]);
+  vtkNew<vtkTransform> placed;
+  placed->SetMatrix(placement);
+  placed->Translate(target);
+  placed->RotateX(90.0);
+  placed->Concatenate(orientation);
+  placement->DeepCopy(placed->GetMatrix());
+  return true;
 }

@@ -1,0 +1,79 @@
+#include "objects/CQlmGeomPanoramic.h"
+
+#include <vtkImageData.h>
+#include <vtkMatrix4x4.h>
+#include <vtkNew.h>
+#include <vtkPolyData.h>
+
+#include "ct/CQlmLayeredWindow.h"
+#include "ct/CQlmPanoramicCalc.h"
+#include "objects/CQlmDragCommit.h"
+#include "objects/CQlmGeom3D.h"
+#include "toolkit/QlmPlanningFrame.h"
+#include "toolkit/vtkGeomPanoramic.h"
+
+namespace {
+constexpr int OutlineLayer = 2;
+}
+
+CQlmGeomPanoramic::CQlmGeomPanoramic()
+    : CQlmGeomCut(vtkGeomPanoramic::New(), 1), PanoramicCutter(static_cast<vtkGeomPanoramic*>(this->GetCutter())) {
+  this->PanoramicCutter->UnRegister(nullptr);
+}
+
+CQlmGeomPanoramic::~CQlmGeomPanoramic() {
+  if (this->Window) this->RemoveFromRenderer();
+}
+
+vtkRenderer* CQlmGeomPanoramic::SectionRenderer(int) const {
+  return this->Window ? this->Window->GetLayerRenderer(OutlineLayer) : nullptr;
+}
+
+vtkActor2D* CQlmGeomPanoramic::SectionLabel(int) const { return this->PanoramicCutter->GetLabelActor(); }
+
+bool CQlmGeomPanoramic::SectionLabelAnchor(int, double anchor[3]) const {
+  this->PanoramicCutter->Update();
+  if (this->PanoramicCutter->GetOutput()->GetNumberOfPoints() == 0) return false;
+  const double* position = this->PanoramicCutter->GetLabelPosition();
+  for (int i = 0; i < 3; ++i) anchor[i] = position[i];
+  return true;
+}
+
+void CQlmGeomPanoramic::SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator) {
+  this->Calculator = calculator;
+  const QlmPlanningFrame frame(image);
+  const float* centre = frame.GetCentre();
+  this->PanoramicCutter->SetCurve(calculator ? calculator->GetCurvePolyData() : nullptr);
+  this->PanoramicCutter->SetCurveOffset(centre[0], centre[1], centre[2]);
+  this->PanoramicCutter->SetHeight(image ? image->GetSpacing()[2] * image->GetDimensions()[2] : 0.0);
+}
+
+void CQlmGeomPanoramic::SetThick(int on) { this->PanoramicCutter->SetPanoramicThick(on); }
+
+void CQlmGeomPanoramic::SetUserMatrix(const double drag[16]) {
+  this->PanoramicCutter->Update();
+  this->Preview(this->PanoramicCutter->GetObjectPosition(), drag);
+}
+
+void CQlmGeomPanoramic::ApplyUserMatrix() {
+  CQlmGeom3D* object = this->GetObject();
+  vtkMatrix4x4* drag = this->GetInteractionMatrix();
+  if (object && this->Calculator) {
+    this->PanoramicCutter->Update();
+    const double arc = this->PanoramicCutter->GetObjectPosition()[0];
+    vtkNew<vtkMatrix4x4> placement;
+    if (CQlmDragCommit::Translates(drag)) {
+      CQlmDragCommit::Slide(this->Calculator, this->PanoramicCutter->GetCurveOffset(), arc, drag->GetElement(0, 3),
+                            drag->GetElement(1, 3), object->GetMatrix(), placement);
+      object->SetMatrix(placement->GetData());
+    } else if (CQlmDragCommit::Turns(drag)) {
+      vtkNew<vtkMatrix4x4> frame;
+      CQlmDragCommit::CurveFrame(this->Calculator, this->Calculator->GetCurveLength() / 2.0 + arc, frame);
+      double position[3];
+      object->GetPosition(position);
+      CQlmDragCommit::InFrame(frame, drag, object->GetMatrix(), position, placement);
+      object->SetMatrix(placement->GetData());
+    }
+  }
+  this->EndDrag();
+}

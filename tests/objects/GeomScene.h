@@ -1,0 +1,92 @@
+#pragma once
+// The implant scene's volume, arch and windows with a teeth container on
+// them, its libraries built from real meshes fitted to tooth size: the
+// current library "Dentes A" (" 11") and the library files "Dentes B"
+// (" 22"), "Perdida" (unreadable), "Dentes C" (" 22") and "Dentes D" (" 33"),
+// read through a loader that records every file it reads.
+#include <vtkImageData.h>
+#include <vtkNew.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "../ct/ArchTestSupport.h"
+#include "FittedMesh.h"
+#include "TestWindow9.h"
+#include "ct/CQlmPanoramicCalc.h"
+#include "ct/CQlmPolyLine.h"
+#include "libraries/vtkGeomsLib.h"
+#include "objects/CQlmDentes.h"
+#include "platform/CStringArray.h"
+
+struct GeomScene {
+  static constexpr const char* ToothMesh = "meshes/pig.stl";
+
+  GeomScene() {
+    this->Image->SetDimensions(61, 61, 40);
+    this->Image->SetSpacing(1, 1, 1);
+    this->Arch.SetStraightLine(-30, 10, 30, 10);
+    this->Calculator.SetPolyLine(&this->Arch);
+    this->Calculator.Update();
+    this->Teeth.SetInput(this->Image, &this->Calculator, 2.0f, nullptr);
+    this->Teeth.SetWindows(&this->Window3D, &this->Axial, &this->Cross, &this->Panoramic);
+
+    this->Put(this->Current, "Incisivo", 0.9f);
+    this->Put(this->Current, "Molar", 0.8f);
+    this->Put(this->Files["Dentes B"], "Canino", 0.7f);
+    this->Put(this->Files["Dentes C"], "Pre-molar", 0.6f);
+    this->Put(this->Files["Dentes C"], "Canino", 0.5f);
+    this->Put(this->Files["Dentes D"], "Canino", 0.4f);
+    this->Put(this->Files["Dentes D"], "Incisivo", 0.3f);
+    this->Identifiers = {{"Dentes B", " 22"}, {"Dentes C", " 22"}, {"Dentes D", " 33"}};
+    CStringArray names;
+    for (const char* name : {"Dentes B", "Perdida", "Dentes C", "Dentes D"}) names.Add(name);
+    this->Current->Name = "Dentes A";
+    this->Current->Identifier = " 11";
+    this->Teeth.SetLibraries(this->Current, names);
+    this->Teeth.SetLibraryLoader([this](vtkGeomsLib* library) { return this->Load(library); });
+  }
+
+  // Item `name` of red `red`, the tooth mesh 7 mm across and 10 mm high.
+  void Put(vtkGeomsLib* library, const char* name, float red) {
+    vtkNew<vtkGeom> item;
+    item->Name = name;
+    item->Color[0] = red, item->Color[1] = 0.5f, item->Color[2] = 0.2f;
+    FitMesh(ToothMesh, 7, 0, 10, item->Mesh);
+    library->Items->AddItem(item);
+  }
+
+  int Load(vtkGeomsLib* library) {
+    const std::string name = library->Name.c_str();
+    this->Read.push_back(name);
+    auto file = this->Files.find(name);
+    if (file == this->Files.end()) return 0;
+    library->Identifier = this->Identifiers[name].c_str();
+    vtkCollectionSimpleIterator it;
+    file->second->Items->InitTraversal(it);
+    while (vtkObject* item = file->second->Items->GetNextItemAsObject(it)) library->Items->AddItem(item);
+    return 1;
+  }
+
+  // A tooth of the current library for a click at `point` in `window`.
+  int AddTooth(const void* window, const double point[3], const char* name = "Incisivo", int position = -1,
+               int cell = 0) {
+    return this->Teeth.AddTooth(window, point, "Dentes A", " 11", name, cell, position);
+  }
+  int AddTooth(const char* name = "Incisivo", int position = -1) {
+    const double point[3] = {0, 0, 0};
+    return this->AddTooth(&this->Axial, point, name, position);
+  }
+
+  vtkNew<vtkImageData> Image;
+  CQlmPolyLine Arch;
+  CQlmPanoramicCalc Calculator;
+  ArchTestWindow Window3D, Axial, Panoramic;
+  TestWindow9 Cross;
+  vtkNew<vtkGeomsLib> Current;
+  std::map<std::string, vtkNew<vtkGeomsLib>> Files;
+  std::map<std::string, std::string> Identifiers;
+  std::vector<std::string> Read;
+  CQlmDentes Teeth;
+};
