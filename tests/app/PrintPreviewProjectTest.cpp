@@ -137,7 +137,9 @@ TEST_F(PrintPreviewProjectTest, CapturesTextAndImplantTableSurviveSaveAndReopenA
   ASSERT_EQ(this->Q->ProjectOpen, 1);
   EXPECT_TRUE(ReportFixtures::Serialized(*this->Q->PrintPreview) == page);
 
-  // The reopened table reads the reopened project's implants and prints them.
+  // The reopened table reads the implants placed in the reopened project and prints them.
+  this->PlaceImplant(4.5f);
+  this->PlaceImplant(3.75f);
   this->Frame->RunCommand(PreviewCommand);
   const std::string pdf = this->Files.File("relatorio.pdf");
   this->Prompter.QueueAnswer(QlmAnswer::Yes);
