@@ -10,7 +10,7 @@ using Row = QlmCommandRow;
 const std::vector<QlmCommandRow>& CMainFrameCommands::OutputRows() {
   static const std::vector<Row> rows = {
       {57607, Row::Call<&CQlmQuorvantile::Print>, Open},  // "Arquivo/Imprimir"
-      {57609, Waiting, Open},            // "Arquivo/Prévia da Impressão": ShowPrintPreview
+      {57609, Row::Call<&CQlmQuorvantile::ShowPrintPreview>, Open},  // "Arquivo/Prévia da Impressão"
       {32810, Waiting, Open},            // button "Capturar Tela": CaptureScreens
       {32788, Waiting, Open},            // "Ferramentas/Capturar Tela": CaptureScreens
       {33154, Waiting, Open},            // "Guias/Exportar para Stelvane": ExportGuide

@@ -5,6 +5,7 @@
 #include "app/CMainFrame.h"
 #include "app/CQlmObserverQuorvantile.h"
 #include "app/CQlmReportCapturer.h"
+#include "app/CQlmReportImplants.h"
 #include "app/QlmConfig.h"
 #include "app/QlmResourceIds.h"
 #include "app/QlmWebServer.h"
@@ -21,6 +22,7 @@
 #include "objects/CQlmGeometries.h"
 #include "objects/CQlmDentes.h"
 #include "objects/CQlmGeoms.h"
+#include "output/CDialogPrintPreview.h"
 #include "output/CQlmPrintPreview.h"
 #include "platform/gui/QlmResource.h"
 #include "project/CQlmProjectCreator202106.h"
@@ -94,6 +96,8 @@ void CQlmQuorvantile::CreateObjects() {
   this->PrintPreview = new CQlmPrintPreview;
   this->ReportViews = new CQlmReportCapturer(this);
   this->PrintPreview->views = this->ReportViews;
+  this->ReportImplants = new CQlmReportImplants(this);
+  this->PrintPreview->implants = this->ReportImplants;
   this->RequestInfo = CQlmRequestInfo::New();
   this->PictureDownload = CQlmWebFile::New();
   this->Indicator = CQlmIndicator::New();
@@ -275,8 +279,10 @@ void CQlmQuorvantile::Teardown() {
   Release(this->WindowPanoramic);
   Release(this->Window3D);
   Release(this->WindowCross);
+  Release(this->PreviewDialog);
   Release(this->PrintPreview);
   Release(this->ReportViews);
+  Release(this->ReportImplants);
   Release(this->RequestInfo);
   CQlmWebFile::Delete(this->PictureDownload);
   this->PictureDownload = nullptr;

@@ -50,6 +50,8 @@ class CQlmPanoramicCalc;
 class CQlmPolyLine;
 class CQlmPrintPreview;
 class CQlmReportCapturer;
+class CQlmReportImplants;
+class CDialogPrintPreview;
 class CQlmProjectCreator202106;
 class CQlmRequestInfo;
 class CQlmRullers;
@@ -124,6 +126,10 @@ public:
   // paper and colour, layout 5, with the views captured, on the default
   // printer; the project's own templates are not touched.
   void Print();
+  // The modeless preview of the project's report pages: the open one raised,
+  // else a new one (with a first template when the project has none). The
+  // project is marked modified.
+  void ShowPrintPreview();
   // The exam notes and their alert flag, stored back on OK.
   void ShowExamNotes();
   // Clinic, patient and slice count of the exam, display only.
@@ -278,6 +284,11 @@ public:
   CQlmPrintPreview* PrintPreview = nullptr;
   // What the report printer captures the views through.
   CQlmReportCapturer* ReportViews = nullptr;
+  // What the report's implant tables read the implants through.
+  CQlmReportImplants* ReportImplants = nullptr;
+  // The project's one preview of its report pages, owned; null until the
+  // first preview command. Teardown closes it before the report printer goes.
+  CDialogPrintPreview* PreviewDialog = nullptr;
 
   // The measuring rulers of the four views (also the Rullers position
   // follower once Initialize ran) and the HU measuring lines; owned.

@@ -6,9 +6,11 @@
 #include "app/CQlmObserverQuorvantile.h"
 #include "app/CQlmQuorvantile.h"
 #include "app/CQlmReportCapturer.h"
+#include "app/CQlmReportImplants.h"
 #include "app/QlmConfig.h"
 #include "ct/CQlmCTData.h"
 #include "output/CDialogNotes.h"
+#include "output/CDialogPrintPreview.h"
 #include "output/CDialogProjInfo.h"
 #include "output/CDialogPrototype.h"
 #include "output/CDialogSendFriend.h"
@@ -37,9 +39,27 @@ void CQlmQuorvantile::Print() {
   ReadConfigPrinterProperty(ratio, layout, colour, header, footer);
   CQlmPrintPreview report;
   report.views = this->ReportViews;
+  report.implants = this->ReportImplants;
   report.LoadHeaderFooter(GetConfigFolder(), header, footer);
   report.NewTemplate(ratio, 5, static_cast<uint32_t>(colour));
-  report.Print(nullptr);
+  report.Print(this->ReportImplants);
+}
+
+void CQlmQuorvantile::ShowPrintPreview() {
+  // One preview per project: a second one would share the report printer.
+  if (this->PreviewDialog && this->PreviewDialog->GetSafeHwnd()) {
+    this->PreviewDialog->ShowWindow(SW_SHOW);
+    this->PreviewDialog->GetSafeHwnd()->raise();
+    this->PreviewDialog->GetSafeHwnd()->activateWindow();
+    return;
+  }
+  delete this->PreviewDialog;
+  this->PreviewDialog = new CDialogPrintPreview;
+  if (!this->PrintPreview->templates.GetCount()) this->PrintPreview->NewTemplate(CQlmPrintTemplate::A4, 5, 0xFFFFFF);
+  this->PreviewDialog->printer = this->PrintPreview;
+  if (!this->PreviewDialog->Create(nullptr)) return;
+  this->PreviewDialog->ShowWindow(SW_SHOW);
+  this->Modified = 1;
 }
 
 void CQlmQuorvantile::SendProjectByEmail() {

@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include "app/QlmResourceIds.h"
+#include "output/CDialogPrintPreview.h"
 #include "platform/gui/QlmResource.h"
 #include "views/C3DFrame.h"
 
@@ -204,5 +205,6 @@ void QlmRegisterResources() {
   RegisterPrompts();
   RegisterCursors();
   C3DFrame::RegisterResources();
+  CDialogPrintPreview::RegisterResources();
   QlmResource::RegisterIcon(IDR_MAINFRAME, ":/icon128.png");
 }

@@ -11,6 +11,7 @@
 
 #include "output/CQlmReportViews.h"
 #include "platform/CArchive.h"
+#include "platform/CQlmPrompter.h"
 #include "platform/QlmPath.h"
 #include "platform/gui/CPrintDialog.h"
 
@@ -127,6 +128,50 @@ void CQlmPrintPreview::ClearCell() {
   if (this->currentCell) this->currentCell->kind = CQlmPrintRect::Empty;
 }
 
+void CQlmPrintPreview::PlaceImplantTable() {
+  if (!this->currentCell) return;
+  this->currentCell->kind = CQlmPrintRect::ImplantTable;
+  this->currentCell->implantSource = this->implants;
+  this->currentCell->scale = this->scale;
+}
+
+void CQlmPrintPreview::PlaceText() {
+  if (!this->currentCell) return;
+  this->currentCell->text = this->textBuffer;
+  this->currentCell->kind = CQlmPrintRect::Text;
+  this->currentCell->scale = this->scale;
+}
+
+bool CQlmPrintPreview::ChoosePicture() {
+  if (!this->currentCell || !this->currentTemplate) return false;
+  const CString path = CQlmPrompter::Current().ChooseOpenFile("", "", "Windows Bitmap (*.bmp)|*.bmp|*.bmp|");
+  QImage picture;
+  if (path.IsEmpty() || !picture.load(QString::fromStdString(QlmPath::ToNative(path.Str())), "BMP")) return false;
+  CQlmPrintRect& rect = *this->currentCell;
+  rect.AttachBitmap(picture);
+  rect.kind = CQlmPrintRect::StretchedPicture;
+  rect.source = CQlmPrintRect::PictureFile;
+  if (rect.role == CQlmPrintRect::Header) {
+    this->headerPath = this->currentTemplate->headerPath = path;
+  } else {
+    this->footerPath = this->currentTemplate->footerPath = path;
+  }
+  return true;
+}
+
+void CQlmPrintPreview::UpdateImplantSource() {
+  if (!this->currentTemplate) return;
+  this->currentTemplate->cells.ForEach([this](CQlmPrintRect& cell) {
+    if (cell.kind == CQlmPrintRect::ImplantTable) cell.implantSource = this->implants;
+  });
+}
+
+void CQlmPrintPreview::Paint(QPainter& painter) {
+  if (!this->currentTemplate) return;
+  this->UpdateImplantSource();
+  this->currentTemplate->DrawPreview(painter);
+}
+
 void CQlmPrintPreview::Capture(CQlmPrintRect* rect, int source) {
   if (!rect || !this->views) return;
   const QImage picture = this->views->CaptureView(source, this->renderResolution, this->outputResolution);
@@ -191,6 +236,7 @@ bool CQlmPrintPreview::PrintOn(QPrinter& printer, bool asPreviewed, const CQlmIm
   CPoint topLeft, bottomRight;
   PageCorners(printer, topLeft, bottomRight);
   if (asPreviewed) {
+    this->UpdateImplantSource();
     page.CopyPreviewToPrint(topLeft, bottomRight);
   } else {
     page.LayoutPrint(topLeft, bottomRight, implants);

@@ -16,6 +16,7 @@
 class CQlmImplantTableSource;
 class CQlmReportViews;
 class QPageSize;
+class QPainter;
 class QPrinter;
 
 class CQlmPrintPreview : public CObject {
@@ -63,6 +64,20 @@ public:
 
   // Empties currentCell (kind Empty); nothing without one.
   void ClearCell();
+  // currentCell becomes the implant table of `implants`, placed at this scale.
+  void PlaceImplantTable();
+  // currentCell becomes a text holding textBuffer, placed at this scale.
+  void PlaceText();
+  // The picture file of currentCell, a header or footer: a bitmap chosen in
+  // the prompter's file dialog, stretched over the rectangle; its path
+  // becomes this printer's and the current template's header or footer path.
+  // False (nothing changed) when the choice is cancelled or the file does
+  // not load as a bitmap.
+  bool ChoosePicture();
+  // Gives `implants` to every implant table of the current template's preview.
+  void UpdateImplantSource();
+  // The current template's preview, its implant tables reading `implants`.
+  void Paint(QPainter& painter);
 
   // Fill `rect` with a capture of their view from `views` (nothing without
   // views or a rectangle): as on screen, or life-size for the true-scale ones.
@@ -95,6 +110,8 @@ public:
 
   // The project's views for captures; not owned, null for none.
   CQlmReportViews* views = nullptr;
+  // The project's implants for implant tables; not owned, null for none.
+  const CQlmImplantTableSource* implants = nullptr;
 
   CQlmPrintTemplateList templates;
   // The template shown and printed; null while there are no templates.

@@ -102,3 +102,8 @@ void DDV_MinMaxInt(CDataExchange* exchange, UINT id, int value, int minimum, int
     exchange->Fail(id, CString::Formatted("Digite um número inteiro entre %d e %d.", minimum, maximum));
   }
 }
+
+void DDV_MaxChars(CDataExchange* exchange, UINT id, int count) {
+  if (exchange->SaveAndValidate) return;
+  if (QWidget* control = exchange->Dialog->FindControl(id)) QlmDialogBuilder::LimitText(control, count);
+}

@@ -52,3 +52,5 @@ void DDX_Radio(CDataExchange* exchange, UINT firstId, int& value);
 // After saving control `id` into `value`: refuses a value outside minimum to
 // maximum with "Digite um número inteiro entre minimum e maximum.".
 void DDV_MinMaxInt(CDataExchange* exchange, UINT id, int value, int minimum, int maximum);
+// When filling the controls: edit `id` takes at most `count` characters.
+void DDV_MaxChars(CDataExchange* exchange, UINT id, int count);

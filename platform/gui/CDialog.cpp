@@ -92,6 +92,17 @@ INT_PTR CDialog::DoModal() {
   return this->Result;
 }
 
+BOOL CDialog::Create(CWnd* parent) {
+  this->Ended = false;
+  this->Result = IDCANCEL;
+  if (!this->Create(0, CRect(), parent, this->TemplateID)) return FALSE;
+  this->OnInitDialog();
+  if (!this->Ended) return TRUE;
+  this->DestroyWindow();
+  this->ItemWindows.clear();
+  return FALSE;
+}
+
 void CDialog::EndDialog(int result) {
   if (this->Ended) return;
   this->Ended = true;

@@ -31,6 +31,11 @@ public:
 
   // IDOK, IDCANCEL or what EndDialog was given; the window is gone afterwards.
   virtual INT_PTR DoModal();
+  // A modeless dialog: makes the window, a child of `parent` when not null,
+  // and runs OnInitDialog; not shown yet (ShowWindow). FALSE when the window
+  // exists already or OnInitDialog ended the dialog (the window is then gone).
+  using CWnd::Create;
+  BOOL Create(CWnd* parent);
   // Ends the modal loop with `result`; later calls change nothing.
   void EndDialog(int result);
   bool IsEnded() const { return this->Ended; }

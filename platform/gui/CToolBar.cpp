@@ -66,6 +66,30 @@ BOOL CToolBar::CreateEx(CFrameWnd* parent, DWORD, DWORD style, const CRect&, UIN
   return TRUE;
 }
 
+BOOL CToolBar::CreateInWindow(CWnd* owner, UINT id) {
+  if (!owner || !owner->GetSafeHwnd()) return FALSE;
+  CRect client;
+  owner->GetClientRect(&client);
+  if (!this->Create(0, CRect(0, 0, client.Width(), ButtonSize + 4), owner, id)) return FALSE;
+  this->Owner = owner;
+  return TRUE;
+}
+
+void CToolBar::RunCommand(UINT id) {
+  if (this->Frame) this->Frame->RunCommand(id);
+  if (this->Owner) this->Owner->OnCmdMsg(id, QlmCmdCode::Command, nullptr);
+}
+
+void CToolBar::EnableButton(UINT id, BOOL enable) {
+  const int index = this->CommandToIndex(id);
+  if (QAction* command = this->GetButtonAction(index)) command->setEnabled(enable);
+}
+
+BOOL CToolBar::IsButtonEnabled(UINT id) const {
+  const QAction* command = this->GetButtonAction(this->CommandToIndex(id));
+  return command && command->isEnabled();
+}
+
 QWidget* CToolBar::CreateWidget(QWidget* parent) {
   auto* bar = new QToolBar(parent);
   bar->setIconSize(QSize(ImageSize, ImageSize));
@@ -102,9 +126,7 @@ CToolBar::Button CToolBar::MakeButton(UINT id, const QIcon& icon, QAction* befor
   button->setDefaultAction(action);
   button->setFixedSize(ButtonSize, ButtonSize);
   button->setAutoRaise(true);
-  QObject::connect(action, &QAction::triggered, [this, id] {
-    if (this->Frame) this->Frame->RunCommand(id);
-  });
+  QObject::connect(action, &QAction::triggered, [this, id] { this->RunCommand(id); });
   return {id, TBBS_BUTTON, bar->insertWidget(before, button), action};
 }
 

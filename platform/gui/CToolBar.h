@@ -2,6 +2,8 @@
 // A tool bar of 30 x 30 buttons over QToolBar, loaded from a tool-bar
 // resource. Buttons carry command identifiers that the owning frame routes;
 // their enabled and checked states come from the frame's update handlers.
+// A bar made in another window (a dialog) sends its commands to that
+// window's command map, and the window sets the enabled states itself.
 #include <vector>
 
 #include "platform/gui/CWnd.h"
@@ -20,8 +22,13 @@ public:
   // `style` holds the side (CBRS_ALIGN_...); the bar joins the frame on that side.
   BOOL CreateEx(CFrameWnd* parent, DWORD toolBarStyle, DWORD style, const CRect& borders = CRect(),
                 UINT id = AFX_IDW_TOOLBAR);
+  // A bar across the top of `owner`'s client area, as high as its buttons.
+  BOOL CreateInWindow(CWnd* owner, UINT id = AFX_IDW_TOOLBAR);
   // FALSE when the resource is not registered.
   BOOL LoadToolBar(UINT resourceId);
+  // The button of command `id`; nothing when the bar has none.
+  void EnableButton(UINT id, BOOL enable);
+  BOOL IsButtonEnabled(UINT id) const;
 
   int GetCount() const { return static_cast<int>(this->Buttons.size()); }
   UINT GetItemID(int index) const;
@@ -68,8 +75,12 @@ private:
   Button MakeButton(UINT id, const class QIcon& icon, QAction* before);
   QAction* MakeSeparator(int width, QAction* before);
 
+  // Runs command `id` of the frame or of the owner window.
+  void RunCommand(UINT id);
+
   std::vector<Button> Buttons;
   CFrameWnd* Frame = nullptr;
+  CWnd* Owner = nullptr;
   DWORD Alignment = CBRS_ALIGN_TOP;
   DWORD DockingSides = 0;
 };

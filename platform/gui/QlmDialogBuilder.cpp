@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QWidget>
 #include <cmath>
 
@@ -25,6 +27,7 @@ namespace QlmDialogBuilder {
 namespace {
 
 constexpr const char* ControlIdProperty = "qlmControlId";
+constexpr const char* MaxCharsProperty = "qlmMaxChars";
 constexpr const char* SortedListProperty = "qlmSortedList";
 
 QString ToQt(const CString& text) { return QString::fromStdString(text.Str()); }
@@ -252,6 +255,28 @@ void SetText(QWidget* widget, const CString& text) {
   } else {
     widget->setWindowTitle(value);
   }
+}
+
+void LimitText(QWidget* widget, int characters) {
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    edit->setMaxLength(characters);
+    return;
+  }
+  auto* lines = qobject_cast<QPlainTextEdit*>(widget);
+  if (!lines) return;
+  const bool watched = lines->property(MaxCharsProperty).isValid();
+  lines->setProperty(MaxCharsProperty, characters);
+  // Typing or pasting past the limit is cut back to it at once.
+  const auto cut = [lines] {
+    const int limit = lines->property(MaxCharsProperty).toInt();
+    if (lines->document()->characterCount() - 1 <= limit) return;
+    QTextCursor tail(lines->document());
+    tail.setPosition(limit);
+    tail.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    tail.removeSelectedText();
+  };
+  if (!watched) QObject::connect(lines, &QPlainTextEdit::textChanged, lines, cut);
+  cut();
 }
 
 CString Text(const QWidget* widget) {

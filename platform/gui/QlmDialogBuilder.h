@@ -40,6 +40,9 @@ UINT ControlId(const QWidget* widget);
 // a button's, a group box's title) or else the window title.
 void SetText(QWidget* widget, const CString& text);
 CString Text(const QWidget* widget);
+// An edit takes at most `characters` characters from then on, a longer text
+// in it cut to them; other controls are left alone.
+void LimitText(QWidget* widget, int characters);
 
 // Check boxes and radio buttons: BST_CHECKED or BST_UNCHECKED; other
 // widgets ignore it and read as unchecked.

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -294,6 +295,31 @@ void Exit(QPainter& p) {
   p.drawLine(QPointF(22, 12), QPointF(18, 16));
 }
 
+// A report page with its header band and two rows of cells.
+void Page(QPainter& p) {
+  p.setPen(Pen(Ink, 1.2));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(4, 2, 14, 19));
+  p.setBrush(QColor(170, 210, 240));
+  p.drawRect(QRectF(6, 4, 10, 3));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(6, 9, 10, 5));
+  p.drawRect(QRectF(6, 14, 10, 5));
+}
+
+void Palette(QPainter& p) {
+  p.setPen(Pen(Ink, 1.2));
+  p.setBrush(Bone);
+  p.drawEllipse(QPointF(12, 12), 10, 9);
+  const std::pair<QPointF, QColor> spots[] = {
+      {{8, 8}, Red}, {{13, 6.5}, Gold}, {{17.5, 9}, Green}, {{17, 14.5}, Blue}};
+  p.setPen(Qt::NoPen);
+  for (const auto& [at, colour] : spots) {
+    p.setBrush(colour);
+    p.drawEllipse(at, 2.2, 2.2);
+  }
+}
+
 void Arrow(QPainter& p, bool right) {
   p.setPen(Pen(Blue, 2.6));
   double from = right ? 5 : 19, to = right ? 19 : 5, back = right ? -5 : 5;
@@ -508,6 +534,27 @@ std::map<int, Painter> ButtonPainters() {
       {33301, Object(EndoPost, "+")},
       {33302, Object(EndoPost, "move")},
       {33303, Object(EndoPost, "rotate")},
+      {33036, Plain(Printer)},
+      {33106,
+       [](QPainter& p) {
+         Page(p);
+         Badge(p, "+");
+       }},
+      {33107,
+       [](QPainter& p) {
+         Page(p);
+         Badge(p, "x");
+       }},
+      {33108, [](QPainter& p) { Arrow(p, false); }},
+      {33109, [](QPainter& p) { Arrow(p, true); }},
+      {33037,
+       [](QPainter& p) {
+         Page(p);
+         Badge(p, "list");
+       }},
+      {33039, Label("A4")},
+      {33041, Plain(Palette)},
+      {33042, Plain(Exit)},
       {32818, Plain(Rotate3D)},
       {33152, Plain(Move3D)},
       {32819, Plain(StandardViews)},

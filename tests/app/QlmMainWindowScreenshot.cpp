@@ -10,8 +10,6 @@
 
 #include "QlmScreenshotSession.h"
 #include "app/CMainFrame.h"
-#include "app/CQlmQuorvantile.h"
-#include "app/QlmResourceIds.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {
@@ -19,14 +17,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QlmScreenshotSession session(argc, argv);
-  session.App.m_lpCmdLine = CString(argv[1]);
   CMainFrame frame;
-  session.App.m_pMainWnd = &frame;
-  frame.CommandLine = 1;
-  if (!frame.LoadFrame(IDR_MAINFRAME) || !frame.GetController()->ProjectOpen) {
-    std::fprintf(stderr, "%s did not open\n", argv[1]);
-    return 1;
-  }
-  QlmScreenshotSession::Wait(500);
+  if (!session.OpenProject(frame, argv[1])) return 1;
   return session.SaveAndClose(frame, argv[2]) ? 0 : 1;
 }

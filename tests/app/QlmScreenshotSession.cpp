@@ -2,9 +2,12 @@
 
 #include <QImage>
 #include <QWidget>
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/CMainFrame.h"
+#include "app/CQlmQuorvantile.h"
+#include "app/QlmResourceIds.h"
 #include "app/QlmResourceScript.h"
 #include "platform/gui/CDialog.h"
 
@@ -13,6 +16,18 @@ QlmScreenshotSession::QlmScreenshotSession(int& argc, char** argv) : Application
   ::unsetenv("QLM_WEB_SERVER");
   QlmRegisterResources();
   CDialog::SetModalHook([](CDialog&) { return INT_PTR(IDCANCEL); });
+}
+
+bool QlmScreenshotSession::OpenProject(CMainFrame& frame, const char* project) {
+  this->App.m_lpCmdLine = CString(project);
+  this->App.m_pMainWnd = &frame;
+  frame.CommandLine = 1;
+  if (!frame.LoadFrame(IDR_MAINFRAME) || !frame.GetController()->ProjectOpen) {
+    std::fprintf(stderr, "%s did not open\n", project);
+    return false;
+  }
+  Wait(500);
+  return true;
 }
 
 void QlmScreenshotSession::Wait(int ms) {
