@@ -95,3 +95,12 @@ void CQlmGeometries::FollowReformat(int thickPanoramic, int singleSection, float
                                     int firstSection, int curve) {
   QlmFollowReformat(*this, thickPanoramic, singleSection, crossSpacing, axialSlice, firstSection, curve);
 }
+
+void CQlmGeometries::ShowInPanoramic(int shown) {
+  this->PanoramicCuts.ForEach([shown](CQlmGeometryPanoramic* panoramic) {
+    if (shown)
+      panoramic->AddToRenderer();
+    else
+      panoramic->RemoveFromRenderer();
+  });
+}

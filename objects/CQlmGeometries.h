@@ -55,6 +55,7 @@ public:
   void UpdateCutters() override;
   void FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice, int firstSection,
                       int curve) override;
+  void ShowInPanoramic(int shown) override;
 
   CQlmObjectList& GetObjectList() { return this->Objects; }
   CQlmGeometryAxialList& GetAxialList() { return this->AxialCuts; }

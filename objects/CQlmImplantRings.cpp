@@ -189,3 +189,12 @@ void CQlmImplantRings::FollowReformat(int thickPanoramic, int singleSection, flo
                                       int firstSection, int curve) {
   QlmFollowReformat(*this, thickPanoramic, singleSection, crossSpacing, axialSlice, firstSection, curve);
 }
+
+void CQlmImplantRings::ShowInPanoramic(int shown) {
+  this->ListPanoramic->ForEach([shown](CQlmImplantRingPanoramic* panoramic) {
+    if (shown)
+      panoramic->AddToRenderer();
+    else
+      panoramic->RemoveFromRenderer();
+  });
+}

@@ -61,6 +61,7 @@ public:
   void UpdateCutters() override;
   void FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice, int firstSection,
                       int curve) override;
+  void ShowInPanoramic(int shown) override;
 
   // 0 .. 4 by the diameter (0 up to 2.0 mm inclusive, 1 up to 3.5, 2 up to
   // 4.1, 3 up to 6.0, 4 beyond or negative), LibraryClass for a library implant.

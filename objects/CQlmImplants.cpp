@@ -496,3 +496,12 @@ void CQlmImplants::FollowReformat(int thickPanoramic, int singleSection, float c
                                   int firstSection, int curve) {
   QlmFollowReformat(*this, thickPanoramic, singleSection, crossSpacing, axialSlice, firstSection, curve);
 }
+
+void CQlmImplants::ShowInPanoramic(int shown) {
+  this->ListPanoramic->ForEach([shown](CQlmImplantPanoramic* panoramic) {
+    if (shown)
+      panoramic->AddToRenderer();
+    else
+      panoramic->RemoveFromRenderer();
+  });
+}

@@ -82,6 +82,7 @@ public:
   void UpdateCutters() override;
   void FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice, int firstSection,
                       int curve) override;
+  void ShowInPanoramic(int shown) override;
   void SetSingleCrossSection(int on);
   void SetPanoramicThick(int on);
   void SetFill(int on) override;
