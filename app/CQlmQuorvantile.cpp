@@ -19,6 +19,7 @@
 #include "objects/CQlmImplantRings.h"
 #include "objects/CQlmImplants.h"
 #include "objects/CQlmGeometries.h"
+#include "objects/CQlmNerves.h"
 #include "output/CQlmPrintPreview.h"
 #include "platform/gui/QlmResource.h"
 #include "project/CQlmProjectCreator202106.h"
@@ -96,6 +97,7 @@ void CQlmQuorvantile::CreateObjects() {
   this->PictureDownload = CQlmWebFile::New();
   this->Indicator = CQlmIndicator::New();
   this->Geometries = CQlmGeometries::CreateObject();
+  this->NerveContainer = CQlmNerves::CreateObject();
   // The 3D view shows the arch geometry mirrored in y; the colour profiles leave the 3D surfaces alone.
   for (int* flag : {&this->Indicator->Pan->Pan3D->MirrorY, &this->Indicator->Cross->Cross3D->MirrorY,
                     &this->Indicator->Pan->Pan3D->ColorHold, &this->Indicator->Cross->Cross3D->ColorHold})
@@ -141,6 +143,7 @@ void CQlmQuorvantile::Initialize() {
   this->BindImplants();
   this->BindGeometries();
   this->BindRings();
+  this->BindNerves();
   EnsureConfigFile();
   ReadConfigOpenRecent(this->RecentProjects);
   this->UpdateRecentMenu(this->RecentProjects);
@@ -239,6 +242,7 @@ void CQlmQuorvantile::DetachCores() {
 
 void CQlmQuorvantile::Teardown() {
   this->DetachCores();
+  this->ReleaseNerves();
   // The implants' cuts read the volume and the arch: they go first, after the rings that follow them.
   this->ReleaseRings();
   this->ReleaseImplants();

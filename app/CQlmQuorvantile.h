@@ -39,6 +39,7 @@ class CQlmImplantRings;
 class CQlmCoreImplant;
 class CQlmGeometries;
 class CQlmGreyWindowFollower;
+class CQlmNerves;
 class CQlmHULines;
 class CQlmInteractorStyle2;
 class CQlmInteractorStyle29;
@@ -157,6 +158,9 @@ public:
   CQlmGeometries* Geometries = nullptr;
   // The current nerve's diameter (mm); none while no nerve is current.
   std::optional<float> CurrentNerveDiameter() const;
+  // The nerves and the nerve window, owned: made by CreateObjects, bound to
+  // the views by Initialize, built after a load, freed by Teardown.
+  CQlmNerves* NerveContainer = nullptr;
 
   // The current tool (0 none); the views choose their cursor from it.
   int Tool = 0;
@@ -586,4 +590,9 @@ private:
   void BindRings();
   void SetupRings();
   void ReleaseRings();
+  // The nerves among the followers of the positions, the arch and the grey
+  // window; their view objects after a load; freed before the windows.
+  void BindNerves();
+  void SetupNerves();
+  void ReleaseNerves();
 };

@@ -80,6 +80,7 @@ void CQlmQuorvantile::SetupViewsAfterLoad() {
   // The object containers take the section spacing and positions the file's view state left.
   this->SetupImplants();
   this->SetupRings();
+  this->SetupNerves();
   // The arch read from the file joins the axial view, still hidden.
   this->PolyLine->SetWindow(this->WindowAxial);
   this->PolyLine->AddToRenderer();

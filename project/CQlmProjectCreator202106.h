@@ -85,6 +85,9 @@ private:
   // The controller's rulers from (into) the file's sections 11 and 15.
   void TakeRulers(const CQlmProjectData& data);
   void GiveRulers(CQlmProjectData& data) const;
+  // The controller's nerves from (into) the file's section 12.
+  void TakeNerves(const CQlmProjectData& data);
+  void GiveNerves(CQlmProjectData& data) const;
   void GiveViewState(CQlmViewState& state);
   void ApplyViewState(const CQlmViewState& state);
   void RestoreReformat(float width, float spacing, float curveSpacing, int curveCountValue);
