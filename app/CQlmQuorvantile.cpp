@@ -23,6 +23,7 @@
 #include "objects/CQlmDentes.h"
 #include "objects/CQlmGeoms.h"
 #include "output/CDialogPrintPreview.h"
+#include "objects/CQlmNerves.h"
 #include "output/CQlmPrintPreview.h"
 #include "platform/gui/QlmResource.h"
 #include "project/CQlmProjectCreator202106.h"
@@ -104,6 +105,7 @@ void CQlmQuorvantile::CreateObjects() {
   this->Geometries = CQlmGeometries::CreateObject();
   this->DentesContainer = CQlmDentes::CreateObject();
   this->GeomsContainer = CQlmGeoms::CreateObject();
+  this->NerveContainer = CQlmNerves::CreateObject();
   // The 3D view shows the arch geometry mirrored in y; the colour profiles leave the 3D surfaces alone.
   for (int* flag : {&this->Indicator->Pan->Pan3D->MirrorY, &this->Indicator->Cross->Cross3D->MirrorY,
                     &this->Indicator->Pan->Pan3D->ColorHold, &this->Indicator->Cross->Cross3D->ColorHold})
@@ -150,6 +152,7 @@ void CQlmQuorvantile::Initialize() {
   this->BindGeometries();
   this->BindRings();
   this->BindTeeth();
+  this->BindNerves();
   EnsureConfigFile();
   ReadConfigOpenRecent(this->RecentProjects);
   this->UpdateRecentMenu(this->RecentProjects);
@@ -248,6 +251,7 @@ void CQlmQuorvantile::DetachCores() {
 
 void CQlmQuorvantile::Teardown() {
   this->DetachCores();
+  this->ReleaseNerves();
   // The implants' cuts read the volume and the arch: they go first, after the rings that follow them.
   this->ReleaseRings();
   this->ReleaseImplants();

@@ -41,6 +41,7 @@ class CQlmGeometries;
 class CQlmDentes;
 class CQlmGeoms;
 class CQlmGreyWindowFollower;
+class CQlmNerves;
 class CQlmHULines;
 class CQlmInteractorStyle2;
 class CQlmInteractorStyle29;
@@ -169,6 +170,9 @@ public:
   CQlmGeoms* GeomsContainer = nullptr;
   // The current nerve's diameter (mm); none while no nerve is current.
   std::optional<float> CurrentNerveDiameter() const;
+  // The nerves and the nerve window, owned: made by CreateObjects, bound to
+  // the views by Initialize, built after a load, freed by Teardown.
+  CQlmNerves* NerveContainer = nullptr;
 
   // The current tool (0 none); the views choose their cursor from it.
   int Tool = 0;
@@ -607,4 +611,9 @@ private:
   void BindTeeth();
   void SetupTeeth();
   void ReleaseTeeth();
+  // The nerves among the followers of the positions, the arch and the grey
+  // window; their view objects after a load; freed before the windows.
+  void BindNerves();
+  void SetupNerves();
+  void ReleaseNerves();
 };

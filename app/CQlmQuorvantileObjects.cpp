@@ -26,9 +26,6 @@ void CQlmQuorvantile::SetImplantOrientation(int orientation) {
   this->ImplantContainer->Flip = orientation;
 }
 
-// The controller holds no nerves yet.
-std::optional<float> CQlmQuorvantile::CurrentNerveDiameter() const { return std::nullopt; }
-
 void CQlmQuorvantile::BindImplants() {
   this->ImplantContainer->SetWindows(this->Window3D, this->WindowAxial, this->WindowCross, this->WindowPanoramic);
   this->PositionListeners[CQlmPositionListener::Implants] = this->ImplantContainer;

@@ -34,6 +34,14 @@ void CQlmPolyLineNerve::Reset() {
   if (this->Window) this->AttachBallsToWindow();
 }
 
+bool CQlmPolyLineNerve::SetPoints(int n, const float* xyz) {
+  if (!xyz || n < 2 || n > StoredPointCapacity) return false;
+  this->ReplacePoints(n, xyz);
+  this->PlacementMatrix->Identity();
+  if (this->Window) this->AttachBallsToWindow();
+  return true;
+}
+
 void CQlmPolyLineNerve::SetDefaultShape(int index) { this->ReplacePoints(ShapePointCount, Shapes[index]); }
 
 void CQlmPolyLineNerve::SetVisibility(int flag) {

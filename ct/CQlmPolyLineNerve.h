@@ -1,6 +1,7 @@
 #pragma once
 // One traced line of a nerve canal: control points and the polyline through
 // them, starting from one of four built-in shapes. No cross-section ticks.
+#include "ct/CQlmBall.h"
 #include "ct/CQlmPolyLineBase.h"
 
 class CQlmPolyLineNerve : public CQlmPolyLineBase {
@@ -15,6 +16,10 @@ public:
   // Replaces the points by the default shape; with a window the balls join it.
   void Reset();
 
+  // Replaces the points by n points (x, y, z each), joined to the window when
+  // there is one. Refused (false, nothing changed) for n outside 2..StoredPointCapacity.
+  bool SetPoints(int n, const float* xyz);
+
   // Line and balls shown or hidden.
   void SetVisibility(int flag);
 
@@ -23,6 +28,8 @@ public:
   void Serialize(CArchive& archive) override;
 
   static constexpr int ShapeCount = 4;
+  // The shortest record Serialize reads: two balls with empty names.
+  static constexpr size_t MinimumRecordSize = 4 + 2 * CQlmBall::MinimumRecordSize + 4 * 3 * 4 + 3 * 4;
 
 private:
   void SetDefaultShape(int index);

@@ -51,6 +51,15 @@ public:
     this->Thick = on;
     this->PanoramicCuts().ForEach([on](PanoramicCut* cut) { cut->SetThick(on); });
   }
+  // The nerve window takes the panoramic view: the panoramic cuts leave its renderer and come back.
+  void ShowInPanoramic(int shown) override {
+    this->PanoramicCuts().ForEach([shown](PanoramicCut* cut) {
+      if (shown)
+        cut->AddToRenderer();
+      else
+        cut->RemoveFromRenderer();
+    });
+  }
   // After an arch edit: every cut's nine sections along the new arch.
   void UpdateCutters() override {
     this->CrossCuts().ForEach([](CrossCut* cut) { cut->UpdateCutters(); });

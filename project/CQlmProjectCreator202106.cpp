@@ -245,6 +245,7 @@ void CQlmProjectCreator202106::TakeSections800901(CQlmProjectData& data) {
   this->ViewState = data.ViewState;
   this->ApplyViewState(data.ViewState);
   this->TakeRulers(data);
+  this->TakeNerves(data);
   std::copy_n(data.RequestTexts, CQlmRequestInfo::FormCount, controller.RequestInfo->Texts);
   controller.Notes = data.Notes;
   controller.PrintPreview->SwapStoredState(*data.Report);
@@ -347,6 +348,7 @@ void CQlmProjectCreator202106::GiveSections800901(CQlmProjectData& data) {
   data.Arch.CaptureFrom(*controller.PolyLine);
   this->GiveViewState(data.ViewState);
   this->GiveRulers(data);
+  this->GiveNerves(data);
   std::copy_n(controller.RequestInfo->Texts, CQlmRequestInfo::FormCount, data.RequestTexts);
   data.Notes = controller.Notes;
 

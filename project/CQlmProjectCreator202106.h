@@ -91,6 +91,9 @@ private:
   // the implant libraries, a missing one after a warning as a generic implant.
   void TakeImplants(const CQlmProjectData& data);
   void GiveImplants(CQlmProjectData& data) const;
+  // The controller's nerves from (into) the file's section 12.
+  void TakeNerves(const CQlmProjectData& data);
+  void GiveNerves(CQlmProjectData& data) const;
   void GiveViewState(CQlmViewState& state);
   void ApplyViewState(const CQlmViewState& state);
   void RestoreReformat(float width, float spacing, float curveSpacing, int curveCountValue);

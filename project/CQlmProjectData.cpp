@@ -114,8 +114,7 @@ void CQlmProjectData::Store(CArchive& archive) const {
   // Orthodontic, endodontic, library meshes, teeth.
   for (int section = 0; section < 4; ++section) archive << int32_t(0);
   StoreRecords(archive, this->Rulers3D);
-  // Nerves.
-  archive << int32_t(0);
+  StoreRecords(archive, this->Nerves);
   this->Arch.Store(archive);
   this->ViewState.Store(archive);
   for (int32_t counter : this->RulerColorCounters) archive << counter;
@@ -170,7 +169,7 @@ void CQlmProjectData::LoadSections800901(CArchive& archive) {
   LoadEmptyCount(archive, "malhas de biblioteca");
   LoadEmptyCount(archive, "dentes");
   LoadRecords(archive, this->Rulers3D, MaximumRulers);
-  LoadEmptyCount(archive, "nervos");
+  LoadRecords(archive, this->Nerves, MaximumNerves);
   this->Arch.Load(archive);
   this->ViewState.Load(archive);
   for (int32_t& counter : this->RulerColorCounters) archive >> counter;

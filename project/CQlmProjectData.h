@@ -12,9 +12,9 @@
 // 800900: header, main volume, list A, imported geometries, second volume,
 // six int32 that are dropped.
 //
-// Multi-part objects, library meshes, teeth and nerves are not read by this
-// version: they are written empty (count 0), and a file in which one of them
-// is not empty raises CQlmProjectRefusal. Every count and length is checked
+// Multi-part objects, library meshes and teeth are not read by this version:
+// they are written empty (count 0), and a file in which one of them is not
+// empty raises CQlmProjectRefusal. Every count and length is checked
 // against the bytes left and a bound before anything is allocated; a
 // malformed file raises CArchiveException.
 #include <vtkSmartPointer.h>
@@ -31,6 +31,7 @@
 #include "project/CQlmGeometryRecord.h"
 #include "project/CQlmImplantDefaults.h"
 #include "project/CQlmImplantRecord.h"
+#include "project/CQlmNerveRecord.h"
 #include "project/CQlmRequestInfo.h"
 #include "project/CQlmRuller3DRecord.h"
 #include "project/CQlmRullerRecord.h"
@@ -50,6 +51,8 @@ public:
   static constexpr int32_t MaximumRulers = 10000;
   // Most implants a file may hold.
   static constexpr int32_t MaximumImplants = 10000;
+  // Most nerves a file may hold.
+  static constexpr int32_t MaximumNerves = 50;
 
   // Empty blocks and lists, default values.
   CQlmProjectData();
@@ -92,6 +95,7 @@ public:
   CQlmArchRecord Arch;
   CQlmViewState ViewState;
   std::vector<CQlmRuller3DRecord> Rulers3D;
+  std::vector<CQlmNerveRecord> Nerves;
   int32_t RulerColorCounters[3] = {0, 0, 0};  // axial, panoramic, cross-section
   std::vector<CQlmRullerRecord> RulersAxial;
   std::vector<CQlmRullerRecord> RulersPanoramic;

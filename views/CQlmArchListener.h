@@ -18,4 +18,7 @@ public:
   // the current curve.
   virtual void FollowReformat(int /*thickPanoramic*/, int /*singleSection*/, float /*crossSpacing*/, int /*axialSlice*/,
                               int /*firstSection*/, int /*curve*/) {}
+  // The panoramic representations into (1) or out of (0) the panoramic
+  // renderer: the nerve window shows the reformat along a nerve alone.
+  virtual void ShowInPanoramic(int /*shown*/) {}
 };

@@ -1,7 +1,8 @@
 // Draws the main window with a project opened from the command line, as the
 // program starts with it, into a PNG file for the documentation:
 //
-//   xvfb-run -a -s "-screen 0 1280x1024x24" QlmProjectScreenshot [--arch|--edited-arch|--indicators|--strong-profile]
+//   xvfb-run -a -s "-screen 0 1280x1024x24" QlmProjectScreenshot
+//   [--arch|--edited-arch|--indicators|--strong-profile|--nerve-window]
 //   <project.qlm> <picture.png>
 //
 // With --arch the arch curve is being edited: the arch-curve tool shows it
@@ -9,7 +10,8 @@
 // moved and released, so the panoramic view follows the new arch. With
 // --indicators every position indicator of the four views is shown with its
 // numbers. With --strong-profile the views and indicators are in the strong
-// colour profile with the section numbers shown.
+// colour profile with the section numbers shown. With --nerve-window the
+// panoramic view is the nerve window of the project's first nerve.
 #include <vtkCamera.h>
 #include <vtkMatrix4x4.h>
 #include <vtkNew.h>
@@ -27,6 +29,7 @@
 #include "app/CQlmQuorvantile.h"
 #include "ct/CQlmBall.h"
 #include "ct/CQlmPolyLine.h"
+#include "objects/CQlmNerves.h"
 #include "platform/gui/CDialog.h"
 #include "tests/support/QlmTempDir.h"
 #include "views/CQlm3DWindow.h"
@@ -61,10 +64,11 @@ int main(int argc, char** argv) {
   const bool arch = edited || (argc == 4 && std::strcmp(argv[1], "--arch") == 0);
   const bool indicators = argc == 4 && std::strcmp(argv[1], "--indicators") == 0;
   const bool strong = argc == 4 && std::strcmp(argv[1], "--strong-profile") == 0;
-  if (argc != 3 && !arch && !indicators && !strong) {
+  const bool nerveWindow = argc == 4 && std::strcmp(argv[1], "--nerve-window") == 0;
+  if (argc != 3 && !arch && !indicators && !strong && !nerveWindow) {
     std::fprintf(stderr,
-                 "usage: QlmProjectScreenshot [--arch|--edited-arch|--indicators|--strong-profile] <project.qlm> "
-                 "<picture.png>\n");
+                 "usage: QlmProjectScreenshot [--arch|--edited-arch|--indicators|--strong-profile|--nerve-window] "
+                 "<project.qlm> <picture.png>\n");
     return 2;
   }
   const char* project = argv[argc - 2];
@@ -111,6 +115,18 @@ int main(int argc, char** argv) {
     // "Indicators Advanced: " with the section numbers and the strong profile.
     const int values[18] = {1, 0, 5, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1, 1};
     q.ApplyIndicatorValues(values);
+    q.WindowAxial->Render();
+    q.WindowCross->Render();
+    q.WindowPanoramic->Render();
+    q.Window3D->Render();
+    Wait(300);
+  }
+
+  if (nerveWindow) {
+    // The first nerve with its cuts shown.
+    q.NerveEditing = 1;
+    q.NerveContainer->EnterNerveWindow();
+    q.NerveContainer->SetCurrentVisibility(1);
     q.WindowAxial->Render();
     q.WindowCross->Render();
     q.WindowPanoramic->Render();

@@ -21,6 +21,7 @@
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
 #include "objects/CQlmGeometries.h"
+#include "objects/CQlmNerves.h"
 #include "output/CQlmPrintPreview.h"
 #include "platform/CQlmScriptedPrompter.h"
 #include "project/CQlmProjectCreator202106.h"
@@ -255,4 +256,63 @@ TEST_F(CreatorTest, ImportedObjectsComeBackWithTheirSettingsAndCutFlags) {
   EXPECT_FLOAT_EQ(second->ReservedPoints[9][2], -3.0f);
   EXPECT_EQ(std::vector<int>(objects->GetFirst()->CutShown, objects->GetFirst()->CutShown + 3),
             (std::vector<int>{1, 0, 0}));
+}
+
+TEST_F(CreatorTest, NervesComeBackWithTheirLinesAndTranslation) {
+  this->Controller->CTData->ImageData->DeepCopy(SmallVolume());
+  CQlmNerves& nerves = *this->Controller->NerveContainer;
+  nerves.SetInput(this->Controller->CTData->ImageData, this->Controller->PanoramicCalc, 2.0f);
+  for (int k = 0; k < 3; ++k) nerves.AddNerve();
+  const float course[12] = {-9.5f, 3, 0, -2, 6.25f, 0, 4, 6, 0, 11, 2.5f, 0};
+  nerves.GetNerveList()->GetListItemAt(0)->GetAxialLine().SetPoints(4, course);
+  nerves.GetNerveList()->GetListItemAt(1)->SetDiameter(2.5f);
+  nerves.GetNerveList()->GetListItemAt(2)->SetColor(0.1f, 0.9f, 0.5f);
+  nerves.GetNerveList()->GetListItemAt(2)->SetVisible(0);
+  const float shifted[3] = {1.5f, -2, 7};
+  nerves.GetNerveList()->GetListItemAt(2)->SetTranslation(shifted);
+  const std::string first = this->Folder.File("Nervos.qlm");
+  ASSERT_EQ(this->Save(first), 1);
+
+  this->ReplaceController();
+  ASSERT_EQ(this->Open(first), 1);
+  CQlmNerveList& read = *this->Controller->NerveContainer->GetNerveList();
+  ASSERT_EQ(read.GetCount(), 3);
+  const char* names[3] = {"Nervo Direito", "Nervo Esquerdo", "Nervo Direito 02"};
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    const CQlmNerve& nerve = *read.GetListItemAt(i);
+    EXPECT_EQ(std::string(nerve.GetName().Str()), names[i]);
+    EXPECT_EQ(nerve.GetSide(), i % 2);
+    EXPECT_EQ(nerve.GetPanoramicLine().GetShapeIndex(), 2 + i % 2);
+    EXPECT_EQ(nerve.GetPanoramicLine().GetBalls().GetCount(), 9);
+  }
+  const CQlmNerve& moved = *read.GetListItemAt(0);
+  ASSERT_EQ(moved.GetAxialLine().GetBalls().GetCount(), 4);
+  double point[3];
+  moved.GetAxialLine().GetLinePolyData()->GetPoint(1, point);
+  EXPECT_DOUBLE_EQ(point[1], 6.25);
+  // The centre of the small volume (origin (-2, -1.5, 10), 8 x 6 x 3 voxels of 0.5 x 0.5 x 1 mm).
+  EXPECT_EQ(std::vector<float>(moved.GetTranslation(), moved.GetTranslation() + 3),
+            (std::vector<float>{-0.25f, -0.25f, 11.0f}));
+  EXPECT_FLOAT_EQ(read.GetListItemAt(1)->GetDiameter(), 2.5f);
+  const CQlmNerve& last = *read.GetListItemAt(2);
+  EXPECT_FLOAT_EQ(last.GetColor()[1], 0.9f);
+  EXPECT_EQ(last.GetVisible(), 0);
+  EXPECT_EQ(std::vector<float>(last.GetTranslation(), last.GetTranslation() + 3), (std::vector<float>{1.5f, -2, 7}));
+
+  const std::string second = this->Folder.File("Copia.qlm");
+  ASSERT_EQ(this->Save(second), 1);
+  EXPECT_EQ(ReadFile(second), ReadFile(first));
+}
+
+// A nerve line of 51 points refuses the file before anything of it is taken.
+TEST_F(CreatorTest, ADamagedNerveSectionOpensNothing) {
+  CQlmProjectData source;
+  FillRichProject(source);
+  source.Nerves[0].Axial.Count = 51;
+  const std::string path = this->Folder.File("Danificado.qlm");
+  ASSERT_TRUE(source.Save(path));
+  EXPECT_EQ(this->Open(path), 0);
+  EXPECT_EQ(this->Controller->NerveContainer->GetCount(), 0);
+  EXPECT_EQ(this->Controller->Geometries->GetObjectList().GetCount(), 0);
 }

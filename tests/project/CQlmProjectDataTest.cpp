@@ -95,7 +95,8 @@ TEST(CQlmProjectData, StoresTheSectionsInOrder) {
   for (int i = 0; i < 4; ++i) AppendInt32(expected, 0);
   AppendInt32(expected, 2);
   for (const CQlmRuller3DRecord& record : data.Rulers3D) Append(expected, Stored(record));
-  AppendInt32(expected, 0);
+  AppendInt32(expected, 2);
+  for (const CQlmNerveRecord& record : data.Nerves) Append(expected, Stored(record));
   Append(expected, Stored(data.Arch));
   Append(expected, Stored(data.ViewState));
   for (int32_t word : {0, 2, 0, 1}) AppendInt32(expected, word);
@@ -112,6 +113,8 @@ TEST(CQlmProjectData, StoresTheSectionsInOrder) {
   EXPECT_EQ(Stored(data), expected);
   EXPECT_EQ(Stored(data.Arch).size(), 4 + 3 * 16 * 8 + 8u);
   EXPECT_EQ(Stored(data.Rulers3D[0]).size(), 10 * 4u);
+  // Translation, two lines of 50 slots, "Nervo Esquerdo 02" (1 + 17 bytes), side, diameter, visible, colour.
+  EXPECT_EQ(Stored(data.Nerves[0]).size(), 3 * 4 + 2 * (4 + 50 * 12) + 18 + 3 * 4 + 3 * 4u);
   EXPECT_EQ(Stored(data.RulersAxial[0]).size(), 12 * 4u);
   EXPECT_EQ(Stored(data.Values).size(), 6 * 4 + 10 * 4 + 150 * 4 + 4u);
 }
@@ -136,6 +139,12 @@ TEST(CQlmProjectData, ReadingAndWritingAgainGivesTheSameBytes) {
   ASSERT_EQ(read.RulersCross.size(), 2u);
   EXPECT_EQ(read.RulersCross[0].Slice, 7);
   EXPECT_EQ(read.RulersCross[0].Point1[1], -3.0f);
+  ASSERT_EQ(read.Nerves.size(), 2u);
+  EXPECT_EQ(read.Nerves[0].Name, data.Nerves[0].Name);
+  EXPECT_EQ(read.Nerves[0].Axial.Count, 3);
+  EXPECT_EQ(read.Nerves[0].Axial.Points[2][0], -12.25f);
+  EXPECT_EQ(read.Nerves[0].Translation[2], 19.5f);
+  EXPECT_EQ(read.Nerves[1].Panoramic.Count, 50);
   ASSERT_EQ(read.Geometries.size(), 2u);
   for (size_t k = 0; k < 2; ++k) {
     EXPECT_EQ(read.Geometries[k].Name, data.Geometries[k].Name);
@@ -233,7 +242,6 @@ TEST(CQlmProjectData, ANonEmptySectionOfALaterVersionIsRefusedByName) {
       {at.Lists[1], 1, "endodônticos"},
       {at.Lists[2], 1, "malhas de biblioteca"},
       {at.Lists[3], 1, "dentes"},
-      {at.Lists[5], 1, "nervos"},
   };
   for (const Case& c : cases) {
     Bytes bad = good;
@@ -291,6 +299,43 @@ TEST(CQlmProjectData, InflatedRulerSectionsAreRefused) {
   large.insert(large.begin() + static_cast<long>(at.RulerCounters + 16), static_cast<size_t>(count) * 48, 0);
   CQlmProjectData read;
   EXPECT_THROW(Load(large, read), CArchiveException);
+}
+
+// Nerve counts outside 0 .. 50 or past the end, and lines of fewer than 2 or
+// more than 50 points, refuse the file.
+TEST(CQlmProjectData, DamagedNerveSectionsAreRefused) {
+  CQlmProjectData data;
+  FillSmallProject(data);
+  data.Nerves.resize(1);
+  data.Nerves[0].Axial.Count = data.Nerves[0].Panoramic.Count = 2;
+  const Bytes good = Stored(data);
+  const SmallLayout at(data);
+  const size_t count = at.Lists[5];
+  const size_t axialCount = count + 4 + 12;
+  const size_t panoramicCount = axialCount + 4 + 600;
+  ExpectEachRefused(good, {{"negative nerve count", count, -1},
+                           {"one nerve past the end", count, 2},
+                           {"count far past the end", count, 0x7FFFFFFF},
+                           {"axial line of 51 points", axialCount, 51},
+                           {"axial line of one point", axialCount, 1},
+                           {"negative panoramic line", panoramicCount, -3},
+                           {"panoramic line of 51 points", panoramicCount, 51}});
+  // Enough bytes for the records, more nerves than a project may hold.
+  Bytes large = good;
+  const int32_t nerves = CQlmProjectData::MaximumNerves + 1;
+  PokeInt32(large, count, nerves);
+  const Bytes record = Stored(data.Nerves[0]);
+  for (int32_t k = 1; k < nerves; ++k)
+    large.insert(large.begin() + static_cast<long>(count + 4), record.begin(), record.end());
+  CQlmProjectData read;
+  EXPECT_THROW(Load(large, read), CArchiveException);
+  // Fifty are taken.
+  Bytes fifty = large;
+  PokeInt32(fifty, count, nerves - 1);
+  fifty.erase(fifty.begin() + static_cast<long>(count + 4),
+              fifty.begin() + static_cast<long>(count + 4 + record.size()));
+  EXPECT_NO_THROW(Load(fifty, read));
+  EXPECT_EQ(read.Nerves.size(), 50u);
 }
 
 // A damaged report record refuses the whole file: nothing is half read.

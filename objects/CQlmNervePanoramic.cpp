@@ -1,0 +1,5 @@
+#include "objects/CQlmNervePanoramic.h"
+
+#include "toolkit/vtkPolyDataCutterPanoramic.h"
+
+void CQlmNervePanoramic::SetPanoramicLine(vtkPolyData* line) { this->GetPanoramicCutter()->SetPanoramicLine(line); }
