@@ -158,7 +158,7 @@ TEST_F(RulerToolTest, TheFourViewsMeasureFromThePressToTheRelease) {
 
   vtkRenderer* axial = q.WindowAxial->Renderer3;
   const auto axialPoints =
-      this->DrawIn(*q.AxialView, *q.StyleAxial, AroundFocus(axial, -20, 12), AroundFocus(axial, 9, 25));
+      this->DrawIn(*q.AxialView, *q.StyleAxial, AroundFocus(axial, -18, 2), AroundFocus(axial, -2, 10));
   ASSERT_EQ(rullers.GetListAxial()->GetCount(), 1);
   this->ExpectMeasures(*rullers.GetListAxial()->GetFirst(), axialPoints);
 
