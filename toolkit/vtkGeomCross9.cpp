@@ -7,8 +7,6 @@
 #include <vtkObjectFactory.h>
 #include <vtkPolyData.h>
 
-#include <algorithm>
-
 #include "toolkit/QlmPlanarCut.h"
 
 vtkStandardNewMacro(vtkGeomCross9);
@@ -51,20 +49,14 @@ void vtkGeomCross9::GetInputCenterInSection(int k, float out[3]) {
   ToPlane(this->Sectioned[Valid(k)].Matrix, centre, out);
 }
 
-bool vtkGeomCross9::CanReuse(int cached, int section, vtkMTimeType inputTime) const {
-  if (cached < 0 || cached >= Sections || !this->Cache[cached].Valid) return false;
-  if (inputTime > this->CacheTime.GetMTime()) return false;
-  return QlmPlanarCut::SamePlane(this->Sectioned[section].Matrix->GetData(), this->Cache[cached].Matrix.data());
-}
-
 int vtkGeomCross9::RequestData(vtkInformation*, vtkInformationVector** inputs, vtkInformationVector* outputs) {
   vtkPolyData* input = vtkPolyData::GetData(inputs[0]);
   const vtkMTimeType inputTime = input ? input->GetMTime() : 0;
   for (int k = 0; k < Sections; ++k) {
     vtkPolyData* output = vtkPolyData::GetData(outputs, k);
-    const int cached = k + this->Shift;
-    if (this->Shift != 0 && this->CanReuse(cached, k, inputTime)) {
-      output->DeepCopy(this->Cache[cached].Outline);
+    const int cached = this->Cache.Reusable(k, this->Sectioned[k].Matrix->GetData(), inputTime);
+    if (cached >= 0) {
+      output->DeepCopy(this->Cache.GetOutline(cached, 0));
     } else {
       QlmPlanarCut::Cut(input, this->Sectioned[k].Matrix, output);
     }
@@ -72,18 +64,13 @@ int vtkGeomCross9::RequestData(vtkInformation*, vtkInformationVector** inputs, v
   }
   // The cache is rewritten only after every section took what it needed from it.
   for (int k = 0; k < Sections; ++k) {
-    Cached& cache = this->Cache[k];
-    cache.Outline->DeepCopy(vtkPolyData::GetData(outputs, k));
-    const double* matrix = this->Sectioned[k].Matrix->GetData();
-    std::copy(matrix, matrix + 16, cache.Matrix.begin());
-    cache.Valid = true;
+    this->Cache.Keep(k, this->Sectioned[k].Matrix->GetData(), {vtkPolyData::GetData(outputs, k)});
   }
-  this->CacheTime.Modified();
-  this->Shift = 0;
+  this->Cache.Kept();
   return 1;
 }
 
 void vtkGeomCross9::PrintSelf(ostream& os, vtkIndent indent) {
   this->Superclass::PrintSelf(os, indent);
-  os << indent << "Shift: " << this->Shift << "\n";
+  os << indent << "Shift: " << this->Cache.GetShift() << "\n";
 }

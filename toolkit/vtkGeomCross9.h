@@ -11,8 +11,7 @@
 #include <vtkMatrix4x4.h>
 #include <vtkPolyData.h>
 
-#include <array>
-
+#include "toolkit/QlmSectionCache.h"
 #include "toolkit/vtkGeomCutter.h"
 
 class vtkGeomCross9 : public vtkGeomCutter {
@@ -28,8 +27,8 @@ public:
   // Null for k outside 0..8.
   vtkMatrix4x4* GetSectionMatrix(int k) const;
   // The change of the first section's index since the last update; 0 after every update.
-  void SetShift(int shift) { this->Shift = shift; }
-  int GetShift() const { return this->Shift; }
+  void SetShift(int shift) { this->Cache.SetShift(shift); }
+  int GetShift() const { return this->Cache.GetShift(); }
 
   // Null for k outside 0..8.
   vtkActor2D* GetLabelActor(int k) const;
@@ -54,16 +53,8 @@ private:
     vtkNew<vtkMatrix4x4> Matrix;
     vtkNew<vtkActor2D> Label;
   };
-  struct Cached {
-    bool Valid = false;
-    std::array<double, 16> Matrix{};
-    vtkNew<vtkPolyData> Outline;
-  };
   static int Valid(int k) { return k >= 0 && k < Sections ? k : 0; }
-  bool CanReuse(int cached, int section, vtkMTimeType inputTime) const;
 
   Section Sectioned[Sections];
-  Cached Cache[Sections];
-  vtkTimeStamp CacheTime;
-  int Shift = 0;
+  QlmSectionCache Cache{1};
 };

@@ -4,22 +4,13 @@
 #include <vtkCoordinate.h>
 #include <vtkInformation.h>
 #include <vtkMatrix4x4.h>
+#include <vtkNew.h>
 #include <vtkPolyData.h>
 
-#include <cstdio>
-
-#include "toolkit/vtkWin32TextMapper2.h"
 
 vtkGeomCutter::vtkGeomCutter(int outputPorts) {
   this->SetNumberOfInputPorts(1);
   this->SetNumberOfOutputPorts(outputPorts);
-  this->TextMapper->SetFontSize(12);
-  this->TextMapper->SetJustification(0);
-  this->TextMapper->SetVerticalJustification(1);
-  this->TextMapper->SetShadow(1);
-  this->TextMapper->SetBold(1);
-  this->TextMapper->SetColor(1.0, 1.0, 0.7);
-  this->UpdateLabelText();
 }
 
 vtkGeomCutter::~vtkGeomCutter() = default;
@@ -31,37 +22,18 @@ int vtkGeomCutter::FillInputPortInformation(int, vtkInformation* info) {
 }
 
 void vtkGeomCutter::SetLabelNumber(int number) {
-  this->LabelNumber = number;
-  this->UpdateLabelText();
+  this->Label.SetNumber(number);
+  this->Label.Update(this->Name);
 }
 
 void vtkGeomCutter::SetLabelMode(int mode) {
-  this->LabelMode = mode;
-  this->UpdateLabelText();
+  this->Label.SetMode(mode);
+  this->Label.Update(this->Name);
 }
 
 void vtkGeomCutter::SetFontSize(int size) {
-  this->FontSize = size;
-  this->UpdateLabelText();
-}
-
-void vtkGeomCutter::UpdateLabelText() {
-  if (this->LabelMode == 0) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", this->LabelNumber);
-    this->TextMapper->SetFontSize(this->FontSize + 4);
-    this->TextMapper->SetInput(text);
-  } else if (this->LabelMode == 1) {
-    this->TextMapper->SetFontSize(this->FontSize);
-    this->TextMapper->SetInput(this->Name.c_str());
-  } else {
-    this->TextMapper->SetInput("");
-  }
-}
-
-void vtkGeomCutter::SetUpLabel(vtkActor2D* label) const {
-  label->SetMapper(this->TextMapper);
-  label->GetPositionCoordinate()->SetCoordinateSystemToWorld();
+  this->Label.SetFontSize(size);
+  this->Label.Update(this->Name);
 }
 
 void vtkGeomCutter::GetPlacementPosition(double world[4]) const {
@@ -106,7 +78,7 @@ void vtkGeomCutter::PrintSelf(ostream& os, vtkIndent indent) {
   this->Superclass::PrintSelf(os, indent);
   os << indent << "Name: " << this->Name << "\n"
      << indent << "LabelVisible: " << this->LabelVisible << "\n"
-     << indent << "LabelNumber: " << this->LabelNumber << "\n"
-     << indent << "LabelMode: " << this->LabelMode << "\n"
-     << indent << "FontSize: " << this->FontSize << "\n";
+     << indent << "LabelNumber: " << this->Label.GetNumber() << "\n"
+     << indent << "LabelMode: " << this->Label.GetMode() << "\n"
+     << indent << "FontSize: " << this->Label.GetFontSize() << "\n";
 }

@@ -6,11 +6,12 @@
 // mesh's centre as seen in the plane, or parked out of sight when the plane
 // misses the mesh.
 #include <vtkMatrix4x4.h>
-#include <vtkNew.h>
 #include <vtkPolyDataAlgorithm.h>
 #include <vtkSmartPointer.h>
 
 #include <string>
+
+#include "toolkit/QlmCutLabel.h"
 
 class vtkActor2D;
 class vtkWin32TextMapper2;
@@ -33,13 +34,13 @@ public:
   void SetLabelNumber(int number);
   void SetLabelMode(int mode);
   void SetFontSize(int size);
-  vtkGetMacro(LabelNumber, int);
-  vtkGetMacro(LabelMode, int);
-  vtkGetMacro(FontSize, int);
+  int GetLabelNumber() const { return this->Label.GetNumber(); }
+  int GetLabelMode() const { return this->Label.GetMode(); }
+  int GetFontSize() const { return this->Label.GetFontSize(); }
   // Shows or hides the labels; hidden labels are not moved by a cut. The next update cuts again.
   virtual void SetLabelVisibility(int on) = 0;
   vtkGetMacro(LabelVisible, int);
-  vtkWin32TextMapper2* GetTextMapper() const { return this->TextMapper; }
+  vtkWin32TextMapper2* GetTextMapper() const { return this->Label.GetTextMapper(); }
 
   // Where a label goes when its plane misses the mesh.
   static constexpr double ParkedX = 10000.0;
@@ -54,7 +55,7 @@ protected:
   int FillInputPortInformation(int port, vtkInformation* info) override;
 
   // A label actor drawing the shared text, placed in world coordinates.
-  void SetUpLabel(vtkActor2D* label) const;
+  void SetUpLabel(vtkActor2D* label) const { this->Label.SetUp(label); }
   // The object's position in world coordinates (w = 1).
   void GetPlacementPosition(double world[4]) const;
   // `world` in the frame of `plane` (local to world), z dropped.
@@ -68,12 +69,7 @@ protected:
   int LabelVisible = 1;
 
 private:
-  void UpdateLabelText();
-
   std::string Name;
   vtkSmartPointer<vtkMatrix4x4> ObjectMatrix;
-  int LabelNumber = 0;
-  int LabelMode = 0;
-  int FontSize = 12;
-  vtkNew<vtkWin32TextMapper2> TextMapper;
+  QlmCutLabel Label;
 };

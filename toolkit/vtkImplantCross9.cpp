@@ -10,7 +10,6 @@
 
 #include <algorithm>
 
-#include "toolkit/QlmPlanarCut.h"
 
 vtkStandardNewMacro(vtkImplantCross9);
 
@@ -40,16 +39,10 @@ void vtkImplantCross9::SetVisibilityNumber(int on) {
   this->Modified();
 }
 
-bool vtkImplantCross9::CanReuse(int cached, int section, vtkMTimeType inputsTime) const {
-  if (cached < 0 || cached >= Sections || !this->Cache[cached].Valid) return false;
-  if (inputsTime > this->CacheTime.GetMTime() || this->GetSettingsTime() > this->CacheTime.GetMTime()) return false;
-  return QlmPlanarCut::SamePlane(this->Sectioned[section].Matrix->GetData(), this->Cache[cached].Matrix.data());
-}
-
 int vtkImplantCross9::RequestData(vtkInformation*, vtkInformationVector** inputs, vtkInformationVector* outputs) {
   vtkPolyData* screw = vtkPolyData::GetData(inputs[0]);
   vtkPolyData* connector = vtkPolyData::GetData(inputs[1]);
-  vtkMTimeType inputsTime = 0;
+  vtkMTimeType inputsTime = this->GetSettingsTime();
   for (vtkPolyData* mesh : {screw, connector}) {
     if (mesh) inputsTime = std::max(inputsTime, mesh->GetMTime());
   }
@@ -57,11 +50,12 @@ int vtkImplantCross9::RequestData(vtkInformation*, vtkInformationVector** inputs
     Section& section = this->Sectioned[k];
     vtkPolyData* screwOut = vtkPolyData::GetData(outputs, 2 * k);
     vtkPolyData* connectorOut = vtkPolyData::GetData(outputs, 2 * k + 1);
-    const int cached = k + this->Shift;
-    if (this->Shift != 0 && this->CanReuse(cached, k, inputsTime)) {
-      screwOut->DeepCopy(this->Cache[cached].Screw);
-      connectorOut->DeepCopy(this->Cache[cached].Conector);
-      std::copy(this->Cache[cached].CenterScrew, this->Cache[cached].CenterScrew + 3, section.CenterScrew);
+    const int cached = this->Cache.Reusable(k, section.Matrix->GetData(), inputsTime);
+    if (cached >= 0) {
+      screwOut->DeepCopy(this->Cache.GetOutline(cached, 0));
+      connectorOut->DeepCopy(this->Cache.GetOutline(cached, 1));
+      const double* kept = this->Sectioned[cached].KeptCenterScrew;
+      std::copy(kept, kept + 3, section.CenterScrew);
     } else {
       this->CutImplant(screw, connector, section.Matrix, screwOut, connectorOut, section.CenterScrew);
     }
@@ -70,20 +64,16 @@ int vtkImplantCross9::RequestData(vtkInformation*, vtkInformationVector** inputs
   }
   // The cache is rewritten only after every section took what it needed from it.
   for (int k = 0; k < Sections; ++k) {
-    Cached& cache = this->Cache[k];
-    cache.Screw->DeepCopy(vtkPolyData::GetData(outputs, 2 * k));
-    cache.Conector->DeepCopy(vtkPolyData::GetData(outputs, 2 * k + 1));
-    std::copy(this->Sectioned[k].CenterScrew, this->Sectioned[k].CenterScrew + 3, cache.CenterScrew);
-    const double* matrix = this->Sectioned[k].Matrix->GetData();
-    std::copy(matrix, matrix + 16, cache.Matrix.begin());
-    cache.Valid = true;
+    Section& section = this->Sectioned[k];
+    this->Cache.Keep(k, section.Matrix->GetData(),
+                     {vtkPolyData::GetData(outputs, 2 * k), vtkPolyData::GetData(outputs, 2 * k + 1)});
+    std::copy(section.CenterScrew, section.CenterScrew + 3, section.KeptCenterScrew);
   }
-  this->CacheTime.Modified();
-  this->Shift = 0;
+  this->Cache.Kept();
   return 1;
 }
 
 void vtkImplantCross9::PrintSelf(ostream& os, vtkIndent indent) {
   this->Superclass::PrintSelf(os, indent);
-  os << indent << "Shift: " << this->Shift << "\n" << indent << "VisibilityNumber: " << this->VisibilityNumber << "\n";
+  os << indent << "Shift: " << this->Cache.GetShift() << "\n" << indent << "VisibilityNumber: " << this->VisibilityNumber << "\n";
 }

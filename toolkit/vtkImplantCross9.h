@@ -7,9 +7,8 @@
 // section may take the outlines cached for section k + shift, but only when
 // that cache was cut with the very matrix section k has now and neither the
 // meshes nor the settings changed since; otherwise it is cut again.
+#include "toolkit/QlmSectionCache.h"
 #include "toolkit/vtkImplantCutter.h"
-
-#include <array>
 
 class vtkMatrix4x4;
 
@@ -26,8 +25,8 @@ public:
   // Null for k outside 0..8.
   vtkMatrix4x4* GetMatrixCutter(int k) const;
   // The change of the first section's index since the last update; 0 after every update.
-  void SetOptimize(int shift) { this->Shift = shift; }
-  int GetOptimize() const { return this->Shift; }
+  void SetOptimize(int shift) { this->Cache.SetShift(shift); }
+  int GetOptimize() const { return this->Cache.GetShift(); }
 
   vtkPolyData* GetOutputScrew(int k) { return this->GetOutput(2 * k); }
   vtkPolyData* GetOutputConector(int k) { return this->GetOutput(2 * k + 1); }
@@ -54,20 +53,11 @@ private:
     vtkNew<vtkActor2D> Label;
     double CenterScrew[3] = {ParkedX, ParkedX, 0.0};
     double Fulcrum[3] = {0.0, 0.0, 0.0};
-  };
-  struct Cached {
-    bool Valid = false;
-    std::array<double, 16> Matrix{};
-    vtkNew<vtkPolyData> Screw;
-    vtkNew<vtkPolyData> Conector;
-    double CenterScrew[3] = {ParkedX, ParkedX, 0.0};
+    double KeptCenterScrew[3] = {ParkedX, ParkedX, 0.0};  // CenterScrew of the kept outlines
   };
   static int Valid(int k) { return k >= 0 && k < Sections ? k : 0; }
-  bool CanReuse(int cached, int section, vtkMTimeType inputsTime) const;
 
   Section Sectioned[Sections];
-  Cached Cache[Sections];
-  vtkTimeStamp CacheTime;
-  int Shift = 0;
+  QlmSectionCache Cache{2};  // screw, connector
   int VisibilityNumber = 1;
 };

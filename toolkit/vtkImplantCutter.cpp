@@ -1,18 +1,16 @@
 #include "toolkit/vtkImplantCutter.h"
 
-#include <vtkActor2D.h>
 #include <vtkCellArray.h>
 #include <vtkContourTriangulator.h>
-#include <vtkCoordinate.h>
 #include <vtkInformation.h>
 #include <vtkMatrix4x4.h>
+#include <vtkNew.h>
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
 
 #include <cstdio>
 
 #include "toolkit/QlmPlanarCut.h"
-#include "toolkit/vtkWin32TextMapper2.h"
 
 namespace {
 void ToPlane(vtkMatrix4x4* toPlane, vtkMatrix4x4* part, double z, double out[3]) {
@@ -29,12 +27,6 @@ void ToPlane(vtkMatrix4x4* toPlane, vtkMatrix4x4* part, double z, double out[3])
 vtkImplantCutter::vtkImplantCutter(int outputPorts) {
   this->SetNumberOfInputPorts(2);
   this->SetNumberOfOutputPorts(outputPorts);
-  this->TextMapper->SetFontSize(12);
-  this->TextMapper->SetJustification(0);
-  this->TextMapper->SetVerticalJustification(1);
-  this->TextMapper->SetShadow(1);
-  this->TextMapper->SetBold(1);
-  this->TextMapper->SetColor(1.0, 1.0, 0.7);
   this->UpdateLabelText();
   this->SettingsTime.Modified();
 }
@@ -80,35 +72,24 @@ QLM_IMPLANT_SETTING(VisibilityConectorLine, int)
 #undef QLM_IMPLANT_SETTING
 
 void vtkImplantCutter::SetNumber(int number) {
-  this->Number = number;
+  this->Label.SetNumber(number);
   this->UpdateLabelText();
 }
 
 void vtkImplantCutter::SetLabelMode(int mode) {
-  this->LabelMode = mode;
+  this->Label.SetMode(mode);
   this->UpdateLabelText();
 }
 
 void vtkImplantCutter::SetFontSize(int size) {
-  this->FontSize = size;
+  this->Label.SetFontSize(size);
   this->UpdateLabelText();
 }
 
 void vtkImplantCutter::UpdateLabelText() {
-  char text[64] = "";
-  if (this->LabelMode == 0) {
-    std::snprintf(text, sizeof text, "%d", this->Number);
-    this->TextMapper->SetFontSize(this->FontSize + 4);
-  } else if (this->LabelMode == 1) {
-    std::snprintf(text, sizeof text, "%.2f x %.1f", this->Diameter, this->ScrewLenght);
-    this->TextMapper->SetFontSize(this->FontSize);
-  }
-  this->TextMapper->SetInput(text);
-}
-
-void vtkImplantCutter::SetUpLabel(vtkActor2D* label) const {
-  label->SetMapper(this->TextMapper);
-  label->GetPositionCoordinate()->SetCoordinateSystemToWorld();
+  char size[64];
+  std::snprintf(size, sizeof size, "%.2f x %.1f", this->Diameter, this->ScrewLenght);
+  this->Label.Update(size);
 }
 
 vtkMTimeType vtkImplantCutter::GetMTime() {
@@ -184,7 +165,7 @@ void vtkImplantCutter::PrintSelf(ostream& os, vtkIndent indent) {
      << indent << "ScrewLenght: " << this->ScrewLenght << "\n"
      << indent << "ConectorLenght: " << this->ConectorLenght << "\n"
      << indent << "Fill: " << this->Fill << "\n"
-     << indent << "Number: " << this->Number << "\n"
-     << indent << "LabelMode: " << this->LabelMode << "\n"
-     << indent << "FontSize: " << this->FontSize << "\n";
+     << indent << "Number: " << this->Label.GetNumber() << "\n"
+     << indent << "LabelMode: " << this->Label.GetMode() << "\n"
+     << indent << "FontSize: " << this->Label.GetFontSize() << "\n";
 }

@@ -8,8 +8,9 @@
 // count in GetMTime, so a moved implant is cut again at the next render.
 #include <vtkMatrix4x4.h>
 #include <vtkPolyDataAlgorithm.h>
-#include <vtkNew.h>
 #include <vtkSmartPointer.h>
+
+#include "toolkit/QlmCutLabel.h"
 
 class vtkActor2D;
 class vtkMatrix4x4;
@@ -53,11 +54,11 @@ public:
   void SetNumber(int number);
   void SetLabelMode(int mode);
   void SetFontSize(int size);
-  vtkGetMacro(Number, int);
-  vtkGetMacro(LabelMode, int);
+  int GetNumber() const { return this->Label.GetNumber(); }
+  int GetLabelMode() const { return this->Label.GetMode(); }
   // Shows or hides every label of the filter.
   virtual void SetVisibilityNumber(int on) = 0;
-  vtkWin32TextMapper2* GetTextMapper() const { return this->TextMapper; }
+  vtkWin32TextMapper2* GetTextMapper() const { return this->Label.GetTextMapper(); }
 
   vtkPolyData* GetOutputScrew() { return this->GetOutput(0); }
   vtkPolyData* GetOutputConector() { return this->GetOutput(1); }
@@ -87,7 +88,7 @@ protected:
   // The implant's platform in the frame of `plane`, z dropped.
   void PlatformInPlane(vtkMatrix4x4* plane, double point[3]) const;
   // A label actor drawing the shared text, placed in world coordinates.
-  void SetUpLabel(vtkActor2D* label) const;
+  void SetUpLabel(vtkActor2D* label) const { this->Label.SetUp(label); }
   // When a setting that changes the outlines last changed.
   vtkMTimeType GetSettingsTime() const { return this->SettingsTime.GetMTime(); }
 
@@ -106,9 +107,6 @@ private:
   int VisibilityConector = 1;
   int VisibilityScrewLine = 1;
   int VisibilityConectorLine = 1;
-  int Number = 0;
-  int LabelMode = 0;
-  int FontSize = 12;
-  vtkNew<vtkWin32TextMapper2> TextMapper;
+  QlmCutLabel Label;
   vtkTimeStamp SettingsTime;
 };

@@ -6,9 +6,6 @@
 #include <vtkObjectFactory.h>
 #include <vtkPolyData.h>
 
-#include <algorithm>
-
-#include "toolkit/QlmPlanarCut.h"
 
 vtkStandardNewMacro(vtkPolyDataCutterCross9);
 
@@ -32,12 +29,6 @@ vtkMatrix4x4* vtkPolyDataCutterCross9::GetMatrixCutter(int k) const {
   return k >= 0 && k < Sections ? this->Matrices[k].GetPointer() : nullptr;
 }
 
-bool vtkPolyDataCutterCross9::CanReuse(int cached, int section, vtkMTimeType meshTime) const {
-  if (cached < 0 || cached >= Sections || !this->Cache[cached].Valid) return false;
-  if (meshTime > this->CacheTime.GetMTime()) return false;
-  return QlmPlanarCut::SamePlane(this->Matrices[section]->GetData(), this->Cache[cached].Matrix.data());
-}
-
 int vtkPolyDataCutterCross9::RequestData(vtkInformation*, vtkInformationVector** inputs,
                                          vtkInformationVector* outputs) {
   vtkPolyData* mesh = vtkPolyData::GetData(inputs[0]);
@@ -45,23 +36,17 @@ int vtkPolyDataCutterCross9::RequestData(vtkInformation*, vtkInformationVector**
   this->Index.SetInput(mesh);
   for (int k = 0; k < Sections; ++k) {
     vtkPolyData* out = vtkPolyData::GetData(outputs, k);
-    if (this->Shift != 0 && this->CanReuse(k + this->Shift, k, meshTime)) out->DeepCopy(this->Cache[k + this->Shift].Cut);
+    const int cached = this->Cache.Reusable(k, this->Matrices[k]->GetData(), meshTime);
+    if (cached >= 0) out->DeepCopy(this->Cache.GetOutline(cached, 0));
     else this->Index.Cut(this->Matrices[k], out);
   }
   // The cache is rewritten only after every section took what it needed from it.
-  for (int k = 0; k < Sections; ++k) {
-    Outline& cache = this->Cache[k];
-    cache.Cut->DeepCopy(vtkPolyData::GetData(outputs, k));
-    const double* matrix = this->Matrices[k]->GetData();
-    std::copy(matrix, matrix + 16, cache.Matrix.begin());
-    cache.Valid = true;
-  }
-  this->CacheTime.Modified();
-  this->Shift = 0;
+  for (int k = 0; k < Sections; ++k) this->Cache.Keep(k, this->Matrices[k]->GetData(), {vtkPolyData::GetData(outputs, k)});
+  this->Cache.Kept();
   return 1;
 }
 
 void vtkPolyDataCutterCross9::PrintSelf(ostream& os, vtkIndent indent) {
   this->Superclass::PrintSelf(os, indent);
-  os << indent << "Shift: " << this->Shift << "\n";
+  os << indent << "Shift: " << this->Cache.GetShift() << "\n";
 }

@@ -10,9 +10,8 @@
 #include <vtkNew.h>
 #include <vtkPolyDataAlgorithm.h>
 
-#include <array>
-
 #include "toolkit/QlmPlanarCutIndex.h"
+#include "toolkit/QlmSectionCache.h"
 
 class vtkMatrix4x4;
 
@@ -29,8 +28,8 @@ public:
   // Null for k outside 0..8.
   vtkMatrix4x4* GetMatrixCutter(int k) const;
   // The change of the first section's index since the last update; 0 after every update.
-  void SetOptimize(int shift) { this->Shift = shift; }
-  int GetOptimize() const { return this->Shift; }
+  void SetOptimize(int shift) { this->Cache.SetShift(shift); }
+  int GetOptimize() const { return this->Cache.GetShift(); }
 
   vtkPolyDataCutterCross9(const vtkPolyDataCutterCross9&) = delete;
   void operator=(const vtkPolyDataCutterCross9&) = delete;
@@ -43,16 +42,7 @@ protected:
   int RequestData(vtkInformation*, vtkInformationVector** inputs, vtkInformationVector* outputs) override;
 
 private:
-  struct Outline {
-    bool Valid = false;
-    std::array<double, 16> Matrix{};
-    vtkNew<vtkPolyData> Cut;
-  };
-  bool CanReuse(int cached, int section, vtkMTimeType meshTime) const;
-
   vtkNew<vtkMatrix4x4> Matrices[Sections];
-  Outline Cache[Sections];
-  vtkTimeStamp CacheTime;
-  int Shift = 0;
+  QlmSectionCache Cache{1};
   QlmPlanarCutIndex Index;
 };
