@@ -99,12 +99,6 @@ int ShownGrey(const QImage& picture, const QPoint& at) {
   return greys[greys.size() / 2];
 }
 
-// A point `dx`, `dy` mm from the middle of what a view (or cell) shows.
-Point AroundFocus(vtkRenderer* renderer, double dx, double dy) {
-  const double* focus = renderer->GetActiveCamera()->GetFocalPoint();
-  return {focus[0] + dx, focus[1] + dy, 0.0};
-}
-
 // The synthetic project: 100 x 85 x 60 mm of one grey, bright where the
 // planning point lies above the volume's middle height and in front of its
 // centre (planning y > 0), so that the axial slices above the middle are

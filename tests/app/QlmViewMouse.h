@@ -1,6 +1,9 @@
 #pragma once
 // Real mouse events on a view window of the running program, and the
 // conversions between its client points and the world points of its style.
+#include <vtkCamera.h>
+#include <vtkRenderer.h>
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
@@ -53,6 +56,12 @@ Point WorldPoint(Style& style, const QPoint& at) {
   double world[4];
   style.DisplayToWorld(display[0], display[1], 0.0, world);
   return {world[0], world[1], 0.0};
+}
+
+// A point `dx`, `dy` mm from the middle of what a 2D view (or cell) shows.
+inline Point AroundFocus(vtkRenderer* renderer, double dx, double dy) {
+  const double* focus = renderer->GetActiveCamera()->GetFocalPoint();
+  return {focus[0] + dx, focus[1] + dy, 0.0};
 }
 
 inline double Distance(const Point& a, const Point& b) {

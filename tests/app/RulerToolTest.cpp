@@ -72,12 +72,6 @@ protected:
 
   CQlmRullers& Rullers() const { return *this->Q->Rullers; }
 
-  // A point `dx`, `dy` mm from the middle of what a 2D view (or cell) shows.
-  static Point AroundFocus(vtkRenderer* renderer, double dx, double dy) {
-    const double* focus = renderer->GetActiveCamera()->GetFocalPoint();
-    return {focus[0] + dx, focus[1] + dy, 0.0};
-  }
-
   // Draws in `view` from world point `from` to `to`; the press and release world points.
   template <class Style>
   std::pair<Point, Point> DrawIn(CWnd& view, Style& style, const Point& from, const Point& to) {
