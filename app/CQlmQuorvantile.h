@@ -32,7 +32,9 @@ class CQlmCTData;
 class CQlmCTViewer2;
 class CQlmCTViewer92;
 class CQlmCTFilter;
+class CQlmCoreHULine;
 class CQlmCorePolyLine;
+class CQlmCoreRuller;
 class CQlmIndicator;
 class CQlmImplants;
 class CQlmImplantRings;
@@ -298,6 +300,13 @@ public:
   // follower once Initialize ran) and the HU measuring lines; owned.
   CQlmRullers* Rullers = nullptr;
   CQlmHULines* HULines = nullptr;
+  // The ruler and HU-line tools, owned.
+  CQlmCoreRuller* CoreRuller = nullptr;
+  CQlmCoreHULine* CoreHULine = nullptr;
+  // Tool 4: the ruler tool on the four styles, which it puts into its states.
+  void SetRulerMode();
+  // Tool 30: the HU-line tool on the 2D views; chosen again, back to select mode.
+  void ToggleHULine();
 
   // The format code of the project file read last.
   int LoadedVersion = 0;
