@@ -87,7 +87,8 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ToolRows() {
       {32858, Waiting, OpenNotEditing, ToolIs<9>, Row::BothFrames},  // "Rotaciona Implante": SetRotateImplantMode
       {33167, Waiting, OpenNotEditing, ToolIs<9>},                   // "Rotaciona Implante": SetRotateImplantMode
       // "Insere Imp. Personalizado": tool 74 (71 is the endodontic move).
-      {33165, Row::Call<&CQlmQuorvantile::SetInsertCustomImplantMode>, LibraryNotEditing<Kind::Implants>, ToolIs<74>},
+      {33165, Row::Call<&CQlmQuorvantile::SetInsertCustomImplantMode>, LibraryNotEditing<Kind::Implants>,
+       ToolIs<74>},
 
       // Orthodontic objects.
       {33182, Waiting, OpenNotEditing, ToolIsNoneOr<43>},                  // SetSelectOrtoMode

@@ -253,16 +253,7 @@ TEST_F(ImplantInsertTest, AClickOnAMaxillaryCrownInEachViewPutsAnImplantOnIt) {
 
   if (const char* picture = std::getenv("QLM_IMPLANT_SCREENSHOT")) {
     q.AxialView->SetSlice(slice);
-    QWidget& window = *this->Frame->GetSafeHwnd();
-    window.resize(1280, 960);
-    window.show();
-    QApplication::processEvents();
-    q.WindowAxial->Render();
-    q.WindowCross->Render();
-    q.WindowPanoramic->Render();
-    q.Window3D->Render();
-    QApplication::processEvents();
-    EXPECT_TRUE(window.grab().save(picture)) << picture;
+    this->SavePicture(picture);
   }
 }
 
@@ -325,7 +316,8 @@ TEST_F(ImplantInsertTest, ARingGoesWithItsImplantDraggedAlongThePanoramicView) {
   for (float share : {0.35f, 0.55f}) {
     const Vector crown = this->CrownPoint(share * arch, crownHeight, 8.0, enamel);
     const double along = share * arch - q.PanoramicCalc->GetCurveLength() / 2;
-    Click(*q.PanoramicView, WindowPoint(*q.StylePanoramic, along, crown[2] - QlmPlanningFrame(this->Volume()).GetCentre()[2]));
+    const double height = crown[2] - QlmPlanningFrame(this->Volume()).GetCentre()[2];
+    Click(*q.PanoramicView, WindowPoint(*q.StylePanoramic, along, height));
   }
   ASSERT_EQ(q.ImplantContainer->GetCount(), 2);
   ASSERT_EQ(q.RingContainer->GetCount(), 2);
@@ -354,18 +346,10 @@ TEST_F(ImplantInsertTest, ARingGoesWithItsImplantDraggedAlongThePanoramicView) {
 
   if (const char* picture = std::getenv("QLM_RINGS_SCREENSHOT")) {
     const Vector planning = this->ToPlanning(after);
-    q.AxialView->SetSlice(int(std::lround((after[2] - this->Volume()->GetOrigin()[2]) / this->Volume()->GetSpacing()[2])));
+    const double slice = (after[2] - this->Volume()->GetOrigin()[2]) / this->Volume()->GetSpacing()[2];
+    q.AxialView->SetSlice(int(std::lround(slice)));
     q.CrossView->SetSlice(q.Indicator->GetCrossIndexAtAxialPoint(planning.data()));
-    QWidget& window = *this->Frame->GetSafeHwnd();
-    window.resize(1280, 960);
-    window.show();
-    QApplication::processEvents();
-    q.WindowAxial->Render();
-    q.WindowCross->Render();
-    q.WindowPanoramic->Render();
-    q.Window3D->Render();
-    QApplication::processEvents();
-    EXPECT_TRUE(window.grab().save(picture)) << picture;
+    this->SavePicture(picture);
   }
 }
 

@@ -211,16 +211,7 @@ TEST_F(ImportedObjectSampleTest, TheBoneSurfacesOutlinesLieOnTheBoneOfEveryView)
   }
 
   if (const char* picture = std::getenv("QLM_IMPORTED_SCREENSHOT")) {
-    QWidget& window = *this->Frame->GetSafeHwnd();
-    window.resize(1280, 960);
-    window.show();
-    QApplication::processEvents();
-    q.WindowAxial->Render();
-    q.WindowCross->Render();
-    q.WindowPanoramic->Render();
-    q.Window3D->Render();
-    QApplication::processEvents();
-    EXPECT_TRUE(window.grab().save(picture)) << picture;
+    this->SavePicture(picture);
   }
 }
 

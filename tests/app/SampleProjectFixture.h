@@ -2,12 +2,16 @@
 // The main frame started on the sample project of the real head CT, as the
 // application opens a project named on its command line. Tests that need
 // settings lines write them in WriteSettings, before the program starts.
+#include <QApplication>
+#include <QWidget>
 #include <memory>
 
 #include "ProjectFrameFixture.h"
 #include "QlmTestData.h"
 #include "app/CMainFrame.h"
 #include "app/CQlmQuorvantile.h"
+#include "views/CQlm3DWindow.h"
+#include "views/CQlm3DWindow9.h"
 
 class SampleProjectFixture : public ProjectFrameFixture {
 protected:
@@ -30,6 +34,20 @@ protected:
   bool Opened() const { return !IsSkipped() && !HasFatalFailure(); }
 
   virtual void WriteSettings() {}
+
+  // The main window at 1280 x 960 with its four views rendered, saved as `picture`.
+  void SavePicture(const char* picture) {
+    QWidget& window = *this->Frame->GetSafeHwnd();
+    window.resize(1280, 960);
+    window.show();
+    QApplication::processEvents();
+    this->Q->WindowAxial->Render();
+    this->Q->WindowCross->Render();
+    this->Q->WindowPanoramic->Render();
+    this->Q->Window3D->Render();
+    QApplication::processEvents();
+    EXPECT_TRUE(window.grab().save(picture)) << picture;
+  }
 
   std::unique_ptr<CMainFrame> Frame;
   CQlmQuorvantile* Q = nullptr;
