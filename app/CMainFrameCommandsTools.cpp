@@ -86,8 +86,9 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ToolRows() {
       {33166, Waiting, OpenNotEditing, ToolIs<8>},                   // "Move Implante": SetMoveImplantMode
       {32858, Waiting, OpenNotEditing, ToolIs<9>, Row::BothFrames},  // "Rotaciona Implante": SetRotateImplantMode
       {33167, Waiting, OpenNotEditing, ToolIs<9>},                   // "Rotaciona Implante": SetRotateImplantMode
-      // "Insere Imp. Personalizado": SetInsertCustomImplantMode, tool 74 (71 is the endodontic move).
-      {33165, Waiting, LibraryNotEditing<Kind::Implants>, ToolIs<74>},
+      // "Insere Imp. Personalizado": tool 74 (71 is the endodontic move).
+      {33165, Row::Call<&CQlmQuorvantile::SetInsertCustomImplantMode>, LibraryNotEditing<Kind::Implants>,
+       ToolIs<74>},
 
       // Orthodontic objects.
       {33182, Waiting, OpenNotEditing, ToolIsNoneOr<43>},                  // SetSelectOrtoMode

@@ -158,6 +158,9 @@ public:
   CQlmCoreImplant* CoreImplant = nullptr;
   // Tool 7: the implant tool inserts generic implants (3D view: select only).
   void SetInsertImplantMode();
+  // Tool 74: the implant tool inserts the implant and component chosen on
+  // the implant tool bar from the implant library in use (3D view: select only).
+  void SetInsertCustomImplantMode();
   // Clears the first selected object of each kind in its four views; renders nothing.
   void DeselectAllObjects();
   // Diameter, length and connector height (mm) of a new generic implant: the
@@ -341,6 +344,9 @@ public:
   // The library folder's libraries of `kind`, by name: a fresh
   // LibraryNames and LibraryFiles; the number found.
   int ListLibraries(LibraryKind kind);
+  // The kind's container looks library items up in the library in use, then
+  // in the files of LibraryNames; done at start-up and after every scan.
+  void GiveLibrariesToContainer(LibraryKind kind);
   // The library the "Lib Used" line names (its default without one) into
   // the library in use, else the first of LibraryNames, else an empty
   // library; the kind's tool bar shows it unless none could be read.
@@ -519,6 +525,8 @@ private:
   void DetachCores();
   // Tool `tool` with the curve tool at rest; modified.
   void SetCurveViewMode(int tool);
+  // Tool `tool`: the implant tool in `mode` on the four styles, the 2D views placing points.
+  void SetImplantInsertTool(int tool, int mode);
   void BindIndicator();
   void StartPictureDownload();
   void ShowLibraryToolBars();
