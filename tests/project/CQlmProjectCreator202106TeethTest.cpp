@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <vtkMatrix4x4.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -21,7 +20,6 @@ using namespace ProjectFixtures;
 namespace {
 
 using QlmBytes::ReadFile;
-using QlmBytes::WriteFile;
 
 // Item `name` of `library` with the library strings a library file reader gives it.
 void PutItem(vtkGeomsLib* library, const char* name, float red) {
@@ -74,9 +72,7 @@ protected:
     data.Implants = {Implant(1)};
     data.LibraryMeshes = meshes;
     data.Teeth = teeth;
-    const std::string path = this->Folder.File(name);
-    EXPECT_TRUE(data.Save(path));
-    return path;
+    return this->SaveInFolder(data, name);
   }
 
   // The library-mesh and tooth records of a saved project, in file order.
@@ -184,20 +180,5 @@ TEST_F(LibraryObjectReadTest, SeededMutationsOfTheMeshAndToothSectionsAreReadOrR
   }
   ASSERT_EQ(PeekInt32(good, start + 4 + Stored(meshes[0]).size()), 2);
 
-  std::mt19937 random(20212);
-  std::uniform_int_distribution<size_t> position(start, start + length - 1);
-  std::uniform_int_distribution<int> value(0, 255);
-  const std::string path = this->Folder.File("Mutado.qlm");
-  for (int seed = 0; seed < 200; ++seed) {
-    Bytes file = good;
-    for (int change = 0; change < 1 + seed % 4; ++change) file[position(random)] = static_cast<uint8_t>(value(random));
-    WriteFile(path, file);
-    this->Creator->Path = path;
-    if (!this->Creator->Load()) {
-      this->ExpectUntouched();
-      continue;
-    }
-    EXPECT_EQ(this->Save(this->Folder.File("Salvo.qlm")), 1) << "seed " << seed;
-    this->ReplaceController();
-  }
+  this->ExpectMutationsReadOrRefused(good, start, length, 20212, [this] { this->ExpectUntouched(); });
 }
