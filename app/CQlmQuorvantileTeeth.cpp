@@ -35,6 +35,8 @@ void CQlmQuorvantile::SetupTeeth() {
   for (const auto& [container, kind] : containers) {
     container->SetInput(this->CTData->ImageData, this->PanoramicCalc, cross.GetSectionSpacing(), this->Indicator);
     container->SetLibraries(vtkGeomsLib::SafeDownCast(this->Libraries[kind]), this->LibraryNames[kind]);
+    // Objects read from a project have no view objects yet.
+    if (container->GetListAxial()->GetCount() == 0) container->BuildViewObjects();
     container->SetAxialIndex(this->CTFilter->GetAxialFilter()->GetCurrentSlice());
     container->SetCrossIndex(cross.GetFirstIndex());
     container->SetPanoramicIndex(this->PanoramicCalc->GetCurrentCurve());

@@ -34,6 +34,8 @@ public:
   void SetLibraries(vtkGeomsLib* current, const CStringArray& names);
   // Reads the library file of `library->Name`; the kind's file reader unless replaced.
   void SetLibraryLoader(Loader loader);
+  // While on, each library file is read at most once (a project open's look-ups).
+  void KeepLibrariesLoaded(bool keep) { this->Libraries.SetKeepLoaded(keep); }
 
   // The item named `itemName` of `library` when the library's identifier is
   // `libraryId` (its name is not compared); null otherwise or without a library.

@@ -169,10 +169,15 @@ int CQlmProjectCreator202106::Read(int formatCode) {
   } catch (const std::exception&) {
     return 0;
   }
+  LibraryItems items;
+  if (!this->ResolveLibraryObjects(data, items)) return 0;
   std::copy_n(data.ReservedWords, 2, this->Controller->Reserved);
   if (!this->TakeVolumes(data)) return 0;
   this->TakeGeometries(data);
-  if (formatCode == CQlmProjectData::Format800901) this->TakeSections800901(data);
+  if (formatCode == CQlmProjectData::Format800901) {
+    this->TakeSections800901(data);
+    this->TakeLibraryObjects(data, items);
+  }
   this->Controller->LoadedVersion = this->FormatCode;
   return 1;
 }
@@ -345,6 +350,7 @@ void CQlmProjectCreator202106::GiveSections800901(CQlmProjectData& data) {
   std::copy_n(controller.Reserved, 2, data.ReservedWords);
   data.ImplantDefaults = this->ImplantDefaults;
   this->GiveImplants(data);
+  this->GiveLibraryObjects(data);
   data.Arch.CaptureFrom(*controller.PolyLine);
   this->GiveViewState(data.ViewState);
   this->GiveRulers(data);

@@ -11,13 +11,16 @@
 //
 // A file is read whole and checked before anything but the reserved words
 // reaches the controller; a file that cannot be taken by this version (a
-// section whose objects it does not read yet) is refused with a message.
+// section whose objects it does not read yet, a library mesh or tooth whose
+// library item is missing) is refused with a message.
 // Implants whose library is missing are reported after the whole file was
 // read, one warning each, and come back generic.
 #include <vtkSmartPointer.h>
 #include <vtkUnsignedCharArray.h>
 
 #include <vector>
+
+#include "libraries/vtkGeom.h"
 
 #include "platform/CString.h"
 #include "project/CQlmGeometryRecord.h"
@@ -91,6 +94,17 @@ private:
   // the implant libraries, a missing one after a warning as a generic implant.
   void TakeImplants(const CQlmProjectData& data);
   void GiveImplants(CQlmProjectData& data) const;
+  // The library items of the file's library meshes and teeth (sections 9 and 10), in record order.
+  struct LibraryItems {
+    std::vector<vtkSmartPointer<vtkGeom>> Meshes;
+    std::vector<vtkSmartPointer<vtkGeom>> Teeth;
+  };
+  // Every item looked up before anything reaches the controller; false, after
+  // the refusal message naming its library, when one is missing.
+  bool ResolveLibraryObjects(const CQlmProjectData& data, LibraryItems& items);
+  // The controller's library meshes and teeth built from the resolved items (into the file's records).
+  void TakeLibraryObjects(const CQlmProjectData& data, const LibraryItems& items);
+  void GiveLibraryObjects(CQlmProjectData& data) const;
   // The controller's nerves from (into) the file's section 12.
   void TakeNerves(const CQlmProjectData& data);
   void GiveNerves(CQlmProjectData& data) const;

@@ -111,8 +111,10 @@ void CQlmProjectData::Store(CArchive& archive) const {
   this->StoreGeometries(archive);
   StoreRecords(archive, this->Implants);
   this->ImplantDefaults.Store(archive);
-  // Orthodontic, endodontic, library meshes, teeth.
-  for (int section = 0; section < 4; ++section) archive << int32_t(0);
+  // Orthodontic, endodontic.
+  for (int section = 0; section < 2; ++section) archive << int32_t(0);
+  StoreRecords(archive, this->LibraryMeshes);
+  StoreRecords(archive, this->Teeth);
   StoreRecords(archive, this->Rulers3D);
   StoreRecords(archive, this->Nerves);
   this->Arch.Store(archive);
@@ -166,8 +168,8 @@ void CQlmProjectData::LoadSections800901(CArchive& archive) {
   this->ImplantDefaults.Load(archive);
   LoadEmptyCount(archive, "objetos ortodônticos");
   LoadEmptyCount(archive, "objetos endodônticos");
-  LoadEmptyCount(archive, "malhas de biblioteca");
-  LoadEmptyCount(archive, "dentes");
+  LoadRecords(archive, this->LibraryMeshes, MaximumLibraryObjects, CQlmLibraryObjectRecord::MinimumSize);
+  LoadRecords(archive, this->Teeth, MaximumLibraryObjects, CQlmLibraryObjectRecord::MinimumSize);
   LoadRecords(archive, this->Rulers3D, MaximumRulers);
   LoadRecords(archive, this->Nerves, MaximumNerves);
   this->Arch.Load(archive);

@@ -12,9 +12,9 @@
 // 800900: header, main volume, list A, imported geometries, second volume,
 // six int32 that are dropped.
 //
-// Multi-part objects, library meshes and teeth are not read by this version:
-// they are written empty (count 0), and a file in which one of them is not
-// empty raises CQlmProjectRefusal. Every count and length is checked
+// Multi-part objects are not read by this version: they are written empty
+// (count 0), and a file in which one of them is not empty raises
+// CQlmProjectRefusal. Every count and length is checked
 // against the bytes left and a bound before anything is allocated; a
 // malformed file raises CArchiveException.
 #include <vtkSmartPointer.h>
@@ -31,6 +31,7 @@
 #include "project/CQlmGeometryRecord.h"
 #include "project/CQlmImplantDefaults.h"
 #include "project/CQlmImplantRecord.h"
+#include "project/CQlmLibraryObjectRecord.h"
 #include "project/CQlmNerveRecord.h"
 #include "project/CQlmRequestInfo.h"
 #include "project/CQlmRuller3DRecord.h"
@@ -53,6 +54,8 @@ public:
   static constexpr int32_t MaximumImplants = 10000;
   // Most nerves a file may hold.
   static constexpr int32_t MaximumNerves = 50;
+  // Most library meshes, and most teeth, a file may hold.
+  static constexpr int32_t MaximumLibraryObjects = 10000;
 
   // Empty blocks and lists, default values.
   CQlmProjectData();
@@ -92,6 +95,8 @@ public:
   vtkSmartPointer<vtkUnsignedCharArray> GeometryBlock;
   std::vector<CQlmImplantRecord> Implants;
   CQlmImplantDefaults ImplantDefaults;
+  std::vector<CQlmLibraryObjectRecord> LibraryMeshes;
+  std::vector<CQlmLibraryObjectRecord> Teeth;
   CQlmArchRecord Arch;
   CQlmViewState ViewState;
   std::vector<CQlmRuller3DRecord> Rulers3D;

@@ -17,6 +17,7 @@ int ProjectFrameFixture::ControllersMade = 0;
 std::vector<std::string> ProjectFrameFixture::StatusTexts;
 int ProjectFrameFixture::LibrariesFound[5] = {};
 std::string ProjectFrameFixture::FailingStatusText;
+void (*ProjectFrameFixture::ControllerReady)(CQlmQuorvantile& controller) = nullptr;
 
 namespace {
 
@@ -44,6 +45,7 @@ public:
     CQlmQuorvantile::Initialize();
     std::copy(std::begin(ProjectFrameFixture::LibrariesFound), std::end(ProjectFrameFixture::LibrariesFound),
               this->LibraryAvailable);
+    if (ProjectFrameFixture::ControllerReady) ProjectFrameFixture::ControllerReady(*this);
   }
 };
 
@@ -56,6 +58,7 @@ void ProjectFrameFixture::SetUp() {
   StatusTexts.clear();
   std::fill(std::begin(LibrariesFound), std::end(LibrariesFound), 0);
   FailingStatusText.clear();
+  ControllerReady = nullptr;
 }
 
 void ProjectFrameFixture::TearDown() {

@@ -21,6 +21,8 @@ public:
   static int LibrariesFound[5];
   // A status text whose showing throws std::bad_alloc, as an allocation that fails there would.
   static std::string FailingStatusText;
+  // Called on each new controller once it is initialised (library fixtures), when set.
+  static void (*ControllerReady)(CQlmQuorvantile& controller);
 
 protected:
   void SetUp() override;

@@ -12,12 +12,14 @@
 #include <cstdlib>
 
 #include "../objects/FittedMesh.h"
+#include "ProjectFixtures.h"
 #include "SampleCrowns.h"
 #include "SampleProjectFixture.h"
 #include "ct/CQlmCTCrossFilter9.h"
 #include "ct/CQlmCTFilter.h"
 #include "libraries/vtkGeomsLib.h"
 #include "objects/CQlmDentes.h"
+#include "objects/CQlmGeom3D.h"
 #include "toolkit/vtkGeomAxial.h"
 #include "toolkit/vtkWin32TextMapper2.h"
 #include "views/CAxialWnd.h"
@@ -35,9 +37,9 @@ constexpr const char* ToothMesh = "meshes/pig.stl";
 
 class TeethPlacementTest : public SampleProjectFixture {
 protected:
-  // "Incisivo" and "Molar" in the teeth library in use, 8 x 8 x 10 mm.
-  void PutFixtureTeeth() {
-    auto* library = vtkGeomsLib::SafeDownCast(this->Q->Libraries[CQlmQuorvantile::Teeth]);
+  // "Incisivo" and "Molar" in the teeth library in use of `q`, 8 x 8 x 10 mm, as a library file gives them.
+  static void PutFixtureTeeth(CQlmQuorvantile& q) {
+    auto* library = vtkGeomsLib::SafeDownCast(q.Libraries[CQlmQuorvantile::Teeth]);
     ASSERT_NE(library, nullptr);
     library->Clear();
     library->Name = "Dentes Teste";
@@ -49,11 +51,14 @@ protected:
     for (const auto& tooth : teeth) {
       vtkNew<vtkGeom> item;
       item->Name = tooth.name;
+      item->LibraryName = library->Name;
+      item->LibraryId = library->Identifier;
       std::copy(tooth.color, tooth.color + 3, item->Color);
       FitMesh(ToothMesh, 8, 0, 10, item->Mesh);
       library->Items->AddItem(item);
     }
   }
+  void PutFixtureTeeth() { PutFixtureTeeth(*this->Q); }
   int Add(const void* window, const Vector& point, const char* name) {
     return this->Q->DentesContainer->AddTooth(window, point.data(), "Dentes Teste", " 42", name, 0, -1);
   }
@@ -119,6 +124,39 @@ TEST_F(TeethPlacementTest, TeethPlacedOnTheUpperCrownsFollowTheViews) {
     q.SetDentesLabelIndex();
     EXPECT_TRUE(this->SaveWindow(picture)) << picture;
   }
+}
+
+// A tooth saved with the project comes back, from its library, in all four views of the program that opens it.
+TEST_F(TeethPlacementTest, ASavedToothIsReopenedInTheViews) {
+  if (!this->Opened()) return;
+  QLM_REQUIRE_TEST_DATA(ToothMesh);
+  this->PutFixtureTeeth();
+  ASSERT_EQ(this->Add(this->Q->WindowPanoramic, {0.0, 0.0, 0.0}, "Molar"), 1);
+  const std::string path = this->Files.File("Dentes.qlm");
+  ASSERT_EQ(this->Q->SaveProject(CString(path), "Dentes.qlm"), 1);
+
+  this->Frame.reset();
+  ControllerReady = [](CQlmQuorvantile& q) { PutFixtureTeeth(q); };
+  this->Frame = Start(path);
+  CQlmQuorvantile& q = *this->Frame->GetController();
+  ASSERT_EQ(q.ProjectOpen, 1);
+  CQlmDentes& teeth = *q.DentesContainer;
+  ASSERT_EQ(teeth.GetCount(), 1);
+  CQlmGeom3D* tooth = teeth.GetList3D()->GetListItemAt(0);
+  EXPECT_EQ(tooth->GetName(), "Molar");
+  EXPECT_EQ(tooth->GetNumber(), 1);
+  EXPECT_TRUE(q.Window3D->Renderer3->HasViewProp(tooth->GetActor()));
+  EXPECT_EQ(teeth.GetListAxial()->GetCount(), 1);
+  EXPECT_EQ(teeth.GetListCross()->GetCount(), 1);
+  EXPECT_EQ(teeth.GetListPanoramic()->GetCount(), 1);
+
+  const std::string copy = this->Files.File("Copia.qlm");
+  ASSERT_EQ(q.SaveProject(CString(copy), "Copia.qlm"), 1);
+  CQlmProjectData saved, again;
+  ASSERT_TRUE(saved.Open(path));
+  ASSERT_TRUE(again.Open(copy));
+  ASSERT_EQ(again.Teeth.size(), 1u);
+  EXPECT_EQ(ProjectFixtures::Stored(again.Teeth[0]), ProjectFixtures::Stored(saved.Teeth[0]));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <vtkPolyData.h>
 
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -91,9 +90,7 @@ protected:
     CQlmProjectData data;
     FillSmallProject(data);
     data.Implants = implants;
-    const std::string path = this->Folder.File(name);
-    EXPECT_TRUE(data.Save(path));
-    return path;
+    return this->SaveInFolder(data, name);
   }
 
   // The implant records of a saved project.
@@ -244,17 +241,5 @@ TEST_F(ImplantReadTest, SeededMutationsOfTheImplantSectionAreReadOrRefused) {
   size_t length = 4;
   for (const CQlmImplantRecord& record : records) length += Stored(record).size();
 
-  std::mt19937 random(20211);
-  std::uniform_int_distribution<size_t> position(count, count + length - 1);
-  std::uniform_int_distribution<int> value(0, 255);
-  const std::string path = this->Folder.File("Mutado.qlm");
-  for (int seed = 0; seed < 200; ++seed) {
-    Bytes file = good;
-    for (int change = 0; change < 1 + seed % 4; ++change) file[position(random)] = static_cast<uint8_t>(value(random));
-    WriteFile(path, file);
-    this->Creator->Path = path;
-    if (!this->Creator->Load()) continue;
-    EXPECT_EQ(this->Save(this->Folder.File("Salvo.qlm")), 1) << "seed " << seed;
-    this->ReplaceController();
-  }
+  this->ExpectMutationsReadOrRefused(good, count, length, 20211, [] {});
 }

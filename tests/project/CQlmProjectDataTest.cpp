@@ -38,6 +38,13 @@ Bytes StringBytes(const CString& text) {
   return file.Data();
 }
 
+// The rich project with a library mesh and two teeth of libraries that need not be installed.
+void FillRichProjectWithLibraryObjects(CQlmProjectData& data) {
+  FillRichProject(data);
+  data.LibraryMeshes = {LibraryObject(1, "Malhas", " 5", "Barra")};
+  data.Teeth = {LibraryObject(2, "Dentes Padrão", " 7", "Incisivo central"), LibraryObject(3, "Dentes", " 8", "")};
+}
+
 // Offsets of the counts in a project without attachments, second volume or geometries.
 struct SmallLayout {
   explicit SmallLayout(const CQlmProjectData& data) {
@@ -76,7 +83,7 @@ void ExpectEachRefused(const Bytes& good, std::initializer_list<Poke> pokes) {
 
 TEST(CQlmProjectData, StoresTheSectionsInOrder) {
   CQlmProjectData data;
-  FillRichProject(data);
+  FillRichProjectWithLibraryObjects(data);
 
   Bytes expected;
   for (int32_t word : {800901, 17, -4}) AppendInt32(expected, word);
@@ -92,7 +99,11 @@ TEST(CQlmProjectData, StoresTheSectionsInOrder) {
   AppendInt32(expected, 2);
   for (const CQlmImplantRecord& record : data.Implants) Append(expected, Stored(record));
   Append(expected, Stored(data.ImplantDefaults));
-  for (int i = 0; i < 4; ++i) AppendInt32(expected, 0);
+  for (int i = 0; i < 2; ++i) AppendInt32(expected, 0);
+  AppendInt32(expected, 1);
+  Append(expected, Stored(data.LibraryMeshes[0]));
+  AppendInt32(expected, 2);
+  for (const CQlmLibraryObjectRecord& record : data.Teeth) Append(expected, Stored(record));
   AppendInt32(expected, 2);
   for (const CQlmRuller3DRecord& record : data.Rulers3D) Append(expected, Stored(record));
   AppendInt32(expected, 2);
@@ -121,7 +132,7 @@ TEST(CQlmProjectData, StoresTheSectionsInOrder) {
 
 TEST(CQlmProjectData, ReadingAndWritingAgainGivesTheSameBytes) {
   CQlmProjectData data;
-  FillRichProject(data);
+  FillRichProjectWithLibraryObjects(data);
   const Bytes written = Stored(data);
 
   CQlmProjectData read;
@@ -145,6 +156,11 @@ TEST(CQlmProjectData, ReadingAndWritingAgainGivesTheSameBytes) {
   EXPECT_EQ(read.Nerves[0].Axial.Points[2][0], -12.25f);
   EXPECT_EQ(read.Nerves[0].Translation[2], 19.5f);
   EXPECT_EQ(read.Nerves[1].Panoramic.Count, 50);
+  ASSERT_EQ(read.Teeth.size(), 2u);
+  EXPECT_EQ(read.Teeth[0].ItemName, "Incisivo central");
+  EXPECT_EQ(read.Teeth[1].Selected, 1);
+  ASSERT_EQ(read.LibraryMeshes.size(), 1u);
+  EXPECT_EQ(read.LibraryMeshes[0].Matrix[3], -5.0);
   ASSERT_EQ(read.Geometries.size(), 2u);
   for (size_t k = 0; k < 2; ++k) {
     EXPECT_EQ(read.Geometries[k].Name, data.Geometries[k].Name);
@@ -191,6 +207,20 @@ TEST(CQlmProjectData, AnImplantRecordHoldsItsValuesInFileOrder) {
   EXPECT_EQ(Stored(read.Implants[0]), Stored(record));
   EXPECT_EQ(read.Implants[0].ComponentName, "Angulado 17°");
   EXPECT_EQ(read.Implants[1].Number, 4);
+}
+
+// Three names as archive strings, colour, visible, selected, placement row by row.
+TEST(CQlmProjectData, ALibraryObjectRecordHoldsItsValuesInFileOrder) {
+  const CQlmLibraryObjectRecord record = LibraryObject(3, "Dentes Padrão", " 7", "Incisivo central");
+  CMemFile file;
+  CArchive archive(&file, CArchive::store);
+  archive << record.ItemName << record.LibraryName << record.LibraryIdentifier;
+  for (float c : record.Color) archive << c;
+  archive << record.Visible << record.Selected;
+  for (double element : record.Matrix) archive << element;
+  archive.Close();
+  EXPECT_EQ(Stored(record), file.Data());
+  EXPECT_EQ(Stored(CQlmLibraryObjectRecord()).size(), CQlmLibraryObjectRecord::MinimumSize);
 }
 
 TEST(CQlmProjectData, GeometryBlockHoldsEachMeshAfterItsLength) {
@@ -240,8 +270,6 @@ TEST(CQlmProjectData, ANonEmptySectionOfALaterVersionIsRefusedByName) {
   const Case cases[] = {
       {at.Lists[0], 2, "ortodônticos"},
       {at.Lists[1], 1, "endodônticos"},
-      {at.Lists[2], 1, "malhas de biblioteca"},
-      {at.Lists[3], 1, "dentes"},
   };
   for (const Case& c : cases) {
     Bytes bad = good;
@@ -272,6 +300,12 @@ TEST(CQlmProjectData, MalformedFilesAreRefused) {
                            {"negative implant count", at.Implants, -1},
                            {"implant count past the end", at.Implants, 1000000},
                            {"implant count far past the end", at.Implants, 0x7FFFFFFF},
+                           {"negative library-mesh count", at.Lists[2], -1},
+                           {"library-mesh count past the end", at.Lists[2], 1000000},
+                           {"library-mesh count far past the end", at.Lists[2], 0x7FFFFFFF},
+                           {"negative tooth count", at.Lists[3], -2147483647 - 1},
+                           {"tooth count past the end", at.Lists[3], 1000000},
+                           {"tooth count far past the end", at.Lists[3], 0x7FFFFFFF},
                            {"one arch point", at.Arch, 1},
                            {"51 arch points", at.Arch, 51},
                            {"saved arch of 51 points", savedArchCount, 51},

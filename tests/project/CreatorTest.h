@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <random>
 #include <string>
 
+#include "QlmBytes.h"
 #include "QlmGuiTestApp.h"
 #include "QlmTempDir.h"
 #include "QlmTestData.h"
@@ -53,6 +55,13 @@ protected:
     return this->Creator->Save();
   }
 
+  // `data` saved as the file `name` of the folder; its path.
+  std::string SaveInFolder(const CQlmProjectData& data, const char* name) {
+    const std::string path = this->Folder.File(name);
+    EXPECT_TRUE(data.Save(path));
+    return path;
+  }
+
   // The sample project as the landed writer makes it; empty when it cannot be made.
   std::string SaveSampleProject() {
     CQlmProjectData sample;
@@ -60,6 +69,33 @@ protected:
     if (!SampleProject::Fill(sample, SampleProject::LoadHeadCT(matrix))) return {};
     const std::string path = this->Folder.File("Amostra.qlm");
     return sample.Save(path) ? path : std::string();
+  }
+
+  // 200 copies of `good`, each with 1 to 4 bytes of [start, start + length)
+  // changed at random from `seed`, loaded in turn: each is read or refused,
+  // never a crash or a leak. A file read is saved again and the controller
+  // replaced; `refused` runs after each refusal.
+  template <typename Refused>
+  void ExpectMutationsReadOrRefused(const QlmBytes::Bytes& good, size_t start, size_t length, unsigned seed,
+                                    Refused refused) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<size_t> position(start, start + length - 1);
+    std::uniform_int_distribution<int> value(0, 255);
+    const std::string path = this->Folder.File("Mutado.qlm");
+    for (int round = 0; round < 200; ++round) {
+      QlmBytes::Bytes file = good;
+      for (int change = 0; change < 1 + round % 4; ++change) {
+        file[position(random)] = static_cast<uint8_t>(value(random));
+      }
+      QlmBytes::WriteFile(path, file);
+      this->Creator->Path = path;
+      if (!this->Creator->Load()) {
+        refused();
+        continue;
+      }
+      EXPECT_EQ(this->Save(this->Folder.File("Salvo.qlm")), 1) << "round " << round;
+      this->ReplaceController();
+    }
   }
 
   // A fresh controller in place of the current one, as File/Close makes.

@@ -92,6 +92,19 @@ CQlmImplantRecord Implant(int seed) {
   return record;
 }
 
+CQlmLibraryObjectRecord LibraryObject(int seed, const char* library, const char* identifier, const char* item) {
+  CQlmLibraryObjectRecord record;
+  record.ItemName = item;
+  record.LibraryName = library;
+  record.LibraryIdentifier = identifier;
+  for (int c = 0; c < 3; ++c) record.Color[c] = 0.125f * static_cast<float>((seed + c) % 8);
+  record.Visible = 1 - seed % 2;
+  record.Selected = seed % 3 == 0;
+  for (int row = 0; row < 3; ++row) record.Matrix[4 * row + 3] = -5.0 * seed + row;
+  record.Matrix[1] = 0.5;
+  return record;
+}
+
 void FillRichProject(CQlmProjectData& data) {
   FillSmallProject(data);
   data.ReservedWords[0] = 17;

@@ -26,6 +26,9 @@ CQlmVolumeAttachment* Attachment(uint8_t seed, int dataSize);
 
 // A generic implant whose every field is derived from `seed` (selected colours white, as the program keeps them).
 CQlmImplantRecord Implant(int seed);
+// A library mesh or tooth record of item `item` in library `library` (identifier `identifier`),
+// its colour, flags and placement derived from `seed`.
+CQlmLibraryObjectRecord LibraryObject(int seed, const char* library, const char* identifier, const char* item);
 
 // SmallVolume compressed into MainVolumeBlock, the default arch and view state.
 void FillSmallProject(CQlmProjectData& data);
