@@ -28,9 +28,9 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ToolRows() {
       {32803, Waiting, OpenNotEditing, ToolIs<13>},           // button "Redefenir Zoom": SetResetZoomMode
       {32802, Waiting, OpenNotEditing, ToolIs<2>},            // button "Área Zoom": SetAreaZoomMode
       {32815, Waiting, OpenNotEditing, ToolIs<1>},            // button "Pam": SetPanMode
-      {32809, Waiting, OpenNotEditing, ToolIs<4>},            // button "Régua": SetRulerMode
-      {32984, Waiting, OpenNotEditing, ToolIs<30>},           // button "Linha Hounsfield": ToggleHULine
-      {32982, Waiting, OpenNotEditing},                       // "Ferramentas/Linha Hounsfield": ToggleHULine
+      {32809, Row::Call<&CQlmQuorvantile::SetRulerMode>, OpenNotEditing, ToolIs<4>},  // button "Régua"
+      {32984, Row::Call<&CQlmQuorvantile::ToggleHULine>, OpenNotEditing, ToolIs<30>},  // button "Linha Hounsfield"
+      {32982, Row::Call<&CQlmQuorvantile::ToggleHULine>, OpenNotEditing},  // "Ferramentas/Linha Hounsfield"
       {32818, Waiting, Open3DView, ToolIs<3>, Row::Frame3D},  // 3D frame "Rotaciona 3D": SetRotate3DMode
       // 3D frame "Movimenta 3D": SetNervePanMode while a nerve is edited, SetCurvePanMode while the
       // arch curve is, else SetPanMode.
@@ -86,8 +86,9 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ToolRows() {
       {33166, Waiting, OpenNotEditing, ToolIs<8>},                   // "Move Implante": SetMoveImplantMode
       {32858, Waiting, OpenNotEditing, ToolIs<9>, Row::BothFrames},  // "Rotaciona Implante": SetRotateImplantMode
       {33167, Waiting, OpenNotEditing, ToolIs<9>},                   // "Rotaciona Implante": SetRotateImplantMode
-      // "Insere Imp. Personalizado": SetInsertCustomImplantMode, tool 74 (71 is the endodontic move).
-      {33165, Waiting, LibraryNotEditing<Kind::Implants>, ToolIs<74>},
+      // "Insere Imp. Personalizado": tool 74 (71 is the endodontic move).
+      {33165, Row::Call<&CQlmQuorvantile::SetInsertCustomImplantMode>, LibraryNotEditing<Kind::Implants>,
+       ToolIs<74>},
 
       // Orthodontic objects.
       {33182, Waiting, OpenNotEditing, ToolIsNoneOr<43>},                  // SetSelectOrtoMode

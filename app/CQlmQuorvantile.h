@@ -32,8 +32,10 @@ class CQlmCTData;
 class CQlmCTViewer2;
 class CQlmCTViewer92;
 class CQlmCTFilter;
+class CQlmCoreHULine;
 class CQlmCorePolyLine;
 class CQlmCoreNerve;
+class CQlmCoreRuller;
 class CQlmIndicator;
 class CQlmImplants;
 class CQlmImplantRings;
@@ -157,6 +159,9 @@ public:
   CQlmCoreImplant* CoreImplant = nullptr;
   // Tool 7: the implant tool inserts generic implants (3D view: select only).
   void SetInsertImplantMode();
+  // Tool 74: the implant tool inserts the implant and component chosen on
+  // the implant tool bar from the implant library in use (3D view: select only).
+  void SetInsertCustomImplantMode();
   // Clears the first selected object of each kind in its four views; renders nothing.
   void DeselectAllObjects();
   // Diameter, length and connector height (mm) of a new generic implant: the
@@ -307,6 +312,13 @@ public:
   // follower once Initialize ran) and the HU measuring lines; owned.
   CQlmRullers* Rullers = nullptr;
   CQlmHULines* HULines = nullptr;
+  // The ruler and HU-line tools, owned.
+  CQlmCoreRuller* CoreRuller = nullptr;
+  CQlmCoreHULine* CoreHULine = nullptr;
+  // Tool 4: the ruler tool on the four styles, which it puts into its states.
+  void SetRulerMode();
+  // Tool 30: the HU-line tool on the 2D views; chosen again, back to select mode.
+  void ToggleHULine();
 
   // The format code of the project file read last.
   int LoadedVersion = 0;
@@ -341,6 +353,9 @@ public:
   // The library folder's libraries of `kind`, by name: a fresh
   // LibraryNames and LibraryFiles; the number found.
   int ListLibraries(LibraryKind kind);
+  // The kind's container looks library items up in the library in use, then
+  // in the files of LibraryNames; done at start-up and after every scan.
+  void GiveLibrariesToContainer(LibraryKind kind);
   // The library the "Lib Used" line names (its default without one) into
   // the library in use, else the first of LibraryNames, else an empty
   // library; the kind's tool bar shows it unless none could be read.
@@ -520,6 +535,8 @@ private:
   // Tool `tool` with the curve tool at rest; modified.
   void SetCurveViewMode(int tool);
   void SetNerveViewMode(int tool);
+  // Tool `tool`: the implant tool in `mode` on the four styles, the 2D views placing points.
+  void SetImplantInsertTool(int tool, int mode);
   void BindIndicator();
   void StartPictureDownload();
   void ShowLibraryToolBars();

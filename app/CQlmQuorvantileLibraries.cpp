@@ -7,7 +7,9 @@
 #include "libraries/CDialogSelImpLib.h"
 #include "libraries/CFolderDialog.h"
 #include "libraries/CQlmLibraryFileBase.h"
+#include "libraries/vtkImplantLib.h"
 #include "libraries/vtkLibrary.h"
+#include "objects/CQlmImplants.h"
 #include "platform/CAtomicFile.h"
 #include "platform/CQlmPrompter.h"
 #include "platform/QlmNumberFormat.h"
@@ -40,6 +42,7 @@ void CQlmQuorvantile::SetupLibraries() {
     this->Libraries[kind] = QlmLibraryKind::Of(kind).NewLibrary();
     const int found = this->ListLibraries(kind);
     this->LoadCurrentLibrary(kind);
+    this->GiveLibrariesToContainer(kind);
     this->LibraryAvailable[kind] = found > 0 ? 1 : 0;
   }
 }
@@ -53,6 +56,12 @@ int CQlmQuorvantile::ListLibraries(LibraryKind kind) {
     this->LibraryFiles[kind].Add(CString(file));
   }
   return this->LibraryNames[kind].GetSize();
+}
+
+// \todo The containers of the other kinds join as they land.
+void CQlmQuorvantile::GiveLibrariesToContainer(LibraryKind kind) {
+  if (kind != Implants || !this->ImplantContainer) return;
+  this->ImplantContainer->SetLibraries(vtkImplantLib::SafeDownCast(this->Libraries[kind]), this->LibraryNames[kind]);
 }
 
 void CQlmQuorvantile::LoadCurrentLibrary(LibraryKind kind) {
@@ -132,6 +141,7 @@ void CQlmQuorvantile::ImportLibraries(LibraryKind kind) {
     }
   }
   this->ListLibraries(kind);
+  this->GiveLibrariesToContainer(kind);
   QlmMessageBox(QlmNumberFormat::Format("%d Bibliotecas importadas", imported), ImportCaption, QlmButtons::Ok,
                 QlmIcon::Information);
 }

@@ -57,9 +57,13 @@ void CQlmQuorvantile::ReleaseImplants() {
   this->ImplantContainer = nullptr;
 }
 
-void CQlmQuorvantile::SetInsertImplantMode() {
-  this->Tool = 7;
-  this->CoreImplant->Mode = CQlmCoreImplant::InsertGeneric;
+void CQlmQuorvantile::SetInsertImplantMode() { this->SetImplantInsertTool(7, CQlmCoreImplant::InsertGeneric); }
+
+void CQlmQuorvantile::SetInsertCustomImplantMode() { this->SetImplantInsertTool(74, CQlmCoreImplant::InsertLibrary); }
+
+void CQlmQuorvantile::SetImplantInsertTool(int tool, int mode) {
+  this->Tool = tool;
+  this->CoreImplant->Mode = mode;
   this->Style3D->SetCore(this->CoreImplant);
   this->StyleAxial->SetCore(this->CoreImplant);
   this->StylePanoramic->SetCore(this->CoreImplant);

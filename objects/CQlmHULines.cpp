@@ -7,6 +7,10 @@
 #include "objects/CQlmHULine9.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
+#include "views/CQlmInteractorStyle2.h"
+#include "views/CQlmInteractorStyle29.h"
+#include "views/CQlmInteractorStyle3.h"
+#include "views/QlmInteraction.h"
 
 CQlmHULines::CQlmHULines()
     : AxialLine(CQlmHULine::CreateObject()),
@@ -46,4 +50,19 @@ void CQlmHULines::HideAll() {
   if (controller.WindowAxial) controller.WindowAxial->Render();
   if (controller.WindowPanoramic) controller.WindowPanoramic->Render();
   if (controller.WindowCross) controller.WindowCross->Render();
+}
+
+// The tool is attached first: the one it replaces may set the picking back as it leaves.
+void CQlmHULines::Activate(CQlmCore* tool) {
+  CQlmQuorvantile& controller = *this->Controller;
+  controller.Style3D->SetCore(nullptr);
+  controller.StyleAxial->SetCore(tool);
+  controller.StylePanoramic->SetCore(tool);
+  controller.StyleCross->SetCore(tool);
+  for (CQlmInteractorStyle2* style : {controller.StyleAxial, controller.StylePanoramic}) {
+    style->SetMode(QlmState::PointOnPlaneZ);
+    style->GetRecord()->PickRenderer = style->GetRecord()->Renderer1;
+  }
+  controller.StyleCross->SetMode(QlmState::PointOnPlaneZ);
+  controller.StyleCross->SetPickLayer1();
 }

@@ -3,6 +3,7 @@
 // one in the panoramic view and one for the cross-section cells, all in the
 // container's colour (0.75, 0, 0) and hidden until the HU-line tool draws one.
 // HU lines follow no view position.
+class CQlmCore;
 class CQlmHULine;
 class CQlmHULine9;
 class CQlmQuorvantile;
@@ -24,6 +25,10 @@ public:
   void AttachToViews();
   // Every line hidden; the axial, panoramic and cross-section views rendered.
   void HideAll();
+  // Starts the HU-line tool `tool`: attached to the axial, panoramic and
+  // cross-section styles (the 3D style gets none), which find the point on
+  // their plane and pick in layer 1.
+  void Activate(CQlmCore* tool);
 
   CQlmHULine* GetAxialLine() const { return this->AxialLine; }
   CQlmHULine* GetPanoramicLine() const { return this->PanoramicLine; }

@@ -5,6 +5,8 @@
 
 #include "app/CMainFrame.h"
 #include "app/CQlmQuorvantile.h"
+#include "libraries/vtkImplantCustom.h"
+#include "libraries/vtkImplantLib.h"
 #include "objects/CQlmImplant3D.h"
 #include "objects/CQlmImplantRings.h"
 #include "objects/CQlmImplants.h"
@@ -19,6 +21,9 @@
 namespace {
 
 constexpr const char* NoImplantText = "Diam:          Comp:             Conect:         Ângulo:";
+// The connector of a library implant whose component entry is "Standard".
+constexpr const char* GenericComponent = "Standard";
+constexpr float GenericComponentHeight = 2.5f;
 
 // The implant whose actor in `list` was picked, and the one selected there.
 template <class List>
@@ -52,7 +57,7 @@ void CQlmCoreImplant::PickOnOutlines(CQlm3DWindow* window, bool outlines) {
 
 void CQlmCoreImplant::OnMainViewEvent() {
   CQlmQuorvantile& q = *this->Owner;
-  if (this->Mode != InsertGeneric || !q.ImplantContainer) return;
+  if (!this->IsInsertMode() || !q.ImplantContainer) return;
   if (this->MainView == q.WindowAxial) {
     const CQlmInteractorRecord& record = *q.StyleAxial->GetRecord();
     this->Insert(record, QlmView::Axial, this->Pick(record, QlmView::Axial), -1);
@@ -68,7 +73,7 @@ void CQlmCoreImplant::OnMainViewEvent() {
 
 void CQlmCoreImplant::OnCrossViewEvent() {
   CQlmQuorvantile& q = *this->Owner;
-  if (this->Mode != InsertGeneric || !q.ImplantContainer) return;
+  if (!this->IsInsertMode() || !q.ImplantContainer) return;
   const CQlmInteractorStruct9& record = *q.StyleCross->GetRecord();
   this->Insert(record, QlmView::Cross, this->Pick(record, QlmView::Cross), record.CurrentCell);
 }
@@ -119,18 +124,38 @@ void CQlmCoreImplant::Insert(const CQlmInteractorRecord& record, int view, int p
     if (this->ViewRenderPending) this->RenderView(view);
     return;
   }
-  q.DeselectAllObjects();
-  float size[3];
-  q.GetNewImplantSize(size);
   const double point[3] = {record.CursorPoint[0], record.CursorPoint[1], record.CursorPoint[2]};
   // The container knows the views by their layered-window interfaces.
   const CQlmLayeredWindow* single = view == QlmView::Axial ? q.WindowAxial : q.WindowPanoramic;
   const CQlmLayeredWindow9* cross = q.WindowCross;
   const void* window = view == QlmView::Cross ? static_cast<const void*>(cross) : static_cast<const void*>(single);
-  q.ImplantContainer->AddImplant(window, point, size[0], size[1], size[2], cell, -1);
+  if (this->Mode == InsertLibrary) {
+    if (!this->AddChosenLibraryImplant(window, point, cell)) return;
+  } else {
+    q.DeselectAllObjects();
+    float size[3];
+    q.GetNewImplantSize(size);
+    q.ImplantContainer->AddImplant(window, point, size[0], size[1], size[2], cell, -1);
+  }
   if (q.RingContainer) q.RingContainer->AddRing(-1);
   this->OtherViewsRenderPending = 1;
   this->RenderView(view);
+}
+
+bool CQlmCoreImplant::AddChosenLibraryImplant(const void* window, const double point[3], int cell) {
+  CQlmQuorvantile& q = *this->Owner;
+  auto* library = vtkImplantLib::SafeDownCast(q.Libraries[CQlmQuorvantile::Implants]);
+  if (!q.MainFrame || !library) return false;
+  const CImplantToolBar& bar = q.MainFrame->ImplantToolBar;
+  auto* implant = vtkImplantCustom::SafeDownCast(bar.ItemList.GetItem(bar.ItemList.GetCurSel()));
+  if (!implant) return false;
+  auto* component = vtkImplantCustom::SafeDownCast(bar.ProsthesisList.GetItem(bar.ProsthesisList.GetCurSel()));
+  const CString componentName = component ? component->Name : CString(GenericComponent);
+  const float connectorHeight = component ? component->Length : GenericComponentHeight;
+  q.DeselectAllObjects();
+  q.ImplantContainer->AddLibraryImplant(window, point, library->Identifier, library->Name, implant->Name, componentName,
+                                        implant->Diameter, implant->Length, connectorHeight, cell, -1);
+  return true;
 }
 
 void CQlmCoreImplant::Select3D(const CQlmInteractorRecord& record) {

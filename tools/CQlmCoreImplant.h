@@ -1,8 +1,11 @@
 #pragma once
 // The implant tool. In insert mode (1) a left click on empty space in the
 // axial view, the panoramic view or a cross-section cell adds a generic
-// implant of the project's implant dimensions there and selects it; a click
-// on an implant selects it and inserts nothing; in the 3D view a click only
+// implant of the project's implant dimensions there and selects it; in the
+// library insert mode (5) it adds the implant and component chosen on the
+// implant tool bar, from the implant library in use ("Standard": the generic
+// connector of 2.5 mm), and nothing while no implant is chosen. A click on
+// an implant selects it and inserts nothing; in the 3D view a click only
 // selects. The clicked view renders at once, the other views at the release.
 #include "platform/CString.h"
 #include "tools/CQlmCore.h"
@@ -12,7 +15,7 @@ class CQlmInteractorRecord;
 
 class CQlmCoreImplant : public CQlmCore {
 public:
-  enum Modes { Off = 0, InsertGeneric = 1 };
+  enum Modes { Off = 0, InsertGeneric = 1, InsertLibrary = 5 };
 
   // The core in mode 0; Owner is set by the controller.
   static CQlmCoreImplant* New() { return new CQlmCoreImplant; }
@@ -41,6 +44,9 @@ private:
   // empty space keeps the selection). Other events: -1, nothing changes.
   int Pick(const CQlmInteractorRecord& record, int view);
   void Insert(const CQlmInteractorRecord& record, int view, int picked, int cell);
+  bool IsInsertMode() const { return this->Mode == InsertGeneric || this->Mode == InsertLibrary; }
+  // The implant chosen on the implant tool bar at `point` of `window`; false, and nothing added, without one.
+  bool AddChosenLibraryImplant(const void* window, const double point[3], int cell);
   void Select3D(const CQlmInteractorRecord& record);
   void PickOnOutlines(CQlm3DWindow* window, bool outlines);
   void RenderView(int view);

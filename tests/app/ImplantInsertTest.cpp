@@ -4,10 +4,13 @@
 // styles. With QLM_IMPLANT_SCREENSHOT set, the main window is saved there
 // after the three clicks.
 #include <vtkActor.h>
+#include <vtkAlgorithm.h>
+#include <vtkAlgorithmOutput.h>
 #include <vtkImageData.h>
 #include <vtkMatrix4x4.h>
 #include <vtkPolyData.h>
 #include <vtkRenderer.h>
+#include <vtkTransform.h>
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -21,17 +24,21 @@
 #include "QlmBytes.h"
 #include "SampleCrowns.h"
 #include "SampleProjectFixture.h"
+#include "QlmLibraryFolderFiles.h"
 #include "QlmTestData.h"
+#include "SampleProjectFixture.h"
 #include "app/CQlmQuorvantile.h"
 #include "ct/CQlmCTCrossFilter9.h"
 #include "ct/CQlmCTData.h"
 #include "ct/CQlmCTFilter.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmResliceGeometry.h"
+#include "libraries/vtkLibraryItem.h"
 #include "objects/CQlmImplant3D.h"
 #include "objects/CQlmImplantAxial.h"
 #include "objects/CQlmImplantCross9.h"
 #include "objects/CQlmImplantPanoramic.h"
+#include "objects/CQlmImplantRing3D.h"
 #include "objects/CQlmImplantRings.h"
 #include "objects/CQlmImplants.h"
 #include "toolkit/QlmPlanningFrame.h"
@@ -53,6 +60,7 @@ using Vector = SampleCrowns::Vector;
 
 constexpr UINT MaxillaCommand = 32937;
 constexpr UINT InsertImplantCommand = 32856;
+constexpr UINT InsertLibraryImplantCommand = 33165;
 constexpr int MiddleCell = 4;
 
 double Distance(const Vector& a, const Vector& b) {
@@ -277,16 +285,7 @@ TEST_F(ImplantInsertTest, ImplantsOnTheMaxillaAreSavedAndReopenedAsTheyWere) {
   this->ExpectShownWhereItLies();
 
   if (const char* picture = std::getenv("QLM_IMPLANTS_REOPENED_SCREENSHOT")) {
-    QWidget& window = *this->Frame->GetSafeHwnd();
-    window.resize(1280, 960);
-    window.show();
-    QApplication::processEvents();
-    q->WindowAxial->Render();
-    q->WindowCross->Render();
-    q->WindowPanoramic->Render();
-    q->Window3D->Render();
-    QApplication::processEvents();
-    EXPECT_TRUE(window.grab().save(picture)) << picture;
+    EXPECT_TRUE(this->SaveWindow(picture)) << picture;
   }
 }
 
@@ -333,4 +332,152 @@ TEST_F(ImplantInsertTest, TheImplantCutsFollowAChangeOfTheReformat) {
   EXPECT_EQ(cross.GetCrossIndex(), q.CTFilter->GetCrossFilter()->GetFirstIndex());
   q.ToggleThickPanoramic();
   EXPECT_EQ(panoramic.GetThick(), thick);
+}
+
+// Two implants with their guide rings; the second one dragged along the
+// panoramic view, as the implant tool previews and commits a drag, takes its
+// ring with it. With QLM_RINGS_SCREENSHOT set, the main window is saved there.
+TEST_F(ImplantInsertTest, ARingGoesWithItsImplantDraggedAlongThePanoramicView) {
+  CQlmQuorvantile& q = *this->Q;
+  this->Frame->RunCommand(MaxillaCommand);
+  this->Frame->RunCommand(InsertImplantCommand);
+  const float arch = q.PanoramicCalc->GetArchLength();
+  q.PanoramicView->SetSlice(q.PanoramicCalc->GetMiddleCurve());
+  double enamel = 0.0;
+  const double crownHeight = this->CrownPoint(0.4f * arch, 0.0, HUGE_VAL, enamel)[2];
+  for (float share : {0.35f, 0.55f}) {
+    const Vector crown = this->CrownPoint(share * arch, crownHeight, 8.0, enamel);
+    const double along = share * arch - q.PanoramicCalc->GetCurveLength() / 2;
+    const double height = crown[2] - QlmPlanningFrame(this->Volume()).GetCentre()[2];
+    Click(*q.PanoramicView, WindowPoint(*q.StylePanoramic, along, height));
+  }
+  ASSERT_EQ(q.ImplantContainer->GetCount(), 2);
+  ASSERT_EQ(q.RingContainer->GetCount(), 2);
+
+  CQlmImplantPanoramic& cut = *q.ImplantContainer->GetListPanoramic()->GetListItemAt(1);
+  const Vector before = Platform(this->Last());
+  vtkNew<vtkTransform> drag;
+  drag->Translate(7.0, 0.0, 0.0);
+  cut.SetUserMatrix(drag->GetMatrix());
+  cut.ApplyUserMatrix();
+  const Vector after = Platform(this->Last());
+  EXPECT_GT(Distance(before, after), 5.0) << "the implant slid along the curve";
+
+  // The ring's middle lies on the moved implant's axis.
+  vtkAlgorithm* ring = q.RingContainer->GetList3D()->GetListItemAt(1)->GetOutputPort()->GetProducer();
+  ring->Update();
+  double bounds[6];
+  vtkPolyData::SafeDownCast(ring->GetOutputDataObject(0))->GetBounds(bounds);
+  const double middle[4] = {(bounds[0] + bounds[1]) / 2, (bounds[2] + bounds[3]) / 2, (bounds[4] + bounds[5]) / 2, 1};
+  vtkNew<vtkMatrix4x4> toImplant;
+  toImplant->DeepCopy(this->Last().GetMatrix());
+  toImplant->Invert();
+  double local[4];
+  toImplant->MultiplyPoint(middle, local);
+  EXPECT_LT(std::hypot(local[0], local[1]), 0.5) << "ring middle off the implant axis";
+
+  if (const char* picture = std::getenv("QLM_RINGS_SCREENSHOT")) {
+    const Vector planning = this->ToPlanning(after);
+    const double slice = (after[2] - this->Volume()->GetOrigin()[2]) / this->Volume()->GetSpacing()[2];
+    q.AxialView->SetSlice(int(std::lround(slice)));
+    q.CrossView->SetSlice(q.Indicator->GetCrossIndexAtAxialPoint(planning.data()));
+    EXPECT_TRUE(this->SaveWindow(picture)) << picture;
+  }
+}
+
+namespace {
+
+// The implant library "Genéricos" (identifier " 12") is the only one of the
+// library folder, so the one in use; its implants and component fill the
+// implant tool bar.
+class LibraryImplantInsertTest : public ImplantInsertTest {
+protected:
+  void WriteSettings() override {
+    std::string why;
+    ASSERT_TRUE(QlmLibraryFolderFiles::WriteImplantLibrary("Genéricos", ".imp", why)) << why;
+    LibrariesFound[CQlmQuorvantile::Implants] = 1;
+  }
+
+  // Selects the entry of `list` whose item is `name`; "Standard" is the entry without item.
+  static void Choose(CQlmFlatComboBox& entries, const std::string& name) {
+    for (int i = 0; i < entries.GetCount(); ++i) {
+      const vtkLibraryItem* item = entries.GetItem(i);
+      if (item ? item->Name.Str() == name : name == "Standard") {
+        entries.SetCurSel(i);
+        return;
+      }
+    }
+    ADD_FAILURE() << "no entry " << name;
+  }
+
+  CImplantToolBar& Bar() const { return this->Frame->ImplantToolBar; }
+
+  // The last implant is the library implant `name` of "Genéricos" and its
+  // three cuts are never drawn filled; its guide ring has the item's values.
+  void ExpectLibraryImplant(const char* name, float diameter, float length) const {
+    const CQlmImplant3D& implant = this->Last();
+    EXPECT_EQ(implant.LibraryImplant, 1);
+    EXPECT_EQ(implant.ImplantName.Str(), name);
+    EXPECT_EQ(implant.LibraryIdentifier.Str(), " 12");
+    EXPECT_EQ(implant.Platform.Str(), "Genéricos");
+    EXPECT_FLOAT_EQ(implant.GetDiameter(), diameter);
+    EXPECT_FLOAT_EQ(implant.GetLength(), length);
+    const int i = this->Q->ImplantContainer->GetCount() - 1;
+    EXPECT_EQ(this->Q->ImplantContainer->GetListAxial()->GetListItemAt(i)->GetLibraryImplant(), 1);
+    EXPECT_EQ(this->Q->ImplantContainer->GetListCross()->GetListItemAt(i)->GetLibraryImplant(), 1);
+    EXPECT_EQ(this->Q->ImplantContainer->GetListPanoramic()->GetListItemAt(i)->GetLibraryImplant(), 1);
+    const float ring[7] = {1.0f, 6.0f, diameter + 1.5f, diameter + 0.2f, 0.0f, 0.8f, 0.0f};
+    for (int k = 0; k < 7; ++k) EXPECT_FLOAT_EQ(implant.RingValues[k], ring[k]) << "ring value " << k;
+  }
+};
+
+}  // namespace
+
+// The custom-implant tool places the implant and component chosen on the
+// implant tool bar where the user clicks; "Standard" is the generic
+// connector of 2.5 mm; without a chosen implant a click inserts nothing.
+TEST_F(LibraryImplantInsertTest, ClicksPlaceTheImplantChosenOnTheImplantToolBar) {
+  CQlmQuorvantile& q = *this->Q;
+  this->Frame->RunCommand(MaxillaCommand);
+  this->Frame->RunCommand(InsertLibraryImplantCommand);
+  ASSERT_EQ(q.Tool, 74);
+  const float arch = q.PanoramicCalc->GetArchLength();
+
+  // Axial: "Reto" with the component "Pilar".
+  Choose(this->Bar().ItemList, "Reto");
+  Choose(this->Bar().ProsthesisList, "Pilar");
+  double enamel = 0.0;
+  Vector crown = this->CrownPoint(0.4f * arch, 0.0, HUGE_VAL, enamel);
+  const Vector planning = this->ToPlanning(crown);
+  const int slice = int(std::lround((crown[2] - this->Volume()->GetOrigin()[2]) / this->Volume()->GetSpacing()[2]));
+  q.AxialView->SetSlice(slice);
+  Click(*q.AxialView, WindowPoint(*q.StyleAxial, planning[0], planning[1]));
+  this->ExpectPlacedOnTheCrown(crown, enamel, 1);
+  this->ExpectLibraryImplant("Reto", 3.75f, 13.0f);
+  EXPECT_EQ(this->Last().ComponentName.Str(), "Pilar");
+  EXPECT_EQ(this->Last().GenericComponent, 0);
+  EXPECT_FLOAT_EQ(this->Last().GetConectorHeight(), 2.0f);
+  EXPECT_STREQ(this->Frame->StatusBar.GetPaneText(1).c_str(), "Imp.: Reto    Conect.: Pilar");
+
+  // Panoramic: "Cônico" with the generic connector.
+  Choose(this->Bar().ItemList, "Cônico");
+  Choose(this->Bar().ProsthesisList, "Standard");
+  const double crownHeight = crown[2];
+  crown = this->CrownPoint(0.25f * arch, crownHeight, 8.0, enamel);
+  q.PanoramicView->SetSlice(q.PanoramicCalc->GetMiddleCurve());
+  const double along = 0.25 * arch - q.PanoramicCalc->GetCurveLength() / 2;
+  const double height = crown[2] - QlmPlanningFrame(this->Volume()).GetCentre()[2];
+  Click(*q.PanoramicView, WindowPoint(*q.StylePanoramic, along, height));
+  this->ExpectPlacedOnTheCrown(crown, enamel, 2);
+  this->ExpectLibraryImplant("Cônico", 4.0f, 10.0f);
+  EXPECT_EQ(this->Last().ComponentName.Str(), "Standard");
+  EXPECT_EQ(this->Last().GenericComponent, 1);
+  EXPECT_FLOAT_EQ(this->Last().GetConectorHeight(), 2.5f);
+  EXPECT_STREQ(this->Frame->StatusBar.GetPaneText(1).c_str(), "Imp.: Cônico Conect.: 2.50 Ângulo: 0.0");
+
+  // No implant chosen: a click on empty space adds nothing.
+  this->Bar().ItemList.SetCurSel(-1);
+  Click(*q.AxialView, QPoint(5, 5));
+  EXPECT_EQ(q.ImplantContainer->GetCount(), 2);
+  EXPECT_EQ(q.RingContainer->GetCount(), 2);
 }

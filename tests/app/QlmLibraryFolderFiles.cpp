@@ -107,6 +107,11 @@ bool WriteImplantLibrary(const std::string& title, const std::string& extension,
     implant->Name = name;
     implant->Diameter = diameter;
     implant->Length = length;
+    implant->WasherDistance = 1.0f;
+    implant->WasherHeight = 5.0f;
+    implant->WasherOuterDiameter = diameter + 1.5f;
+    implant->WasherInnerDiameter = diameter + 0.2f;
+    implant->WasherColor[1] = 0.8f;
     Tetrahedron(implant->Mesh, length);
     library->Implants->AddItem(implant);
   }
