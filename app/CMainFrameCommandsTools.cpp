@@ -54,10 +54,10 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ToolRows() {
       {32958, Waiting, NerveEditing, ToolIs<25>},   // "Move Pontos": SetMoveNervePointsMode
       {32959, Waiting, NerveEditing},               // "Redefenir Nervo": ResetNerve
       {32967, Row::Nothing, NerveEditing},          // "Diâmetro": the diameter menu opens from its arrow
-      {32960, Waiting, NerveEditing, ToolIs<19>},   // "Zoom": SetNerveZoomInMode
-      {32961, Waiting, NerveEditing, ToolIs<20>},   // "Diminuir Zoom": SetNerveZoomOutMode
-      {32962, Waiting, NerveEditing, ToolIs<22>},   // "Redefenir Zoom": SetNerveResetZoomMode
-      {32963, Waiting, NerveEditing, ToolIs<21>},   // "Área Zoom": SetNerveAreaZoomMode
+      {32960, Row::Call<&CQlmQuorvantile::SetNerveZoomInMode>, NerveEditing, ToolIs<19>},  // "Zoom"
+      {32961, Row::Call<&CQlmQuorvantile::SetNerveZoomOutMode>, NerveEditing, ToolIs<20>},  // "Diminuir Zoom"
+      {32962, Row::Call<&CQlmQuorvantile::SetNerveResetZoomMode>, NerveEditing, ToolIs<22>},  // "Redefenir Zoom"
+      {32963, Row::Call<&CQlmQuorvantile::SetNerveAreaZoomMode>, NerveEditing, ToolIs<21>},  // "Área Zoom"
       {32964, Waiting, NerveEditing, ToolIs<23>},   // "Pam": SetNervePanMode
       {32980, Waiting, NerveEditing},  // "Exibir Cortes": ToggleNerveCuts; checked while the nerves' sections show
       {32956, Waiting, NerveEditing},  // "Nervo Anrterior": PreviousNerve; only when the current nerve is not the first

@@ -30,6 +30,7 @@
 #include "project/CQlmRequestInfo.h"
 #include "project/CQlmVolumeAttachmentList.h"
 #include "tools/CQlmCoreImplant.h"
+#include "tools/CQlmCoreNerve.h"
 #include "tools/CQlmCorePolyLine.h"
 #include "views/C3DWnd.h"
 #include "views/CAxialWnd.h"
@@ -106,6 +107,7 @@ void CQlmQuorvantile::CreateObjects() {
   this->DentesContainer = CQlmDentes::CreateObject();
   this->GeomsContainer = CQlmGeoms::CreateObject();
   this->NerveContainer = CQlmNerves::CreateObject();
+  this->CoreNerve = CQlmCoreNerve::New();
   // The 3D view shows the arch geometry mirrored in y; the colour profiles leave the 3D surfaces alone.
   for (int* flag : {&this->Indicator->Pan->Pan3D->MirrorY, &this->Indicator->Cross->Cross3D->MirrorY,
                     &this->Indicator->Pan->Pan3D->ColorHold, &this->Indicator->Cross->Cross3D->ColorHold})

@@ -34,6 +34,7 @@ class CQlmCTViewer92;
 class CQlmCTFilter;
 class CQlmCoreHULine;
 class CQlmCorePolyLine;
+class CQlmCoreNerve;
 class CQlmCoreRuller;
 class CQlmIndicator;
 class CQlmImplants;
@@ -178,6 +179,8 @@ public:
   // The nerves and the nerve window, owned: made by CreateObjects, bound to
   // the views by Initialize, built after a load, freed by Teardown.
   CQlmNerves* NerveContainer = nullptr;
+  // The nerve tool, owned: made with the nerves, attached by the nerve window.
+  CQlmCoreNerve* CoreNerve = nullptr;
 
   // The current tool (0 none); the views choose their cursor from it.
   int Tool = 0;
@@ -264,6 +267,12 @@ public:
   void SetCurveAreaZoomMode();
   void SetCurveResetZoomMode();
   void SetCurvePanMode();
+  // Tools 19 to 22 while a nerve is edited: the nerve tool rests (mode 0)
+  // and the views zoom as its zoom states say; modified.
+  void SetNerveZoomInMode();
+  void SetNerveZoomOutMode();
+  void SetNerveAreaZoomMode();
+  void SetNerveResetZoomMode();
   // Tool 10: every view picks (state 1).
   void SetSelectImplantMode();
 
@@ -525,6 +534,7 @@ private:
   void DetachCores();
   // Tool `tool` with the curve tool at rest; modified.
   void SetCurveViewMode(int tool);
+  void SetNerveViewMode(int tool);
   // Tool `tool`: the implant tool in `mode` on the four styles, the 2D views placing points.
   void SetImplantInsertTool(int tool, int mode);
   void BindIndicator();

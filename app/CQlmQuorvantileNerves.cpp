@@ -7,6 +7,7 @@
 #include "ct/CQlmCTData.h"
 #include "ct/CQlmCTFilter.h"
 #include "objects/CQlmNerves.h"
+#include "tools/CQlmCoreNerve.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
 
@@ -19,6 +20,8 @@ std::optional<float> CQlmQuorvantile::CurrentNerveDiameter() const {
 void CQlmQuorvantile::BindNerves() {
   CQlmNerves& nerves = *this->NerveContainer;
   nerves.Controller = this;
+  this->CoreNerve->Owner = this;
+  nerves.EditTool = this->CoreNerve;
   nerves.SetWindows(this->Window3D, this->WindowAxial, this->WindowCross, this->WindowPanoramic);
   this->PositionListeners[CQlmPositionListener::Nerves] = &nerves;
   this->ArchListeners[CQlmArchListener::Nerves] = &nerves;
@@ -43,4 +46,6 @@ void CQlmQuorvantile::ReleaseNerves() {
   this->Nerves = nullptr;
   delete this->NerveContainer;
   this->NerveContainer = nullptr;
+  if (this->CoreNerve) this->CoreNerve->Delete();
+  this->CoreNerve = nullptr;
 }

@@ -2,6 +2,7 @@
 #include "app/CQlmQuorvantile.h"
 #include "ct/CQlmCTFilter.h"
 #include "ct/CQlmCTPanFilter.h"
+#include "tools/CQlmCoreNerve.h"
 #include "tools/CQlmCorePolyLine.h"
 #include "views/CPanoramicWnd.h"
 #include "views/CQlm3DWindow.h"
@@ -93,6 +94,32 @@ void CQlmQuorvantile::SetCurveAreaZoomMode() {
 void CQlmQuorvantile::SetCurveResetZoomMode() {
   this->SetCurveViewMode(17);
   this->CorePolyLine->SetResetZoomState();
+}
+
+void CQlmQuorvantile::SetNerveViewMode(int tool) {
+  this->Tool = tool;
+  this->CoreNerve->Mode = 0;
+  this->Modified = 1;
+}
+
+void CQlmQuorvantile::SetNerveZoomInMode() {
+  this->SetNerveViewMode(19);
+  this->CoreNerve->SetZoomInState();
+}
+
+void CQlmQuorvantile::SetNerveZoomOutMode() {
+  this->SetNerveViewMode(20);
+  this->CoreNerve->SetZoomOutState();
+}
+
+void CQlmQuorvantile::SetNerveAreaZoomMode() {
+  this->SetNerveViewMode(21);
+  this->CoreNerve->SetAreaZoomState();
+}
+
+void CQlmQuorvantile::SetNerveResetZoomMode() {
+  this->SetNerveViewMode(22);
+  this->CoreNerve->SetResetZoomState();
 }
 
 void CQlmQuorvantile::SetCurvePanMode() {
