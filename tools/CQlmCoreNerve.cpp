@@ -60,16 +60,7 @@ void CQlmCoreNerve::OnAddPointsEvent(CQlmPolyLineNerve& line, CQlmInteractorStyl
 }
 
 void CQlmCoreNerve::OnMovePointsEvent(CQlmPolyLineNerve& line, CQlmInteractorStyle2& style, int event, bool axial) {
-  switch (event) {
-    case QlmEvent::LeftDown: CQlmPolyLinePointEditor::PressPoint(line, style); break;
-    case QlmEvent::MouseMove: CQlmPolyLinePointEditor::DragPoint(line, style); break;
-    case QlmEvent::RightDown:
-      CQlmPolyLinePointEditor::AddPointAtCursor(line, style, style.RightPressPosition, QlmState::MoveInPlaneXY);
-      break;
-    case QlmEvent::LeftUp:
-    case QlmEvent::RightUp: this->FinishEdit(axial); break;
-    default: break;
-  }
+  if (CQlmPolyLinePointEditor::MoveModeEvent(line, style, event)) this->FinishEdit(axial);
 }
 
 void CQlmCoreNerve::FinishEdit(bool axial) {

@@ -130,17 +130,7 @@ void CQlmCorePolyLine::OnAddPointsEvent(CQlmInteractorStyle2& style, int event) 
 }
 
 void CQlmCorePolyLine::OnMovePointsEvent(CQlmInteractorStyle2& style, int event) {
-  CQlmPolyLine& line = *this->Owner->PolyLine;
-  switch (event) {
-    case QlmEvent::LeftDown: CQlmPolyLinePointEditor::PressPoint(line, style); break;
-    case QlmEvent::MouseMove: CQlmPolyLinePointEditor::DragPoint(line, style); break;
-    case QlmEvent::RightDown:
-      CQlmPolyLinePointEditor::AddPointAtCursor(line, style, style.RightPressPosition, QlmState::MoveInPlaneXY);
-      break;
-    case QlmEvent::LeftUp:
-    case QlmEvent::RightUp: this->Recompute(); break;
-    default: break;
-  }
+  if (CQlmPolyLinePointEditor::MoveModeEvent(*this->Owner->PolyLine, style, event)) this->Recompute();
 }
 
 void CQlmCorePolyLine::Recompute() {

@@ -59,3 +59,16 @@ void CQlmPolyLinePointEditor::DragPoint(CQlmPolyLineBase& line, CQlmInteractorSt
   }
   style.GetWindow()->Render();
 }
+
+bool CQlmPolyLinePointEditor::MoveModeEvent(CQlmPolyLineBase& line, CQlmInteractorStyle2& style, int event) {
+  switch (event) {
+    case QlmEvent::LeftDown: PressPoint(line, style); return false;
+    case QlmEvent::MouseMove: DragPoint(line, style); return false;
+    case QlmEvent::RightDown:
+      AddPointAtCursor(line, style, style.RightPressPosition, QlmState::MoveInPlaneXY);
+      return false;
+    case QlmEvent::LeftUp:
+    case QlmEvent::RightUp: return true;
+    default: return false;
+  }
+}

@@ -21,4 +21,7 @@ public:
   // A move in move mode: the selected point, or the whole line when the press
   // hit it, follows the style's object transform. Renders after a change.
   static void DragPoint(CQlmPolyLineBase& line, CQlmInteractorStyle2& style);
+  // One event of move mode: a press, a move, or a right press that adds a
+  // point. True at a button's release, where the tool recomputes.
+  static bool MoveModeEvent(CQlmPolyLineBase& line, CQlmInteractorStyle2& style, int event);
 };
