@@ -14,7 +14,12 @@ CQlmCTViewer2::CQlmCTViewer2() {
   this->Actor->PickableOff();
 }
 
-CQlmCTViewer2::~CQlmCTViewer2() { this->RemoveFromRenderer(); }
+// The mapper lets go of the grey filter first: left connected, the filter, its
+// picture and the CT image behind it outlive the viewer.
+CQlmCTViewer2::~CQlmCTViewer2() {
+  this->RemoveFromRenderer();
+  this->Mapper->RemoveAllInputConnections(0);
+}
 
 void CQlmCTViewer2::SetInput(vtkImageData* image) {
   this->Input = image;

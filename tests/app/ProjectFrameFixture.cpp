@@ -6,6 +6,7 @@
 #include "ProjectFixtures.h"
 #include "QlmBytes.h"
 #include "QlmDisplay.h"
+#include "QlmGraphicsDriver.h"
 #include "QlmTestData.h"
 #include "SampleProject.h"
 #include "app/CQlmObserverQuorvantile.h"
@@ -54,6 +55,7 @@ public:
 void ProjectFrameFixture::SetUp() {
   ShellFixture::SetUp();
   QLM_REQUIRE_DISPLAY();
+  QlmGraphicsDriver::KeepLoaded();
   ControllersMade = 0;
   StatusTexts.clear();
   std::fill(std::begin(LibrariesFound), std::end(LibrariesFound), 0);

@@ -3,8 +3,8 @@
 // globals. The driver is unloaded when the last render window closes its X
 // display, and those caches then read as leaks. The program's views keep a
 // window open for the life of the process; a test that opens and closes its
-// only windows (a dialog's plot) holds one the same way, so that the leak
-// check sees only what the code under test leaves behind.
+// only windows (a dialog's plot, the main frame) holds one the same way, so
+// that the leak check sees only what the code under test leaves behind.
 namespace QlmGraphicsDriver {
 
 // Opens one off-screen render window, renders it once and keeps it until the
