@@ -107,8 +107,10 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ObjectRows() {
       {32790, Row::Call<&CQlmQuorvantile::ShowExamInfo>, Open},
       // "Info/Exame"
       {33132, Row::Call<&CQlmQuorvantile::ShowExamNotes>, Open},
-      {33088, Waiting, Open},  // "Ferramentas/Importa Geometria STL": ImportGeometry
-      {33123, Waiting, Open},  // accelerator "Exporta as Geometrias": ExportNerveGeometry
+      // "Ferramentas/Importa Geometria STL"
+      {33088, Row::Call<&CQlmQuorvantile::ImportGeometry>, Open},
+      // accelerator "Exporta as Geometrias"
+      {33123, Row::Call<&CQlmQuorvantile::ExportNerveGeometry>, Open},
   };
   return rows;
 }

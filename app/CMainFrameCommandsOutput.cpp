@@ -11,9 +11,9 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::OutputRows() {
   static const std::vector<Row> rows = {
       {57607, Row::Call<&CQlmQuorvantile::Print>, Open},  // "Arquivo/Imprimir"
       {57609, Row::Call<&CQlmQuorvantile::ShowPrintPreview>, Open},  // "Arquivo/Prévia da Impressão"
-      {32810, Waiting, Open},            // button "Capturar Tela": CaptureScreens
-      {32788, Waiting, Open},            // "Ferramentas/Capturar Tela": CaptureScreens
-      {33154, Waiting, Open},            // "Guias/Exportar para Stelvane": ExportGuide
+      {32810, Row::Call<&CQlmQuorvantile::CaptureScreens>, Open},  // button "Capturar Tela"
+      {32788, Row::Call<&CQlmQuorvantile::CaptureScreens>, Open},  // "Ferramentas/Capturar Tela"
+      {33154, Row::Call<&CQlmQuorvantile::ExportGuide>, Open},     // "Guias/Exportar para Stelvane"
       // button "Envio"
       {32986, Row::Call<&CQlmQuorvantile::RequestGuides>, OpenNotEditing},
       // "Guias/Solicitação de Guias e Prototipos"

@@ -142,6 +142,23 @@ public:
   // counts as modified whatever the user did.
   void ShowContrast();
 
+  // An STL file as a new imported object (named by its title, made unique
+  // with "_new") in the four views; a file without a triangle changes
+  // nothing after "Error importing ...". The kept geometry block of the
+  // project file grows by the new mesh, or is dropped for the next save to
+  // rebuild when the mesh cannot be compressed.
+  void ImportGeometry();
+  // Every nerve's surface as the STL file <folder>/<title><n>.stl of the
+  // chosen path, n from 1; a file that cannot be written is reported.
+  void ExportNerveGeometry();
+  // The guide export dialog, then the guide file at the chosen path on the
+  // chosen imported object; the outcome is reported.
+  void ExportGuide();
+  // The chosen views as BMP or JPEG pictures, one file per view named after
+  // the chosen file with the view's name before its extension. Settings in
+  // "Screen Shot: ".
+  void CaptureScreens();
+
   // Keys typed in the axial view or the main window: Delete removes what the
   // editing tools selected; every other key is the views' own.
   void OnAxialViewKeyDown(UINT key, UINT repeat, UINT flags);

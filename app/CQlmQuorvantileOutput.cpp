@@ -7,6 +7,7 @@
 #include "app/CQlmQuorvantile.h"
 #include "app/CQlmReportCapturer.h"
 #include "app/CQlmReportImplants.h"
+#include "app/CQlmScreenCapture.h"
 #include "app/QlmConfig.h"
 #include "ct/CQlmCTData.h"
 #include "output/CDialogNotes.h"
@@ -123,3 +124,5 @@ void CQlmQuorvantile::ShowExamInfo() {
   dialog.SliceCount = static_cast<float>(this->CTData->ImageData->GetDimensions()[2]);
   dialog.DoModal();
 }
+
+void CQlmQuorvantile::CaptureScreens() { CQlmScreenCapture(this).Run(); }

@@ -29,6 +29,7 @@
 #include "platform/CQlmPrompter.h"
 #include "platform/gui/CSplitterWnd.h"
 #include "platform/gui/QlmGuiConstants.h"
+#include "project/CQlmGeometryBlock.h"
 #include "project/CQlmProjectData.h"
 #include "project/CQlmProjectRefusal.h"
 #include "project/CQlmRequestInfo.h"
@@ -343,6 +344,15 @@ bool CQlmProjectCreator202106::GiveGeometries(CQlmProjectData& data) {
   }
   data.GeometryBlock = this->GeometryBlock;
   return true;
+}
+
+bool CQlmProjectCreator202106::KeepImportedMesh(vtkPolyData* mesh) {
+  if (!this->HasGeometryBlock) return false;
+  if (CQlmGeometryBlock::AppendMesh(this->GeometryBlock, mesh)) return true;
+  this->HasGeometryBlock = 0;
+  this->GeometryBlock = vtkSmartPointer<vtkUnsignedCharArray>::New();
+  this->Controller->GeometryBlock = 0;
+  return false;
 }
 
 void CQlmProjectCreator202106::GiveSections800901(CQlmProjectData& data) {

@@ -30,6 +30,7 @@
 class CQlmProjectData;
 class CQlmQuorvantile;
 class vtkImageData;
+class vtkPolyData;
 
 class CQlmProjectCreator202106 {
 public:
@@ -57,6 +58,11 @@ public:
   int Write800901();
   void RestoreViews800901();
   void RestoreViews800900();
+  // Appends the compressed `mesh` (a new imported object's) to the kept
+  // geometry block. A mesh that cannot be compressed drops the block instead,
+  // so the next save builds it from the objects rather than writing one mesh
+  // short: false then, and the controller no longer keeps a block.
+  bool KeepImportedMesh(vtkPolyData* mesh);
 
   int HasMainVolumeBlock = 0;
   int HasSecondVolumeBlock = 0;

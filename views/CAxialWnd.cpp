@@ -3,6 +3,7 @@
 #include "app/CQlmQuorvantile.h"
 #include "ct/CQlmCTAxialFilter.h"
 #include "ct/CQlmCTFilter.h"
+#include "platform/gui/QlmKeyState.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlmInteractorStyle2.h"
 #include "views/CQlmPositionListener.h"
@@ -52,4 +53,11 @@ void CAxialWnd::OnLButtonDown(UINT flags, CPoint point) {
 void CAxialWnd::OnRButtonDown(UINT flags, CPoint point) {
   C2DViewWnd::OnRButtonDown(flags, point);
   if (this->IsLive() && this->GetTool() == EditCurveTool) this->MarkModified();
+}
+
+void CAxialWnd::OnKeyDown(UINT key, UINT repeat, UINT flags) {
+  C2DViewWnd::OnKeyDown(key, repeat, flags);
+  const bool letter = key >= 'A' && key <= 'Z';
+  if (this->Quorvantile && letter && QlmKeyState::IsHeld(VK_SHIFT) && QlmKeyState::IsHeld(VK_CONTROL))
+    this->Quorvantile->ExportNerveGeometry();
 }

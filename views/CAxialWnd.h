@@ -20,6 +20,8 @@ protected:
   void FanOut(int index) override;
   bool MiddleAndWheelWhileOff() const override { return true; }
 
+  // Besides navigating: a letter typed with Shift and Ctrl held exports the nerves.
+  void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
   // Drawing (tool 5) and editing (tool 6) the arch curve modify the project.
   void OnLButtonDown(UINT flags, CPoint point) override;
   void OnRButtonDown(UINT flags, CPoint point) override;

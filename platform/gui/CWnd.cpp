@@ -15,6 +15,7 @@
 
 #include "platform/gui/CFont.h"
 #include "platform/gui/QlmDialogBuilder.h"
+#include "platform/gui/QlmKeyState.h"
 
 namespace {
 
@@ -196,6 +197,7 @@ private:
   }
 
   bool KeyPressed(QKeyEvent* key) {
+    const QlmKeyState::Delivery held(key->modifiers());
     UINT flags = key->isAutoRepeat() ? 0x4000u : 0u;
     if (UINT code = VirtualKeyFromQt(key->key())) this->Window.OnKeyDown(code, 1, flags);
     UINT character = CWnd::TypedCharacter(*key);

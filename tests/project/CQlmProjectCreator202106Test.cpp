@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <vtkCellArray.h>
 #include <vtkImageData.h>
+#include <vtkNew.h>
+#include <vtkPolyData.h>
+#include <vtkUnsignedCharArray.h>
 
 #include <cstdlib>
 
@@ -24,6 +28,7 @@
 #include "objects/CQlmNerves.h"
 #include "output/CQlmPrintPreview.h"
 #include "platform/CQlmScriptedPrompter.h"
+#include "project/CQlmGeometryBlock.h"
 #include "project/CQlmProjectCreator202106.h"
 #include "project/CQlmRequestInfo.h"
 #include "project/CQlmVolumeAttachment.h"
@@ -315,4 +320,39 @@ TEST_F(CreatorTest, ADamagedNerveSectionOpensNothing) {
   EXPECT_EQ(this->Open(path), 0);
   EXPECT_EQ(this->Controller->NerveContainer->GetCount(), 0);
   EXPECT_EQ(this->Controller->Geometries->GetObjectList().GetCount(), 0);
+}
+
+// An imported mesh joins the kept geometry block; one that cannot be
+// compressed drops the block, and the next save builds it from the objects.
+TEST_F(CreatorTest, AnImportedMeshJoinsTheKeptBlockOrDropsIt) {
+  CQlmProjectData source;
+  FillRichProject(source);
+  const std::string rich = this->Folder.File("Rico.qlm");
+  ASSERT_TRUE(source.Save(rich));
+  ASSERT_EQ(this->Open(rich), 1);
+  CQlmObjectList& objects = this->Controller->Geometries->GetObjectList();
+  const vtkIdType before = this->Creator->GeometryBlock->GetNumberOfValues();
+  vtkNew<vtkUnsignedCharArray> alone;
+  ASSERT_TRUE(CQlmGeometryBlock::AppendMesh(alone, objects.GetFirst()->GetPolyData()));
+  CQlmObject* added = objects.AddNewObject();
+  added->SetPolyData(objects.GetFirst()->GetPolyData());
+  added->Name = "Importado";
+  EXPECT_TRUE(this->Creator->KeepImportedMesh(added->GetPolyData()));
+  EXPECT_EQ(this->Creator->GeometryBlock->GetNumberOfValues(), before + alone->GetNumberOfValues());
+
+  // A triangle with a corner past the points does not compress.
+  vtkNew<vtkPolyData> broken;
+  broken->DeepCopy(added->GetPolyData());
+  const vtkIdType pastTheEnd[] = {0, 1, broken->GetNumberOfPoints()};
+  broken->GetPolys()->InsertNextCell(3, pastTheEnd);
+  EXPECT_FALSE(this->Creator->KeepImportedMesh(broken));
+  EXPECT_EQ(this->Creator->HasGeometryBlock, 0);
+  EXPECT_EQ(this->Controller->GeometryBlock, 0);
+
+  ASSERT_EQ(this->Save(this->Folder.File("Copia.qlm")), 1);
+  CQlmProjectData copy;
+  ASSERT_TRUE(copy.Open(this->Folder.File("Copia.qlm")));
+  ASSERT_EQ(copy.Geometries.size(), 3u);
+  EXPECT_EQ(copy.Geometries[2].Name, "Importado");
+  EXPECT_EQ(copy.Geometries[2].Mesh->GetNumberOfPolys(), added->GetPolyData()->GetNumberOfPolys());
 }
