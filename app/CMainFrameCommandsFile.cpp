@@ -40,9 +40,9 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::FileRows() {
       {32933, Row::Call<&CQlmQuorvantile::Undo>, OpenWithUndo},  // button "Desfazer"
       {57644, Row::Call<&CQlmQuorvantile::Redo>, OpenWithRedo},  // "Edição/Refazer"
       {32934, Row::Call<&CQlmQuorvantile::Redo>, OpenWithRedo},  // button "Refazer"
-      {57634, Row::Nothing, OpenNotEditing},                     // "Edição/Copiar"
-      {57635, Row::Nothing, OpenNotEditing},                     // "Edição/Recortar"
-      {57637, Row::Nothing, OpenNotEditing},                     // "Edição/Colar"
+      {57634, Row::Nothing, OpenNotEditing},  // "Edição/Copiar"
+      {57635, Row::Nothing, OpenNotEditing},  // "Edição/Recortar"
+      {57637, Row::Nothing, OpenNotEditing},  // "Edição/Colar"
 
       {57680, NextPane, Always},                                 // F6
       {57681, PreviousPane, Always},                             // Shift+F6

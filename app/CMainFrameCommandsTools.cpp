@@ -35,6 +35,7 @@ template <int Tenths>
 void SetDiameter(QlmCommandContext& context) {
   context.Quorvantile.SetNerveDiameter(Tenths / 10.0f);
 }
+// The 3D frame's pan: the nerve pan while a nerve is edited, the curve pan while the arch is, else the plain one.
 void Pan3D(QlmCommandContext& context) {
   CQlmQuorvantile& q = context.Quorvantile;
   if (q.NerveEditing)
@@ -54,15 +55,14 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ToolRows() {
       {32803, Row::Call<&CQlmQuorvantile::SetResetZoomMode>, OpenNotEditing, ToolIs<13>},  // button "Redefenir Zoom"
       {32802, Row::Call<&CQlmQuorvantile::SetAreaZoomMode>, OpenNotEditing, ToolIs<2>},    // button "Área Zoom"
       {32815, Row::Call<&CQlmQuorvantile::SetPanMode>, OpenNotEditing, ToolIs<1>},         // button "Pam"
-      {32809, Row::Call<&CQlmQuorvantile::SetRulerMode>, OpenNotEditing, ToolIs<4>},       // button "Régua"
-      {32984, Row::Call<&CQlmQuorvantile::ToggleHULine>, OpenNotEditing, ToolIs<30>},      // button "Linha Hounsfield"
+      {32809, Row::Call<&CQlmQuorvantile::SetRulerMode>, OpenNotEditing, ToolIs<4>},  // button "Régua"
+      {32984, Row::Call<&CQlmQuorvantile::ToggleHULine>, OpenNotEditing, ToolIs<30>},  // button "Linha Hounsfield"
       {32982, Row::Call<&CQlmQuorvantile::ToggleHULine>, OpenNotEditing},  // "Ferramentas/Linha Hounsfield"
       {32818, Row::Call<&CQlmQuorvantile::SetRotate3DMode>, Open3DView, ToolIs<3>, Row::Frame3D},  // "Rotaciona 3D"
       {33152, Pan3D, Open3DView, Panning3D, Row::Frame3D},  // 3D frame "Movimenta 3D"
 
       // Arch-curve editing and the reformat tool bar.
-      {32852, Row::Call<&CQlmQuorvantile::ToggleCurveEdit>, OpenNotNerveNotSagittal,
-       CurveEdited},  // "Reformatar/Editar Curva Panorâmica"
+      {32852, Row::Call<&CQlmQuorvantile::ToggleCurveEdit>, OpenNotNerveNotSagittal, CurveEdited},  // "Reformatar/Editar Curva Panorâmica"
       {32899, Row::Call<&CQlmQuorvantile::SetDrawCurveMode>, CurveEditing, ToolIs<5>},
       {32898, Row::Call<&CQlmQuorvantile::SetEditCurveMode>, CurveEditing, ToolIs<6>},
       {32900, Row::Call<&CQlmQuorvantile::ResetCurve>, CurveEditing},
@@ -74,23 +74,23 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ToolRows() {
       {32903, LeaveCurveEdit, CurveEditing},  // "Sair"
 
       // Nerve editing and the nerve tool bar.
-      {32952, Row::Call<&CQlmQuorvantile::ToggleNerveEdit>, OpenNotCurve,
-       NerveEdited},  // "Reformatar/Cria / Edita Nervo"
+      // "Reformatar/Cria / Edita Nervo"
+      {32952, Row::Call<&CQlmQuorvantile::ToggleNerveEdit>, OpenNotCurve, NerveEdited},
       {32957, Row::Call<&CQlmQuorvantile::SetAddNervePointsMode>, NerveEditing, ToolIs<24>},   // "Adiciona Ponto"
       {32958, Row::Call<&CQlmQuorvantile::SetMoveNervePointsMode>, NerveEditing, ToolIs<25>},  // "Move Pontos"
-      {32959, Row::Call<&CQlmQuorvantile::ResetNerve>, NerveEditing},                          // "Redefenir Nervo"
-      {32967, Row::Nothing, NerveEditing},  // "Diâmetro": the diameter menu opens from its arrow
-      {32960, Row::Call<&CQlmQuorvantile::SetNerveZoomInMode>, NerveEditing, ToolIs<19>},     // "Zoom"
-      {32961, Row::Call<&CQlmQuorvantile::SetNerveZoomOutMode>, NerveEditing, ToolIs<20>},    // "Diminuir Zoom"
+      {32959, Row::Call<&CQlmQuorvantile::ResetNerve>, NerveEditing},  // "Redefenir Nervo"
+      {32967, Row::Nothing, NerveEditing},          // "Diâmetro": the diameter menu opens from its arrow
+      {32960, Row::Call<&CQlmQuorvantile::SetNerveZoomInMode>, NerveEditing, ToolIs<19>},  // "Zoom"
+      {32961, Row::Call<&CQlmQuorvantile::SetNerveZoomOutMode>, NerveEditing, ToolIs<20>},  // "Diminuir Zoom"
       {32962, Row::Call<&CQlmQuorvantile::SetNerveResetZoomMode>, NerveEditing, ToolIs<22>},  // "Redefenir Zoom"
-      {32963, Row::Call<&CQlmQuorvantile::SetNerveAreaZoomMode>, NerveEditing, ToolIs<21>},   // "Área Zoom"
-      {32964, Row::Call<&CQlmQuorvantile::SetNervePanMode>, NerveEditing, ToolIs<23>},        // "Pam"
-      {32980, Row::Call<&CQlmQuorvantile::ToggleNerveCuts>, NerveEditing, NerveCutsShown},    // "Exibir Cortes"
-      {32956, Row::Call<&CQlmQuorvantile::PreviousNerve>, NerveBeforeCurrent},                // "Nervo Anrterior"
-      {32955, Row::Call<&CQlmQuorvantile::NextNerve>, NerveAfterCurrent},                     // "Próximo Nervo"
-      {32953, Row::Call<&CQlmQuorvantile::AddNerve>, NerveEditing},                           // "Adiciona Nervo"
-      {32954, Row::Call<&CQlmQuorvantile::DeleteNerve>, NerveEditing},                        // "Deletar Nervo"
-      {32965, Row::Call<&CQlmQuorvantile::ToggleNerveEdit>, Always},                          // "Sair"
+      {32963, Row::Call<&CQlmQuorvantile::SetNerveAreaZoomMode>, NerveEditing, ToolIs<21>},  // "Área Zoom"
+      {32964, Row::Call<&CQlmQuorvantile::SetNervePanMode>, NerveEditing, ToolIs<23>},  // "Pam"
+      {32980, Row::Call<&CQlmQuorvantile::ToggleNerveCuts>, NerveEditing, NerveCutsShown},  // "Exibir Cortes"
+      {32956, Row::Call<&CQlmQuorvantile::PreviousNerve>, NerveBeforeCurrent},  // "Nervo Anrterior"
+      {32955, Row::Call<&CQlmQuorvantile::NextNerve>, NerveAfterCurrent},       // "Próximo Nervo"
+      {32953, Row::Call<&CQlmQuorvantile::AddNerve>, NerveEditing},              // "Adiciona Nervo"
+      {32954, Row::Call<&CQlmQuorvantile::DeleteNerve>, NerveEditing},           // "Deletar Nervo"
+      {32965, Row::Call<&CQlmQuorvantile::ToggleNerveEdit>, Always},             // "Sair"
       // The entries of the diameter menu: 2.0 to 4.0 mm.
       {32972, SetDiameter<20>, Always},  // "2.0 mm"
       {32973, SetDiameter<22>, Always},  // "2.2 mm"
@@ -106,14 +106,15 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ToolRows() {
 
       // Implants.
       {32817, Waiting, OpenNotEditing, ToolIsNoneOr<10>,
-       Row::BothFrames},  // "Seleciona Implante": SetSelectImplantMode
+       Row::BothFrames},                                             // "Seleciona Implante": SetSelectImplantMode
       {32856, Row::Call<&CQlmQuorvantile::SetInsertImplantMode>, OpenNotEditing, ToolIs<7>},  // "Insere novo Implante"
       {32857, Waiting, OpenNotEditing, ToolIs<8>, Row::BothFrames},  // "Mover Implante": SetMoveImplantMode
       {33166, Waiting, OpenNotEditing, ToolIs<8>},                   // "Move Implante": SetMoveImplantMode
       {32858, Waiting, OpenNotEditing, ToolIs<9>, Row::BothFrames},  // "Rotaciona Implante": SetRotateImplantMode
       {33167, Waiting, OpenNotEditing, ToolIs<9>},                   // "Rotaciona Implante": SetRotateImplantMode
       // "Insere Imp. Personalizado": tool 74 (71 is the endodontic move).
-      {33165, Row::Call<&CQlmQuorvantile::SetInsertCustomImplantMode>, LibraryNotEditing<Kind::Implants>, ToolIs<74>},
+      {33165, Row::Call<&CQlmQuorvantile::SetInsertCustomImplantMode>, LibraryNotEditing<Kind::Implants>,
+       ToolIs<74>},
 
       // Orthodontic objects.
       {33182, Waiting, OpenNotEditing, ToolIsNoneOr<43>},                  // SetSelectOrtoMode

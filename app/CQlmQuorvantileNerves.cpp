@@ -69,7 +69,7 @@ void CQlmQuorvantile::ToggleNerveEdit() {
     this->SetTool(25);
   } else {
     this->NerveContainer->LeaveNerveWindow();
-    this->SetTool(0);
+    this->Tool = 0;
   }
   for (CWnd* view : std::initializer_list<CWnd*>{this->AxialView, this->PanoramicView, this->View3D, this->CrossView})
     if (view) view->Invalidate();

@@ -9,13 +9,9 @@
 #include "platform/CStringArray.h"
 
 CQlmGeomContainer::CQlmGeomContainer(Loader loader)
-    : List3D(CQlmGeom3DList::CreateObject()),
-      ListAxial(CQlmGeomAxialList::CreateObject()),
-      ListCross(CQlmGeomCross9List::CreateObject()),
-      ListPanoramic(CQlmGeomPanoramicList::CreateObject()),
-      Creator(CQlmGeomCreator::New()),
-      Placer(CQlmGeomPlacer::New()),
-      Libraries(std::move(loader)) {}
+    : List3D(CQlmGeom3DList::CreateObject()), ListAxial(CQlmGeomAxialList::CreateObject()),
+      ListCross(CQlmGeomCross9List::CreateObject()), ListPanoramic(CQlmGeomPanoramicList::CreateObject()),
+      Creator(CQlmGeomCreator::New()), Placer(CQlmGeomPlacer::New()), Libraries(std::move(loader)) {}
 
 // The cuts go before the 3D objects whose meshes they read.
 CQlmGeomContainer::~CQlmGeomContainer() {
@@ -58,7 +54,8 @@ void CQlmGeomContainer::ForEachObject(Visit visit) {
   }
 }
 
-bool CQlmGeomContainer::BuildCreator(const CString& libraryName, const CString& libraryId, const CString& itemName) {
+bool CQlmGeomContainer::BuildCreator(const CString& libraryName, const CString& libraryId,
+                                     const CString& itemName) {
   vtkGeom* item = this->Find(libraryName, itemName, libraryId);
   if (!item) return false;
   this->Creator->Item = item;
@@ -165,7 +162,8 @@ void CQlmGeomContainer::BuildViewObjects() {
     CQlmGeom3D* object = this->List3D->GetListItemAt(i);
     object->SetWindow(this->Window3D);
     object->AddToRenderer();
-    this->PrepareCuts(object, this->ListAxial->AddTail(), this->ListCross->AddTail(), this->ListPanoramic->AddTail());
+    this->PrepareCuts(object, this->ListAxial->AddTail(), this->ListCross->AddTail(),
+                      this->ListPanoramic->AddTail());
   }
 }
 
@@ -179,16 +177,16 @@ void CQlmGeomContainer::SetCrossSpacing(float spacing) {
   this->Placer->SetSpacing(spacing);
 }
 
-#define QLM_FAN_OUT(Setter, Member, With3D)                                                                \
-  void CQlmGeomContainer::Setter(int value) {                                                              \
-    this->Member = value;                                                                                  \
-    this->ForEachObject(                                                                                   \
-        [value](auto* object, CQlmGeomAxial* axial, CQlmGeomCross9* cross, CQlmGeomPanoramic* panoramic) { \
-          if constexpr (With3D) object->Setter(value);                                                     \
-          axial->Setter(value);                                                                            \
-          cross->Setter(value);                                                                            \
-          panoramic->Setter(value);                                                                        \
-        });                                                                                                \
+#define QLM_FAN_OUT(Setter, Member, With3D)                                                                    \
+  void CQlmGeomContainer::Setter(int value) {                                                                  \
+    this->Member = value;                                                                                      \
+    this->ForEachObject([value](auto* object, CQlmGeomAxial* axial, CQlmGeomCross9* cross,               \
+                                CQlmGeomPanoramic* panoramic) {                                                \
+      if constexpr (With3D) object->Setter(value);                                                             \
+      axial->Setter(value);                                                                                    \
+      cross->Setter(value);                                                                                    \
+      panoramic->Setter(value);                                                                                \
+    });                                                                                                        \
   }
 QLM_FAN_OUT(SetLabelBackground, LabelBackground, true)
 QLM_FAN_OUT(SetLabelMode, LabelMode, true)

@@ -26,13 +26,9 @@ int LoadImplantLibrary(vtkImplantLib* library) {
 }  // namespace
 
 CQlmImplants::CQlmImplants()
-    : List3D(CQlmImplant3DList::CreateObject()),
-      ListAxial(CQlmImplantAxialList::CreateObject()),
-      ListCross(CQlmImplantCross9List::CreateObject()),
-      ListPanoramic(CQlmImplantPanoramicList::CreateObject()),
-      Creator(CQlmImplantCreator::New()),
-      Placer(CQlmObjectPlacer::New()),
-      Libraries(LoadImplantLibrary) {}
+    : List3D(CQlmImplant3DList::CreateObject()), ListAxial(CQlmImplantAxialList::CreateObject()),
+      ListCross(CQlmImplantCross9List::CreateObject()), ListPanoramic(CQlmImplantPanoramicList::CreateObject()),
+      Creator(CQlmImplantCreator::New()), Placer(CQlmObjectPlacer::New()), Libraries(LoadImplantLibrary) {}
 
 // The cuts go before the 3D implants whose meshes they read.
 CQlmImplants::~CQlmImplants() {
@@ -98,7 +94,8 @@ int CQlmImplants::AddImplant(const void* window, const double point[3], float di
 // Steps shared by the generic and the library implant: the four
 // representations from the creator at `position`, numbers, the first
 // placement, the jaw's turn and the selection.
-CQlmImplant3D* CQlmImplants::InsertNew(const void* window, const double point[3], int cell, int position, int library) {
+CQlmImplant3D* CQlmImplants::InsertNew(const void* window, const double point[3], int cell, int position,
+                                       int library) {
   const int i = position == -1 ? this->GetCount() : position;
   CQlmImplant3D* implant = i == 0 ? this->List3D->AddHead() : this->List3D->InsertAfter(i - 1);
   implant->SetWindow(this->Window3D);
@@ -183,37 +180,37 @@ void CQlmImplants::SetCrossSpacing(float spacing) {
 
 void CQlmImplants::SetFill(int on) {
   this->Fill = on;
-  this->ForEachImplant(
-      [on](CQlmImplant3D* implant, CQlmImplantAxial* axial, CQlmImplantCross9* cross, CQlmImplantPanoramic* panoramic) {
-        axial->SetFill(on && !implant->LibraryImplant);
-        cross->SetFill(on && !implant->LibraryImplant);
-        panoramic->SetFill(on);
-      });
+  this->ForEachImplant([on](CQlmImplant3D* implant, CQlmImplantAxial* axial, CQlmImplantCross9* cross,
+                            CQlmImplantPanoramic* panoramic) {
+    axial->SetFill(on && !implant->LibraryImplant);
+    cross->SetFill(on && !implant->LibraryImplant);
+    panoramic->SetFill(on);
+  });
 }
 
-#define QLM_FAN_OUT_CUTS(Setter, Member, Type)                                                                        \
-  void CQlmImplants::Setter(Type value) {                                                                             \
-    this->Member = value;                                                                                             \
-    this->ForEachImplant(                                                                                             \
-        [value](CQlmImplant3D*, CQlmImplantAxial* axial, CQlmImplantCross9* cross, CQlmImplantPanoramic* panoramic) { \
-          axial->Setter(value);                                                                                       \
-          cross->Setter(value);                                                                                       \
-          panoramic->Setter(value);                                                                                   \
-        });                                                                                                           \
+#define QLM_FAN_OUT_CUTS(Setter, Member, Type)                                                            \
+  void CQlmImplants::Setter(Type value) {                                                                 \
+    this->Member = value;                                                                                 \
+    this->ForEachImplant([value](CQlmImplant3D*, CQlmImplantAxial* axial, CQlmImplantCross9* cross,       \
+                                 CQlmImplantPanoramic* panoramic) {                                       \
+      axial->Setter(value);                                                                               \
+      cross->Setter(value);                                                                               \
+      panoramic->Setter(value);                                                                           \
+    });                                                                                                   \
   }
 QLM_FAN_OUT_CUTS(SetFontSize, FontSize, int)
 #undef QLM_FAN_OUT_CUTS
 
-#define QLM_FAN_OUT_ALL(Setter, Member)                                                                     \
-  void CQlmImplants::Setter(int value) {                                                                    \
-    this->Member = value;                                                                                   \
+#define QLM_FAN_OUT_ALL(Setter, Member)                                                                   \
+  void CQlmImplants::Setter(int value) {                                                                  \
+    this->Member = value;                                                                                 \
     this->ForEachImplant([value](CQlmImplant3D* implant, CQlmImplantAxial* axial, CQlmImplantCross9* cross, \
-                                 CQlmImplantPanoramic* panoramic) {                                         \
-      implant->Setter(value);                                                                               \
-      axial->Setter(value);                                                                                 \
-      cross->Setter(value);                                                                                 \
-      panoramic->Setter(value);                                                                             \
-    });                                                                                                     \
+                                 CQlmImplantPanoramic* panoramic) {                                       \
+      implant->Setter(value);                                                                             \
+      axial->Setter(value);                                                                               \
+      cross->Setter(value);                                                                               \
+      panoramic->Setter(value);                                                                           \
+    });                                                                                                   \
   }
 QLM_FAN_OUT_ALL(SetUniformColor, UniformColor)
 QLM_FAN_OUT_ALL(SetLabelBackground, LabelBackground)
@@ -223,16 +220,16 @@ QLM_FAN_OUT_ALL(SetVisibilityNumber, Numbers)
 
 void CQlmImplants::SetVisibilityAxisLines(int on) {
   this->AxisLines = on;
-  this->ForEachImplant(
-      [on](CQlmImplant3D* implant, CQlmImplantAxial* axial, CQlmImplantCross9* cross, CQlmImplantPanoramic* panoramic) {
-        implant->SetVisibilityScrewLine(on);
-        implant->SetVisibilityConectorLine(on);
-        for (CQlmImplantCut* cut : {static_cast<CQlmImplantCut*>(axial), static_cast<CQlmImplantCut*>(cross),
-                                    static_cast<CQlmImplantCut*>(panoramic)}) {
-          cut->SetVisibilityScrewLine(on);
-          cut->SetVisibilityConectorLine(on);
-        }
-      });
+  this->ForEachImplant([on](CQlmImplant3D* implant, CQlmImplantAxial* axial, CQlmImplantCross9* cross,
+                            CQlmImplantPanoramic* panoramic) {
+    implant->SetVisibilityScrewLine(on);
+    implant->SetVisibilityConectorLine(on);
+    for (CQlmImplantCut* cut : {static_cast<CQlmImplantCut*>(axial), static_cast<CQlmImplantCut*>(cross),
+                                static_cast<CQlmImplantCut*>(panoramic)}) {
+      cut->SetVisibilityScrewLine(on);
+      cut->SetVisibilityConectorLine(on);
+    }
+  });
 }
 
 void CQlmImplants::SetScrewColor(float r, float g, float b) {
@@ -310,10 +307,8 @@ void CQlmImplants::TakeLibraryItem(int i, vtkImplantCustom* item, vtkImplantCust
   implant->ComponentName = component ? component->Name : CString("Standard");
   implant->ComponentAngle = component ? component->Angle : 0.0f;
   implant->GenericComponent = component ? 0 : 1;
-  const float ring[7] = {item->WasherDistance,      item->WasherHeight + item->WasherDistance,
-                         item->WasherOuterDiameter, item->WasherInnerDiameter,
-                         item->WasherColor[0],      item->WasherColor[1],
-                         item->WasherColor[2]};
+  const float ring[7] = {item->WasherDistance, item->WasherHeight + item->WasherDistance, item->WasherOuterDiameter,
+                         item->WasherInnerDiameter, item->WasherColor[0], item->WasherColor[1], item->WasherColor[2]};
   std::copy(ring, ring + 7, implant->RingValues);
   if (!HasNoConnector(implant->ImplantName)) return;
   implant->SetVisibilityConector(0);
@@ -323,8 +318,9 @@ void CQlmImplants::TakeLibraryItem(int i, vtkImplantCustom* item, vtkImplantCust
 }
 
 int CQlmImplants::AddLibraryImplant(const void* window, const double point[3], const CString& identifier,
-                                    const CString& platform, const CString& implantName, const CString& componentName,
-                                    float diameter, float length, float connectorHeight, int cell, int position) {
+                                    const CString& platform, const CString& implantName,
+                                    const CString& componentName, float diameter, float length,
+                                    float connectorHeight, int cell, int position) {
   if (position < -1 || position > this->GetCount()) return 0;
   vtkSmartPointer<vtkImplantCustom> item, component;
   if (!this->SetLibraryCreator(identifier, platform, implantName, componentName, connectorHeight, item, component))
