@@ -315,6 +315,7 @@ void CMainFrame::OnFileClose() {
 
 void CMainFrame::CloseProject() {
   if (this->Quorvantile->CurveEditing) this->Quorvantile->ToggleCurveEdit();
+  if (this->Quorvantile->NerveEditing) this->Quorvantile->ToggleNerveEdit();
   this->DisableViews();
   this->ReplaceController();
   this->AxialView->Invalidate();

@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "app/CMainFrame.h"
+#include "app/CQlmDegradationQuorvantile.h"
 #include "app/CQlmObserverQuorvantile.h"
 #include "app/CQlmReportCapturer.h"
 #include "app/CQlmReportImplants.h"
+#include "app/CUndoHistory.h"
 #include "app/QlmConfig.h"
 #include "app/QlmResourceIds.h"
 #include "app/QlmWebServer.h"
@@ -32,6 +34,7 @@
 #include "tools/CQlmCoreImplant.h"
 #include "tools/CQlmCoreNerve.h"
 #include "tools/CQlmCorePolyLine.h"
+#include "tools/CQlmCoreRuller.h"
 #include "views/C3DWnd.h"
 #include "views/CAxialWnd.h"
 #include "views/CCrossWnd.h"
@@ -114,6 +117,12 @@ void CQlmQuorvantile::CreateObjects() {
     *flag = 1;
   this->CreateOverlays();
   this->CreateMeasures();
+  this->UndoHistory = new CUndoHistory;
+  this->ToolCores[QlmToolRow::RullerCore] = this->CoreRuller;
+  this->ToolCores[QlmToolRow::CurveCore] = this->CorePolyLine;
+  this->ToolCores[QlmToolRow::ImplantCore] = this->CoreImplant;
+  this->ToolCores[QlmToolRow::NerveCore] = this->CoreNerve;
+  this->Degradation = new CQlmDegradationQuorvantile;
 }
 
 void CQlmQuorvantile::SetViewWindows(CAxialWnd* axialView, CPanoramicWnd* panoramicView, C3DWnd* view3D,
@@ -152,6 +161,9 @@ void CQlmQuorvantile::Initialize() {
   this->BindMeasures();
   this->BindImplants();
   this->BindGeometries();
+  this->Degradation->Objects = &this->Geometries->GetObjectList();
+  this->Style3D->SetDegradation(this->Degradation);
+  this->Degradation->Enabled = 1;
   this->BindRings();
   this->BindTeeth();
   this->BindNerves();
@@ -253,6 +265,10 @@ void CQlmQuorvantile::DetachCores() {
 
 void CQlmQuorvantile::Teardown() {
   this->DetachCores();
+  std::fill(std::begin(this->ToolCores), std::end(this->ToolCores), nullptr);
+  if (this->Style3D) this->Style3D->SetDegradation(nullptr);
+  if (this->Degradation) this->Degradation->Delete();
+  this->Degradation = nullptr;
   this->ReleaseNerves();
   // The implants' cuts read the volume and the arch: they go first, after the rings that follow them.
   this->ReleaseRings();
@@ -295,4 +311,6 @@ void CQlmQuorvantile::Teardown() {
   Release(this->AttachmentsA);
   Release(this->AttachmentsB);
   this->ReleaseLibraries();
+  std::fill(std::begin(this->UndoTools), std::end(this->UndoTools), nullptr);
+  Release(this->UndoHistory);
 }

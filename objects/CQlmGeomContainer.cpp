@@ -77,7 +77,7 @@ CQlmGeom3D* CQlmGeomContainer::InsertNew(int i) {
   this->PrepareCuts(object, axial, cross, panoramic);
   axial->SetAxialIndex(this->AxialIndex);
   cross->SetCrossIndex(this->CrossIndex);
-  this->Renumber();
+  this->RenumberObjects(*this->List3D);
   return object;
 }
 
@@ -118,7 +118,7 @@ int CQlmGeomContainer::ReplaceObject(const CString& libraryName, const CString& 
   double placement[16];
   std::copy(old->GetMatrix()->GetData(), old->GetMatrix()->GetData() + 16, placement);
   const int selected = old->GetSelected();
-  this->Delete(index);
+  this->RemoveObjectAt(*this->List3D, index);
   CQlmGeom3D* object = this->InsertNew(index);
   this->SelectOnly(index, selected);
   this->ApplyLabels(index);
@@ -155,39 +155,7 @@ void CQlmGeomContainer::ApplyLabels(int i) {
   this->ListPanoramic->GetListItemAt(i)->SetThick(this->Thick);
 }
 
-void CQlmGeomContainer::Delete(int i) {
-  this->ListPanoramic->DeleteListItemAt(i);
-  this->ListCross->DeleteListItemAt(i);
-  this->ListAxial->DeleteListItemAt(i);
-  this->List3D->DeleteListItemAt(i);
-}
-
-void CQlmGeomContainer::Renumber() {
-  int number = 1;
-  this->ForEachObject([&number](CQlmGeom3D* object, CQlmGeomAxial* axial, CQlmGeomCross9* cross,
-                                CQlmGeomPanoramic* panoramic) {
-    object->SetNumber(number);
-    axial->SetNumber(number);
-    cross->SetNumber(number);
-    panoramic->SetNumber(number);
-    ++number;
-  });
-}
-
-int CQlmGeomContainer::RemoveSelected() {
-  int removed = 0;
-  for (int i = 0; i < this->List3D->GetCount();) {
-    if (!this->List3D->GetListItemAt(i)->GetSelected()) {
-      ++i;
-      continue;
-    }
-    this->Delete(i);
-    removed = 1;
-    i = 0;
-  }
-  this->Renumber();
-  return removed;
-}
+int CQlmGeomContainer::RemoveSelected() { return this->RemoveSelectedObjects(*this->List3D); }
 
 void CQlmGeomContainer::BuildViewObjects() {
   for (int i = 0; i < this->List3D->GetCount(); ++i) {

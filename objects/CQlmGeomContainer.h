@@ -104,8 +104,6 @@ private:
                    CQlmGeomPanoramic* panoramic);
   void ApplyLabels(int i);
   void SelectOnly(int i, int selected);
-  void Delete(int i);
-  void Renumber();
 
   std::unique_ptr<CQlmGeom3DList> List3D;
   std::unique_ptr<CQlmGeomAxialList> ListAxial;

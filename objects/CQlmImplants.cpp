@@ -104,7 +104,7 @@ CQlmImplant3D* CQlmImplants::InsertNew(const void* window, const double point[3]
   implant->LibraryImplant = library;
   implant->AddToRenderer();
   this->BuildCuts(i, implant);
-  this->Renumber();
+  this->RenumberObjects(*this->List3D);
 
   int index = 0;
   const int view = this->ViewOf(window, cell, index);
@@ -156,35 +156,7 @@ void CQlmImplants::ApplySettings(int i, const float screwColor[3], const float c
   static_cast<CQlmImplantPanoramic*>(cuts[2])->SetThick(this->Thick);
 }
 
-void CQlmImplants::Renumber() {
-  int number = 1;
-  this->ForEachImplant([&number](CQlmImplant3D* implant, CQlmImplantAxial* axial, CQlmImplantCross9* cross,
-                                 CQlmImplantPanoramic* panoramic) {
-    implant->SetNumber(number);
-    axial->SetNumber(number);
-    cross->SetNumber(number);
-    panoramic->SetNumber(number);
-    ++number;
-  });
-}
-
-int CQlmImplants::RemoveSelected() {
-  int removed = 0;
-  for (int i = 0; i < this->List3D->GetCount();) {
-    if (!this->List3D->GetListItemAt(i)->GetSelected()) {
-      ++i;
-      continue;
-    }
-    this->ListPanoramic->DeleteListItemAt(i);
-    this->ListCross->DeleteListItemAt(i);
-    this->ListAxial->DeleteListItemAt(i);
-    this->List3D->DeleteListItemAt(i);
-    removed = 1;
-    i = 0;
-  }
-  this->Renumber();
-  return removed;
-}
+int CQlmImplants::RemoveSelected() { return this->RemoveSelectedObjects(*this->List3D); }
 
 void CQlmImplants::BuildViewObjects() {
   for (int i = 0; i < this->List3D->GetCount(); ++i) {
@@ -385,13 +357,6 @@ CQlmImplants::Kept CQlmImplants::Keep(int i) {
   return kept;
 }
 
-void CQlmImplants::Delete(int i) {
-  this->ListPanoramic->DeleteListItemAt(i);
-  this->ListCross->DeleteListItemAt(i);
-  this->ListAxial->DeleteListItemAt(i);
-  this->List3D->DeleteListItemAt(i);
-}
-
 // The four representations of implant i again from the creator, with the kept placement and flags.
 CQlmImplant3D* CQlmImplants::Rebuild(int i, const Kept& kept) {
   CQlmImplant3D* implant = i == 0 ? this->List3D->AddHead() : this->List3D->InsertAfter(i - 1);
@@ -413,7 +378,7 @@ CQlmImplant3D* CQlmImplants::Rebuild(int i, const Kept& kept) {
 void CQlmImplants::ChangeImplant(int i, float diameter, float length, float connectorHeight) {
   if (i < 0 || i >= this->GetCount()) return;
   const Kept kept = this->Keep(i);
-  this->Delete(i);
+  this->RemoveObjectAt(*this->List3D, i);
   this->Creator->Mode = CQlmImplantCreator::Generic;
   this->Creator->Diameter = diameter;
   this->Creator->Length = length;
@@ -433,7 +398,7 @@ void CQlmImplants::ChangeLibraryImplant(int i, const CString& identifier, const 
     return;
   }
   const Kept kept = this->Keep(i);
-  this->Delete(i);
+  this->RemoveObjectAt(*this->List3D, i);
   CQlmImplant3D* implant = this->Rebuild(i, kept);
   implant->LibraryImplant = 1;
   this->BuildCuts(i, implant);

@@ -114,9 +114,7 @@ private:
   // Placement, connector tilt, flags and colours of an implant about to be rebuilt.
   struct Kept;
   Kept Keep(int i);
-  void Delete(int i);
   CQlmImplant3D* Rebuild(int i, const Kept& kept);
-  void Renumber();
 
   std::unique_ptr<CQlmImplant3DList> List3D;
   std::unique_ptr<CQlmImplantAxialList> ListAxial;

@@ -55,9 +55,9 @@ void CAxialWnd::OnRButtonDown(UINT flags, CPoint point) {
   if (this->IsLive() && this->GetTool() == EditCurveTool) this->MarkModified();
 }
 
-void CAxialWnd::OnKeyDown(UINT key, UINT repeat, UINT flags) {
-  C2DViewWnd::OnKeyDown(key, repeat, flags);
+void CAxialWnd::PassKeyToController(UINT key, UINT repeat, UINT flags) {
+  this->Quorvantile->OnAxialViewKeyDown(key, repeat, flags);
   const bool letter = key >= 'A' && key <= 'Z';
-  if (this->Quorvantile && letter && QlmKeyState::IsHeld(VK_SHIFT) && QlmKeyState::IsHeld(VK_CONTROL))
+  if (letter && QlmKeyState::IsHeld(VK_SHIFT) && QlmKeyState::IsHeld(VK_CONTROL))
     this->Quorvantile->ExportNerveGeometry();
 }

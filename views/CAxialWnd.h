@@ -18,10 +18,10 @@ protected:
   // The axial filter, the followers' SetAxialIndex, then the slice's height
   // (index x slice spacing + volume origin z, mm) to the number overlay.
   void FanOut(int index) override;
+  // Besides the controller's keys: a letter typed with Shift and Ctrl held exports the nerves.
+  void PassKeyToController(UINT key, UINT repeat, UINT flags) override;
   bool MiddleAndWheelWhileOff() const override { return true; }
 
-  // Besides navigating: a letter typed with Shift and Ctrl held exports the nerves.
-  void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
   // Drawing (tool 5) and editing (tool 6) the arch curve modify the project.
   void OnLButtonDown(UINT flags, CPoint point) override;
   void OnRButtonDown(UINT flags, CPoint point) override;

@@ -202,7 +202,10 @@ private:
     if (UINT code = VirtualKeyFromQt(key->key())) this->Window.OnKeyDown(code, 1, flags);
     UINT character = CWnd::TypedCharacter(*key);
     if (this->Window.Widget && character) this->Window.OnChar(character, 1, flags);
-    return false;
+    // A plain window keeps the keys it gets, as the window with the focus
+    // does: Qt would hand them on to the parent window as well.
+    const QWidget* widget = this->Window.GetSafeHwnd();
+    return widget && widget->metaObject() == &QWidget::staticMetaObject;
   }
 
   bool KeyReleased(QKeyEvent* key) {

@@ -9,11 +9,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "SampleProjectFixture.h"
@@ -47,6 +49,7 @@ constexpr UINT EditCurveMenu = 32852;
 constexpr UINT DrawButton = 32899;
 constexpr UINT EditButton = 32898;
 constexpr UINT LeaveButton = 32903;
+constexpr UINT ResetButton = 32900;
 
 class ArchCurveEditingTest : public SampleProjectFixture {
 protected:
@@ -111,6 +114,12 @@ protected:
   }
 
   static Point Middle(const Point& a, const Point& b) { return {(a[0] + b[0]) / 2, (a[1] + b[1]) / 2}; }
+
+  // The Delete key typed in the axial view.
+  void PressDelete() {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(this->Q->AxialView->GetSafeHwnd(), &press);
+  }
 
   // The cross-section scroll bar shows the nine-section filter's range and position.
   void ExpectCrossScrollBarFollowsTheArch() const {
@@ -294,6 +303,58 @@ TEST_F(ArchCurveEditingTest, ClosingAndExitingWithTheCurveToolAttachedAreClean) 
   ASSERT_EQ(this->Q->StyleAxial->GetCore(), this->Q->CorePolyLine);
   this->Frame->DestroyWindow();
   EXPECT_EQ(this->Frame->GetController(), nullptr);
+}
+
+// Delete in the axial view takes the selected arch point away; the images follow the shorter arch.
+// With QLM_ARCH_SCREENSHOT set, the main window is saved there afterwards, the arch still edited.
+TEST_F(ArchCurveEditingTest, DeleteRemovesTheSelectedArchPointAndTheImagesFollow) {
+  this->Frame->RunCommand(EditCurveMenu);
+  const std::vector<Point> before = this->ArchPoints();
+  const float length = this->Q->PanoramicCalc->GetArchLength();
+  this->Q->Modified = 0;
+  this->Click(before[1]);
+  this->PressDelete();
+  const std::vector<Point> after = this->ArchPoints();
+  ASSERT_EQ(after.size(), before.size() - 1);
+  EXPECT_NEAR(after[1][0], before[2][0], 1e-6);
+  EXPECT_EQ(this->Q->Modified, 1);
+  EXPECT_LT(this->Q->PanoramicCalc->GetArchLength(), length);
+  EXPECT_FLOAT_EQ(this->Q->StylePanoramic->ImageHalfWidth, this->Q->PanoramicCalc->GetArchLength() / 2);
+  this->ExpectCrossScrollBarFollowsTheArch();
+
+  // Nothing selected any more: a second Delete changes nothing.
+  this->Q->Modified = 0;
+  this->PressDelete();
+  EXPECT_EQ(this->ArchPoints().size(), after.size());
+  EXPECT_EQ(this->Q->Modified, 0);
+
+  if (const char* picture = std::getenv("QLM_ARCH_SCREENSHOT")) EXPECT_TRUE(this->SaveWindow(picture)) << picture;
+}
+
+// The reset asks first; only Yes brings the default arch back.
+TEST_F(ArchCurveEditingTest, ResetAsksAndOnYesGivesTheDefaultArch) {
+  this->Frame->RunCommand(EditCurveMenu);
+  std::vector<Point> points = this->ArchPoints();
+  this->Drag(points[2], {points[2][0] + 5, points[2][1]});
+  points = this->ArchPoints();
+  this->Q->Modified = 0;
+  Prompter.QueueAnswer(QlmAnswer::No);
+  this->Frame->RunCommand(ResetButton);
+  ASSERT_EQ(Prompter.Messages.size(), 1u);
+  EXPECT_EQ(Prompter.Messages[0].Text, CString("Isto irá redefenir a atual curva panorâmica!\nDeseja continuar?"));
+  EXPECT_EQ(Prompter.Messages[0].Caption, CString("Atenção"));
+  EXPECT_EQ(Prompter.Messages[0].Buttons, QlmButtons::YesNo);
+  EXPECT_EQ(Prompter.Messages[0].Icon, QlmIcon::Question);
+  EXPECT_EQ(this->ArchPoints(), points);
+  EXPECT_EQ(this->Q->Modified, 0);
+
+  Prompter.QueueAnswer(QlmAnswer::Yes);
+  this->Frame->RunCommand(ResetButton);
+  EXPECT_EQ(this->ArchPoints().size(), 9u);
+  EXPECT_NE(this->ArchPoints()[2], points[2]);
+  EXPECT_EQ(this->Q->PanoramicCalc->GetCurrentCurve(), this->Q->PanoramicCalc->GetMiddleCurve());
+  EXPECT_EQ(this->Q->Modified, 1);
+  this->ExpectCrossScrollBarFollowsTheArch();
 }
 
 }  // namespace

@@ -15,9 +15,11 @@
 #include "ShellFixture.h"
 #include "app/CMainFrame.h"
 #include "app/CQlmQuorvantile.h"
+#include "app/CUndoHistory.h"
 #include "app/QlmResourceIds.h"
 #include "ct/CQlmCTViewer2.h"
 #include "ct/CQlmPolyLine.h"
+#include "objects/CQlmNerves.h"
 #include "platform/gui/CCmdUI.h"
 #include "toolkit/vtkWin32ImageMapper2.h"
 #include "views/C3DFrame.h"
@@ -32,7 +34,10 @@ using Kind = CQlmQuorvantile::LibraryKind;
 using Check = std::function<bool(CMainFrame&, CQlmQuorvantile&)>;
 
 // Enable classes of the frames' rules; Lib and LibNotEditing need a library kind.
-enum Class { Always, None, Never, O, P, PS, R, N, Lib, LibNotEditing, OC, ON, ONS, Open3D, ModifiedOnly };
+enum Class {
+  Always, None, Never, O, P, PS, R, N, Lib, LibNotEditing, OC, ON, ONS, Open3D, ModifiedOnly,
+  OUndo, ORedo, NPrevious, NNext
+};
 
 struct Expected {
   UINT Id;
@@ -83,6 +88,9 @@ std::vector<Expected> ExpectedTable() {
   const Check marks = [](CMainFrame&, CQlmQuorvantile& q) { return q.PolyLine->GetMarksEnabled() != 0; };
   const Check maxilla = [](CMainFrame&, CQlmQuorvantile& q) { return q.GetImplantOrientation() == 1; };
   const Check mandible = [](CMainFrame&, CQlmQuorvantile& q) { return q.GetImplantOrientation() == 0; };
+  const Check cutsShown = [](CMainFrame&, CQlmQuorvantile& q) {
+    return q.NerveContainer->GetCurrentVisibility() != 0;
+  };
   const Check pan3D = [](CMainFrame&, CQlmQuorvantile& q) { return q.Tool == 1 || q.Tool == 23; };
   // The indicator of view `position`'s position shown in view `shownIn`.
   auto shown = [](int position, int shownIn) -> Check {
@@ -105,10 +113,10 @@ std::vector<Expected> ExpectedTable() {
       {32946, None},
       {32947, None},
       {32948, None},
-      {57643, O},
-      {32933, O},
-      {57644, O},
-      {32934, O},
+      {57643, OUndo},
+      {32933, OUndo},
+      {57644, ORedo},
+      {32934, ORedo},
       {57634, P},
       {57635, P},
       {57637, P},
@@ -167,9 +175,9 @@ std::vector<Expected> ExpectedTable() {
       {32962, N, Tool(22)},
       {32963, N, Tool(21)},
       {32964, N, Tool(23)},
-      {32980, N},
-      {32956, N},
-      {32955, N},
+      {32980, N, cutsShown},
+      {32956, NPrevious},
+      {32955, NNext},
       {32953, N},
       {32954, N},
       {32965, Always},
@@ -335,7 +343,10 @@ const std::set<UINT> Ready = {57601, 32812, 57603, 32813, 32777, 57602, 32876, 5
                               33201, 33202, 33203, 33204, 33205, 33206, 33285, 33286, 33287, 33288, 33289,
                               33290, 33238, 33239, 33241, 33242, 33243, 33244, 33246, 33247, 33248, 33249,
                               33251, 33250, 32856, 32809, 32984, 32982, 33165,
-                              32960, 32961, 32962, 32963,
+                              32960, 32961, 32962, 32963, 57643, 32933, 57644, 32934,
+                              32800, 32801, 32803, 32802, 32815, 32818, 33152, 32957, 32958, 32964, 32900,
+                              32952, 32959, 32980, 32956, 32955, 32953, 32954, 32965, 32972, 32973, 32974,
+                              32975, 32968, 32969, 32970, 32976, 32977, 32978, 32979,
                               33088, 33123, 32810, 32788, 33154};
 
 // Commands of the frames' menus and bars that are not the table's: the framework's bar toggles, the
@@ -382,6 +393,14 @@ bool RuleHolds(const Expected& row, const CQlmQuorvantile& q) {
       return open && q.Window3D->Enabled;
     case ModifiedOnly:
       return q.Modified;
+    case OUndo:
+      return open && q.UndoHistory->GetNewestUndo() != 0;
+    case ORedo:
+      return open && q.UndoHistory->GetNewestRedo() != 0;
+    case NPrevious:
+      return open && nerve && !curve && q.NerveContainer->GetCurrent() > 0;
+    case NNext:
+      return open && nerve && !curve && q.NerveContainer->GetCurrent() + 1 < q.NerveContainer->GetCount();
   }
   return false;
 }

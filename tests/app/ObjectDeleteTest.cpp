@@ -1,0 +1,114 @@
+// Delete in the views of the sample project: the selected implants and
+// teeth go, each with its own undo snapshot, in the object tools only. The
+// object tools stand in as snapshot doubles.
+#include <gmock/gmock.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <string>
+#include <vector>
+
+#include "FixtureTeethLibrary.h"
+#include "QlmSnapshotTool.h"
+#include "SampleProjectFixture.h"
+#include "objects/CQlmDentes.h"
+#include "objects/CQlmImplants.h"
+#include "views/CAxialWnd.h"
+#include "views/CPanoramicWnd.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+
+class ObjectDeleteTest : public SampleProjectFixture {
+protected:
+  void SetUp() override {
+    SampleProjectFixture::SetUp();
+    if (!this->Opened()) return;
+    QLM_REQUIRE_TEST_DATA(FixtureTeethLibrary::ToothMesh);
+    ASSERT_TRUE(FixtureTeethLibrary::Put(*this->Q));
+    this->Q->SetUndoTool(CQlmUndoable::Implant, &this->Implants);
+    this->Q->SetUndoTool(CQlmUndoable::Tooth, &this->Teeth);
+    const double left[3] = {-12.0, 0.0, 0.0}, right[3] = {12.0, 0.0, 0.0}, middle[3] = {0.0, 5.0, 0.0};
+    ASSERT_EQ(this->Q->ImplantContainer->AddImplant(this->Q->WindowPanoramic, left, 4.0f, 10.0f, 1.0f, 0, -1), 1);
+    ASSERT_EQ(this->Q->ImplantContainer->AddImplant(this->Q->WindowPanoramic, right, 4.0f, 10.0f, 1.0f, 0, -1), 1);
+    ASSERT_EQ(this->Q->DentesContainer->AddTooth(this->Q->WindowPanoramic, middle, FixtureTeethLibrary::Name,
+                                                 FixtureTeethLibrary::Identifier, "Molar", 0, -1),
+              1);
+    this->Q->DeselectAllObjects();
+    this->Q->SetSelectImplantMode();
+  }
+  void SelectAll() {
+    this->Q->ImplantContainer->SetSelected(0, 1);
+    this->Q->ImplantContainer->SetSelected(1, 1);
+    this->Q->DentesContainer->SetSelected(0, 1);
+  }
+  void PressDelete(CWnd* view) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(view->GetSafeHwnd(), &press);
+  }
+  std::vector<int> PushedIndices(const QlmSnapshotTool& tool) {
+    std::vector<int> indices;
+    for (const QlmSnapshotTool::Push& push : tool.Pushed) {
+      EXPECT_EQ(push.Action, CQlmUndoable::Deleted);
+      indices.push_back(push.Index);
+    }
+    return indices;
+  }
+
+  std::vector<std::string> Calls;
+  QlmSnapshotTool Implants{CQlmUndoable::Implant, "implant", &Calls};
+  QlmSnapshotTool Teeth{CQlmUndoable::Tooth, "teeth", &Calls};
+};
+
+TEST_F(ObjectDeleteTest, DeleteRemovesEverySelectedObjectWithASnapshotEach) {
+  if (!this->Opened()) return;
+  this->SelectAll();
+  this->PressDelete(this->Q->PanoramicView);
+  EXPECT_EQ(this->Q->ImplantContainer->GetCount(), 0);
+  EXPECT_EQ(this->Q->DentesContainer->GetCount(), 0);
+  EXPECT_THAT(this->PushedIndices(this->Implants), ElementsAre(1, 0));
+  EXPECT_THAT(this->PushedIndices(this->Teeth), ElementsAre(0));
+  EXPECT_THAT(this->Calls, ElementsAre("implant status", "teeth status"));
+
+  this->Calls.clear();
+  for (int step = 0; step < 3; ++step) this->Q->Undo();
+  EXPECT_THAT(this->Calls, ElementsAre("teeth undo", "implant undo", "implant undo"));
+}
+
+TEST_F(ObjectDeleteTest, OnlyTheSelectedObjectsGoAndTheRestAreNumberedAgain) {
+  if (!this->Opened()) return;
+  this->Q->ImplantContainer->SetSelected(0, 1);
+  this->PressDelete(this->Q->AxialView);
+  ASSERT_EQ(this->Q->ImplantContainer->GetCount(), 1);
+  EXPECT_EQ(this->Q->ImplantContainer->GetList3D()->GetListItemAt(0)->GetNumber(), 1);
+  EXPECT_EQ(this->Q->DentesContainer->GetCount(), 1);
+  EXPECT_THAT(this->PushedIndices(this->Implants), ElementsAre(0));
+  EXPECT_TRUE(this->Teeth.Pushed.empty());
+}
+
+TEST_F(ObjectDeleteTest, WithNothingSelectedOrOutsideTheObjectToolsDeleteChangesNothing) {
+  if (!this->Opened()) return;
+  this->Q->Modified = 0;
+  this->PressDelete(this->Q->AxialView);
+  this->SelectAll();
+  this->Q->SetRulerMode();
+  this->PressDelete(this->Q->AxialView);
+  this->Q->SetTool(54);
+  this->PressDelete(this->Q->PanoramicView);
+  EXPECT_EQ(this->Q->ImplantContainer->GetCount(), 2);
+  EXPECT_EQ(this->Q->DentesContainer->GetCount(), 1);
+  EXPECT_EQ(this->Q->Modified, 0);
+  EXPECT_TRUE(this->Implants.Pushed.empty());
+}
+
+TEST_F(ObjectDeleteTest, DeselectingClearsEverySelectedObjectOfEachKind) {
+  if (!this->Opened()) return;
+  this->SelectAll();
+  this->Q->DeselectAllObjects();
+  EXPECT_EQ(this->Q->ImplantContainer->GetList3D()->GetSelectedIndex(), -1);
+  EXPECT_EQ(this->Q->ImplantContainer->GetListAxial()->GetSelectedIndex(), -1);
+  EXPECT_EQ(this->Q->DentesContainer->GetList3D()->GetSelectedIndex(), -1);
+}
+
+}  // namespace
