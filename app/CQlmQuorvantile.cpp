@@ -22,6 +22,8 @@
 #include "objects/CQlmGeometries.h"
 #include "objects/CQlmDentes.h"
 #include "objects/CQlmGeoms.h"
+#include "objects/CQlmEndoImps.h"
+#include "objects/CQlmOrtoImps.h"
 #include "output/CDialogPrintPreview.h"
 #include "objects/CQlmNerves.h"
 #include "output/CQlmPrintPreview.h"
@@ -106,6 +108,8 @@ void CQlmQuorvantile::CreateObjects() {
   this->Geometries = CQlmGeometries::CreateObject();
   this->DentesContainer = CQlmDentes::CreateObject();
   this->GeomsContainer = CQlmGeoms::CreateObject();
+  this->EndoImpsContainer = CQlmEndoImps::CreateObject();
+  this->OrtoImpsContainer = CQlmOrtoImps::CreateObject();
   this->NerveContainer = CQlmNerves::CreateObject();
   this->CoreNerve = CQlmCoreNerve::New();
   // The 3D view shows the arch geometry mirrored in y; the colour profiles leave the 3D surfaces alone.
@@ -154,6 +158,7 @@ void CQlmQuorvantile::Initialize() {
   this->BindGeometries();
   this->BindRings();
   this->BindTeeth();
+  this->BindMultiPart();
   this->BindNerves();
   EnsureConfigFile();
   ReadConfigOpenRecent(this->RecentProjects);
@@ -258,6 +263,7 @@ void CQlmQuorvantile::Teardown() {
   this->ReleaseRings();
   this->ReleaseImplants();
   this->ReleaseTeeth();
+  this->ReleaseMultiPart();
   this->PositionListeners[CQlmPositionListener::Indicators] = nullptr;
   if (this->IndicatorHook == this->Indicator) this->IndicatorHook = nullptr;
   CQlmIndicator::Delete(this->Indicator);
