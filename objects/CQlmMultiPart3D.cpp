@@ -265,21 +265,21 @@ bool CQlmMultiPart3D::OwnsActor(const vtkActor* actor) const {
 }
 
 vtkAlgorithmOutput* CQlmMultiPart3D::GetPlacedMeshPort(int slot) const {
-  const Piece* piece = this->PieceAt(slot);
-  return piece ? piece->TransformFilter->GetOutputPort() : nullptr;
+  const Piece* entry = this->PieceAt(slot);
+  return entry ? entry->TransformFilter->GetOutputPort() : nullptr;
 }
 
 vtkActor* CQlmMultiPart3D::GetActor(int slot) const {
-  const Piece* piece = this->PieceAt(slot);
-  return piece ? piece->Actor.GetPointer() : nullptr;
+  const Piece* entry = this->PieceAt(slot);
+  return entry ? entry->Actor.GetPointer() : nullptr;
 }
 
 vtkActor2D* CQlmMultiPart3D::GetLabelActor(int slot) const {
-  const Piece* piece = this->PieceAt(slot);
-  return piece ? piece->LabelActor.GetPointer() : nullptr;
+  const Piece* entry = this->PieceAt(slot);
+  return entry ? entry->LabelActor.GetPointer() : nullptr;
 }
 
 vtkWin32TextMapper2* CQlmMultiPart3D::GetLabelMapper(int slot) const {
-  const Piece* piece = this->PieceAt(slot);
-  return piece ? piece->LabelMapper.GetPointer() : nullptr;
+  const Piece* entry = this->PieceAt(slot);
+  return entry ? entry->LabelMapper.GetPointer() : nullptr;
 }

@@ -208,14 +208,14 @@ bool CQlmMultiPartCut::OwnsActor(const vtkActor* actor) const {
 }
 
 vtkGeomCutter* CQlmMultiPartCut::GetCutter(int slot) const {
-  const Piece* piece = this->PieceAt(slot);
-  return piece ? piece->Cutter.GetPointer() : nullptr;
+  const Piece* entry = this->PieceAt(slot);
+  return entry ? entry->Cutter.GetPointer() : nullptr;
 }
 
 vtkActor* CQlmMultiPartCut::GetActor(int slot, int section) const {
-  const Piece* piece = this->PieceAt(slot);
-  if (!piece || section < 0 || section >= this->Sections) return nullptr;
-  return piece->Actors[section];
+  const Piece* entry = this->PieceAt(slot);
+  if (!entry || section < 0 || section >= this->Sections) return nullptr;
+  return entry->Actors[section];
 }
 
 int CQlmMultiPartCut::GetCutterCount() const {

@@ -18,13 +18,6 @@
 
 namespace {
 
-std::vector<double> Drag(double dx, double dy, double degrees) {
-  vtkNew<vtkTransform> drag;
-  drag->Translate(dx, dy, 0);
-  drag->RotateZ(degrees);
-  return std::vector<double>(drag->GetMatrix()->GetData(), drag->GetMatrix()->GetData() + 16);
-}
-
 vtkPolyData* Output(vtkGeomCutter* cutter, int port = 0) {
   cutter->Update();
   return vtkPolyData::SafeDownCast(cutter->GetOutputDataObject(port));
@@ -159,7 +152,7 @@ const std::vector<View>& Views() {
 // All outlines move together while dragging, and the release cuts them where the preview showed them.
 TEST_F(CQlmMultiPartCutTest, PreviewOfBodyAndPartsEqualsTheCommittedOutlines) {
   for (const View& view : Views()) {
-    for (const auto& motion : {Drag(3, -2, 0), Drag(0, 0, 25)}) {
+    for (const auto& motion : {DragElements(3, -2, 0), DragElements(0, 0, 25)}) {
       SCOPED_TRACE(view.name);
       this->Place();
       this->RenderCuts();
@@ -194,7 +187,7 @@ TEST_F(CQlmMultiPartCutTest, ParkedLabelsStayWhileDragging) {
   ASSERT_GE(parked, 0);
   ASSERT_GE(shown, 0);
   const double before = body->GetLabelActor(shown)->GetPositionCoordinate()->GetValue()[0];
-  this->CrossCut(0)->SetInteractionMatrix(4, Drag(2, 0, 0).data());
+  this->CrossCut(0)->SetInteractionMatrix(4, DragElements(2, 0, 0).data());
   EXPECT_EQ(body->GetLabelActor(parked)->GetPositionCoordinate()->GetValue()[0], vtkGeomCutter::ParkedX);
   EXPECT_NEAR(body->GetLabelActor(shown)->GetPositionCoordinate()->GetValue()[0], before + 2, 1e-6);
 }
@@ -205,7 +198,7 @@ TEST_F(CQlmMultiPartCutTest, AnIdentityDragChangesNothing) {
     const std::vector<double> before(this->Object(0)->GetMatrix()->GetData(),
                                      this->Object(0)->GetMatrix()->GetData() + 16);
     this->RenderCuts();
-    view.drag(*this, Drag(0, 0, 0).data());
+    view.drag(*this, DragElements(0, 0, 0).data());
     view.release(*this);
     for (int k = 0; k < 16; ++k) EXPECT_NEAR(this->Object(0)->GetMatrix()->GetData()[k], before[k], 1e-12);
   }

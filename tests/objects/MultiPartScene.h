@@ -6,31 +6,18 @@
 // above the body; and "Curta", a body with one section. The library file
 // "Endo B" (" 11") holds "Broca" (two sections); "Endo C" (" 22") a "Lima" of
 // its own. Files are read through a loader that records every file it reads.
-#include <vtkImageData.h>
-#include <vtkNew.h>
-
-#include <map>
-#include <string>
 #include <vector>
 
-#include "../ct/ArchTestSupport.h"
 #include "FittedMesh.h"
-#include "TestWindow9.h"
-#include "ct/CQlmPanoramicCalc.h"
-#include "ct/CQlmPolyLine.h"
+#include "LibraryObjectScene.h"
 #include "libraries/vtkEndoImpLib.h"
 #include "objects/CQlmEndoImps.h"
 #include "platform/CStringArray.h"
 
-struct MultiPartScene {
+struct MultiPartScene : LibraryObjectScene<vtkEndoImpLib> {
   static constexpr const char* PieceMesh = "meshes/pig.stl";
 
   MultiPartScene() {
-    this->Image->SetDimensions(61, 61, 40);
-    this->Image->SetSpacing(1, 1, 1);
-    this->Arch.SetStraightLine(-30, 10, 30, 10);
-    this->Calculator.SetPolyLine(&this->Arch);
-    this->Calculator.Update();
     this->Objects.SetInput(this->Image, &this->Calculator, 2.0f, nullptr);
     this->Objects.SetWindows(&this->Window3D, &this->Axial, &this->Cross, &this->Panoramic);
 
@@ -38,9 +25,13 @@ struct MultiPartScene {
     this->Current->Identifier = " 11";
     this->Put(this->Current, "Lima", 0.9f, {{"K15", "K20"}, {"H15", "H20"}, {"R15", "R20"}});
     this->Put(this->Current, "Curta", 0.8f, {{"C10"}});
+    this->Identifiers = {{"Endo B", " 11"}, {"Endo C", " 22"}};
+    for (const auto& [file, identifier] : this->Identifiers) {
+      this->Files[file]->Name = file.c_str();
+      this->Files[file]->Identifier = identifier.c_str();
+    }
     this->Put(this->Files["Endo B"], "Broca", 0.7f, {{"B1", "B2"}, {"B3"}});
     this->Put(this->Files["Endo C"], "Lima", 0.6f, {{"L1"}});
-    this->Identifiers = {{"Endo B", " 11"}, {"Endo C", " 22"}};
     CStringArray names;
     for (const char* name : {"Endo B", "Endo C"}) names.Add(name);
     this->Objects.SetLibraries(this->Current, names);
@@ -76,22 +67,6 @@ struct MultiPartScene {
     library->Items->AddItem(item);
   }
 
-  int Load(vtkEndoImpLib* library) {
-    const std::string name = library->Name.c_str();
-    this->Read.push_back(name);
-    auto file = this->Files.find(name);
-    if (file == this->Files.end()) return 0;
-    library->Identifier = this->Identifiers[name].c_str();
-    vtkCollectionSimpleIterator it;
-    file->second->Items->InitTraversal(it);
-    while (vtkObject* item = file->second->Items->GetNextItemAsObject(it)) {
-      vtkEndoImplant::SafeDownCast(item)->LibraryId = library->Identifier;
-      vtkEndoImplant::SafeDownCast(item)->LibraryName = library->Name;
-      library->Items->AddItem(item);
-    }
-    return 1;
-  }
-
   // An object of the current library for a click at the axial view's centre.
   int Add(const char* name = "Lima", int position = -1) {
     const double point[3] = {0, 0, 0};
@@ -102,14 +77,5 @@ struct MultiPartScene {
   CQlmEndoImpCross9* CrossCut(int i) { return this->Objects.GetListCross()->GetListItemAt(i); }
   CQlmEndoImpPanoramic* PanoramicCut(int i) { return this->Objects.GetListPanoramic()->GetListItemAt(i); }
 
-  vtkNew<vtkImageData> Image;
-  CQlmPolyLine Arch;
-  CQlmPanoramicCalc Calculator;
-  ArchTestWindow Window3D, Axial, Panoramic;
-  TestWindow9 Cross;
-  vtkNew<vtkEndoImpLib> Current;
-  std::map<std::string, vtkNew<vtkEndoImpLib>> Files;
-  std::map<std::string, std::string> Identifiers;
-  std::vector<std::string> Read;
   CQlmEndoImps Objects;
 };
