@@ -24,6 +24,8 @@
 #include "objects/CQlmGeometries.h"
 #include "objects/CQlmDentes.h"
 #include "objects/CQlmGeoms.h"
+#include "objects/CQlmEndoImps.h"
+#include "objects/CQlmOrtoImps.h"
 #include "output/CDialogPrintPreview.h"
 #include "objects/CQlmNerves.h"
 #include "output/CQlmPrintPreview.h"
@@ -109,6 +111,8 @@ void CQlmQuorvantile::CreateObjects() {
   this->Geometries = CQlmGeometries::CreateObject();
   this->DentesContainer = CQlmDentes::CreateObject();
   this->GeomsContainer = CQlmGeoms::CreateObject();
+  this->EndoImpsContainer = CQlmEndoImps::CreateObject();
+  this->OrtoImpsContainer = CQlmOrtoImps::CreateObject();
   this->NerveContainer = CQlmNerves::CreateObject();
   this->CoreNerve = CQlmCoreNerve::New();
   // The 3D view shows the arch geometry mirrored in y; the colour profiles leave the 3D surfaces alone.
@@ -166,6 +170,7 @@ void CQlmQuorvantile::Initialize() {
   this->Degradation->Enabled = 1;
   this->BindRings();
   this->BindTeeth();
+  this->BindMultiPart();
   this->BindNerves();
   EnsureConfigFile();
   ReadConfigOpenRecent(this->RecentProjects);
@@ -274,6 +279,7 @@ void CQlmQuorvantile::Teardown() {
   this->ReleaseRings();
   this->ReleaseImplants();
   this->ReleaseTeeth();
+  this->ReleaseMultiPart();
   this->PositionListeners[CQlmPositionListener::Indicators] = nullptr;
   if (this->IndicatorHook == this->Indicator) this->IndicatorHook = nullptr;
   CQlmIndicator::Delete(this->Indicator);

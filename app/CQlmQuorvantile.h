@@ -44,6 +44,8 @@ class CQlmImplantRings;
 class CQlmCoreImplant;
 class CQlmGeometries;
 class CQlmDentes;
+class CQlmEndoImps;
+class CQlmOrtoImps;
 class CQlmGeoms;
 class CQlmGreyWindowFollower;
 class CQlmNerves;
@@ -215,6 +217,9 @@ public:
   // to the views by Initialize, set up after a load, freed by Teardown.
   CQlmDentes* DentesContainer = nullptr;
   CQlmGeoms* GeomsContainer = nullptr;
+  // The placed endodontic and orthodontic objects, owned, as the teeth.
+  CQlmEndoImps* EndoImpsContainer = nullptr;
+  CQlmOrtoImps* OrtoImpsContainer = nullptr;
   // The current nerve's diameter (mm); none while no nerve is current.
   std::optional<float> CurrentNerveDiameter() const;
   // The nerves and the nerve window, owned: made by CreateObjects, bound to
@@ -726,6 +731,10 @@ private:
   void BindTeeth();
   void SetupTeeth();
   void ReleaseTeeth();
+  // The endodontic and orthodontic objects as the teeth: bound, set up after a load, freed.
+  void BindMultiPart();
+  void SetupMultiPart();
+  void ReleaseMultiPart();
   // The nerves among the followers of the positions, the arch and the grey
   // window; their view objects after a load; freed before the windows.
   void BindNerves();

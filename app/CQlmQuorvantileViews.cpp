@@ -81,6 +81,7 @@ void CQlmQuorvantile::SetupViewsAfterLoad() {
   this->SetupImplants();
   this->SetupRings();
   this->SetupTeeth();
+  this->SetupMultiPart();
   this->SetupNerves();
   // The arch read from the file joins the axial view, still hidden.
   this->PolyLine->SetWindow(this->WindowAxial);

@@ -7,6 +7,7 @@
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmResliceGeometry.h"
 #include "toolkit/QlmPanoramicStrips.h"
+#include "toolkit/vtkGeomPanoramic.h"
 
 namespace {
 void ClearTranslation(vtkMatrix4x4* matrix) {
@@ -99,4 +100,21 @@ bool CQlmDragCommit::Turns(vtkMatrix4x4* drag) {
     }
   }
   return false;
+}
+
+bool CQlmDragCommit::InPanoramic(const CQlmPanoramicCalc* calculator, vtkGeomPanoramic* cutter, vtkMatrix4x4* drag,
+                                 vtkMatrix4x4* placement, vtkMatrix4x4* result) {
+  cutter->Update();
+  const double arc = cutter->GetObjectPosition()[0];
+  if (Translates(drag)) {
+    Slide(calculator, cutter->GetCurveOffset(), arc, drag->GetElement(0, 3), drag->GetElement(1, 3), placement,
+          result);
+    return true;
+  }
+  if (!Turns(drag)) return false;
+  vtkNew<vtkMatrix4x4> frame;
+  CurveFrame(calculator, calculator->GetCurveLength() / 2.0 + arc, frame);
+  const double position[3] = {placement->GetElement(0, 3), placement->GetElement(1, 3), placement->GetElement(2, 3)};
+  InFrame(frame, drag, placement, position, result);
+  return true;
 }

@@ -9,6 +9,7 @@
 // about its origin; in the panoramic view a translation slides the object
 // along the current curve and a turn happens in the curve's frame.
 class CQlmPanoramicCalc;
+class vtkGeomPanoramic;
 class vtkMatrix4x4;
 class vtkTransform;
 
@@ -35,6 +36,12 @@ public:
   // orientation. `result` may be `placement`.
   static void Slide(const CQlmPanoramicCalc* calculator, const double centre[3], double fulcrumX, double dx, double dy,
                     vtkMatrix4x4* placement, vtkMatrix4x4* result);
+
+  // The placement after the panoramic drag U of an object whose outline
+  // `cutter` (updated here) draws: a slide when U translates, else a turn in
+  // the curve's frame when it turns; false, `result` untouched, for neither.
+  static bool InPanoramic(const CQlmPanoramicCalc* calculator, vtkGeomPanoramic* cutter, vtkMatrix4x4* drag,
+                          vtkMatrix4x4* placement, vtkMatrix4x4* result);
 
   // Whether U moves in the view's x or y, and whether its 3 x 3 part turns.
   static bool Translates(vtkMatrix4x4* drag);

@@ -57,23 +57,10 @@ void CQlmGeomPanoramic::SetUserMatrix(const double drag[16]) {
 
 void CQlmGeomPanoramic::ApplyUserMatrix() {
   CQlmGeom3D* object = this->GetObject();
-  vtkMatrix4x4* drag = this->GetInteractionMatrix();
-  if (object && this->Calculator) {
-    this->PanoramicCutter->Update();
-    const double arc = this->PanoramicCutter->GetObjectPosition()[0];
-    vtkNew<vtkMatrix4x4> placement;
-    if (CQlmDragCommit::Translates(drag)) {
-      CQlmDragCommit::Slide(this->Calculator, this->PanoramicCutter->GetCurveOffset(), arc, drag->GetElement(0, 3),
-                            drag->GetElement(1, 3), object->GetMatrix(), placement);
-      object->SetMatrix(placement->GetData());
-    } else if (CQlmDragCommit::Turns(drag)) {
-      vtkNew<vtkMatrix4x4> frame;
-      CQlmDragCommit::CurveFrame(this->Calculator, this->Calculator->GetCurveLength() / 2.0 + arc, frame);
-      double position[3];
-      object->GetPosition(position);
-      CQlmDragCommit::InFrame(frame, drag, object->GetMatrix(), position, placement);
-      object->SetMatrix(placement->GetData());
-    }
-  }
+  vtkNew<vtkMatrix4x4> placement;
+  if (object && this->Calculator &&
+      CQlmDragCommit::InPanoramic(this->Calculator, this->PanoramicCutter, this->GetInteractionMatrix(),
+                                  object->GetMatrix(), placement))
+    object->SetMatrix(placement->GetData());
   this->EndDrag();
 }

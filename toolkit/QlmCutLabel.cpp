@@ -22,7 +22,9 @@ QlmCutLabel::~QlmCutLabel() = default;
 void QlmCutLabel::Update(const std::string& description) {
   if (this->Mode == 0) {
     this->TextMapper->SetFontSize(this->FontSize + 4);
-    this->TextMapper->SetInput(std::to_string(this->Number).c_str());
+    std::string text = std::to_string(this->Number);
+    if (this->Part >= 0) text += "-" + std::to_string(this->Part + 1);
+    this->TextMapper->SetInput(text.c_str());
   } else if (this->Mode == 1) {
     this->TextMapper->SetFontSize(this->FontSize);
     this->TextMapper->SetInput(description.c_str());

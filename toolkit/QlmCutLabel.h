@@ -1,6 +1,7 @@
 #pragma once
 // The label the outline filters of one planned object share between their
-// cuts: mode 0 the object's number at FontSize + 4, mode 1 a description
+// cuts: mode 0 the object's number at FontSize + 4 ("n", or "n-p" for part
+// slot p - 1 of a multi-part object), mode 1 a description
 // at FontSize, any other mode no text (the font stays); bold, shadowed,
 // (1, 1, 0.7). Mode 0, size 12, number 0 at first.
 #include <vtkNew.h>
@@ -19,6 +20,9 @@ public:
   void SetNumber(int number) { this->Number = number; }
   void SetMode(int mode) { this->Mode = mode; }
   void SetFontSize(int size) { this->FontSize = size; }
+  // -1 (the object itself, at first) or the part slot 0..49 the number text names after the number.
+  void SetPart(int part) { this->Part = part; }
+  int GetPart() const { return this->Part; }
   int GetNumber() const { return this->Number; }
   int GetMode() const { return this->Mode; }
   int GetFontSize() const { return this->FontSize; }
@@ -36,5 +40,6 @@ private:
   int Number = 0;
   int Mode = 0;
   int FontSize = 12;
+  int Part = -1;
   vtkNew<vtkWin32TextMapper2> TextMapper;
 };

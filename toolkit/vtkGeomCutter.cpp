@@ -36,6 +36,11 @@ void vtkGeomCutter::SetFontSize(int size) {
   this->Label.Update(this->Name);
 }
 
+void vtkGeomCutter::SetLabelPart(int part) {
+  this->Label.SetPart(part);
+  this->Label.Update(this->Name);
+}
+
 void vtkGeomCutter::GetPlacementPosition(double world[4]) const {
   world[0] = world[1] = world[2] = 0.0;
   world[3] = 1.0;
@@ -80,5 +85,6 @@ void vtkGeomCutter::PrintSelf(ostream& os, vtkIndent indent) {
      << indent << "LabelVisible: " << this->LabelVisible << "\n"
      << indent << "LabelNumber: " << this->Label.GetNumber() << "\n"
      << indent << "LabelMode: " << this->Label.GetMode() << "\n"
-     << indent << "FontSize: " << this->Label.GetFontSize() << "\n";
+     << indent << "FontSize: " << this->Label.GetFontSize() << "\n"
+     << indent << "PartIndex: " << this->Label.GetPart() << "\n";
 }

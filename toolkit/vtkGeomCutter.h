@@ -54,6 +54,9 @@ protected:
 
   int FillInputPortInformation(int port, vtkInformation* info) override;
 
+  // The part slot a multi-part object's filter labels ("n-p"); -1, the object itself, at first.
+  void SetLabelPart(int part);
+  int GetLabelPart() const { return this->Label.GetPart(); }
   // A label actor drawing the shared text, placed in world coordinates.
   void SetUpLabel(vtkActor2D* label) const { this->Label.SetUp(label); }
   // The object's position in world coordinates (w = 1).

@@ -6,7 +6,7 @@
 class CQlmArchListener {
 public:
   // The fan-out order; CQlmQuorvantile::ArchListeners holds one follower (or none) per kind.
-  enum Kind { Implants, ImplantRings, Geometries, Nerves, Geoms, Dentes, KindCount };
+  enum Kind { Implants, ImplantRings, Geometries, Nerves, Geoms, Dentes, OrtoImps, EndoImps, KindCount };
 
   virtual ~CQlmArchListener() = default;
 

@@ -18,13 +18,6 @@
 
 namespace {
 
-std::vector<double> Drag(double dx, double dy, double degrees) {
-  vtkNew<vtkTransform> drag;
-  drag->Translate(dx, dy, 0);
-  drag->RotateZ(degrees);
-  return std::vector<double>(drag->GetMatrix()->GetData(), drag->GetMatrix()->GetData() + 16);
-}
-
 std::vector<double> Elements(vtkMatrix4x4* m) { return std::vector<double>(m->GetData(), m->GetData() + 16); }
 
 // One tooth, slightly tilted, on the arch.
@@ -92,7 +85,7 @@ TEST_F(CQlmGeomDragTest, PreviewEqualsTheCommittedOutlineInEveryView) {
       this->PlaceTooth();
       vtkPolyData* outline = view.outline(*this);
       this->RenderCuts();  // the render before the drag starts
-      view.drag(*this, Drag(motion.dx, motion.dy, motion.degrees).data());
+      view.drag(*this, DragElements(motion.dx, motion.dy, motion.degrees).data());
       const Segments preview = Shown(outline, view.cut(*this)->GetUserTransform());
       view.release(*this);
       EXPECT_TRUE(view.cut(*this)->GetUserTransform()->GetMatrix()->IsIdentity());
@@ -108,7 +101,7 @@ TEST_F(CQlmGeomDragTest, AnIdentityDragChangesNothing) {
     SCOPED_TRACE(view.name);
     const std::vector<double> before = Elements(this->Tooth()->GetMatrix());
     this->RenderCuts();
-    view.drag(*this, Drag(0, 0, 0).data());
+    view.drag(*this, DragElements(0, 0, 0).data());
     view.release(*this);
     const std::vector<double> after = Elements(this->Tooth()->GetMatrix());
     for (int k = 0; k < 16; ++k) EXPECT_NEAR(after[k], before[k], 1e-12);
@@ -130,7 +123,7 @@ TEST_F(CQlmGeomDragTest, PanoramicSlideAcrossAVertexTurnsTheOffsetNotTheObject) 
   this->PanoramicCut()->GetCutter()->Update();
   EXPECT_NEAR(this->PanoramicCut()->GetPanoramicCutter()->GetObjectPosition()[0], -5, 1e-3);
 
-  this->PanoramicCut()->SetUserMatrix(Drag(10, 2, 0).data());
+  this->PanoramicCut()->SetUserMatrix(DragElements(10, 2, 0).data());
   this->PanoramicCut()->ApplyUserMatrix();
   double expected[3], after[3];
   BesideTheCurve(this->Calculator, half + 5, 1.5, 10, expected);

@@ -4,31 +4,18 @@
 // current library "Dentes A" (" 11") and the library files "Dentes B"
 // (" 22"), "Perdida" (unreadable), "Dentes C" (" 22") and "Dentes D" (" 33"),
 // read through a loader that records every file it reads.
-#include <vtkImageData.h>
-#include <vtkNew.h>
-
-#include <map>
-#include <string>
 #include <vector>
 
-#include "../ct/ArchTestSupport.h"
 #include "FittedMesh.h"
-#include "TestWindow9.h"
-#include "ct/CQlmPanoramicCalc.h"
-#include "ct/CQlmPolyLine.h"
+#include "LibraryObjectScene.h"
 #include "libraries/vtkGeomsLib.h"
 #include "objects/CQlmDentes.h"
 #include "platform/CStringArray.h"
 
-struct GeomScene {
+struct GeomScene : LibraryObjectScene<vtkGeomsLib> {
   static constexpr const char* ToothMesh = "meshes/pig.stl";
 
   GeomScene() {
-    this->Image->SetDimensions(61, 61, 40);
-    this->Image->SetSpacing(1, 1, 1);
-    this->Arch.SetStraightLine(-30, 10, 30, 10);
-    this->Calculator.SetPolyLine(&this->Arch);
-    this->Calculator.Update();
     this->Teeth.SetInput(this->Image, &this->Calculator, 2.0f, nullptr);
     this->Teeth.SetWindows(&this->Window3D, &this->Axial, &this->Cross, &this->Panoramic);
 
@@ -57,18 +44,6 @@ struct GeomScene {
     library->Items->AddItem(item);
   }
 
-  int Load(vtkGeomsLib* library) {
-    const std::string name = library->Name.c_str();
-    this->Read.push_back(name);
-    auto file = this->Files.find(name);
-    if (file == this->Files.end()) return 0;
-    library->Identifier = this->Identifiers[name].c_str();
-    vtkCollectionSimpleIterator it;
-    file->second->Items->InitTraversal(it);
-    while (vtkObject* item = file->second->Items->GetNextItemAsObject(it)) library->Items->AddItem(item);
-    return 1;
-  }
-
   // A tooth of the current library for a click at `point` in `window`.
   int AddTooth(const void* window, const double point[3], const char* name = "Incisivo", int position = -1,
                int cell = 0) {
@@ -79,14 +54,5 @@ struct GeomScene {
     return this->AddTooth(&this->Axial, point, name, position);
   }
 
-  vtkNew<vtkImageData> Image;
-  CQlmPolyLine Arch;
-  CQlmPanoramicCalc Calculator;
-  ArchTestWindow Window3D, Axial, Panoramic;
-  TestWindow9 Cross;
-  vtkNew<vtkGeomsLib> Current;
-  std::map<std::string, vtkNew<vtkGeomsLib>> Files;
-  std::map<std::string, std::string> Identifiers;
-  std::vector<std::string> Read;
   CQlmDentes Teeth;
 };

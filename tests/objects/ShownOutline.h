@@ -3,6 +3,8 @@
 // outline through the actors' user transform, compared within a tolerance.
 #include <gtest/gtest.h>
 #include <vtkCellArray.h>
+#include <vtkMatrix4x4.h>
+#include <vtkNew.h>
 #include <vtkPolyData.h>
 #include <vtkTransform.h>
 
@@ -10,6 +12,14 @@
 #include <array>
 #include <cmath>
 #include <vector>
+
+// A drag in a view's frame: a move of (dx, dy), then a turn of `degrees` about the view's z; 16 values row by row.
+inline std::vector<double> DragElements(double dx, double dy, double degrees) {
+  vtkNew<vtkTransform> drag;
+  drag->Translate(dx, dy, 0);
+  drag->RotateZ(degrees);
+  return std::vector<double>(drag->GetMatrix()->GetData(), drag->GetMatrix()->GetData() + 16);
+}
 
 // An outline's line segments as shown: every point through the actors' user transform.
 using Segments = std::vector<std::array<double, 4>>;

@@ -1,0 +1,146 @@
+// Endodontic and orthodontic objects of fixture libraries placed on the
+// maxillary crowns of the sample project's head CT, as the insert tools
+// place them (AddObject at the clicked point, position -1), and followed by
+// the views. With QLM_MULTIPART_SCREENSHOT set, the main window is saved there afterwards.
+#include <vtkActor.h>
+#include <vtkImageData.h>
+#include <vtkPolyData.h>
+#include <vtkRenderer.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "../objects/FittedMesh.h"
+#include "SampleCrowns.h"
+#include "SampleProjectFixture.h"
+#include "ct/CQlmCTCrossFilter9.h"
+#include "ct/CQlmCTFilter.h"
+#include "libraries/vtkEndoImpLib.h"
+#include "libraries/vtkOrtoImpLib.h"
+#include "objects/CQlmEndoImps.h"
+#include "objects/CQlmOrtoImps.h"
+#include "toolkit/vtkWin32TextMapper2.h"
+#include "views/CAxialWnd.h"
+#include "views/CCrossWnd.h"
+#include "views/CPanoramicWnd.h"
+#include "views/CQlm3DWindow.h"
+#include "views/CQlm3DWindow9.h"
+#include "views/CQlmIndicator.h"
+
+namespace {
+
+using SampleCrowns::Vector;
+
+constexpr const char* PieceMesh = "meshes/pig.stl";
+
+// An item of `library`: a body 5 mm across and 8 mm high, then per section
+// its variants 3 mm high (the first 4 mm across, the next 6 mm) stacked on the body.
+template <class Item, class Section, class Library>
+void PutItem(Library* library, const char* name, const float color[3], int sections) {
+  vtkNew<Item> item;
+  item->Name = name;
+  item->LibraryName = library->Name;
+  item->LibraryId = library->Identifier;
+  std::copy(color, color + 3, item->Color);
+  FitMesh(PieceMesh, 5, 0, 8, item->Mesh);
+  for (int k = 0; k < sections; ++k) {
+    vtkCollection* position = item->AddPosition();
+    for (int variant = 0; variant < 2; ++variant) {
+      vtkNew<Section> part;
+      part->Name = (std::string(1, char('A' + k)) + std::to_string(variant + 1)).c_str();
+      part->Color[0] = 0.3f + 0.2f * k, part->Color[1] = 0.9f - 0.2f * k, part->Color[2] = 1.0f;
+      FitMesh(PieceMesh, 4 + 2 * variant, 8 + 3 * k, 11 + 3 * k, part->Mesh);
+      position->AddItem(part);
+    }
+  }
+  library->Items->AddItem(item);
+}
+
+class MultiPartPlacementTest : public SampleProjectFixture {
+protected:
+  // "Lima" (three sections) in the endodontic library in use, "Bracket" (two) in the orthodontic one.
+  void PutFixtureItems() {
+    auto* endo = vtkEndoImpLib::SafeDownCast(this->Q->Libraries[CQlmQuorvantile::Endodontic]);
+    auto* orto = vtkOrtoImpLib::SafeDownCast(this->Q->Libraries[CQlmQuorvantile::Orthodontic]);
+    ASSERT_NE(endo, nullptr);
+    ASSERT_NE(orto, nullptr);
+    for (vtkLibrary* library : {static_cast<vtkLibrary*>(endo), static_cast<vtkLibrary*>(orto)}) {
+      library->Clear();
+      library->Name = "Teste";
+      library->Identifier = " 42";
+    }
+    const float gold[3] = {0.95f, 0.75f, 0.2f}, steel[3] = {0.75f, 0.75f, 0.8f};
+    PutItem<vtkEndoImplant, vtkEndoImpSec>(endo, "Lima", gold, 3);
+    PutItem<vtkOrtoImplant, vtkOrtoImpSec>(orto, "Bracket", steel, 2);
+  }
+  double DistanceToPlacement(const CQlmMultiPart3D& object, const Vector& crown) {
+    double position[3];
+    object.GetPosition(position);
+    return std::hypot(position[0] - crown[0], position[1] - crown[1], position[2] - crown[2]);
+  }
+};
+
+TEST_F(MultiPartPlacementTest, ObjectsPlacedOnTheCrownsFollowTheViews) {
+  if (!this->Opened()) return;
+  QLM_REQUIRE_TEST_DATA(PieceMesh);
+  CQlmQuorvantile& q = *this->Q;
+  CQlmEndoImps& endo = *q.EndoImpsContainer;
+  CQlmOrtoImps& orto = *q.OrtoImpsContainer;
+  EXPECT_EQ(q.PositionListeners[CQlmPositionListener::EndoImps], &endo);
+  EXPECT_EQ(q.ArchListeners[CQlmArchListener::OrtoImps], &orto);
+  EXPECT_EQ(q.LabelOptions[CQlmQuorvantile::Endodontic], &endo);
+  this->PutFixtureItems();
+  const float arch = q.PanoramicCalc->GetArchLength();
+  const double zOrigin = q.CTData->ImageData->GetOrigin()[2], zStep = q.CTData->ImageData->GetSpacing()[2];
+
+  // An axial click on a crown, on the crown's slice.
+  double enamel = 0.0;
+  const Vector crown = SampleCrowns::CrownPoint(q, 0.42f * arch, 0.0, HUGE_VAL, enamel);
+  q.AxialView->SetSlice(int(std::lround((crown[2] - zOrigin) / zStep)));
+  ASSERT_EQ(endo.AddObject(q.WindowAxial, SampleCrowns::ToPlanning(q, crown).data(), "Teste", " 42", "Lima", 0, -1), 1);
+  CQlmEndoImp3D& lima = *endo.GetList3D()->GetListItemAt(0);
+  EXPECT_LT(this->DistanceToPlacement(lima, crown), 1.5);
+  EXPECT_EQ(lima.GetPartCount(), 3);
+  EXPECT_EQ(endo.GetList3D()->GetSelectedIndex(), 0);
+
+  // A panoramic click on the arch's own curve, at another crown's height.
+  q.PanoramicView->SetSlice(q.PanoramicCalc->GetMiddleCurve());
+  const Vector other = SampleCrowns::CrownPoint(q, 0.58f * arch, crown[2], 4.0, enamel);
+  const double along = 0.58 * arch - q.PanoramicCalc->GetCurveLength() / 2;
+  const double height = other[2] - QlmPlanningFrame(q.CTData->ImageData).GetCentre()[2];
+  const double point[3] = {along, height, 0.0};
+  ASSERT_EQ(orto.AddObject(q.WindowPanoramic, point, "Teste", " 42", "Bracket", 0, -1), 1);
+  EXPECT_LT(this->DistanceToPlacement(*orto.GetList3D()->GetListItemAt(0), other), 1.5);
+
+  // The views' moves reach every cut of body and parts.
+  double bounds[6];
+  lima.GetActor(0)->GetBounds(bounds);
+  const int partSlice = int(std::lround(((bounds[4] + bounds[5]) / 2 - zOrigin) / zStep));
+  q.AxialView->SetSlice(partSlice);
+  CQlmEndoImpAxial& axial = *endo.GetListAxial()->GetListItemAt(0);
+  EXPECT_EQ(axial.GetAxialIndex(), partSlice);
+  axial.GetCutter(0)->Update();
+  EXPECT_GT(vtkPolyData::SafeDownCast(axial.GetCutter(0)->GetOutputDataObject(0))->GetNumberOfLines(), 0);
+  q.CrossView->SetSlice(q.Indicator->GetCrossIndexAtAxialPoint(SampleCrowns::ToPlanning(q, crown).data()));
+  EXPECT_EQ(endo.GetListCross()->GetListItemAt(0)->GetCrossIndex(), q.CTFilter->GetCrossFilter()->GetFirstIndex());
+  EXPECT_TRUE(q.Window3D->Renderer3->HasViewProp(lima.GetActor(2)));
+  EXPECT_STREQ(axial.GetCutter(2)->GetTextMapper()->GetInput(), "1-3");
+
+  // The label commands of the family's menu, and a part switched to its other variant.
+  q.SetEndoLabelName();
+  EXPECT_STREQ(lima.GetLabelMapper(1)->GetInput(), "B1");
+  ASSERT_EQ(endo.SetPartSection(0, "Teste", " 42", "Lima", 1, "B2"), 1);
+  EXPECT_STREQ(lima.GetLabelMapper(1)->GetInput(), "B2");
+  EXPECT_STREQ(axial.GetCutter(1)->GetTextMapper()->GetInput(), "B2");
+  q.SetEndoLabelIndex();
+  EXPECT_STREQ(axial.GetCutter(1)->GetTextMapper()->GetInput(), "1-2");
+
+  if (const char* picture = std::getenv("QLM_MULTIPART_SCREENSHOT")) {
+    q.CrossView->SetSlice(q.Indicator->GetCrossIndexAtAxialPoint(SampleCrowns::ToPlanning(q, crown).data()) - 4);
+    lima.GetActor()->GetBounds(bounds);
+    q.AxialView->SetSlice(int(std::lround(((bounds[4] + bounds[5]) / 2 - zOrigin) / zStep)));
+    EXPECT_TRUE(this->SaveWindow(picture)) << picture;
+  }
+}
+
+}  // namespace
