@@ -5,11 +5,13 @@
 #include "app/CQlmQuorvantile.h"
 #include "ct/CQlmPolyLine.h"
 #include "objects/CQlmDentes.h"
+#include "objects/CQlmEndoImps.h"
 #include "objects/CQlmGeoms.h"
 #include "objects/CQlmImplantRings.h"
 #include "objects/CQlmImplants.h"
 #include "objects/CQlmNerve.h"
 #include "objects/CQlmNerves.h"
+#include "objects/CQlmOrtoImps.h"
 #include "objects/CQlmRullers.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
@@ -98,6 +100,14 @@ void CQlmQuorvantile::DeleteSelectedObjects() {
         this->RingContainer->RemoveSelected();
         implants.RemoveSelected();
       }))
+    this->RenderFourViews();
+  CQlmOrtoImps& ortho = *this->OrtoImpsContainer;
+  if (RemoveSelectedOfKind(*ortho.GetList3D(), this->UndoTools[CQlmUndoable::Orthodontic - 1],
+                           [&ortho] { ortho.RemoveSelected(); }))
+    this->RenderFourViews();
+  CQlmEndoImps& endo = *this->EndoImpsContainer;
+  if (RemoveSelectedOfKind(*endo.GetList3D(), this->UndoTools[CQlmUndoable::Endodontic - 1],
+                           [&endo] { endo.RemoveSelected(); }))
     this->RenderFourViews();
   CQlmGeoms& meshes = *this->GeomsContainer;
   if (RemoveSelectedOfKind(*meshes.GetList3D(), this->UndoTools[CQlmUndoable::LibraryMesh - 1],

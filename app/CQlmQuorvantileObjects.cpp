@@ -5,10 +5,12 @@
 #include "ct/CQlmCTFilter.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "objects/CQlmDentes.h"
+#include "objects/CQlmEndoImps.h"
 #include "objects/CQlmGeoms.h"
 #include "objects/CQlmImplant3D.h"
 #include "objects/CQlmImplantRings.h"
 #include "objects/CQlmImplants.h"
+#include "objects/CQlmOrtoImps.h"
 #include "project/CQlmProjectCreator202106.h"
 #include "tools/CQlmCoreImplant.h"
 #include "views/CQlm3DWindow.h"
@@ -71,6 +73,8 @@ void DeselectAll(Container& container) {
 // \todo The other kinds join as their containers land.
 void CQlmQuorvantile::DeselectAllObjects() {
   DeselectAll(*this->ImplantContainer);
+  DeselectAll(*this->OrtoImpsContainer);
+  DeselectAll(*this->EndoImpsContainer);
   DeselectAll(*this->GeomsContainer);
   DeselectAll(*this->DentesContainer);
 }
