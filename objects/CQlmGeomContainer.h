@@ -60,7 +60,7 @@ public:
   // Label settings, stored for new objects: background, mode (0 number,
   // 1 name) and shown (1 at first) on all four representations, font size
   // (12 at first) on the three cuts.
-  void SetLabelBackground(int on);
+  void SetLabelBackground(int on) override;
   void SetLabelMode(int mode) override;
   void SetVisibilityNumber(int on) override;
   void SetFontSize(int size) override;
