@@ -707,6 +707,8 @@ private:
   void ToggleIndicator2D(int value);
   // Every overlay and indicator text without its box.
   void HideTextBoxes();
+  // Rulers and implants: labels without a box, one uniform colour (1) or their own (0).
+  void SetMeasureAndImplantLook(int uniformColour);
   // Flips IndicatorSwitches[switchIndex] and the 3D indicator it shows; modified.
   void ToggleIndicator3D(int switchIndex, CQlmIndicatorHook::Mark mark);
   // Renders the 3D view when it shows one of its indicators.

@@ -7,11 +7,7 @@
 #include "libraries/CDialogSelImpLib.h"
 #include "libraries/CFolderDialog.h"
 #include "libraries/CQlmLibraryFileBase.h"
-#include "libraries/vtkImplantLib.h"
 #include "libraries/vtkLibrary.h"
-#include "objects/CQlmEndoImps.h"
-#include "objects/CQlmImplants.h"
-#include "objects/CQlmOrtoImps.h"
 #include "platform/CAtomicFile.h"
 #include "platform/CQlmPrompter.h"
 #include "platform/QlmNumberFormat.h"
@@ -60,14 +56,8 @@ int CQlmQuorvantile::ListLibraries(LibraryKind kind) {
   return this->LibraryNames[kind].GetSize();
 }
 
-// \todo The containers of the other kinds join as they land.
 void CQlmQuorvantile::GiveLibrariesToContainer(LibraryKind kind) {
-  if (kind == Endodontic && this->EndoImpsContainer)
-    this->EndoImpsContainer->SetLibraries(vtkEndoImpLib::SafeDownCast(this->Libraries[kind]), this->LibraryNames[kind]);
-  if (kind == Orthodontic && this->OrtoImpsContainer)
-    this->OrtoImpsContainer->SetLibraries(vtkOrtoImpLib::SafeDownCast(this->Libraries[kind]), this->LibraryNames[kind]);
-  if (kind != Implants || !this->ImplantContainer) return;
-  this->ImplantContainer->SetLibraries(vtkImplantLib::SafeDownCast(this->Libraries[kind]), this->LibraryNames[kind]);
+  if (const auto give = QlmLibraryKind::Of(kind).GiveLibraries) give(*this, this->Libraries[kind], this->LibraryNames[kind]);
 }
 
 void CQlmQuorvantile::LoadCurrentLibrary(LibraryKind kind) {

@@ -2,6 +2,8 @@
 // texts stand on a filled box.
 #include "app/CQlmQuorvantile.h"
 #include "app/QlmViewColours.h"
+#include "objects/CQlmImplants.h"
+#include "objects/CQlmRullers.h"
 #include "toolkit/vtkRullerWindow.h"
 #include "toolkit/vtkWin32TextMapper2.h"
 #include "views/CQlmBorderWindow.h"
@@ -187,6 +189,7 @@ void CQlmQuorvantile::SetStandardProfile() {
     lines->SetAllSectionsLabelColor(0.85f, 0.85f, 1);
   }
   indicator.Cross->CrossAxial->Rebuild();
+  this->SetMeasureAndImplantLook(0);
   this->ColourProfile = 0;
 }
 
@@ -200,13 +203,20 @@ void CQlmQuorvantile::SetStrongProfile() {
   Paint(*this->OverlaysPanoramic, LightYellow);
   Paint(*this->Overlays3D, LightYellow);
   Paint(*this->OverlaysCross, LightYellow, LightYellow);
+  this->SetMeasureAndImplantLook(1);
   this->ColourProfile = 1;
 }
 
-// \todo The rulers take the uniform colour and their measures' boxes, the
-// object containers their labels' boxes, when they join the controller.
+// The strong profile draws rulers and implants in one light yellow; neither profile boxes their labels.
+void CQlmQuorvantile::SetMeasureAndImplantLook(int uniformColour) {
+  this->Rullers->SetLabelBackground(0);
+  this->Rullers->SetUniformColor(uniformColour);
+  this->ImplantContainer->SetLabelBackground(0);
+  this->ImplantContainer->SetUniformColor(uniformColour);
+}
+
 void CQlmQuorvantile::ApplyTextBackgrounds(int numbers, int titles, int orientation, int positions, int rullerNumbers,
-                                           int profile, int /*rullerMeasures*/, int /*objectLabels*/) {
+                                           int profile, int rullerMeasures, int objectLabels) {
   const Boxes planar{titles, orientation, positions, rullerNumbers};
   SetBoxes(*this->OverlaysAxial, planar);
   SetBoxes(*this->OverlaysPanoramic, planar);
@@ -261,4 +271,8 @@ void CQlmQuorvantile::ApplyTextBackgrounds(int numbers, int titles, int orientat
     indicator.Cross->CrossPan->SetLabelBackground(numbers);
   }
   indicator.Cross->CrossAxial->Rebuild();
+  if (IsProfile(profile)) this->Rullers->SetUniformColor(profile == 1);
+  this->Rullers->SetLabelBackground(rullerMeasures);
+  for (CQlmLabelOptions* labels : this->LabelOptions)
+    if (labels) labels->SetLabelBackground(objectLabels);
 }

@@ -5,7 +5,6 @@
 #include "ct/CQlmCTData.h"
 #include "ct/CQlmCTFilter.h"
 #include "ct/CQlmPanoramicCalc.h"
-#include "libraries/vtkGeomsLib.h"
 #include "objects/CQlmDentes.h"
 #include "objects/CQlmGeoms.h"
 #include "views/CQlm3DWindow.h"
@@ -30,11 +29,9 @@ void CQlmQuorvantile::BindTeeth() {
 
 void CQlmQuorvantile::SetupTeeth() {
   const CQlmCTCrossFilter9& cross = *this->CTFilter->GetCrossFilter();
-  const std::pair<CQlmGeomContainer*, LibraryKind> containers[2] = {{this->GeomsContainer, Meshes},
-                                                                    {this->DentesContainer, Teeth}};
-  for (const auto& [container, kind] : containers) {
+  for (CQlmGeomContainer* container : {static_cast<CQlmGeomContainer*>(this->GeomsContainer),
+                                       static_cast<CQlmGeomContainer*>(this->DentesContainer)}) {
     container->SetInput(this->CTData->ImageData, this->PanoramicCalc, cross.GetSectionSpacing(), this->Indicator);
-    container->SetLibraries(vtkGeomsLib::SafeDownCast(this->Libraries[kind]), this->LibraryNames[kind]);
     // Objects read from a project have no view objects yet.
     if (container->GetListAxial()->GetCount() == 0) container->BuildViewObjects();
     container->SetAxialIndex(this->CTFilter->GetAxialFilter()->GetCurrentSlice());

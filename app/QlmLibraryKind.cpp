@@ -7,6 +7,11 @@
 #include "libraries/CGeomsLibFile.h"
 #include "libraries/CImpLibFile.h"
 #include "libraries/COrtoLibFile.h"
+#include "objects/CQlmDentes.h"
+#include "objects/CQlmEndoImps.h"
+#include "objects/CQlmGeoms.h"
+#include "objects/CQlmImplants.h"
+#include "objects/CQlmOrtoImps.h"
 
 namespace {
 
@@ -29,22 +34,32 @@ CLibraryToolBar& BarOf(CMainFrame& frame) {
   return frame.*Bar;
 }
 
+template <class Library, class Container, Container* CQlmQuorvantile::*Member>
+void GiveLibraries(CQlmQuorvantile& controller, vtkLibrary* current, const CStringArray& names) {
+  if (Container* container = controller.*Member) container->SetLibraries(Library::SafeDownCast(current), names);
+}
+
 const QlmLibraryKind Kinds[CQlmQuorvantile::LibraryKinds] = {
     {Kind::Implants, ".imp", "Implantes", NewLibrary<vtkImplantLib>, Load<CImpLibFile, vtkImplantLib>, ReadConfigImplantLibUsed,
      WriteConfigImplantLibUsed, nullptr, nullptr, "Implant Lib files", "Importar Bibliotecas de Implantes",
-     BarOf<CImplantToolBar, &CMainFrame::ImplantToolBar>},
+     BarOf<CImplantToolBar, &CMainFrame::ImplantToolBar>,
+     GiveLibraries<vtkImplantLib, CQlmImplants, &CQlmQuorvantile::ImplantContainer>},
     {Kind::Orthodontic, ".omp", "OrtoImplantes", NewLibrary<vtkOrtoImpLib>, Load<COrtoLibFile, vtkOrtoImpLib>,
      ReadConfigOrtoImpLibUsed, WriteConfigOrtoImpLibUsed, ReadConfigOrtoImpAdvan, WriteConfigOrtoImpAdvan,
-     "Orto Implant Lib files", "Importar Bibliotecas de Orto Implantes", BarOf<COrtoToolBar, &CMainFrame::OrtoToolBar>},
+     "Orto Implant Lib files", "Importar Bibliotecas de Orto Implantes", BarOf<COrtoToolBar, &CMainFrame::OrtoToolBar>,
+     GiveLibraries<vtkOrtoImpLib, CQlmOrtoImps, &CQlmQuorvantile::OrtoImpsContainer>},
     {Kind::Teeth, ".dnt", "Dentes", NewLibrary<vtkGeomsLib>, Load<CDentesLibFile, vtkGeomsLib>, ReadConfigDentesLibUsed,
      WriteConfigDentesLibUsed, ReadConfigDentesAdvan, WriteConfigDentesAdvan, "Tooth Lib files",
-     "Importar Bibliotecas de Dentes", BarOf<CDentesToolBar, &CMainFrame::DentesToolBar>},
+     "Importar Bibliotecas de Dentes", BarOf<CDentesToolBar, &CMainFrame::DentesToolBar>,
+     GiveLibraries<vtkGeomsLib, CQlmDentes, &CQlmQuorvantile::DentesContainer>},
     {Kind::Meshes, ".geo", "Geometrias", NewLibrary<vtkGeomsLib>, Load<CGeomsLibFile, vtkGeomsLib>, ReadConfigGeometrLibUsed,
      WriteConfigGeometrLibUsed, ReadConfigGeometrAdvan, WriteConfigGeometrAdvan, "Geomatry Lib files",
-     "Importar Bibliotecas de Geometrias", BarOf<CGeomsToolBar, &CMainFrame::GeomsToolBar>},
+     "Importar Bibliotecas de Geometrias", BarOf<CGeomsToolBar, &CMainFrame::GeomsToolBar>,
+     GiveLibraries<vtkGeomsLib, CQlmGeoms, &CQlmQuorvantile::GeomsContainer>},
     {Kind::Endodontic, ".end", "Endo", NewLibrary<vtkEndoImpLib>, Load<CEndoLibFile, vtkEndoImpLib>, ReadConfigEndoImpLibUsed,
      WriteConfigEndoImpLibUsed, ReadConfigEndoImpAdvan, WriteConfigEndoImpAdvan, "Endo Implant Lib files",
-     "Importar Bibliotecas de Endo Implantes", BarOf<CEndoToolBar, &CMainFrame::EndoToolBar>},
+     "Importar Bibliotecas de Endo Implantes", BarOf<CEndoToolBar, &CMainFrame::EndoToolBar>,
+     GiveLibraries<vtkEndoImpLib, CQlmEndoImps, &CQlmQuorvantile::EndoImpsContainer>},
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 class CLibraryToolBar;
 class CMainFrame;
+class CStringArray;
 class vtkLibrary;
 
 struct QlmLibraryKind {
@@ -30,6 +31,9 @@ struct QlmLibraryKind {
   const char* ImportFilterName;
   const char* ImportTitle;
   CLibraryToolBar& (*Bar)(CMainFrame& frame);
+  // Hands the kind's container of `controller` the library in use and the
+  // names of the kind's library files; null while the kind has no container.
+  void (*GiveLibraries)(CQlmQuorvantile& controller, vtkLibrary* current, const CStringArray& names);
 
   // The row of `kind`.
   static const QlmLibraryKind& Of(int kind);

@@ -76,7 +76,7 @@ public:
   void SetFill(int on) override;
   void SetFontSize(int size) override;
   void SetUniformColor(int on);
-  void SetLabelBackground(int on);
+  void SetLabelBackground(int on) override;
   void SetLabelMode(int mode) override;
   void SetVisibilityNumber(int on) override;
   void SetVisibilityAxisLines(int on) override;

@@ -4,7 +4,6 @@
 
 #include "app/CQlmQuorvantile.h"
 #include "ct/CQlmCTViewer2.h"
-#include "objects/QlmReformatFollower.h"
 #include "toolkit/QlmPlanningFrame.h"
 
 namespace {
@@ -31,17 +30,12 @@ CQlmNerves::~CQlmNerves() {
 
 void CQlmNerves::SetWindows(CQlmLayeredWindow* window3D, CQlmLayeredWindow* axial, CQlmLayeredWindow9* cross,
                             CQlmLayeredWindow* panoramic) {
-  this->Window3D = window3D;
-  this->WindowAxial = axial;
-  this->WindowCross = cross;
-  this->WindowPanoramic = panoramic;
+  CQlmObjectContainer::SetWindows(window3D, axial, cross, panoramic);
   this->Editor->SetWindows(axial, panoramic);
 }
 
 void CQlmNerves::SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator, float spacing) {
-  this->Image = image;
-  this->Calculator = calculator;
-  this->Spacing = spacing;
+  this->SetImage(image, calculator, spacing);
   this->Editor->SetImage(image);
 }
 
@@ -67,43 +61,48 @@ void CQlmNerves::AddNerve() {
   const int index = this->GetCount();
   CQlmNerve* nerve = this->Nerves->AddNewNerve();
   nerve->SetSide(side);
-  CQlmNerve3D* tube = this->List3D->AddNewNerve3D();
-  CQlmNerveAxial* axial = this->ListAxial->AddNewNerveAxial();
-  CQlmNerveCross9* cross = this->ListCross->AddNewNerveCross9();
-  CQlmNervePanoramic* panoramic = this->ListPanoramic->AddNewNervePanoramic();
-
   nerve->SetName(this->UniqueName(side == CQlmNerve::Left ? "Nervo Esquerdo" : "Nervo Direito", index));
   nerve->SetColor(NewColor[0], NewColor[1], NewColor[2]);
   nerve->SetTranslation(QlmPlanningFrame(this->Image).GetCentre());
 
-  tube->SetWindow(this->Window3D);
-  tube->SetNerve(nerve);
-  // The radius the same project gets once reloaded.
-  tube->SetRadius(nerve->GetDiameter() / 2);
-  tube->SetColor(NewColor[0], NewColor[1], NewColor[2]);
-
-  axial->SetInputMesh(tube->GetOutputPort());
-  axial->SetWindow(this->WindowAxial);
-  axial->SetInput(this->Image);
-  axial->SetColor(NewColor[0], NewColor[1], NewColor[2]);
-  axial->SetAxialIndex(this->AxialIndex);
-
-  cross->SetInputMesh(tube->GetOutputPort());
-  cross->SetWindow(this->WindowCross);
-  cross->SetInput(this->Image, this->Calculator, this->Spacing);
-  cross->SetColor(NewColor[0], NewColor[1], NewColor[2]);
-  cross->SetCrossIndex(this->CrossIndex);
-
-  panoramic->SetInputMesh(tube->GetOutputPort());
-  panoramic->SetWindow(this->WindowPanoramic);
-  panoramic->SetInput(this->Image, this->Calculator);
+  this->MakeViewObjects(nerve);
+  CQlmNervePanoramic* panoramic = this->ListPanoramic->GetLast();
   // The new nerve is drawn in the nerve window.
   panoramic->SetPanoramicLine(nerve->GetAxialLine().GetLinePolyData());
-  panoramic->SetColor(NewColor[0], NewColor[1], NewColor[2]);
   panoramic->SetThick(this->Thick);
 
   this->ShowNerve(this->Current);
   this->Current = index;
+}
+
+void CQlmNerves::MakeViewObjects(CQlmNerve* nerve) {
+  const float* color = nerve->GetColor();
+  CQlmNerve3D* tube = this->List3D->AddNewNerve3D();
+  tube->SetWindow(this->Window3D);
+  tube->SetNerve(nerve);
+  // The radius the same project gets once reloaded.
+  tube->SetRadius(nerve->GetDiameter() / 2);
+  tube->SetColor(color[0], color[1], color[2]);
+
+  CQlmNerveAxial* axial = this->ListAxial->AddNewNerveAxial();
+  axial->SetInputMesh(tube->GetOutputPort());
+  axial->SetWindow(this->WindowAxial);
+  axial->SetInput(this->Image);
+  axial->SetColor(color[0], color[1], color[2]);
+  axial->SetAxialIndex(this->AxialIndex);
+
+  CQlmNerveCross9* cross = this->ListCross->AddNewNerveCross9();
+  cross->SetInputMesh(tube->GetOutputPort());
+  cross->SetWindow(this->WindowCross);
+  cross->SetInput(this->Image, this->Calculator, this->Spacing);
+  cross->SetColor(color[0], color[1], color[2]);
+  cross->SetCrossIndex(this->CrossIndex);
+
+  CQlmNervePanoramic* panoramic = this->ListPanoramic->AddNewNervePanoramic();
+  panoramic->SetInputMesh(tube->GetOutputPort());
+  panoramic->SetWindow(this->WindowPanoramic);
+  panoramic->SetInput(this->Image, this->Calculator);
+  panoramic->SetColor(color[0], color[1], color[2]);
 }
 
 void CQlmNerves::ShowNerve(int i) {
@@ -181,35 +180,9 @@ void CQlmNerves::DeleteCurrentNerve() {
 void CQlmNerves::BuildViewObjects() {
   int i = 0;
   this->Nerves->ForEach([this, &i](CQlmNerve* nerve) {
-    const float* color = nerve->GetColor();
     const int visible = nerve->GetVisible();
-    CQlmNerve3D* tube = this->List3D->AddNewNerve3D();
-    tube->SetWindow(this->Window3D);
-    tube->SetNerve(nerve);
-    tube->SetRadius(nerve->GetDiameter() / 2);
-    tube->SetColor(color[0], color[1], color[2]);
-    tube->SetVisibility(visible);
-
-    CQlmNerveAxial* axial = this->ListAxial->AddNewNerveAxial();
-    axial->SetInputMesh(tube->GetOutputPort());
-    axial->SetWindow(this->WindowAxial);
-    axial->SetInput(this->Image);
-    axial->SetColor(color[0], color[1], color[2]);
-    axial->SetAxialIndex(this->AxialIndex);
-
-    CQlmNerveCross9* cross = this->ListCross->AddNewNerveCross9();
-    cross->SetInputMesh(tube->GetOutputPort());
-    cross->SetWindow(this->WindowCross);
-    cross->SetInput(this->Image, this->Calculator, this->Spacing);
-    cross->SetColor(color[0], color[1], color[2]);
-    cross->SetCrossIndex(this->CrossIndex);
-
-    CQlmNervePanoramic* panoramic = this->ListPanoramic->AddNewNervePanoramic();
-    panoramic->SetInputMesh(tube->GetOutputPort());
-    panoramic->SetWindow(this->WindowPanoramic);
-    panoramic->SetInput(this->Image, this->Calculator);
-    panoramic->SetColor(color[0], color[1], color[2]);
-
+    this->MakeViewObjects(nerve);
+    this->List3D->GetListItemAt(i)->SetVisibility(visible);
     this->SetCutsVisibility(i, visible);
     this->AddViewObjects(i);
     ++i;
@@ -217,39 +190,6 @@ void CQlmNerves::BuildViewObjects() {
 }
 
 void CQlmNerves::Serialize(CArchive& archive) { this->Nerves->Serialize(archive); }
-
-void CQlmNerves::SetAxialIndex(int index) {
-  this->AxialIndex = index;
-  this->ListAxial->ForEach([index](CQlmNerveAxial* axial) { axial->SetAxialIndex(index); });
-}
-
-void CQlmNerves::SetCrossIndex(int index) {
-  this->CrossIndex = index;
-  this->ListCross->ForEach([index](CQlmNerveCross9* cross) { cross->SetCrossIndex(index); });
-}
-
-void CQlmNerves::SetCrossSpacing(float spacing) {
-  this->Spacing = spacing;
-  this->ListCross->ForEach([spacing](CQlmNerveCross9* cross) { cross->SetCrossSpacing(spacing); });
-}
-
-void CQlmNerves::SetSingleCrossSection(int on) {
-  this->ListCross->ForEach([on](CQlmNerveCross9* cross) { cross->SetSingleCrossSection(on); });
-}
-
-void CQlmNerves::SetPanoramicThick(int on) {
-  this->Thick = on;
-  this->ListPanoramic->ForEach([on](CQlmNervePanoramic* panoramic) { panoramic->SetThick(on); });
-}
-
-void CQlmNerves::UpdateCutters() {
-  this->ListCross->ForEach([](CQlmNerveCross9* cross) { cross->UpdateCutters(); });
-}
-
-void CQlmNerves::FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice,
-                                int firstSection, int curve) {
-  QlmFollowReformat(*this, thickPanoramic, singleSection, crossSpacing, axialSlice, firstSection, curve);
-}
 
 void CQlmNerves::SetCurrentVisibility(int visible) {
   if (this->Current < this->GetCount()) this->SetNerveVisibility(this->Current, visible);

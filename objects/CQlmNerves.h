@@ -2,9 +2,10 @@
 // The nerves of a project: the nerve list and four parallel lists of view
 // objects (tube, axial, cross-section and panoramic cut; item i of each
 // belongs to nerve i), and the editor of the nerve window. Adds, selects and
-// deletes nerves, builds the view objects after a load, fans the views'
-// positions and reformat changes out to the cuts, and switches the
-// panoramic view into the nerve window and back.
+// deletes nerves, builds the view objects after a load and switches the
+// panoramic view into the nerve window and back; the container skeleton fans
+// the views' positions and reformat changes out to the cuts (in a thick
+// panoramic view the panoramic cuts project the tubes, 30 % opaque).
 //
 // Outside the nerve window every nerve shows by its own visible flag; inside
 // it only the current nerve, its two lines and the reformat along it.
@@ -16,19 +17,14 @@
 #include "objects/CQlmNerveEdit.h"
 #include "objects/CQlmNerveList.h"
 #include "objects/CQlmNervePanoramicList.h"
-#include "platform/CObject.h"
-#include "views/CQlmArchListener.h"
+#include "objects/CQlmObjectContainer.h"
 #include "views/CQlmGreyWindowFollower.h"
-#include "views/CQlmPositionListener.h"
 
 class CQlmCore;
-class CQlmLayeredWindow;
-class CQlmLayeredWindow9;
-class CQlmPanoramicCalc;
 class CQlmQuorvantile;
-class vtkImageData;
 
-class CQlmNerves : public CObject, public CQlmPositionListener, public CQlmArchListener, public CQlmGreyWindowFollower {
+class CQlmNerves : public CQlmObjectContainer<CQlmNerveAxial, CQlmNerveCross9, CQlmNervePanoramic>,
+                   public CQlmGreyWindowFollower {
 public:
   static CQlmNerves* CreateObject() { return new CQlmNerves; }
   CQlmNerves();
@@ -71,17 +67,6 @@ public:
   // The nerve list: count, then every nerve (the view objects are not written).
   void Serialize(CArchive& archive) override;
 
-  void SetAxialIndex(int index) override;
-  void SetCrossIndex(int index) override;
-  void SetCrossSpacing(float spacing);
-  void SetSingleCrossSection(int on);
-  // Thick panoramic: the panoramic cuts project the tubes, 30 % opaque.
-  void SetPanoramicThick(int on);
-  // After an edit of the arch: the nine sections of every nerve again.
-  void UpdateCutters() override;
-  void FollowReformat(int thickPanoramic, int singleSection, float crossSpacing, int axialSlice, int firstSection,
-                      int curve) override;
-
   // The current nerve's visible flag, its three cuts and the current visibility; the tube stays.
   void SetCurrentVisibility(int visible);
   // The editor's grey limits from the axial CT viewer's window: level -/+ half the width.
@@ -102,6 +87,11 @@ public:
   CQlmNerveCross9List* GetListCross() const { return this->ListCross.get(); }
   CQlmNervePanoramicList* GetListPanoramic() const { return this->ListPanoramic.get(); }
 
+protected:
+  CQlmPlanningList<CQlmNerveAxial>& AxialCuts() override { return *this->ListAxial; }
+  CQlmPlanningList<CQlmNerveCross9>& CrossCuts() override { return *this->ListCross; }
+  CQlmPlanningList<CQlmNervePanoramic>& PanoramicCuts() override { return *this->ListPanoramic; }
+
 private:
   // What the nerve window saves of a camera: position, focal point, parallel scale.
   struct SavedCamera {
@@ -115,6 +105,10 @@ private:
   // Nerve i's visible flag and its three cuts.
   void SetNerveVisibility(int i, int visible);
   void SetCutsVisibility(int i, int visible);
+  // The tube of `nerve` (its colour, half its diameter as radius) and the
+  // tube's axial, cross-section and panoramic cuts, appended to the four
+  // lists (not yet in their renderers).
+  void MakeViewObjects(CQlmNerve* nerve);
   void AddViewObjects(int i);
   void RemoveAllViewObjects();
   // Nerve i into the editor, attached.
@@ -144,20 +138,9 @@ private:
   int Current = 0;
   int CurrentVisibility = 0;
   SavedCamera SavedCameras[3];
-  int Thick = 0;
   std::unique_ptr<CQlmNerveList> Nerves;
   std::unique_ptr<CQlmNerve3DList> List3D;
   std::unique_ptr<CQlmNerveAxialList> ListAxial;
   std::unique_ptr<CQlmNerveCross9List> ListCross;
   std::unique_ptr<CQlmNervePanoramicList> ListPanoramic;
-
-  vtkImageData* Image = nullptr;
-  CQlmPanoramicCalc* Calculator = nullptr;
-  CQlmLayeredWindow* Window3D = nullptr;
-  CQlmLayeredWindow* WindowAxial = nullptr;
-  CQlmLayeredWindow9* WindowCross = nullptr;
-  CQlmLayeredWindow* WindowPanoramic = nullptr;
-  float Spacing = 2.0f;
-  int AxialIndex = 0;
-  int CrossIndex = 0;
 };

@@ -15,8 +15,10 @@
 #include "libraries/vtkImplantVirtual.h"
 #include "libraries/vtkOrtoImpVirtual.h"
 #include "objects/CQlmDentes.h"
+#include "objects/CQlmEndoImps.h"
 #include "objects/CQlmGeoms.h"
 #include "objects/CQlmImplants.h"
+#include "objects/CQlmOrtoImps.h"
 #include "platform/CArchive.h"
 #include "platform/CAtomicFile.h"
 
@@ -56,6 +58,21 @@ void WriteMultiPart(CArchive& archive, const vtkMultiPartVirtual& object) {
   archive << static_cast<int32_t>(count);
   for (int k = 0; k < count; ++k) archive << object.PartNames[k];
   WriteMatrix(archive, object.Matrix);
+}
+
+// One record of `Record` per object of a multi-part container, with its present parts' names.
+template <class Record, class Container>
+void CollectMultiParts(const Container& container, vtkCollection* records) {
+  container.GetList3D()->ForEach([records](const auto* object) {
+    vtkNew<Record> record;
+    record->ItemName = object->GetName();
+    record->LibraryName = object->LibraryName;
+    record->LibraryId = object->LibraryId;
+    record->PartCount = std::clamp(object->GetPartCount(), 0, vtkMultiPartItem::MaximumParts);
+    for (int k = 0; k < record->PartCount; ++k) record->PartNames[k] = object->GetPartName(k);
+    CopyMatrix(object->GetMatrix(), record->Matrix);
+    records->AddItem(record);
+  });
 }
 
 void WriteGeom(CArchive& archive, const vtkGeomsVirtual& object) {
@@ -101,6 +118,10 @@ void CQlmGuideFile::Collect() {
     records->RemoveAllItems();
   if (!this->Controller) return;
   if (this->Controller->ImplantContainer) this->CollectImplants(*this->Controller->ImplantContainer);
+  if (this->Controller->OrtoImpsContainer)
+    CollectMultiParts<vtkOrtoImpVirtual>(*this->Controller->OrtoImpsContainer, this->OrtoImps);
+  if (this->Controller->EndoImpsContainer)
+    CollectMultiParts<vtkEndoImpVirtual>(*this->Controller->EndoImpsContainer, this->EndoImps);
   if (this->Controller->GeomsContainer) CollectGeoms(*this->Controller->GeomsContainer, this->Geoms);
   if (this->Controller->DentesContainer) CollectGeoms(*this->Controller->DentesContainer, this->Dentes);
 }

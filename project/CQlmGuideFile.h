@@ -17,7 +17,7 @@
 #include "platform/CString.h"
 
 class CArchive;
-class CQlmGeomContainer;
+#include "objects/CQlmGeomContainer.h"
 class CQlmImplants;
 class CQlmQuorvantile;
 class vtkPolyData;

@@ -13,4 +13,6 @@ public:
   virtual void SetLabelMode(int mode) = 0;
   // Points: 7, 12 or 18.
   virtual void SetFontSize(int size) = 0;
+  // 1 draws the labels on a filled box (the text profiles' object labels).
+  virtual void SetLabelBackground(int on) = 0;
 };

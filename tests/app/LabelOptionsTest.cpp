@@ -22,6 +22,7 @@ public:
   void SetVisibilityNumber(int on) override { this->Calls.push_back("numbers " + std::to_string(on)); }
   void SetLabelMode(int mode) override { this->Calls.push_back("mode " + std::to_string(mode)); }
   void SetFontSize(int size) override { this->Calls.push_back("font " + std::to_string(size)); }
+  void SetLabelBackground(int on) override { this->Calls.push_back("box " + std::to_string(on)); }
   void SetFill(int on) override { this->Calls.push_back("fill " + std::to_string(on)); }
   void SetVisibilityAxisLines(int on) override { this->Calls.push_back("axis " + std::to_string(on)); }
   void SetScrewColor(float r, float g, float b) override { this->Calls.push_back("screw " + Rgb(r, g, b)); }

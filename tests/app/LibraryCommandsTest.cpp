@@ -17,6 +17,7 @@
 #include "libraries/CDialogSelImpLib.h"
 #include "libraries/vtkLibrary.h"
 #include "libraries/vtkLibraryItem.h"
+#include "objects/CQlmDentes.h"
 
 // Fontconfig keeps its caches for the whole process.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
@@ -267,6 +268,25 @@ TEST_F(ImportFixture, ACopyThatFailsHalfWayLeavesTheOldLibraryAndNoTemporaryFile
   EXPECT_EQ(Prompter.Messages[1].Icon, QlmIcon::Error);
   EXPECT_EQ(Content(this->Library("B.dnt")), "old B");
   EXPECT_TRUE(Temporaries().empty());
+  App.m_pMainWnd = nullptr;
+}
+
+// The placed teeth look their items up in the libraries imported after start-up too.
+TEST_F(LibraryCommandsFixture, TheTeethSearchALibraryImportedAfterStartUp) {
+  auto frame = StartFrame();
+  CQlmQuorvantile& q = *frame->GetController();
+  this->WriteMeshLibrary("Importados", ".dnt");
+  if (IsSkipped() || HasFatalFailure()) return;
+  QlmTempDir sources;
+  const fs::path source = sources.Path() / "Importados.dnt";
+  fs::copy_file(this->Library("Importados.dnt"), source);
+  fs::remove(this->Library("Importados.dnt"));
+  ASSERT_EQ(q.DentesContainer->FindItem("Importados", "Porco", " 4711"), nullptr);
+
+  Prompter.QueueFiles({CString(source.string())});
+  frame->RunCommand(33218);
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"1 Bibliotecas importadas"});
+  EXPECT_NE(q.DentesContainer->FindItem("Importados", "Porco", " 4711"), nullptr);
   App.m_pMainWnd = nullptr;
 }
 
