@@ -11,10 +11,10 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "../objects/FittedMesh.h"
 #include "ProjectFixtures.h"
 #include "SampleCrowns.h"
 #include "SampleProjectFixture.h"
+#include "SampleTeethLibrary.h"
 #include "ct/CQlmCTCrossFilter9.h"
 #include "ct/CQlmCTFilter.h"
 #include "libraries/vtkGeomsLib.h"
@@ -33,31 +33,11 @@ namespace {
 
 using SampleCrowns::Vector;
 
-constexpr const char* ToothMesh = "meshes/pig.stl";
+constexpr const char* ToothMesh = SampleTeethLibrary::Mesh;
 
 class TeethPlacementTest : public SampleProjectFixture {
 protected:
-  // "Incisivo" and "Molar" in the teeth library in use of `q`, 8 x 8 x 10 mm, as a library file gives them.
-  static void PutFixtureTeeth(CQlmQuorvantile& q) {
-    auto* library = vtkGeomsLib::SafeDownCast(q.Libraries[CQlmQuorvantile::Teeth]);
-    ASSERT_NE(library, nullptr);
-    library->Clear();
-    library->Name = "Dentes Teste";
-    library->Identifier = " 42";
-    const struct {
-      const char* name;
-      float color[3];
-    } teeth[] = {{"Incisivo", {1.0f, 0.95f, 0.8f}}, {"Molar", {0.9f, 0.8f, 0.5f}}};
-    for (const auto& tooth : teeth) {
-      vtkNew<vtkGeom> item;
-      item->Name = tooth.name;
-      item->LibraryName = library->Name;
-      item->LibraryId = library->Identifier;
-      std::copy(tooth.color, tooth.color + 3, item->Color);
-      FitMesh(ToothMesh, 8, 0, 10, item->Mesh);
-      library->Items->AddItem(item);
-    }
-  }
+  static void PutFixtureTeeth(CQlmQuorvantile& q) { SampleTeethLibrary::Put(q); }
   void PutFixtureTeeth() { PutFixtureTeeth(*this->Q); }
   int Add(const void* window, const Vector& point, const char* name) {
     return this->Q->DentesContainer->AddTooth(window, point.data(), "Dentes Teste", " 42", name, 0, -1);
