@@ -13,7 +13,7 @@
 #include <string>
 
 #include "QlmGuiTestApp.h"
-#include "QlmLibraryFolderFiles.h"
+#include "tests/app/QlmLibraryFolderFiles.h"
 #include "QlmTempDir.h"
 #include "QlmTestData.h"
 #include "SampleProject.h"
