@@ -41,6 +41,7 @@ void CQlmQuorvantile::SetupImplants() {
   implants.SetAxialIndex(this->CTFilter->GetAxialFilter()->GetCurrentSlice());
   implants.SetCrossIndex(cross.GetFirstIndex());
   implants.SetPanoramicIndex(this->PanoramicCalc->GetCurrentCurve());
+  implants.SetSingleCrossSection(cross.GetSingleSection());
   implants.Flip = this->Creator202106->ImplantDefaults.Flip;
 }
 
@@ -105,6 +106,7 @@ void CQlmQuorvantile::SetupRings() {
   for (int i = rings.GetCount(); i < implants.GetCount(); ++i) {
     if (rings.AddRing(i)) rings.SetVisibility(i, implants.GetList3D()->GetListItemAt(i)->RingVisible);
   }
+  rings.SetSingleCrossSection(cross.GetSingleSection());
 }
 
 // The rings read the implants' placements and panoramic cuts: they go before the implants.

@@ -37,6 +37,7 @@ void CQlmQuorvantile::SetupTeeth() {
     container->SetAxialIndex(this->CTFilter->GetAxialFilter()->GetCurrentSlice());
     container->SetCrossIndex(cross.GetFirstIndex());
     container->SetPanoramicIndex(this->PanoramicCalc->GetCurrentCurve());
+    container->SetSingleCrossSection(cross.GetSingleSection());
   }
 }
 

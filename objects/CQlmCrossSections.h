@@ -30,6 +30,7 @@ public:
   void UpdateCutters();
 
   int GetCrossIndex() const { return this->FirstIndex; }
+  int GetSingleCrossSection() const { return this->SingleSection; }
   int GetLargestIndex() const { return this->LargestIndex; }
   float GetSpacing() const { return this->Spacing; }
   // Arc length of the middle section; -1 before the first index.

@@ -29,6 +29,7 @@ public:
   void SetVisibility(int visible) override;
 
   int GetCrossIndex() const { return this->Sections.GetCrossIndex(); }
+  int GetSingleCrossSection() const { return this->Sections.GetSingleCrossSection(); }
   vtkGeomCross9* GetCrossCutter() const { return this->CrossCutter; }
 
   // The drag in section `section`'s frame, previewed in every cell about the

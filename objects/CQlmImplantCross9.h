@@ -24,6 +24,7 @@ public:
   // The largest index and the nine section planes again (after an arch edit).
   void UpdateCutters() { this->Sections.UpdateCutters(); }
   int GetCrossIndex() const { return this->Sections.GetCrossIndex(); }
+  int GetSingleCrossSection() const { return this->Sections.GetSingleCrossSection(); }
   int GetLargestIndex() const { return this->Sections.GetLargestIndex(); }
   vtkImplantCross9* GetCrossCutter() const { return this->CrossCutter; }
 

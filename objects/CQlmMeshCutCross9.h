@@ -29,6 +29,7 @@ public:
   void SetVisibility(int visible) override;
 
   int GetCrossIndex() const { return this->Sections.GetCrossIndex(); }
+  int GetSingleCrossSection() const { return this->Sections.GetSingleCrossSection(); }
   int GetLargestIndex() const { return this->Sections.GetLargestIndex(); }
   vtkPolyDataCutterCross9* GetCrossCutter() const { return this->CrossCutter; }
 

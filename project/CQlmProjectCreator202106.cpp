@@ -41,6 +41,7 @@
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
 #include "views/CQlmIndicator.h"
+#include "views/CQlmInteractorStyle3.h"
 
 namespace {
 
@@ -447,6 +448,9 @@ void CQlmProjectCreator202106::RestoreViews800900() {
   panoramic->SetPosition(0, 0, 1);
   panoramic->SetFocalPoint(0, 0, 0);
   panoramic->SetParallelScale(controller.CTData->GetPhysicalSize()[2] / 2);
+  controller.Style3D->ViewFront();
+  controller.Style3D->ZoomIn();
+  controller.Style3D->ZoomIn();
   for (CQlm3DWindow* window : {controller.WindowAxial, controller.WindowPanoramic, controller.Window3D}) {
     window->Enabled = 1;
   }

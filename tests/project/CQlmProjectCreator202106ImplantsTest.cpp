@@ -28,30 +28,6 @@ constexpr const char* ImplantWarning =
 constexpr const char* ComponentWarning =
     "Biblioteca %s não encontrada para o componente %d, um componente genérico será criado";
 
-// A library item whose mesh is a sphere of radius 5 about the origin: a
-// screw built from it reaches z = 5, a generic one ends at z = 0.
-void PutItem(vtkCollection* items, const char* name, float diameter, float length) {
-  vtkNew<vtkImplantCustom> item;
-  item->Name = name;
-  item->Diameter = diameter;
-  item->Length = length;
-  item->WasherDistance = 6, item->WasherHeight = 4, item->WasherOuterDiameter = 5.5f;
-  item->WasherInnerDiameter = 4.4f, item->WasherColor[1] = 0.75f;
-  item->Mesh->DeepCopy(Sphere(8));
-  items->AddItem(item);
-}
-
-CQlmImplantRecord LibraryRecord(int seed, const char* library, const char* identifier, const char* implant,
-                                const char* component) {
-  CQlmImplantRecord record = Implant(seed);
-  record.LibraryFlag = 1;
-  record.LibraryName = library;
-  record.LibraryIdentifier = identifier;
-  record.ImplantName = implant;
-  record.ComponentName = component;
-  return record;
-}
-
 constexpr double LibraryTop = 5.0;
 
 double Top(vtkPolyData* mesh) { return mesh->GetBounds()[5]; }
@@ -64,7 +40,7 @@ protected:
   ImplantReadTest() {
     this->SystemB->Name = "Sistema B";
     this->SystemB->Identifier = " 22";
-    PutItem(this->SystemB->Implants, "Cone 5.0", 5.0f, 13.0f);
+    PutImplantItem(this->SystemB->Implants, "Cone 5.0", 5.0f, 13.0f);
   }
 
   void SetUp() override {
@@ -73,8 +49,8 @@ protected:
     ASSERT_NE(current, nullptr);
     current->Name = "Atual";
     current->Identifier = " 11";
-    PutItem(current->Implants, "Cone 4.0", 4.0f, 11.5f);
-    PutItem(current->Components, "Reto", 0.0f, 6.0f);
+    PutImplantItem(current->Implants, "Cone 4.0", 4.0f, 11.5f);
+    PutImplantItem(current->Components, "Reto", 0.0f, 6.0f);
     CStringArray& names = this->Controller->LibraryNames[CQlmQuorvantile::Implants];
     names.RemoveAll();
     names.Add("Vazia");
@@ -112,9 +88,9 @@ protected:
 
 TEST_F(ImplantReadTest, LibraryAndGenericImplantsAreRebuiltAndWrittenBackUnchanged) {
   const std::vector<CQlmImplantRecord> records = {
-      Implant(1), LibraryRecord(2, "Atual", " 11", "Cone 4.0", "Reto"),
-      LibraryRecord(3, "Sistema B", " 22", "Cone 5.0", "Standard"),
-      LibraryRecord(4, "Sistema B", " 22", "Cone 5.0", "Standard")};
+      Implant(1), LibraryImplantRecord(2, "Atual", " 11", "Cone 4.0", "Reto"),
+      LibraryImplantRecord(3, "Sistema B", " 22", "Cone 5.0", "Standard"),
+      LibraryImplantRecord(4, "Sistema B", " 22", "Cone 5.0", "Standard")};
   const std::string path = this->Write(records);
 
   ASSERT_EQ(this->Open(path), 1);
@@ -155,10 +131,10 @@ TEST_F(ImplantReadTest, LibraryAndGenericImplantsAreRebuiltAndWrittenBackUnchang
 // component only when it is not "Standard". Saved again, nothing changes.
 TEST_F(ImplantReadTest, MissingLibrariesWarnAndGiveGenericPartsKeepingTheRecord) {
   const std::vector<CQlmImplantRecord> records = {
-      LibraryRecord(1, "Sistema Z", " 99", "Cone 4.0", "Reto"),
-      LibraryRecord(2, "Atual", " 11", "Cone 4.0", "Angulado"),
-      LibraryRecord(3, "Sistema Z", " 99", "Cone 4.0", "Standard"),
-      LibraryRecord(4, "Atual", " 11", "Cone 9.9", "Standard")};
+      LibraryImplantRecord(1, "Sistema Z", " 99", "Cone 4.0", "Reto"),
+      LibraryImplantRecord(2, "Atual", " 11", "Cone 4.0", "Angulado"),
+      LibraryImplantRecord(3, "Sistema Z", " 99", "Cone 4.0", "Standard"),
+      LibraryImplantRecord(4, "Atual", " 11", "Cone 9.9", "Standard")};
   const std::string path = this->Write(records);
 
   ASSERT_EQ(this->Open(path), 1);
@@ -189,7 +165,7 @@ TEST_F(ImplantReadTest, MissingLibrariesWarnAndGiveGenericPartsKeepingTheRecord)
 // A flag that is neither 0 nor 1 would leave the implant without meshes: it is
 // built generic without a message and written back as read.
 TEST_F(ImplantReadTest, AnUnknownLibraryFlagGivesAGenericImplantAndIsKept) {
-  CQlmImplantRecord odd = LibraryRecord(5, "Atual", " 11", "Cone 4.0", "Reto");
+  CQlmImplantRecord odd = LibraryImplantRecord(5, "Atual", " 11", "Cone 4.0", "Reto");
   odd.LibraryFlag = 7;
   const std::string path = this->Write({odd});
 
@@ -231,8 +207,8 @@ TEST_F(ImplantReadTest, ImpossibleImplantCountsAreRefusedWithTheControllerUntouc
 
 // Any byte of the implant section changed: the file is refused or read, never a crash or a leak.
 TEST_F(ImplantReadTest, SeededMutationsOfTheImplantSectionAreReadOrRefused) {
-  const std::vector<CQlmImplantRecord> records = {Implant(1), LibraryRecord(2, "Atual", " 11", "Cone 4.0", "Reto"),
-                                                  LibraryRecord(3, "Sistema B", " 22", "Cone 5.0", "Standard")};
+  const std::vector<CQlmImplantRecord> records = {Implant(1), LibraryImplantRecord(2, "Atual", " 11", "Cone 4.0", "Reto"),
+                                                  LibraryImplantRecord(3, "Sistema B", " 22", "Cone 5.0", "Standard")};
   const Bytes good = ReadFile(this->Write(records));
   CQlmProjectData data;
   FillSmallProject(data);

@@ -21,17 +21,6 @@ namespace {
 
 using QlmBytes::ReadFile;
 
-// Item `name` of `library` with the library strings a library file reader gives it.
-void PutItem(vtkGeomsLib* library, const char* name, float red) {
-  vtkNew<vtkGeom> item;
-  item->Name = name;
-  item->Color[0] = red;
-  item->LibraryName = library->Name;
-  item->LibraryId = library->Identifier;
-  item->Mesh->DeepCopy(Sphere(6));
-  library->Items->AddItem(item);
-}
-
 // The mesh library in use "Malhas" (" 5": "Barra"); the teeth library in use
 // "Dentes A" (" 11": "Incisivo") and the teeth library files "Perdida"
 // (unreadable) and "Dentes B" (" 22": "Canino", "Molar"), read through a
@@ -42,16 +31,16 @@ protected:
     CreatorTest::SetUp();
     this->TeethB->Name = "Dentes B";
     this->TeethB->Identifier = " 22";
-    PutItem(this->TeethB, "Canino", 0.25f);
-    PutItem(this->TeethB, "Molar", 0.5f);
+    PutGeomItem(this->TeethB, "Canino", 0.25f);
+    PutGeomItem(this->TeethB, "Molar", 0.5f);
     auto* meshes = vtkGeomsLib::SafeDownCast(this->Controller->Libraries[CQlmQuorvantile::Meshes]);
     auto* teeth = vtkGeomsLib::SafeDownCast(this->Controller->Libraries[CQlmQuorvantile::Teeth]);
     ASSERT_NE(meshes, nullptr);
     ASSERT_NE(teeth, nullptr);
     meshes->Name = "Malhas", meshes->Identifier = " 5";
-    PutItem(meshes, "Barra", 0.75f);
+    PutGeomItem(meshes, "Barra", 0.75f);
     teeth->Name = "Dentes A", teeth->Identifier = " 11";
-    PutItem(teeth, "Incisivo", 1.0f);
+    PutGeomItem(teeth, "Incisivo", 1.0f);
     this->Controller->LibraryNames[CQlmQuorvantile::Meshes].RemoveAll();
     CStringArray& names = this->Controller->LibraryNames[CQlmQuorvantile::Teeth];
     names.RemoveAll();

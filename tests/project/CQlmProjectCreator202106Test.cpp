@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <vtkCamera.h>
 #include <vtkCellArray.h>
 #include <vtkImageData.h>
 #include <vtkNew.h>
 #include <vtkPolyData.h>
+#include <vtkRenderer.h>
 #include <vtkUnsignedCharArray.h>
 
 #include <cstdlib>
@@ -72,6 +74,9 @@ TEST_F(CreatorTest, ProbeReturnsTheFirstWordOrMinusOne) {
 TEST_F(CreatorTest, An800901FileIsRefusedBy800900AfterItsReservedWordsAndReadBy800901) {
   CQlmProjectData data;
   FillRichProject(data);
+  // Saved while the arch was edited, read by a controller editing it: neither survives the read.
+  data.ViewState.CurveEdit = 1;
+  this->Controller->CurveEditing = 1;
   const std::string path = this->Folder.File("Rico.qlm");
   ASSERT_TRUE(data.Save(path));
   this->Creator->Path = path;
@@ -141,6 +146,10 @@ TEST_F(CreatorTest, An800900FileOpensWithTheDefaultViewState) {
   EXPECT_EQ(controller.ThickPanoramic, 1);
   EXPECT_EQ(controller.CTFilter->GetPanFilter()->GetThick(), 1);
   EXPECT_EQ(controller.Window3D->Enabled, 1);
+  // The 3D view from the front.
+  vtkCamera& camera = *controller.Window3D->Renderer3->GetActiveCamera();
+  EXPECT_NEAR(camera.GetDirectionOfProjection()[1], 1.0, 1e-9);
+  EXPECT_NEAR(camera.GetViewUp()[2], 1.0, 1e-9);
 }
 
 TEST_F(CreatorTest, CutAndRefusedFilesAreRefusedByBothReaders) {

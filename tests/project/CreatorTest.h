@@ -3,10 +3,14 @@
 // application-data folder, with scripted messages.
 #include <gtest/gtest.h>
 
+#include <vtkCollection.h>
+#include <vtkNew.h>
+
 #include <cstdlib>
 #include <random>
 #include <string>
 
+#include "ProjectFixtures.h"
 #include "QlmBytes.h"
 #include "QlmGuiTestApp.h"
 #include "QlmTempDir.h"
@@ -16,9 +20,47 @@
 #include "app/QlmResourceScript.h"
 #include "ct/CQlmCTData.h"
 #include "ct/CQlmCTFilter.h"
+#include "libraries/vtkGeomsLib.h"
+#include "libraries/vtkImplantCustom.h"
 #include "platform/CQlmScriptedPrompter.h"
 #include "project/CQlmProjectCreator202106.h"
 #include "project/CQlmProjectData.h"
+
+// A library implant or component whose mesh is a sphere of radius 5 about the
+// origin: a screw built from it reaches z = 5, a generic one ends at z = 0.
+inline void PutImplantItem(vtkCollection* items, const char* name, float diameter, float length) {
+  vtkNew<vtkImplantCustom> item;
+  item->Name = name;
+  item->Diameter = diameter;
+  item->Length = length;
+  item->WasherDistance = 6, item->WasherHeight = 4, item->WasherOuterDiameter = 5.5f;
+  item->WasherInnerDiameter = 4.4f, item->WasherColor[1] = 0.75f;
+  item->Mesh->DeepCopy(ProjectFixtures::Sphere(8));
+  items->AddItem(item);
+}
+
+// Item `name` of `library` with the library strings a library file reader gives it.
+inline void PutGeomItem(vtkGeomsLib* library, const char* name, float red) {
+  vtkNew<vtkGeom> item;
+  item->Name = name;
+  item->Color[0] = red;
+  item->LibraryName = library->Name;
+  item->LibraryId = library->Identifier;
+  item->Mesh->DeepCopy(ProjectFixtures::Sphere(6));
+  library->Items->AddItem(item);
+}
+
+// ProjectFixtures::Implant(seed) as implant `implant` with component `component` of a library.
+inline CQlmImplantRecord LibraryImplantRecord(int seed, const char* library, const char* identifier,
+                                              const char* implant, const char* component) {
+  CQlmImplantRecord record = ProjectFixtures::Implant(seed);
+  record.LibraryFlag = 1;
+  record.LibraryName = library;
+  record.LibraryIdentifier = identifier;
+  record.ImplantName = implant;
+  record.ComponentName = component;
+  return record;
+}
 
 // A controller in the state without a project (no windows), with its 2021-06 creator.
 class CreatorTest : public ::testing::Test {
