@@ -28,7 +28,7 @@ void CQlmCoreCores::OnMainViewEvent() {
   const bool follows = this->SetChildModes();
   const int view = this->MainViewCode();
   if (follows && view != -1) {
-    const CQlmInteractorRecord& record = view == QlmView::View3D ? *this->Owner->Style3D->GetRecord()
+    const CQlmInteractorRecord& record = view == QlmView::View3D  ? *this->Owner->Style3D->GetRecord()
                                          : view == QlmView::Axial ? *this->Owner->StyleAxial->GetRecord()
                                                                   : *this->Owner->StylePanoramic->GetRecord();
     if (record.Event == QlmEvent::LeftDoubleClick) this->MoveToPoint(view);
@@ -93,7 +93,8 @@ void CQlmCoreCores::MoveToPoint(int view) {
   }
 }
 
-void CQlmCoreCores::MoveViews(int axial, int curve, int cross, const int (&order)[3], std::initializer_list<int> marks) {
+void CQlmCoreCores::MoveViews(int axial, int curve, int cross, const int (&order)[3],
+                              std::initializer_list<int> marks) {
   CQlmQuorvantile& q = *this->Owner;
   if (axial != -1 && q.AxialView) q.AxialView->SetSlice(axial);
   if (curve != -1 && q.PanoramicView) q.PanoramicView->SetSlice(curve);

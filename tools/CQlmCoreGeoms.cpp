@@ -16,7 +16,7 @@ CLibraryToolBar* CQlmCoreGeoms::ToolBar() const {
 }
 
 int CQlmCoreGeoms::AddToContainer(const void* window, const double point[3], const CString& libraryName,
-                                   const CString& libraryId, const CString& itemName, int cell, int position) {
+                                  const CString& libraryId, const CString& itemName, int cell, int position) {
   return this->Owner->GeomsContainer->AddObject(window, point, libraryName, libraryId, itemName, cell, position);
 }
 

@@ -62,7 +62,8 @@ void CQlmCoreLibraryObjects::GetPositionInView(int view, int index, int cell, do
   CQlmGeomContainer& c = *this->Container();
   float inView[3] = {0.0f, 0.0f, 0.0f};
   if (view == QlmView::Axial) c.GetListAxial()->GetListItemAt(index)->GetAxialCutter()->GetPositionInView(inView);
-  if (view == QlmView::Cross) c.GetListCross()->GetListItemAt(index)->GetCrossCutter()->GetPositionInSection(cell, inView);
+  if (view == QlmView::Cross)
+    c.GetListCross()->GetListItemAt(index)->GetCrossCutter()->GetPositionInSection(cell, inView);
   if (view == QlmView::Panoramic) {
     const double* centre = c.GetListPanoramic()->GetListItemAt(index)->GetPanoramicCutter()->GetObjectPosition();
     for (int i = 0; i < 3; ++i) inView[i] = static_cast<float>(centre[i]);
@@ -142,18 +143,18 @@ bool CQlmCoreLibraryObjects::Applicable(const CoreUndoRecord& record, bool redo)
 }
 
 bool CQlmCoreLibraryObjects::Undo() {
-  const bool acted = this->Records.Undo(
-      [this](const CoreUndoRecord& record) { return this->Applicable(record, false); },
-      [this](CoreUndoRecord& record) { this->Snapshot(record); },
-      [this](const CoreUndoRecord& record) {
-        if (record.Action == QlmUndoAction::Created) {
-          this->DeleteObject(record.Index);
-        } else if (record.Action == QlmUndoAction::Deleted) {
-          this->InsertAgain(record, record.Index);
-        } else {
-          this->Restore(record);
-        }
-      });
+  const bool acted =
+      this->Records.Undo([this](const CoreUndoRecord& record) { return this->Applicable(record, false); },
+                         [this](CoreUndoRecord& record) { this->Snapshot(record); },
+                         [this](const CoreUndoRecord& record) {
+                           if (record.Action == QlmUndoAction::Created) {
+                             this->DeleteObject(record.Index);
+                           } else if (record.Action == QlmUndoAction::Deleted) {
+                             this->InsertAgain(record, record.Index);
+                           } else {
+                             this->Restore(record);
+                           }
+                         });
   if (acted) {
     this->UpdateStatusBar();
     this->RenderAllViews();
@@ -162,18 +163,18 @@ bool CQlmCoreLibraryObjects::Undo() {
 }
 
 bool CQlmCoreLibraryObjects::Redo() {
-  const bool acted = this->Records.Redo(
-      [this](const CoreUndoRecord& record) { return this->Applicable(record, true); },
-      [this](const CoreUndoRecord& record) { this->PushUndo(record.Action, record.Index, 1); },
-      [this](const CoreUndoRecord& record) {
-        if (record.Action == QlmUndoAction::Created) {
-          this->InsertAgain(record, -1);
-        } else if (record.Action == QlmUndoAction::Deleted) {
-          this->DeleteObject(record.Index);
-        } else {
-          this->Restore(record);
-        }
-      });
+  const bool acted =
+      this->Records.Redo([this](const CoreUndoRecord& record) { return this->Applicable(record, true); },
+                         [this](const CoreUndoRecord& record) { this->PushUndo(record.Action, record.Index, 1); },
+                         [this](const CoreUndoRecord& record) {
+                           if (record.Action == QlmUndoAction::Created) {
+                             this->InsertAgain(record, -1);
+                           } else if (record.Action == QlmUndoAction::Deleted) {
+                             this->DeleteObject(record.Index);
+                           } else {
+                             this->Restore(record);
+                           }
+                         });
   if (acted) {
     this->UpdateStatusBar();
     this->RenderAllViews();

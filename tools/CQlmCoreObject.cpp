@@ -3,6 +3,7 @@
 #include <vtkMatrix4x4.h>
 
 #include "app/CQlmQuorvantile.h"
+#include "tools/QlmUndoAction.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
 #include "views/CQlmInteractorStyle2.h"
@@ -10,7 +11,6 @@
 #include "views/CQlmInteractorStyle3.h"
 #include "views/QlmInteraction.h"
 #include "views/QlmView.h"
-#include "tools/QlmUndoAction.h"
 
 namespace {
 
@@ -191,7 +191,8 @@ int CQlmCoreObject::Pick(int view) {
 }
 
 void CQlmCoreObject::ResetCutTransforms() {
-  for (int view : {QlmView::Axial, QlmView::Panoramic, QlmView::Cross}) this->RecordOf(view).ObjectTransform->Identity();
+  for (int view : {QlmView::Axial, QlmView::Panoramic, QlmView::Cross})
+    this->RecordOf(view).ObjectTransform->Identity();
 }
 
 void CQlmCoreObject::InsertStep(int view, int picked) {

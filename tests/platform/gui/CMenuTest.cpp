@@ -30,8 +30,8 @@ TEST(CMenuPopupHook, SeesEveryEntryAndReturnsTheChosenCommand) {
   QlmPopupMenuScript script("Visibilidade");
   EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 10, 10, nullptr), 3u);
   ASSERT_EQ(script.Menus.size(), 1u);
-  const std::vector<std::string> expected = {"Dente 11 = 1", "---", "Cor = 2 [x]", "Delete = 4 (grayed)", "> Mais",
-                                             "  Visibilidade = 3"};
+  const std::vector<std::string> expected = {"Dente 11 = 1",        "---",    "Cor = 2 [x]",
+                                             "Delete = 4 (grayed)", "> Mais", "  Visibilidade = 3"};
   EXPECT_EQ(script.Menus[0], expected);
 }
 
