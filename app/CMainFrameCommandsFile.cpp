@@ -36,13 +36,13 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::FileRows() {
       {32947, OpenRecent<3>, Kept},
       {32948, OpenRecent<4>, Kept},
 
-      {57643, Waiting, Open},                 // "Edição/Desfazer": Undo; enabled only with an undo entry
-      {32933, Waiting, Open},                 // button "Desfazer": Undo; as 57643
-      {57644, Waiting, Open},                 // "Edição/Refazer": Redo; enabled only with a redo entry
-      {32934, Waiting, Open},                 // button "Refazer": Redo; as 57644
-      {57634, Row::Nothing, OpenNotEditing},  // "Edição/Copiar"
-      {57635, Row::Nothing, OpenNotEditing},  // "Edição/Recortar"
-      {57637, Row::Nothing, OpenNotEditing},  // "Edição/Colar"
+      {57643, Row::Call<&CQlmQuorvantile::Undo>, OpenWithUndo},  // "Edição/Desfazer"
+      {32933, Row::Call<&CQlmQuorvantile::Undo>, OpenWithUndo},  // button "Desfazer"
+      {57644, Row::Call<&CQlmQuorvantile::Redo>, OpenWithRedo},  // "Edição/Refazer"
+      {32934, Row::Call<&CQlmQuorvantile::Redo>, OpenWithRedo},  // button "Refazer"
+      {57634, Row::Nothing, OpenNotEditing},                     // "Edição/Copiar"
+      {57635, Row::Nothing, OpenNotEditing},                     // "Edição/Recortar"
+      {57637, Row::Nothing, OpenNotEditing},                     // "Edição/Colar"
 
       {57680, NextPane, Always},                                 // F6
       {57681, PreviousPane, Always},                             // Shift+F6

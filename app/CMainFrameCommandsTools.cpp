@@ -2,6 +2,7 @@
 // editing, and the object tools of every kind.
 #include "app/CMainFrameCommands.h"
 #include "app/QlmCommandRules.h"
+#include "objects/CQlmNerves.h"
 
 namespace {
 
@@ -18,29 +19,53 @@ void LeaveCurveEdit(QlmCommandContext& context) {
 }
 // The 3D frame's pan serves the plain, the arch-curve and the nerve pan; it is checked for two of them.
 bool Panning3D(const QlmCommandContext& context) { return ToolIs<1>(context) || ToolIs<23>(context); }
+// The current nerve has one before / after it in the list.
+bool NerveBeforeCurrent(const QlmCommandContext& context) {
+  return NerveEditing(context) && context.Quorvantile.NerveContainer->GetCurrent() > 0;
+}
+bool NerveAfterCurrent(const QlmCommandContext& context) {
+  const CQlmNerves& nerves = *context.Quorvantile.NerveContainer;
+  return NerveEditing(context) && nerves.GetCurrent() + 1 < nerves.GetCount();
+}
+bool NerveCutsShown(const QlmCommandContext& context) {
+  return context.Quorvantile.NerveContainer->GetCurrentVisibility() != 0;
+}
+// A diameter of the nerve tool bar's menu, in tenths of a millimetre.
+template <int Tenths>
+void SetDiameter(QlmCommandContext& context) {
+  context.Quorvantile.SetNerveDiameter(Tenths / 10.0f);
+}
+void Pan3D(QlmCommandContext& context) {
+  CQlmQuorvantile& q = context.Quorvantile;
+  if (q.NerveEditing)
+    q.SetNervePanMode();
+  else if (q.CurveEditing)
+    q.SetCurvePanMode();
+  else
+    q.SetPanMode();
+}
 
 }  // namespace
 
 const std::vector<QlmCommandRow>& CMainFrameCommands::ToolRows() {
   static const std::vector<Row> rows = {
-      {32800, Waiting, OpenNotEditing, ToolIs<11>},           // button "Zoom": SetZoomInMode
-      {32801, Waiting, OpenNotEditing, ToolIs<12>},           // button "Diminuir Zoom": SetZoomOutMode
-      {32803, Waiting, OpenNotEditing, ToolIs<13>},           // button "Redefenir Zoom": SetResetZoomMode
-      {32802, Waiting, OpenNotEditing, ToolIs<2>},            // button "Área Zoom": SetAreaZoomMode
-      {32815, Waiting, OpenNotEditing, ToolIs<1>},            // button "Pam": SetPanMode
-      {32809, Row::Call<&CQlmQuorvantile::SetRulerMode>, OpenNotEditing, ToolIs<4>},  // button "Régua"
-      {32984, Row::Call<&CQlmQuorvantile::ToggleHULine>, OpenNotEditing, ToolIs<30>},  // button "Linha Hounsfield"
+      {32800, Row::Call<&CQlmQuorvantile::SetZoomInMode>, OpenNotEditing, ToolIs<11>},     // button "Zoom"
+      {32801, Row::Call<&CQlmQuorvantile::SetZoomOutMode>, OpenNotEditing, ToolIs<12>},    // button "Diminuir Zoom"
+      {32803, Row::Call<&CQlmQuorvantile::SetResetZoomMode>, OpenNotEditing, ToolIs<13>},  // button "Redefenir Zoom"
+      {32802, Row::Call<&CQlmQuorvantile::SetAreaZoomMode>, OpenNotEditing, ToolIs<2>},    // button "Área Zoom"
+      {32815, Row::Call<&CQlmQuorvantile::SetPanMode>, OpenNotEditing, ToolIs<1>},         // button "Pam"
+      {32809, Row::Call<&CQlmQuorvantile::SetRulerMode>, OpenNotEditing, ToolIs<4>},       // button "Régua"
+      {32984, Row::Call<&CQlmQuorvantile::ToggleHULine>, OpenNotEditing, ToolIs<30>},      // button "Linha Hounsfield"
       {32982, Row::Call<&CQlmQuorvantile::ToggleHULine>, OpenNotEditing},  // "Ferramentas/Linha Hounsfield"
-      {32818, Waiting, Open3DView, ToolIs<3>, Row::Frame3D},  // 3D frame "Rotaciona 3D": SetRotate3DMode
-      // 3D frame "Movimenta 3D": SetNervePanMode while a nerve is edited, SetCurvePanMode while the
-      // arch curve is, else SetPanMode.
-      {33152, Waiting, Open3DView, Panning3D, Row::Frame3D},
+      {32818, Row::Call<&CQlmQuorvantile::SetRotate3DMode>, Open3DView, ToolIs<3>, Row::Frame3D},  // "Rotaciona 3D"
+      {33152, Pan3D, Open3DView, Panning3D, Row::Frame3D},  // 3D frame "Movimenta 3D"
 
       // Arch-curve editing and the reformat tool bar.
-      {32852, Row::Call<&CQlmQuorvantile::ToggleCurveEdit>, OpenNotNerveNotSagittal, CurveEdited},  // "Reformatar/Editar Curva Panorâmica"
+      {32852, Row::Call<&CQlmQuorvantile::ToggleCurveEdit>, OpenNotNerveNotSagittal,
+       CurveEdited},  // "Reformatar/Editar Curva Panorâmica"
       {32899, Row::Call<&CQlmQuorvantile::SetDrawCurveMode>, CurveEditing, ToolIs<5>},
       {32898, Row::Call<&CQlmQuorvantile::SetEditCurveMode>, CurveEditing, ToolIs<6>},
-      {32900, Waiting, CurveEditing},                          // ResetCurve
+      {32900, Row::Call<&CQlmQuorvantile::ResetCurve>, CurveEditing},
       {32904, Row::Call<&CQlmQuorvantile::SetCurveZoomInMode>, CurveEditing, ToolIs<14>},
       {32905, Row::Call<&CQlmQuorvantile::SetCurveZoomOutMode>, CurveEditing, ToolIs<15>},
       {32906, Row::Call<&CQlmQuorvantile::SetCurveResetZoomMode>, CurveEditing},
@@ -49,46 +74,46 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ToolRows() {
       {32903, LeaveCurveEdit, CurveEditing},  // "Sair"
 
       // Nerve editing and the nerve tool bar.
-      {32952, Waiting, OpenNotCurve, NerveEdited},  // "Reformatar/Cria / Edita Nervo": ToggleNerveEdit
-      {32957, Waiting, NerveEditing, ToolIs<24>},   // "Adiciona Ponto": SetAddNervePointsMode
-      {32958, Waiting, NerveEditing, ToolIs<25>},   // "Move Pontos": SetMoveNervePointsMode
-      {32959, Waiting, NerveEditing},               // "Redefenir Nervo": ResetNerve
-      {32967, Row::Nothing, NerveEditing},          // "Diâmetro": the diameter menu opens from its arrow
-      {32960, Row::Call<&CQlmQuorvantile::SetNerveZoomInMode>, NerveEditing, ToolIs<19>},  // "Zoom"
-      {32961, Row::Call<&CQlmQuorvantile::SetNerveZoomOutMode>, NerveEditing, ToolIs<20>},  // "Diminuir Zoom"
+      {32952, Row::Call<&CQlmQuorvantile::ToggleNerveEdit>, OpenNotCurve,
+       NerveEdited},  // "Reformatar/Cria / Edita Nervo"
+      {32957, Row::Call<&CQlmQuorvantile::SetAddNervePointsMode>, NerveEditing, ToolIs<24>},   // "Adiciona Ponto"
+      {32958, Row::Call<&CQlmQuorvantile::SetMoveNervePointsMode>, NerveEditing, ToolIs<25>},  // "Move Pontos"
+      {32959, Row::Call<&CQlmQuorvantile::ResetNerve>, NerveEditing},                          // "Redefenir Nervo"
+      {32967, Row::Nothing, NerveEditing},  // "Diâmetro": the diameter menu opens from its arrow
+      {32960, Row::Call<&CQlmQuorvantile::SetNerveZoomInMode>, NerveEditing, ToolIs<19>},     // "Zoom"
+      {32961, Row::Call<&CQlmQuorvantile::SetNerveZoomOutMode>, NerveEditing, ToolIs<20>},    // "Diminuir Zoom"
       {32962, Row::Call<&CQlmQuorvantile::SetNerveResetZoomMode>, NerveEditing, ToolIs<22>},  // "Redefenir Zoom"
-      {32963, Row::Call<&CQlmQuorvantile::SetNerveAreaZoomMode>, NerveEditing, ToolIs<21>},  // "Área Zoom"
-      {32964, Waiting, NerveEditing, ToolIs<23>},   // "Pam": SetNervePanMode
-      {32980, Waiting, NerveEditing},  // "Exibir Cortes": ToggleNerveCuts; checked while the nerves' sections show
-      {32956, Waiting, NerveEditing},  // "Nervo Anrterior": PreviousNerve; only when the current nerve is not the first
-      {32955, Waiting, NerveEditing},  // "Próximo Nervo": NextNerve; only when the current nerve is not the last
-      {32953, Waiting, NerveEditing},  // "Adiciona Nervo": AddNerve
-      {32954, Waiting, NerveEditing},  // "Deletar Nervo": DeleteNerve
-      {32965, Waiting, Always},        // "Sair": ToggleNerveEdit
-      // The entries of the diameter menu: SetNerveDiameter with 2.0 to 4.0 mm.
-      {32972, Waiting, Always},  // "2.0 mm"
-      {32973, Waiting, Always},  // "2.2 mm"
-      {32974, Waiting, Always},  // "2.4 mm"
-      {32975, Waiting, Always},  // "2.6 mm"
-      {32968, Waiting, Always},  // "2.8 mm"
-      {32969, Waiting, Always},  // "3.0 mm"
-      {32970, Waiting, Always},  // "3.2 mm"
-      {32976, Waiting, Always},  // "3.4 mm"
-      {32977, Waiting, Always},  // "3.6 mm"
-      {32978, Waiting, Always},  // "3.8 mm"
-      {32979, Waiting, Always},  // "4.0 mm"
+      {32963, Row::Call<&CQlmQuorvantile::SetNerveAreaZoomMode>, NerveEditing, ToolIs<21>},   // "Área Zoom"
+      {32964, Row::Call<&CQlmQuorvantile::SetNervePanMode>, NerveEditing, ToolIs<23>},        // "Pam"
+      {32980, Row::Call<&CQlmQuorvantile::ToggleNerveCuts>, NerveEditing, NerveCutsShown},    // "Exibir Cortes"
+      {32956, Row::Call<&CQlmQuorvantile::PreviousNerve>, NerveBeforeCurrent},                // "Nervo Anrterior"
+      {32955, Row::Call<&CQlmQuorvantile::NextNerve>, NerveAfterCurrent},                     // "Próximo Nervo"
+      {32953, Row::Call<&CQlmQuorvantile::AddNerve>, NerveEditing},                           // "Adiciona Nervo"
+      {32954, Row::Call<&CQlmQuorvantile::DeleteNerve>, NerveEditing},                        // "Deletar Nervo"
+      {32965, Row::Call<&CQlmQuorvantile::ToggleNerveEdit>, Always},                          // "Sair"
+      // The entries of the diameter menu: 2.0 to 4.0 mm.
+      {32972, SetDiameter<20>, Always},  // "2.0 mm"
+      {32973, SetDiameter<22>, Always},  // "2.2 mm"
+      {32974, SetDiameter<24>, Always},  // "2.4 mm"
+      {32975, SetDiameter<26>, Always},  // "2.6 mm"
+      {32968, SetDiameter<28>, Always},  // "2.8 mm"
+      {32969, SetDiameter<30>, Always},  // "3.0 mm"
+      {32970, SetDiameter<32>, Always},  // "3.2 mm"
+      {32976, SetDiameter<34>, Always},  // "3.4 mm"
+      {32977, SetDiameter<36>, Always},  // "3.6 mm"
+      {32978, SetDiameter<38>, Always},  // "3.8 mm"
+      {32979, SetDiameter<40>, Always},  // "4.0 mm"
 
       // Implants.
       {32817, Waiting, OpenNotEditing, ToolIsNoneOr<10>,
-       Row::BothFrames},                                             // "Seleciona Implante": SetSelectImplantMode
+       Row::BothFrames},  // "Seleciona Implante": SetSelectImplantMode
       {32856, Row::Call<&CQlmQuorvantile::SetInsertImplantMode>, OpenNotEditing, ToolIs<7>},  // "Insere novo Implante"
       {32857, Waiting, OpenNotEditing, ToolIs<8>, Row::BothFrames},  // "Mover Implante": SetMoveImplantMode
       {33166, Waiting, OpenNotEditing, ToolIs<8>},                   // "Move Implante": SetMoveImplantMode
       {32858, Waiting, OpenNotEditing, ToolIs<9>, Row::BothFrames},  // "Rotaciona Implante": SetRotateImplantMode
       {33167, Waiting, OpenNotEditing, ToolIs<9>},                   // "Rotaciona Implante": SetRotateImplantMode
       // "Insere Imp. Personalizado": tool 74 (71 is the endodontic move).
-      {33165, Row::Call<&CQlmQuorvantile::SetInsertCustomImplantMode>, LibraryNotEditing<Kind::Implants>,
-       ToolIs<74>},
+      {33165, Row::Call<&CQlmQuorvantile::SetInsertCustomImplantMode>, LibraryNotEditing<Kind::Implants>, ToolIs<74>},
 
       // Orthodontic objects.
       {33182, Waiting, OpenNotEditing, ToolIsNoneOr<43>},                  // SetSelectOrtoMode

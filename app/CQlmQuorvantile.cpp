@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "app/CMainFrame.h"
+#include "app/CQlmDegradationQuorvantile.h"
 #include "app/CQlmObserverQuorvantile.h"
 #include "app/CQlmReportCapturer.h"
 #include "app/CQlmReportImplants.h"
+#include "app/CUndoHistory.h"
 #include "app/QlmConfig.h"
 #include "app/QlmResourceIds.h"
 #include "app/QlmWebServer.h"
@@ -17,13 +19,13 @@
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
 #include "libconvert/CQlmWebFile.h"
+#include "objects/CQlmDentes.h"
+#include "objects/CQlmGeometries.h"
+#include "objects/CQlmGeoms.h"
 #include "objects/CQlmImplantRings.h"
 #include "objects/CQlmImplants.h"
-#include "objects/CQlmGeometries.h"
-#include "objects/CQlmDentes.h"
-#include "objects/CQlmGeoms.h"
-#include "output/CDialogPrintPreview.h"
 #include "objects/CQlmNerves.h"
+#include "output/CDialogPrintPreview.h"
 #include "output/CQlmPrintPreview.h"
 #include "platform/gui/QlmResource.h"
 #include "project/CQlmProjectCreator202106.h"
@@ -32,6 +34,7 @@
 #include "tools/CQlmCoreImplant.h"
 #include "tools/CQlmCoreNerve.h"
 #include "tools/CQlmCorePolyLine.h"
+#include "tools/CQlmCoreRuller.h"
 #include "views/C3DWnd.h"
 #include "views/CAxialWnd.h"
 #include "views/CCrossWnd.h"
@@ -115,6 +118,12 @@ void CQlmQuorvantile::CreateObjects() {
     *flag = 1;
   this->CreateOverlays();
   this->CreateMeasures();
+  this->UndoHistory = new CUndoHistory;
+  this->ToolCores[QlmToolRow::RullerCore] = this->CoreRuller;
+  this->ToolCores[QlmToolRow::CurveCore] = this->CorePolyLine;
+  this->ToolCores[QlmToolRow::ImplantCore] = this->CoreImplant;
+  this->ToolCores[QlmToolRow::NerveCore] = this->CoreNerve;
+  this->Degradation = new CQlmDegradationQuorvantile;
 }
 
 void CQlmQuorvantile::SetViewWindows(CAxialWnd* axialView, CPanoramicWnd* panoramicView, C3DWnd* view3D,
@@ -153,6 +162,9 @@ void CQlmQuorvantile::Initialize() {
   this->BindMeasures();
   this->BindImplants();
   this->BindGeometries();
+  this->Degradation->Objects = &this->Geometries->GetObjectList();
+  this->Style3D->SetDegradation(this->Degradation);
+  this->Degradation->Enabled = 1;
   this->BindRings();
   this->BindTeeth();
   this->BindObjectTools();
@@ -255,7 +267,11 @@ void CQlmQuorvantile::DetachCores() {
 
 void CQlmQuorvantile::Teardown() {
   this->DetachCores();
+  std::fill(std::begin(this->ToolCores), std::end(this->ToolCores), nullptr);
   this->ReleaseObjectTools();
+  if (this->Style3D) this->Style3D->SetDegradation(nullptr);
+  if (this->Degradation) this->Degradation->Delete();
+  this->Degradation = nullptr;
   this->ReleaseNerves();
   // The implants' cuts read the volume and the arch: they go first, after the rings that follow them.
   this->ReleaseRings();
@@ -298,4 +314,6 @@ void CQlmQuorvantile::Teardown() {
   Release(this->AttachmentsA);
   Release(this->AttachmentsB);
   this->ReleaseLibraries();
+  std::fill(std::begin(this->UndoTools), std::end(this->UndoTools), nullptr);
+  Release(this->UndoHistory);
 }

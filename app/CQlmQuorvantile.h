@@ -9,10 +9,12 @@
 #include <QCursor>
 #include <optional>
 
+#include "app/QlmToolRow.h"
 #include "platform/CString.h"
 #include "platform/CStringArray.h"
 #include "platform/gui/QlmGuiConstants.h"
 #include "project/CQlmDocumentValues.h"
+#include "tools/CQlmUndoable.h"
 #include "views/CQlmArchListener.h"
 #include "views/CQlmImplantOptions.h"
 #include "views/CQlmIndicatorHook.h"
@@ -66,6 +68,9 @@ class CQlmViewOverlays;
 class CQlmViewOverlays9;
 class CQlmVolumeAttachmentList;
 class CQlmWebFile;
+class CQlmCore;
+class CQlmDegradationQuorvantile;
+class CUndoHistory;
 class vtkLibrary;
 
 class CQlmQuorvantile {
@@ -145,9 +150,28 @@ public:
   // counts as modified whatever the user did.
   void ShowContrast();
 
-  // Keys typed in the axial view or the main window: Delete removes what the
-  // editing tools selected; every other key is the views' own.
+  // The order of the object tools' changes, owned: made by CreateObjects,
+  // freed by Teardown; a new controller starts with an empty one.
+  CUndoHistory* UndoHistory = nullptr;
+  // The object tool of each history code (index code - 1); not owned, null
+  // for a kind whose tool is not there.
+  CQlmUndoable* UndoTools[CQlmUndoable::KindCount] = {};
+  // Makes `tool` the one of `kind` and hands it the history.
+  void SetUndoTool(CQlmUndoable::Kind kind, CQlmUndoable* tool);
+  // The newest change in the history undone / redone by its tool. A tool
+  // that has nothing left for it loses the code and the command does nothing more.
+  void Undo();
+  void Redo();
+
+  // Keys typed in the views (the axial one also the main window's): Delete
+  // (46) removes what the editing tools selected there: the arch's and the
+  // nerve's selected points while they are edited, the selected objects in
+  // the object tools (one undo snapshot each), the selected rulers in the
+  // ruler tool. Every other key is the views' own.
+  void On3DViewKeyDown(UINT key, UINT repeat, UINT flags);
   void OnAxialViewKeyDown(UINT key, UINT repeat, UINT flags);
+  void OnCrossViewKeyDown(UINT key, UINT repeat, UINT flags);
+  void OnPanoramicViewKeyDown(UINT key, UINT repeat, UINT flags);
 
   // Where new implants go: 1 the maxilla (they are turned 180 degrees about
   // x), 0 the mandible. Saved with the project.
@@ -165,7 +189,7 @@ public:
   // Tool 74: the implant tool inserts the implant and component chosen on
   // the implant tool bar from the implant library in use (3D view: select only).
   void SetInsertCustomImplantMode();
-  // Clears the first selected object of each kind in its four views; renders nothing.
+  // Clears every selected object of each kind in its four views; renders nothing.
   void DeselectAllObjects();
   // Diameter, length and connector height (mm) of a new generic implant: the
   // project's implant defaults as the main tool bar's fields show them.
@@ -183,17 +207,17 @@ public:
   CQlmCoreGeoms* CoreGeoms = nullptr;
   CQlmCoreCores* CoreCores = nullptr;
   // Tools 60 / 50: the teeth / mesh tool inserts the tool bar's item (3D view: select only).
-  void SetInsertDentesMode() { this->SetInsertObjectTool(60, CoreInsertTooth); }
-  void SetInsertGeomsMode() { this->SetInsertObjectTool(50, CoreInsertMesh); }
-  // The composite tool: select (63, 53), move (61, 51), rotate (62, 52), scale (64, 54).
-  void SetSelectDentesMode() { this->SetCompositeTool(63, CompositeSelect); }
-  void SetMoveDentesMode() { this->SetCompositeTool(61, CompositeMove); }
-  void SetRotateDentesMode() { this->SetCompositeTool(62, CompositeRotate); }
-  void SetScaleDentesMode() { this->SetCompositeTool(64, CompositeScale); }
-  void SetSelectGeomsMode() { this->SetCompositeTool(53, CompositeSelect); }
-  void SetMoveGeomsMode() { this->SetCompositeTool(51, CompositeMove); }
-  void SetRotateGeomsMode() { this->SetCompositeTool(52, CompositeRotate); }
-  void SetScaleGeomsMode() { this->SetCompositeTool(54, CompositeScale); }
+  void SetInsertDentesMode() { this->SetTool(60); }
+  void SetInsertGeomsMode() { this->SetTool(50); }
+  // The composite tool: move (61, 51), rotate (62, 52), select (63, 53), scale (64, 54).
+  void SetMoveDentesMode() { this->SetTool(61); }
+  void SetRotateDentesMode() { this->SetTool(62); }
+  void SetSelectDentesMode() { this->SetTool(63); }
+  void SetScaleDentesMode() { this->SetTool(64); }
+  void SetMoveGeomsMode() { this->SetTool(51); }
+  void SetRotateGeomsMode() { this->SetTool(52); }
+  void SetSelectGeomsMode() { this->SetTool(53); }
+  void SetScaleGeomsMode() { this->SetTool(54); }
   // The current nerve's diameter (mm); none while no nerve is current.
   std::optional<float> CurrentNerveDiameter() const;
   // The nerves and the nerve window, owned: made by CreateObjects, bound to
@@ -201,9 +225,42 @@ public:
   CQlmNerves* NerveContainer = nullptr;
   // The nerve tool, owned: made with the nerves, attached by the nerve window.
   CQlmCoreNerve* CoreNerve = nullptr;
+  // Nerve editing: entered in the nerve window with the move-points tool and
+  // the nerve tool bar (a first nerve added when there is none), left with
+  // the select tool; modified either way.
+  void ToggleNerveEdit();
+  // A new nerve, current, the axial view centred on it, the nerve window fitted.
+  void AddNerve();
+  // After a question, the current nerve deleted; the last one also ends nerve editing.
+  void DeleteNerve();
+  // The next / previous nerve current as AddNerve shows it; nothing at the end of the list.
+  void NextNerve();
+  void PreviousNerve();
+  // After a question, both lines of the current nerve back at their default curves.
+  void ResetNerve();
+  // The current nerve's cuts in the 2D views shown or hidden.
+  void ToggleNerveCuts();
+  // The current nerve's diameter (mm); the four views render.
+  void SetNerveDiameter(float diameter);
+
+  // The reduced display of the imported 3D objects during 3D drags, owned:
+  // made by CreateObjects, handed to the 3D style (on) by Initialize.
+  CQlmDegradationQuorvantile* Degradation = nullptr;
 
   // The current tool (0 none); the views choose their cursor from it.
   int Tool = 0;
+  // The editing tools by their place in the tool table (QlmToolRow::Core);
+  // not owned, null for one that is not there (its tools attach nothing).
+  CQlmCore* ToolCores[QlmToolRow::CoreCount] = {};
+  // Applies the tool table's row of `tool`; nothing for a number without one.
+  void SetTool(int tool);
+  // Tools 1, 2, 3, 11, 12, 13: pan, area zoom, 3D rotation and the zooms of the four views.
+  void SetPanMode();
+  void SetAreaZoomMode();
+  void SetRotate3DMode();
+  void SetZoomInMode();
+  void SetZoomOutMode();
+  void SetResetZoomMode();
   // Loaded by Initialize from the cursor resources, in table order.
   QCursor Cursors[CursorCount];
 
@@ -280,6 +337,9 @@ public:
   // points (axial state 1) or moving points and the line (axial state 20).
   void SetDrawCurveMode();
   void SetEditCurveMode();
+  // After a question, the arch back at its default points and the reformat,
+  // the objects' sections and the views following it; modified.
+  void ResetCurve();
   // Tools 14 to 18 while the curve is edited: the curve tool rests (mode 0)
   // and the axial, panoramic and 3D views zoom or pan; modified.
   void SetCurveZoomInMode();
@@ -295,6 +355,12 @@ public:
   void SetNerveResetZoomMode();
   // Tool 10: every view picks (state 1).
   void SetSelectImplantMode();
+  // Tool 23 while a nerve is edited: the nerve tool rests, the views pan; modified.
+  void SetNervePanMode();
+  // Tools 24 and 25: the nerve tool adds or moves the current nerve's points
+  // in the axial and panoramic views.
+  void SetAddNervePointsMode();
+  void SetMoveNervePointsMode();
 
   // Mouse styles of the 3D, axial and panoramic views and of the 3x3 window.
   CQlmInteractorStyle3* Style3D = nullptr;
@@ -552,11 +618,16 @@ private:
   void HostArchPolyLine();
   // Detaches the tools from the four styles: their leaving runs while everything they touch exists.
   void DetachCores();
-  // Tool `tool` with the curve tool at rest; modified.
-  void SetCurveViewMode(int tool);
-  void SetNerveViewMode(int tool);
-  // Tool `tool`: the implant tool in `mode` on the four styles, the 2D views placing points.
-  void SetImplantInsertTool(int tool, int mode);
+  // Delete in an object tool: the selected objects of every kind, each with its undo snapshot.
+  void DeleteSelectedObjects();
+  // The selected point of the current nerve's axial or panoramic line, while it keeps 3 points.
+  void DeleteSelectedNervePoint(bool axial);
+  // After the arch's points changed: reformat, sections and views follow; modified.
+  void FollowArchEdit();
+  // The ruler, curve and nerve tools at rest (mode 0).
+  void RestEditingCores();
+  // The 2D views pick on their layer of marks and lines.
+  void PickOnMarks();
   void BindIndicator();
   void StartPictureDownload();
   void ShowLibraryToolBars();
@@ -658,17 +729,16 @@ private:
   void BindTeeth();
   void SetupTeeth();
   void ReleaseTeeth();
-  // The object tools: made, given their owner and the composite its children, freed (detached first).
+  // The object tools: made; given their owner, their places in the tool table
+  // and the undo history, the composite its children; freed (detached first).
   void CreateObjectTools();
   void BindObjectTools();
   void ReleaseObjectTools();
-  enum InsertCore { CoreInsertTooth, CoreInsertMesh };
-  enum CompositeMode { CompositeMove = 2, CompositeRotate = 3, CompositeSelect = 4, CompositeScale = 5 };
-  void SetInsertObjectTool(int tool, InsertCore core);
-  void SetCompositeTool(int tool, CompositeMode mode);
   // The nerves among the followers of the positions, the arch and the grey
   // window; their view objects after a load; freed before the windows.
   void BindNerves();
+  // Nerve `index` current, the axial view centred on it, the nerve window fitted, the four views rendered.
+  void ShowCurrentNerve(int index);
   void SetupNerves();
   void ReleaseNerves();
 };

@@ -6,9 +6,6 @@
 #include "tools/CQlmCoreRuller.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
-#include "views/CQlmInteractorStyle2.h"
-#include "views/CQlmInteractorStyle29.h"
-#include "views/CQlmInteractorStyle3.h"
 
 void CQlmQuorvantile::CreateMeasures() {
   this->Rullers = CQlmRullers::CreateObject();
@@ -42,19 +39,13 @@ void CQlmQuorvantile::ReleaseMeasures() {
   this->HULines = nullptr;
 }
 
-void CQlmQuorvantile::SetRulerMode() {
-  this->Tool = 4;
-  this->Style3D->SetCore(this->CoreRuller);
-  this->StyleAxial->SetCore(this->CoreRuller);
-  this->StylePanoramic->SetCore(this->CoreRuller);
-  this->StyleCross->SetCore(this->CoreRuller);
-}
+void CQlmQuorvantile::SetRulerMode() { this->SetTool(4); }
 
 void CQlmQuorvantile::ToggleHULine() {
   if (this->Tool == 30) {
     this->SetSelectImplantMode();
     return;
   }
-  this->Tool = 30;
+  this->SetTool(30);
   this->HULines->Activate(this->CoreHULine);
 }

@@ -5,10 +5,6 @@
 #include "tools/CQlmCoreDentes.h"
 #include "tools/CQlmCoreGeoms.h"
 #include "tools/CQlmCoreImplant.h"
-#include "views/CQlmInteractorStyle2.h"
-#include "views/CQlmInteractorStyle29.h"
-#include "views/CQlmInteractorStyle3.h"
-#include "views/QlmInteraction.h"
 
 void CQlmQuorvantile::CreateObjectTools() {
   this->CoreDentes = CQlmCoreDentes::New();
@@ -23,6 +19,11 @@ void CQlmQuorvantile::BindObjectTools() {
   this->CoreCores->Implant = this->CoreImplant;
   this->CoreCores->Geoms = this->CoreGeoms;
   this->CoreCores->Dentes = this->CoreDentes;
+  this->ToolCores[QlmToolRow::CompositeCore] = this->CoreCores;
+  this->ToolCores[QlmToolRow::DentesCore] = this->CoreDentes;
+  this->ToolCores[QlmToolRow::GeomsCore] = this->CoreGeoms;
+  this->SetUndoTool(CQlmUndoable::Tooth, this->CoreDentes);
+  this->SetUndoTool(CQlmUndoable::LibraryMesh, this->CoreGeoms);
 }
 
 namespace {
@@ -33,49 +34,13 @@ void DeleteCore(Core*& core) {
   core = nullptr;
 }
 
-// The object tools attach their tool to the four styles in this order.
-void AttachToAllStyles(CQlmQuorvantile& q, CQlmCore* core, int state3D, int state2D) {
-  q.Style3D->SetCore(core);
-  q.StyleAxial->SetCore(core);
-  q.StylePanoramic->SetCore(core);
-  q.StyleCross->SetCore(core);
-  q.Style3D->SetMode(state3D);
-  q.StyleAxial->SetMode(state2D);
-  q.StylePanoramic->SetMode(state2D);
-  q.StyleCross->SetMode(state2D);
-}
-
 }  // namespace
 
 // The styles let go of the tools first (DetachCores).
 void CQlmQuorvantile::ReleaseObjectTools() {
+  this->SetUndoTool(CQlmUndoable::Tooth, nullptr);
+  this->SetUndoTool(CQlmUndoable::LibraryMesh, nullptr);
   DeleteCore(this->CoreCores);
   DeleteCore(this->CoreDentes);
   DeleteCore(this->CoreGeoms);
-}
-
-void CQlmQuorvantile::SetInsertObjectTool(int tool, InsertCore kind) {
-  CQlmCore* core = kind == CoreInsertTooth ? static_cast<CQlmCore*>(this->CoreDentes) : this->CoreGeoms;
-  this->Tool = tool;
-  core->Mode = CQlmCoreObject::Insert;
-  AttachToAllStyles(*this, core, QlmState::Select, QlmState::PointOnPlaneZ);
-}
-
-void CQlmQuorvantile::SetCompositeTool(int tool, CompositeMode mode) {
-  this->Tool = tool;
-  this->CoreCores->Mode = mode;
-  switch (mode) {
-    case CompositeMove:
-      AttachToAllStyles(*this, this->CoreCores, QlmState::MoveAlongZ, QlmState::MoveInPlaneXY);
-      break;
-    case CompositeRotate:
-      AttachToAllStyles(*this, this->CoreCores, QlmState::RotateAboutZ, QlmState::RotateInView);
-      break;
-    case CompositeSelect:
-      AttachToAllStyles(*this, this->CoreCores, QlmState::Select, QlmState::Select);
-      break;
-    case CompositeScale:
-      AttachToAllStyles(*this, this->CoreCores, QlmState::ScaleUniform, QlmState::ScaleXY);
-      break;
-  }
 }

@@ -13,10 +13,6 @@
 #include "tools/CQlmCoreImplant.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
-#include "views/CQlmInteractorStyle2.h"
-#include "views/CQlmInteractorStyle29.h"
-#include "views/CQlmInteractorStyle3.h"
-#include "views/QlmInteraction.h"
 
 // The project file carries the flag with the implant defaults; the container turns new implants by it.
 int CQlmQuorvantile::GetImplantOrientation() const { return this->ImplantContainer->Flip; }
@@ -57,28 +53,26 @@ void CQlmQuorvantile::ReleaseImplants() {
   this->ImplantContainer = nullptr;
 }
 
-void CQlmQuorvantile::SetInsertImplantMode() { this->SetImplantInsertTool(7, CQlmCoreImplant::InsertGeneric); }
+void CQlmQuorvantile::SetInsertImplantMode() { this->SetTool(7); }
 
-void CQlmQuorvantile::SetInsertCustomImplantMode() { this->SetImplantInsertTool(74, CQlmCoreImplant::InsertLibrary); }
+void CQlmQuorvantile::SetInsertCustomImplantMode() { this->SetTool(74); }
 
-void CQlmQuorvantile::SetImplantInsertTool(int tool, int mode) {
-  this->Tool = tool;
-  this->CoreImplant->Mode = mode;
-  this->Style3D->SetCore(this->CoreImplant);
-  this->StyleAxial->SetCore(this->CoreImplant);
-  this->StylePanoramic->SetCore(this->CoreImplant);
-  this->StyleCross->SetCore(this->CoreImplant);
-  this->Style3D->SetMode(QlmState::Select);
-  this->StyleAxial->SetMode(QlmState::PointOnPlaneZ);
-  this->StylePanoramic->SetMode(QlmState::PointOnPlaneZ);
-  this->StyleCross->SetMode(QlmState::PointOnPlaneZ);
+namespace {
+
+// Every selected object of a container, in its four views.
+template <class Container>
+void DeselectAll(Container& container) {
+  for (int i = 0; i < container.GetCount(); ++i)
+    if (container.GetList3D()->GetListItemAt(i)->GetSelected()) container.SetSelected(i, 0);
 }
+
+}  // namespace
 
 // \todo The other kinds join as their containers land.
 void CQlmQuorvantile::DeselectAllObjects() {
-  this->ImplantContainer->SetSelected(this->ImplantContainer->GetList3D()->GetSelectedIndex(), 0);
-  this->GeomsContainer->SetSelected(this->GeomsContainer->GetList3D()->GetSelectedIndex(), 0);
-  this->DentesContainer->SetSelected(this->DentesContainer->GetList3D()->GetSelectedIndex(), 0);
+  DeselectAll(*this->ImplantContainer);
+  DeselectAll(*this->GeomsContainer);
+  DeselectAll(*this->DentesContainer);
 }
 
 void CQlmQuorvantile::GetNewImplantSize(float size[3]) {

@@ -1,5 +1,6 @@
 #include "app/QlmCommandRules.h"
 
+#include "app/CUndoHistory.h"
 #include "views/CQlm3DWindow.h"
 
 namespace QlmCommandRules {
@@ -43,5 +44,13 @@ bool Open3DView(const QlmCommandContext& context) {
 }
 
 bool Modified(const QlmCommandContext& context) { return Q(context).Modified != 0; }
+
+bool OpenWithUndo(const QlmCommandContext& context) {
+  return Open(context) && Q(context).UndoHistory->GetNewestUndo() != 0;
+}
+
+bool OpenWithRedo(const QlmCommandContext& context) {
+  return Open(context) && Q(context).UndoHistory->GetNewestRedo() != 0;
+}
 
 }  // namespace QlmCommandRules

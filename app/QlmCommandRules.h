@@ -25,6 +25,9 @@ bool OpenNotNerveNotSagittal(const QlmCommandContext& context);
 // Open and the 3D view rendering.
 bool Open3DView(const QlmCommandContext& context);
 bool Modified(const QlmCommandContext& context);
+// Open and a change in the history to undo / to redo.
+bool OpenWithUndo(const QlmCommandContext& context);
+bool OpenWithRedo(const QlmCommandContext& context);
 
 // Open and a library of the kind (CQlmQuorvantile::LibraryKind) found at start-up.
 template <int Kind>

@@ -9,9 +9,13 @@
 #include "platform/CStringArray.h"
 
 CQlmGeomContainer::CQlmGeomContainer(Loader loader)
-    : List3D(CQlmGeom3DList::CreateObject()), ListAxial(CQlmGeomAxialList::CreateObject()),
-      ListCross(CQlmGeomCross9List::CreateObject()), ListPanoramic(CQlmGeomPanoramicList::CreateObject()),
-      Creator(CQlmGeomCreator::New()), Placer(CQlmGeomPlacer::New()), Libraries(std::move(loader)) {}
+    : List3D(CQlmGeom3DList::CreateObject()),
+      ListAxial(CQlmGeomAxialList::CreateObject()),
+      ListCross(CQlmGeomCross9List::CreateObject()),
+      ListPanoramic(CQlmGeomPanoramicList::CreateObject()),
+      Creator(CQlmGeomCreator::New()),
+      Placer(CQlmGeomPlacer::New()),
+      Libraries(std::move(loader)) {}
 
 // The cuts go before the 3D objects whose meshes they read.
 CQlmGeomContainer::~CQlmGeomContainer() {
@@ -54,8 +58,7 @@ void CQlmGeomContainer::ForEachObject(Visit visit) {
   }
 }
 
-bool CQlmGeomContainer::BuildCreator(const CString& libraryName, const CString& libraryId,
-                                     const CString& itemName) {
+bool CQlmGeomContainer::BuildCreator(const CString& libraryName, const CString& libraryId, const CString& itemName) {
   vtkGeom* item = this->Find(libraryName, itemName, libraryId);
   if (!item) return false;
   this->Creator->Item = item;
@@ -77,7 +80,7 @@ CQlmGeom3D* CQlmGeomContainer::InsertNew(int i) {
   this->PrepareCuts(object, axial, cross, panoramic);
   axial->SetAxialIndex(this->AxialIndex);
   cross->SetCrossIndex(this->CrossIndex);
-  this->Renumber();
+  this->RenumberObjects(*this->List3D);
   return object;
 }
 
@@ -118,7 +121,7 @@ int CQlmGeomContainer::ReplaceObject(const CString& libraryName, const CString& 
   double placement[16];
   std::copy(old->GetMatrix()->GetData(), old->GetMatrix()->GetData() + 16, placement);
   const int selected = old->GetSelected();
-  this->Delete(index);
+  this->RemoveObjectAt(*this->List3D, index);
   CQlmGeom3D* object = this->InsertNew(index);
   this->SelectOnly(index, selected);
   this->ApplyLabels(index);
@@ -155,47 +158,14 @@ void CQlmGeomContainer::ApplyLabels(int i) {
   this->ListPanoramic->GetListItemAt(i)->SetThick(this->Thick);
 }
 
-void CQlmGeomContainer::Delete(int i) {
-  this->ListPanoramic->DeleteListItemAt(i);
-  this->ListCross->DeleteListItemAt(i);
-  this->ListAxial->DeleteListItemAt(i);
-  this->List3D->DeleteListItemAt(i);
-}
-
-void CQlmGeomContainer::Renumber() {
-  int number = 1;
-  this->ForEachObject([&number](CQlmGeom3D* object, CQlmGeomAxial* axial, CQlmGeomCross9* cross,
-                                CQlmGeomPanoramic* panoramic) {
-    object->SetNumber(number);
-    axial->SetNumber(number);
-    cross->SetNumber(number);
-    panoramic->SetNumber(number);
-    ++number;
-  });
-}
-
-int CQlmGeomContainer::RemoveSelected() {
-  int removed = 0;
-  for (int i = 0; i < this->List3D->GetCount();) {
-    if (!this->List3D->GetListItemAt(i)->GetSelected()) {
-      ++i;
-      continue;
-    }
-    this->Delete(i);
-    removed = 1;
-    i = 0;
-  }
-  this->Renumber();
-  return removed;
-}
+int CQlmGeomContainer::RemoveSelected() { return this->RemoveSelectedObjects(*this->List3D); }
 
 void CQlmGeomContainer::BuildViewObjects() {
   for (int i = 0; i < this->List3D->GetCount(); ++i) {
     CQlmGeom3D* object = this->List3D->GetListItemAt(i);
     object->SetWindow(this->Window3D);
     object->AddToRenderer();
-    this->PrepareCuts(object, this->ListAxial->AddTail(), this->ListCross->AddTail(),
-                      this->ListPanoramic->AddTail());
+    this->PrepareCuts(object, this->ListAxial->AddTail(), this->ListCross->AddTail(), this->ListPanoramic->AddTail());
   }
 }
 
@@ -209,16 +179,16 @@ void CQlmGeomContainer::SetCrossSpacing(float spacing) {
   this->Placer->SetSpacing(spacing);
 }
 
-#define QLM_FAN_OUT(Setter, Member, With3D)                                                                    \
-  void CQlmGeomContainer::Setter(int value) {                                                                  \
-    this->Member = value;                                                                                      \
-    this->ForEachObject([value](auto* object, CQlmGeomAxial* axial, CQlmGeomCross9* cross,               \
-                                CQlmGeomPanoramic* panoramic) {                                                \
-      if constexpr (With3D) object->Setter(value);                                                             \
-      axial->Setter(value);                                                                                    \
-      cross->Setter(value);                                                                                    \
-      panoramic->Setter(value);                                                                                \
-    });                                                                                                        \
+#define QLM_FAN_OUT(Setter, Member, With3D)                                                                \
+  void CQlmGeomContainer::Setter(int value) {                                                              \
+    this->Member = value;                                                                                  \
+    this->ForEachObject(                                                                                   \
+        [value](auto* object, CQlmGeomAxial* axial, CQlmGeomCross9* cross, CQlmGeomPanoramic* panoramic) { \
+          if constexpr (With3D) object->Setter(value);                                                     \
+          axial->Setter(value);                                                                            \
+          cross->Setter(value);                                                                            \
+          panoramic->Setter(value);                                                                        \
+        });                                                                                                \
   }
 QLM_FAN_OUT(SetLabelBackground, LabelBackground, true)
 QLM_FAN_OUT(SetLabelMode, LabelMode, true)

@@ -11,9 +11,9 @@
 #include "objects/CQlmGeomAxialList.h"
 #include "objects/CQlmGeomCross9List.h"
 #include "objects/CQlmGeomPanoramicList.h"
+#include "objects/CQlmGeomPlacer.h"
 #include "objects/CQlmLibraryLookup.h"
 #include "objects/CQlmObjectContainer.h"
-#include "objects/CQlmGeomPlacer.h"
 #include "views/CQlmLabelOptions.h"
 
 class CQlmGeomCreator;
@@ -100,12 +100,9 @@ private:
   void ForEachObject(Visit visit);
   bool BuildCreator(const CString& libraryName, const CString& libraryId, const CString& itemName);
   CQlmGeom3D* InsertNew(int i);
-  void PrepareCuts(CQlmGeom3D* object, CQlmGeomAxial* axial, CQlmGeomCross9* cross,
-                   CQlmGeomPanoramic* panoramic);
+  void PrepareCuts(CQlmGeom3D* object, CQlmGeomAxial* axial, CQlmGeomCross9* cross, CQlmGeomPanoramic* panoramic);
   void ApplyLabels(int i);
   void SelectOnly(int i, int selected);
-  void Delete(int i);
-  void Renumber();
 
   std::unique_ptr<CQlmGeom3DList> List3D;
   std::unique_ptr<CQlmGeomAxialList> ListAxial;

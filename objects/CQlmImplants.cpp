@@ -26,9 +26,13 @@ int LoadImplantLibrary(vtkImplantLib* library) {
 }  // namespace
 
 CQlmImplants::CQlmImplants()
-    : List3D(CQlmImplant3DList::CreateObject()), ListAxial(CQlmImplantAxialList::CreateObject()),
-      ListCross(CQlmImplantCross9List::CreateObject()), ListPanoramic(CQlmImplantPanoramicList::CreateObject()),
-      Creator(CQlmImplantCreator::New()), Placer(CQlmObjectPlacer::New()), Libraries(LoadImplantLibrary) {}
+    : List3D(CQlmImplant3DList::CreateObject()),
+      ListAxial(CQlmImplantAxialList::CreateObject()),
+      ListCross(CQlmImplantCross9List::CreateObject()),
+      ListPanoramic(CQlmImplantPanoramicList::CreateObject()),
+      Creator(CQlmImplantCreator::New()),
+      Placer(CQlmObjectPlacer::New()),
+      Libraries(LoadImplantLibrary) {}
 
 // The cuts go before the 3D implants whose meshes they read.
 CQlmImplants::~CQlmImplants() {
@@ -94,8 +98,7 @@ int CQlmImplants::AddImplant(const void* window, const double point[3], float di
 // Steps shared by the generic and the library implant: the four
 // representations from the creator at `position`, numbers, the first
 // placement, the jaw's turn and the selection.
-CQlmImplant3D* CQlmImplants::InsertNew(const void* window, const double point[3], int cell, int position,
-                                       int library) {
+CQlmImplant3D* CQlmImplants::InsertNew(const void* window, const double point[3], int cell, int position, int library) {
   const int i = position == -1 ? this->GetCount() : position;
   CQlmImplant3D* implant = i == 0 ? this->List3D->AddHead() : this->List3D->InsertAfter(i - 1);
   implant->SetWindow(this->Window3D);
@@ -104,7 +107,7 @@ CQlmImplant3D* CQlmImplants::InsertNew(const void* window, const double point[3]
   implant->LibraryImplant = library;
   implant->AddToRenderer();
   this->BuildCuts(i, implant);
-  this->Renumber();
+  this->RenumberObjects(*this->List3D);
 
   int index = 0;
   const int view = this->ViewOf(window, cell, index);
@@ -156,35 +159,7 @@ void CQlmImplants::ApplySettings(int i, const float screwColor[3], const float c
   static_cast<CQlmImplantPanoramic*>(cuts[2])->SetThick(this->Thick);
 }
 
-void CQlmImplants::Renumber() {
-  int number = 1;
-  this->ForEachImplant([&number](CQlmImplant3D* implant, CQlmImplantAxial* axial, CQlmImplantCross9* cross,
-                                 CQlmImplantPanoramic* panoramic) {
-    implant->SetNumber(number);
-    axial->SetNumber(number);
-    cross->SetNumber(number);
-    panoramic->SetNumber(number);
-    ++number;
-  });
-}
-
-int CQlmImplants::RemoveSelected() {
-  int removed = 0;
-  for (int i = 0; i < this->List3D->GetCount();) {
-    if (!this->List3D->GetListItemAt(i)->GetSelected()) {
-      ++i;
-      continue;
-    }
-    this->ListPanoramic->DeleteListItemAt(i);
-    this->ListCross->DeleteListItemAt(i);
-    this->ListAxial->DeleteListItemAt(i);
-    this->List3D->DeleteListItemAt(i);
-    removed = 1;
-    i = 0;
-  }
-  this->Renumber();
-  return removed;
-}
+int CQlmImplants::RemoveSelected() { return this->RemoveSelectedObjects(*this->List3D); }
 
 void CQlmImplants::BuildViewObjects() {
   for (int i = 0; i < this->List3D->GetCount(); ++i) {
@@ -208,37 +183,37 @@ void CQlmImplants::SetCrossSpacing(float spacing) {
 
 void CQlmImplants::SetFill(int on) {
   this->Fill = on;
-  this->ForEachImplant([on](CQlmImplant3D* implant, CQlmImplantAxial* axial, CQlmImplantCross9* cross,
-                            CQlmImplantPanoramic* panoramic) {
-    axial->SetFill(on && !implant->LibraryImplant);
-    cross->SetFill(on && !implant->LibraryImplant);
-    panoramic->SetFill(on);
-  });
+  this->ForEachImplant(
+      [on](CQlmImplant3D* implant, CQlmImplantAxial* axial, CQlmImplantCross9* cross, CQlmImplantPanoramic* panoramic) {
+        axial->SetFill(on && !implant->LibraryImplant);
+        cross->SetFill(on && !implant->LibraryImplant);
+        panoramic->SetFill(on);
+      });
 }
 
-#define QLM_FAN_OUT_CUTS(Setter, Member, Type)                                                            \
-  void CQlmImplants::Setter(Type value) {                                                                 \
-    this->Member = value;                                                                                 \
-    this->ForEachImplant([value](CQlmImplant3D*, CQlmImplantAxial* axial, CQlmImplantCross9* cross,       \
-                                 CQlmImplantPanoramic* panoramic) {                                       \
-      axial->Setter(value);                                                                               \
-      cross->Setter(value);                                                                               \
-      panoramic->Setter(value);                                                                           \
-    });                                                                                                   \
+#define QLM_FAN_OUT_CUTS(Setter, Member, Type)                                                                        \
+  void CQlmImplants::Setter(Type value) {                                                                             \
+    this->Member = value;                                                                                             \
+    this->ForEachImplant(                                                                                             \
+        [value](CQlmImplant3D*, CQlmImplantAxial* axial, CQlmImplantCross9* cross, CQlmImplantPanoramic* panoramic) { \
+          axial->Setter(value);                                                                                       \
+          cross->Setter(value);                                                                                       \
+          panoramic->Setter(value);                                                                                   \
+        });                                                                                                           \
   }
 QLM_FAN_OUT_CUTS(SetFontSize, FontSize, int)
 #undef QLM_FAN_OUT_CUTS
 
-#define QLM_FAN_OUT_ALL(Setter, Member)                                                                   \
-  void CQlmImplants::Setter(int value) {                                                                  \
-    this->Member = value;                                                                                 \
+#define QLM_FAN_OUT_ALL(Setter, Member)                                                                     \
+  void CQlmImplants::Setter(int value) {                                                                    \
+    this->Member = value;                                                                                   \
     this->ForEachImplant([value](CQlmImplant3D* implant, CQlmImplantAxial* axial, CQlmImplantCross9* cross, \
-                                 CQlmImplantPanoramic* panoramic) {                                       \
-      implant->Setter(value);                                                                             \
-      axial->Setter(value);                                                                               \
-      cross->Setter(value);                                                                               \
-      panoramic->Setter(value);                                                                           \
-    });                                                                                                   \
+                                 CQlmImplantPanoramic* panoramic) {                                         \
+      implant->Setter(value);                                                                               \
+      axial->Setter(value);                                                                                 \
+      cross->Setter(value);                                                                                 \
+      panoramic->Setter(value);                                                                             \
+    });                                                                                                     \
   }
 QLM_FAN_OUT_ALL(SetUniformColor, UniformColor)
 QLM_FAN_OUT_ALL(SetLabelBackground, LabelBackground)
@@ -248,16 +223,16 @@ QLM_FAN_OUT_ALL(SetVisibilityNumber, Numbers)
 
 void CQlmImplants::SetVisibilityAxisLines(int on) {
   this->AxisLines = on;
-  this->ForEachImplant([on](CQlmImplant3D* implant, CQlmImplantAxial* axial, CQlmImplantCross9* cross,
-                            CQlmImplantPanoramic* panoramic) {
-    implant->SetVisibilityScrewLine(on);
-    implant->SetVisibilityConectorLine(on);
-    for (CQlmImplantCut* cut : {static_cast<CQlmImplantCut*>(axial), static_cast<CQlmImplantCut*>(cross),
-                                static_cast<CQlmImplantCut*>(panoramic)}) {
-      cut->SetVisibilityScrewLine(on);
-      cut->SetVisibilityConectorLine(on);
-    }
-  });
+  this->ForEachImplant(
+      [on](CQlmImplant3D* implant, CQlmImplantAxial* axial, CQlmImplantCross9* cross, CQlmImplantPanoramic* panoramic) {
+        implant->SetVisibilityScrewLine(on);
+        implant->SetVisibilityConectorLine(on);
+        for (CQlmImplantCut* cut : {static_cast<CQlmImplantCut*>(axial), static_cast<CQlmImplantCut*>(cross),
+                                    static_cast<CQlmImplantCut*>(panoramic)}) {
+          cut->SetVisibilityScrewLine(on);
+          cut->SetVisibilityConectorLine(on);
+        }
+      });
 }
 
 void CQlmImplants::SetScrewColor(float r, float g, float b) {
@@ -335,8 +310,10 @@ void CQlmImplants::TakeLibraryItem(int i, vtkImplantCustom* item, vtkImplantCust
   implant->ComponentName = component ? component->Name : CString("Standard");
   implant->ComponentAngle = component ? component->Angle : 0.0f;
   implant->GenericComponent = component ? 0 : 1;
-  const float ring[7] = {item->WasherDistance, item->WasherHeight + item->WasherDistance, item->WasherOuterDiameter,
-                         item->WasherInnerDiameter, item->WasherColor[0], item->WasherColor[1], item->WasherColor[2]};
+  const float ring[7] = {item->WasherDistance,      item->WasherHeight + item->WasherDistance,
+                         item->WasherOuterDiameter, item->WasherInnerDiameter,
+                         item->WasherColor[0],      item->WasherColor[1],
+                         item->WasherColor[2]};
   std::copy(ring, ring + 7, implant->RingValues);
   if (!HasNoConnector(implant->ImplantName)) return;
   implant->SetVisibilityConector(0);
@@ -346,9 +323,8 @@ void CQlmImplants::TakeLibraryItem(int i, vtkImplantCustom* item, vtkImplantCust
 }
 
 int CQlmImplants::AddLibraryImplant(const void* window, const double point[3], const CString& identifier,
-                                    const CString& platform, const CString& implantName,
-                                    const CString& componentName, float diameter, float length,
-                                    float connectorHeight, int cell, int position) {
+                                    const CString& platform, const CString& implantName, const CString& componentName,
+                                    float diameter, float length, float connectorHeight, int cell, int position) {
   if (position < -1 || position > this->GetCount()) return 0;
   vtkSmartPointer<vtkImplantCustom> item, component;
   if (!this->SetLibraryCreator(identifier, platform, implantName, componentName, connectorHeight, item, component))
@@ -385,13 +361,6 @@ CQlmImplants::Kept CQlmImplants::Keep(int i) {
   return kept;
 }
 
-void CQlmImplants::Delete(int i) {
-  this->ListPanoramic->DeleteListItemAt(i);
-  this->ListCross->DeleteListItemAt(i);
-  this->ListAxial->DeleteListItemAt(i);
-  this->List3D->DeleteListItemAt(i);
-}
-
 // The four representations of implant i again from the creator, with the kept placement and flags.
 CQlmImplant3D* CQlmImplants::Rebuild(int i, const Kept& kept) {
   CQlmImplant3D* implant = i == 0 ? this->List3D->AddHead() : this->List3D->InsertAfter(i - 1);
@@ -413,7 +382,7 @@ CQlmImplant3D* CQlmImplants::Rebuild(int i, const Kept& kept) {
 void CQlmImplants::ChangeImplant(int i, float diameter, float length, float connectorHeight) {
   if (i < 0 || i >= this->GetCount()) return;
   const Kept kept = this->Keep(i);
-  this->Delete(i);
+  this->RemoveObjectAt(*this->List3D, i);
   this->Creator->Mode = CQlmImplantCreator::Generic;
   this->Creator->Diameter = diameter;
   this->Creator->Length = length;
@@ -433,7 +402,7 @@ void CQlmImplants::ChangeLibraryImplant(int i, const CString& identifier, const 
     return;
   }
   const Kept kept = this->Keep(i);
-  this->Delete(i);
+  this->RemoveObjectAt(*this->List3D, i);
   CQlmImplant3D* implant = this->Rebuild(i, kept);
   implant->LibraryImplant = 1;
   this->BuildCuts(i, implant);

@@ -6,13 +6,13 @@
 
 #include <memory>
 
+#include "libraries/vtkImplantLib.h"
 #include "objects/CQlmImplant3DList.h"
 #include "objects/CQlmImplantAxialList.h"
 #include "objects/CQlmImplantCross9List.h"
 #include "objects/CQlmImplantPanoramicList.h"
 #include "objects/CQlmLibraryLookup.h"
 #include "objects/CQlmObjectContainer.h"
-#include "libraries/vtkImplantLib.h"
 #include "views/CQlmImplantOptions.h"
 
 class CQlmImplantCreator;
@@ -107,16 +107,14 @@ private:
   void BuildCuts(int i, CQlmImplant3D* implant);
   CQlmImplant3D* InsertNew(const void* window, const double point[3], int cell, int position, int library);
   bool SetLibraryCreator(const CString& identifier, const CString& platform, const CString& implantName,
-                         const CString& componentName, float connectorHeight, vtkSmartPointer<vtkImplantCustom>& implant,
-                         vtkSmartPointer<vtkImplantCustom>& component);
+                         const CString& componentName, float connectorHeight,
+                         vtkSmartPointer<vtkImplantCustom>& implant, vtkSmartPointer<vtkImplantCustom>& component);
   void TakeLibraryItem(int i, vtkImplantCustom* item, vtkImplantCustom* component, const CString& identifier,
                        const CString& platform);
   // Placement, connector tilt, flags and colours of an implant about to be rebuilt.
   struct Kept;
   Kept Keep(int i);
-  void Delete(int i);
   CQlmImplant3D* Rebuild(int i, const Kept& kept);
-  void Renumber();
 
   std::unique_ptr<CQlmImplant3DList> List3D;
   std::unique_ptr<CQlmImplantAxialList> ListAxial;

@@ -95,6 +95,39 @@ protected:
     return -1;
   }
 
+  // Object `index` of `objects` (the 3D list, parallel to the cut lists)
+  // and its three cuts deleted; nothing for an index out of range.
+  template <class Objects3D>
+  void RemoveObjectAt(Objects3D& objects, int index) {
+    this->PanoramicCuts().DeleteListItemAt(index);
+    this->CrossCuts().DeleteListItemAt(index);
+    this->AxialCuts().DeleteListItemAt(index);
+    objects.DeleteListItemAt(index);
+  }
+  // The objects of `objects` and their cuts numbered 1..n in list order.
+  template <class Objects3D>
+  void RenumberObjects(Objects3D& objects) {
+    for (int i = 0; i < objects.GetCount(); ++i) {
+      objects.GetListItemAt(i)->SetNumber(i + 1);
+      this->AxialCuts().GetListItemAt(i)->SetNumber(i + 1);
+      this->CrossCuts().GetListItemAt(i)->SetNumber(i + 1);
+      this->PanoramicCuts().GetListItemAt(i)->SetNumber(i + 1);
+    }
+  }
+  // Every selected object of `objects` removed with its cuts, the last one
+  // first, and the rest numbered 1..n; 1 when any was removed.
+  template <class Objects3D>
+  int RemoveSelectedObjects(Objects3D& objects) {
+    int removed = 0;
+    for (int i = objects.GetCount() - 1; i >= 0; --i) {
+      if (!objects.GetListItemAt(i)->GetSelected()) continue;
+      this->RemoveObjectAt(objects, i);
+      removed = 1;
+    }
+    this->RenumberObjects(objects);
+    return removed;
+  }
+
   virtual CQlmPlanningList<AxialCut>& AxialCuts() = 0;
   virtual CQlmPlanningList<CrossCut>& CrossCuts() = 0;
   virtual CQlmPlanningList<PanoramicCut>& PanoramicCuts() = 0;

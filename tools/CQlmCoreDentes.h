@@ -5,9 +5,6 @@
 
 class CQlmCoreDentes : public CQlmCoreLibraryObjects {
 public:
-  // The family's code in the project's undo history.
-  static constexpr int UndoCode = 4;
-
   // The core in mode 0; Owner and UndoHistory are set by the controller.
   static CQlmCoreDentes* New() { return new CQlmCoreDentes; }
 
@@ -20,7 +17,7 @@ protected:
   int AddToContainer(const void* window, const double point[3], const CString& libraryName, const CString& libraryId,
                      const CString& itemName, int cell, int position) override;
   vtkGeom* FindItem(const CString& libraryName, const CString& itemName, const CString& libraryId) const override;
-  int UndoFamily() const override { return UndoCode; }
+  Kind UndoFamily() const override { return Tooth; }
   const char* SelectedText() const override { return "Dente: %s"; }
   const char* NoneSelectedText() const override { return "Dente: "; }
 };

@@ -5,9 +5,6 @@
 
 class CQlmCoreGeoms : public CQlmCoreLibraryObjects {
 public:
-  // The family's code in the project's undo history.
-  static constexpr int UndoCode = 3;
-
   // The core in mode 0; Owner and UndoHistory are set by the controller.
   static CQlmCoreGeoms* New() { return new CQlmCoreGeoms; }
 
@@ -20,7 +17,7 @@ protected:
   int AddToContainer(const void* window, const double point[3], const CString& libraryName, const CString& libraryId,
                      const CString& itemName, int cell, int position) override;
   vtkGeom* FindItem(const CString& libraryName, const CString& itemName, const CString& libraryId) const override;
-  int UndoFamily() const override { return UndoCode; }
+  Kind UndoFamily() const override { return LibraryMesh; }
   const char* SelectedText() const override { return "Geom: %s"; }
   const char* NoneSelectedText() const override { return "Geoms Implant: "; }
 };

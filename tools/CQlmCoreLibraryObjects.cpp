@@ -7,6 +7,7 @@
 #include "app/CLibraryToolBar.h"
 #include "app/CMainFrame.h"
 #include "app/CQlmQuorvantile.h"
+#include "app/CUndoHistory.h"
 #include "libraries/CDialogGeomsList.h"
 #include "libraries/vtkGeomsLib.h"
 #include "objects/CQlmGeomContainer.h"
@@ -113,6 +114,7 @@ void CQlmCoreLibraryObjects::PushUndo(int action, int index, int keepRedo) {
   const bool fromRedo = keepRedo && action == QlmUndoAction::Created;
   if (!fromRedo && (index < 0 || index >= this->Container()->GetCount())) return;
   this->Records.Push(action, index, keepRedo != 0, [this](CoreUndoRecord& record) { this->Snapshot(record); });
+  if (this->History) this->History->Push(this->UndoFamily(), keepRedo);
 }
 
 void CQlmCoreLibraryObjects::Snapshot(CoreUndoRecord& record) const {

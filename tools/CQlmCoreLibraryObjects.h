@@ -40,7 +40,7 @@ protected:
   // The container's look-up of a placed object's item (current library first, then the library files).
   virtual vtkGeom* FindItem(const CString& libraryName, const CString& itemName, const CString& libraryId) const = 0;
   // The family's code in the undo history.
-  virtual int UndoFamily() const = 0;
+  virtual Kind UndoFamily() const = 0;
   // The status text with "%s" for the selected object's name, and the one without selection.
   virtual const char* SelectedText() const = 0;
   virtual const char* NoneSelectedText() const = 0;

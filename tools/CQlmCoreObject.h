@@ -10,13 +10,14 @@
 // A family supplies its lists, selection, drag entries and snapshots through
 // the pure virtual operations below.
 #include "tools/CQlmCore.h"
+#include "tools/CQlmUndoable.h"
 
 class CQlmInteractorBase;
 class CQlmInteractorRecord;
 class vtkActor;
 class vtkMatrix4x4;
 
-class CQlmCoreObject : public CQlmCore {
+class CQlmCoreObject : public CQlmCore, public CQlmUndoable {
 public:
   enum Modes { Off = 0, Insert = 1, Move = 2, Rotate = 3, Select = 4, Scale = 5 };
 
@@ -27,15 +28,6 @@ public:
   // Pick, the mode's handler, then the context menu; nothing in mode 0.
   void OnMainViewEvent() override;
   void OnCrossViewEvent() override;
-
-  // Records the state before a change of object `index` (-1: the selected
-  // one) for undo; `keepRedo` only from Redo. Nothing when there is no such object.
-  virtual void PushUndo(int action, int index, int keepRedo) = 0;
-  // Reverse / re-apply the newest record; false when there was none to apply.
-  virtual bool Undo() = 0;
-  virtual bool Redo() = 0;
-  // Pane 1 of the status bar: the selected object's text.
-  virtual void UpdateStatusBar() = 0;
 
   // The activation every object tool and the composite share: the
   // cross-section cells pick on layer 2; the 3D view on layer 3, the axial

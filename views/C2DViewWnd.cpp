@@ -281,7 +281,8 @@ void C2DViewWnd<MouseStyle>::SetSlice(int index) {
 
 // Page Up and Page Down fan out also at the end of the range.
 template <class MouseStyle>
-void C2DViewWnd<MouseStyle>::OnKeyDown(UINT key, UINT, UINT) {
+void C2DViewWnd<MouseStyle>::OnKeyDown(UINT key, UINT repeat, UINT flags) {
+  if (this->Quorvantile) this->PassKeyToController(key, repeat, flags);
   if (!this->IsLive() || !this->MayNavigate()) return;
   SCROLLINFO info;
   if (!this->GetScrollInfo(SB_VERT, &info)) return;

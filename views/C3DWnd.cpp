@@ -129,3 +129,7 @@ void C3DWnd::OnMouseWheel(UINT flags, short delta, CPoint point) {
   this->UpdateCursor();
   this->GetStyle()->OnMouseWheel(flags, delta, point.x, point.y);
 }
+
+void C3DWnd::OnKeyDown(UINT key, UINT repeat, UINT flags) {
+  if (this->IsLive()) this->Quorvantile->On3DViewKeyDown(key, repeat, flags);
+}

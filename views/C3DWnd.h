@@ -27,6 +27,8 @@ protected:
   void OnMButtonUp(UINT flags, CPoint point) override;
   void OnMouseMove(UINT flags, CPoint point) override;
   void OnMouseWheel(UINT flags, short delta, CPoint point) override;
+  // To the controller's 3D key operation while the view renders.
+  void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
 
 private:
   // A controller, its 3D style and the view rendering.

@@ -53,3 +53,7 @@ void CAxialWnd::OnRButtonDown(UINT flags, CPoint point) {
   C2DViewWnd::OnRButtonDown(flags, point);
   if (this->IsLive() && this->GetTool() == EditCurveTool) this->MarkModified();
 }
+
+void CAxialWnd::PassKeyToController(UINT key, UINT repeat, UINT flags) {
+  this->Quorvantile->OnAxialViewKeyDown(key, repeat, flags);
+}

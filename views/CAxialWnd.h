@@ -18,6 +18,7 @@ protected:
   // The axial filter, the followers' SetAxialIndex, then the slice's height
   // (index x slice spacing + volume origin z, mm) to the number overlay.
   void FanOut(int index) override;
+  void PassKeyToController(UINT key, UINT repeat, UINT flags) override;
   bool MiddleAndWheelWhileOff() const override { return true; }
 
   // Drawing (tool 5) and editing (tool 6) the arch curve modify the project.

@@ -41,3 +41,7 @@ void CCrossWnd::ShowSectionNumbers() {
   CQlmPositionListener* numbers = this->GetFollower(CQlmPositionListener::CrossNumbers);
   if (filters && numbers) numbers->SetNumbers(filters->GetCrossFilter()->GetSectionPositions());
 }
+
+void CCrossWnd::PassKeyToController(UINT key, UINT repeat, UINT flags) {
+  this->Quorvantile->OnCrossViewKeyDown(key, repeat, flags);
+}

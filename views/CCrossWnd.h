@@ -19,6 +19,7 @@ protected:
   // The cross-section filter, the followers' SetCrossIndex, then the nine
   // section positions to the number overlay.
   void FanOut(int index) override;
+  void PassKeyToController(UINT key, UINT repeat, UINT flags) override;
   // The nine numbers are written again.
   void BeforeScrollRenders() override;
 

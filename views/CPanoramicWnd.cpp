@@ -100,3 +100,7 @@ void CPanoramicWnd::OnLButtonUp(UINT flags, CPoint point) {
 void CPanoramicWnd::RebuildSectionMarks() {
   if (CQlmIndicator* indicator = this->Quorvantile->Indicator) indicator->Cross->CrossPan->Rebuild();
 }
+
+void CPanoramicWnd::PassKeyToController(UINT key, UINT repeat, UINT flags) {
+  this->Quorvantile->OnPanoramicViewKeyDown(key, repeat, flags);
+}

@@ -22,6 +22,7 @@ protected:
   // The CT filter's curve, the indicators' and rulers' SetPanoramicIndex,
   // then the curve's offset from the arch to the number overlay.
   void FanOut(int index) override;
+  void PassKeyToController(UINT key, UINT repeat, UINT flags) override;
   bool MayNavigate() const override;
   bool MaySetSlice() const override;
   bool MiddleAndWheelWhileOff() const override { return true; }

@@ -15,9 +15,11 @@
 #include "ShellFixture.h"
 #include "app/CMainFrame.h"
 #include "app/CQlmQuorvantile.h"
+#include "app/CUndoHistory.h"
 #include "app/QlmResourceIds.h"
 #include "ct/CQlmCTViewer2.h"
 #include "ct/CQlmPolyLine.h"
+#include "objects/CQlmNerves.h"
 #include "platform/gui/CCmdUI.h"
 #include "toolkit/vtkWin32ImageMapper2.h"
 #include "views/C3DFrame.h"
@@ -32,7 +34,27 @@ using Kind = CQlmQuorvantile::LibraryKind;
 using Check = std::function<bool(CMainFrame&, CQlmQuorvantile&)>;
 
 // Enable classes of the frames' rules; Lib and LibNotEditing need a library kind.
-enum Class { Always, None, Never, O, P, PS, R, N, Lib, LibNotEditing, OC, ON, ONS, Open3D, ModifiedOnly };
+enum Class {
+  Always,
+  None,
+  Never,
+  O,
+  P,
+  PS,
+  R,
+  N,
+  Lib,
+  LibNotEditing,
+  OC,
+  ON,
+  ONS,
+  Open3D,
+  ModifiedOnly,
+  OUndo,
+  ORedo,
+  NPrevious,
+  NNext
+};
 
 struct Expected {
   UINT Id;
@@ -83,6 +105,7 @@ std::vector<Expected> ExpectedTable() {
   const Check marks = [](CMainFrame&, CQlmQuorvantile& q) { return q.PolyLine->GetMarksEnabled() != 0; };
   const Check maxilla = [](CMainFrame&, CQlmQuorvantile& q) { return q.GetImplantOrientation() == 1; };
   const Check mandible = [](CMainFrame&, CQlmQuorvantile& q) { return q.GetImplantOrientation() == 0; };
+  const Check cutsShown = [](CMainFrame&, CQlmQuorvantile& q) { return q.NerveContainer->GetCurrentVisibility() != 0; };
   const Check pan3D = [](CMainFrame&, CQlmQuorvantile& q) { return q.Tool == 1 || q.Tool == 23; };
   // The indicator of view `position`'s position shown in view `shownIn`.
   auto shown = [](int position, int shownIn) -> Check {
@@ -105,10 +128,10 @@ std::vector<Expected> ExpectedTable() {
       {32946, None},
       {32947, None},
       {32948, None},
-      {57643, O},
-      {32933, O},
-      {57644, O},
-      {32934, O},
+      {57643, OUndo},
+      {32933, OUndo},
+      {57644, ORedo},
+      {32934, ORedo},
       {57634, P},
       {57635, P},
       {57637, P},
@@ -167,9 +190,9 @@ std::vector<Expected> ExpectedTable() {
       {32962, N, Tool(22)},
       {32963, N, Tool(21)},
       {32964, N, Tool(23)},
-      {32980, N},
-      {32956, N},
-      {32955, N},
+      {32980, N, cutsShown},
+      {32956, NPrevious},
+      {32955, NNext},
       {32953, N},
       {32954, N},
       {32965, Always},
@@ -323,19 +346,18 @@ std::vector<Expected> ExpectedTable() {
 }
 
 // The commands whose operation exists; every other one is disabled whatever its rule says.
-const std::set<UINT> Ready = {57601, 32812, 57603, 32813, 32777, 57602, 32876, 57665, 32940, 32945, 32946, 32947, 32948,
-                              57634, 57635, 57637, 57680, 57681, 33136, 32950, 32787, 32966, 32967, 32937, 32938, 33189,
-                              33187, 33291, 33215, 33232, 32819, 32820, 32852, 32899, 32898, 32904, 32905, 32906, 32907,
-                              32908, 32903, 32796, 32846, 32790, 33132, 32986, 33135, 32987, 32816, 32875, 32779, 32780,
-                              32781, 32782, 32783, 32823, 32883, 32913, 33140, 32808, 32951, 32784, 33284, 32901, 32795,
-                              32845, 32797, 32847, 32824, 32848, 32884, 32885, 32886, 32887, 32888, 32889, 32882, 32912,
-                              32837, 32838, 32839, 32840, 32841, 32842, 32843, 32844, 57607, 57609,
-                              33158, 33169, 33190, 33292, 33216, 33245, 33155, 33170, 33175, 33176, 33294,
-                              33295, 33218, 33219, 33235, 33236, 32867, 33147, 33148, 33149, 33150,
-                              33201, 33202, 33203, 33204, 33205, 33206, 33285, 33286, 33287, 33288, 33289,
-                              33290, 33238, 33239, 33241, 33242, 33243, 33244, 33246, 33247, 33248, 33249,
-                              33251, 33250, 32856, 32809, 32984, 32982, 33165,
-                              32960, 32961, 32962, 32963};
+const std::set<UINT> Ready = {
+    57601, 32812, 57603, 32813, 32777, 57602, 32876, 57665, 32940, 32945, 32946, 32947, 32948, 57634, 57635, 57637,
+    57680, 57681, 33136, 32950, 32787, 32966, 32967, 32937, 32938, 33189, 33187, 33291, 33215, 33232, 32819, 32820,
+    32852, 32899, 32898, 32904, 32905, 32906, 32907, 32908, 32903, 32796, 32846, 32790, 33132, 32986, 33135, 32987,
+    32816, 32875, 32779, 32780, 32781, 32782, 32783, 32823, 32883, 32913, 33140, 32808, 32951, 32784, 33284, 32901,
+    32795, 32845, 32797, 32847, 32824, 32848, 32884, 32885, 32886, 32887, 32888, 32889, 32882, 32912, 32837, 32838,
+    32839, 32840, 32841, 32842, 32843, 32844, 57607, 57609, 33158, 33169, 33190, 33292, 33216, 33245, 33155, 33170,
+    33175, 33176, 33294, 33295, 33218, 33219, 33235, 33236, 32867, 33147, 33148, 33149, 33150, 33201, 33202, 33203,
+    33204, 33205, 33206, 33285, 33286, 33287, 33288, 33289, 33290, 33238, 33239, 33241, 33242, 33243, 33244, 33246,
+    33247, 33248, 33249, 33251, 33250, 32856, 32809, 32984, 32982, 33165, 32960, 32961, 32962, 32963, 57643, 32933,
+    57644, 32934, 32800, 32801, 32803, 32802, 32815, 32818, 33152, 32957, 32958, 32964, 32900, 32952, 32959, 32980,
+    32956, 32955, 32953, 32954, 32965, 32972, 32973, 32974, 32975, 32968, 32969, 32970, 32976, 32977, 32978, 32979};
 
 // Commands of the frames' menus and bars that are not the table's: the framework's bar toggles, the
 // about box, the 3D frame's reduced display and the library bars' placeholders for their controls.
@@ -381,6 +403,14 @@ bool RuleHolds(const Expected& row, const CQlmQuorvantile& q) {
       return open && q.Window3D->Enabled;
     case ModifiedOnly:
       return q.Modified;
+    case OUndo:
+      return open && q.UndoHistory->GetNewestUndo() != 0;
+    case ORedo:
+      return open && q.UndoHistory->GetNewestRedo() != 0;
+    case NPrevious:
+      return open && nerve && !curve && q.NerveContainer->GetCurrent() > 0;
+    case NNext:
+      return open && nerve && !curve && q.NerveContainer->GetCurrent() + 1 < q.NerveContainer->GetCount();
   }
   return false;
 }

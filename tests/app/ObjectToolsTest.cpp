@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWidget>
 #include <array>
 #include <cmath>
@@ -555,19 +556,19 @@ TEST_F(ObjectToolsTest, AToothIsInsertedMovedTurnedAndScaledWithTheMouse) {
     EXPECT_TRUE(this->SaveWindow(picture)) << picture;
   }
 
-  // Each step undone, newest first, then redone.
-  const std::vector<std::vector<ObjectState>> steps = {inserted, moved, rotated, scaled};
-  for (int i = 3; i >= 1; --i) {
-    EXPECT_TRUE(q.CoreDentes->Undo());
-    EXPECT_EQ(this->State(), steps[i - 1]) << i;
+  // Ctrl+Z undoes each step, newest first; Ctrl+Y redoes them.
+  QWidget* main = this->Frame->GetSafeHwnd();
+  main->show();
+  QApplication::setActiveWindow(main);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+  const std::vector<std::vector<ObjectState>> steps = {{}, inserted, moved, rotated, scaled};
+  for (int i = 3; i >= 0; --i) {
+    QTest::keyClick(main, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(this->State(), steps[i]) << "undo to step " << i;
   }
-  EXPECT_TRUE(q.CoreDentes->Undo());
-  EXPECT_EQ(this->Teeth().GetCount(), 0);
-  EXPECT_TRUE(q.CoreDentes->Redo());
-  ASSERT_EQ(this->Teeth().GetCount(), 1);
-  for (int i = 1; i <= 3; ++i) {
-    EXPECT_TRUE(q.CoreDentes->Redo());
-    EXPECT_EQ(this->State(), steps[i]) << i;
+  for (int i = 1; i <= 4; ++i) {
+    QTest::keyClick(main, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(this->State(), steps[i]) << "redo to step " << i;
   }
 }
 
