@@ -10,6 +10,8 @@ struct ValueRecord : CQlmUndoRecordHeader {
 
 // One object family of integer values; a record snapshots the value at its index.
 struct Values {
+  explicit Values(std::vector<int> objects) : Objects(std::move(objects)) {}
+
   std::vector<int> Objects;
   CQlmUndoRecords<ValueRecord> Records;
 
@@ -38,7 +40,7 @@ struct Values {
 }  // namespace
 
 TEST(CQlmUndoRecords, UndoAndRedoWalkTheChangesNewestFirst) {
-  Values v{{10, 20}};
+  Values v({10, 20});
   v.Change(0, 11);
   v.Change(1, 21);
   v.Change(0, 12);
@@ -59,7 +61,7 @@ TEST(CQlmUndoRecords, UndoAndRedoWalkTheChangesNewestFirst) {
 }
 
 TEST(CQlmUndoRecords, OnlyTheNewest25ChangesCanBeUndone) {
-  Values v{{0}};
+  Values v({0});
   for (int i = 1; i <= 26; ++i) v.Change(0, i);
   for (int i = 0; i < 25; ++i) EXPECT_TRUE(v.Undo());
   EXPECT_EQ(v.Objects[0], 1);
@@ -68,7 +70,7 @@ TEST(CQlmUndoRecords, OnlyTheNewest25ChangesCanBeUndone) {
 }
 
 TEST(CQlmUndoRecords, ANewChangeEmptiesTheRedoRecords) {
-  Values v{{0}};
+  Values v({0});
   v.Change(0, 1);
   v.Change(0, 2);
   v.Undo();
@@ -91,7 +93,7 @@ TEST(CQlmUndoRecords, ADeletionIsRedoneFromTheRecordItselfAndACreationFromTheRed
 }
 
 TEST(CQlmUndoRecords, RecordsThatCanNoLongerApplyAreDroppedWithoutEffect) {
-  Values v{{1, 2}};
+  Values v({1, 2});
   v.Change(1, 3);
   v.Push(QlmUndoAction::Colour, 0);
   v.Records.Push(3, 0, false, [](ValueRecord&) {});  // no such action
