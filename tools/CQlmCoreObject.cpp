@@ -250,14 +250,17 @@ void CQlmCoreObject::Drag2D(int view, Drag drag) {
       this->RenderView(view);
       break;
     case QlmEvent::LeftUp:
-      if (selected != -1 && !IsIdentity(matrix)) {
-        this->PushUndo(QlmUndoAction::Placement, selected, 0);
-        this->CommitDrag(view, selected, cell);
-        this->UpdateStatusBar();
-        this->RenderView(view);
-        this->OthersDirty = 1;
+      // Without a selection the transform stays: it may be another family's drag.
+      if (selected != -1) {
+        if (!IsIdentity(matrix)) {
+          this->PushUndo(QlmUndoAction::Placement, selected, 0);
+          this->CommitDrag(view, selected, cell);
+          this->UpdateStatusBar();
+          this->RenderView(view);
+          this->OthersDirty = 1;
+        }
+        record.ObjectTransform->Identity();
       }
-      record.ObjectTransform->Identity();
       this->RenderOtherViews(view);
       break;
     default:

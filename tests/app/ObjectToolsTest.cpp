@@ -69,6 +69,12 @@ struct ObjectState {
   bool operator==(const ObjectState&) const = default;
 };
 
+void PrintTo(const ObjectState& s, std::ostream* out) {
+  *out << s.Name << " rgb(" << s.Color[0] << "," << s.Color[1] << "," << s.Color[2] << ") visible " << s.Visible
+       << " at (" << s.Placement[3] << "," << s.Placement[7] << "," << s.Placement[11] << ") x-axis (" << s.Placement[0]
+       << "," << s.Placement[4] << "," << s.Placement[8] << ")";
+}
+
 class ObjectToolsTest : public SampleProjectFixture {
 protected:
   void SetUp() override {
