@@ -16,17 +16,9 @@ void CQlmCoreCores::ActivateCross(CQlm3DWindow9*) { CQlmCoreObject::PickObjectsI
 
 void CQlmCoreCores::ActivateMain(CQlm3DWindow*) { CQlmCoreObject::PickObjectsInMainViews(*this->Owner); }
 
-int CQlmCoreCores::MainViewCode() const {
-  const CQlmQuorvantile& q = *this->Owner;
-  if (this->MainView == q.WindowAxial) return QlmView::Axial;
-  if (this->MainView == q.WindowPanoramic) return QlmView::Panoramic;
-  if (this->MainView == q.Window3D) return QlmView::View3D;
-  return -1;
-}
-
 void CQlmCoreCores::OnMainViewEvent() {
   const bool follows = this->SetChildModes();
-  const int view = this->MainViewCode();
+  const int view = CQlmCoreObject::ViewOf(*this->Owner, this->MainView);
   if (follows && view != -1) {
     const CQlmInteractorRecord& record = view == QlmView::View3D  ? *this->Owner->Style3D->GetRecord()
                                          : view == QlmView::Axial ? *this->Owner->StyleAxial->GetRecord()

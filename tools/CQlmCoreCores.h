@@ -34,8 +34,6 @@ protected:
   CQlmCoreCores() = default;
 
 private:
-  // The view of the event (QlmView), -1 for another window.
-  int MainViewCode() const;
   // True when the children's modes are set and the views follow double clicks.
   bool SetChildModes();
   void MoveToPoint(int view);

@@ -145,38 +145,32 @@ bool CQlmCoreLibraryObjects::Applicable(const CoreUndoRecord& record, bool redo)
 }
 
 bool CQlmCoreLibraryObjects::Undo() {
-  const bool acted =
+  return this->Finish(
       this->Records.Undo([this](const CoreUndoRecord& record) { return this->Applicable(record, false); },
                          [this](CoreUndoRecord& record) { this->Snapshot(record); },
-                         [this](const CoreUndoRecord& record) {
-                           if (record.Action == QlmUndoAction::Created) {
-                             this->DeleteObject(record.Index);
-                           } else if (record.Action == QlmUndoAction::Deleted) {
-                             this->InsertAgain(record, record.Index);
-                           } else {
-                             this->Restore(record);
-                           }
-                         });
-  if (acted) {
-    this->UpdateStatusBar();
-    this->RenderAllViews();
-  }
-  return acted;
+                         [this](const CoreUndoRecord& record) { this->Apply(record, false); }));
 }
 
 bool CQlmCoreLibraryObjects::Redo() {
-  const bool acted =
+  return this->Finish(
       this->Records.Redo([this](const CoreUndoRecord& record) { return this->Applicable(record, true); },
                          [this](const CoreUndoRecord& record) { this->PushUndo(record.Action, record.Index, 1); },
-                         [this](const CoreUndoRecord& record) {
-                           if (record.Action == QlmUndoAction::Created) {
-                             this->InsertAgain(record, -1);
-                           } else if (record.Action == QlmUndoAction::Deleted) {
-                             this->DeleteObject(record.Index);
-                           } else {
-                             this->Restore(record);
-                           }
-                         });
+                         [this](const CoreUndoRecord& record) { this->Apply(record, true); }));
+}
+
+// Undo deletes a created object and inserts a deleted one again where it was;
+// redo inserts a created one again at the end, as the insert tool put it.
+void CQlmCoreLibraryObjects::Apply(const CoreUndoRecord& record, bool redo) {
+  if (record.Action == (redo ? QlmUndoAction::Created : QlmUndoAction::Deleted)) {
+    this->InsertAgain(record, redo ? -1 : record.Index);
+  } else if (record.Action == (redo ? QlmUndoAction::Deleted : QlmUndoAction::Created)) {
+    this->DeleteObject(record.Index);
+  } else {
+    this->Restore(record);
+  }
+}
+
+bool CQlmCoreLibraryObjects::Finish(bool acted) {
   if (acted) {
     this->UpdateStatusBar();
     this->RenderAllViews();

@@ -64,8 +64,11 @@ private:
   // Whether `record` can still be applied by undo (`redo` false) or redo;
   // tells a missing item in the status bar.
   bool Applicable(const CoreUndoRecord& record, bool redo);
-  // Undo and redo share every step but creation and deletion.
+  void Apply(const CoreUndoRecord& record, bool redo);
+  // The steps undo and redo share for items, colours, visibility and placements.
   void Restore(const CoreUndoRecord& record);
+  // Status bar and the four views after a record was applied; `acted` passed on.
+  bool Finish(bool acted);
   void InsertAgain(const CoreUndoRecord& record, int position);
   void DeleteObject(int index);
   void SetColour(int index, const float rgb[3]);

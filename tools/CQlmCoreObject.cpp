@@ -50,13 +50,14 @@ bool CQlmCoreObject::IsIdentity(const vtkMatrix4x4* matrix) {
   return true;
 }
 
-int CQlmCoreObject::MainViewCode() const {
-  const CQlmQuorvantile& q = *this->Owner;
-  if (this->MainView == q.WindowAxial) return QlmView::Axial;
-  if (this->MainView == q.WindowPanoramic) return QlmView::Panoramic;
-  if (this->MainView == q.Window3D) return QlmView::View3D;
+int CQlmCoreObject::ViewOf(const CQlmQuorvantile& q, const CQlm3DWindow* window) {
+  if (window == q.WindowAxial) return QlmView::Axial;
+  if (window == q.WindowPanoramic) return QlmView::Panoramic;
+  if (window == q.Window3D) return QlmView::View3D;
   return -1;
 }
+
+int CQlmCoreObject::MainViewCode() const { return ViewOf(*this->Owner, this->MainView); }
 
 CQlmInteractorBase& CQlmCoreObject::StyleOf(int view) const {
   const CQlmQuorvantile& q = *this->Owner;

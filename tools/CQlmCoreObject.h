@@ -35,6 +35,8 @@ public:
   static void PickObjectsInCross(CQlmQuorvantile& controller);
   static void PickObjectsInMainViews(CQlmQuorvantile& controller);
 
+  // The view (QlmView) whose render window is `window`; -1 for another one.
+  static int ViewOf(const CQlmQuorvantile& controller, const CQlm3DWindow* window);
   // Renders the window of `view` (QlmView).
   static void RenderWindow(const CQlmQuorvantile& controller, int view);
 
