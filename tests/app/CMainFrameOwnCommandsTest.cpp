@@ -161,7 +161,7 @@ TEST_F(FrameCommandsFixture, TheDiameterMenuOpensFromTheArrowOfItsButtonOnly) {
   };
   EXPECT_EQ(clickAndRead(QPoint(5, button->height() / 2)), std::vector<std::string>{});
   EXPECT_EQ(clickAndRead(QPoint(button->width() - 3, button->height() / 2)),
-            (std::vector<std::string>{"2.8 mm (off)", "3.0 mm (off)", "3.2 mm (off)", "Mais [8]"}));
+            (std::vector<std::string>{"2.8 mm", "3.0 mm", "3.2 mm", "Mais [8]"}));
 }
 
 }  // namespace
