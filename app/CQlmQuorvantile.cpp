@@ -99,6 +99,7 @@ void CQlmQuorvantile::CreateObjects() {
   this->ImplantContainer = new CQlmImplants;
   this->RingContainer = new CQlmImplantRings;
   this->CoreImplant = CQlmCoreImplant::New();
+  this->CreateObjectTools();
   this->CTData2 = new CQlmCTData;
   this->PrintPreview = new CQlmPrintPreview;
   this->ReportViews = new CQlmReportCapturer(this);
@@ -171,6 +172,7 @@ void CQlmQuorvantile::Initialize() {
   this->BindRings();
   this->BindTeeth();
   this->BindMultiPart();
+  this->BindObjectTools();
   this->BindNerves();
   EnsureConfigFile();
   ReadConfigOpenRecent(this->RecentProjects);
@@ -271,6 +273,7 @@ void CQlmQuorvantile::DetachCores() {
 void CQlmQuorvantile::Teardown() {
   this->DetachCores();
   std::fill(std::begin(this->ToolCores), std::end(this->ToolCores), nullptr);
+  this->ReleaseObjectTools();
   if (this->Style3D) this->Style3D->SetDegradation(nullptr);
   if (this->Degradation) this->Degradation->Delete();
   this->Degradation = nullptr;

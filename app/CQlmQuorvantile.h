@@ -42,6 +42,9 @@ class CQlmIndicator;
 class CQlmImplants;
 class CQlmImplantRings;
 class CQlmCoreImplant;
+class CQlmCoreCores;
+class CQlmCoreDentes;
+class CQlmCoreGeoms;
 class CQlmGeometries;
 class CQlmDentes;
 class CQlmEndoImps;
@@ -220,6 +223,23 @@ public:
   // The placed endodontic and orthodontic objects, owned, as the teeth.
   CQlmEndoImps* EndoImpsContainer = nullptr;
   CQlmOrtoImps* OrtoImpsContainer = nullptr;
+  // The teeth and mesh tools and the composite tool of the move, rotate,
+  // select and scale tools, owned: made by CreateObjects, freed by Teardown.
+  CQlmCoreDentes* CoreDentes = nullptr;
+  CQlmCoreGeoms* CoreGeoms = nullptr;
+  CQlmCoreCores* CoreCores = nullptr;
+  // Tools 60 / 50: the teeth / mesh tool inserts the tool bar's item (3D view: select only).
+  void SetInsertDentesMode() { this->SetTool(60); }
+  void SetInsertGeomsMode() { this->SetTool(50); }
+  // The composite tool: move (61, 51), rotate (62, 52), select (63, 53), scale (64, 54).
+  void SetMoveDentesMode() { this->SetTool(61); }
+  void SetRotateDentesMode() { this->SetTool(62); }
+  void SetSelectDentesMode() { this->SetTool(63); }
+  void SetScaleDentesMode() { this->SetTool(64); }
+  void SetMoveGeomsMode() { this->SetTool(51); }
+  void SetRotateGeomsMode() { this->SetTool(52); }
+  void SetSelectGeomsMode() { this->SetTool(53); }
+  void SetScaleGeomsMode() { this->SetTool(54); }
   // The current nerve's diameter (mm); none while no nerve is current.
   std::optional<float> CurrentNerveDiameter() const;
   // The nerves and the nerve window, owned: made by CreateObjects, bound to
@@ -737,6 +757,11 @@ private:
   void BindMultiPart();
   void SetupMultiPart();
   void ReleaseMultiPart();
+  // The object tools: made; given their owner, their places in the tool table
+  // and the undo history, the composite its children; freed (detached first).
+  void CreateObjectTools();
+  void BindObjectTools();
+  void ReleaseObjectTools();
   // The nerves among the followers of the positions, the arch and the grey
   // window; their view objects after a load; freed before the windows.
   void BindNerves();

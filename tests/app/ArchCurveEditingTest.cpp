@@ -225,7 +225,7 @@ TEST_F(ArchCurveEditingTest, TheMouseDrawsAndEditsTheArchAndTheImagesFollowAtEac
   this->Frame->RunCommand(LeaveButton);
   EXPECT_EQ(q.CurveEditing, 0);
   EXPECT_EQ(q.Tool, 10);
-  EXPECT_EQ(q.StyleAxial->GetCore(), nullptr);
+  EXPECT_EQ(q.StyleAxial->GetCore(), q.ToolCores[QlmToolRow::CompositeCore]) << "the select tool's composite";
   EXPECT_EQ(q.WindowCross->Enabled, 1);
   EXPECT_TRUE(q.CrossView->GetVerticalScrollBar()->isEnabled());
   EXPECT_EQ(q.PolyLine->GetVisible(), 0);
