@@ -25,10 +25,11 @@ constexpr const char* NoImplantText = "Diam:          Comp:             Conect: 
 constexpr const char* GenericComponent = "Standard";
 constexpr float GenericComponentHeight = 2.5f;
 
-// The implant whose actor in `list` was picked, and the one selected there.
-template <class List>
-void FindInList(const List& list, const vtkActor* actor, int& picked, int& selected) {
+// The implant whose actor in `list` was picked, else the one whose ring in `rings` was; the one selected in `list`.
+template <class List, class RingList>
+void FindInList(const List& list, const RingList* rings, const vtkActor* actor, int& picked, int& selected) {
   picked = list.FindByActor(actor);
+  if (picked == -1 && rings) picked = rings->FindByActor(actor);
   selected = list.GetSelectedIndex();
 }
 
@@ -56,26 +57,16 @@ void CQlmCoreImplant::PickOnOutlines(CQlm3DWindow* window, bool outlines) {
 }
 
 void CQlmCoreImplant::OnMainViewEvent() {
-  CQlmQuorvantile& q = *this->Owner;
-  if (!this->IsInsertMode() || !q.ImplantContainer) return;
-  if (this->MainView == q.WindowAxial) {
-    const CQlmInteractorRecord& record = *q.StyleAxial->GetRecord();
-    this->Insert(record, QlmView::Axial, this->Pick(record, QlmView::Axial), -1);
-  } else if (this->MainView == q.WindowPanoramic) {
-    const CQlmInteractorRecord& record = *q.StylePanoramic->GetRecord();
-    this->Insert(record, QlmView::Panoramic, this->Pick(record, QlmView::Panoramic), -1);
-  } else if (this->MainView == q.Window3D) {
-    const CQlmInteractorRecord& record = *q.Style3D->GetRecord();
-    this->Pick(record, QlmView::View3D);
-    this->Select3D(record);
-  }
+  if (this->Mode <= Off || this->Mode > InsertLibrary || !this->Owner->ImplantContainer) return;
+  this->StepMain();
+  this->ContextMenuMain();
 }
 
 void CQlmCoreImplant::OnCrossViewEvent() {
   CQlmQuorvantile& q = *this->Owner;
-  if (!this->IsInsertMode() || !q.ImplantContainer) return;
-  const CQlmInteractorStruct9& record = *q.StyleCross->GetRecord();
-  this->Insert(record, QlmView::Cross, this->Pick(record, QlmView::Cross), record.CurrentCell);
+  if (this->Mode <= Off || this->Mode > InsertLibrary || !q.ImplantContainer) return;
+  this->StepCross();
+  this->ContextMenuCross();
 }
 
 int CQlmCoreImplant::Pick(const CQlmInteractorRecord& record, int view) {
@@ -83,12 +74,14 @@ int CQlmCoreImplant::Pick(const CQlmInteractorRecord& record, int view) {
   CQlmQuorvantile& q = *this->Owner;
   CQlmImplants& implants = *q.ImplantContainer;
   const vtkActor* actor = record.PickedActor;
+  const CQlmImplantRings* rings = q.RingContainer;
   int picked = -1;
   int selected = -1;
-  if (view == QlmView::Axial) FindInList(*implants.GetListAxial(), actor, picked, selected);
-  if (view == QlmView::Cross) FindInList(*implants.GetListCross(), actor, picked, selected);
-  if (view == QlmView::Panoramic) FindInList(*implants.GetListPanoramic(), actor, picked, selected);
-  if (view == QlmView::View3D) FindInList(*implants.GetList3D(), actor, picked, selected);
+  if (view == QlmView::Axial) FindInList(*implants.GetListAxial(), rings ? rings->GetListAxial() : nullptr, actor, picked, selected);
+  if (view == QlmView::Cross) FindInList(*implants.GetListCross(), rings ? rings->GetListCross() : nullptr, actor, picked, selected);
+  if (view == QlmView::Panoramic)
+    FindInList(*implants.GetListPanoramic(), rings ? rings->GetListPanoramic() : nullptr, actor, picked, selected);
+  if (view == QlmView::View3D) FindInList(*implants.GetList3D(), rings ? rings->GetList3D() : nullptr, actor, picked, selected);
 
   if (picked == selected) {
     if (view == QlmView::View3D) {
@@ -138,6 +131,7 @@ void CQlmCoreImplant::Insert(const CQlmInteractorRecord& record, int view, int p
     q.ImplantContainer->AddImplant(window, point, size[0], size[1], size[2], cell, -1);
   }
   if (q.RingContainer) q.RingContainer->AddRing(-1);
+  this->PushUndo(ImplantUndoRecord::Created, this->Selected(), 0);
   this->OtherViewsRenderPending = 1;
   this->RenderView(view);
 }
@@ -166,14 +160,28 @@ void CQlmCoreImplant::Select3D(const CQlmInteractorRecord& record) {
 }
 
 void CQlmCoreImplant::RenderView(int view) {
-  CQlmQuorvantile& q = *this->Owner;
   this->UpdateStatusBar();
+  this->Render(view);
+  this->ViewRenderPending = 0;
+}
+
+void CQlmCoreImplant::Render(int view) {
+  CQlmQuorvantile& q = *this->Owner;
   if (view == QlmView::Axial) q.WindowAxial->Render();
   if (view == QlmView::Cross) q.WindowCross->Render();
   if (view == QlmView::Panoramic) q.WindowPanoramic->Render();
   if (view == QlmView::View3D) q.Window3D->Render();
-  this->ViewRenderPending = 0;
 }
+
+void CQlmCoreImplant::RenderAll() {
+  CQlmQuorvantile& q = *this->Owner;
+  q.WindowAxial->Render();
+  q.WindowPanoramic->Render();
+  q.WindowCross->Render();
+  q.Window3D->Render();
+}
+
+int CQlmCoreImplant::Selected() const { return this->Owner->ImplantContainer->GetList3D()->GetSelectedIndex(); }
 
 void CQlmCoreImplant::RenderOtherViews(int view) {
   if (!this->OtherViewsRenderPending) return;
