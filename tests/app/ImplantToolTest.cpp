@@ -42,6 +42,7 @@
 #include "QlmPopupMenuPicker.h"
 #include "toolkit/QlmPlanningFrame.h"
 #include "toolkit/vtkImplantAxial.h"
+#include "toolkit/vtkImplantPanoramic.h"
 #include "tools/CQlmCoreImplant.h"
 #include "views/C3DWnd.h"
 #include "views/CAxialWnd.h"
@@ -722,7 +723,9 @@ TEST_F(ImplantToolTest, TheValueBoxesTakeOnlyNewValuesInsideTheirRanges) {
     const std::array<float, 4> after = values();
     for (int k = 0; k < 4; ++k) EXPECT_NEAR(after[k], expected[k], 1e-4) << k;
     EXPECT_EQ(this->UndoCount(), snapshots + (test.Taken ? 1 : 0));
-    if (test.Taken) EXPECT_EQ(this->Core().GetUndoRecord(0).Action, which == 3 ? 6 : 2);
+    if (test.Taken) {
+      EXPECT_EQ(this->Core().GetUndoRecord(0).Action, which == 3 ? 6 : 2);
+    }
   }
 }
 
