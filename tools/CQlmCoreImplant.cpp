@@ -25,12 +25,11 @@ constexpr const char* NoImplantText = "Diam:          Comp:             Conect: 
 constexpr const char* GenericComponent = "Standard";
 constexpr float GenericComponentHeight = 2.5f;
 
-// The implant whose actor in `list` was picked, else the one whose ring in `rings` was; the one selected in `list`.
+// The implant that owns `actor` in `list`, else the one whose ring in `rings` does; -1 for none.
 template <class List, class RingList>
-void FindInList(const List& list, const RingList* rings, const vtkActor* actor, int& picked, int& selected) {
-  picked = list.FindByActor(actor);
-  if (picked == -1 && rings) picked = rings->FindByActor(actor);
-  selected = list.GetSelectedIndex();
+int FindOwner(const List& list, const RingList* rings, const vtkActor* actor) {
+  const int owner = list.FindByActor(actor);
+  return owner == -1 && rings ? rings->FindByActor(actor) : owner;
 }
 
 }  // namespace
@@ -73,15 +72,8 @@ int CQlmCoreImplant::Pick(const CQlmInteractorRecord& record, int view) {
   if (record.Event != QlmEvent::LeftDown && record.Event != QlmEvent::RightDown) return -1;
   CQlmQuorvantile& q = *this->Owner;
   CQlmImplants& implants = *q.ImplantContainer;
-  const vtkActor* actor = record.PickedActor;
-  const CQlmImplantRings* rings = q.RingContainer;
-  int picked = -1;
-  int selected = -1;
-  if (view == QlmView::Axial) FindInList(*implants.GetListAxial(), rings ? rings->GetListAxial() : nullptr, actor, picked, selected);
-  if (view == QlmView::Cross) FindInList(*implants.GetListCross(), rings ? rings->GetListCross() : nullptr, actor, picked, selected);
-  if (view == QlmView::Panoramic)
-    FindInList(*implants.GetListPanoramic(), rings ? rings->GetListPanoramic() : nullptr, actor, picked, selected);
-  if (view == QlmView::View3D) FindInList(*implants.GetList3D(), rings ? rings->GetList3D() : nullptr, actor, picked, selected);
+  const int picked = this->PickedIndex(record, view);
+  const int selected = this->Selected();
 
   if (picked == selected) {
     if (view == QlmView::View3D) {
@@ -103,6 +95,18 @@ int CQlmCoreImplant::Pick(const CQlmInteractorRecord& record, int view) {
     style->GetCommonRecord().ObjectTransform->Identity();
   this->UpdateStatusBar();
   return picked;
+}
+
+int CQlmCoreImplant::PickedIndex(const CQlmInteractorRecord& record, int view) const {
+  const CQlmImplants& implants = *this->Owner->ImplantContainer;
+  const CQlmImplantRings* rings = this->Owner->RingContainer;
+  const vtkActor* actor = record.PickedActor;
+  if (view == QlmView::Axial) return FindOwner(*implants.GetListAxial(), rings ? rings->GetListAxial() : nullptr, actor);
+  if (view == QlmView::Cross) return FindOwner(*implants.GetListCross(), rings ? rings->GetListCross() : nullptr, actor);
+  if (view == QlmView::Panoramic) {
+    return FindOwner(*implants.GetListPanoramic(), rings ? rings->GetListPanoramic() : nullptr, actor);
+  }
+  return FindOwner(*implants.GetList3D(), rings ? rings->GetList3D() : nullptr, actor);
 }
 
 void CQlmCoreImplant::Insert(const CQlmInteractorRecord& record, int view, int picked, int cell) {

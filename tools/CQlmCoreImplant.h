@@ -74,6 +74,8 @@ private:
   // list, -1 for none; it becomes the only selected one (a right press on
   // empty space keeps the selection). Other events: -1, nothing changes.
   int Pick(const CQlmInteractorRecord& record, int view);
+  // The implant whose object, or whose ring, the press picked in the view's list; -1 for none.
+  int PickedIndex(const CQlmInteractorRecord& record, int view) const;
   void Insert(const CQlmInteractorRecord& record, int view, int picked, int cell);
   bool IsInsertMode() const { return this->Mode == InsertGeneric || this->Mode == InsertLibrary; }
   // The implant chosen on the implant tool bar at `point` of `window`; false, and nothing added, without one.
@@ -89,7 +91,6 @@ private:
   void ContextMenuCross();
   void ContextMenuMain();
   void ContextMenu(const CQlmInteractorRecord& record, int view, int cell);
-  bool PickedSelected(const CQlmInteractorRecord& record, int view) const;
   void RunMenuCommand(UINT command, int view, int cell, int x, int y);
   std::optional<float> AskValue(float current, int x, int y);
   void EditSize(UINT command, int x, int y);

@@ -80,28 +80,11 @@ void CQlmCoreImplant::ContextMenuMain() {
   if (view != -1) this->ContextMenu(this->MainRecord(), view, -1);
 }
 
-// A right press on the selected implant, or on its ring.
-bool CQlmCoreImplant::PickedSelected(const CQlmInteractorRecord& record, int view) const {
-  const CQlmQuorvantile& q = *this->Owner;
-  const CQlmImplants& implants = *q.ImplantContainer;
-  const CQlmImplantRings* rings = q.RingContainer;
-  const vtkActor* actor = record.PickedActor;
-  int picked = -1;
-  if (view == QlmView::Axial) picked = implants.GetListAxial()->FindByActor(actor);
-  if (view == QlmView::Cross) picked = implants.GetListCross()->FindByActor(actor);
-  if (view == QlmView::Panoramic) picked = implants.GetListPanoramic()->FindByActor(actor);
-  if (view == QlmView::View3D) picked = implants.GetList3D()->FindByActor(actor);
-  if (picked == -1 && rings) {
-    if (view == QlmView::Axial) picked = rings->GetListAxial()->FindByActor(actor);
-    if (view == QlmView::Cross) picked = rings->GetListCross()->FindByActor(actor);
-    if (view == QlmView::Panoramic) picked = rings->GetListPanoramic()->FindByActor(actor);
-    if (view == QlmView::View3D) picked = rings->GetList3D()->FindByActor(actor);
-  }
-  return picked != -1 && picked == this->Selected();
-}
-
 void CQlmCoreImplant::ContextMenu(const CQlmInteractorRecord& record, int view, int cell) {
-  if (record.Event != QlmEvent::RightDown || !this->PickedSelected(record, view)) return;
+  if (record.Event != QlmEvent::RightDown) return;
+  // A right press on the selected implant, or on its ring.
+  const int picked = this->PickedIndex(record, view);
+  if (picked == -1 || picked != this->Selected()) return;
   CQlmQuorvantile& q = *this->Owner;
   QWidget* host = view == QlmView::Axial       ? q.WindowAxial->GetHostWindow()
                   : view == QlmView::Panoramic ? q.WindowPanoramic->GetHostWindow()
