@@ -101,17 +101,18 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ToolRows() {
       {33302, Waiting, OpenNotEditing, ToolIs<71>},                       // SetMoveEndoMode
       {33303, Waiting, OpenNotEditing, ToolIs<72>},                       // SetRotateEndoMode
       // Teeth.
-      {33272, Waiting, OpenNotEditing, ToolIs<63>},                   // SetSelectDentesMode
-      {33262, Waiting, LibraryNotEditing<Kind::Teeth>, ToolIs<60>},   // SetInsertDentesMode
-      {33273, Waiting, OpenNotEditing, ToolIs<61>},                   // SetMoveDentesMode
-      {33264, Waiting, OpenNotEditing, ToolIs<62>},                   // SetRotateDentesMode
-      {33282, Waiting, OpenNotEditing, ToolIs<64>, Row::BothFrames},  // "Escala Dentes": SetScaleDentesMode
+      {33272, Row::Call<&CQlmQuorvantile::SetSelectDentesMode>, OpenNotEditing, ToolIs<63>},
+      {33262, Row::Call<&CQlmQuorvantile::SetInsertDentesMode>, LibraryNotEditing<Kind::Teeth>, ToolIs<60>},
+      {33273, Row::Call<&CQlmQuorvantile::SetMoveDentesMode>, OpenNotEditing, ToolIs<61>},
+      {33264, Row::Call<&CQlmQuorvantile::SetRotateDentesMode>, OpenNotEditing, ToolIs<62>},
+      {33282, Row::Call<&CQlmQuorvantile::SetScaleDentesMode>, OpenNotEditing, ToolIs<64>,
+       Row::BothFrames},  // "Escala Dentes"
       // Library meshes.
-      {33261, Waiting, OpenNotEditing, ToolIs<53>},                   // SetSelectGeomsMode
-      {33255, Waiting, LibraryNotEditing<Kind::Meshes>, ToolIs<50>},  // SetInsertGeomsMode
-      {33263, Waiting, OpenNotEditing, ToolIs<51>},                   // SetMoveGeomsMode
-      {33257, Waiting, OpenNotEditing, ToolIs<52>},                   // SetRotateGeomsMode
-      {33281, Waiting, OpenNotEditing, ToolIs<54>},                   // SetScaleGeomsMode
+      {33261, Row::Call<&CQlmQuorvantile::SetSelectGeomsMode>, OpenNotEditing, ToolIs<53>},
+      {33255, Row::Call<&CQlmQuorvantile::SetInsertGeomsMode>, LibraryNotEditing<Kind::Meshes>, ToolIs<50>},
+      {33263, Row::Call<&CQlmQuorvantile::SetMoveGeomsMode>, OpenNotEditing, ToolIs<51>},
+      {33257, Row::Call<&CQlmQuorvantile::SetRotateGeomsMode>, OpenNotEditing, ToolIs<52>},
+      {33281, Row::Call<&CQlmQuorvantile::SetScaleGeomsMode>, OpenNotEditing, ToolIs<54>},
   };
   return rows;
 }

@@ -94,6 +94,7 @@ void CQlmQuorvantile::CreateObjects() {
   this->ImplantContainer = new CQlmImplants;
   this->RingContainer = new CQlmImplantRings;
   this->CoreImplant = CQlmCoreImplant::New();
+  this->CreateObjectTools();
   this->CTData2 = new CQlmCTData;
   this->PrintPreview = new CQlmPrintPreview;
   this->ReportViews = new CQlmReportCapturer(this);
@@ -154,6 +155,7 @@ void CQlmQuorvantile::Initialize() {
   this->BindGeometries();
   this->BindRings();
   this->BindTeeth();
+  this->BindObjectTools();
   this->BindNerves();
   EnsureConfigFile();
   ReadConfigOpenRecent(this->RecentProjects);
@@ -253,6 +255,7 @@ void CQlmQuorvantile::DetachCores() {
 
 void CQlmQuorvantile::Teardown() {
   this->DetachCores();
+  this->ReleaseObjectTools();
   this->ReleaseNerves();
   // The implants' cuts read the volume and the arch: they go first, after the rings that follow them.
   this->ReleaseRings();

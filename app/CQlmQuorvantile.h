@@ -40,6 +40,9 @@ class CQlmIndicator;
 class CQlmImplants;
 class CQlmImplantRings;
 class CQlmCoreImplant;
+class CQlmCoreCores;
+class CQlmCoreDentes;
+class CQlmCoreGeoms;
 class CQlmGeometries;
 class CQlmDentes;
 class CQlmGeoms;
@@ -174,6 +177,23 @@ public:
   // to the views by Initialize, set up after a load, freed by Teardown.
   CQlmDentes* DentesContainer = nullptr;
   CQlmGeoms* GeomsContainer = nullptr;
+  // The teeth and mesh tools and the composite tool of the move, rotate,
+  // select and scale tools, owned: made by CreateObjects, freed by Teardown.
+  CQlmCoreDentes* CoreDentes = nullptr;
+  CQlmCoreGeoms* CoreGeoms = nullptr;
+  CQlmCoreCores* CoreCores = nullptr;
+  // Tools 60 / 50: the teeth / mesh tool inserts the tool bar's item (3D view: select only).
+  void SetInsertDentesMode() { this->SetInsertObjectTool(60, CoreInsertTooth); }
+  void SetInsertGeomsMode() { this->SetInsertObjectTool(50, CoreInsertMesh); }
+  // The composite tool: select (63, 53), move (61, 51), rotate (62, 52), scale (64, 54).
+  void SetSelectDentesMode() { this->SetCompositeTool(63, CompositeSelect); }
+  void SetMoveDentesMode() { this->SetCompositeTool(61, CompositeMove); }
+  void SetRotateDentesMode() { this->SetCompositeTool(62, CompositeRotate); }
+  void SetScaleDentesMode() { this->SetCompositeTool(64, CompositeScale); }
+  void SetSelectGeomsMode() { this->SetCompositeTool(53, CompositeSelect); }
+  void SetMoveGeomsMode() { this->SetCompositeTool(51, CompositeMove); }
+  void SetRotateGeomsMode() { this->SetCompositeTool(52, CompositeRotate); }
+  void SetScaleGeomsMode() { this->SetCompositeTool(54, CompositeScale); }
   // The current nerve's diameter (mm); none while no nerve is current.
   std::optional<float> CurrentNerveDiameter() const;
   // The nerves and the nerve window, owned: made by CreateObjects, bound to
@@ -638,6 +658,14 @@ private:
   void BindTeeth();
   void SetupTeeth();
   void ReleaseTeeth();
+  // The object tools: made, given their owner and the composite its children, freed (detached first).
+  void CreateObjectTools();
+  void BindObjectTools();
+  void ReleaseObjectTools();
+  enum InsertCore { CoreInsertTooth, CoreInsertMesh };
+  enum CompositeMode { CompositeMove = 2, CompositeRotate = 3, CompositeSelect = 4, CompositeScale = 5 };
+  void SetInsertObjectTool(int tool, InsertCore core);
+  void SetCompositeTool(int tool, CompositeMode mode);
   // The nerves among the followers of the positions, the arch and the grey
   // window; their view objects after a load; freed before the windows.
   void BindNerves();

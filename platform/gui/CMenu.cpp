@@ -1,12 +1,18 @@
 #include "platform/gui/CMenu.h"
 
 #include <QMenu>
+#include <utility>
 
 #include "platform/gui/CWnd.h"
 
 namespace {
 
 UINT CommandOf(const QAction* action) { return action->data().toUInt(); }
+
+CMenu::PopupHook& TheHook() {
+  static CMenu::PopupHook hook;
+  return hook;
+}
 
 }  // namespace
 
@@ -103,12 +109,19 @@ UINT CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner) {
   if (!this->Menu) return 0;
   QPoint at(x, y);
   if (flags & TPM_RIGHTALIGN) at.rx() -= this->Menu->sizeHint().width();
-  QAction* chosen = this->Menu->exec(at);
-  UINT id = chosen && !chosen->menu() ? CommandOf(chosen) : 0;
+  UINT id = 0;
+  if (TheHook()) {
+    id = TheHook()(*this);
+  } else {
+    QAction* chosen = this->Menu->exec(at);
+    id = chosen && !chosen->menu() ? CommandOf(chosen) : 0;
+  }
   if (flags & TPM_RETURNCMD) return id;
   if (id && owner) owner->OnCmdMsg(id, QlmCmdCode::Command, nullptr);
   return id != 0;
 }
+
+CMenu::PopupHook CMenu::SetPopupHook(PopupHook hook) { return std::exchange(TheHook(), std::move(hook)); }
 
 BOOL CMenu::CreatePopupMenu() {
   if (this->Menu) return FALSE;
@@ -167,6 +180,17 @@ BOOL CMenu::DeleteMenu(UINT position, UINT flags) {
 CString CMenu::GetMenuString(UINT position, UINT flags) const {
   QAction* action = (flags & MF_BYPOSITION) ? this->ActionAt(position) : nullptr;
   return action ? CString(action->text().toStdString()) : CString();
+}
+
+UINT CMenu::GetMenuState(UINT position, UINT flags) const {
+  QAction* action = (flags & MF_BYPOSITION) ? this->ActionAt(position) : nullptr;
+  if (!action) return static_cast<UINT>(-1);
+  UINT state = 0;
+  if (action->isSeparator()) state |= MF_SEPARATOR;
+  if (action->menu()) state |= MF_POPUP;
+  if (action->isChecked()) state |= MF_CHECKED;
+  if (!action->isEnabled()) state |= MF_GRAYED;
+  return state;
 }
 
 QAction* CMenu::ActionAt(UINT position) const {

@@ -1,6 +1,7 @@
 #pragma once
 // A menu built from a menu resource: the pop-ups of a menu bar, or one
 // pop-up. Entries carry their command identifier in the action's data.
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,6 +15,10 @@ class QMenu;
 
 class CMenu {
 public:
+  // Stands in for the user of a tracked pop-up: sees the menu and returns the
+  // chosen command (0 for none).
+  using PopupHook = std::function<UINT(const CMenu&)>;
+
   CMenu();
   ~CMenu();
   CMenu(const CMenu&) = delete;
@@ -38,6 +43,9 @@ public:
   // at the screen point. With TPM_RETURNCMD returns the chosen command (0 for
   // none); otherwise the owner's OnCmdMsg runs it.
   UINT TrackPopupMenu(UINT flags, int x, int y, CWnd* owner);
+  // Installs the hook that replaces every pop-up's tracking (null restores
+  // the real menu); returns the previous one.
+  static PopupHook SetPopupHook(PopupHook hook);
 
   // An empty pop-up, owned by this object until it is inserted into a menu.
   BOOL CreatePopupMenu();
@@ -54,6 +62,9 @@ public:
   BOOL DeleteMenu(UINT position, UINT flags);
   // MF_BYPOSITION: the text of the entry at `position`, pop-ups included.
   CString GetMenuString(UINT position, UINT flags) const;
+  // MF_BYPOSITION: MF_SEPARATOR, MF_POPUP, MF_CHECKED and MF_GRAYED of the
+  // entry at `position`; (UINT)-1 past the end.
+  UINT GetMenuState(UINT position, UINT flags) const;
 
   QMenu* GetQMenu() const { return this->Menu; }
   // The entry of `id` anywhere below this menu, or null.

@@ -1,0 +1,127 @@
+#pragma once
+// What the object tools share (teeth, library meshes, implants, multi-part
+// objects): picking and highlighting in all four views with the pending
+// renders of the event's view and of the others, the insert step, the 2D and
+// 3D drags that move, turn and scale the selected object (one placement
+// snapshot per drag that changed it), the Shift latch that turns a move into
+// a turn, the scale axis chosen at a press, the mouse moves skipped after a
+// box closed by a click, and the event table of modes 1 to 5.
+//
+// A family supplies its lists, selection, drag entries and snapshots through
+// the pure virtual operations below.
+#include "tools/CQlmCore.h"
+
+class CQlmInteractorBase;
+class CQlmInteractorRecord;
+class vtkActor;
+class vtkMatrix4x4;
+
+class CQlmCoreObject : public CQlmCore {
+public:
+  enum Modes { Off = 0, Insert = 1, Move = 2, Rotate = 3, Select = 4, Scale = 5 };
+
+  // The 2D views pick on the objects' layer (2), the 3D view on layer 3.
+  void ActivateCross(CQlm3DWindow9* window) override;
+  void ActivateMain(CQlm3DWindow* window) override;
+  void DeactivateMain(CQlm3DWindow* /*window*/) override {}
+  // Pick, the mode's handler, then the context menu; nothing in mode 0.
+  void OnMainViewEvent() override;
+  void OnCrossViewEvent() override;
+
+  // Records the state before a change of object `index` (-1: the selected
+  // one) for undo; `keepRedo` only from Redo. Nothing when there is no such object.
+  virtual void PushUndo(int action, int index, int keepRedo) = 0;
+  // Reverse / re-apply the newest record; false when there was none to apply.
+  virtual bool Undo() = 0;
+  virtual bool Redo() = 0;
+  // Pane 1 of the status bar: the selected object's text.
+  virtual void UpdateStatusBar() = 0;
+
+  // The activation every object tool and the composite share: the
+  // cross-section cells pick on layer 2; the 3D view on layer 3, the axial
+  // and panoramic views on layer 2 (the layers holding the objects).
+  static void PickObjectsInCross(CQlmQuorvantile& controller);
+  static void PickObjectsInMainViews(CQlmQuorvantile& controller);
+
+  // Renders the window of `view` (QlmView).
+  static void RenderWindow(const CQlmQuorvantile& controller, int view);
+
+  // All 16 values equal, compared exactly.
+  static bool MatricesEqual(const double a[16], const double b[16]);
+  // The first three rows equal the identity's, compared exactly.
+  static bool IsIdentity(const vtkMatrix4x4* matrix);
+
+  // Mouse moves the drag handlers still swallow (a box closed by a click sets 2).
+  int SkipMoves = 0;
+
+protected:
+  enum class Drag { Move, Rotate, Scale };
+
+  CQlmCoreObject() = default;
+
+  // Whether the family's objects exist (a project is open).
+  virtual bool IsReady() const = 0;
+  // The family's index of the object owning `actor` in the lists of `view`
+  // (QlmView), -1 for none; the first selected object, -1 for none.
+  virtual int FindPicked(int view, const vtkActor* actor) const = 0;
+  virtual int GetSelectedIndex() const = 0;
+  // Object `index` (de)selected in all four views.
+  virtual void SetSelected(int index, int selected) = 0;
+  // Adds the family's current item at `point` of `window` (cell of the cross
+  // sections, -1 in a main view), left the only selected object; false, and
+  // nothing added, when there is no item or the container refuses it.
+  virtual bool InsertItem(const void* window, const double point[3], int cell) = 0;
+  // The object's position in the plane of `view` (cross sections: `cell`), z = 0.
+  virtual void GetPositionInView(int view, int index, int cell, double position[3]) = 0;
+  // The drag shown by the object's cut in `view`, and committed into its placement.
+  virtual void PreviewDrag(int view, int index, int cell, const double drag[16]) = 0;
+  virtual void CommitDrag(int view, int index, int cell) = 0;
+  // The placement of the 3D object, 16 values row by row.
+  virtual void GetPlacement(int index, double matrix[16]) const = 0;
+  virtual void SetPlacement(int index, const double matrix[16]) = 0;
+  // After the mode's handler, on a right press over the selected object.
+  virtual void RunContextMenu(int view, int index) = 0;
+
+  // The view of the latest main-view event (QlmView), -1 for another window.
+  int MainViewCode() const;
+  CQlmInteractorRecord& RecordOf(int view) const;
+  CQlmInteractorBase& StyleOf(int view) const;
+  // The layered window of a 2D view, as the containers know it.
+  const void* LayeredWindowOf(int view) const;
+
+  // At a press: the index of the object under the pointer (-1 for none),
+  // which becomes the only selected one (a right press on empty space keeps
+  // the selection). Other events: -1, nothing changes.
+  int Pick(int view);
+  // Insert mode (and select mode with `picked` 0, which never inserts).
+  void InsertStep(int view, int picked);
+  void DragStep(int view, Drag drag);
+  void ContextMenuStep(int view, int picked);
+  // The pending renders done before a box opens.
+  void FlushRenders(int view);
+  void RenderView(int view);
+  void RenderOtherViews(int view);
+
+  // 1 when the event's view must render again; 1 when the others must at the release.
+  int ViewDirty = 0;
+  int OthersDirty = 0;
+
+private:
+  void HandleEvent(int view);
+  void MoveMode(int view);
+  void ScaleMode(int view);
+  void ChooseScaleAxis(int view);
+  void Drag2D(int view, Drag drag);
+  void Drag3D(Drag drag);
+  void SetMainStates(int state3D, int state2D);
+  void ResetCutTransforms();
+
+  double DragStart[16] = {};
+  double DragEnd[16] = {};
+  double DragCurrent[16] = {};
+  int RotateLatchMain = 0;
+  int RotateLatchCross = 0;
+  // 0 uniform in 3D, 1 Shift, 2 Ctrl, 3 both (3D), 4 uniform in 2D.
+  int ScaleAxisMain = 0;
+  int ScaleAxisCross = 4;
+};
