@@ -194,6 +194,9 @@ public:
   void SetMoveGeomsMode() { this->SetCompositeTool(51, CompositeMove); }
   void SetRotateGeomsMode() { this->SetCompositeTool(52, CompositeRotate); }
   void SetScaleGeomsMode() { this->SetCompositeTool(54, CompositeScale); }
+  // Tools 8 / 9: the composite tool moves / turns the selected object.
+  void SetMoveImplantMode() { this->SetCompositeTool(8, CompositeMove); }
+  void SetRotateImplantMode() { this->SetCompositeTool(9, CompositeRotate); }
   // The current nerve's diameter (mm); none while no nerve is current.
   std::optional<float> CurrentNerveDiameter() const;
   // The nerves and the nerve window, owned: made by CreateObjects, bound to

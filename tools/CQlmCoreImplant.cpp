@@ -56,51 +56,28 @@ void CQlmCoreImplant::PickOnOutlines(CQlm3DWindow* window, bool outlines) {
 }
 
 void CQlmCoreImplant::OnMainViewEvent() {
-  if (this->Mode <= Off || this->Mode > InsertLibrary || !this->Owner->ImplantContainer) return;
-  this->StepMain();
-  this->ContextMenuMain();
+  if (this->Mode != InsertLibrary) return CQlmCoreObject::OnMainViewEvent();
+  const int view = this->MainViewCode();
+  if (view != -1) this->LibraryInsertEvent(view);
 }
 
 void CQlmCoreImplant::OnCrossViewEvent() {
-  CQlmQuorvantile& q = *this->Owner;
-  if (this->Mode <= Off || this->Mode > InsertLibrary || !q.ImplantContainer) return;
-  this->StepCross();
-  this->ContextMenuCross();
+  if (this->Mode != InsertLibrary) return CQlmCoreObject::OnCrossViewEvent();
+  this->LibraryInsertEvent(QlmView::Cross);
 }
 
-int CQlmCoreImplant::Pick(const CQlmInteractorRecord& record, int view) {
-  if (record.Event != QlmEvent::LeftDown && record.Event != QlmEvent::RightDown) return -1;
-  CQlmQuorvantile& q = *this->Owner;
-  CQlmImplants& implants = *q.ImplantContainer;
-  const int picked = this->PickedIndex(record, view);
-  const int selected = this->Selected();
-
-  if (picked == selected) {
-    if (view == QlmView::View3D) {
-      this->ViewRenderPending = 0;
-      return picked;
-    }
-    // Nothing hit and nothing selected: an insert follows, which the other views show.
-    this->OtherViewsRenderPending = picked == -1;
-  } else {
-    // A right click on empty space keeps the selection.
-    if (selected != -1 && !(record.Event == QlmEvent::RightDown && picked == -1)) implants.SetSelected(selected, 0);
-    if (picked != -1) implants.SetSelected(picked, 1);
-    this->ViewRenderPending = 1;
-    this->OtherViewsRenderPending = 1;
-  }
-  for (CQlmInteractorBase* style : {static_cast<CQlmInteractorBase*>(q.StyleAxial),
-                                    static_cast<CQlmInteractorBase*>(q.StylePanoramic),
-                                    static_cast<CQlmInteractorBase*>(q.StyleCross)})
-    style->GetCommonRecord().ObjectTransform->Identity();
-  this->UpdateStatusBar();
-  return picked;
+void CQlmCoreImplant::LibraryInsertEvent(int view) {
+  if (!this->IsReady()) return;
+  const int picked = this->Pick(view);
+  this->InsertStep(view, picked);
+  this->ContextMenuStep(view, picked);
 }
 
-int CQlmCoreImplant::PickedIndex(const CQlmInteractorRecord& record, int view) const {
+bool CQlmCoreImplant::IsReady() const { return this->Owner->ImplantContainer != nullptr; }
+
+int CQlmCoreImplant::FindPicked(int view, const vtkActor* actor) const {
   const CQlmImplants& implants = *this->Owner->ImplantContainer;
   const CQlmImplantRings* rings = this->Owner->RingContainer;
-  const vtkActor* actor = record.PickedActor;
   if (view == QlmView::Axial) return FindOwner(*implants.GetListAxial(), rings ? rings->GetListAxial() : nullptr, actor);
   if (view == QlmView::Cross) return FindOwner(*implants.GetListCross(), rings ? rings->GetListCross() : nullptr, actor);
   if (view == QlmView::Panoramic) {
@@ -109,35 +86,24 @@ int CQlmCoreImplant::PickedIndex(const CQlmInteractorRecord& record, int view) c
   return FindOwner(*implants.GetList3D(), rings ? rings->GetList3D() : nullptr, actor);
 }
 
-void CQlmCoreImplant::Insert(const CQlmInteractorRecord& record, int view, int picked, int cell) {
+int CQlmCoreImplant::GetSelectedIndex() const { return this->Owner->ImplantContainer->GetList3D()->GetSelectedIndex(); }
+
+void CQlmCoreImplant::SetSelected(int index, int selected) { this->Owner->ImplantContainer->SetSelected(index, selected); }
+
+// The new implant comes with its guide ring.
+bool CQlmCoreImplant::InsertItem(const void* window, const double point[3], int cell) {
   CQlmQuorvantile& q = *this->Owner;
-  if (record.Event == QlmEvent::LeftUp) {
-    this->RenderOtherViews(view);
-    return;
-  }
-  if (record.Event != QlmEvent::LeftDown) return;
-  q.Modified = 1;
-  if (picked != -1) {
-    if (this->ViewRenderPending) this->RenderView(view);
-    return;
-  }
-  const double point[3] = {record.CursorPoint[0], record.CursorPoint[1], record.CursorPoint[2]};
-  // The container knows the views by their layered-window interfaces.
-  const CQlmLayeredWindow* single = view == QlmView::Axial ? q.WindowAxial : q.WindowPanoramic;
-  const CQlmLayeredWindow9* cross = q.WindowCross;
-  const void* window = view == QlmView::Cross ? static_cast<const void*>(cross) : static_cast<const void*>(single);
   if (this->Mode == InsertLibrary) {
-    if (!this->AddChosenLibraryImplant(window, point, cell)) return;
+    if (!this->AddChosenLibraryImplant(window, point, cell)) return false;
   } else {
     q.DeselectAllObjects();
     float size[3];
     q.GetNewImplantSize(size);
-    q.ImplantContainer->AddImplant(window, point, size[0], size[1], size[2], cell, -1);
+    if (!q.ImplantContainer->AddImplant(window, point, size[0], size[1], size[2], cell, -1)) return false;
   }
   if (q.RingContainer) q.RingContainer->AddRing(-1);
-  this->PushUndo(ImplantUndoRecord::Created, this->Selected(), 0);
-  this->OtherViewsRenderPending = 1;
-  this->RenderView(view);
+  this->OthersDirty = 1;
+  return true;
 }
 
 bool CQlmCoreImplant::AddChosenLibraryImplant(const void* window, const double point[3], int cell) {
@@ -156,45 +122,8 @@ bool CQlmCoreImplant::AddChosenLibraryImplant(const void* window, const double p
   return true;
 }
 
-void CQlmCoreImplant::Select3D(const CQlmInteractorRecord& record) {
-  if (record.Event == QlmEvent::LeftUp) this->RenderOtherViews(QlmView::View3D);
-  if (record.Event != QlmEvent::LeftDown) return;
-  this->Owner->Modified = 1;
-  if (this->ViewRenderPending) this->RenderView(QlmView::View3D);
-}
-
-void CQlmCoreImplant::RenderView(int view) {
-  this->UpdateStatusBar();
-  this->Render(view);
-  this->ViewRenderPending = 0;
-}
-
-void CQlmCoreImplant::Render(int view) {
-  CQlmQuorvantile& q = *this->Owner;
-  if (view == QlmView::Axial) q.WindowAxial->Render();
-  if (view == QlmView::Cross) q.WindowCross->Render();
-  if (view == QlmView::Panoramic) q.WindowPanoramic->Render();
-  if (view == QlmView::View3D) q.Window3D->Render();
-}
-
 void CQlmCoreImplant::RenderAll() {
-  CQlmQuorvantile& q = *this->Owner;
-  q.WindowAxial->Render();
-  q.WindowPanoramic->Render();
-  q.WindowCross->Render();
-  q.Window3D->Render();
-}
-
-int CQlmCoreImplant::Selected() const { return this->Owner->ImplantContainer->GetList3D()->GetSelectedIndex(); }
-
-void CQlmCoreImplant::RenderOtherViews(int view) {
-  if (!this->OtherViewsRenderPending) return;
-  CQlmQuorvantile& q = *this->Owner;
-  if (view != QlmView::Axial) q.WindowAxial->Render();
-  if (view != QlmView::Cross) q.WindowCross->Render();
-  if (view != QlmView::Panoramic) q.WindowPanoramic->Render();
-  if (view != QlmView::View3D) q.Window3D->Render();
-  this->OtherViewsRenderPending = 0;
+  for (int view : {QlmView::Axial, QlmView::Panoramic, QlmView::Cross, QlmView::View3D}) RenderWindow(*this->Owner, view);
 }
 
 CString CQlmCoreImplant::StatusText(const CQlmImplants& implants) {

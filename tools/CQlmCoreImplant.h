@@ -5,31 +5,29 @@
 // library insert mode (5) it adds the implant and component chosen on the
 // implant tool bar, from the implant library in use ("Standard": the generic
 // connector of 2.5 mm), and nothing while no implant is chosen. A click on
-// an implant selects it and inserts nothing; in the 3D view a click only
-// selects. The clicked view renders at once, the other views at the release.
+// an implant or its guide ring selects the implant and inserts nothing; in
+// the 3D view a click only selects. The clicked view renders at once, the
+// other views at the release.
 //
-// In move mode (2) a drag moves the selected implant in the view, or turns
-// it when Shift was held at the press; in rotate mode (3) a drag turns it (a
-// grabbed connector of a generic connector turns alone). The guide ring
-// follows the drag; the release commits it. A right click on the selected
+// Move (2) and rotate (3) drag the selected implant as every object tool
+// does (CQlmCoreObject), the guide ring following; a turn of a grabbed
+// generic connector turns the connector alone. A right click on the selected
 // implant opens its context menu (resource 192). Every change is recorded
-// first in 25 undo snapshots, which Undo and Redo walk.
-#include <array>
+// first in the undo snapshots (ImplantUndoRecord), which Undo and Redo walk.
 #include <optional>
 
 #include "platform/CString.h"
 #include "platform/gui/QlmGuiConstants.h"
-#include "tools/CQlmCore.h"
+#include "tools/CQlmCoreObject.h"
+#include "tools/CQlmUndoRecords.h"
 #include "tools/ImplantUndoRecord.h"
 
 class CQlmImplants;
-class CQlmInteractorRecord;
-class vtkMatrix4x4;
 
-class CQlmCoreImplant : public CQlmCore {
+class CQlmCoreImplant : public CQlmCoreObject {
 public:
-  enum Modes { Off = 0, InsertGeneric = 1, Move = 2, Rotate = 3, Select = 4, InsertLibrary = 5 };
-  static constexpr int Snapshots = 25;
+  // Insert a generic implant (1), the implant chosen on the implant tool bar (5).
+  enum ImplantModes { InsertGeneric = Insert, InsertLibrary = 5 };
   // Moves ignored after a click closed a value box or a pick-list.
   static constexpr int MovesSkippedAfterClick = 2;
 
@@ -41,56 +39,51 @@ public:
   void ActivateMain(CQlm3DWindow* window) override;
   void DeactivateCross(CQlm3DWindow9* window) override;
   void DeactivateMain(CQlm3DWindow* window) override;
+  // Mode 5 inserts as mode 1 does; the other modes as every object tool.
   void OnMainViewEvent() override;
   void OnCrossViewEvent() override;
 
   // Pane 1 of the status bar: StatusText of the controller's implants.
-  void UpdateStatusBar();
+  void UpdateStatusBar() override;
   // The selected implant's measures (generic), name and connector height
   // (library implant, generic connector) or names (library component); the
   // empty labels while none is selected.
   static CString StatusText(const CQlmImplants& implants);
 
   // Records implant `index` (-1: the selected one) before a change of kind
-  // `action`; without `keepRedo` the redo snapshots are emptied.
-  void PushUndo(int action, int index, int keepRedo);
+  // `action` (QlmUndoAction); without `keepRedo` the redo snapshots are emptied.
+  void PushUndo(int action, int index, int keepRedo) override;
   // Reverse the newest undo snapshot, respectively re-apply the newest redo
-  // snapshot; nothing when there is none.
-  void Undo();
-  void Redo();
-  // Snapshot k (0 the newest); an empty one has Valid 0.
-  const ImplantUndoRecord& GetUndoRecord(int k) const { return this->UndoRecords[k]; }
-  const ImplantUndoRecord& GetRedoRecord(int k) const { return this->RedoRecords[k]; }
-
-  // 1 when the 16 elements are equal, else 0.
-  static int MatricesEqual(const double a[16], const double b[16]);
+  // snapshot; false when there was none (or its implant no longer exists).
+  bool Undo() override;
+  bool Redo() override;
+  const CQlmUndoRecords<ImplantUndoRecord>& GetRecords() const { return this->Records; }
 
 protected:
   CQlmCoreImplant() = default;
 
+  bool IsReady() const override;
+  // The implant whose object, or whose ring, is `actor` in the lists of `view`.
+  int FindPicked(int view, const vtkActor* actor) const override;
+  int GetSelectedIndex() const override;
+  void SetSelected(int index, int selected) override;
+  bool InsertItem(const void* window, const double point[3], int cell) override;
+  // The implant's platform in the view (its cut's fulcrum).
+  void GetPositionInView(int view, int index, int cell, double position[3]) override;
+  void PreviewDrag(int view, int index, int cell, const double drag[16]) override;
+  void CommitDrag(int view, int index, int cell) override;
+  void GetPlacement(int index, double matrix[16]) const override;
+  void SetPlacement(int index, const double matrix[16]) override;
+  void RunContextMenu(int view, int index) override;
+
 private:
-  using Records = std::array<ImplantUndoRecord, Snapshots>;
-  // At a press: the index of the implant under the pointer in the view's
-  // list, -1 for none; it becomes the only selected one (a right press on
-  // empty space keeps the selection). Other events: -1, nothing changes.
-  int Pick(const CQlmInteractorRecord& record, int view);
-  // The implant whose object, or whose ring, the press picked in the view's list; -1 for none.
-  int PickedIndex(const CQlmInteractorRecord& record, int view) const;
-  void Insert(const CQlmInteractorRecord& record, int view, int picked, int cell);
-  bool IsInsertMode() const { return this->Mode == InsertGeneric || this->Mode == InsertLibrary; }
+  void LibraryInsertEvent(int view);
   // The implant chosen on the implant tool bar at `point` of `window`; false, and nothing added, without one.
   bool AddChosenLibraryImplant(const void* window, const double point[3], int cell);
-  void Select3D(const CQlmInteractorRecord& record);
   void PickOnOutlines(CQlm3DWindow* window, bool outlines);
-  // Status bar, the view, its render flag cleared.
-  void RenderView(int view);
-  void Render(int view);
-  void RenderOtherViews(int view);
+  void RenderAll();
 
   // Context menu (CQlmCoreImplantMenu.cpp).
-  void ContextMenuCross();
-  void ContextMenuMain();
-  void ContextMenu(const CQlmInteractorRecord& record, int view, int cell);
   void RunMenuCommand(UINT command, int view, int cell, int x, int y);
   std::optional<float> AskValue(float current, int x, int y);
   void EditSize(UINT command, int x, int y);
@@ -110,46 +103,14 @@ private:
   void SetImplantVisible(int i, int visible);
   void SetConnectorVisible(int i, int visible);
   void SetColours(int i, const float screw[3], const float connector[3]);
-  void RenderAll();
-
-  // Drags (CQlmCoreImplantDrag.cpp).
-  void StepCross();
-  void StepMain();
-  int MainViewKind() const;
-  CQlmInteractorRecord& MainRecord() const;
-  void LatchShiftCross();
-  void LatchShiftMain();
-  void ReleaseShiftCross();
-  void ReleaseShiftMain();
-  void MoveCross();
-  void MoveMain();
-  void RotateCross();
-  void RotateMain();
-  void Drag2D(CQlmInteractorRecord& record, int view, int cell, bool rotate);
-  void Drag3D(CQlmInteractorRecord& record);
-  bool SkipMove(CQlmInteractorRecord& record);
-  void PreviewDrag(const CQlmInteractorRecord& record, int view, int cell, bool rotate);
-  void CommitDrag(int view, int cell);
-  void SetRotationCentre(CQlmInteractorRecord& record, int view, int cell) const;
-  static bool IsIdentity(vtkMatrix4x4* matrix);
 
   // Snapshots (CQlmCoreImplantUndo.cpp).
-  void CopyToRedo();
-  void Fill(ImplantUndoRecord& record, int index) const;
+  void Fill(ImplantUndoRecord& record) const;
+  bool Applicable(const ImplantUndoRecord& record, bool redo) const;
   void Reverse(const ImplantUndoRecord& record, bool redo);
   void Recreate(const ImplantUndoRecord& record, bool allProperties);
   void RemoveAt(int index);
   void RestoreVisibility(int index, const ImplantUndoRecord& record);
-  int Selected() const;
 
-  int ViewRenderPending = 0;
-  int OtherViewsRenderPending = 0;
-  Records UndoRecords;
-  Records RedoRecords;
-  double DragStartMatrix[16] = {};
-  double DragEndMatrix[16] = {};
-  double DragCurrentMatrix[16] = {};
-  int SkippedMoves = 0;
-  int MainRotateLatch = 0;
-  int CrossRotateLatch = 0;
+  CQlmUndoRecords<ImplantUndoRecord> Records;
 };

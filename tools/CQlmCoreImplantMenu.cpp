@@ -27,12 +27,13 @@
 #include "platform/CQlmPrompter.h"
 #include "platform/gui/CMenu.h"
 #include "tools/CQlmCoreImplant.h"
+#include "tools/QlmUndoAction.h"
 #include "views/CDialogFloat.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
 #include "views/CQlmInteractorStyle2.h"
 #include "views/CQlmInteractorStyle29.h"
-#include "views/CQlmInteractorStyle3.h"
+#include "views/CQlmInteractorRecord.h"
 #include "views/QlmInteraction.h"
 #include "views/QlmView.h"
 
@@ -69,22 +70,9 @@ QlmRgb ToBytes(const float colour[3]) {
 
 }  // namespace
 
-void CQlmCoreImplant::ContextMenuCross() {
-  CQlmQuorvantile& q = *this->Owner;
-  const CQlmInteractorStruct9& record = *q.StyleCross->GetRecord();
-  this->ContextMenu(record, QlmView::Cross, record.CurrentCell);
-}
-
-void CQlmCoreImplant::ContextMenuMain() {
-  const int view = this->MainViewKind();
-  if (view != -1) this->ContextMenu(this->MainRecord(), view, -1);
-}
-
-void CQlmCoreImplant::ContextMenu(const CQlmInteractorRecord& record, int view, int cell) {
-  if (record.Event != QlmEvent::RightDown) return;
-  // A right press on the selected implant, or on its ring.
-  const int picked = this->PickedIndex(record, view);
-  if (picked == -1 || picked != this->Selected()) return;
+void CQlmCoreImplant::RunContextMenu(int view, int index) {
+  const CQlmInteractorRecord& record = this->RecordOf(view);
+  const int cell = view == QlmView::Cross ? this->Owner->StyleCross->GetRecord()->CurrentCell : -1;
   CQlmQuorvantile& q = *this->Owner;
   QWidget* host = view == QlmView::Axial       ? q.WindowAxial->GetHostWindow()
                   : view == QlmView::Panoramic ? q.WindowPanoramic->GetHostWindow()
@@ -93,17 +81,14 @@ void CQlmCoreImplant::ContextMenu(const CQlmInteractorRecord& record, int view, 
   const QPoint local(record.RightPressWindow[0], record.RightPressWindow[1]);
   const QPoint screen = host ? host->mapToGlobal(local) : local;
 
-  if (this->ViewRenderPending) this->Render(view);
-  this->ViewRenderPending = 0;
-  this->RenderOtherViews(view);
+  this->FlushRenders(view);
 
   CMenu menu;
   if (!menu.LoadMenu(IDR_IMPLANT_MENU)) return;
   CMenu& popup = *menu.GetSubMenu(0);
-  const int i = this->Selected();
-  const CQlmImplant3D& implant = *q.ImplantContainer->GetList3D()->GetListItemAt(i);
-  const bool ringShown = q.RingContainer && i < q.RingContainer->GetCount() &&
-                         q.RingContainer->GetList3D()->GetListItemAt(i)->GetVisible();
+  const CQlmImplant3D& implant = *q.ImplantContainer->GetList3D()->GetListItemAt(index);
+  const bool ringShown = q.RingContainer && index < q.RingContainer->GetCount() &&
+                         q.RingContainer->GetList3D()->GetListItemAt(index)->GetVisible();
   popup.CheckMenuItem(ShowRing, ringShown ? MF_CHECKED : MF_UNCHECKED);
   popup.CheckMenuItem(ShowImplant, implant.GetVisible() ? MF_CHECKED : MF_UNCHECKED);
   popup.CheckMenuItem(ShowConnector, implant.GetShowConector() ? MF_CHECKED : MF_UNCHECKED);
@@ -155,21 +140,21 @@ std::optional<float> CQlmCoreImplant::AskValue(float current, int x, int y) {
   box.y = y;
   box.SetValue(current);
   const INT_PTR result = box.DoModal();
-  if (result == CDialogFloat::ClickedOutside) this->SkippedMoves = MovesSkippedAfterClick;
+  if (result == CDialogFloat::ClickedOutside) this->SkipMoves = MovesSkippedAfterClick;
   if (result != IDOK) return std::nullopt;
   return box.GetValue();
 }
 
 void CQlmCoreImplant::EditSize(UINT command, int x, int y) {
   CQlmQuorvantile& q = *this->Owner;
-  const int i = this->Selected();
+  const int i = this->GetSelectedIndex();
   const CQlmImplant3D& implant = *q.ImplantContainer->GetList3D()->GetListItemAt(i);
   float size[3] = {implant.GetDiameter(), implant.GetLength(), implant.GetConectorHeight()};
   const int which = command == Diameter ? 0 : command == Length ? 1 : 2;
   const std::optional<float> value = this->AskValue(size[which], x, y);
   if (!value || !Accepted(command, *value) || *value == size[which]) return;
   size[which] = *value;
-  this->PushUndo(ImplantUndoRecord::Properties, i, 0);
+  this->PushUndo(QlmUndoAction::Item, i, 0);
   if (implant.LibraryImplant) {
     // Only a generic connector's height can be typed: it stays the generic connector.
     const auto* library = vtkImplantLib::SafeDownCast(q.Libraries[CQlmQuorvantile::Implants]);
@@ -187,12 +172,12 @@ void CQlmCoreImplant::EditSize(UINT command, int x, int y) {
 // plane of the view where the menu opened.
 void CQlmCoreImplant::EditConnectorAngle(int view, int cell, int x, int y) {
   CQlmQuorvantile& q = *this->Owner;
-  const int i = this->Selected();
+  const int i = this->GetSelectedIndex();
   CQlmImplant3D& implant = *q.ImplantContainer->GetList3D()->GetListItemAt(i);
   const float current = implant.GetConectorAngle();
   const std::optional<float> angle = this->AskValue(current, x, y);
   if (!angle || *angle == current) return;
-  this->PushUndo(ImplantUndoRecord::Transform, -1, 0);
+  this->PushUndo(QlmUndoAction::Placement, -1, 0);
   if (current == 0.0f) {
     vtkNew<vtkTransform> tilt;
     if (view == QlmView::Cross || view == QlmView::Panoramic) tilt->RotateZ(*angle);
@@ -216,13 +201,13 @@ void CQlmCoreImplant::EditConnectorAngle(int view, int cell, int x, int y) {
 
 void CQlmCoreImplant::ChooseColour(UINT command) {
   CQlmQuorvantile& q = *this->Owner;
-  const int i = this->Selected();
+  const int i = this->GetSelectedIndex();
   const CQlmImplant3D& implant = *q.ImplantContainer->GetList3D()->GetListItemAt(i);
   const bool screw = command == ScrewColour;
   const std::optional<QlmRgb> chosen =
       CQlmPrompter::Current().ChooseColor(ToBytes(screw ? implant.GetScrewColor() : implant.GetConectorColor()));
   if (!chosen) return;
-  this->PushUndo(ImplantUndoRecord::Colour, -1, 0);
+  this->PushUndo(QlmUndoAction::Colour, -1, 0);
   const float colour[3] = {(*chosen)[0] / 255.0f, (*chosen)[1] / 255.0f, (*chosen)[2] / 255.0f};
   float screwColour[3];
   float connectorColour[3];
@@ -235,9 +220,9 @@ void CQlmCoreImplant::ChooseColour(UINT command) {
 // The implant and its ring hidden or shown together, and deselected.
 void CQlmCoreImplant::ToggleImplant() {
   CQlmQuorvantile& q = *this->Owner;
-  const int i = this->Selected();
+  const int i = this->GetSelectedIndex();
   const CQlmImplant3D& implant = *q.ImplantContainer->GetList3D()->GetListItemAt(i);
-  this->PushUndo(ImplantUndoRecord::Visibility, -1, 0);
+  this->PushUndo(QlmUndoAction::Visibility, -1, 0);
   this->SetImplantVisible(i, !implant.GetVisible());
   this->SetRingVisible(i, !this->RingVisible(i));
   q.ImplantContainer->SetSelected(i, 0);
@@ -246,23 +231,23 @@ void CQlmCoreImplant::ToggleImplant() {
 }
 
 void CQlmCoreImplant::ToggleConnector() {
-  const int i = this->Selected();
+  const int i = this->GetSelectedIndex();
   const CQlmImplant3D& implant = *this->Owner->ImplantContainer->GetList3D()->GetListItemAt(i);
-  this->PushUndo(ImplantUndoRecord::Visibility, -1, 0);
+  this->PushUndo(QlmUndoAction::Visibility, -1, 0);
   this->SetConnectorVisible(i, !implant.GetShowConector());
   this->RenderAll();
 }
 
 // Not recorded: it cannot be undone.
 void CQlmCoreImplant::ToggleRing() {
-  const int i = this->Selected();
+  const int i = this->GetSelectedIndex();
   this->SetRingVisible(i, !this->RingVisible(i));
   this->RenderAll();
 }
 
 void CQlmCoreImplant::DeleteSelected() {
   CQlmQuorvantile& q = *this->Owner;
-  this->PushUndo(ImplantUndoRecord::Deleted, this->Selected(), 0);
+  this->PushUndo(QlmUndoAction::Deleted, this->GetSelectedIndex(), 0);
   if (q.RingContainer) q.RingContainer->RemoveSelected();
   q.ImplantContainer->RemoveSelected();
   this->UpdateStatusBar();
@@ -274,7 +259,7 @@ void CQlmCoreImplant::ChooseLibraryImplant(int x, int y) {
   CQlmQuorvantile& q = *this->Owner;
   auto* library = vtkImplantLib::SafeDownCast(q.Libraries[CQlmQuorvantile::Implants]);
   if (!library) return;
-  const int i = this->Selected();
+  const int i = this->GetSelectedIndex();
   const CQlmImplant3D& implant = *q.ImplantContainer->GetList3D()->GetListItemAt(i);
   CDialogCustomList list;
   list.X = x;
@@ -285,10 +270,10 @@ void CQlmCoreImplant::ChooseLibraryImplant(int x, int y) {
   list.ItemName = implant.ImplantName;
   list.Mode = 1;
   const INT_PTR result = list.DoModal();
-  if (result == CQlmPickList::DoubleClickResult) this->SkippedMoves = MovesSkippedAfterClick;
+  if (result == CQlmPickList::DoubleClickResult) this->SkipMoves = MovesSkippedAfterClick;
   auto* chosen = vtkImplantCustom::SafeDownCast(list.ChosenItem);
   if ((result != IDOK && result != CQlmPickList::DoubleClickResult) || !list.EntryChosen || !chosen) return;
-  this->PushUndo(ImplantUndoRecord::Properties, i, 0);
+  this->PushUndo(QlmUndoAction::Item, i, 0);
   const CString componentName = implant.ComponentName;
   q.ImplantContainer->ChangeLibraryImplant(i, library->Identifier, library->Name, chosen->Name, componentName,
                                            chosen->Diameter, chosen->Length, implant.GetConectorHeight());
@@ -300,7 +285,7 @@ void CQlmCoreImplant::ChooseLibraryComponent(int x, int y) {
   CQlmQuorvantile& q = *this->Owner;
   auto* library = vtkImplantLib::SafeDownCast(q.Libraries[CQlmQuorvantile::Implants]);
   if (!library) return;
-  const int i = this->Selected();
+  const int i = this->GetSelectedIndex();
   CQlmImplant3D& implant = *q.ImplantContainer->GetList3D()->GetListItemAt(i);
   implant.SetVisibilityConector(1);
   CDialogCustomList list;
@@ -312,10 +297,10 @@ void CQlmCoreImplant::ChooseLibraryComponent(int x, int y) {
   list.ItemName = implant.ComponentName;
   list.Mode = 2;
   const INT_PTR result = list.DoModal();
-  if (result == CQlmPickList::DoubleClickResult) this->SkippedMoves = MovesSkippedAfterClick;
+  if (result == CQlmPickList::DoubleClickResult) this->SkipMoves = MovesSkippedAfterClick;
   if ((result != IDOK && result != CQlmPickList::DoubleClickResult) || !list.EntryChosen) return;
   auto* component = vtkImplantCustom::SafeDownCast(list.ChosenItem);
-  this->PushUndo(ImplantUndoRecord::Properties, i, 0);
+  this->PushUndo(QlmUndoAction::Item, i, 0);
   const CString implantName = implant.ImplantName;
   q.ImplantContainer->ChangeLibraryImplant(i, library->Identifier, library->Name, implantName,
                                            component ? component->Name : CString(GenericComponent),

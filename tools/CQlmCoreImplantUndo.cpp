@@ -10,76 +10,50 @@
 #include "objects/CQlmImplantRings.h"
 #include "objects/CQlmImplants.h"
 #include "tools/CQlmCoreImplant.h"
+#include "tools/QlmUndoAction.h"
 #include "views/CQlm3DWindow.h"
 
-namespace {
-
-// Newest first: a new record goes in front, the oldest falls off the end.
-void MakeRoomInFront(std::array<ImplantUndoRecord, CQlmCoreImplant::Snapshots>& records) {
-  std::rotate(records.rbegin(), records.rbegin() + 1, records.rend());
-}
-
-void DropFront(std::array<ImplantUndoRecord, CQlmCoreImplant::Snapshots>& records) {
-  std::rotate(records.begin(), records.begin() + 1, records.end());
-  records.back() = ImplantUndoRecord();
-}
-
-}  // namespace
-
 void CQlmCoreImplant::PushUndo(int action, int index, int keepRedo) {
-  if (index == -1) index = this->Selected();
-  const bool recreatedByRedo = keepRedo && action == ImplantUndoRecord::Created;
+  if (index == -1) index = this->GetSelectedIndex();
+  const bool recreatedByRedo = keepRedo && action == QlmUndoAction::Created;
   if (!recreatedByRedo && (index < 0 || index >= this->Owner->ImplantContainer->GetCount())) return;
-  MakeRoomInFront(this->UndoRecords);
-  ImplantUndoRecord& record = this->UndoRecords[0];
-  if (recreatedByRedo) {
-    record = this->RedoRecords[0];
-  } else {
-    this->Fill(record, index);
-    record.Action = action;
-    record.Index = index;
-  }
-  if (!keepRedo) this->RedoRecords.fill(ImplantUndoRecord());
+  this->Records.Push(action, index, keepRedo, [this](ImplantUndoRecord& record) { this->Fill(record); });
 }
 
-void CQlmCoreImplant::Undo() {
-  if (!this->UndoRecords[0].Valid) return;
-  this->CopyToRedo();
-  this->Reverse(this->UndoRecords[0], false);
-  DropFront(this->UndoRecords);
+bool CQlmCoreImplant::Undo() {
+  const bool undone = this->Records.Undo([this](const ImplantUndoRecord& record) { return this->Applicable(record, false); },
+                                         [this](ImplantUndoRecord& record) { this->Fill(record); },
+                                         [this](const ImplantUndoRecord& record) { this->Reverse(record, false); });
+  if (!undone) return false;
   this->UpdateStatusBar();
   this->RenderAll();
+  return true;
 }
 
-void CQlmCoreImplant::Redo() {
-  if (!this->RedoRecords[0].Valid) return;
-  this->PushUndo(this->RedoRecords[0].Action, this->RedoRecords[0].Index, 1);
-  this->Reverse(this->RedoRecords[0], true);
-  DropFront(this->RedoRecords);
+bool CQlmCoreImplant::Redo() {
+  const bool redone = this->Records.Redo(
+      [this](const ImplantUndoRecord& record) { return this->Applicable(record, true); },
+      [this](const ImplantUndoRecord& record) { this->PushUndo(record.Action, record.Index, 1); },
+      [this](const ImplantUndoRecord& record) { this->Reverse(record, true); });
+  if (!redone) return false;
   this->UpdateStatusBar();
   this->RenderAll();
+  return true;
 }
 
-// A deleted implant no longer exists: its record goes over as it is.
-void CQlmCoreImplant::CopyToRedo() {
-  const ImplantUndoRecord& undo = this->UndoRecords[0];
-  MakeRoomInFront(this->RedoRecords);
-  ImplantUndoRecord& redo = this->RedoRecords[0];
-  if (undo.Action == ImplantUndoRecord::Deleted) {
-    redo = undo;
-    return;
-  }
-  this->Fill(redo, undo.Index);
-  redo.Action = undo.Action;
-  redo.Index = undo.Index;
+// An implant to create again goes at most one past the end; any other must exist.
+bool CQlmCoreImplant::Applicable(const ImplantUndoRecord& record, bool redo) const {
+  if (!QlmUndoAction::Known(record.Action) || record.Index < 0) return false;
+  const int count = this->Owner->ImplantContainer->GetCount();
+  const bool creates = record.Action == (redo ? QlmUndoAction::Created : QlmUndoAction::Deleted);
+  return creates ? record.Index <= count : record.Index < count;
 }
 
-void CQlmCoreImplant::Fill(ImplantUndoRecord& record, int index) const {
+// The implant at the record's index (set by the caller) and its guide ring as they are now.
+void CQlmCoreImplant::Fill(ImplantUndoRecord& record) const {
   const CQlmQuorvantile& q = *this->Owner;
+  const int index = record.Index;
   const CQlmImplant3D& implant = *q.ImplantContainer->GetList3D()->GetListItemAt(index);
-  record = ImplantUndoRecord();
-  record.Valid = 1;
-  record.Index = index;
   record.Selected = implant.GetSelected();
   record.Diameter = implant.GetDiameter();
   record.Length = implant.GetLength();
@@ -107,15 +81,15 @@ void CQlmCoreImplant::Reverse(const ImplantUndoRecord& record, bool redo) {
   CQlmImplants& implants = *this->Owner->ImplantContainer;
   const int i = record.Index;
   switch (record.Action) {
-    case ImplantUndoRecord::Created:
+    case QlmUndoAction::Created:
       if (redo) this->Recreate(record, false);
       else this->RemoveAt(i);
       break;
-    case ImplantUndoRecord::Deleted:
+    case QlmUndoAction::Deleted:
       if (redo) this->RemoveAt(i);
       else this->Recreate(record, true);
       break;
-    case ImplantUndoRecord::Properties:
+    case QlmUndoAction::Item:
       if (record.LibraryImplant) {
         implants.ChangeLibraryImplant(i, record.LibraryIdentifier, record.LibraryName, record.ImplantName,
                                       record.ComponentName, record.Diameter, record.Length, record.ConnectorHeight);
@@ -125,18 +99,15 @@ void CQlmCoreImplant::Reverse(const ImplantUndoRecord& record, bool redo) {
       this->RebuildRing(i);
       this->SetRingVisible(i, record.RingVisible);
       break;
-    case ImplantUndoRecord::Colour:
+    case QlmUndoAction::Colour:
       this->SetColours(i, record.ScrewColor, record.ConnectorColor);
       break;
-    case ImplantUndoRecord::Visibility:
+    case QlmUndoAction::Visibility:
       this->RestoreVisibility(i, record);
       break;
-    case ImplantUndoRecord::Transform:
-      if (i < implants.GetCount()) {
-        CQlmImplant3D& implant = *implants.GetList3D()->GetListItemAt(i);
-        implant.SetMatrix(record.Placement);
-        implant.SetConectorMatrix(record.ConnectorMatrix);
-      }
+    case QlmUndoAction::Placement:
+      implants.GetList3D()->GetListItemAt(i)->SetMatrix(record.Placement);
+      implants.GetList3D()->GetListItemAt(i)->SetConectorMatrix(record.ConnectorMatrix);
       break;
     default:
       break;
@@ -171,7 +142,7 @@ void CQlmCoreImplant::Recreate(const ImplantUndoRecord& record, bool allProperti
 
 void CQlmCoreImplant::RemoveAt(int index) {
   CQlmQuorvantile& q = *this->Owner;
-  q.ImplantContainer->SetSelected(this->Selected(), 0);
+  q.ImplantContainer->SetSelected(this->GetSelectedIndex(), 0);
   q.ImplantContainer->SetSelected(index, 1);
   if (q.RingContainer) q.RingContainer->RemoveSelected();
   q.ImplantContainer->RemoveSelected();

@@ -2,17 +2,13 @@
 // One implant snapshot of the implant tool's undo and redo lists: what the
 // 3D implant and its guide ring were before a change, enough to bring the
 // implant back after it was deleted.
+// Valid, Action (QlmUndoAction) and Index (in the four implant lists and
+// the ring lists) come from the header.
 #include "platform/CString.h"
+#include "tools/CQlmUndoRecordHeader.h"
 
-struct ImplantUndoRecord {
-  // What the change did; Undo and Redo act by it.
-  enum Action { Created = 0, Deleted = 1, Properties = 2, Colour = 4, Visibility = 5, Transform = 6 };
-
-  // 1 for a stored snapshot, 0 for an empty slot.
-  int Valid = 0;
-  int Action = Created;
-  // Index in the four implant lists and the ring lists.
-  int Index = 0;
+class ImplantUndoRecord : public CQlmUndoRecordHeader {
+public:
   int Selected = 0;
   // Millimetres.
   float Diameter = 0.0f;
