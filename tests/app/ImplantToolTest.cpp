@@ -65,6 +65,7 @@ using Matrix = std::array<double, 16>;
 
 constexpr UINT MaxillaCommand = 32937;
 constexpr UINT InsertImplantCommand = 32856;
+constexpr UINT MoveImplantCommand = 32857;
 constexpr int MiddleCell = 4;
 
 bool IsIdentityTopRows(vtkMatrix4x4* matrix) {
@@ -613,8 +614,8 @@ TEST_F(ImplantToolTest, Only2DPressesOnEmptySpaceInsert) {
 
 // As a user plans: the maxilla, a generic implant inserted in the middle
 // cross-section over a maxillary crown, its connector tilted from the menu
-// of the cross-section, the implant moved along the panoramic view, the move
-// undone and redone.
+// of the cross-section, the implant moved along the panoramic view with the
+// move tool, the move undone and redone.
 TEST_F(ImplantToolTest, AnImplantIsPlacedTiltedMovedUndoneAndRedone) {
   if (!this->Opened()) return;
   CQlmQuorvantile& q = *this->Q;
@@ -648,7 +649,8 @@ TEST_F(ImplantToolTest, AnImplantIsPlacedTiltedMovedUndoneAndRedone) {
   EXPECT_NEAR(this->Implant(0).GetConectorAngle(), 25.0f, 1e-3);
   EXPECT_NE(this->Status().find("Ângulo: 25.0"), std::string::npos) << this->Status();
 
-  this->UseTool(CQlmCoreImplant::Move, QlmState::MoveInPlaneXY, QlmState::MoveAlongZ);
+  this->Frame->RunCommand(MoveImplantCommand);
+  ASSERT_EQ(q.Tool, 8);
   q.PanoramicView->SetSlice(q.PanoramicCalc->GetMiddleCurve());
   const double* fulcrum = this->Implants().GetListPanoramic()->GetListItemAt(0)->GetPanoramicCutter()->GetFulcrum();
   const double grabAt[2] = {fulcrum[0], fulcrum[1] + 4.0};
