@@ -22,7 +22,10 @@
 #include "tools/CQlmUndoRecords.h"
 #include "tools/ImplantUndoRecord.h"
 
+class CQlmImplant3D;
 class CQlmImplants;
+class vtkImplantCustom;
+class vtkImplantLib;
 
 class CQlmCoreImplant : public CQlmCoreObject {
 public:
@@ -93,6 +96,8 @@ private:
   void ToggleConnector();
   void ToggleRing();
   void DeleteSelected();
+  bool PickFromLibrary(vtkImplantLib* library, const CQlmImplant3D& implant, int mode, const CString& name, int x, int y,
+                       vtkImplantCustom*& chosen);
   void ChooseLibraryImplant(int x, int y);
   void ChooseLibraryComponent(int x, int y);
   // After a size or library change: the ring rebuilt at the views' indices, status, render.

@@ -254,25 +254,33 @@ void CQlmCoreImplant::DeleteSelected() {
   this->RenderAll();
 }
 
-// Enter or a double click on an entry is a choice; a list ended without one changes nothing.
-void CQlmCoreImplant::ChooseLibraryImplant(int x, int y) {
-  CQlmQuorvantile& q = *this->Owner;
-  auto* library = vtkImplantLib::SafeDownCast(q.Libraries[CQlmQuorvantile::Implants]);
-  if (!library) return;
-  const int i = this->GetSelectedIndex();
-  const CQlmImplant3D& implant = *q.ImplantContainer->GetList3D()->GetListItemAt(i);
+// The pick-list of `library` at (x, y) in `mode` with `name` preselected:
+// whether Enter or a double click chose an entry (a list ended without one is
+// no choice); its item, null for "Standard", goes to `chosen`.
+bool CQlmCoreImplant::PickFromLibrary(vtkImplantLib* library, const CQlmImplant3D& implant, int mode,
+                                      const CString& name, int x, int y, vtkImplantCustom*& chosen) {
   CDialogCustomList list;
   list.X = x;
   list.Y = y;
   list.Library = library;
   list.LibraryId = implant.LibraryIdentifier;
   list.LibraryName = implant.Platform;
-  list.ItemName = implant.ImplantName;
-  list.Mode = 1;
+  list.ItemName = name;
+  list.Mode = mode;
   const INT_PTR result = list.DoModal();
   if (result == CQlmPickList::DoubleClickResult) this->SkipMoves = MovesSkippedAfterClick;
-  auto* chosen = vtkImplantCustom::SafeDownCast(list.ChosenItem);
-  if ((result != IDOK && result != CQlmPickList::DoubleClickResult) || !list.EntryChosen || !chosen) return;
+  chosen = vtkImplantCustom::SafeDownCast(list.ChosenItem);
+  return (result == IDOK || result == CQlmPickList::DoubleClickResult) && list.EntryChosen;
+}
+
+void CQlmCoreImplant::ChooseLibraryImplant(int x, int y) {
+  CQlmQuorvantile& q = *this->Owner;
+  auto* library = vtkImplantLib::SafeDownCast(q.Libraries[CQlmQuorvantile::Implants]);
+  if (!library) return;
+  const int i = this->GetSelectedIndex();
+  const CQlmImplant3D& implant = *q.ImplantContainer->GetList3D()->GetListItemAt(i);
+  vtkImplantCustom* chosen = nullptr;
+  if (!this->PickFromLibrary(library, implant, 1, implant.ImplantName, x, y, chosen) || !chosen) return;
   this->PushUndo(QlmUndoAction::Item, i, 0);
   const CString componentName = implant.ComponentName;
   q.ImplantContainer->ChangeLibraryImplant(i, library->Identifier, library->Name, chosen->Name, componentName,
@@ -288,18 +296,8 @@ void CQlmCoreImplant::ChooseLibraryComponent(int x, int y) {
   const int i = this->GetSelectedIndex();
   CQlmImplant3D& implant = *q.ImplantContainer->GetList3D()->GetListItemAt(i);
   implant.SetVisibilityConector(1);
-  CDialogCustomList list;
-  list.X = x;
-  list.Y = y;
-  list.Library = library;
-  list.LibraryId = implant.LibraryIdentifier;
-  list.LibraryName = implant.Platform;
-  list.ItemName = implant.ComponentName;
-  list.Mode = 2;
-  const INT_PTR result = list.DoModal();
-  if (result == CQlmPickList::DoubleClickResult) this->SkipMoves = MovesSkippedAfterClick;
-  if ((result != IDOK && result != CQlmPickList::DoubleClickResult) || !list.EntryChosen) return;
-  auto* component = vtkImplantCustom::SafeDownCast(list.ChosenItem);
+  vtkImplantCustom* component = nullptr;
+  if (!this->PickFromLibrary(library, implant, 2, implant.ComponentName, x, y, component)) return;
   this->PushUndo(QlmUndoAction::Item, i, 0);
   const CString implantName = implant.ImplantName;
   q.ImplantContainer->ChangeLibraryImplant(i, library->Identifier, library->Name, implantName,
