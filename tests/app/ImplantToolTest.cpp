@@ -194,13 +194,22 @@ protected:
     q.StyleCross->SetMode(state2D);
   }
 
-  // One event of the axial view as its style hands it on: the event, the picked actor and the drag so far.
-  void AxialEvent(int event, vtkActor* picked, vtkMatrix4x4* drag = nullptr) {
-    CQlmInteractorRecord& record = *this->Q->StyleAxial->GetRecord();
+  // One event of the panoramic view as its style hands it on: the event, the picked actor and the drag so far.
+  void PanoramicEvent(int event, vtkActor* picked, vtkMatrix4x4* drag = nullptr) {
+    CQlmInteractorRecord& record = *this->Q->StylePanoramic->GetRecord();
     record.Event = event;
     record.PickedActor = picked;
     if (drag) record.ObjectTransform->SetMatrix(drag);
-    this->Core().DispatchMainViewEvent(this->Q->WindowAxial);
+    this->Core().DispatchMainViewEvent(this->Q->WindowPanoramic);
+  }
+
+  // A generic implant inserted by a click in the middle of the panoramic view, on the arch's own curve.
+  void InsertInPanoramic() {
+    CQlmQuorvantile& q = *this->Q;
+    q.PanoramicView->SetSlice(q.PanoramicCalc->GetMiddleCurve());
+    this->Frame->RunCommand(InsertImplantCommand);
+    const QWidget* panoramic = q.PanoramicView->GetSafeHwnd();
+    QlmViewMouse::Click(*q.PanoramicView, QPoint(panoramic->width() / 2, panoramic->height() / 2));
   }
 
   std::string Status() const { return this->Frame->StatusBar.GetPaneText(1).Str(); }
@@ -436,24 +445,25 @@ TEST_F(ImplantToolTest, TheLibraryChoicesRebuildTheImplantFromTheLibrary) {
   EXPECT_FLOAT_EQ(this->Implant(0).GetDiameter(), 3.75f);
 }
 
-// Rotate mode in the axial view: the grabbed connector of a generic implant
+// Rotate mode in the panoramic view: the grabbed connector of a generic implant
 // turns alone and the ring stays; a library implant with a component turns
 // whole. A committed turn updates the status and pushes one snapshot; a
 // turn that ends where it began pushes none.
 TEST_F(ImplantToolTest, TurningTheConnectorOfAGenericImplantTurnsItAlone) {
   if (!this->Opened()) return;
-  this->InsertInAxial(this->AxialMiddle());
+  this->InsertInPanoramic();
+  ASSERT_EQ(this->Implants().GetCount(), 1);
   this->UseTool(CQlmCoreImplant::Rotate, QlmState::RotateInView, QlmState::RotateAboutZ);
-  auto connectorActor = [this] { return this->Implants().GetListAxial()->GetListItemAt(0)->GetConectorActor(); };
+  auto connectorActor = [this] { return this->Implants().GetListPanoramic()->GetListItemAt(0)->GetConectorActor(); };
   vtkNew<vtkTransform> turn;
   turn->RotateZ(10.0);
   bool ringTurned = false;
   auto drag = [&](vtkActor* grabbed, vtkMatrix4x4* matrix) {
-    this->AxialEvent(QlmEvent::LeftDown, grabbed);
-    this->AxialEvent(QlmEvent::MouseMove, grabbed, matrix);
-    vtkTransform* ringPreview = this->Q->RingContainer->GetListAxial()->GetListItemAt(0)->GetUserTransform();
+    this->PanoramicEvent(QlmEvent::LeftDown, grabbed);
+    this->PanoramicEvent(QlmEvent::MouseMove, grabbed, matrix);
+    vtkTransform* ringPreview = this->Q->RingContainer->GetListPanoramic()->GetListItemAt(0)->GetUserTransform();
     ringTurned = !IsIdentityTopRows(ringPreview->GetMatrix());
-    this->AxialEvent(QlmEvent::LeftUp, grabbed);
+    this->PanoramicEvent(QlmEvent::LeftUp, grabbed);
   };
   const Matrix placement = Elements(this->Implant(0).GetMatrix());
   const int snapshots = this->UndoCount();
@@ -468,7 +478,7 @@ TEST_F(ImplantToolTest, TurningTheConnectorOfAGenericImplantTurnsItAlone) {
   EXPECT_NE(this->Status().find("Ângulo: 10.0"), std::string::npos) << this->Status();
   EXPECT_EQ(this->UndoCount(), snapshots + 1);
   EXPECT_EQ(this->UndoRecord(0).Action, 6);
-  EXPECT_TRUE(IsIdentityTopRows(this->Q->StyleAxial->GetRecord()->ObjectTransform->GetMatrix()));
+  EXPECT_TRUE(IsIdentityTopRows(this->Q->StylePanoramic->GetRecord()->ObjectTransform->GetMatrix()));
 
   this->MakeLibraryImplant("Pilar");
   const Matrix connector = Elements(this->Implant(0).GetConectorMatrix());
@@ -481,17 +491,13 @@ TEST_F(ImplantToolTest, TurningTheConnectorOfAGenericImplantTurnsItAlone) {
 // Move mode in the panoramic view with real drags on an implant of the
 // maxilla (its body above the platform): the implant slides with
 // its ring and the move is one snapshot, undone and redone. After a value
-// box closed by a click outside it, the
-// next two moves are skipped. A drag begun with Shift held turns the implant
+// box closed by a click outside it, the next two moves are skipped. A drag begun with Shift held turns the implant
 // about its platform until the release, Shift let go or not.
 TEST_F(ImplantToolTest, MoveModeDragsInThePanoramicView) {
   if (!this->Opened()) return;
   CQlmQuorvantile& q = *this->Q;
   this->Frame->RunCommand(MaxillaCommand);
-  q.PanoramicView->SetSlice(q.PanoramicCalc->GetMiddleCurve());
-  this->Frame->RunCommand(InsertImplantCommand);
-  const QWidget* panoramic = q.PanoramicView->GetSafeHwnd();
-  QlmViewMouse::Click(*q.PanoramicView, QPoint(panoramic->width() / 2, panoramic->height() / 2));
+  this->InsertInPanoramic();
   ASSERT_EQ(this->Implants().GetCount(), 1);
   this->UseTool(CQlmCoreImplant::Move, QlmState::MoveInPlaneXY, QlmState::MoveAlongZ);
   const double* fulcrum = this->Implants().GetListPanoramic()->GetListItemAt(0)->GetPanoramicCutter()->GetFulcrum();
