@@ -86,7 +86,8 @@ Matrix Elements(vtkMatrix4x4* matrix) {
 // Answers the value boxes and pick-lists that the tool opens, in place of the user.
 class ScriptedBoxes {
 public:
-  ScriptedBoxes() {
+  // In place of the fixture's hook, which Remove puts back.
+  void Install() {
     this->Previous = CDialog::SetModalHook([this](CDialog& dialog) -> INT_PTR {
       if (auto* box = dynamic_cast<CDialogFloat*>(&dialog)) {
         this->Shown.push_back(box->Text.Str());
@@ -102,7 +103,7 @@ public:
       return IDCANCEL;
     });
   }
-  ~ScriptedBoxes() { CDialog::SetModalHook(this->Previous); }
+  void Remove() { CDialog::SetModalHook(this->Previous); }
 
   // The next answer.
   void Answer(const std::string& typed, INT_PTR result) {
@@ -129,6 +130,15 @@ private:
 // The library "Genéricos" (identifier " 12": "Cônico", "Reto", component "Pilar") is the one in use.
 class ImplantToolTest : public SampleProjectFixture {
 protected:
+  void SetUp() override {
+    SampleProjectFixture::SetUp();
+    this->Boxes.Install();
+  }
+  void TearDown() override {
+    this->Boxes.Remove();
+    SampleProjectFixture::TearDown();
+  }
+
   void WriteSettings() override {
     std::string why;
     ASSERT_TRUE(QlmLibraryFolderFiles::WriteImplantLibrary("Genéricos", ".imp", why)) << why;
@@ -179,6 +189,20 @@ protected:
     return picker;
   }
   QlmPopupMenuPicker AxialMenu(std::vector<QString> path) { return this->Menu(*this->Q->AxialView, this->AxialMiddle(), std::move(path)); }
+  // The same through the axial style's record, the press on implant `i`'s outline (a library
+  // implant's outline is not filled, so a press inside it hits nothing).
+  QlmPopupMenuPicker OutlineMenu(int i, std::vector<QString> path) {
+    QlmPopupMenuPicker picker(std::move(path));
+    picker.Run([&] {
+      CQlmInteractorRecord& record = *this->Q->StyleAxial->GetRecord();
+      record.Event = QlmEvent::RightDown;
+      record.PickedActor = this->Implants().GetListAxial()->GetListItemAt(i)->GetScrewActor();
+      record.RightPressWindow[0] = this->AxialMiddle().x();
+      record.RightPressWindow[1] = this->AxialMiddle().y();
+      this->Core().DispatchMainViewEvent(this->Q->WindowAxial);
+    });
+    return picker;
+  }
 
   // The tool in `mode` on the four views, the styles in the states that mode starts in.
   void UseTool(int mode, int state2D, int state3D) {
@@ -248,7 +272,7 @@ TEST_F(ImplantToolTest, TheMenuChecksAndDisablesItsEntriesByTheImplant) {
     this->Q->LibraryAvailable[CQlmQuorvantile::Implants] = test.LibraryRead;
     this->Q->RingContainer->SetVisibility(0, test.RingShown);
     this->Implants().SetSelected(0, 1);
-    const QlmPopupMenuPicker menu = this->AxialMenu({});
+    const QlmPopupMenuPicker menu = this->OutlineMenu(0, {});
     std::vector<std::string> texts;
     for (const auto& entry : menu.Entries) texts.push_back(entry.Text);
     ASSERT_EQ(texts, entries);
@@ -304,28 +328,28 @@ TEST_F(ImplantToolTest, EveryChangeIsUndoneAndRedone) {
   const std::array<float, 3> screwBytes = {this->Implant(1).GetScrewColor()[0] * 255, this->Implant(1).GetScrewColor()[1] * 255,
                                            this->Implant(1).GetScrewColor()[2] * 255};
   Prompter.QueueColor(QlmRgb{255, 128, 0});
-  this->AxialMenu({"Mais", "Cor Implante"});
+  this->OutlineMenu(1, {"Mais", "Cor Implante"});
   ASSERT_EQ(Prompter.ColorsOffered.size(), 1u);
   EXPECT_EQ(Prompter.ColorsOffered[0], (QlmRgb{int(screwBytes[0]), int(screwBytes[1]), int(screwBytes[2])}));
   EXPECT_FLOAT_EQ(this->Implant(1).GetScrewColor()[1], 128 / 255.0f);
   states.push_back(kept(1));
-  this->AxialMenu({"Mais", "Mostrar Conector"});
+  this->OutlineMenu(1, {"Mais", "Mostrar Conector"});
   EXPECT_EQ(this->Implant(1).GetShowConector(), 0);
   EXPECT_EQ(this->Implants().GetListAxial()->GetListItemAt(1)->GetCutter()->GetVisibilityConector(), 0);
   states.push_back(kept(1));
   this->Boxes.Answer("20", IDOK);
-  this->AxialMenu({"Ângulo Conect"});
+  this->OutlineMenu(1, {"Ângulo Conect"});
   EXPECT_NEAR(this->Implant(1).GetConectorAngle(), 20.0f, 1e-3);
   states.push_back(kept(1));
   const int snapshots = this->UndoCount();
-  this->AxialMenu({"Mais", "Mostrar Anilha"});
+  this->OutlineMenu(1, {"Mais", "Mostrar Anilha"});
   EXPECT_EQ(this->UndoCount(), snapshots) << "the ring is not undoable";
   this->Boxes.Answer("3.3", IDOK);
-  this->AxialMenu({"Diâmetro Imp"});
+  this->OutlineMenu(1, {"Diâmetro Imp"});
   EXPECT_FLOAT_EQ(this->Implant(1).GetDiameter(), 3.3f);
   states.push_back(kept(1));
   EXPECT_EQ(states.back().RingShown, 0);
-  this->AxialMenu({"Deletar"});
+  this->OutlineMenu(1, {"Deletar"});
   ASSERT_EQ(this->Implants().GetCount(), 2);
   ASSERT_EQ(this->Q->RingContainer->GetCount(), 2);
   EXPECT_EQ(&this->Implant(1), third);
@@ -414,24 +438,24 @@ TEST_F(ImplantToolTest, TheLibraryChoicesRebuildTheImplantFromTheLibrary) {
   const int snapshots = this->UndoCount();
 
   this->Boxes.Choose(true, this->LibraryImplant(0), CQlmPickList::DoubleClickResult);
-  this->AxialMenu({"Implante"});
+  this->OutlineMenu(0, {"Implante"});
   EXPECT_EQ(this->Implant(0).ImplantName.Str(), "Cônico");
   EXPECT_EQ(this->Implant(0).ComponentName.Str(), "Pilar");
   EXPECT_FLOAT_EQ(this->Implant(0).GetDiameter(), 4.0f);
   EXPECT_EQ(this->Status(), "Imp.: Cônico    Conect.: Pilar");
 
   this->Boxes.Choose(false, nullptr, IDOK);
-  this->AxialMenu({"Conector"});
+  this->OutlineMenu(0, {"Conector"});
   EXPECT_EQ(this->Implant(0).ComponentName.Str(), "Pilar") << "no entry chosen: no choice";
   this->Boxes.Choose(true, nullptr, IDOK);
-  this->AxialMenu({"Conector"});
+  this->OutlineMenu(0, {"Conector"});
   EXPECT_EQ(this->Implant(0).ComponentName.Str(), "Standard");
   EXPECT_FLOAT_EQ(this->Implant(0).GetConectorHeight(), 2.5f);
   EXPECT_EQ(this->Boxes.ListModes, (std::vector<int>{1, 2, 2}));
   EXPECT_EQ(this->UndoCount(), snapshots + 2);
 
   this->Boxes.Answer("3.0", IDOK);
-  this->AxialMenu({"Altura Conect"});
+  this->OutlineMenu(0, {"Altura Conect"});
   EXPECT_EQ(this->Implant(0).LibraryImplant, 1);
   EXPECT_EQ(this->Implant(0).ComponentName.Str(), "Standard");
   EXPECT_FLOAT_EQ(this->Implant(0).GetConectorHeight(), 3.0f);
