@@ -335,7 +335,7 @@ const std::set<UINT> Ready = {57601, 32812, 57603, 32813, 32777, 57602, 32876, 5
                               33201, 33202, 33203, 33204, 33205, 33206, 33285, 33286, 33287, 33288, 33289,
                               33290, 33238, 33239, 33241, 33242, 33243, 33244, 33246, 33247, 33248, 33249,
                               33251, 33250, 32856, 32809, 32984, 32982, 33165,
-                              32960, 32961, 32962, 32963};
+                              32960, 32961, 32962, 32963, 32857, 33166, 32858, 33167};
 
 // Commands of the frames' menus and bars that are not the table's: the framework's bar toggles, the
 // about box, the 3D frame's reduced display and the library bars' placeholders for their controls.
