@@ -106,12 +106,14 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ToolRows() {
 
       // Implants.
       {32817, Waiting, OpenNotEditing, ToolIsNoneOr<10>,
-       Row::BothFrames},                                             // "Seleciona Implante": SetSelectImplantMode
+       Row::BothFrames},                                                                      // "Seleciona Implante": SetSelectImplantMode
       {32856, Row::Call<&CQlmQuorvantile::SetInsertImplantMode>, OpenNotEditing, ToolIs<7>},  // "Insere novo Implante"
-      {32857, Waiting, OpenNotEditing, ToolIs<8>, Row::BothFrames},  // "Mover Implante": SetMoveImplantMode
-      {33166, Waiting, OpenNotEditing, ToolIs<8>},                   // "Move Implante": SetMoveImplantMode
-      {32858, Waiting, OpenNotEditing, ToolIs<9>, Row::BothFrames},  // "Rotaciona Implante": SetRotateImplantMode
-      {33167, Waiting, OpenNotEditing, ToolIs<9>},                   // "Rotaciona Implante": SetRotateImplantMode
+      {32857, Row::Call<&CQlmQuorvantile::SetMoveImplantMode>, OpenNotEditing, ToolIs<8>,
+       Row::BothFrames},                                                                      // "Mover Implante"
+      {33166, Row::Call<&CQlmQuorvantile::SetMoveImplantMode>, OpenNotEditing, ToolIs<8>},    // "Move Implante"
+      {32858, Row::Call<&CQlmQuorvantile::SetRotateImplantMode>, OpenNotEditing, ToolIs<9>,
+       Row::BothFrames},                                                                      // "Rotaciona Implante"
+      {33167, Row::Call<&CQlmQuorvantile::SetRotateImplantMode>, OpenNotEditing, ToolIs<9>},  // "Rotaciona Implante"
       // "Insere Imp. Personalizado": tool 74 (71 is the endodontic move).
       {33165, Row::Call<&CQlmQuorvantile::SetInsertCustomImplantMode>, LibraryNotEditing<Kind::Implants>,
        ToolIs<74>},

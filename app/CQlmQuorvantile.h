@@ -240,6 +240,9 @@ public:
   void SetRotateGeomsMode() { this->SetTool(52); }
   void SetSelectGeomsMode() { this->SetTool(53); }
   void SetScaleGeomsMode() { this->SetTool(54); }
+  // Tools 8 / 9: the composite tool moves / turns the selected object.
+  void SetMoveImplantMode() { this->SetTool(8); }
+  void SetRotateImplantMode() { this->SetTool(9); }
   // The current nerve's diameter (mm); none while no nerve is current.
   std::optional<float> CurrentNerveDiameter() const;
   // The nerves and the nerve window, owned: made by CreateObjects, bound to

@@ -13,6 +13,8 @@ constexpr UINT IDR_DENTES = 312;
 constexpr UINT IDR_ENDO = 313;
 // The nerve-diameter pop-up of the nerve tool bar's "Diâmetro" arrow.
 constexpr UINT IDR_NERVE_DIAMETER = 202;
+// The implant tool's context menu.
+constexpr UINT IDR_IMPLANT_MENU = 192;
 constexpr UINT IDD_ABOUTBOX = 100;
 constexpr UINT IDD_SPLASH = 219;
 

@@ -100,6 +100,19 @@ void RegisterNerveDiameterMenu() {
                                          Entry("3.8 mm", 32978), Entry("4.0 mm", 32979)})})});
 }
 
+// The implant tool's menu on the selected implant.
+void RegisterImplantMenu() {
+  QlmResource::RegisterMenu(
+      IDR_IMPLANT_MENU,
+      {Popup("Implantes", {Entry("Implante", 33171), Entry("Conector", 33172), Separator(),
+                           Entry("Diâmetro Imp", 32924), Entry("Comprim Imp", 32925), Entry("Altura Conect", 32926),
+                           Entry("Ângulo Conect", 32939),
+                           Popup("Mais", {Entry("Cor Implante", 32927), Entry("Cor Conector", 32928),
+                                          Entry("Mostrar Implante", 32929), Entry("Mostrar Conector", 32930),
+                                          Entry("Mostrar Anilha", 32931)}),
+                           Separator(), Entry("Deletar", 32932)})});
+}
+
 void RegisterToolBars() {
   const CString buttons(":/buttons");
   constexpr UINT S = ID_SEPARATOR;
@@ -201,6 +214,7 @@ void QlmRegisterResources() {
   Q_INIT_RESOURCE(QlmResources);
   RegisterMainMenu();
   RegisterNerveDiameterMenu();
+  RegisterImplantMenu();
   RegisterToolBars();
   RegisterPrompts();
   RegisterCursors();

@@ -25,11 +25,11 @@ constexpr const char* NoImplantText = "Diam:          Comp:             Conect: 
 constexpr const char* GenericComponent = "Standard";
 constexpr float GenericComponentHeight = 2.5f;
 
-// The implant whose actor in `list` was picked, and the one selected there.
-template <class List>
-void FindInList(const List& list, const vtkActor* actor, int& picked, int& selected) {
-  picked = list.FindByActor(actor);
-  selected = list.GetSelectedIndex();
+// The implant that owns `actor` in `list`, else the one whose ring in `rings` does; -1 for none.
+template <class List, class RingList>
+int FindOwner(const List& list, const RingList* rings, const vtkActor* actor) {
+  const int owner = list.FindByActor(actor);
+  return owner == -1 && rings ? rings->FindByActor(actor) : owner;
 }
 
 }  // namespace
@@ -56,90 +56,54 @@ void CQlmCoreImplant::PickOnOutlines(CQlm3DWindow* window, bool outlines) {
 }
 
 void CQlmCoreImplant::OnMainViewEvent() {
-  CQlmQuorvantile& q = *this->Owner;
-  if (!this->IsInsertMode() || !q.ImplantContainer) return;
-  if (this->MainView == q.WindowAxial) {
-    const CQlmInteractorRecord& record = *q.StyleAxial->GetRecord();
-    this->Insert(record, QlmView::Axial, this->Pick(record, QlmView::Axial), -1);
-  } else if (this->MainView == q.WindowPanoramic) {
-    const CQlmInteractorRecord& record = *q.StylePanoramic->GetRecord();
-    this->Insert(record, QlmView::Panoramic, this->Pick(record, QlmView::Panoramic), -1);
-  } else if (this->MainView == q.Window3D) {
-    const CQlmInteractorRecord& record = *q.Style3D->GetRecord();
-    this->Pick(record, QlmView::View3D);
-    this->Select3D(record);
-  }
+  if (this->Mode != InsertLibrary) return CQlmCoreObject::OnMainViewEvent();
+  const int view = this->MainViewCode();
+  if (view != -1) this->LibraryInsertEvent(view);
 }
 
 void CQlmCoreImplant::OnCrossViewEvent() {
-  CQlmQuorvantile& q = *this->Owner;
-  if (!this->IsInsertMode() || !q.ImplantContainer) return;
-  const CQlmInteractorStruct9& record = *q.StyleCross->GetRecord();
-  this->Insert(record, QlmView::Cross, this->Pick(record, QlmView::Cross), record.CurrentCell);
+  if (this->Mode != InsertLibrary) return CQlmCoreObject::OnCrossViewEvent();
+  this->LibraryInsertEvent(QlmView::Cross);
 }
 
-int CQlmCoreImplant::Pick(const CQlmInteractorRecord& record, int view) {
-  if (record.Event != QlmEvent::LeftDown && record.Event != QlmEvent::RightDown) return -1;
-  CQlmQuorvantile& q = *this->Owner;
-  CQlmImplants& implants = *q.ImplantContainer;
-  const vtkActor* actor = record.PickedActor;
-  int picked = -1;
-  int selected = -1;
-  if (view == QlmView::Axial) FindInList(*implants.GetListAxial(), actor, picked, selected);
-  if (view == QlmView::Cross) FindInList(*implants.GetListCross(), actor, picked, selected);
-  if (view == QlmView::Panoramic) FindInList(*implants.GetListPanoramic(), actor, picked, selected);
-  if (view == QlmView::View3D) FindInList(*implants.GetList3D(), actor, picked, selected);
-
-  if (picked == selected) {
-    if (view == QlmView::View3D) {
-      this->ViewRenderPending = 0;
-      return picked;
-    }
-    // Nothing hit and nothing selected: an insert follows, which the other views show.
-    this->OtherViewsRenderPending = picked == -1;
-  } else {
-    // A right click on empty space keeps the selection.
-    if (selected != -1 && !(record.Event == QlmEvent::RightDown && picked == -1)) implants.SetSelected(selected, 0);
-    if (picked != -1) implants.SetSelected(picked, 1);
-    this->ViewRenderPending = 1;
-    this->OtherViewsRenderPending = 1;
-  }
-  for (CQlmInteractorBase* style : {static_cast<CQlmInteractorBase*>(q.StyleAxial),
-                                    static_cast<CQlmInteractorBase*>(q.StylePanoramic),
-                                    static_cast<CQlmInteractorBase*>(q.StyleCross)})
-    style->GetCommonRecord().ObjectTransform->Identity();
-  this->UpdateStatusBar();
-  return picked;
+void CQlmCoreImplant::LibraryInsertEvent(int view) {
+  if (!this->IsReady()) return;
+  const int picked = this->Pick(view);
+  this->InsertStep(view, picked);
+  this->ContextMenuStep(view, picked);
 }
 
-void CQlmCoreImplant::Insert(const CQlmInteractorRecord& record, int view, int picked, int cell) {
+bool CQlmCoreImplant::IsReady() const { return this->Owner->ImplantContainer != nullptr; }
+
+int CQlmCoreImplant::FindPicked(int view, const vtkActor* actor) const {
+  const CQlmImplants& implants = *this->Owner->ImplantContainer;
+  const CQlmImplantRings* rings = this->Owner->RingContainer;
+  if (view == QlmView::Axial) return FindOwner(*implants.GetListAxial(), rings ? rings->GetListAxial() : nullptr, actor);
+  if (view == QlmView::Cross) return FindOwner(*implants.GetListCross(), rings ? rings->GetListCross() : nullptr, actor);
+  if (view == QlmView::Panoramic) {
+    return FindOwner(*implants.GetListPanoramic(), rings ? rings->GetListPanoramic() : nullptr, actor);
+  }
+  return FindOwner(*implants.GetList3D(), rings ? rings->GetList3D() : nullptr, actor);
+}
+
+int CQlmCoreImplant::GetSelectedIndex() const { return this->Owner->ImplantContainer->GetList3D()->GetSelectedIndex(); }
+
+void CQlmCoreImplant::SetSelected(int index, int selected) { this->Owner->ImplantContainer->SetSelected(index, selected); }
+
+// The new implant comes with its guide ring.
+bool CQlmCoreImplant::InsertItem(const void* window, const double point[3], int cell) {
   CQlmQuorvantile& q = *this->Owner;
-  if (record.Event == QlmEvent::LeftUp) {
-    this->RenderOtherViews(view);
-    return;
-  }
-  if (record.Event != QlmEvent::LeftDown) return;
-  q.Modified = 1;
-  if (picked != -1) {
-    if (this->ViewRenderPending) this->RenderView(view);
-    return;
-  }
-  const double point[3] = {record.CursorPoint[0], record.CursorPoint[1], record.CursorPoint[2]};
-  // The container knows the views by their layered-window interfaces.
-  const CQlmLayeredWindow* single = view == QlmView::Axial ? q.WindowAxial : q.WindowPanoramic;
-  const CQlmLayeredWindow9* cross = q.WindowCross;
-  const void* window = view == QlmView::Cross ? static_cast<const void*>(cross) : static_cast<const void*>(single);
   if (this->Mode == InsertLibrary) {
-    if (!this->AddChosenLibraryImplant(window, point, cell)) return;
+    if (!this->AddChosenLibraryImplant(window, point, cell)) return false;
   } else {
     q.DeselectAllObjects();
     float size[3];
     q.GetNewImplantSize(size);
-    q.ImplantContainer->AddImplant(window, point, size[0], size[1], size[2], cell, -1);
+    if (!q.ImplantContainer->AddImplant(window, point, size[0], size[1], size[2], cell, -1)) return false;
   }
   if (q.RingContainer) q.RingContainer->AddRing(-1);
-  this->OtherViewsRenderPending = 1;
-  this->RenderView(view);
+  this->OthersDirty = 1;
+  return true;
 }
 
 bool CQlmCoreImplant::AddChosenLibraryImplant(const void* window, const double point[3], int cell) {
@@ -158,31 +122,8 @@ bool CQlmCoreImplant::AddChosenLibraryImplant(const void* window, const double p
   return true;
 }
 
-void CQlmCoreImplant::Select3D(const CQlmInteractorRecord& record) {
-  if (record.Event == QlmEvent::LeftUp) this->RenderOtherViews(QlmView::View3D);
-  if (record.Event != QlmEvent::LeftDown) return;
-  this->Owner->Modified = 1;
-  if (this->ViewRenderPending) this->RenderView(QlmView::View3D);
-}
-
-void CQlmCoreImplant::RenderView(int view) {
-  CQlmQuorvantile& q = *this->Owner;
-  this->UpdateStatusBar();
-  if (view == QlmView::Axial) q.WindowAxial->Render();
-  if (view == QlmView::Cross) q.WindowCross->Render();
-  if (view == QlmView::Panoramic) q.WindowPanoramic->Render();
-  if (view == QlmView::View3D) q.Window3D->Render();
-  this->ViewRenderPending = 0;
-}
-
-void CQlmCoreImplant::RenderOtherViews(int view) {
-  if (!this->OtherViewsRenderPending) return;
-  CQlmQuorvantile& q = *this->Owner;
-  if (view != QlmView::Axial) q.WindowAxial->Render();
-  if (view != QlmView::Cross) q.WindowCross->Render();
-  if (view != QlmView::Panoramic) q.WindowPanoramic->Render();
-  if (view != QlmView::View3D) q.Window3D->Render();
-  this->OtherViewsRenderPending = 0;
+void CQlmCoreImplant::RenderAll() {
+  for (int view : {QlmView::Axial, QlmView::Panoramic, QlmView::Cross, QlmView::View3D}) RenderWindow(*this->Owner, view);
 }
 
 CString CQlmCoreImplant::StatusText(const CQlmImplants& implants) {

@@ -1,6 +1,8 @@
 #include "views/CDialogFloat.h"
 
 #include <QWidget>
+#include <cmath>
+#include <string>
 
 #include "platform/QlmNumberFormat.h"
 #include "platform/gui/CDataExchange.h"
@@ -20,7 +22,17 @@ CDialogFloat::CDialogFloat(CWnd* parent) : CDialog(ValueTemplate(), parent) {}
 
 void CDialogFloat::SetValue(float value) { this->Text = CString::Formatted("%.2f", value); }
 
-float CDialogFloat::GetValue() const { return static_cast<float>(QlmNumberFormat::FieldValue(this->Text.Str())); }
+// A comma stands for the point, as a Portuguese keyboard types it.
+std::optional<float> CDialogFloat::GetValue() const {
+  std::string text = this->Text.Str();
+  const size_t comma = text.find(',');
+  if (comma != std::string::npos && text.find('.') == std::string::npos) text[comma] = '.';
+  const std::optional<double> number = QlmNumberFormat::ToDouble(text);
+  if (!number) return std::nullopt;
+  const float value = static_cast<float>(*number);
+  if (!std::isfinite(value)) return std::nullopt;
+  return value;
+}
 
 // A pop-up holds the mouse while it is open: presses outside it reach it too.
 QWidget* CDialogFloat::CreateWidget(QWidget* parent) {

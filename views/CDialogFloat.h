@@ -3,6 +3,8 @@
 // number. DoModal gives IDOK (Enter), IDCANCEL (Escape) or ClickedOutside
 // (a mouse button pressed outside the box). The caller reads GetValue only
 // after IDOK and applies its own range.
+#include <optional>
+
 #include "platform/gui/CDialog.h"
 
 class CDialogFloat : public CDialog {
@@ -13,9 +15,9 @@ public:
 
   // The text "%.2f" of `value` ("3.50").
   void SetValue(float value);
-  // The text as a number, read with a point or a comma ("3,50" is 3.5); text
-  // that is not a number gives 0.
-  float GetValue() const;
+  // The whole text as a number, read with a point or a comma ("3,50" is
+  // 3.5); none for text that is no finite float ("abc", "", "4.5mm", "inf", "1e40").
+  std::optional<float> GetValue() const;
 
   CString Text;
   // The box's top-left corner in screen coordinates.

@@ -348,7 +348,8 @@ const std::set<UINT> Ready = {57601, 32812, 57603, 32813, 32777, 57602, 32876, 5
                               32952, 32959, 32980, 32956, 32955, 32953, 32954, 32965, 32972, 32973, 32974,
                               32975, 32968, 32969, 32970, 32976, 32977, 32978, 32979,
                               33088, 33123, 32810, 32788, 33154,
-                              33272, 33262, 33273, 33264, 33282, 33261, 33255, 33263, 33257, 33281};
+                              33272, 33262, 33273, 33264, 33282, 33261, 33255, 33263, 33257, 33281,
+                              32857, 33166, 32858, 33167};
 
 // Commands of the frames' menus and bars that are not the table's: the framework's bar toggles, the
 // about box, the 3D frame's reduced display and the library bars' placeholders for their controls.

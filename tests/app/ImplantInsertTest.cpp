@@ -41,6 +41,7 @@
 #include "objects/CQlmImplantRing3D.h"
 #include "objects/CQlmImplantRings.h"
 #include "objects/CQlmImplants.h"
+#include "tools/CQlmCoreImplant.h"
 #include "toolkit/QlmPlanningFrame.h"
 #include "toolkit/vtkImplantAxial.h"
 #include "toolkit/vtkImplantCross9.h"
@@ -475,9 +476,12 @@ TEST_F(LibraryImplantInsertTest, ClicksPlaceTheImplantChosenOnTheImplantToolBar)
   EXPECT_FLOAT_EQ(this->Last().GetConectorHeight(), 2.5f);
   EXPECT_STREQ(this->Frame->StatusBar.GetPaneText(1).c_str(), "Imp.: Cônico Conect.: 2.50 Ângulo: 0.0");
 
-  // No implant chosen: a click on empty space adds nothing.
+  // No implant chosen: a click on empty space adds nothing and records nothing.
+  const auto& snapshots = q.CoreImplant->GetRecords().GetUndoList();
+  EXPECT_TRUE(snapshots[1].Valid && !snapshots[2].Valid) << "one snapshot per insert";
   this->Bar().ItemList.SetCurSel(-1);
   Click(*q.AxialView, QPoint(5, 5));
   EXPECT_EQ(q.ImplantContainer->GetCount(), 2);
   EXPECT_EQ(q.RingContainer->GetCount(), 2);
+  EXPECT_FALSE(snapshots[2].Valid);
 }

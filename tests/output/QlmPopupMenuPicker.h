@@ -27,6 +27,19 @@ public:
 
   // The texts of the first menu that showed, separators left out.
   std::vector<std::string> Shown;
+  // Every entry of that menu and its sub-menus, in order, with its check and enabled state.
+  struct Entry {
+    std::string Text;
+    bool Checked;
+    bool Enabled;
+  };
+  std::vector<Entry> Entries;
+  const Entry* Find(const std::string& text) const {
+    for (const Entry& entry : this->Entries) {
+      if (entry.Text == text) return &entry;
+    }
+    return nullptr;
+  }
 
 private:
   void Step() {
@@ -36,6 +49,7 @@ private:
       for (QAction* action : menu->actions()) {
         if (!action->isSeparator()) this->Shown.push_back(action->text().toStdString());
       }
+      this->Record(menu);
     }
     if (this->Next >= this->Path.size()) {
       menu->close();
@@ -49,6 +63,14 @@ private:
       return;
     }
     menu->close();
+  }
+
+  void Record(QMenu* menu) {
+    for (QAction* action : menu->actions()) {
+      if (action->isSeparator()) continue;
+      this->Entries.push_back({action->text().toStdString(), action->isChecked(), action->isEnabled()});
+      if (action->menu()) this->Record(action->menu());
+    }
   }
 
   std::vector<QString> Path;
