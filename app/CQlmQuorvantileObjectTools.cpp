@@ -22,6 +22,7 @@ void CQlmQuorvantile::BindObjectTools() {
   this->ToolCores[QlmToolRow::CompositeCore] = this->CoreCores;
   this->ToolCores[QlmToolRow::DentesCore] = this->CoreDentes;
   this->ToolCores[QlmToolRow::GeomsCore] = this->CoreGeoms;
+  this->SetUndoTool(CQlmUndoable::Implant, this->CoreImplant);
   this->SetUndoTool(CQlmUndoable::Tooth, this->CoreDentes);
   this->SetUndoTool(CQlmUndoable::LibraryMesh, this->CoreGeoms);
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/CQlmQuorvantile.h"
+#include "app/CUndoHistory.h"
 #include "objects/CQlmImplant3D.h"
 #include "objects/CQlmImplantRing3D.h"
 #include "objects/CQlmImplantRings.h"
@@ -18,6 +19,7 @@ void CQlmCoreImplant::PushUndo(int action, int index, int keepRedo) {
   const bool recreatedByRedo = keepRedo && action == QlmUndoAction::Created;
   if (!recreatedByRedo && (index < 0 || index >= this->Owner->ImplantContainer->GetCount())) return;
   this->Records.Push(action, index, keepRedo, [this](ImplantUndoRecord& record) { this->Fill(record); });
+  if (this->History) this->History->Push(Implant, keepRedo);
 }
 
 bool CQlmCoreImplant::Undo() {

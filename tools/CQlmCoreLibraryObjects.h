@@ -10,7 +10,7 @@
 #include "tools/CoreUndoRecord.h"
 
 class CLibraryToolBar;
-class CQlmGeomContainer;
+#include "objects/CQlmGeomContainer.h"
 class CString;
 class vtkGeom;
 class vtkGeomsLib;
