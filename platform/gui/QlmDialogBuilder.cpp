@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTableWidget>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QWidget>
@@ -142,6 +144,21 @@ QWidget* MakeListBox(const QlmDialogItem& item, QWidget* dialog, const std::func
   return list;
 }
 
+// Rows of text under column headings; the program fills it, the user only selects.
+QWidget* MakeListView(const QlmDialogItem& item, QWidget* dialog) {
+  auto* table = new QTableWidget(dialog);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setSelectionBehavior(QAbstractItemView::SelectItems);
+  table->setShowGrid(false);
+  table->setWordWrap(false);
+  table->verticalHeader()->hide();
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 2);
+  table->horizontalHeader()->setStretchLastSection(false);
+  table->setFrameStyle(item.Style & WS_BORDER ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+  return table;
+}
+
 QAbstractButton* MakeButton(const QlmDialogItem& item, QWidget* dialog, QButtonGroup*& radios) {
   const QString text = ToQt(item.Text);
   switch (item.Kind) {
@@ -182,6 +199,8 @@ QWidget* MakeControl(const QlmDialogItem& item, QWidget* dialog, const std::func
     }
     case QlmControlKind::ListBox:
       return MakeListBox(item, dialog, clicked);
+    case QlmControlKind::ListView:
+      return MakeListView(item, dialog);
     case QlmControlKind::Trackbar: {
       auto* slider = new QSlider(Qt::Horizontal, dialog);
       slider->setTickPosition(item.Style & TBS_NOTICKS ? QSlider::NoTicks : QSlider::TicksBelow);

@@ -44,6 +44,10 @@ QlmDialogItem QlmDialogItem::Trackbar(UINT id, QlmDialogRect rect, DWORD style) 
   return {QlmControlKind::Trackbar, id, CString(), rect, style};
 }
 
+QlmDialogItem QlmDialogItem::ListView(UINT id, QlmDialogRect rect, DWORD style) {
+  return {QlmControlKind::ListView, id, CString(), rect, style};
+}
+
 QlmDialogItem QlmDialogItem::Without(DWORD style) const {
   QlmDialogItem item = *this;
   item.Style &= ~style;

@@ -30,7 +30,18 @@ struct QlmDialogRect {
   int cy = 0;
 };
 
-enum class QlmControlKind { Static, Edit, PushButton, CheckBox, RadioButton, GroupBox, ListBox, Progress, Trackbar };
+enum class QlmControlKind {
+  Static,
+  Edit,
+  PushButton,
+  CheckBox,
+  RadioButton,
+  GroupBox,
+  ListBox,
+  Progress,
+  Trackbar,
+  ListView
+};
 
 // One control. Text follows the resource rules: "&x" underlines x and "&&"
 // shows one ampersand.
@@ -70,6 +81,8 @@ struct QlmDialogItem {
   static QlmDialogItem Progress(UINT id, QlmDialogRect rect, DWORD style = 0);
   // A horizontal trackbar; CSliderCtrl subclasses it.
   static QlmDialogItem Trackbar(UINT id, QlmDialogRect rect, DWORD style = 0);
+  // A read-only table of rows and columns (a report list view); CListCtrl subclasses it.
+  static QlmDialogItem ListView(UINT id, QlmDialogRect rect, DWORD style = 0);
 
   // The item with `style` bits cleared.
   QlmDialogItem Without(DWORD style) const;

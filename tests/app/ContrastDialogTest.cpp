@@ -14,6 +14,8 @@
 #include "app/CQlmQuorvantile.h"
 #include "ct/CQlmCTViewer2.h"
 #include "ct/CQlmCTViewer92.h"
+#include "objects/CQlmNerveEdit.h"
+#include "objects/CQlmNerves.h"
 #include "views/CDialogContrast.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
@@ -111,6 +113,35 @@ TEST_F(ContrastDialogTest, ClosingWhileTypingTakesTheTypedEnd) {
     QTest::keyClick(dialog.GetSafeHwnd(), Qt::Key_Escape);
   });
   EXPECT_EQ(EndsOf(Q->ViewerAxial->GetWindowLevelFilter()), (std::pair<float, float>{0.0f, 2500.0f}));
+}
+
+// The real nerves: the nerve window's reformat takes the new ends too.
+class ContrastOnNervesTest : public SampleProjectFixture {};
+
+TEST_F(ContrastOnNervesTest, TheNerveWindowsReformatFollowsTheEnds) {
+  if (!Opened()) return;
+  CQlmNerves& nerves = *Q->NerveContainer;
+  ASSERT_EQ(Q->Nerves, static_cast<CQlmGreyWindowFollower*>(&nerves));
+  Q->NerveEditing = 1;
+  nerves.EnterNerveWindow();
+  CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog& dialog) {
+    auto& contrast = static_cast<CDialogContrast&>(dialog);
+    auto* upper = static_cast<QSlider*>(contrast.SliderUpper.GetSafeHwnd());
+    upper->setSliderDown(true);
+    upper->setSliderPosition(2200);
+    upper->setSliderDown(false);
+    auto* lower = static_cast<QSlider*>(contrast.SliderLower.GetSafeHwnd());
+    lower->setSliderDown(true);
+    lower->setSliderPosition(700);
+    lower->setSliderDown(false);
+    return INT_PTR(IDCANCEL);
+  });
+  Frame->OnCmdMsg(ContrastCommand, QlmCmdCode::Command, nullptr);
+  CDialog::SetModalHook(previous);
+  EXPECT_EQ(EndsOf(nerves.GetEditor()->GetViewer()->GetWindowLevelFilter()),
+            (std::pair<float, float>{700.0f, 2200.0f}));
+  Q->NerveEditing = 0;
+  nerves.LeaveNerveWindow();
 }
 
 }  // namespace

@@ -1,7 +1,13 @@
-// Draws the view-option dialogs, each as it opens with its fields filled,
-// into one PNG montage for the documentation:
+// Draws the view-option and measurement dialogs, each as it opens with its
+// fields filled, into one PNG montage for the documentation:
 //
 //   xvfb-run -a -s "-screen 0 1280x1024x24" QlmViewOptionDialogsScreenshot docs/view-option-dialogs.png
+#include <vtkCubeSource.h>
+#include <vtkMatrix4x4.h>
+#include <vtkSphereSource.h>
+#include <vtkTransform.h>
+#include <vtkTriangleFilter.h>
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -11,10 +17,15 @@
 #include <functional>
 #include <vector>
 
+#include "objects/CQlmImplant3D.h"
+#include "objects/CQlmImplants.h"
+#include "objects/CQlmObjectList.h"
 #include "platform/gui/CDialog.h"
+#include "views/CDialog3DAreaVol.h"
 #include "views/CDialogContrast.h"
 #include "views/CDialogFloat.h"
 #include "views/CDialogImplantAdv.h"
+#include "views/CDialogImplantAngle.h"
 #include "views/CDialogIndicators.h"
 #include "views/CDialogReformat.h"
 #include "views/CDialogWndAdv.h"
@@ -35,6 +46,31 @@ QImage Picture(CDialog& dialog, const std::function<void()>& fill = {}) {
   dialog.DoModal();
   CDialog::SetModalHook(previous);
   return picture;
+}
+
+// Four implants leaning in different directions, the last one with a tilted connector.
+void PlaceImplants(CQlmImplants& implants) {
+  const double tilts[4][2] = {{8, 0}, {-4, 6}, {12, -3}, {-10, -8}};
+  for (const auto& tilt : tilts) {
+    CQlmImplant3D* implant = implants.GetList3D()->AddTail();
+    implant->SetDimensions(4.0f, 11.5f, 2.0f);
+    vtkNew<vtkTransform> placement;
+    placement->RotateX(tilt[0]);
+    placement->RotateY(tilt[1]);
+    implant->SetMatrix(&placement->GetMatrix()->Element[0][0]);
+  }
+  vtkNew<vtkTransform> connector;
+  connector->RotateX(15);
+  implants.GetList3D()->GetLast()->SetConectorMatrix(&connector->GetMatrix()->Element[0][0]);
+}
+
+void AddObject(CQlmObjectList& objects, const char* name, vtkPolyDataAlgorithm* source) {
+  vtkNew<vtkTriangleFilter> triangles;
+  triangles->SetInputConnection(source->GetOutputPort());
+  triangles->Update();
+  CQlmObject* object = objects.AddNewObject();
+  object->Name = name;
+  object->SetPolyData(triangles->GetOutput());
 }
 
 }  // namespace
@@ -79,10 +115,26 @@ int main(int argc, char* argv[]) {
   indicators.SetDefaults();
   indicators.Backgrounds = 1;
   pictures.push_back(Picture(indicators));
+  CQlmImplants implantContainer;
+  PlaceImplants(implantContainer);
+  CDialogImplantAngle angles;
+  angles.ListImplants.Implants = &implantContainer;
+  angles.ListConectors.Implants = &implantContainer;
+  pictures.push_back(Picture(angles));
+  CQlmObjectList objects;
+  vtkNew<vtkCubeSource> cube;
+  cube->SetXLength(10), cube->SetYLength(10), cube->SetZLength(10);
+  AddObject(objects, "Cubo", cube);
+  vtkNew<vtkSphereSource> sphere;
+  sphere->SetRadius(5), sphere->SetThetaResolution(48), sphere->SetPhiResolution(48);
+  AddObject(objects, "Esfera", sphere);
+  CDialog3DAreaVol areas;
+  areas.Objects = &objects;
+  pictures.push_back(Picture(areas));
 
-  // Two rows of three, each picture on a light ground with a margin.
+  // Two rows of four, each picture on a light ground with a margin.
   constexpr int Margin = 16;
-  constexpr int Columns = 3;
+  constexpr int Columns = 4;
   int width = 0;
   int rowHeights[2] = {};
   int columnWidths[Columns] = {};
