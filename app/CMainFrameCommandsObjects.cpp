@@ -67,7 +67,7 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ObjectRows() {
 
       // "Implantes/Avançado"
       {32867, Row::Call<&Q::EditImplantOptions>, OpenNotEditing},
-      {33120, Waiting, Open},                                           // "Implantes/Angulação": ShowImplantAngles
+      {33120, Row::Call<&Q::ShowImplantAngles>, Open},                  // "Implantes/Angulação"
       {32937, OrientImplants<1>, OpenNotEditing, ImplantsOriented<1>},  // "Implantes/Orientação/Maxila"
       {32938, OrientImplants<0>, OpenNotEditing, ImplantsOriented<0>},  // "Implantes/Orientação/Mandíbula"
       // "Preenchimento/Sólido", "Preenchimento/Contorno", "Descrição/Index", "Descrição/Tamanho"

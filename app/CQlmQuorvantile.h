@@ -164,6 +164,8 @@ public:
   // The guide export dialog, then the guide file at the chosen path on the
   // chosen imported object; the outcome is reported.
   void ExportGuide();
+  // The angles between every two implants and between their connectors.
+  void ShowImplantAngles();
   // The chosen views as BMP or JPEG pictures, one file per view named after
   // the chosen file with the view's name before its extension. Settings in
   // "Screen Shot: ".

@@ -29,6 +29,7 @@
 #include "project/CQlmGeometryRecord.h"
 #include "project/CQlmGuideFile.h"
 #include "project/CQlmProjectCreator202106.h"
+#include "views/CDialogImplantAngle.h"
 #include "views/CQlm3DWindow.h"
 
 namespace {
@@ -142,4 +143,11 @@ void CQlmQuorvantile::ExportGuide() {
     QlmMessageBox("Arquivo Stelvane exportado com sucesso", "Stelvane", QlmButtons::Ok, QlmIcon::Information);
   else
     QlmMessageBox("Erro gravando arquivo Stelvane", "Stelvane", QlmButtons::Ok, QlmIcon::Error);
+}
+
+void CQlmQuorvantile::ShowImplantAngles() {
+  CDialogImplantAngle dialog(this->MainFrame);
+  dialog.ListImplants.Implants = this->ImplantContainer;
+  dialog.ListConectors.Implants = this->ImplantContainer;
+  dialog.DoModal();
 }

@@ -25,6 +25,7 @@
 #include "objects/CQlmNerves.h"
 #include "output/CDialogPrintParam.h"
 #include "output/CDlgExportStelvane.h"
+#include "views/CDialogImplantAngle.h"
 #include "project/CQlmGeometryBlock.h"
 #include "project/CQlmProjectCreator202106.h"
 #include "project/CQlmProjectData.h"
@@ -174,6 +175,21 @@ TEST_F(ObjectCommandsTest, NerveExportWritesOneReadableStlPerNerveAndReportsAFai
   ASSERT_EQ(this->Prompter.Messages.size(), 3u);
   EXPECT_EQ(this->Prompter.Messages[0].Text,
             CString("Erro ao criar arquivo:\n" + this->Files.File("falta/nervo1.stl")));
+}
+
+TEST_F(ObjectCommandsTest, TheAngleCommandShowsBothTablesOverTheImplants) {
+  if (!this->Opened()) return;
+  int shown = 0;
+  CDialog::SetModalHook([&](CDialog& dialog) {
+    auto* angles = dynamic_cast<CDialogImplantAngle*>(&dialog);
+    if (!angles) return INT_PTR(IDCANCEL);
+    ++shown;
+    EXPECT_EQ(angles->ListImplants.Implants, this->Q->ImplantContainer);
+    EXPECT_EQ(angles->ListConectors.Implants, this->Q->ImplantContainer);
+    return INT_PTR(IDOK);
+  });
+  this->Frame->RunCommand(33120);
+  EXPECT_EQ(shown, 1);
 }
 
 TEST_F(ObjectCommandsTest, GuideExportWritesTheProjectOnTheChosenBaseOrReportsAFailure) {
