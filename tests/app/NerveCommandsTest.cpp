@@ -10,6 +10,7 @@
 #include "ct/CQlmPolyLineNerve.h"
 #include "objects/CQlmNerve.h"
 #include "objects/CQlmNerves.h"
+#include "tools/CQlmCoreCores.h"
 #include "tools/CQlmCoreNerve.h"
 #include "views/CQlmInteractorStyle2.h"
 
@@ -51,7 +52,7 @@ TEST_F(NerveCommandsTest, EditingIsEnteredWithTheMovePointsToolAndLeftWithTheSel
   this->Frame->RunCommand(LeaveButton);
   EXPECT_EQ(q.NerveEditing, 0);
   EXPECT_EQ(q.Tool, 10);
-  EXPECT_EQ(q.StyleAxial->GetCore(), nullptr);
+  EXPECT_EQ(q.StyleAxial->GetCore(), q.CoreCores);
   EXPECT_FALSE(this->NerveBarShown());
 }
 
