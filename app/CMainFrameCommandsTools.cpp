@@ -105,8 +105,8 @@ const std::vector<QlmCommandRow>& CMainFrameCommands::ToolRows() {
       {32979, SetDiameter<40>, Always},  // "4.0 mm"
 
       // Implants.
-      {32817, Waiting, OpenNotEditing, ToolIsNoneOr<10>,
-       Row::BothFrames},                                                                      // "Seleciona Implante": SetSelectImplantMode
+      {32817, Row::Call<&CQlmQuorvantile::SetSelectImplantMode>, OpenNotEditing, ToolIsNoneOr<10>,
+       Row::BothFrames},                                                                      // "Seleciona Implante"
       {32856, Row::Call<&CQlmQuorvantile::SetInsertImplantMode>, OpenNotEditing, ToolIs<7>},  // "Insere novo Implante"
       {32857, Row::Call<&CQlmQuorvantile::SetMoveImplantMode>, OpenNotEditing, ToolIs<8>,
        Row::BothFrames},                                                                      // "Mover Implante"

@@ -132,8 +132,8 @@ TEST_F(Frame3D, TheToolBarHoldsTheButtonsInOrderAtTheRightEdge) {
 
 // Order of the columns: 32818 33152 32819 32820 32773 32772 | 32817 32857
 // 32858 33282 | 32845 32846 32847 32848. The controller's operations of the
-// object list and the implant select tool are still to come: those entries
-// stay disabled and only their checks follow the mode. The section planes
+// object list are still to come: those entries stay disabled and only their
+// checks follow the mode. The section planes
 // (32846) switch while the curve is not edited; the other indicator entries always.
 TEST_F(Frame3D, ButtonsAndIndicatorEntriesAreEnabledAndCheckedByMode) {
   struct Case {
@@ -155,13 +155,13 @@ TEST_F(Frame3D, ButtonsAndIndicatorEntriesAreEnabledAndCheckedByMode) {
          q.Tool = 3;
          d.Enabled = 1;
        },
-       "11110101111111", "10000100000000"},
+       "11110111111111", "10000100000000"},
       {"3D view switched off, pan", 1,
        [](CQlmQuorvantile& q, CQlmDegradation&) {
          q.Window3D->Enabled = 0;
          q.Tool = 1;
        },
-       "00000001111111", "01000000000000"},
+       "00000011111111", "01000000000000"},
       {"arch curve edited, reformat pan", 1,
        [](CQlmQuorvantile& q, CQlmDegradation&) {
          q.CurveEditing = 1;
@@ -175,11 +175,11 @@ TEST_F(Frame3D, ButtonsAndIndicatorEntriesAreEnabledAndCheckedByMode) {
          q.IndicatorSwitches[4] = 1;
        },
        "11110100001111", "01000000000100"},
-      {"select", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 10; }, "11110101111111", "00000010000000"},
-      {"move implant", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 8; }, "11110101111111", "00000001000000"},
-      {"rotate implant", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 9; }, "11110101111111",
+      {"select", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 10; }, "11110111111111", "00000010000000"},
+      {"move implant", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 8; }, "11110111111111", "00000001000000"},
+      {"rotate implant", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 9; }, "11110111111111",
        "00000000100000"},
-      {"scale teeth", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 64; }, "11110101111111", "00000000010000"},
+      {"scale teeth", 1, [](CQlmQuorvantile& q, CQlmDegradation&) { q.Tool = 64; }, "11110111111111", "00000000010000"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.mode);
