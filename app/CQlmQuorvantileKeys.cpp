@@ -13,6 +13,7 @@
 #include "objects/CQlmNerves.h"
 #include "objects/CQlmOrtoImps.h"
 #include "objects/CQlmRullers.h"
+#include "tools/QlmUndoAction.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
 #include "views/CQlmInteractorStyle2.h"
@@ -45,7 +46,7 @@ bool RemoveSelectedOfKind(Objects3D& objects, CQlmUndoable* tool, Remove remove)
   const std::vector<int> selected = SelectedIndices(objects);
   if (selected.empty()) return false;
   if (tool)
-    for (int index : selected) tool->PushUndo(CQlmUndoable::Deleted, index, 0);
+    for (int index : selected) tool->PushUndo(QlmUndoAction::Deleted, index, 0);
   remove();
   if (tool) tool->UpdateStatusBar();
   return true;

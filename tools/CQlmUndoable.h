@@ -10,14 +10,12 @@ public:
   // The codes the history keeps; 0 is none.
   enum Kind { Implant = 1, Orthodontic = 2, LibraryMesh = 3, Tooth = 4, Endodontic = 5 };
   static constexpr int KindCount = 5;
-  // Actions of a snapshot that the controller records itself; the tools add their own.
-  enum Action { Created = 0, Deleted = 1 };
 
   virtual ~CQlmUndoable() = default;
 
   // Records a snapshot of the object at `index` (-1: the selected one)
-  // before `action` changes it; unless keepRedo, the tool's redo snapshots
-  // are dropped. Then History->Push(the tool's kind, keepRedo). Before the
+  // before `action` (a QlmUndoAction code) changes it; unless keepRedo, the
+  // tool's redo snapshots are dropped. Then History->Push(the tool's kind, keepRedo). Before the
   // controller deletes the selected objects of a kind it pushes Deleted for
   // each of them, highest index first, then removes them all: undone in
   // turn, each comes back at its own index.

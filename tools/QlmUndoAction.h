@@ -1,6 +1,5 @@
 #pragma once
-// What an object tool's undo record says changed, and the object families
-// whose codes the project's undo history orders.
+// What an object tool's undo record says changed.
 namespace QlmUndoAction {
 constexpr int Created = 0;
 constexpr int Deleted = 1;

@@ -13,6 +13,7 @@
 #include "SampleProjectFixture.h"
 #include "objects/CQlmDentes.h"
 #include "objects/CQlmImplants.h"
+#include "tools/QlmUndoAction.h"
 #include "views/CAxialWnd.h"
 #include "views/CPanoramicWnd.h"
 
@@ -50,7 +51,7 @@ protected:
   std::vector<int> PushedIndices(const QlmSnapshotTool& tool) {
     std::vector<int> indices;
     for (const QlmSnapshotTool::Push& push : tool.Pushed) {
-      EXPECT_EQ(push.Action, CQlmUndoable::Deleted);
+      EXPECT_EQ(push.Action, QlmUndoAction::Deleted);
       indices.push_back(push.Index);
     }
     return indices;
