@@ -1,5 +1,6 @@
 // Keys typed in the views: Delete removes what the editing tools selected;
 // every other key is the views' own.
+#include <functional>
 #include <vector>
 
 #include "app/CQlmQuorvantile.h"
@@ -39,15 +40,27 @@ std::vector<int> SelectedIndices(Objects3D& objects) {
   return selected;
 }
 
-// One undo snapshot per selected object, then `remove`; false, and nothing
-// done, when none is selected.
-template <class Objects3D, class Remove>
-bool RemoveSelectedOfKind(Objects3D& objects, CQlmUndoable* tool, Remove remove) {
-  const std::vector<int> selected = SelectedIndices(objects);
+// A kind of object that Delete removes: its undo kind, its selected objects
+// (highest index first) and the removal of all of them.
+struct DeletableKind {
+  CQlmUndoable::Kind Kind;
+  std::function<std::vector<int>()> Selected;
+  std::function<void()> Remove;
+};
+
+template <class Container>
+DeletableKind Deletable(CQlmUndoable::Kind kind, Container& objects) {
+  return {kind, [&objects] { return SelectedIndices(*objects.GetList3D()); }, [&objects] { objects.RemoveSelected(); }};
+}
+
+// One undo snapshot per selected object, then the removal; false, and
+// nothing done, when none is selected.
+bool RemoveSelectedOfKind(const DeletableKind& kind, CQlmUndoable* tool) {
+  const std::vector<int> selected = kind.Selected();
   if (selected.empty()) return false;
   if (tool)
     for (int index : selected) tool->PushUndo(QlmUndoAction::Deleted, index, 0);
-  remove();
+  kind.Remove();
   if (tool) tool->UpdateStatusBar();
   return true;
 }
@@ -92,32 +105,21 @@ void CQlmQuorvantile::OnPanoramicViewKeyDown(UINT key, UINT, UINT) {
   if (this->NerveEditing) this->DeleteSelectedNervePoint(false);
 }
 
-// Kinds in the order implants, orthodontic, endodontic, meshes, teeth; each
-// renders the four views after its removal.
+// Kinds in the order implants (with their guide rings), orthodontic,
+// endodontic, meshes, teeth; each renders the four views after its removal.
 void CQlmQuorvantile::DeleteSelectedObjects() {
   if (!DeletesObjects(this->Tool)) return;
-  CQlmImplants& implants = *this->ImplantContainer;
-  if (RemoveSelectedOfKind(*implants.GetList3D(), this->UndoTools[CQlmUndoable::Implant - 1], [this, &implants] {
-        this->RingContainer->RemoveSelected();
-        implants.RemoveSelected();
-      }))
-    this->RenderFourViews();
-  CQlmOrtoImps& ortho = *this->OrtoImpsContainer;
-  if (RemoveSelectedOfKind(*ortho.GetList3D(), this->UndoTools[CQlmUndoable::Orthodontic - 1],
-                           [&ortho] { ortho.RemoveSelected(); }))
-    this->RenderFourViews();
-  CQlmEndoImps& endo = *this->EndoImpsContainer;
-  if (RemoveSelectedOfKind(*endo.GetList3D(), this->UndoTools[CQlmUndoable::Endodontic - 1],
-                           [&endo] { endo.RemoveSelected(); }))
-    this->RenderFourViews();
-  CQlmGeoms& meshes = *this->GeomsContainer;
-  if (RemoveSelectedOfKind(*meshes.GetList3D(), this->UndoTools[CQlmUndoable::LibraryMesh - 1],
-                           [&meshes] { meshes.RemoveSelected(); }))
-    this->RenderFourViews();
-  CQlmDentes& teeth = *this->DentesContainer;
-  if (RemoveSelectedOfKind(*teeth.GetList3D(), this->UndoTools[CQlmUndoable::Tooth - 1],
-                           [&teeth] { teeth.RemoveSelected(); }))
-    this->RenderFourViews();
+  DeletableKind implants = Deletable(CQlmUndoable::Implant, *this->ImplantContainer);
+  implants.Remove = [this] {
+    this->RingContainer->RemoveSelected();
+    this->ImplantContainer->RemoveSelected();
+  };
+  const DeletableKind kinds[] = {implants, Deletable(CQlmUndoable::Orthodontic, *this->OrtoImpsContainer),
+                                 Deletable(CQlmUndoable::Endodontic, *this->EndoImpsContainer),
+                                 Deletable(CQlmUndoable::LibraryMesh, *this->GeomsContainer),
+                                 Deletable(CQlmUndoable::Tooth, *this->DentesContainer)};
+  for (const DeletableKind& kind : kinds)
+    if (RemoveSelectedOfKind(kind, this->UndoTools[kind.Kind - 1])) this->RenderFourViews();
 }
 
 void CQlmQuorvantile::DeleteSelectedNervePoint(bool axial) {
