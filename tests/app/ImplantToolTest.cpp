@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -237,6 +238,15 @@ protected:
   }
 
   std::string Status() const { return this->Frame->StatusBar.GetPaneText(1).Str(); }
+
+  // Ctrl and `key` typed in the active main window.
+  void PressKeys(Qt::Key key) {
+    QWidget* main = this->Frame->GetSafeHwnd();
+    main->show();
+    QApplication::setActiveWindow(main);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QTest::keyClick(main, key, Qt::ControlModifier);
+  }
 
   ScriptedBoxes Boxes;
 };
@@ -645,7 +655,7 @@ TEST_F(ImplantToolTest, Only2DPressesOnEmptySpaceInsert) {
 // As a user plans: the maxilla, a generic implant inserted in the middle
 // cross-section over a maxillary crown, its connector tilted from the menu
 // of the cross-section, the implant moved along the panoramic view with the
-// move tool, the move undone and redone.
+// move tool, the move undone with Ctrl+Z and redone with Ctrl+Y.
 TEST_F(ImplantToolTest, AnImplantIsPlacedTiltedMovedUndoneAndRedone) {
   if (!this->Opened()) return;
   CQlmQuorvantile& q = *this->Q;
@@ -689,9 +699,9 @@ TEST_F(ImplantToolTest, AnImplantIsPlacedTiltedMovedUndoneAndRedone) {
                      QlmViewMouse::WindowPoint(*q.StylePanoramic, grabAt[0] + 6.0, grabAt[1]));
   const Matrix moved = Elements(this->Implant(0).GetMatrix());
   EXPECT_NE(moved, tilted);
-  this->Core().Undo();
+  this->PressKeys(Qt::Key_Z);
   EXPECT_EQ(Elements(this->Implant(0).GetMatrix()), tilted);
-  this->Core().Redo();
+  this->PressKeys(Qt::Key_Y);
   EXPECT_EQ(Elements(this->Implant(0).GetMatrix()), moved);
   EXPECT_NEAR(this->Implant(0).GetConectorAngle(), 25.0f, 1e-3) << "the tilt stays";
 
