@@ -30,6 +30,7 @@
 #include "platform/gui/CSplitterWnd.h"
 #include "platform/gui/QlmGuiConstants.h"
 #include "project/CQlmGeometryBlock.h"
+#include "project/CQlmKeptLibraries.h"
 #include "project/CQlmProjectData.h"
 #include "project/CQlmProjectRefusal.h"
 #include "project/CQlmRequestInfo.h"
@@ -171,13 +172,15 @@ int CQlmProjectCreator202106::Read(int formatCode) {
   } catch (const std::exception&) {
     return 0;
   }
+  const CQlmKeptLibraries kept(*this->Controller);
   LibraryItems items;
-  if (!this->ResolveLibraryObjects(data, items)) return 0;
+  if (!this->ResolveMultiParts(data, items) || !this->ResolveLibraryObjects(data, items)) return 0;
   std::copy_n(data.ReservedWords, 2, this->Controller->Reserved);
   if (!this->TakeVolumes(data)) return 0;
   this->TakeGeometries(data);
   if (formatCode == CQlmProjectData::Format800901) {
     this->TakeSections800901(data);
+    this->TakeMultiParts(data, items);
     this->TakeLibraryObjects(data, items);
   }
   this->Controller->LoadedVersion = this->FormatCode;
@@ -361,6 +364,7 @@ void CQlmProjectCreator202106::GiveSections800901(CQlmProjectData& data) {
   std::copy_n(controller.Reserved, 2, data.ReservedWords);
   data.ImplantDefaults = this->ImplantDefaults;
   this->GiveImplants(data);
+  this->GiveMultiParts(data);
   this->GiveLibraryObjects(data);
   data.Arch.CaptureFrom(*controller.PolyLine);
   this->GiveViewState(data.ViewState);

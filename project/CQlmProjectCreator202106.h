@@ -10,9 +10,10 @@
 // view state of an 800901 file until RestoreViews applies it.
 //
 // A file is read whole and checked before anything but the reserved words
-// reaches the controller; a file that cannot be taken by this version (a
-// section whose objects it does not read yet, a library mesh or tooth whose
-// library item is missing) is refused with a message.
+// reaches the controller; a file that cannot be taken (a multi-part object of
+// more parts than an object holds, an orthodontic, endodontic, library-mesh or
+// tooth item that no library holds) is refused with a message. One open reads
+// each library file at most once.
 // Implants whose library is missing are reported after the whole file was
 // read, one warning each, and come back generic.
 #include <vtkSmartPointer.h>
@@ -20,7 +21,9 @@
 
 #include <vector>
 
+#include "libraries/vtkEndoImplant.h"
 #include "libraries/vtkGeom.h"
+#include "libraries/vtkOrtoImplant.h"
 
 #include "platform/CString.h"
 #include "project/CQlmGeometryRecord.h"
@@ -100,8 +103,11 @@ private:
   // the implant libraries, a missing one after a warning as a generic implant.
   void TakeImplants(const CQlmProjectData& data);
   void GiveImplants(CQlmProjectData& data) const;
-  // The library items of the file's library meshes and teeth (sections 9 and 10), in record order.
+  // The library items of the file's orthodontic, endodontic, library-mesh
+  // and tooth records (sections 7 to 10), in record order.
   struct LibraryItems {
+    std::vector<vtkSmartPointer<vtkOrtoImplant>> Orthodontic;
+    std::vector<vtkSmartPointer<vtkEndoImplant>> Endodontic;
     std::vector<vtkSmartPointer<vtkGeom>> Meshes;
     std::vector<vtkSmartPointer<vtkGeom>> Teeth;
   };
@@ -111,6 +117,10 @@ private:
   // The controller's library meshes and teeth built from the resolved items (into the file's records).
   void TakeLibraryObjects(const CQlmProjectData& data, const LibraryItems& items);
   void GiveLibraryObjects(CQlmProjectData& data) const;
+  // The same for the orthodontic and endodontic objects (sections 7 and 8).
+  bool ResolveMultiParts(const CQlmProjectData& data, LibraryItems& items);
+  void TakeMultiParts(const CQlmProjectData& data, const LibraryItems& items);
+  void GiveMultiParts(CQlmProjectData& data) const;
   // The controller's nerves from (into) the file's section 12.
   void TakeNerves(const CQlmProjectData& data);
   void GiveNerves(CQlmProjectData& data) const;

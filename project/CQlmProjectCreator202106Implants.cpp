@@ -26,18 +26,6 @@ void WarnMissing(const char* format, const CString& library, int number) {
   QlmMessageBox(CString::Formatted(format, library.c_str(), number), "Bibliotecas", QlmButtons::Ok, QlmIcon::Warning);
 }
 
-// Each library file is read at most once while the implants of one file are rebuilt.
-class KeptLibraries {
-public:
-  explicit KeptLibraries(CQlmImplants& implants) : Implants(implants) { implants.KeepLibrariesLoaded(true); }
-  ~KeptLibraries() { this->Implants.KeepLibrariesLoaded(false); }
-  KeptLibraries(const KeptLibraries&) = delete;
-  KeptLibraries& operator=(const KeptLibraries&) = delete;
-
-private:
-  CQlmImplants& Implants;
-};
-
 // The creator set for the record: the library implant with its component or
 // the generic connector where the libraries hold them, else the generic
 // implant of the record's dimensions. Returns the library implant, or null.
@@ -157,7 +145,6 @@ void CQlmProjectCreator202106::TakeImplants(const CQlmProjectData& data) {
   CQlmImplants& implants = *controller.ImplantContainer;
   implants.SetLibraries(vtkImplantLib::SafeDownCast(controller.Libraries[CQlmQuorvantile::Implants]),
                         controller.LibraryNames[CQlmQuorvantile::Implants]);
-  const KeptLibraries kept(implants);
   CQlmImplant3DList& list = *implants.GetList3D();
   int number = 0;
   for (const CQlmImplantRecord& record : data.Implants) {

@@ -10,7 +10,6 @@
 #include "platform/CArchive.h"
 #include "platform/CAtomicFile.h"
 #include "project/CQlmGeometryBlock.h"
-#include "project/CQlmProjectRefusal.h"
 #include "project/CQlmVolumeAttachment.h"
 
 namespace {
@@ -58,16 +57,6 @@ vtkSmartPointer<vtkUnsignedCharArray> LoadBlock(CArchive& archive) {
   return block;
 }
 
-// Reads the int32 count of a section this version writes empty.
-void LoadEmptyCount(CArchive& archive, const char* what) {
-  int32_t count = 0;
-  archive >> count;
-  if (count < 0) throw CArchiveException(CArchiveException::badIndex, "negative count");
-  if (count > 0) {
-    throw CQlmProjectRefusal(CString("O projeto contém ") + what + ", que esta versão do programa ainda não lê.");
-  }
-}
-
 // A count and that many records of at least `minimumSize` bytes each; the
 // count is checked against the bytes left and `maximum` first.
 template <typename Record>
@@ -111,8 +100,8 @@ void CQlmProjectData::Store(CArchive& archive) const {
   this->StoreGeometries(archive);
   StoreRecords(archive, this->Implants);
   this->ImplantDefaults.Store(archive);
-  // Orthodontic, endodontic.
-  for (int section = 0; section < 2; ++section) archive << int32_t(0);
+  StoreRecords(archive, this->Orthodontic);
+  StoreRecords(archive, this->Endodontic);
   StoreRecords(archive, this->LibraryMeshes);
   StoreRecords(archive, this->Teeth);
   StoreRecords(archive, this->Rulers3D);
@@ -166,8 +155,8 @@ void CQlmProjectData::LoadSections800901(CArchive& archive) {
   this->LoadGeometries(archive);
   LoadRecords(archive, this->Implants, MaximumImplants, CQlmImplantRecord::MinimumSize);
   this->ImplantDefaults.Load(archive);
-  LoadEmptyCount(archive, "objetos ortodônticos");
-  LoadEmptyCount(archive, "objetos endodônticos");
+  LoadRecords(archive, this->Orthodontic, MaximumMultiParts, CQlmMultiPartRecord::MinimumSize);
+  LoadRecords(archive, this->Endodontic, MaximumMultiParts, CQlmMultiPartRecord::MinimumSize);
   LoadRecords(archive, this->LibraryMeshes, MaximumLibraryObjects, CQlmLibraryObjectRecord::MinimumSize);
   LoadRecords(archive, this->Teeth, MaximumLibraryObjects, CQlmLibraryObjectRecord::MinimumSize);
   LoadRecords(archive, this->Rulers3D, MaximumRulers);

@@ -12,11 +12,9 @@
 // 800900: header, main volume, list A, imported geometries, second volume,
 // six int32 that are dropped.
 //
-// Multi-part objects are not read by this version: they are written empty
-// (count 0), and a file in which one of them is not empty raises
-// CQlmProjectRefusal. Every count and length is checked
-// against the bytes left and a bound before anything is allocated; a
-// malformed file raises CArchiveException.
+// Every count and length is checked against the bytes left and a bound before
+// anything is allocated; a malformed file raises CArchiveException, a
+// multi-part object of more parts than an object holds CQlmProjectRefusal.
 #include <vtkSmartPointer.h>
 #include <vtkUnsignedCharArray.h>
 
@@ -32,6 +30,7 @@
 #include "project/CQlmImplantDefaults.h"
 #include "project/CQlmImplantRecord.h"
 #include "project/CQlmLibraryObjectRecord.h"
+#include "project/CQlmMultiPartRecord.h"
 #include "project/CQlmNerveRecord.h"
 #include "project/CQlmRequestInfo.h"
 #include "project/CQlmRuller3DRecord.h"
@@ -56,6 +55,8 @@ public:
   static constexpr int32_t MaximumNerves = 50;
   // Most library meshes, and most teeth, a file may hold.
   static constexpr int32_t MaximumLibraryObjects = 10000;
+  // Most orthodontic, and most endodontic, objects a file may hold.
+  static constexpr int32_t MaximumMultiParts = 10000;
 
   // Empty blocks and lists, default values.
   CQlmProjectData();
@@ -95,6 +96,8 @@ public:
   vtkSmartPointer<vtkUnsignedCharArray> GeometryBlock;
   std::vector<CQlmImplantRecord> Implants;
   CQlmImplantDefaults ImplantDefaults;
+  std::vector<CQlmMultiPartRecord> Orthodontic;
+  std::vector<CQlmMultiPartRecord> Endodontic;
   std::vector<CQlmLibraryObjectRecord> LibraryMeshes;
   std::vector<CQlmLibraryObjectRecord> Teeth;
   CQlmArchRecord Arch;

@@ -1,7 +1,8 @@
 // Endodontic and orthodontic objects of fixture libraries placed on the
 // maxillary crowns of the sample project's head CT, as the insert tools
 // place them (AddObject at the clicked point, position -1), and followed by
-// the views. With QLM_MULTIPART_SCREENSHOT set, the main window is saved there afterwards.
+// the views; saved and opened again. With QLM_MULTIPART_SCREENSHOT set, the
+// main window is saved there afterwards.
 #include <vtkActor.h>
 #include <vtkImageData.h>
 #include <vtkPolyData.h>
@@ -9,8 +10,11 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "../objects/FittedMesh.h"
+#include "QlmBytes.h"
 #include "SampleCrowns.h"
 #include "SampleProjectFixture.h"
 #include "ct/CQlmCTCrossFilter9.h"
@@ -56,23 +60,24 @@ void PutItem(Library* library, const char* name, const float color[3], int secti
   library->Items->AddItem(item);
 }
 
+// "Lima" (three sections) in the endodontic library in use, "Bracket" (two) in the orthodontic one.
+void PutFixtureItems(CQlmQuorvantile& q) {
+  auto* endo = vtkEndoImpLib::SafeDownCast(q.Libraries[CQlmQuorvantile::Endodontic]);
+  auto* orto = vtkOrtoImpLib::SafeDownCast(q.Libraries[CQlmQuorvantile::Orthodontic]);
+  ASSERT_NE(endo, nullptr);
+  ASSERT_NE(orto, nullptr);
+  for (vtkLibrary* library : {static_cast<vtkLibrary*>(endo), static_cast<vtkLibrary*>(orto)}) {
+    library->Clear();
+    library->Name = "Teste";
+    library->Identifier = " 42";
+  }
+  const float gold[3] = {0.95f, 0.75f, 0.2f}, steel[3] = {0.75f, 0.75f, 0.8f};
+  PutItem<vtkEndoImplant, vtkEndoImpSec>(endo, "Lima", gold, 3);
+  PutItem<vtkOrtoImplant, vtkOrtoImpSec>(orto, "Bracket", steel, 2);
+}
+
 class MultiPartPlacementTest : public SampleProjectFixture {
 protected:
-  // "Lima" (three sections) in the endodontic library in use, "Bracket" (two) in the orthodontic one.
-  void PutFixtureItems() {
-    auto* endo = vtkEndoImpLib::SafeDownCast(this->Q->Libraries[CQlmQuorvantile::Endodontic]);
-    auto* orto = vtkOrtoImpLib::SafeDownCast(this->Q->Libraries[CQlmQuorvantile::Orthodontic]);
-    ASSERT_NE(endo, nullptr);
-    ASSERT_NE(orto, nullptr);
-    for (vtkLibrary* library : {static_cast<vtkLibrary*>(endo), static_cast<vtkLibrary*>(orto)}) {
-      library->Clear();
-      library->Name = "Teste";
-      library->Identifier = " 42";
-    }
-    const float gold[3] = {0.95f, 0.75f, 0.2f}, steel[3] = {0.75f, 0.75f, 0.8f};
-    PutItem<vtkEndoImplant, vtkEndoImpSec>(endo, "Lima", gold, 3);
-    PutItem<vtkOrtoImplant, vtkOrtoImpSec>(orto, "Bracket", steel, 2);
-  }
   double DistanceToPlacement(const CQlmMultiPart3D& object, const Vector& crown) {
     double position[3];
     object.GetPosition(position);
@@ -89,7 +94,7 @@ TEST_F(MultiPartPlacementTest, ObjectsPlacedOnTheCrownsFollowTheViews) {
   EXPECT_EQ(q.PositionListeners[CQlmPositionListener::EndoImps], &endo);
   EXPECT_EQ(q.ArchListeners[CQlmArchListener::OrtoImps], &orto);
   EXPECT_EQ(q.LabelOptions[CQlmQuorvantile::Endodontic], &endo);
-  this->PutFixtureItems();
+  PutFixtureItems(q);
   const float arch = q.PanoramicCalc->GetArchLength();
   const double zOrigin = q.CTData->ImageData->GetOrigin()[2], zStep = q.CTData->ImageData->GetSpacing()[2];
 
@@ -141,6 +146,60 @@ TEST_F(MultiPartPlacementTest, ObjectsPlacedOnTheCrownsFollowTheViews) {
     q.AxialView->SetSlice(int(std::lround(((bounds[4] + bounds[5]) / 2 - zOrigin) / zStep)));
     EXPECT_TRUE(this->SaveWindow(picture)) << picture;
   }
+}
+
+// Objects with a part switched to another variant, recoloured and hidden,
+// saved, closed and opened again: back numbered, in every view, and saved again byte for byte.
+TEST_F(MultiPartPlacementTest, PlacedObjectsAreSavedAndComeBackInEveryView) {
+  if (!this->Opened()) return;
+  QLM_REQUIRE_TEST_DATA(PieceMesh);
+  CQlmQuorvantile* q = this->Q;
+  PutFixtureItems(*q);
+  const double point[3] = {0.0, 0.0, 0.0};
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_EQ(q->EndoImpsContainer->AddObject(q->WindowAxial, point, "Teste", " 42", "Lima", 0, -1), 1);
+  }
+  ASSERT_EQ(q->OrtoImpsContainer->AddObject(q->WindowAxial, point, "Teste", " 42", "Bracket", 0, -1), 1);
+  ASSERT_EQ(q->EndoImpsContainer->SetPartSection(1, "Teste", " 42", "Lima", 1, "B2"), 1);
+  const float blue[3] = {0.1f, 0.2f, 0.9f};
+  q->OrtoImpsContainer->GetList3D()->GetListItemAt(0)->SetPartColor(1, blue);
+  q->OrtoImpsContainer->GetList3D()->GetListItemAt(0)->SetPartVisibility(0, 0);
+
+  const std::string first = this->Files.File("Partes.qlm");
+  this->Prompter.QueueFile(CString(first));
+  this->Frame->OnFileSaveAs();
+  ControllerReady = [](CQlmQuorvantile& controller) { PutFixtureItems(controller); };
+  this->Frame->OnFileClose();
+  this->Prompter.QueueFile(CString(first));
+  this->Frame->OnFileOpen();
+  q = this->Q = this->Frame->GetController();
+  ASSERT_EQ(q->ProjectOpen, 1) << (this->Prompter.Messages.empty() ? "" : this->Prompter.Messages[0].Text.Str());
+
+  CQlmEndoImps& endo = *q->EndoImpsContainer;
+  ASSERT_EQ(endo.GetCount(), 2);
+  ASSERT_EQ(endo.GetListAxial()->GetCount(), 2);
+  ASSERT_EQ(endo.GetListPanoramic()->GetCount(), 2);
+  CQlmEndoImp3D& lima = *endo.GetList3D()->GetListItemAt(1);
+  EXPECT_EQ(lima.GetNumber(), 2);
+  EXPECT_EQ(lima.GetPartName(1), "B2");
+  EXPECT_EQ(endo.GetListCross()->GetListItemAt(1)->GetObject(), &lima);
+  EXPECT_TRUE(q->Window3D->Renderer3->HasViewProp(lima.GetActor(1)));
+  CQlmEndoImpAxial& axial = *endo.GetListAxial()->GetListItemAt(1);
+  EXPECT_STREQ(axial.GetCutter(1)->GetTextMapper()->GetInput(), "2-2");
+  CQlmOrtoImps& orto = *q->OrtoImpsContainer;
+  ASSERT_EQ(orto.GetCount(), 1);
+  ASSERT_EQ(orto.GetListAxial()->GetCount(), 1);
+  const CQlmOrtoImp3D& bracket = *orto.GetList3D()->GetListItemAt(0);
+  EXPECT_EQ(bracket.GetPartColor(1)[2], blue[2]);
+  EXPECT_EQ(bracket.GetPartVisible(0), 0);
+  EXPECT_EQ(bracket.GetPartVisible(1), 1);
+
+  const std::string second = this->Files.File("Partes2.qlm");
+  this->Prompter.QueueFile(CString(second));
+  this->Frame->OnFileSaveAs();
+  const std::vector<uint8_t> saved = QlmBytes::ReadFile(first);
+  ASSERT_FALSE(saved.empty());
+  EXPECT_TRUE(QlmBytes::ReadFile(second) == saved);
 }
 
 }  // namespace

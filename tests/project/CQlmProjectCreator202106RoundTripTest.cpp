@@ -13,13 +13,17 @@
 #include "QlmBytes.h"
 #include "ReportFixtures.h"
 #include "app/CQlmQuorvantile.h"
+#include "libraries/vtkEndoImpLib.h"
 #include "libraries/vtkImplantLib.h"
+#include "libraries/vtkOrtoImpLib.h"
 #include "objects/CQlmDentes.h"
+#include "objects/CQlmEndoImps.h"
 #include "objects/CQlmGeom3D.h"
 #include "objects/CQlmGeoms.h"
 #include "objects/CQlmImplant3D.h"
 #include "objects/CQlmImplants.h"
 #include "objects/CQlmNerves.h"
+#include "objects/CQlmOrtoImps.h"
 #include "objects/CQlmRullers.h"
 #include "output/CQlmPrintPreview.h"
 #include "project/CQlmRequestInfo.h"
@@ -32,8 +36,10 @@ namespace {
 using QlmBytes::ReadFile;
 
 // The implant library in use "Atual" (" 11": "Cone 4.0", component "Reto"),
-// the mesh library in use "Malhas" (" 5": "Barra") and the teeth library in
-// use "Dentes A" (" 11": "Incisivo", "Canino").
+// the orthodontic library in use "Orto A" (" 3": "Braquete", five sections),
+// the endodontic library in use "Endo A" (" 9": "Lima", two sections), the
+// mesh library in use "Malhas" (" 5": "Barra") and the teeth library in use
+// "Dentes A" (" 11": "Incisivo", "Canino").
 class ProjectRoundTripTest : public CreatorTest {
 protected:
   void SetUp() override {
@@ -42,7 +48,9 @@ protected:
     auto* implants = vtkImplantLib::SafeDownCast(q.Libraries[CQlmQuorvantile::Implants]);
     auto* meshes = vtkGeomsLib::SafeDownCast(q.Libraries[CQlmQuorvantile::Meshes]);
     auto* teeth = vtkGeomsLib::SafeDownCast(q.Libraries[CQlmQuorvantile::Teeth]);
-    ASSERT_TRUE(implants && meshes && teeth);
+    auto* orthodontic = vtkOrtoImpLib::SafeDownCast(q.Libraries[CQlmQuorvantile::Orthodontic]);
+    auto* endodontic = vtkEndoImpLib::SafeDownCast(q.Libraries[CQlmQuorvantile::Endodontic]);
+    ASSERT_TRUE(implants && meshes && teeth && orthodontic && endodontic);
     implants->Name = "Atual", implants->Identifier = " 11";
     PutImplantItem(implants->Implants, "Cone 4.0", 4.0f, 11.5f);
     PutImplantItem(implants->Components, "Reto", 0.0f, 6.0f);
@@ -51,14 +59,22 @@ protected:
     teeth->Name = "Dentes A", teeth->Identifier = " 11";
     PutGeomItem(teeth, "Incisivo", 1.0f);
     PutGeomItem(teeth, "Canino", 0.5f);
+    orthodontic->Name = "Orto A", orthodontic->Identifier = " 3";
+    PutMultiPartItem<vtkOrtoImplant>(orthodontic, "Braquete", 0.7f, {"Base", "Aleta", "Gancho", "Tubo", "Fio"});
+    endodontic->Name = "Endo A", endodontic->Identifier = " 9";
+    PutMultiPartItem<vtkEndoImplant>(endodontic, "Lima", 0.9f, {"K", "H"});
     for (CStringArray& names : q.LibraryNames) names.RemoveAll();
   }
 
   // Everything of FillRichProject, a generic implant, library implants with
-  // a library component and with "Standard", a library mesh, two teeth and
-  // a ruler in each 2D view.
+  // a library component and with "Standard", an orthodontic object of five
+  // parts (other variants, colours and visibility than the item's), two
+  // endodontic objects, a library mesh, two teeth and a ruler in each 2D view.
   static void FillAllObjects(CQlmProjectData& data) {
     FillRichProject(data);
+    data.Orthodontic = {MultiPart(7, "Orto A", " 3", "Braquete", {"Base2", "Aleta1", "Gancho2", "Tubo1", "Fio2"})};
+    data.Endodontic = {MultiPart(8, "Endo A", " 9", "Lima", {"K2", "H1"}),
+                       MultiPart(9, "Endo A", " 9", "Lima", {"K1", "H2"})};
     data.Implants = {Implant(1), LibraryImplantRecord(2, "Atual", " 11", "Cone 4.0", "Reto"),
                      LibraryImplantRecord(3, "Atual", " 11", "Cone 4.0", "Standard")};
     data.LibraryMeshes = {LibraryObject(4, "Malhas", " 5", "Barra")};
@@ -75,6 +91,8 @@ protected:
     EXPECT_EQ(q.LoadedVersion, 0);
     EXPECT_EQ(q.AttachmentsA->GetCount(), 0);
     EXPECT_EQ(q.ImplantContainer->GetCount(), 0);
+    EXPECT_EQ(q.OrtoImpsContainer->GetCount(), 0);
+    EXPECT_EQ(q.EndoImpsContainer->GetCount(), 0);
     EXPECT_EQ(q.GeomsContainer->GetCount(), 0);
     EXPECT_EQ(q.DentesContainer->GetCount(), 0);
     EXPECT_EQ(q.NerveContainer->GetCount(), 0);
@@ -119,6 +137,19 @@ TEST_F(ProjectRoundTripTest, EveryObjectIsReadAndWrittenAgainByteForByteNumbered
   for (int i = 0; i < 3; ++i) EXPECT_EQ(q.ImplantContainer->GetList3D()->GetListItemAt(i)->GetNumber(), i + 1);
   EXPECT_EQ(q.ImplantContainer->GetList3D()->GetListItemAt(1)->ComponentName, "Reto");
   EXPECT_EQ(q.ImplantContainer->GetList3D()->GetListItemAt(2)->ComponentName, "Standard");
+  ASSERT_EQ(q.OrtoImpsContainer->GetCount(), 1);
+  const CQlmMultiPart3D& bracket = *q.OrtoImpsContainer->GetList3D()->GetListItemAt(0);
+  EXPECT_EQ(bracket.GetNumber(), 1);
+  ASSERT_EQ(bracket.GetPartCount(), 5);
+  for (int slot = 0; slot < 5; ++slot) {
+    const CQlmMultiPartRecord::Part& part = source.Orthodontic[0].Parts[slot];
+    EXPECT_EQ(bracket.GetPartName(slot), part.SectionName);
+    EXPECT_EQ(bracket.GetPartColor(slot)[1], part.Color[1]);
+    EXPECT_EQ(bracket.GetPartVisible(slot), part.Visible);
+  }
+  ASSERT_EQ(q.EndoImpsContainer->GetCount(), 2);
+  EXPECT_EQ(q.EndoImpsContainer->GetList3D()->GetListItemAt(1)->GetNumber(), 2);
+  EXPECT_EQ(q.EndoImpsContainer->GetList3D()->GetListItemAt(1)->GetPartName(1), "H2");
   ASSERT_EQ(q.GeomsContainer->GetCount(), 1);
   EXPECT_EQ(q.GeomsContainer->GetList3D()->GetListItemAt(0)->GetNumber(), 1);
   ASSERT_EQ(q.DentesContainer->GetCount(), 2);
@@ -147,6 +178,8 @@ TEST_F(ProjectRoundTripTest, EveryObjectIsReadAndWrittenAgainByteForByteNumbered
     return true;
   };
   EXPECT_TRUE(sameRecords(written.Implants, source.Implants));
+  EXPECT_TRUE(sameRecords(written.Orthodontic, source.Orthodontic));
+  EXPECT_TRUE(sameRecords(written.Endodontic, source.Endodontic));
   EXPECT_TRUE(sameRecords(written.LibraryMeshes, source.LibraryMeshes));
   EXPECT_TRUE(sameRecords(written.Teeth, source.Teeth));
   EXPECT_TRUE(sameRecords(written.Rulers3D, source.Rulers3D));

@@ -38,9 +38,12 @@ Bytes StringBytes(const CString& text) {
   return file.Data();
 }
 
-// The rich project with a library mesh and two teeth of libraries that need not be installed.
+// The rich project with an orthodontic object of five parts, an endodontic
+// one, a library mesh and two teeth of libraries that need not be installed.
 void FillRichProjectWithLibraryObjects(CQlmProjectData& data) {
   FillRichProject(data);
+  data.Orthodontic = {MultiPart(1, "Orto", " 3", "Braquete", {"Base", "Aleta", "Gancho", "Tubo", "Fio"})};
+  data.Endodontic = {MultiPart(2, "Endo", " 9", "Lima", {"K15"}), MultiPart(3, "Endo", " 9", "Curta", {})};
   data.LibraryMeshes = {LibraryObject(1, "Malhas", " 5", "Barra")};
   data.Teeth = {LibraryObject(2, "Dentes Padrão", " 7", "Incisivo central"), LibraryObject(3, "Dentes", " 8", "")};
 }
@@ -99,7 +102,10 @@ TEST(CQlmProjectData, StoresTheSectionsInOrder) {
   AppendInt32(expected, 2);
   for (const CQlmImplantRecord& record : data.Implants) Append(expected, Stored(record));
   Append(expected, Stored(data.ImplantDefaults));
-  for (int i = 0; i < 2; ++i) AppendInt32(expected, 0);
+  AppendInt32(expected, 1);
+  Append(expected, Stored(data.Orthodontic[0]));
+  AppendInt32(expected, 2);
+  for (const CQlmMultiPartRecord& record : data.Endodontic) Append(expected, Stored(record));
   AppendInt32(expected, 1);
   Append(expected, Stored(data.LibraryMeshes[0]));
   AppendInt32(expected, 2);
@@ -156,6 +162,11 @@ TEST(CQlmProjectData, ReadingAndWritingAgainGivesTheSameBytes) {
   EXPECT_EQ(read.Nerves[0].Axial.Points[2][0], -12.25f);
   EXPECT_EQ(read.Nerves[0].Translation[2], 19.5f);
   EXPECT_EQ(read.Nerves[1].Panoramic.Count, 50);
+  ASSERT_EQ(read.Orthodontic.size(), 1u);
+  ASSERT_EQ(read.Orthodontic[0].Parts.size(), 5u);
+  EXPECT_EQ(read.Orthodontic[0].Parts[4].SectionName, "Fio");
+  ASSERT_EQ(read.Endodontic.size(), 2u);
+  EXPECT_TRUE(read.Endodontic[1].Parts.empty());
   ASSERT_EQ(read.Teeth.size(), 2u);
   EXPECT_EQ(read.Teeth[0].ItemName, "Incisivo central");
   EXPECT_EQ(read.Teeth[1].Selected, 1);
@@ -223,6 +234,24 @@ TEST(CQlmProjectData, ALibraryObjectRecordHoldsItsValuesInFileOrder) {
   EXPECT_EQ(Stored(CQlmLibraryObjectRecord()).size(), CQlmLibraryObjectRecord::MinimumSize);
 }
 
+// The body as a library-object record, then the part count and per part its variant name, colour and visible flag.
+TEST(CQlmProjectData, AMultiPartRecordHoldsItsValuesInFileOrder) {
+  const CQlmMultiPartRecord record = MultiPart(4, "Orto Padrão", " 3", "Braquete", {"Base", "Gancho"});
+  CMemFile file;
+  CArchive archive(&file, CArchive::store);
+  archive << int32_t(2);
+  for (const CQlmMultiPartRecord::Part& part : record.Parts) {
+    archive << part.SectionName;
+    for (float c : part.Color) archive << c;
+    archive << part.Visible;
+  }
+  archive.Close();
+  Bytes expected = Stored(static_cast<const CQlmLibraryObjectRecord&>(record));
+  Append(expected, file.Data());
+  EXPECT_EQ(Stored(record), expected);
+  EXPECT_EQ(Stored(CQlmMultiPartRecord()).size(), CQlmMultiPartRecord::MinimumSize);
+}
+
 TEST(CQlmProjectData, GeometryBlockHoldsEachMeshAfterItsLength) {
   CQlmProjectData data;
   int32_t lengths = 0;
@@ -256,32 +285,40 @@ TEST(CQlmProjectData, GeometryBlockHoldsEachMeshAfterItsLength) {
   }
 }
 
-TEST(CQlmProjectData, ANonEmptySectionOfALaterVersionIsRefusedByName) {
+// A part count outside 0 .. 50 refuses the file with a message naming the
+// item, whatever bytes follow; 50 parts are read.
+TEST(CQlmProjectData, AMultiPartObjectOfMoreThanFiftyPartsIsRefusedNamingIt) {
   CQlmProjectData data;
   FillSmallProject(data);
+  const CQlmMultiPartRecord endodontic = MultiPart(2, "Endo", " 9", "Lima", {"K15"});
+  data.Endodontic = {endodontic};
   const Bytes good = Stored(data);
   const SmallLayout at(data);
+  CQlmMultiPartRecord bodyOnly = endodontic;
+  bodyOnly.Parts.clear();
+  const size_t partCount = at.Lists[1] + 4 + Stored(bodyOnly).size() - 4;
+  ASSERT_EQ(PeekInt32(good, partCount), 1);
 
-  struct Case {
-    size_t Offset;
-    int32_t Value;
-    const char* Named;
-  };
-  const Case cases[] = {
-      {at.Lists[0], 2, "ortodônticos"},
-      {at.Lists[1], 1, "endodônticos"},
-  };
-  for (const Case& c : cases) {
+  for (int32_t count : {51, -1, 0x7FFFFFFF}) {
     Bytes bad = good;
-    PokeInt32(bad, c.Offset, c.Value);
+    PokeInt32(bad, partCount, count);
     CQlmProjectData read;
     try {
       Load(bad, read);
-      ADD_FAILURE() << c.Named << " accepted";
+      ADD_FAILURE() << count << " parts accepted";
     } catch (const CQlmProjectRefusal& refusal) {
-      EXPECT_NE(refusal.Message.Find(c.Named), -1) << refusal.Message.Str();
+      EXPECT_NE(refusal.Message.Find("Lima"), -1) << refusal.Message.Str();
+      EXPECT_NE(refusal.Message.Find(CString::Formatted("%d partes", count)), -1) << refusal.Message.Str();
     }
   }
+
+  CQlmMultiPartRecord full = endodontic;
+  full.Parts.assign(50, endodontic.Parts[0]);
+  data.Endodontic = {full};
+  CQlmProjectData read;
+  Load(Stored(data), read);
+  ASSERT_EQ(read.Endodontic.size(), 1u);
+  EXPECT_EQ(read.Endodontic[0].Parts.size(), 50u);
 }
 
 TEST(CQlmProjectData, MalformedFilesAreRefused) {
@@ -298,6 +335,9 @@ TEST(CQlmProjectData, MalformedFilesAreRefused) {
                            {"negative geometry count", at.GeometryCount, -2},
                            {"geometry block past the end", at.GeometryCount + 4, 1 << 30},
                            {"negative implant count", at.Implants, -1},
+                           {"negative orthodontic count", at.Lists[0], -1},
+                           {"orthodontic count past the end", at.Lists[0], 1000000},
+                           {"endodontic count far past the end", at.Lists[1], 0x7FFFFFFF},
                            {"implant count past the end", at.Implants, 1000000},
                            {"implant count far past the end", at.Implants, 0x7FFFFFFF},
                            {"negative library-mesh count", at.Lists[2], -1},

@@ -7,6 +7,7 @@
 #include <vtkNew.h>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <random>
 #include <string>
 
@@ -47,6 +48,31 @@ inline void PutGeomItem(vtkGeomsLib* library, const char* name, float red) {
   item->LibraryName = library->Name;
   item->LibraryId = library->Identifier;
   item->Mesh->DeepCopy(ProjectFixtures::Sphere(6));
+  library->Items->AddItem(item);
+}
+
+// Item `name` of `library` with the library strings a library file reader
+// gives it: a sphere body and per name of `sections` a section of two
+// variants, that name followed by "1" and by "2". The item's colour is red `red`.
+template <class Item, class Library>
+void PutMultiPartItem(Library* library, const char* name, float red, std::initializer_list<const char*> sections) {
+  vtkNew<Item> item;
+  item->Name = name;
+  item->Color[0] = red;
+  item->LibraryName = library->Name;
+  item->LibraryId = library->Identifier;
+  item->Mesh->DeepCopy(ProjectFixtures::Sphere(6));
+  float green = 0.0f;
+  for (const char* section : sections) {
+    vtkCollection* position = item->AddPosition();
+    for (const char* suffix : {"1", "2"}) {
+      vtkNew<typename Item::SectionType> variant;
+      variant->Name = CString(section) + suffix;
+      variant->Color[1] = green += 0.05f;
+      variant->Mesh->DeepCopy(ProjectFixtures::Sphere(4));
+      position->AddItem(variant);
+    }
+  }
   library->Items->AddItem(item);
 }
 

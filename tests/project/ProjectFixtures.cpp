@@ -105,6 +105,21 @@ CQlmLibraryObjectRecord LibraryObject(int seed, const char* library, const char*
   return record;
 }
 
+CQlmMultiPartRecord MultiPart(int seed, const char* library, const char* identifier, const char* item,
+                              std::initializer_list<const char*> sections) {
+  CQlmMultiPartRecord record;
+  static_cast<CQlmLibraryObjectRecord&>(record) = LibraryObject(seed, library, identifier, item);
+  int j = 0;
+  for (const char* section : sections) {
+    CQlmMultiPartRecord::Part& part = record.Parts.emplace_back();
+    part.SectionName = section;
+    for (int c = 0; c < 3; ++c) part.Color[c] = 0.0625f * static_cast<float>((seed + j + c) % 16);
+    part.Visible = (seed + j) % 3 != 0;
+    ++j;
+  }
+  return record;
+}
+
 void FillRichProject(CQlmProjectData& data) {
   FillSmallProject(data);
   data.ReservedWords[0] = 17;

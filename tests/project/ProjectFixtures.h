@@ -5,6 +5,7 @@
 #include <vtkSmartPointer.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 #include "platform/CArchive.h"
@@ -29,6 +30,10 @@ CQlmImplantRecord Implant(int seed);
 // A library mesh or tooth record of item `item` in library `library` (identifier `identifier`),
 // its colour, flags and placement derived from `seed`.
 CQlmLibraryObjectRecord LibraryObject(int seed, const char* library, const char* identifier, const char* item);
+// An orthodontic or endodontic record of item `item`, one part entry per name
+// of `sections` (the variant shown), colours and flags derived from `seed`.
+CQlmMultiPartRecord MultiPart(int seed, const char* library, const char* identifier, const char* item,
+                              std::initializer_list<const char*> sections);
 
 // SmallVolume compressed into MainVolumeBlock, the default arch and view state.
 void FillSmallProject(CQlmProjectData& data);
