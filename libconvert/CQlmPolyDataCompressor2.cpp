@@ -126,8 +126,7 @@ bool CQlmPolyDataCompressor2::CompressZLib()
 {
   const std::vector<unsigned char>& a = this->Mesh.CoordinateBytes;
   const std::vector<unsigned char>& b = this->Mesh.GateBytes;
-  if (!CQlmZStream::Deflate(a.data(), a.size(), this->PackedA) ||
-      !CQlmZStream::Deflate(b.data(), b.size(), this->PackedB)) {
+  if (!CQlmZStream::DeflateAll({{a.data(), a.size(), &this->PackedA}, {b.data(), b.size(), &this->PackedB}})) {
     return false;
   }
   if (!FitsInt32(a.size()) || !FitsInt32(b.size()) || !FitsInt32(40 + this->PackedA.size() + this->PackedB.size())) {
