@@ -7,9 +7,12 @@
 #include <array>
 #include <climits>
 #include <cstddef>
+#include <functional>
+#include <future>
 #include <limits>
 #include <new>
 #include <stdexcept>
+#include <system_error>
 
 namespace
 {
@@ -116,6 +119,26 @@ void Release(Container& container)
 {
   Container().swap(container);
 }
+
+// Runs `elsewhere` on another thread while `here` runs on this one (both here
+// when no thread can be started); rethrows what either threw, once both ended.
+void RunBoth(const std::function<void()>& elsewhere, const std::function<void()>& here)
+{
+  std::future<void> pending;
+  try
+  {
+    pending = std::async(std::launch::async, elsewhere);
+  }
+  catch (const std::system_error&)
+  {
+    elsewhere();
+  }
+  here();
+  if (pending.valid())
+  {
+    pending.get();
+  }
+}
 } // namespace
 
 MeshCompress::MeshCompress() = default;
@@ -172,9 +195,12 @@ void MeshCompress::ClearAll() noexcept
 void MeshCompress::EncodeMesh()
 {
   this->CheckInput();
-  this->FillOTable();
-  this->Quantizate();
-  this->CleanUpGS();
+  // The pairing reads the caller's ids, which only RenumberCorners changes.
+  RunBoth([this] { this->FillOTable(); }, [this] {
+    this->Quantizate();
+    this->MergeGridVertices();
+  });
+  this->RenumberCorners();
 
   this->Visited.assign(static_cast<std::size_t>(this->TriangleCount), 0);
   this->Gates.clear();
@@ -314,6 +340,12 @@ void MeshCompress::DeQuantizate()
 
 void MeshCompress::CleanUpGS()
 {
+  this->MergeGridVertices();
+  this->RenumberCorners();
+}
+
+void MeshCompress::MergeGridVertices()
+{
   if (this->QuantizedVertices.empty())
   {
     return;
@@ -325,6 +357,14 @@ void MeshCompress::CleanUpGS()
   for (std::size_t position = 1; position < this->QuantizedVertices.size(); ++position)
   {
     this->FillMap(position);
+  }
+}
+
+void MeshCompress::RenumberCorners()
+{
+  if (this->QuantizedVertices.empty())
+  {
+    return;
   }
   for (std::size_t position = 0; position < this->Corners.size(); ++position)
   {
@@ -382,8 +422,7 @@ void MeshCompress::EncodeRegion(int seedTriangle)
   const int first = 3 * seedTriangle;
   for (int corner = first; corner < first + 3; ++corner)
   {
-    const Vertex& vertex = this->QuantizedVertices[this->Corners[corner]];
-    this->Coordinates.insert(this->Coordinates.end(), {vertex.x, vertex.y, vertex.z});
+    this->AppendCoordinates(this->QuantizedVertices[this->Corners[corner]]);
   }
   this->Visited[seedTriangle] = 1;
   this->Stack.push_back(ED{{first, first + 1, first + 2}, 0, 0});
@@ -415,13 +454,19 @@ void MeshCompress::EncodeOposite()
   }
   const Vertex& from = this->QuantizedVertices[this->Corners[corner]];
   const Vertex& to = this->QuantizedVertices[this->Corners[opposite]];
-  this->Coordinates.insert(this->Coordinates.end(),
-    {static_cast<std::int16_t>(to.x - from.x), static_cast<std::int16_t>(to.y - from.y),
-      static_cast<std::int16_t>(to.z - from.z)});
+  this->AppendCoordinates(Vertex{static_cast<std::int16_t>(to.x - from.x), static_cast<std::int16_t>(to.y - from.y),
+    static_cast<std::int16_t>(to.z - from.z)});
   const int reached = opposite / 3;
   this->Visited[reached] = 1;
   this->Gates.push_back(1);
   this->Stack.push_back(ED{{3 * reached, 3 * reached + 1, 3 * reached + 2}, opposite % 3, 1});
+}
+
+void MeshCompress::AppendCoordinates(const Vertex& vertex)
+{
+  this->Coordinates.push_back(vertex.x);
+  this->Coordinates.push_back(vertex.y);
+  this->Coordinates.push_back(vertex.z);
 }
 
 void MeshCompress::DecodeRegion()
