@@ -93,14 +93,13 @@ void DeflatePiece(const CQlmZStream::Stream& stream, Piece& piece) {
   }
 }
 
-// Calls task(0) .. task(count - 1) on up to one thread per core, the calling
+// Calls task(0) .. task(count - 1) on up to `threads` threads, the calling
 // thread among them; with no thread to spare, all on the calling thread.
-void RunOnCores(size_t count, const std::function<void(size_t)>& task) {
+void RunOnThreads(size_t count, size_t threads, const std::function<void(size_t)>& task) {
   std::atomic<size_t> next{0};
   const auto work = [&] {
     for (size_t i = next++; i < count; i = next++) task(i);
   };
-  const size_t threads = std::min<size_t>(count, std::max(1U, std::thread::hardware_concurrency()));
   std::vector<std::thread> helpers;
   try {
     while (helpers.size() + 1 < threads) helpers.emplace_back(work);
@@ -151,7 +150,12 @@ bool CQlmZStream::Deflate(const uint8_t* raw, size_t rawSize, std::vector<uint8_
 bool CQlmZStream::DeflateAll(const std::vector<Stream>& streams)
 {
   std::vector<Piece> pieces = CutIntoPieces(streams);
-  RunOnCores(pieces.size(), [&](size_t i) { DeflatePiece(streams[pieces[i].Stream], pieces[i]); });
+  size_t rawSize = 0;
+  for (const Stream& stream : streams) rawSize += stream.RawSize;
+  // Streams of less than a chunk in all are deflated faster than a thread starts.
+  const size_t cores = std::max(1U, std::thread::hardware_concurrency());
+  const size_t threads = rawSize > ChunkSize ? std::min(pieces.size(), cores) : 1;
+  RunOnThreads(pieces.size(), threads, [&](size_t i) { DeflatePiece(streams[pieces[i].Stream], pieces[i]); });
   bool joined = true;
   for (auto first = pieces.begin(); first != pieces.end();) {
     const auto last = std::find_if(first, pieces.end(), [&](const Piece& piece) { return piece.Stream != first->Stream; });

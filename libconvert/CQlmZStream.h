@@ -19,7 +19,8 @@ public:
   // compress2 at level 9 into a buffer of raw × 1.15 + 12 bytes; false when zlib fails.
   static bool Deflate(const uint8_t* raw, size_t rawSize, std::vector<uint8_t>& packed);
 
-  // Deflates every stream at level 9, using one thread per core. A stream of up
+  // Deflates every stream at level 9, on up to one thread per core (on the
+  // calling thread alone when they hold one chunk or less in all). A stream of up
   // to ChunkSize bytes gets exactly what Deflate makes. A longer one is deflated
   // in chunks of ChunkSize bytes, each primed with the 32 KiB before it, and the
   // chunks are joined into one zlib stream (one level-9 header, one adler32 of

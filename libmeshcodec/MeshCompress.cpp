@@ -18,6 +18,8 @@ namespace
 {
 // Decoded vertex ids index int tables of three ids per vertex.
 constexpr std::size_t MaxDecodedVertices = INT_MAX / 3;
+// Smaller meshes are encoded on the calling thread alone: a thread costs more than it saves.
+constexpr std::size_t ConcurrentCorners = 3 * 4096;
 
 // Float to grid coordinate as the stored streams were made: truncate toward
 // zero to 32 bits, where NaN and values out of range give INT_MIN, and keep
@@ -120,16 +122,23 @@ void Release(Container& container)
   Container().swap(container);
 }
 
-// Runs `elsewhere` on another thread while `here` runs on this one (both here
-// when no thread can be started); rethrows what either threw, once both ended.
-void RunBoth(const std::function<void()>& elsewhere, const std::function<void()>& here)
+// Runs `elsewhere` on another thread while `here` runs on this one; both here
+// when `concurrently` is false or no thread can be started. Rethrows what
+// either threw, once both ended.
+void RunBoth(bool concurrently, const std::function<void()>& elsewhere, const std::function<void()>& here)
 {
   std::future<void> pending;
   try
   {
-    pending = std::async(std::launch::async, elsewhere);
+    if (concurrently)
+    {
+      pending = std::async(std::launch::async, elsewhere);
+    }
   }
   catch (const std::system_error&)
+  {
+  }
+  if (!pending.valid())
   {
     elsewhere();
   }
@@ -196,7 +205,7 @@ void MeshCompress::EncodeMesh()
 {
   this->CheckInput();
   // The pairing reads the caller's ids, which only RenumberCorners changes.
-  RunBoth([this] { this->FillOTable(); }, [this] {
+  RunBoth(this->Corners.size() >= ConcurrentCorners, [this] { this->FillOTable(); }, [this] {
     this->Quantizate();
     this->MergeGridVertices();
   });
