@@ -28,8 +28,9 @@ size_t Capacity(size_t rawSize) { return static_cast<size_t>(static_cast<double>
 // A raw deflate stream, ended whichever way a chunk finishes.
 class RawDeflater {
 public:
-  RawDeflater() { this->Opened = deflateInit2(&this->Z, Level, Z_DEFLATED, RawWindowBits, MemoryLevel,
-                                              Z_DEFAULT_STRATEGY) == Z_OK; }
+  RawDeflater() {
+    this->Opened = deflateInit2(&this->Z, Level, Z_DEFLATED, RawWindowBits, MemoryLevel, Z_DEFAULT_STRATEGY) == Z_OK;
+  }
   ~RawDeflater() {
     if (this->Opened) deflateEnd(&this->Z);
   }
@@ -158,7 +159,8 @@ bool CQlmZStream::DeflateAll(const std::vector<Stream>& streams)
   RunOnThreads(pieces.size(), threads, [&](size_t i) { DeflatePiece(streams[pieces[i].Stream], pieces[i]); });
   bool joined = true;
   for (auto first = pieces.begin(); first != pieces.end();) {
-    const auto last = std::find_if(first, pieces.end(), [&](const Piece& piece) { return piece.Stream != first->Stream; });
+    const auto last =
+        std::find_if(first, pieces.end(), [&](const Piece& piece) { return piece.Stream != first->Stream; });
     joined = JoinPieces(streams[first->Stream], first, last) && joined;
     first = last;
   }

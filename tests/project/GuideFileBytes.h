@@ -33,7 +33,8 @@ public:
   // `actual` holds exactly these bytes; else the first offset that differs.
   void ExpectSameAs(const QlmBytes::Bytes& actual) const {
     ASSERT_EQ(actual.size(), this->Data.size());
-    for (size_t k = 0; k < actual.size(); ++k) ASSERT_EQ(actual[k], this->Data[k]) << "first difference at offset " << k;
+    for (size_t k = 0; k < actual.size(); ++k)
+      ASSERT_EQ(actual[k], this->Data[k]) << "first difference at offset " << k;
   }
 
   QlmBytes::Bytes Data;
