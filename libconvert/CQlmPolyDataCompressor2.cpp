@@ -5,7 +5,7 @@
 #include "libconvert/CQlmZStream.h"
 
 #include <vtkCellArray.h>
-#include <vtkIdList.h>
+#include <vtkFloatArray.h>
 #include <vtkNew.h>
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
@@ -30,6 +30,26 @@ bool ReadStream(CQlmByteReader& reader, int& rawSize, int& packedSize, std::vect
   rawSize = storedRaw;
   packedSize = storedPacked;
   return CQlmZStream::InflateExact(packed, static_cast<size_t>(storedPacked), static_cast<size_t>(storedRaw), raw);
+}
+
+// x, y, z of every point as floats, in point order.
+void FillVertices(vtkPoints* points, vtkIdType count, std::vector<float>& vertices)
+{
+  vertices.resize(3 * static_cast<size_t>(count));
+  if (count == 0) {
+    return;
+  }
+  if (auto* floats = vtkFloatArray::SafeDownCast(points->GetData())) {
+    std::memcpy(vertices.data(), floats->GetPointer(0), vertices.size() * sizeof(float));
+    return;
+  }
+  for (vtkIdType p = 0; p < count; ++p) {
+    double point[3];
+    points->GetPoint(p, point);
+    for (int axis = 0; axis < 3; ++axis) {
+      vertices[3 * static_cast<size_t>(p) + axis] = static_cast<float>(point[axis]);
+    }
+  }
 }
 
 bool FitsInt32(size_t size)
@@ -91,32 +111,24 @@ bool CQlmPolyDataCompressor2::FillMeshCompToEncode()
   if (pointCount > INT_MAX / 3) {
     return false;
   }
-  this->Mesh.Vertices.clear();
-  this->Mesh.Vertices.reserve(3 * static_cast<size_t>(pointCount));
-  for (vtkIdType p = 0; p < pointCount; ++p) {
-    double point[3];
-    this->PolyData->GetPoint(p, point);
-    for (double coordinate : point) {
-      this->Mesh.Vertices.push_back(static_cast<float>(coordinate));
-    }
-  }
+  FillVertices(this->PolyData->GetPoints(), pointCount, this->Mesh.Vertices);
   this->Mesh.Corners.clear();
   vtkCellArray* polys = this->PolyData->GetPolys();
   if (!polys) {
     return true;
   }
-  vtkNew<vtkIdList> cell;
-  for (vtkIdType c = 0; c < polys->GetNumberOfCells(); ++c) {
-    polys->GetCellAtId(c, cell);
-    if (cell->GetNumberOfIds() < 3) {
+  this->Mesh.Corners.reserve(3 * static_cast<size_t>(polys->GetNumberOfCells()));
+  vtkIdType size = 0;
+  const vtkIdType* ids = nullptr;
+  for (polys->InitTraversal(); polys->GetNextCell(size, ids);) {
+    if (size < 3) {
       continue;
     }
     for (vtkIdType j = 0; j < 3; ++j) {
-      const vtkIdType id = cell->GetId(j);
-      if (id < 0 || id >= pointCount) {
+      if (ids[j] < 0 || ids[j] >= pointCount) {
         return false;
       }
-      this->Mesh.Corners.push_back(static_cast<int>(id));
+      this->Mesh.Corners.push_back(static_cast<int>(ids[j]));
     }
   }
   return true;
@@ -126,8 +138,7 @@ bool CQlmPolyDataCompressor2::CompressZLib()
 {
   const std::vector<unsigned char>& a = this->Mesh.CoordinateBytes;
   const std::vector<unsigned char>& b = this->Mesh.GateBytes;
-  if (!CQlmZStream::Deflate(a.data(), a.size(), this->PackedA) ||
-      !CQlmZStream::Deflate(b.data(), b.size(), this->PackedB)) {
+  if (!CQlmZStream::DeflateAll({{a.data(), a.size(), &this->PackedA}, {b.data(), b.size(), &this->PackedB}})) {
     return false;
   }
   if (!FitsInt32(a.size()) || !FitsInt32(b.size()) || !FitsInt32(40 + this->PackedA.size() + this->PackedB.size())) {

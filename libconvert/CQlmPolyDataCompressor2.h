@@ -2,7 +2,8 @@
 // Packs a triangle mesh into the compressed mesh buffer of project files and back.
 //
 // The mesh codec turns the mesh into a coordinate stream A and a gate-bit stream B;
-// each is stored under zlib (level 9). Buffer, little-endian:
+// each is stored under zlib (level 9; both at once, a long stream in chunks on
+// several threads: CQlmZStream::DeflateAll). Buffer, little-endian:
 //   0        six floats: XMin, XMax, YMin, YMax, ZMin, ZMax of the codec
 //   24       int32 raw length of A, int32 packed length PA, PA bytes of zlib
 //   32 + PA  int32 raw length of B, int32 packed length PB, PB bytes of zlib

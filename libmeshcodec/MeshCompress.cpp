@@ -7,14 +7,19 @@
 #include <array>
 #include <climits>
 #include <cstddef>
+#include <functional>
+#include <future>
 #include <limits>
 #include <new>
 #include <stdexcept>
+#include <system_error>
 
 namespace
 {
 // Decoded vertex ids index int tables of three ids per vertex.
 constexpr std::size_t MaxDecodedVertices = INT_MAX / 3;
+// Smaller meshes are encoded on the calling thread alone: a thread costs more than it saves.
+constexpr std::size_t ConcurrentCorners = 3 * 4096;
 
 // Float to grid coordinate as the stored streams were made: truncate toward
 // zero to 32 bits, where NaN and values out of range give INT_MIN, and keep
@@ -116,6 +121,33 @@ void Release(Container& container)
 {
   Container().swap(container);
 }
+
+// Runs `elsewhere` on another thread while `here` runs on this one; both here
+// when `concurrently` is false or no thread can be started. Rethrows what
+// either threw, once both ended.
+void RunBoth(bool concurrently, const std::function<void()>& elsewhere, const std::function<void()>& here)
+{
+  std::future<void> pending;
+  try
+  {
+    if (concurrently)
+    {
+      pending = std::async(std::launch::async, elsewhere);
+    }
+  }
+  catch (const std::system_error&)
+  {
+  }
+  if (!pending.valid())
+  {
+    elsewhere();
+  }
+  here();
+  if (pending.valid())
+  {
+    pending.get();
+  }
+}
 } // namespace
 
 MeshCompress::MeshCompress() = default;
@@ -172,9 +204,12 @@ void MeshCompress::ClearAll() noexcept
 void MeshCompress::EncodeMesh()
 {
   this->CheckInput();
-  this->FillOTable();
-  this->Quantizate();
-  this->CleanUpGS();
+  // The pairing reads the caller's ids, which only RenumberCorners changes.
+  RunBoth(this->Corners.size() >= ConcurrentCorners, [this] { this->FillOTable(); }, [this] {
+    this->Quantizate();
+    this->MergeGridVertices();
+  });
+  this->RenumberCorners();
 
   this->Visited.assign(static_cast<std::size_t>(this->TriangleCount), 0);
   this->Gates.clear();
@@ -314,6 +349,12 @@ void MeshCompress::DeQuantizate()
 
 void MeshCompress::CleanUpGS()
 {
+  this->MergeGridVertices();
+  this->RenumberCorners();
+}
+
+void MeshCompress::MergeGridVertices()
+{
   if (this->QuantizedVertices.empty())
   {
     return;
@@ -325,6 +366,14 @@ void MeshCompress::CleanUpGS()
   for (std::size_t position = 1; position < this->QuantizedVertices.size(); ++position)
   {
     this->FillMap(position);
+  }
+}
+
+void MeshCompress::RenumberCorners()
+{
+  if (this->QuantizedVertices.empty())
+  {
+    return;
   }
   for (std::size_t position = 0; position < this->Corners.size(); ++position)
   {
@@ -382,8 +431,7 @@ void MeshCompress::EncodeRegion(int seedTriangle)
   const int first = 3 * seedTriangle;
   for (int corner = first; corner < first + 3; ++corner)
   {
-    const Vertex& vertex = this->QuantizedVertices[this->Corners[corner]];
-    this->Coordinates.insert(this->Coordinates.end(), {vertex.x, vertex.y, vertex.z});
+    this->AppendCoordinates(this->QuantizedVertices[this->Corners[corner]]);
   }
   this->Visited[seedTriangle] = 1;
   this->Stack.push_back(ED{{first, first + 1, first + 2}, 0, 0});
@@ -415,13 +463,19 @@ void MeshCompress::EncodeOposite()
   }
   const Vertex& from = this->QuantizedVertices[this->Corners[corner]];
   const Vertex& to = this->QuantizedVertices[this->Corners[opposite]];
-  this->Coordinates.insert(this->Coordinates.end(),
-    {static_cast<std::int16_t>(to.x - from.x), static_cast<std::int16_t>(to.y - from.y),
-      static_cast<std::int16_t>(to.z - from.z)});
+  this->AppendCoordinates(Vertex{static_cast<std::int16_t>(to.x - from.x), static_cast<std::int16_t>(to.y - from.y),
+    static_cast<std::int16_t>(to.z - from.z)});
   const int reached = opposite / 3;
   this->Visited[reached] = 1;
   this->Gates.push_back(1);
   this->Stack.push_back(ED{{3 * reached, 3 * reached + 1, 3 * reached + 2}, opposite % 3, 1});
+}
+
+void MeshCompress::AppendCoordinates(const Vertex& vertex)
+{
+  this->Coordinates.push_back(vertex.x);
+  this->Coordinates.push_back(vertex.y);
+  this->Coordinates.push_back(vertex.z);
 }
 
 void MeshCompress::DecodeRegion()

@@ -18,7 +18,8 @@
 // edges, bits and values in the streams is a stored format.
 //
 // Use: fill the public members, call Encode or Decode, read the results. An
-// object codes one mesh per call and can be reused. The coder expects
+// object codes one mesh per call and can be reused; Encode pairs the corners
+// on a second thread while it quantises and merges the vertices. The coder expects
 // consistently oriented neighbouring triangles; only triangles that share
 // vertex ids (not merely positions) are neighbours.
 class MeshCompress
@@ -93,7 +94,10 @@ private:
   std::array<float, 3> GridSteps() const;
   void Quantizate();
   void DeQuantizate();
+  // Sorts, merges and renumbers: MergeGridVertices, then RenumberCorners.
   void CleanUpGS();
+  void MergeGridVertices();
+  void RenumberCorners();
   void FillMap(std::size_t sortedPosition);
   void CorrectVTable(std::size_t cornerPosition);
   void CleanUpV();
@@ -102,6 +106,7 @@ private:
   void EncodeRegion(int seedTriangle);
   void Traverse(void (MeshCompress::*examineTop)());
   void EncodeOposite();
+  void AppendCoordinates(const Vertex& vertex);
   void DecodeRegion();
   void DecodeOposite();
   int AppendDecodedVertex(std::int16_t x, std::int16_t y, std::int16_t z);

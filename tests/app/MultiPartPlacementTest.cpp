@@ -1,19 +1,24 @@
 // Endodontic and orthodontic objects of fixture libraries placed on the
 // maxillary crowns of the sample project's head CT, as the insert tools
-// place them (AddObject at the clicked point, position -1), and followed by
-// the views; saved and opened again. With QLM_MULTIPART_SCREENSHOT set, the
-// main window is saved there afterwards.
+// place them (AddObject at the clicked point, position -1), followed by the
+// views, saved and opened again, and listed in the guide file. With
+// QLM_MULTIPART_SCREENSHOT set, the main window is saved there afterwards.
 #include <vtkActor.h>
+#include <vtkCellArray.h>
 #include <vtkImageData.h>
+#include <vtkMatrix4x4.h>
+#include <vtkPoints.h>
 #include <vtkPolyData.h>
 #include <vtkRenderer.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "../objects/FittedMesh.h"
+#include "../project/GuideFileBytes.h"
 #include "QlmBytes.h"
 #include "SampleCrowns.h"
 #include "SampleProjectFixture.h"
@@ -22,7 +27,9 @@
 #include "libraries/vtkEndoImpLib.h"
 #include "libraries/vtkOrtoImpLib.h"
 #include "objects/CQlmEndoImps.h"
+#include "objects/CQlmImplants.h"
 #include "objects/CQlmOrtoImps.h"
+#include "project/CQlmGuideFile.h"
 #include "toolkit/vtkWin32TextMapper2.h"
 #include "views/CAxialWnd.h"
 #include "views/CCrossWnd.h"
@@ -200,6 +207,89 @@ TEST_F(MultiPartPlacementTest, PlacedObjectsAreSavedAndComeBackInEveryView) {
   const std::vector<uint8_t> saved = QlmBytes::ReadFile(first);
   ASSERT_FALSE(saved.empty());
   EXPECT_TRUE(QlmBytes::ReadFile(second) == saved);
+}
+
+// One object of `item` placed at the axial view's centre, part `slot` switched to `variant` (none for -1).
+template <class Container>
+void Place(CQlmQuorvantile& q, Container& objects, const char* item, int slot, const char* variant) {
+  const double centre[3] = {0, 0, 0};
+  ASSERT_EQ(objects.AddObject(q.WindowAxial, centre, "Teste", " 42", item, 0, -1), 1);
+  if (slot >= 0) {
+    ASSERT_EQ(objects.SetPartSection(objects.GetCount() - 1, "Teste", " 42", item, slot, variant), 1);
+  }
+}
+
+// The record the guide file holds for each object of the list, in list order.
+template <class List>
+void ExpectRecords(GuideFileBytes& expected, List* list, const std::vector<std::vector<const char*>>& partNames) {
+  expected.Int(list->GetCount());
+  for (int i = 0; i < list->GetCount(); ++i) {
+    const auto* object = list->GetListItemAt(i);
+    expected.Text(object->GetName().Str()).Text("Teste").Text(" 42").Int(int32_t(partNames[i].size()));
+    for (const char* name : partNames[i]) expected.Text(name);
+    double matrix[16];
+    std::copy_n(&object->GetMatrix()->Element[0][0], 16, matrix);
+    expected.Matrix(matrix);
+  }
+}
+
+// One triangle.
+vtkNew<vtkPolyData> TriangleBase() {
+  vtkNew<vtkPoints> points;
+  for (int k = 0; k < 3; ++k) points->InsertNextPoint(k, 2 * k, 3 * k);
+  vtkNew<vtkCellArray> triangle;
+  const vtkIdType corners[] = {0, 1, 2};
+  triangle->InsertNextCell(3, corners);
+  vtkNew<vtkPolyData> base;
+  base->SetPoints(points);
+  base->SetPolys(triangle);
+  return base;
+}
+
+TEST_F(MultiPartPlacementTest, GuideFileNamesThePresentPartsOfEachPlacedObject) {
+  if (!this->Opened()) return;
+  QLM_REQUIRE_TEST_DATA(PieceMesh);
+  CQlmQuorvantile& q = *this->Q;
+  PutFixtureItems(q);
+  struct Placed {
+    bool Endodontic;
+    const char* Item;
+    int Slot;
+    const char* Variant;
+    std::vector<const char*> PartNames;
+  };
+  const Placed placed[] = {
+      {true, "Lima", -1, "", {"A1", "B1", "C1"}},
+      {false, "Bracket", 1, "B2", {"A1", "B2"}},
+      {true, "Lima", 2, "C2", {"A1", "B1", "C2"}},
+  };
+  std::vector<std::vector<const char*>> endoNames, ortoNames;
+  for (const Placed& p : placed) {
+    if (p.Endodontic)
+      Place(q, *q.EndoImpsContainer, p.Item, p.Slot, p.Variant);
+    else
+      Place(q, *q.OrtoImpsContainer, p.Item, p.Slot, p.Variant);
+    (p.Endodontic ? endoNames : ortoNames).push_back(p.PartNames);
+  }
+  ASSERT_EQ(q.ImplantContainer->GetList3D()->GetCount(), 0);
+
+  std::unique_ptr<CQlmGuideFile> guide(CQlmGuideFile::New());
+  vtkNew<vtkPolyData> base = TriangleBase();
+  guide->Controller = &q;
+  guide->BaseMesh = base;
+  guide->Path = this->Files.File("Guia.stv");
+  GuideFileBytes expected;
+  expected.Int(CQlmGuideFile::Format).Int(0);
+  ExpectRecords(expected, q.OrtoImpsContainer->GetList3D(), ortoNames);
+  ExpectRecords(expected, q.EndoImpsContainer->GetList3D(), endoNames);
+  expected.Int(0).Int(0).Int(3);
+  for (int k = 0; k < 3; ++k) expected.Raw(double(k)).Raw(2.0 * k).Raw(3.0 * k);
+  expected.Int(1).Int(0).Int(1).Int(2);
+  // A second export collects the lists afresh.
+  for (int write = 0; write < 2; ++write) {
+    ASSERT_EQ(guide->Save(), 1);
+    expected.ExpectSameAs(QlmBytes::ReadFile(this->Files.File("Guia.stv")));
+  }
 }
 
 }  // namespace

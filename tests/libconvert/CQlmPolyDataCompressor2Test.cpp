@@ -1,6 +1,7 @@
 #include "QlmMeshFixtures.h"
 #include "QlmTestData.h"
 #include "libconvert/CQlmPolyDataCompressor2.h"
+#include "libconvert/CQlmZStream.h"
 #include "libmeshcodec/MeshCompress.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <vtkPolyData.h>
 #include <vtkSTLReader.h>
 #include <vtkUnsignedCharArray.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <array>
@@ -60,6 +62,21 @@ std::vector<std::array<vtkIdType, 3>> Triangles(vtkPolyData* mesh)
     triangles.push_back({ids->GetId(0), ids->GetId(1), ids->GetId(2)});
   }
   return triangles;
+}
+
+// The codec filled with the mesh's points and triangles, as the packer fills it.
+MeshCompress CodecInput(vtkPolyData* mesh)
+{
+  MeshCompress codec;
+  for (vtkIdType p = 0; p < mesh->GetNumberOfPoints(); ++p) {
+    double point[3];
+    mesh->GetPoint(p, point);
+    codec.Vertices.insert(codec.Vertices.end(), {float(point[0]), float(point[1]), float(point[2])});
+  }
+  for (const auto& triangle : Triangles(mesh)) {
+    codec.Corners.insert(codec.Corners.end(), {int(triangle[0]), int(triangle[1]), int(triangle[2])});
+  }
+  return codec;
 }
 
 TEST(CQlmPolyDataCompressor2, OneTriangleBufferHasBoundsThenBothStreams)
@@ -141,15 +158,7 @@ TEST(CQlmPolyDataCompressor2, RealMeshRoundTripsToTheCodecsQuantisedMesh)
   vtkNew<vtkPolyData> restored;
   ASSERT_EQ(Unpack(buffer, restored), 1);
 
-  MeshCompress codec;
-  for (vtkIdType p = 0; p < pig->GetNumberOfPoints(); ++p) {
-    double point[3];
-    pig->GetPoint(p, point);
-    codec.Vertices.insert(codec.Vertices.end(), {float(point[0]), float(point[1]), float(point[2])});
-  }
-  for (const auto& triangle : Triangles(pig)) {
-    codec.Corners.insert(codec.Corners.end(), {int(triangle[0]), int(triangle[1]), int(triangle[2])});
-  }
+  MeshCompress codec = CodecInput(pig);
   ASSERT_EQ(codec.Encode(), MeshCodecError::Success);
   ASSERT_EQ(codec.Decode(), MeshCodecError::Success);
 
@@ -166,6 +175,38 @@ TEST(CQlmPolyDataCompressor2, RealMeshRoundTripsToTheCodecsQuantisedMesh)
     ASSERT_TRUE(triangles[t][0] == codec.Corners[3 * t] && triangles[t][1] == codec.Corners[3 * t + 1] &&
                 triangles[t][2] == codec.Corners[3 * t + 2]) << "triangle " << t;
   }
+}
+
+// A coordinate stream of several zlib chunks is still one stream that plain uncompress reads.
+TEST(CQlmPolyDataCompressor2, LargeMeshStreamsInflateWithPlainZlibAndRoundTrip)
+{
+  auto sphere = Sphere(200);
+  vtkNew<vtkUnsignedCharArray> buffer;
+  ASSERT_EQ(Pack(sphere, buffer), 1);
+  const Bytes bytes = FromArray(buffer);
+
+  MeshCompress codec = CodecInput(sphere);
+  ASSERT_EQ(codec.Encode(), MeshCodecError::Success);
+  ASSERT_GT(codec.CoordinateBytes.size(), 2 * CQlmZStream::ChunkSize);
+
+  size_t offset = 24;
+  for (const Bytes* stream : {&codec.CoordinateBytes, &codec.GateBytes}) {
+    ASSERT_EQ(size_t(GetInt32(bytes, offset)), stream->size());
+    const auto packed = size_t(GetInt32(bytes, offset + 4));
+    ASSERT_LE(offset + 8 + packed, bytes.size());
+    Bytes raw(stream->size());
+    uLongf rawSize = raw.size();
+    ASSERT_EQ(uncompress(raw.data(), &rawSize, bytes.data() + offset + 8, packed), Z_OK);
+    EXPECT_EQ(raw, *stream);
+    offset += 8 + packed;
+  }
+  EXPECT_EQ(offset, bytes.size());
+
+  vtkNew<vtkPolyData> restored;
+  ASSERT_EQ(Unpack(buffer, restored), 1);
+  ASSERT_EQ(codec.Decode(), MeshCodecError::Success);
+  EXPECT_EQ(size_t(restored->GetNumberOfPoints()), codec.Vertices.size() / 3);
+  EXPECT_EQ(size_t(restored->GetNumberOfPolys()), codec.Corners.size() / 3);
 }
 
 TEST(CQlmPolyDataCompressor2, PolygonsGiveTheirFirstTriangleAndEmptyMeshStaysEmpty)

@@ -4,11 +4,11 @@
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
 
-#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
 
+#include "GuideFileBytes.h"
 #include "QlmBytes.h"
 #include "QlmTempDir.h"
 #include "libraries/vtkEndoImpVirtual.h"
@@ -22,30 +22,6 @@
 namespace {
 
 using QlmBytes::Bytes;
-
-// The expected file, byte by byte, as the layout table gives it.
-class ExpectedBytes {
-public:
-  template <class T>
-  ExpectedBytes& Raw(T value) {
-    uint8_t bytes[sizeof value];
-    std::memcpy(bytes, &value, sizeof value);
-    this->Data.insert(this->Data.end(), bytes, bytes + sizeof value);
-    return *this;
-  }
-  ExpectedBytes& Int(int32_t value) { return this->Raw(value); }
-  // Texts here are shorter than 255 bytes: one length byte, then the Windows-1252 bytes.
-  ExpectedBytes& Text(const std::string& cp1252) {
-    this->Data.push_back(static_cast<uint8_t>(cp1252.size()));
-    this->Data.insert(this->Data.end(), cp1252.begin(), cp1252.end());
-    return *this;
-  }
-  ExpectedBytes& Matrix(const double (&matrix)[16]) {
-    for (double element : matrix) this->Raw(element);
-    return *this;
-  }
-  Bytes Data;
-};
 
 void FillMatrix(double (&matrix)[16], double first) {
   for (int k = 0; k < 16; ++k) matrix[k] = first + k * 0.5;
@@ -110,18 +86,13 @@ Bytes Written(CQlmGuideFile& guide) {
   return file.Data();
 }
 
-void ExpectSameBytes(const Bytes& actual, const Bytes& expected) {
-  ASSERT_EQ(actual.size(), expected.size());
-  for (size_t k = 0; k < expected.size(); ++k) ASSERT_EQ(actual[k], expected[k]) << "first difference at offset " << k;
-}
-
 }  // namespace
 
 TEST(CQlmGuideFile, WritesEveryKindAndTheBaseMeshAsTheLayoutSays) {
   std::unique_ptr<CQlmGuideFile> guide(CQlmGuideFile::New());
   vtkNew<vtkPolyData> base = BaseMesh();
   guide->BaseMesh = base;
-  ExpectedBytes expected;
+  GuideFileBytes expected;
   expected.Int(2021070).Int(2);
   double matrix[16];
   double connector[16];
@@ -185,7 +156,7 @@ TEST(CQlmGuideFile, WritesEveryKindAndTheBaseMeshAsTheLayoutSays) {
   // The quad gives its first three corners.
   expected.Int(2).Int(0).Int(1).Int(2).Int(4).Int(3).Int(1);
 
-  ExpectSameBytes(Written(*guide), expected.Data);
+  expected.ExpectSameAs(Written(*guide));
   EXPECT_EQ(guide->FormatCode, CQlmGuideFile::Format);
 }
 
@@ -199,11 +170,11 @@ TEST(CQlmGuideFile, SaveWritesTheFileAndOverwritesAnOldOne) {
   guide->BaseMesh = base;
   guide->Path = path;
   ASSERT_EQ(guide->Save(), 1);
-  ExpectedBytes expected;
+  GuideFileBytes expected;
   expected.Int(2021070).Int(0).Int(0).Int(0).Int(0).Int(0).Int(5);
   for (int k = 0; k < 5; ++k) expected.Raw(double(k)).Raw(-2.5 * k).Raw(100.0 + k);
   expected.Int(2).Int(0).Int(1).Int(2).Int(4).Int(3).Int(1);
-  ExpectSameBytes(QlmBytes::ReadFile(path), expected.Data);
+  expected.ExpectSameAs(QlmBytes::ReadFile(path));
 }
 
 TEST(CQlmGuideFile, RefusalsLeaveTheOldFileAndNoTemporaryFile) {
