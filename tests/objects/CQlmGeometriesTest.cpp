@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 #include <vtkActor.h>
-#include <vtkImageData.h>
 #include <vtkNew.h>
 #include <vtkProperty.h>
 #include <vtkSphereSource.h>
 
-#include "../ct/ArchTestSupport.h"
-#include "TestWindow9.h"
-#include "ct/CQlmPanoramicCalc.h"
-#include "ct/CQlmPolyLine.h"
+#include "ArchScene.h"
 #include "objects/CQlmGeometries.h"
 #include "platform/CArchive.h"
 #include "platform/CMemFile.h"
@@ -18,16 +14,10 @@
 
 namespace {
 
-// A 61 x 61 x 40 mm volume under a straight arch, bare windows, and one
-// imported sphere in the middle of the volume.
-class CQlmGeometriesTest : public ::testing::Test {
+// The arch scene and one imported sphere in the middle of the volume.
+class CQlmGeometriesTest : public ::testing::Test, public ArchScene {
 protected:
   CQlmGeometriesTest() {
-    this->Image->SetDimensions(61, 61, 40);
-    this->Image->SetSpacing(1, 1, 1);
-    this->Arch.SetStraightLine(-30, 10, 30, 10);
-    this->Calculator.SetPolyLine(&this->Arch);
-    this->Calculator.Update();
     this->Geometries.SetWindows(&this->Window3D, &this->Axial, &this->Cross, &this->Panoramic);
     this->Geometries.SetInput(this->Image, &this->Calculator, 2.0f);
   }
@@ -46,11 +36,6 @@ protected:
     return object;
   }
 
-  vtkNew<vtkImageData> Image;
-  CQlmPolyLine Arch;
-  CQlmPanoramicCalc Calculator;
-  ArchTestWindow Window3D, Axial, Panoramic;
-  TestWindow9 Cross;
   CQlmGeometries Geometries;
 };
 

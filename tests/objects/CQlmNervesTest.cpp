@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <vtkActor.h>
-#include <vtkImageData.h>
 #include <vtkNew.h>
 #include <vtkPolyData.h>
 #include <vtkProperty.h>
@@ -8,10 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../ct/ArchTestSupport.h"
-#include "TestWindow9.h"
-#include "ct/CQlmPanoramicCalc.h"
-#include "ct/CQlmPolyLine.h"
+#include "ArchScene.h"
 #include "objects/CQlmNerves.h"
 #include "platform/CArchive.h"
 #include "platform/CMemFile.h"
@@ -21,17 +17,9 @@
 
 namespace {
 
-// A 61 x 61 x 40 volume of 1 mm voxels (centre (30, 30, 19.5)) under a
-// straight 60 mm arch, bare windows, and the nerves on them.
-struct NerveScene : public ::testing::Test {
-  NerveScene() {
-    this->Image->SetDimensions(61, 61, 40);
-    this->Image->SetSpacing(1, 1, 1);
-    this->Arch.SetStraightLine(-30, 10, 30, 10);
-    this->Calculator.SetPolyLine(&this->Arch);
-    this->Calculator.Update();
-    this->Wire(this->Nerves);
-  }
+// The arch scene and the nerves on its windows.
+struct NerveScene : public ::testing::Test, public ArchScene {
+  NerveScene() { this->Wire(this->Nerves); }
   void Wire(CQlmNerves& nerves) {
     nerves.SetWindows(&this->Window3D, &this->Axial, &this->Cross, &this->Panoramic);
     nerves.SetInput(this->Image, &this->Calculator, 2.0f);
@@ -49,11 +37,6 @@ struct NerveScene : public ::testing::Test {
            this->Panoramic.Holds(2, nerves.GetListPanoramic()->GetListItemAt(i)->GetActor());
   }
 
-  vtkNew<vtkImageData> Image;
-  CQlmPolyLine Arch;
-  CQlmPanoramicCalc Calculator;
-  ArchTestWindow Window3D, Axial, Panoramic;
-  TestWindow9 Cross;
   CQlmNerves Nerves;
 };
 

@@ -1,23 +1,10 @@
 #pragma once
-// A 61 x 61 x 40 volume of 1 mm voxels (centre (30, 30, 19.5)) under a
-// straight 60 mm arch (world y = 20, x from 0 to 60; sections every 2 mm),
-// bare windows, and an implant container on them.
-#include <vtkImageData.h>
-#include <vtkNew.h>
-
-#include "../ct/ArchTestSupport.h"
-#include "TestWindow9.h"
-#include "ct/CQlmPanoramicCalc.h"
-#include "ct/CQlmPolyLine.h"
+// The arch scene with an implant container on its windows.
+#include "ArchScene.h"
 #include "objects/CQlmImplants.h"
 
-struct ImplantScene {
+struct ImplantScene : ArchScene {
   ImplantScene() {
-    this->Image->SetDimensions(61, 61, 40);
-    this->Image->SetSpacing(1, 1, 1);
-    this->Arch.SetStraightLine(-30, 10, 30, 10);
-    this->Calculator.SetPolyLine(&this->Arch);
-    this->Calculator.Update();
     this->Implants.SetInput(this->Image, &this->Calculator, 2.0f, nullptr);
     this->Implants.SetWindows(&this->Window3D, &this->Axial, &this->Cross, &this->Panoramic);
   }
@@ -27,10 +14,5 @@ struct ImplantScene {
     return this->Implants.AddImplant(&this->Axial, point, diameter, 10, 5, 0, -1);
   }
 
-  vtkNew<vtkImageData> Image;
-  CQlmPolyLine Arch;
-  CQlmPanoramicCalc Calculator;
-  ArchTestWindow Window3D, Axial, Panoramic;
-  TestWindow9 Cross;
   CQlmImplants Implants;
 };
