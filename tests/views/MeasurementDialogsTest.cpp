@@ -60,14 +60,20 @@ struct Table {
   std::string Summary;
 };
 
-Table Read(const CListImplantsAngle& list) {
-  Table table;
+// Each row of the list, its columns joined by "|".
+std::vector<std::string> Rows(const CListCtrl& list) {
+  std::vector<std::string> rows;
   for (int row = 0; row < list.GetItemCount(); ++row) {
-    table.Rows.push_back(std::string(list.GetItemText(row, 0).Str()) + "|" + list.GetItemText(row, 1).Str());
+    std::string text;
+    for (int column = 0; column < list.GetColumnCount(); ++column) {
+      text += std::string(column ? "|" : "") + list.GetItemText(row, column).Str();
+    }
+    rows.push_back(text);
   }
-  table.Summary = list.Summary.GetWindowText().Str();
-  return table;
+  return rows;
 }
+
+Table Read(const CListImplantsAngle& list) { return {Rows(list), list.Summary.GetWindowText().Str()}; }
 
 // Both tables as the dialog shows them at its first paint.
 std::pair<Table, Table> ShowAngles(CQlmImplants& implants) {
@@ -190,18 +196,6 @@ vtkSmartPointer<vtkPolyData> Cube(double edge) {
   triangles->SetInputConnection(cube->GetOutputPort());
   triangles->Update();
   return triangles->GetOutput();
-}
-
-std::vector<std::string> Rows(const CListCtrl& list) {
-  std::vector<std::string> rows;
-  for (int row = 0; row < list.GetItemCount(); ++row) {
-    std::string text;
-    for (int column = 0; column < list.GetColumnCount(); ++column) {
-      text += std::string(column ? "|" : "") + list.GetItemText(row, column).Str();
-    }
-    rows.push_back(text);
-  }
-  return rows;
 }
 
 TEST(CDialog3DAreaVol, ListsTheAreaAndVolumeOfEveryImportedObject) {
