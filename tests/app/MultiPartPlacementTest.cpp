@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "../objects/FittedMesh.h"
-#include "../project/GuideFileBytes.h"
 #include "QlmBytes.h"
+#include "ReportFixtures.h"
 #include "SampleCrowns.h"
 #include "SampleProjectFixture.h"
 #include "ct/CQlmCTCrossFilter9.h"
@@ -221,7 +221,8 @@ void Place(CQlmQuorvantile& q, Container& objects, const char* item, int slot, c
 
 // The record the guide file holds for each object of the list, in list order.
 template <class List>
-void ExpectRecords(GuideFileBytes& expected, List* list, const std::vector<std::vector<const char*>>& partNames) {
+void ExpectRecords(ReportFixtures::Record& expected, List* list,
+                   const std::vector<std::vector<const char*>>& partNames) {
   expected.Int(list->GetCount());
   for (int i = 0; i < list->GetCount(); ++i) {
     const auto* object = list->GetListItemAt(i);
@@ -229,7 +230,7 @@ void ExpectRecords(GuideFileBytes& expected, List* list, const std::vector<std::
     for (const char* name : partNames[i]) expected.Text(name);
     double matrix[16];
     std::copy_n(&object->GetMatrix()->Element[0][0], 16, matrix);
-    expected.Matrix(matrix);
+    expected.Raw(matrix, sizeof matrix);
   }
 }
 
@@ -278,17 +279,17 @@ TEST_F(MultiPartPlacementTest, GuideFileNamesThePresentPartsOfEachPlacedObject) 
   guide->Controller = &q;
   guide->BaseMesh = base;
   guide->Path = this->Files.File("Guia.stv");
-  GuideFileBytes expected;
+  ReportFixtures::Record expected;
   expected.Int(CQlmGuideFile::Format).Int(0);
   ExpectRecords(expected, q.OrtoImpsContainer->GetList3D(), ortoNames);
   ExpectRecords(expected, q.EndoImpsContainer->GetList3D(), endoNames);
   expected.Int(0).Int(0).Int(3);
-  for (int k = 0; k < 3; ++k) expected.Raw(double(k)).Raw(2.0 * k).Raw(3.0 * k);
+  for (int k = 0; k < 3; ++k) expected.Double(k).Double(2.0 * k).Double(3.0 * k);
   expected.Int(1).Int(0).Int(1).Int(2);
   // A second export collects the lists afresh.
   for (int write = 0; write < 2; ++write) {
     ASSERT_EQ(guide->Save(), 1);
-    expected.ExpectSameAs(QlmBytes::ReadFile(this->Files.File("Guia.stv")));
+    EXPECT_EQ(QlmBytes::ReadFile(this->Files.File("Guia.stv")), expected.Data);
   }
 }
 

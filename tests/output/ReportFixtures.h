@@ -1,5 +1,5 @@
 #pragma once
-// Byte records, pictures and implants for the report page tests.
+// Little-endian byte records, pictures and implants for the report page and file tests.
 #include <QImage>
 #include <cstdint>
 #include <string>

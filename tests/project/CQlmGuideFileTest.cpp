@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "GuideFileBytes.h"
 #include "QlmBytes.h"
 #include "QlmTempDir.h"
+#include "ReportFixtures.h"
 #include "libraries/vtkEndoImpVirtual.h"
 #include "libraries/vtkGeomsVirtual.h"
 #include "libraries/vtkImplantVirtual.h"
@@ -22,6 +22,7 @@
 namespace {
 
 using QlmBytes::Bytes;
+using ReportFixtures::Record;
 
 void FillMatrix(double (&matrix)[16], double first) {
   for (int k = 0; k < 16; ++k) matrix[k] = first + k * 0.5;
@@ -92,7 +93,7 @@ TEST(CQlmGuideFile, WritesEveryKindAndTheBaseMeshAsTheLayoutSays) {
   std::unique_ptr<CQlmGuideFile> guide(CQlmGuideFile::New());
   vtkNew<vtkPolyData> base = BaseMesh();
   guide->BaseMesh = base;
-  GuideFileBytes expected;
+  Record expected;
   expected.Int(2021070).Int(2);
   double matrix[16];
   double connector[16];
@@ -111,9 +112,9 @@ TEST(CQlmGuideFile, WritesEveryKindAndTheBaseMeshAsTheLayoutSays) {
     guide->GetImplants()->AddItem(record);
     FillMatrix(matrix, c.Size[0]);
     FillMatrix(connector, -c.Size[1]);
-    expected.Raw(c.Size[0]).Raw(c.Size[1]).Raw(c.Size[2]);
+    expected.Float(c.Size[0]).Float(c.Size[1]).Float(c.Size[2]);
     for (const char* text : c.Stored) expected.Text(text);
-    expected.Int(c.LibraryFlag).Int(c.LibraryFlag).Matrix(matrix).Matrix(connector);
+    expected.Int(c.LibraryFlag).Int(c.LibraryFlag).Raw(matrix, sizeof matrix).Raw(connector, sizeof connector);
   }
   for (bool orthodontic : {true, false}) {
     expected.Int(1);
@@ -134,7 +135,7 @@ TEST(CQlmGuideFile, WritesEveryKindAndTheBaseMeshAsTheLayoutSays) {
       FillMatrix(matrix, c.PartCount);
       expected.Text(c.Names[0]).Text(c.Names[1]).Text(c.Names[2]).Int(c.PartCount);
       for (int k = 0; k < c.PartCount; ++k) expected.Text(c.Parts[k]);
-      expected.Matrix(matrix);
+      expected.Raw(matrix, sizeof matrix);
     }
   }
   for (bool tooth : {false, true}) {
@@ -148,15 +149,15 @@ TEST(CQlmGuideFile, WritesEveryKindAndTheBaseMeshAsTheLayoutSays) {
       FillMatrix(record->Matrix, tooth ? 7 : 5);
       (tooth ? guide->GetDentes() : guide->GetGeoms())->AddItem(record);
       FillMatrix(matrix, tooth ? 7 : 5);
-      expected.Text(c.Stored[0]).Text(c.Stored[1]).Text(c.Stored[2]).Matrix(matrix);
+      expected.Text(c.Stored[0]).Text(c.Stored[1]).Text(c.Stored[2]).Raw(matrix, sizeof matrix);
     }
   }
   expected.Int(5);
-  for (int k = 0; k < 5; ++k) expected.Raw(double(k)).Raw(-2.5 * k).Raw(100.0 + k);
+  for (int k = 0; k < 5; ++k) expected.Double(k).Double(-2.5 * k).Double(100.0 + k);
   // The quad gives its first three corners.
   expected.Int(2).Int(0).Int(1).Int(2).Int(4).Int(3).Int(1);
 
-  expected.ExpectSameAs(Written(*guide));
+  EXPECT_EQ(Written(*guide), expected.Data);
   EXPECT_EQ(guide->FormatCode, CQlmGuideFile::Format);
 }
 
@@ -170,11 +171,11 @@ TEST(CQlmGuideFile, SaveWritesTheFileAndOverwritesAnOldOne) {
   guide->BaseMesh = base;
   guide->Path = path;
   ASSERT_EQ(guide->Save(), 1);
-  GuideFileBytes expected;
+  Record expected;
   expected.Int(2021070).Int(0).Int(0).Int(0).Int(0).Int(0).Int(5);
-  for (int k = 0; k < 5; ++k) expected.Raw(double(k)).Raw(-2.5 * k).Raw(100.0 + k);
+  for (int k = 0; k < 5; ++k) expected.Double(k).Double(-2.5 * k).Double(100.0 + k);
   expected.Int(2).Int(0).Int(1).Int(2).Int(4).Int(3).Int(1);
-  expected.ExpectSameAs(QlmBytes::ReadFile(path));
+  EXPECT_EQ(QlmBytes::ReadFile(path), expected.Data);
 }
 
 TEST(CQlmGuideFile, RefusalsLeaveTheOldFileAndNoTemporaryFile) {
