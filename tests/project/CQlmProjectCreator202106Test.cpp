@@ -225,9 +225,7 @@ TEST_F(CreatorTest, TheSampleProjectKeepsItsReportPagesThroughSaveAndOpen) {
 TEST_F(CreatorTest, ImportedObjectsComeBackWithTheirSettingsAndCutFlags) {
   CQlmProjectData source;
   FillRichProject(source);
-  const std::string rich = this->Folder.File("Rico.qlm");
-  ASSERT_TRUE(source.Save(rich));
-  ASSERT_EQ(this->Open(rich), 1);
+  ASSERT_EQ(this->Open(this->SaveInFolder(source, "Rico.qlm")), 1);
   CQlmObjectList* objects = &this->Controller->Geometries->GetObjectList();
   ASSERT_EQ(objects->GetCount(), 2);
   CQlmObject* second = objects->GetListItemAt(1);
@@ -326,9 +324,7 @@ TEST_F(CreatorTest, ADamagedNerveSectionOpensNothing) {
 TEST_F(CreatorTest, AnImportedMeshJoinsTheKeptBlockOrDropsIt) {
   CQlmProjectData source;
   FillRichProject(source);
-  const std::string rich = this->Folder.File("Rico.qlm");
-  ASSERT_TRUE(source.Save(rich));
-  ASSERT_EQ(this->Open(rich), 1);
+  ASSERT_EQ(this->Open(this->SaveInFolder(source, "Rico.qlm")), 1);
   CQlmObjectList& objects = this->Controller->Geometries->GetObjectList();
   const vtkIdType before = this->Creator->GeometryBlock->GetNumberOfValues();
   vtkNew<vtkUnsignedCharArray> alone;
