@@ -55,10 +55,10 @@ protected:
     PutImplantItem(implants->Implants, "Cone 4.0", 4.0f, 11.5f);
     PutImplantItem(implants->Components, "Reto", 0.0f, 6.0f);
     meshes->Name = "Malhas", meshes->Identifier = " 5";
-    PutGeomItem(meshes, "Barra", 0.75f);
+    PutLibraryItem<vtkGeom>(meshes, "Barra", 0.75f);
     teeth->Name = "Dentes A", teeth->Identifier = " 11";
-    PutGeomItem(teeth, "Incisivo", 1.0f);
-    PutGeomItem(teeth, "Canino", 0.5f);
+    PutLibraryItem<vtkGeom>(teeth, "Incisivo", 1.0f);
+    PutLibraryItem<vtkGeom>(teeth, "Canino", 0.5f);
     orthodontic->Name = "Orto A", orthodontic->Identifier = " 3";
     PutMultiPartItem<vtkOrtoImplant>(orthodontic, "Braquete", 0.7f, {"Base", "Aleta", "Gancho", "Tubo", "Fio"});
     endodontic->Name = "Endo A", endodontic->Identifier = " 9";

@@ -40,28 +40,25 @@ inline void PutImplantItem(vtkCollection* items, const char* name, float diamete
   items->AddItem(item);
 }
 
-// Item `name` of `library` with the library strings a library file reader gives it.
-inline void PutGeomItem(vtkGeomsLib* library, const char* name, float red) {
-  vtkNew<vtkGeom> item;
-  item->Name = name;
-  item->Color[0] = red;
-  item->LibraryName = library->Name;
-  item->LibraryId = library->Identifier;
-  item->Mesh->DeepCopy(ProjectFixtures::Sphere(6));
-  library->Items->AddItem(item);
-}
-
-// Item `name` of `library` with the library strings a library file reader
-// gives it: a sphere body and per name of `sections` a section of two
-// variants, that name followed by "1" and by "2". The item's colour is red `red`.
+// Item `name` of `library`, a sphere of red `red`, with the library strings a
+// library file reader gives it; the library holds it.
 template <class Item, class Library>
-void PutMultiPartItem(Library* library, const char* name, float red, std::initializer_list<const char*> sections) {
+Item* PutLibraryItem(Library* library, const char* name, float red) {
   vtkNew<Item> item;
   item->Name = name;
   item->Color[0] = red;
   item->LibraryName = library->Name;
   item->LibraryId = library->Identifier;
   item->Mesh->DeepCopy(ProjectFixtures::Sphere(6));
+  library->Items->AddItem(item);
+  return item;
+}
+
+// PutLibraryItem's item with per name of `sections` a section of two
+// variants, that name followed by "1" and by "2".
+template <class Item, class Library>
+void PutMultiPartItem(Library* library, const char* name, float red, std::initializer_list<const char*> sections) {
+  Item* item = PutLibraryItem<Item>(library, name, red);
   float green = 0.0f;
   for (const char* section : sections) {
     vtkCollection* position = item->AddPosition();
@@ -73,7 +70,6 @@ void PutMultiPartItem(Library* library, const char* name, float red, std::initia
       position->AddItem(variant);
     }
   }
-  library->Items->AddItem(item);
 }
 
 // ProjectFixtures::Implant(seed) as implant `implant` with component `component` of a library.
