@@ -62,13 +62,7 @@ protected:
     EXPECT_EQ(this->Prompter.Messages[0].Caption, "Carregando Projeto");
     EXPECT_EQ(this->Prompter.Messages[0].Icon, QlmIcon::Error);
     this->Prompter.Messages.clear();
-    const CQlmQuorvantile& q = *this->Controller;
-    EXPECT_EQ(q.LoadedVersion, 0);
-    EXPECT_EQ(q.ImplantContainer->GetCount(), 0);
-    EXPECT_EQ(q.OrtoImpsContainer->GetCount(), 0);
-    EXPECT_EQ(q.EndoImpsContainer->GetCount(), 0);
-    EXPECT_EQ(q.NerveContainer->GetCount(), 0);
-    EXPECT_EQ(q.Notes, "");
+    this->ExpectNothingOpen();
   }
 
   CQlmMultiPart3D& Orthodontic(int i) { return *this->Controller->OrtoImpsContainer->GetList3D()->GetListItemAt(i); }

@@ -75,14 +75,6 @@ protected:
     return records;
   }
 
-  void ExpectUntouched() {
-    EXPECT_EQ(this->Controller->LoadedVersion, 0);
-    EXPECT_EQ(this->Controller->AttachmentsA->GetCount(), 0);
-    EXPECT_EQ(this->Controller->ImplantContainer->GetCount(), 0);
-    EXPECT_EQ(this->Controller->GeomsContainer->GetCount(), 0);
-    EXPECT_EQ(this->Controller->DentesContainer->GetCount(), 0);
-  }
-
   CQlmGeom3D* ToothAt(int i) { return this->Controller->DentesContainer->GetList3D()->GetListItemAt(i); }
 
   vtkNew<vtkGeomsLib> TeethB;
@@ -144,7 +136,7 @@ TEST_F(LibraryObjectReadTest, AMissingItemRefusesTheFileWithTheControllerUntouch
     EXPECT_EQ(this->Prompter.Messages[0].Text, c.Text);
     EXPECT_EQ(this->Prompter.Messages[0].Caption, "Carregando Projeto");
     EXPECT_EQ(this->Prompter.Messages[0].Icon, QlmIcon::Error);
-    this->ExpectUntouched();
+    this->ExpectNothingOpen();
     this->Prompter.Messages.clear();
   }
 }
@@ -169,5 +161,5 @@ TEST_F(LibraryObjectReadTest, SeededMutationsOfTheMeshAndToothSectionsAreReadOrR
   }
   ASSERT_EQ(PeekInt32(good, start + 4 + Stored(meshes[0]).size()), 2);
 
-  this->ExpectMutationsReadOrRefused(good, start, length, 20212, [this] { this->ExpectUntouched(); });
+  this->ExpectMutationsReadOrRefused(good, start, length, 20212, [this] { this->ExpectNothingOpen(); });
 }

@@ -23,9 +23,18 @@
 #include "ct/CQlmCTFilter.h"
 #include "libraries/vtkGeomsLib.h"
 #include "libraries/vtkImplantCustom.h"
+#include "objects/CQlmDentes.h"
+#include "objects/CQlmEndoImps.h"
+#include "objects/CQlmGeoms.h"
+#include "objects/CQlmImplants.h"
+#include "objects/CQlmNerves.h"
+#include "objects/CQlmOrtoImps.h"
+#include "objects/CQlmRullers.h"
+#include "output/CQlmPrintPreview.h"
 #include "platform/CQlmScriptedPrompter.h"
 #include "project/CQlmProjectCreator202106.h"
 #include "project/CQlmProjectData.h"
+#include "project/CQlmVolumeAttachmentList.h"
 
 // A library implant or component whose mesh is a sphere of radius 5 about the
 // origin: a screw built from it reaches z = 5, a generic one ends at z = 0.
@@ -160,6 +169,22 @@ protected:
       EXPECT_EQ(this->Save(this->Folder.File("Salvo.qlm")), 1) << "round " << round;
       this->ReplaceController();
     }
+  }
+
+  // The controller holds nothing of a project: what a refused file leaves.
+  void ExpectNothingOpen() const {
+    const CQlmQuorvantile& q = *this->Controller;
+    EXPECT_EQ(q.LoadedVersion, 0);
+    EXPECT_EQ(q.AttachmentsA->GetCount(), 0);
+    EXPECT_EQ(q.ImplantContainer->GetCount(), 0);
+    EXPECT_EQ(q.OrtoImpsContainer->GetCount(), 0);
+    EXPECT_EQ(q.EndoImpsContainer->GetCount(), 0);
+    EXPECT_EQ(q.GeomsContainer->GetCount(), 0);
+    EXPECT_EQ(q.DentesContainer->GetCount(), 0);
+    EXPECT_EQ(q.NerveContainer->GetCount(), 0);
+    EXPECT_EQ(q.Rullers->GetList3D()->GetCount(), 0);
+    EXPECT_EQ(q.Notes, "");
+    EXPECT_EQ(q.PrintPreview->templates.GetCount(), 0);
   }
 
   // A fresh controller in place of the current one, as File/Close makes.
