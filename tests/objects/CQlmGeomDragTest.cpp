@@ -18,8 +18,6 @@
 
 namespace {
 
-std::vector<double> Elements(vtkMatrix4x4* m) { return std::vector<double>(m->GetData(), m->GetData() + 16); }
-
 // One tooth, slightly tilted, on the arch.
 class CQlmGeomDragTest : public ::testing::Test, public GeomScene {
 public:

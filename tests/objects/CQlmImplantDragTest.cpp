@@ -137,12 +137,12 @@ TEST_F(CQlmImplantDragTest, AxialConectorTiltGivesItsAngle) {
 }
 
 TEST_F(CQlmImplantDragTest, PanoramicReleaseWithoutMotionChangesNothing) {
-  const std::vector<double> before(this->Implant()->GetMatrix()->GetData(), this->Implant()->GetMatrix()->GetData() + 16);
+  const std::vector<double> before = Elements(this->Implant()->GetMatrix());
   vtkNew<vtkTransform> deep;
   deep->Translate(0, 0, 0.5);  // no motion the panoramic view can make
   this->PanoramicCut()->SetUserMatrix(deep->GetMatrix());
   this->PanoramicCut()->ApplyUserMatrix();
-  const std::vector<double> after(this->Implant()->GetMatrix()->GetData(), this->Implant()->GetMatrix()->GetData() + 16);
+  const std::vector<double> after = Elements(this->Implant()->GetMatrix());
   EXPECT_EQ(after, before);
   EXPECT_DOUBLE_EQ(this->PanoramicCut()->GetImplantUserMatrix()->GetElement(2, 3), 0.5);
 }

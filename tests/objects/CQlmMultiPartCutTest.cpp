@@ -195,8 +195,7 @@ TEST_F(CQlmMultiPartCutTest, ParkedLabelsStayWhileDragging) {
 TEST_F(CQlmMultiPartCutTest, AnIdentityDragChangesNothing) {
   for (const View& view : Views()) {
     SCOPED_TRACE(view.name);
-    const std::vector<double> before(this->Object(0)->GetMatrix()->GetData(),
-                                     this->Object(0)->GetMatrix()->GetData() + 16);
+    const std::vector<double> before = Elements(this->Object(0)->GetMatrix());
     this->RenderCuts();
     view.drag(*this, DragElements(0, 0, 0).data());
     view.release(*this);

@@ -13,12 +13,15 @@
 #include <cmath>
 #include <vector>
 
+// The 16 values of `matrix`, row by row.
+inline std::vector<double> Elements(vtkMatrix4x4* matrix) { return {matrix->GetData(), matrix->GetData() + 16}; }
+
 // A drag in a view's frame: a move of (dx, dy), then a turn of `degrees` about the view's z; 16 values row by row.
 inline std::vector<double> DragElements(double dx, double dy, double degrees) {
   vtkNew<vtkTransform> drag;
   drag->Translate(dx, dy, 0);
   drag->RotateZ(degrees);
-  return std::vector<double>(drag->GetMatrix()->GetData(), drag->GetMatrix()->GetData() + 16);
+  return Elements(drag->GetMatrix());
 }
 
 // An outline's line segments as shown: every point through the actors' user transform.
