@@ -75,15 +75,7 @@ protected:
 // The part entries of `record` as the file holds them.
 std::vector<Bytes> StoredParts(const CQlmMultiPartRecord& record) {
   std::vector<Bytes> parts;
-  for (const CQlmMultiPartRecord::Part& part : record.Parts) {
-    CMemFile file;
-    CArchive archive(&file, CArchive::store);
-    archive << part.SectionName;
-    for (float c : part.Color) archive << c;
-    archive << part.Visible;
-    archive.Close();
-    parts.push_back(file.Data());
-  }
+  for (const CQlmMultiPartRecord::Part& part : record.Parts) parts.push_back(StoredPart(part));
   return parts;
 }
 

@@ -237,17 +237,9 @@ TEST(CQlmProjectData, ALibraryObjectRecordHoldsItsValuesInFileOrder) {
 // The body as a library-object record, then the part count and per part its variant name, colour and visible flag.
 TEST(CQlmProjectData, AMultiPartRecordHoldsItsValuesInFileOrder) {
   const CQlmMultiPartRecord record = MultiPart(4, "Orto Padrão", " 3", "Braquete", {"Base", "Gancho"});
-  CMemFile file;
-  CArchive archive(&file, CArchive::store);
-  archive << int32_t(2);
-  for (const CQlmMultiPartRecord::Part& part : record.Parts) {
-    archive << part.SectionName;
-    for (float c : part.Color) archive << c;
-    archive << part.Visible;
-  }
-  archive.Close();
   Bytes expected = Stored(static_cast<const CQlmLibraryObjectRecord&>(record));
-  Append(expected, file.Data());
+  AppendInt32(expected, 2);
+  for (const CQlmMultiPartRecord::Part& part : record.Parts) Append(expected, StoredPart(part));
   EXPECT_EQ(Stored(record), expected);
   EXPECT_EQ(Stored(CQlmMultiPartRecord()).size(), CQlmMultiPartRecord::MinimumSize);
 }

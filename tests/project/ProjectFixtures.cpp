@@ -197,6 +197,16 @@ void LoadPrefix(const Bytes& bytes, size_t size, CQlmProjectData& data) {
   data.Load(archive);
 }
 
+Bytes StoredPart(const CQlmMultiPartRecord::Part& part) {
+  CMemFile file;
+  CArchive archive(&file, CArchive::store);
+  archive << part.SectionName;
+  for (float c : part.Color) archive << c;
+  archive << part.Visible;
+  archive.Close();
+  return file.Data();
+}
+
 int32_t PeekInt32(const Bytes& bytes, size_t offset) {
   int32_t value = 0;
   std::memcpy(&value, bytes.data() + offset, 4);

@@ -51,6 +51,8 @@ Bytes Stored(const T& object) {
   archive.Close();
   return file.Data();
 }
+// A part entry of a multi-part record as the file holds it: variant name, colour, visible flag.
+Bytes StoredPart(const CQlmMultiPartRecord::Part& part);
 // Loads `data` from the bytes (CQlmProjectData::Load); exceptions pass through.
 void Load(const Bytes& bytes, CQlmProjectData& data);
 // The same from the first `size` bytes.
