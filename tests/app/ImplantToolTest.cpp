@@ -9,7 +9,6 @@
 #include <vtkTransform.h>
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 #include <algorithm>
@@ -558,8 +557,7 @@ TEST_F(ImplantToolTest, MoveModeDragsInThePanoramicView) {
 
   // A value box closed by a click outside: of the four moves the first two are skipped.
   this->Boxes.Answer("5", CDialogFloat::ClickedOutside);
-  this->Menu(*q.PanoramicView, QlmViewMouse::WindowPoint(*q.StylePanoramic, fulcrum[0], fulcrum[1] + 4.0),
-             {"Diâmetro Imp"});
+  this->Menu(*q.PanoramicView, grab, {"Diâmetro Imp"});
   ASSERT_EQ(this->Boxes.Shown.size(), 1u);
   QlmViewMouse::Drag(*q.PanoramicView, grab, target);
   EXPECT_NEAR(QlmViewMouse::Distance(platform(), start), 4.0, 1.0) << "half the drag";
@@ -567,16 +565,11 @@ TEST_F(ImplantToolTest, MoveModeDragsInThePanoramicView) {
 
   // Shift at the press only: the implant turns about its platform.
   const QPoint side = QlmViewMouse::WindowPoint(*q.StylePanoramic, fulcrum[0] + 6.0, fulcrum[1] + 6.0);
-  auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, const QPoint& at,
-                  Qt::KeyboardModifiers keys) {
-    QWidget* widget = q.PanoramicView->GetSafeHwnd();
-    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held, keys);
-    QApplication::sendEvent(widget, &event);
-  };
-  send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, grab, Qt::ShiftModifier);
-  send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, (grab + side) / 2, Qt::NoModifier);
-  send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, side, Qt::NoModifier);
-  send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, side, Qt::NoModifier);
+  CWnd& panoramic = *q.PanoramicView;
+  QlmViewMouse::Send(panoramic, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, grab, Qt::ShiftModifier);
+  QlmViewMouse::Send(panoramic, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, (grab + side) / 2);
+  QlmViewMouse::Send(panoramic, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, side);
+  QlmViewMouse::Send(panoramic, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, side);
   EXPECT_LT(QlmViewMouse::Distance(platform(), start), 0.01) << "turned about the platform";
   EXPECT_NE(Elements(this->Implant(0).GetMatrix()), placement) << "turned";
   EXPECT_EQ(q.StylePanoramic->GetMode(), QlmState::RotateInView);
@@ -635,11 +628,7 @@ TEST_F(ImplantToolTest, Only2DPressesOnEmptySpaceInsert) {
   this->InsertInAxial(middle);
   this->InsertInAxial(middle + QPoint(80, 0));
   ASSERT_EQ(this->Implants().GetCount(), 2);
-  QWidget* widget = q.AxialView->GetSafeHwnd();
-  const QPointF at(middle + QPoint(0, 80));
-  QMouseEvent twice(QEvent::MouseButtonDblClick, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier);
-  QApplication::sendEvent(widget, &twice);
+  QlmViewMouse::Send(*q.AxialView, QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, middle + QPoint(0, 80));
   EXPECT_EQ(this->Implants().GetCount(), 2) << "double click";
   QlmViewMouse::Click(*q.View3D, QPoint(q.View3D->GetSafeHwnd()->width() / 2, 10));
   EXPECT_EQ(this->Implants().GetCount(), 2) << "3D view";

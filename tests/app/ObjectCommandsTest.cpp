@@ -8,7 +8,6 @@
 #include <vtkUnsignedCharArray.h>
 
 #include <QImage>
-#include <QKeyEvent>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -19,6 +18,7 @@
 #include <vector>
 
 #include "QlmBytes.h"
+#include "QlmViewMouse.h"
 #include "SampleProjectFixture.h"
 #include "app/QlmConfig.h"
 #include "objects/CQlmGeometries.h"
@@ -165,8 +165,7 @@ TEST_F(ObjectCommandsTest, NerveExportWritesOneReadableStlPerNerveAndReportsAFai
   this->Prompter.QueueFile(CString(this->Files.File("tecla.stl")));
   for (Qt::KeyboardModifiers held :
        {Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::ShiftModifier | Qt::ControlModifier}) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_N, held);
-    QApplication::sendEvent(this->Q->AxialView->GetSafeHwnd(), &press);
+    QlmViewMouse::PressKey(*this->Q->AxialView, Qt::Key_N, held);
     EXPECT_EQ(fs::exists(this->Files.File("tecla1.stl")), held.testFlag(Qt::ControlModifier));
   }
 

@@ -12,7 +12,6 @@
 #include <vtkRenderer.h>
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 #include <array>
@@ -526,15 +525,7 @@ TEST_F(ObjectToolsTest, AToothIsInsertedMovedTurnedAndScaledWithTheMouse) {
   cut.Update();
   const double* turned = cut.GetOutput()->GetPoint(0);
   const QPoint start = QlmViewMouse::WindowPoint(*q.StyleAxial, turned[0], turned[1]);
-  QWidget* axial = q.AxialView->GetSafeHwnd();
-  const auto shiftSend = [axial](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at) {
-    QMouseEvent event(type, QPointF(at), axial->mapToGlobal(QPointF(at)), button, held, Qt::ShiftModifier);
-    QApplication::sendEvent(axial, &event);
-  };
-  shiftSend(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, start);
-  for (int step = 1; step <= 4; ++step)
-    shiftSend(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, start + QPoint(0, 8 * step));
-  shiftSend(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, start + QPoint(0, 32));
+  QlmViewMouse::Drag(*q.AxialView, start, start + QPoint(0, 32), true, Qt::ShiftModifier);
   const std::vector<ObjectState> rotated = this->State();
   ASSERT_EQ(rotated.size(), 1u);
   EXPECT_NE(rotated, moved);
@@ -548,12 +539,8 @@ TEST_F(ObjectToolsTest, AToothIsInsertedMovedTurnedAndScaledWithTheMouse) {
   q.Window3D->Render();
   double bounds[6];
   tooth.GetActor()->GetBounds(bounds);
-  double display[3];
-  q.Style3D->WorldToDisplay((bounds[0] + bounds[1]) / 2, (bounds[2] + bounds[3]) / 2, (bounds[4] + bounds[5]) / 2,
-                            display);
-  int window[2];
-  q.Style3D->DisplayToWindow(int(std::lround(display[0])), int(std::lround(display[1])), window);
-  const QPoint centre(window[0], window[1]);
+  const QPoint centre = QlmViewMouse::WindowPoint(*q.Style3D, (bounds[0] + bounds[1]) / 2, (bounds[2] + bounds[3]) / 2,
+                                                  (bounds[4] + bounds[5]) / 2);
   QlmViewMouse::Drag(*q.View3D, centre, centre + QPoint(0, -30));
   const std::vector<ObjectState> scaled = this->State();
   EXPECT_NE(scaled, rotated);
