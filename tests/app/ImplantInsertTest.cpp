@@ -21,7 +21,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "QlmBytes.h"
 #include "SampleCrowns.h"
 #include "SampleProjectFixture.h"
 #include "QlmLibraryFolderFiles.h"
@@ -251,12 +250,9 @@ TEST_F(ImplantInsertTest, ImplantsOnTheMaxillaAreSavedAndReopenedAsTheyWere) {
   });
 
   const std::string first = Files.File("Implantes.qlm");
-  Prompter.QueueFile(CString(first));
-  this->Frame->OnFileSaveAs();
-  this->Frame->OnFileClose();
-  Prompter.QueueFile(CString(first));
-  this->Frame->OnFileOpen();
-  q = this->Q = this->Frame->GetController();
+  this->SaveAs(first);
+  this->CloseAndOpen(first);
+  q = this->Q;
   ASSERT_EQ(q->ProjectOpen, 1);
   EXPECT_TRUE(Prompter.Messages.empty());
 
@@ -277,12 +273,7 @@ TEST_F(ImplantInsertTest, ImplantsOnTheMaxillaAreSavedAndReopenedAsTheyWere) {
   }
   EXPECT_EQ(implants.GetList3D()->GetSelectedIndex(), 2) << "the last one inserted stays selected";
 
-  const std::string second = Files.File("Implantes2.qlm");
-  Prompter.QueueFile(CString(second));
-  this->Frame->OnFileSaveAs();
-  const std::vector<uint8_t> saved = QlmBytes::ReadFile(first);
-  ASSERT_FALSE(saved.empty());
-  EXPECT_TRUE(QlmBytes::ReadFile(second) == saved);
+  this->ExpectSavedAgainAsItWas(first, Files.File("Implantes2.qlm"));
   this->ExpectShownWhereItLies();
 
   if (const char* picture = std::getenv("QLM_IMPLANTS_REOPENED_SCREENSHOT")) {

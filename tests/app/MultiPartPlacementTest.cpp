@@ -173,13 +173,10 @@ TEST_F(MultiPartPlacementTest, PlacedObjectsAreSavedAndComeBackInEveryView) {
   q->OrtoImpsContainer->GetList3D()->GetListItemAt(0)->SetPartVisibility(0, 0);
 
   const std::string first = this->Files.File("Partes.qlm");
-  this->Prompter.QueueFile(CString(first));
-  this->Frame->OnFileSaveAs();
+  this->SaveAs(first);
   ControllerReady = [](CQlmQuorvantile& controller) { PutFixtureItems(controller); };
-  this->Frame->OnFileClose();
-  this->Prompter.QueueFile(CString(first));
-  this->Frame->OnFileOpen();
-  q = this->Q = this->Frame->GetController();
+  this->CloseAndOpen(first);
+  q = this->Q;
   ASSERT_EQ(q->ProjectOpen, 1) << (this->Prompter.Messages.empty() ? "" : this->Prompter.Messages[0].Text.Str());
 
   CQlmEndoImps& endo = *q->EndoImpsContainer;
@@ -201,12 +198,7 @@ TEST_F(MultiPartPlacementTest, PlacedObjectsAreSavedAndComeBackInEveryView) {
   EXPECT_EQ(bracket.GetPartVisible(0), 0);
   EXPECT_EQ(bracket.GetPartVisible(1), 1);
 
-  const std::string second = this->Files.File("Partes2.qlm");
-  this->Prompter.QueueFile(CString(second));
-  this->Frame->OnFileSaveAs();
-  const std::vector<uint8_t> saved = QlmBytes::ReadFile(first);
-  ASSERT_FALSE(saved.empty());
-  EXPECT_TRUE(QlmBytes::ReadFile(second) == saved);
+  this->ExpectSavedAgainAsItWas(first, this->Files.File("Partes2.qlm"));
 }
 
 // One object of `item` placed at the axial view's centre, part `slot` switched to `variant` (none for -1).

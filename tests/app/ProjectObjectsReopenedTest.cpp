@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "FixtureTeethLibrary.h"
-#include "QlmBytes.h"
 #include "QlmViewMouse.h"
 #include "SampleCrowns.h"
 #include "SampleProjectFixture.h"
@@ -124,14 +123,11 @@ TEST_F(ProjectObjectsReopenedTest, ImplantsAToothAndARulerComeBackInTheSameViews
   });
 
   const std::string first = this->Files.File("Objetos.qlm");
-  this->Prompter.QueueFile(CString(first));
-  this->Frame->OnFileSaveAs();
+  this->SaveAs(first);
   // The controller that the close makes has the teeth library in use too.
   ControllerReady = [](CQlmQuorvantile& controller) { FixtureTeethLibrary::Put(controller); };
-  this->Frame->OnFileClose();
-  this->Prompter.QueueFile(CString(first));
-  this->Frame->OnFileOpen();
-  q = this->Q = this->Frame->GetController();
+  this->CloseAndOpen(first);
+  q = this->Q;
   ASSERT_EQ(q->ProjectOpen, 1) << (this->Prompter.Messages.empty() ? "" : this->Prompter.Messages[0].Text.Str());
   EXPECT_TRUE(this->Prompter.Messages.empty());
 
@@ -166,12 +162,7 @@ TEST_F(ProjectObjectsReopenedTest, ImplantsAToothAndARulerComeBackInTheSameViews
   EXPECT_FLOAT_EQ(reopened.GetSource()->GetSize(), length);
   EXPECT_EQ(reopened.GetOwnSlice(), slice);
 
-  const std::string second = this->Files.File("Objetos2.qlm");
-  this->Prompter.QueueFile(CString(second));
-  this->Frame->OnFileSaveAs();
-  const std::vector<uint8_t> saved = QlmBytes::ReadFile(first);
-  ASSERT_FALSE(saved.empty());
-  EXPECT_TRUE(QlmBytes::ReadFile(second) == saved);
+  this->ExpectSavedAgainAsItWas(first, this->Files.File("Objetos2.qlm"));
 
   if (const char* picture = std::getenv("QLM_PROJECT_OBJECTS_SCREENSHOT")) {
     EXPECT_TRUE(this->SaveWindow(picture)) << picture;
