@@ -663,7 +663,8 @@ TEST_F(ImplantToolTest, AnImplantIsPlacedTiltedMovedUndoneAndRedone) {
   toSection->DeepCopy(sectionMatrix);
   CQlmResliceGeometry::FlipMatrixY(toSection);
   toSection->Invert();
-  const float* centre = QlmPlanningFrame(q.CTData->ImageData).GetCentre();
+  const QlmPlanningFrame planningFrame(q.CTData->ImageData);
+  const float* centre = planningFrame.GetCentre();
   const double fromCentre[4] = {crown[0] - centre[0], crown[1] - centre[1], crown[2] - centre[2], 1.0};
   double inCell[4];
   toSection->MultiplyPoint(fromCentre, inCell);
