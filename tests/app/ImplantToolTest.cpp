@@ -8,8 +8,6 @@
 #include <vtkMatrix4x4.h>
 #include <vtkTransform.h>
 
-#include <QApplication>
-#include <QTest>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -237,15 +235,6 @@ protected:
   }
 
   std::string Status() const { return this->Frame->StatusBar.GetPaneText(1).Str(); }
-
-  // Ctrl and `key` typed in the active main window.
-  void PressKeys(Qt::Key key) {
-    QWidget* main = this->Frame->GetSafeHwnd();
-    main->show();
-    QApplication::setActiveWindow(main);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-    QTest::keyClick(main, key, Qt::ControlModifier);
-  }
 
   ScriptedBoxes Boxes;
 };
@@ -689,9 +678,9 @@ TEST_F(ImplantToolTest, AnImplantIsPlacedTiltedMovedUndoneAndRedone) {
                      QlmViewMouse::WindowPoint(*q.StylePanoramic, grabAt[0] + 6.0, grabAt[1]));
   const Matrix moved = Elements(this->Implant(0).GetMatrix());
   EXPECT_NE(moved, tilted);
-  this->PressKeys(Qt::Key_Z);
+  this->TypeControlKey(Qt::Key_Z);
   EXPECT_EQ(Elements(this->Implant(0).GetMatrix()), tilted);
-  this->PressKeys(Qt::Key_Y);
+  this->TypeControlKey(Qt::Key_Y);
   EXPECT_EQ(Elements(this->Implant(0).GetMatrix()), moved);
   EXPECT_NEAR(this->Implant(0).GetConectorAngle(), 25.0f, 1e-3) << "the tilt stays";
 

@@ -11,9 +11,6 @@
 #include <vtkPolyData.h>
 #include <vtkRenderer.h>
 
-#include <QApplication>
-#include <QTest>
-#include <QWidget>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -550,17 +547,13 @@ TEST_F(ObjectToolsTest, AToothIsInsertedMovedTurnedAndScaledWithTheMouse) {
   }
 
   // Ctrl+Z undoes each step, newest first; Ctrl+Y redoes them.
-  QWidget* main = this->Frame->GetSafeHwnd();
-  main->show();
-  QApplication::setActiveWindow(main);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(main));
   const std::vector<std::vector<ObjectState>> steps = {{}, inserted, moved, rotated, scaled};
   for (int i = 3; i >= 0; --i) {
-    QTest::keyClick(main, Qt::Key_Z, Qt::ControlModifier);
+    this->TypeControlKey(Qt::Key_Z);
     EXPECT_EQ(this->State(), steps[i]) << "undo to step " << i;
   }
   for (int i = 1; i <= 4; ++i) {
-    QTest::keyClick(main, Qt::Key_Y, Qt::ControlModifier);
+    this->TypeControlKey(Qt::Key_Y);
     EXPECT_EQ(this->State(), steps[i]) << "redo to step " << i;
   }
 }

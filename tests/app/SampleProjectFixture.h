@@ -3,6 +3,7 @@
 // application opens a project named on its command line. Tests that need
 // settings lines write them in WriteSettings, before the program starts.
 #include <QApplication>
+#include <QTest>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -50,6 +51,15 @@ protected:
     this->Q->Window3D->Render();
     QApplication::processEvents();
     return window.grab().save(picture);
+  }
+
+  // Ctrl and `key` typed in the main window, made the active window first.
+  void TypeControlKey(Qt::Key key) {
+    QWidget* main = this->Frame->GetSafeHwnd();
+    main->show();
+    QApplication::setActiveWindow(main);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QTest::keyClick(main, key, Qt::ControlModifier);
   }
 
   // "Salvar como" answered with `path`.
