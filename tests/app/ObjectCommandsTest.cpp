@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -58,11 +57,6 @@ protected:
     const std::string target = this->Files.File(name);
     fs::copy_file(source, target, fs::copy_options::overwrite_existing);
     return target;
-  }
-
-  std::string TextFile(const std::string& name, const std::string& text) const {
-    std::ofstream(this->Files.File(name), std::ios::binary) << text;
-    return this->Files.File(name);
   }
 
   CQlmObjectList& Objects() const { return this->Q->Geometries->GetObjectList(); }
@@ -135,7 +129,7 @@ TEST_F(ObjectCommandsTest, FilesWithoutATriangleAreRefusedAndChangeNothing) {
   const vtkIdType block = this->Q->Creator202106->GeometryBlock->GetNumberOfValues();
   for (const Case& c : cases) {
     this->Prompter.Messages.clear();
-    this->Import(this->TextFile(c.Name, c.Text));
+    this->Import(this->RawFile(c.Name, QlmBytes::Bytes(c.Text, c.Text + std::strlen(c.Text))));
     ASSERT_EQ(this->Prompter.Messages.size(), 1u) << c.Name;
     EXPECT_EQ(this->Prompter.Messages[0].Text, "Error importing " + CString(c.Name) + " !");
     EXPECT_EQ(this->Prompter.Messages[0].Caption, CString("Error Importing File"));
