@@ -170,7 +170,7 @@ TEST_F(ImplantInsertTest, AClickOnAMaxillaryCrownInEachViewPutsAnImplantOnIt) {
   double enamel = 0.0;
   Vector crown = this->CrownPoint(0.4f * arch, 0.0, HUGE_VAL, enamel);
   Vector planning = this->ToPlanning(crown);
-  const int slice = int(std::lround((crown[2] - this->Volume()->GetOrigin()[2]) / this->Volume()->GetSpacing()[2]));
+  const int slice = SampleCrowns::SliceAt(*this->Q, crown[2]);
   q.AxialView->SetSlice(slice);
   Click(*q.AxialView, WindowPoint(*q.StyleAxial, planning[0], planning[1]));
   this->ExpectPlacedOnTheCrown(crown, enamel, 1);
@@ -238,7 +238,7 @@ TEST_F(ImplantInsertTest, ImplantsOnTheMaxillaAreSavedAndReopenedAsTheyWere) {
   for (float arc : {0.3f, 0.4f, 0.5f}) {
     const Vector crown = this->CrownPoint(arc * arch, crownHeight, 8.0, enamel);
     const Vector planning = this->ToPlanning(crown);
-    q->AxialView->SetSlice(int(std::lround((crown[2] - this->Volume()->GetOrigin()[2]) / this->Volume()->GetSpacing()[2])));
+    q->AxialView->SetSlice(SampleCrowns::SliceAt(*this->Q, crown[2]));
     Click(*q->AxialView, WindowPoint(*q->StyleAxial, planning[0], planning[1]));
   }
   ASSERT_EQ(q->ImplantContainer->GetCount(), 3);
@@ -311,7 +311,7 @@ TEST_F(ImplantInsertTest, TheImplantCutsFollowAChangeOfTheReformat) {
   double enamel = 0.0;
   const Vector crown = this->CrownPoint(0.4f * q.PanoramicCalc->GetArchLength(), 0.0, HUGE_VAL, enamel);
   const Vector planning = this->ToPlanning(crown);
-  q.AxialView->SetSlice(int(std::lround((crown[2] - this->Volume()->GetOrigin()[2]) / this->Volume()->GetSpacing()[2])));
+  q.AxialView->SetSlice(SampleCrowns::SliceAt(*this->Q, crown[2]));
   Click(*q.AxialView, WindowPoint(*q.StyleAxial, planning[0], planning[1]));
   ASSERT_EQ(q.ImplantContainer->GetCount(), 1);
   const CQlmImplantCross9& cross = *q.ImplantContainer->GetListCross()->GetListItemAt(0);
@@ -441,7 +441,7 @@ TEST_F(LibraryImplantInsertTest, ClicksPlaceTheImplantChosenOnTheImplantToolBar)
   double enamel = 0.0;
   Vector crown = this->CrownPoint(0.4f * arch, 0.0, HUGE_VAL, enamel);
   const Vector planning = this->ToPlanning(crown);
-  const int slice = int(std::lround((crown[2] - this->Volume()->GetOrigin()[2]) / this->Volume()->GetSpacing()[2]));
+  const int slice = SampleCrowns::SliceAt(*this->Q, crown[2]);
   q.AxialView->SetSlice(slice);
   Click(*q.AxialView, WindowPoint(*q.StyleAxial, planning[0], planning[1]));
   this->ExpectPlacedOnTheCrown(crown, enamel, 1);

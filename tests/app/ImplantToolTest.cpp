@@ -687,8 +687,7 @@ TEST_F(ImplantToolTest, AnImplantIsPlacedTiltedMovedUndoneAndRedone) {
   if (const char* picture = std::getenv("QLM_IMPLANT_TOOL_SCREENSHOT")) {
     Vector platform;
     this->Implant(0).GetPosition(platform.data());
-    const double slice = (platform[2] - q.CTData->ImageData->GetOrigin()[2]) / q.CTData->ImageData->GetSpacing()[2];
-    q.AxialView->SetSlice(int(std::lround(slice)) + 3);
+    q.AxialView->SetSlice(SampleCrowns::SliceAt(q, platform[2]) + 3);
     const Vector onPlanning = SampleCrowns::ToPlanning(q, platform);
     q.CrossView->SetSlice(q.Indicator->GetCrossIndexAtAxialPoint(onPlanning.data()));
     EXPECT_TRUE(this->SaveWindow(picture)) << picture;

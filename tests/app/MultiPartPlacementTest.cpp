@@ -103,12 +103,11 @@ TEST_F(MultiPartPlacementTest, ObjectsPlacedOnTheCrownsFollowTheViews) {
   EXPECT_EQ(q.LabelOptions[CQlmQuorvantile::Endodontic], &endo);
   PutFixtureItems(q);
   const float arch = q.PanoramicCalc->GetArchLength();
-  const double zOrigin = q.CTData->ImageData->GetOrigin()[2], zStep = q.CTData->ImageData->GetSpacing()[2];
 
   // An axial click on a crown, on the crown's slice.
   double enamel = 0.0;
   const Vector crown = SampleCrowns::CrownPoint(q, 0.42f * arch, 0.0, HUGE_VAL, enamel);
-  q.AxialView->SetSlice(int(std::lround((crown[2] - zOrigin) / zStep)));
+  q.AxialView->SetSlice(SampleCrowns::SliceAt(q, crown[2]));
   ASSERT_EQ(endo.AddObject(q.WindowAxial, SampleCrowns::ToPlanning(q, crown).data(), "Teste", " 42", "Lima", 0, -1), 1);
   CQlmEndoImp3D& lima = *endo.GetList3D()->GetListItemAt(0);
   EXPECT_LT(this->DistanceToPlacement(lima, crown), 1.5);
@@ -127,7 +126,7 @@ TEST_F(MultiPartPlacementTest, ObjectsPlacedOnTheCrownsFollowTheViews) {
   // The views' moves reach every cut of body and parts.
   double bounds[6];
   lima.GetActor(0)->GetBounds(bounds);
-  const int partSlice = int(std::lround(((bounds[4] + bounds[5]) / 2 - zOrigin) / zStep));
+  const int partSlice = SampleCrowns::SliceAt(q, (bounds[4] + bounds[5]) / 2);
   q.AxialView->SetSlice(partSlice);
   CQlmEndoImpAxial& axial = *endo.GetListAxial()->GetListItemAt(0);
   EXPECT_EQ(axial.GetAxialIndex(), partSlice);
@@ -150,7 +149,7 @@ TEST_F(MultiPartPlacementTest, ObjectsPlacedOnTheCrownsFollowTheViews) {
   if (const char* picture = std::getenv("QLM_MULTIPART_SCREENSHOT")) {
     q.CrossView->SetSlice(q.Indicator->GetCrossIndexAtAxialPoint(SampleCrowns::ToPlanning(q, crown).data()) - 4);
     lima.GetActor()->GetBounds(bounds);
-    q.AxialView->SetSlice(int(std::lround(((bounds[4] + bounds[5]) / 2 - zOrigin) / zStep)));
+    q.AxialView->SetSlice(SampleCrowns::SliceAt(q, (bounds[4] + bounds[5]) / 2));
     EXPECT_TRUE(this->SaveWindow(picture)) << picture;
   }
 }

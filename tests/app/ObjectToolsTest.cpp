@@ -6,7 +6,6 @@
 // the end-to-end test's drags.
 #include <vtkActor.h>
 #include <vtkCallbackCommand.h>
-#include <vtkImageData.h>
 #include <vtkMatrix4x4.h>
 #include <vtkPolyData.h>
 #include <vtkRenderer.h>
@@ -83,8 +82,7 @@ protected:
     const float arch = this->Q->PanoramicCalc->GetArchLength();
     double enamel = 0.0;
     this->Crown = SampleCrowns::CrownPoint(*this->Q, 0.4f * arch, 0.0, HUGE_VAL, enamel);
-    vtkImageData* volume = this->Q->CTData->ImageData;
-    this->Q->AxialView->SetSlice(int(std::lround((this->Crown[2] - volume->GetOrigin()[2]) / volume->GetSpacing()[2])));
+    this->Q->AxialView->SetSlice(SampleCrowns::SliceAt(*this->Q, this->Crown[2]));
   }
 
   // The items of `source` in the controller's library of `kind`, offered by `bar`.

@@ -54,6 +54,12 @@ inline Vector CrownPoint(const CQlmQuorvantile& q, float arc, double near, doubl
   return point;
 }
 
+// The axial slice nearest to height `z` of the volume.
+inline int SliceAt(const CQlmQuorvantile& q, double z) {
+  vtkImageData* volume = q.CTData->ImageData;
+  return int(std::lround((z - volume->GetOrigin()[2]) / volume->GetSpacing()[2]));
+}
+
 inline Vector ToPlanning(const CQlmQuorvantile& q, const Vector& volume) {
   Vector planning;
   QlmPlanningFrame(q.CTData->ImageData).ToPlanning(volume.data(), planning.data());
