@@ -83,14 +83,7 @@ void PutFixtureItems(CQlmQuorvantile& q) {
   PutItem<vtkOrtoImplant, vtkOrtoImpSec>(orto, "Bracket", steel, 2);
 }
 
-class MultiPartPlacementTest : public SampleProjectFixture {
-protected:
-  double DistanceToPlacement(const CQlmMultiPart3D& object, const Vector& crown) {
-    double position[3];
-    object.GetPosition(position);
-    return std::hypot(position[0] - crown[0], position[1] - crown[1], position[2] - crown[2]);
-  }
-};
+using MultiPartPlacementTest = SampleProjectFixture;
 
 TEST_F(MultiPartPlacementTest, ObjectsPlacedOnTheCrownsFollowTheViews) {
   if (!this->Opened()) return;
@@ -110,7 +103,7 @@ TEST_F(MultiPartPlacementTest, ObjectsPlacedOnTheCrownsFollowTheViews) {
   q.AxialView->SetSlice(SampleCrowns::SliceAt(q, crown[2]));
   ASSERT_EQ(endo.AddObject(q.WindowAxial, SampleCrowns::ToPlanning(q, crown).data(), "Teste", " 42", "Lima", 0, -1), 1);
   CQlmEndoImp3D& lima = *endo.GetList3D()->GetListItemAt(0);
-  EXPECT_LT(this->DistanceToPlacement(lima, crown), 1.5);
+  EXPECT_LT(SampleCrowns::DistanceToPlacement(lima, crown), 1.5);
   EXPECT_EQ(lima.GetPartCount(), 3);
   EXPECT_EQ(endo.GetList3D()->GetSelectedIndex(), 0);
 
@@ -121,7 +114,7 @@ TEST_F(MultiPartPlacementTest, ObjectsPlacedOnTheCrownsFollowTheViews) {
   const double height = other[2] - QlmPlanningFrame(q.CTData->ImageData).GetCentre()[2];
   const double point[3] = {along, height, 0.0};
   ASSERT_EQ(orto.AddObject(q.WindowPanoramic, point, "Teste", " 42", "Bracket", 0, -1), 1);
-  EXPECT_LT(this->DistanceToPlacement(*orto.GetList3D()->GetListItemAt(0), other), 1.5);
+  EXPECT_LT(SampleCrowns::DistanceToPlacement(*orto.GetList3D()->GetListItemAt(0), other), 1.5);
 
   // The views' moves reach every cut of body and parts.
   double bounds[6];

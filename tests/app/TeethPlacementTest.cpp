@@ -42,10 +42,9 @@ protected:
   int Add(const void* window, const Vector& point, const char* name) {
     return this->Q->DentesContainer->AddTooth(window, point.data(), "Dentes Teste", " 42", name, 0, -1);
   }
+  // How far the last placed tooth lies from `crown`.
   double DistanceToPlacement(const Vector& crown) {
-    double position[3];
-    this->Q->DentesContainer->GetList3D()->GetLast()->GetPosition(position);
-    return std::hypot(position[0] - crown[0], position[1] - crown[1], position[2] - crown[2]);
+    return SampleCrowns::DistanceToPlacement(*this->Q->DentesContainer->GetList3D()->GetLast(), crown);
   }
 };
 
