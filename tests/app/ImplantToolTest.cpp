@@ -148,9 +148,6 @@ protected:
   CQlmCoreImplant& Core() const { return *this->Q->CoreImplant; }
   vtkImplantLib& Library() const { return *vtkImplantLib::SafeDownCast(this->Q->Libraries[CQlmQuorvantile::Implants]); }
   vtkImplantCustom* LibraryImplant(int k) const { return this->Library().GetImplant(k); }
-  vtkImplantCustom* LibraryComponent() const {
-    return vtkImplantCustom::SafeDownCast(this->Library().Components->GetItemAsObject(0));
-  }
 
   // Implant 0 becomes "Reto" of "Genéricos" with `component` ("Standard": the generic connector).
   void MakeLibraryImplant(const char* component) {
