@@ -106,13 +106,13 @@ protected:
     return *q.Style3D->GetRecord();
   }
 
-  // An event of `view` as its style hands it to `core`: the event word, the picked actor and the modifiers.
-  void Send(CQlmCore& core, int view, int event, vtkActor* picked = nullptr, bool shift = false, bool control = false) {
+  // An event of `view` as its style hands it to `core`: the event word and the picked actor, no modifier held.
+  void Send(CQlmCore& core, int view, int event, vtkActor* picked = nullptr) {
     CQlmInteractorRecord& record = this->Record(view);
     record.Event = event;
     record.PickedActor = picked;
-    record.Shift = shift;
-    record.Control = control;
+    record.Shift = false;
+    record.Control = false;
     CQlmQuorvantile& q = *this->Q;
     if (view == QlmView::Cross) {
       core.DispatchCrossViewEvent(q.WindowCross);
