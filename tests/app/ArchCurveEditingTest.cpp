@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <algorithm>
@@ -18,6 +17,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "QlmViewMouse.h"
 #include "SampleProjectFixture.h"
 #include "QlmTestData.h"
 #include "RecordingIndicatorHook.h"
@@ -116,10 +116,7 @@ protected:
   static Point Middle(const Point& a, const Point& b) { return {(a[0] + b[0]) / 2, (a[1] + b[1]) / 2}; }
 
   // The Delete key typed in the axial view.
-  void PressDelete() {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
-    QApplication::sendEvent(this->Q->AxialView->GetSafeHwnd(), &press);
-  }
+  void PressDelete() { QlmViewMouse::PressKey(*this->Q->AxialView, Qt::Key_Delete); }
 
   // The cross-section scroll bar shows the nine-section filter's range and position.
   void ExpectCrossScrollBarFollowsTheArch() const {

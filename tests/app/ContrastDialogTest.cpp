@@ -37,13 +37,8 @@ public:
   std::string Calls;
 };
 
-class ContrastDialogTest : public SampleProjectFixture {
+class ContrastFixture : public SampleProjectFixture {
 protected:
-  void SetUp() override {
-    SampleProjectFixture::SetUp();
-    if (Opened()) this->Q->Nerves = &this->Nerves;
-  }
-
   // Runs the menu command with `whileOpen` acting in the open dialog.
   void RunContrast(const std::function<void(CDialogContrast&)>& whileOpen) {
     CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog& dialog) {
@@ -52,6 +47,23 @@ protected:
     });
     this->Frame->OnCmdMsg(ContrastCommand, QlmCmdCode::Command, nullptr);
     CDialog::SetModalHook(previous);
+  }
+
+  // The slider's thumb dragged to `position` and let go.
+  static void DragThumb(CSliderCtrl& slider, int position) {
+    auto* thumb = static_cast<QSlider*>(slider.GetSafeHwnd());
+    thumb->setSliderDown(true);
+    thumb->setSliderPosition(position);
+    thumb->setSliderDown(false);
+  }
+};
+
+// The nerves stand in as a recording double.
+class ContrastDialogTest : public ContrastFixture {
+protected:
+  void SetUp() override {
+    ContrastFixture::SetUp();
+    if (Opened()) this->Q->Nerves = &this->Nerves;
   }
 
   GreyFollower Nerves;
@@ -116,7 +128,7 @@ TEST_F(ContrastDialogTest, ClosingWhileTypingTakesTheTypedEnd) {
 }
 
 // The real nerves: the nerve window's reformat takes the new ends too.
-class ContrastOnNervesTest : public SampleProjectFixture {};
+using ContrastOnNervesTest = ContrastFixture;
 
 TEST_F(ContrastOnNervesTest, TheNerveWindowsReformatFollowsTheEnds) {
   if (!Opened()) return;
@@ -124,20 +136,10 @@ TEST_F(ContrastOnNervesTest, TheNerveWindowsReformatFollowsTheEnds) {
   ASSERT_EQ(Q->Nerves, static_cast<CQlmGreyWindowFollower*>(&nerves));
   Q->NerveEditing = 1;
   nerves.EnterNerveWindow();
-  CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog& dialog) {
-    auto& contrast = static_cast<CDialogContrast&>(dialog);
-    auto* upper = static_cast<QSlider*>(contrast.SliderUpper.GetSafeHwnd());
-    upper->setSliderDown(true);
-    upper->setSliderPosition(2200);
-    upper->setSliderDown(false);
-    auto* lower = static_cast<QSlider*>(contrast.SliderLower.GetSafeHwnd());
-    lower->setSliderDown(true);
-    lower->setSliderPosition(700);
-    lower->setSliderDown(false);
-    return INT_PTR(IDCANCEL);
+  RunContrast([](CDialogContrast& contrast) {
+    DragThumb(contrast.SliderUpper, 2200);
+    DragThumb(contrast.SliderLower, 700);
   });
-  Frame->OnCmdMsg(ContrastCommand, QlmCmdCode::Command, nullptr);
-  CDialog::SetModalHook(previous);
   EXPECT_EQ(EndsOf(nerves.GetEditor()->GetViewer()->GetWindowLevelFilter()),
             (std::pair<float, float>{700.0f, 2200.0f}));
   Q->NerveEditing = 0;

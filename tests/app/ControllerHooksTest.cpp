@@ -2,8 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordingIndicatorHook.h"
-#include "ShellFixture.h"
-#include "app/CQlmQuorvantile.h"
+#include "WindowlessControllerFixture.h"
 
 namespace {
 
@@ -15,20 +14,7 @@ public:
   int Calls = 0;
 };
 
-// A controller with its objects but no windows: renders do nothing.
-class ControllerHooksFixture : public ShellFixture {
-protected:
-  void SetUp() override {
-    ShellFixture::SetUp();
-    this->Q->CreateObjects();
-  }
-  void TearDown() override {
-    this->Q->Teardown();
-    delete this->Q;
-    ShellFixture::TearDown();
-  }
-  CQlmQuorvantile* Q = CQlmQuorvantile::New();
-};
+using ControllerHooksFixture = WindowlessControllerFixture;
 
 TEST_F(ControllerHooksFixture, CrossIndicatorToggleFlipsTheSwitchAndTellsTheIndicators) {
   RecordingIndicatorHook hook;

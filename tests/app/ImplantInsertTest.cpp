@@ -21,7 +21,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "QlmBytes.h"
 #include "SampleCrowns.h"
 #include "SampleProjectFixture.h"
 #include "QlmLibraryFolderFiles.h"
@@ -171,7 +170,7 @@ TEST_F(ImplantInsertTest, AClickOnAMaxillaryCrownInEachViewPutsAnImplantOnIt) {
   double enamel = 0.0;
   Vector crown = this->CrownPoint(0.4f * arch, 0.0, HUGE_VAL, enamel);
   Vector planning = this->ToPlanning(crown);
-  const int slice = int(std::lround((crown[2] - this->Volume()->GetOrigin()[2]) / this->Volume()->GetSpacing()[2]));
+  const int slice = SampleCrowns::SliceAt(*this->Q, crown[2]);
   q.AxialView->SetSlice(slice);
   Click(*q.AxialView, WindowPoint(*q.StyleAxial, planning[0], planning[1]));
   this->ExpectPlacedOnTheCrown(crown, enamel, 1);
@@ -239,7 +238,7 @@ TEST_F(ImplantInsertTest, ImplantsOnTheMaxillaAreSavedAndReopenedAsTheyWere) {
   for (float arc : {0.3f, 0.4f, 0.5f}) {
     const Vector crown = this->CrownPoint(arc * arch, crownHeight, 8.0, enamel);
     const Vector planning = this->ToPlanning(crown);
-    q->AxialView->SetSlice(int(std::lround((crown[2] - this->Volume()->GetOrigin()[2]) / this->Volume()->GetSpacing()[2])));
+    q->AxialView->SetSlice(SampleCrowns::SliceAt(*this->Q, crown[2]));
     Click(*q->AxialView, WindowPoint(*q->StyleAxial, planning[0], planning[1]));
   }
   ASSERT_EQ(q->ImplantContainer->GetCount(), 3);
@@ -251,12 +250,9 @@ TEST_F(ImplantInsertTest, ImplantsOnTheMaxillaAreSavedAndReopenedAsTheyWere) {
   });
 
   const std::string first = Files.File("Implantes.qlm");
-  Prompter.QueueFile(CString(first));
-  this->Frame->OnFileSaveAs();
-  this->Frame->OnFileClose();
-  Prompter.QueueFile(CString(first));
-  this->Frame->OnFileOpen();
-  q = this->Q = this->Frame->GetController();
+  this->SaveAs(first);
+  this->CloseAndOpen(first);
+  q = this->Q;
   ASSERT_EQ(q->ProjectOpen, 1);
   EXPECT_TRUE(Prompter.Messages.empty());
 
@@ -277,12 +273,7 @@ TEST_F(ImplantInsertTest, ImplantsOnTheMaxillaAreSavedAndReopenedAsTheyWere) {
   }
   EXPECT_EQ(implants.GetList3D()->GetSelectedIndex(), 2) << "the last one inserted stays selected";
 
-  const std::string second = Files.File("Implantes2.qlm");
-  Prompter.QueueFile(CString(second));
-  this->Frame->OnFileSaveAs();
-  const std::vector<uint8_t> saved = QlmBytes::ReadFile(first);
-  ASSERT_FALSE(saved.empty());
-  EXPECT_TRUE(QlmBytes::ReadFile(second) == saved);
+  this->ExpectSavedAgainAsItWas(first, Files.File("Implantes2.qlm"));
   this->ExpectShownWhereItLies();
 
   if (const char* picture = std::getenv("QLM_IMPLANTS_REOPENED_SCREENSHOT")) {
@@ -320,7 +311,7 @@ TEST_F(ImplantInsertTest, TheImplantCutsFollowAChangeOfTheReformat) {
   double enamel = 0.0;
   const Vector crown = this->CrownPoint(0.4f * q.PanoramicCalc->GetArchLength(), 0.0, HUGE_VAL, enamel);
   const Vector planning = this->ToPlanning(crown);
-  q.AxialView->SetSlice(int(std::lround((crown[2] - this->Volume()->GetOrigin()[2]) / this->Volume()->GetSpacing()[2])));
+  q.AxialView->SetSlice(SampleCrowns::SliceAt(*this->Q, crown[2]));
   Click(*q.AxialView, WindowPoint(*q.StyleAxial, planning[0], planning[1]));
   ASSERT_EQ(q.ImplantContainer->GetCount(), 1);
   const CQlmImplantCross9& cross = *q.ImplantContainer->GetListCross()->GetListItemAt(0);
@@ -450,7 +441,7 @@ TEST_F(LibraryImplantInsertTest, ClicksPlaceTheImplantChosenOnTheImplantToolBar)
   double enamel = 0.0;
   Vector crown = this->CrownPoint(0.4f * arch, 0.0, HUGE_VAL, enamel);
   const Vector planning = this->ToPlanning(crown);
-  const int slice = int(std::lround((crown[2] - this->Volume()->GetOrigin()[2]) / this->Volume()->GetSpacing()[2]));
+  const int slice = SampleCrowns::SliceAt(*this->Q, crown[2]);
   q.AxialView->SetSlice(slice);
   Click(*q.AxialView, WindowPoint(*q.StyleAxial, planning[0], planning[1]));
   this->ExpectPlacedOnTheCrown(crown, enamel, 1);

@@ -8,9 +8,6 @@
 #include <vtkMatrix4x4.h>
 #include <vtkTransform.h>
 
-#include <QApplication>
-#include <QMouseEvent>
-#include <QTest>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -151,9 +148,6 @@ protected:
   CQlmCoreImplant& Core() const { return *this->Q->CoreImplant; }
   vtkImplantLib& Library() const { return *vtkImplantLib::SafeDownCast(this->Q->Libraries[CQlmQuorvantile::Implants]); }
   vtkImplantCustom* LibraryImplant(int k) const { return this->Library().GetImplant(k); }
-  vtkImplantCustom* LibraryComponent() const {
-    return vtkImplantCustom::SafeDownCast(this->Library().Components->GetItemAsObject(0));
-  }
 
   // Implant 0 becomes "Reto" of "Genéricos" with `component` ("Standard": the generic connector).
   void MakeLibraryImplant(const char* component) {
@@ -238,15 +232,6 @@ protected:
   }
 
   std::string Status() const { return this->Frame->StatusBar.GetPaneText(1).Str(); }
-
-  // Ctrl and `key` typed in the active main window.
-  void PressKeys(Qt::Key key) {
-    QWidget* main = this->Frame->GetSafeHwnd();
-    main->show();
-    QApplication::setActiveWindow(main);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-    QTest::keyClick(main, key, Qt::ControlModifier);
-  }
 
   ScriptedBoxes Boxes;
 };
@@ -558,8 +543,7 @@ TEST_F(ImplantToolTest, MoveModeDragsInThePanoramicView) {
 
   // A value box closed by a click outside: of the four moves the first two are skipped.
   this->Boxes.Answer("5", CDialogFloat::ClickedOutside);
-  this->Menu(*q.PanoramicView, QlmViewMouse::WindowPoint(*q.StylePanoramic, fulcrum[0], fulcrum[1] + 4.0),
-             {"Diâmetro Imp"});
+  this->Menu(*q.PanoramicView, grab, {"Diâmetro Imp"});
   ASSERT_EQ(this->Boxes.Shown.size(), 1u);
   QlmViewMouse::Drag(*q.PanoramicView, grab, target);
   EXPECT_NEAR(QlmViewMouse::Distance(platform(), start), 4.0, 1.0) << "half the drag";
@@ -567,16 +551,11 @@ TEST_F(ImplantToolTest, MoveModeDragsInThePanoramicView) {
 
   // Shift at the press only: the implant turns about its platform.
   const QPoint side = QlmViewMouse::WindowPoint(*q.StylePanoramic, fulcrum[0] + 6.0, fulcrum[1] + 6.0);
-  auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, const QPoint& at,
-                  Qt::KeyboardModifiers keys) {
-    QWidget* widget = q.PanoramicView->GetSafeHwnd();
-    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held, keys);
-    QApplication::sendEvent(widget, &event);
-  };
-  send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, grab, Qt::ShiftModifier);
-  send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, (grab + side) / 2, Qt::NoModifier);
-  send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, side, Qt::NoModifier);
-  send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, side, Qt::NoModifier);
+  CWnd& panoramic = *q.PanoramicView;
+  QlmViewMouse::Send(panoramic, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, grab, Qt::ShiftModifier);
+  QlmViewMouse::Send(panoramic, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, (grab + side) / 2);
+  QlmViewMouse::Send(panoramic, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, side);
+  QlmViewMouse::Send(panoramic, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, side);
   EXPECT_LT(QlmViewMouse::Distance(platform(), start), 0.01) << "turned about the platform";
   EXPECT_NE(Elements(this->Implant(0).GetMatrix()), placement) << "turned";
   EXPECT_EQ(q.StylePanoramic->GetMode(), QlmState::RotateInView);
@@ -635,11 +614,7 @@ TEST_F(ImplantToolTest, Only2DPressesOnEmptySpaceInsert) {
   this->InsertInAxial(middle);
   this->InsertInAxial(middle + QPoint(80, 0));
   ASSERT_EQ(this->Implants().GetCount(), 2);
-  QWidget* widget = q.AxialView->GetSafeHwnd();
-  const QPointF at(middle + QPoint(0, 80));
-  QMouseEvent twice(QEvent::MouseButtonDblClick, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier);
-  QApplication::sendEvent(widget, &twice);
+  QlmViewMouse::Send(*q.AxialView, QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, middle + QPoint(0, 80));
   EXPECT_EQ(this->Implants().GetCount(), 2) << "double click";
   QlmViewMouse::Click(*q.View3D, QPoint(q.View3D->GetSafeHwnd()->width() / 2, 10));
   EXPECT_EQ(this->Implants().GetCount(), 2) << "3D view";
@@ -674,7 +649,8 @@ TEST_F(ImplantToolTest, AnImplantIsPlacedTiltedMovedUndoneAndRedone) {
   toSection->DeepCopy(sectionMatrix);
   CQlmResliceGeometry::FlipMatrixY(toSection);
   toSection->Invert();
-  const float* centre = QlmPlanningFrame(q.CTData->ImageData).GetCentre();
+  const QlmPlanningFrame planningFrame(q.CTData->ImageData);
+  const float* centre = planningFrame.GetCentre();
   const double fromCentre[4] = {crown[0] - centre[0], crown[1] - centre[1], crown[2] - centre[2], 1.0};
   double inCell[4];
   toSection->MultiplyPoint(fromCentre, inCell);
@@ -699,17 +675,16 @@ TEST_F(ImplantToolTest, AnImplantIsPlacedTiltedMovedUndoneAndRedone) {
                      QlmViewMouse::WindowPoint(*q.StylePanoramic, grabAt[0] + 6.0, grabAt[1]));
   const Matrix moved = Elements(this->Implant(0).GetMatrix());
   EXPECT_NE(moved, tilted);
-  this->PressKeys(Qt::Key_Z);
+  this->TypeControlKey(Qt::Key_Z);
   EXPECT_EQ(Elements(this->Implant(0).GetMatrix()), tilted);
-  this->PressKeys(Qt::Key_Y);
+  this->TypeControlKey(Qt::Key_Y);
   EXPECT_EQ(Elements(this->Implant(0).GetMatrix()), moved);
   EXPECT_NEAR(this->Implant(0).GetConectorAngle(), 25.0f, 1e-3) << "the tilt stays";
 
   if (const char* picture = std::getenv("QLM_IMPLANT_TOOL_SCREENSHOT")) {
     Vector platform;
     this->Implant(0).GetPosition(platform.data());
-    const double slice = (platform[2] - q.CTData->ImageData->GetOrigin()[2]) / q.CTData->ImageData->GetSpacing()[2];
-    q.AxialView->SetSlice(int(std::lround(slice)) + 3);
+    q.AxialView->SetSlice(SampleCrowns::SliceAt(q, platform[2]) + 3);
     const Vector onPlanning = SampleCrowns::ToPlanning(q, platform);
     q.CrossView->SetSlice(q.Indicator->GetCrossIndexAtAxialPoint(onPlanning.data()));
     EXPECT_TRUE(this->SaveWindow(picture)) << picture;

@@ -83,14 +83,7 @@ void PutFixtureItems(CQlmQuorvantile& q) {
   PutItem<vtkOrtoImplant, vtkOrtoImpSec>(orto, "Bracket", steel, 2);
 }
 
-class MultiPartPlacementTest : public SampleProjectFixture {
-protected:
-  double DistanceToPlacement(const CQlmMultiPart3D& object, const Vector& crown) {
-    double position[3];
-    object.GetPosition(position);
-    return std::hypot(position[0] - crown[0], position[1] - crown[1], position[2] - crown[2]);
-  }
-};
+using MultiPartPlacementTest = SampleProjectFixture;
 
 TEST_F(MultiPartPlacementTest, ObjectsPlacedOnTheCrownsFollowTheViews) {
   if (!this->Opened()) return;
@@ -103,15 +96,14 @@ TEST_F(MultiPartPlacementTest, ObjectsPlacedOnTheCrownsFollowTheViews) {
   EXPECT_EQ(q.LabelOptions[CQlmQuorvantile::Endodontic], &endo);
   PutFixtureItems(q);
   const float arch = q.PanoramicCalc->GetArchLength();
-  const double zOrigin = q.CTData->ImageData->GetOrigin()[2], zStep = q.CTData->ImageData->GetSpacing()[2];
 
   // An axial click on a crown, on the crown's slice.
   double enamel = 0.0;
   const Vector crown = SampleCrowns::CrownPoint(q, 0.42f * arch, 0.0, HUGE_VAL, enamel);
-  q.AxialView->SetSlice(int(std::lround((crown[2] - zOrigin) / zStep)));
+  q.AxialView->SetSlice(SampleCrowns::SliceAt(q, crown[2]));
   ASSERT_EQ(endo.AddObject(q.WindowAxial, SampleCrowns::ToPlanning(q, crown).data(), "Teste", " 42", "Lima", 0, -1), 1);
   CQlmEndoImp3D& lima = *endo.GetList3D()->GetListItemAt(0);
-  EXPECT_LT(this->DistanceToPlacement(lima, crown), 1.5);
+  EXPECT_LT(SampleCrowns::DistanceToPlacement(lima, crown), 1.5);
   EXPECT_EQ(lima.GetPartCount(), 3);
   EXPECT_EQ(endo.GetList3D()->GetSelectedIndex(), 0);
 
@@ -122,12 +114,12 @@ TEST_F(MultiPartPlacementTest, ObjectsPlacedOnTheCrownsFollowTheViews) {
   const double height = other[2] - QlmPlanningFrame(q.CTData->ImageData).GetCentre()[2];
   const double point[3] = {along, height, 0.0};
   ASSERT_EQ(orto.AddObject(q.WindowPanoramic, point, "Teste", " 42", "Bracket", 0, -1), 1);
-  EXPECT_LT(this->DistanceToPlacement(*orto.GetList3D()->GetListItemAt(0), other), 1.5);
+  EXPECT_LT(SampleCrowns::DistanceToPlacement(*orto.GetList3D()->GetListItemAt(0), other), 1.5);
 
   // The views' moves reach every cut of body and parts.
   double bounds[6];
   lima.GetActor(0)->GetBounds(bounds);
-  const int partSlice = int(std::lround(((bounds[4] + bounds[5]) / 2 - zOrigin) / zStep));
+  const int partSlice = SampleCrowns::SliceAt(q, (bounds[4] + bounds[5]) / 2);
   q.AxialView->SetSlice(partSlice);
   CQlmEndoImpAxial& axial = *endo.GetListAxial()->GetListItemAt(0);
   EXPECT_EQ(axial.GetAxialIndex(), partSlice);
@@ -150,7 +142,7 @@ TEST_F(MultiPartPlacementTest, ObjectsPlacedOnTheCrownsFollowTheViews) {
   if (const char* picture = std::getenv("QLM_MULTIPART_SCREENSHOT")) {
     q.CrossView->SetSlice(q.Indicator->GetCrossIndexAtAxialPoint(SampleCrowns::ToPlanning(q, crown).data()) - 4);
     lima.GetActor()->GetBounds(bounds);
-    q.AxialView->SetSlice(int(std::lround(((bounds[4] + bounds[5]) / 2 - zOrigin) / zStep)));
+    q.AxialView->SetSlice(SampleCrowns::SliceAt(q, (bounds[4] + bounds[5]) / 2));
     EXPECT_TRUE(this->SaveWindow(picture)) << picture;
   }
 }
@@ -173,13 +165,10 @@ TEST_F(MultiPartPlacementTest, PlacedObjectsAreSavedAndComeBackInEveryView) {
   q->OrtoImpsContainer->GetList3D()->GetListItemAt(0)->SetPartVisibility(0, 0);
 
   const std::string first = this->Files.File("Partes.qlm");
-  this->Prompter.QueueFile(CString(first));
-  this->Frame->OnFileSaveAs();
+  this->SaveAs(first);
   ControllerReady = [](CQlmQuorvantile& controller) { PutFixtureItems(controller); };
-  this->Frame->OnFileClose();
-  this->Prompter.QueueFile(CString(first));
-  this->Frame->OnFileOpen();
-  q = this->Q = this->Frame->GetController();
+  this->CloseAndOpen(first);
+  q = this->Q;
   ASSERT_EQ(q->ProjectOpen, 1) << (this->Prompter.Messages.empty() ? "" : this->Prompter.Messages[0].Text.Str());
 
   CQlmEndoImps& endo = *q->EndoImpsContainer;
@@ -201,12 +190,7 @@ TEST_F(MultiPartPlacementTest, PlacedObjectsAreSavedAndComeBackInEveryView) {
   EXPECT_EQ(bracket.GetPartVisible(0), 0);
   EXPECT_EQ(bracket.GetPartVisible(1), 1);
 
-  const std::string second = this->Files.File("Partes2.qlm");
-  this->Prompter.QueueFile(CString(second));
-  this->Frame->OnFileSaveAs();
-  const std::vector<uint8_t> saved = QlmBytes::ReadFile(first);
-  ASSERT_FALSE(saved.empty());
-  EXPECT_TRUE(QlmBytes::ReadFile(second) == saved);
+  this->ExpectSavedAgainAsItWas(first, this->Files.File("Partes2.qlm"));
 }
 
 // One object of `item` placed at the axial view's centre, part `slot` switched to `variant` (none for -1).

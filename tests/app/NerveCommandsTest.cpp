@@ -19,6 +19,7 @@ namespace {
 constexpr UINT EditNerveMenu = 32952;
 constexpr UINT LeaveButton = 32965;
 constexpr UINT AddButton = 32953;
+constexpr UINT AddPointsButton = 32957;
 constexpr UINT DeleteButton = 32954;
 constexpr UINT NextButton = 32955;
 constexpr UINT PreviousButton = 32956;
@@ -45,7 +46,7 @@ TEST_F(NerveCommandsTest, EditingIsEnteredWithTheMovePointsToolAndLeftWithTheSel
   EXPECT_TRUE(this->NerveBarShown());
   EXPECT_EQ(q.Modified, 1);
 
-  this->Frame->RunCommand(32957);
+  this->Frame->RunCommand(AddPointsButton);
   EXPECT_EQ(q.Tool, 24);
   EXPECT_EQ(q.CoreNerve->Mode, CQlmCoreNerve::AddPoints);
 

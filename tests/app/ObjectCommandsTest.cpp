@@ -8,17 +8,16 @@
 #include <vtkUnsignedCharArray.h>
 
 #include <QImage>
-#include <QKeyEvent>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "QlmBytes.h"
+#include "QlmViewMouse.h"
 #include "SampleProjectFixture.h"
 #include "app/QlmConfig.h"
 #include "objects/CQlmGeometries.h"
@@ -58,11 +57,6 @@ protected:
     const std::string target = this->Files.File(name);
     fs::copy_file(source, target, fs::copy_options::overwrite_existing);
     return target;
-  }
-
-  std::string TextFile(const std::string& name, const std::string& text) const {
-    std::ofstream(this->Files.File(name), std::ios::binary) << text;
-    return this->Files.File(name);
   }
 
   CQlmObjectList& Objects() const { return this->Q->Geometries->GetObjectList(); }
@@ -135,7 +129,7 @@ TEST_F(ObjectCommandsTest, FilesWithoutATriangleAreRefusedAndChangeNothing) {
   const vtkIdType block = this->Q->Creator202106->GeometryBlock->GetNumberOfValues();
   for (const Case& c : cases) {
     this->Prompter.Messages.clear();
-    this->Import(this->TextFile(c.Name, c.Text));
+    this->Import(this->RawFile(c.Name, QlmBytes::Bytes(c.Text, c.Text + std::strlen(c.Text))));
     ASSERT_EQ(this->Prompter.Messages.size(), 1u) << c.Name;
     EXPECT_EQ(this->Prompter.Messages[0].Text, "Error importing " + CString(c.Name) + " !");
     EXPECT_EQ(this->Prompter.Messages[0].Caption, CString("Error Importing File"));
@@ -165,8 +159,7 @@ TEST_F(ObjectCommandsTest, NerveExportWritesOneReadableStlPerNerveAndReportsAFai
   this->Prompter.QueueFile(CString(this->Files.File("tecla.stl")));
   for (Qt::KeyboardModifiers held :
        {Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::ShiftModifier | Qt::ControlModifier}) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_N, held);
-    QApplication::sendEvent(this->Q->AxialView->GetSafeHwnd(), &press);
+    QlmViewMouse::PressKey(*this->Q->AxialView, Qt::Key_N, held);
     EXPECT_EQ(fs::exists(this->Files.File("tecla1.stl")), held.testFlag(Qt::ControlModifier));
   }
 

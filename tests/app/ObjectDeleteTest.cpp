@@ -5,8 +5,6 @@
 #include <gmock/gmock.h>
 #include <vtkMatrix4x4.h>
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <algorithm>
 #include <array>
 #include <string>
@@ -14,6 +12,7 @@
 
 #include "FixtureTeethLibrary.h"
 #include "QlmSnapshotTool.h"
+#include "QlmViewMouse.h"
 #include "SampleProjectFixture.h"
 #include "app/CUndoHistory.h"
 #include "objects/CQlmDentes.h"
@@ -53,10 +52,7 @@ protected:
     this->Q->ImplantContainer->SetSelected(1, 1);
     this->Q->DentesContainer->SetSelected(0, 1);
   }
-  void PressDelete(CWnd* view) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
-    QApplication::sendEvent(view->GetSafeHwnd(), &press);
-  }
+  void PressDelete(CWnd* view) { QlmViewMouse::PressKey(*view, Qt::Key_Delete); }
 };
 
 class ObjectDeleteTest : public DeleteScene {

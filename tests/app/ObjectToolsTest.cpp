@@ -6,15 +6,10 @@
 // the end-to-end test's drags.
 #include <vtkActor.h>
 #include <vtkCallbackCommand.h>
-#include <vtkImageData.h>
 #include <vtkMatrix4x4.h>
 #include <vtkPolyData.h>
 #include <vtkRenderer.h>
 
-#include <QApplication>
-#include <QMouseEvent>
-#include <QTest>
-#include <QWidget>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -87,8 +82,7 @@ protected:
     const float arch = this->Q->PanoramicCalc->GetArchLength();
     double enamel = 0.0;
     this->Crown = SampleCrowns::CrownPoint(*this->Q, 0.4f * arch, 0.0, HUGE_VAL, enamel);
-    vtkImageData* volume = this->Q->CTData->ImageData;
-    this->Q->AxialView->SetSlice(int(std::lround((this->Crown[2] - volume->GetOrigin()[2]) / volume->GetSpacing()[2])));
+    this->Q->AxialView->SetSlice(SampleCrowns::SliceAt(*this->Q, this->Crown[2]));
   }
 
   // The items of `source` in the controller's library of `kind`, offered by `bar`.
@@ -112,13 +106,13 @@ protected:
     return *q.Style3D->GetRecord();
   }
 
-  // An event of `view` as its style hands it to `core`: the event word, the picked actor and the modifiers.
-  void Send(CQlmCore& core, int view, int event, vtkActor* picked = nullptr, bool shift = false, bool control = false) {
+  // An event of `view` as its style hands it to `core`: the event word and the picked actor, no modifier held.
+  void Send(CQlmCore& core, int view, int event, vtkActor* picked = nullptr) {
     CQlmInteractorRecord& record = this->Record(view);
     record.Event = event;
     record.PickedActor = picked;
-    record.Shift = shift;
-    record.Control = control;
+    record.Shift = false;
+    record.Control = false;
     CQlmQuorvantile& q = *this->Q;
     if (view == QlmView::Cross) {
       core.DispatchCrossViewEvent(q.WindowCross);
@@ -526,15 +520,7 @@ TEST_F(ObjectToolsTest, AToothIsInsertedMovedTurnedAndScaledWithTheMouse) {
   cut.Update();
   const double* turned = cut.GetOutput()->GetPoint(0);
   const QPoint start = QlmViewMouse::WindowPoint(*q.StyleAxial, turned[0], turned[1]);
-  QWidget* axial = q.AxialView->GetSafeHwnd();
-  const auto shiftSend = [axial](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at) {
-    QMouseEvent event(type, QPointF(at), axial->mapToGlobal(QPointF(at)), button, held, Qt::ShiftModifier);
-    QApplication::sendEvent(axial, &event);
-  };
-  shiftSend(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, start);
-  for (int step = 1; step <= 4; ++step)
-    shiftSend(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, start + QPoint(0, 8 * step));
-  shiftSend(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, start + QPoint(0, 32));
+  QlmViewMouse::Drag(*q.AxialView, start, start + QPoint(0, 32), true, Qt::ShiftModifier);
   const std::vector<ObjectState> rotated = this->State();
   ASSERT_EQ(rotated.size(), 1u);
   EXPECT_NE(rotated, moved);
@@ -548,12 +534,8 @@ TEST_F(ObjectToolsTest, AToothIsInsertedMovedTurnedAndScaledWithTheMouse) {
   q.Window3D->Render();
   double bounds[6];
   tooth.GetActor()->GetBounds(bounds);
-  double display[3];
-  q.Style3D->WorldToDisplay((bounds[0] + bounds[1]) / 2, (bounds[2] + bounds[3]) / 2, (bounds[4] + bounds[5]) / 2,
-                            display);
-  int window[2];
-  q.Style3D->DisplayToWindow(int(std::lround(display[0])), int(std::lround(display[1])), window);
-  const QPoint centre(window[0], window[1]);
+  const QPoint centre = QlmViewMouse::WindowPoint(*q.Style3D, (bounds[0] + bounds[1]) / 2, (bounds[2] + bounds[3]) / 2,
+                                                  (bounds[4] + bounds[5]) / 2);
   QlmViewMouse::Drag(*q.View3D, centre, centre + QPoint(0, -30));
   const std::vector<ObjectState> scaled = this->State();
   EXPECT_NE(scaled, rotated);
@@ -563,17 +545,13 @@ TEST_F(ObjectToolsTest, AToothIsInsertedMovedTurnedAndScaledWithTheMouse) {
   }
 
   // Ctrl+Z undoes each step, newest first; Ctrl+Y redoes them.
-  QWidget* main = this->Frame->GetSafeHwnd();
-  main->show();
-  QApplication::setActiveWindow(main);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(main));
   const std::vector<std::vector<ObjectState>> steps = {{}, inserted, moved, rotated, scaled};
   for (int i = 3; i >= 0; --i) {
-    QTest::keyClick(main, Qt::Key_Z, Qt::ControlModifier);
+    this->TypeControlKey(Qt::Key_Z);
     EXPECT_EQ(this->State(), steps[i]) << "undo to step " << i;
   }
   for (int i = 1; i <= 4; ++i) {
-    QTest::keyClick(main, Qt::Key_Y, Qt::ControlModifier);
+    this->TypeControlKey(Qt::Key_Y);
     EXPECT_EQ(this->State(), steps[i]) << "redo to step " << i;
   }
 }

@@ -3,7 +3,6 @@
 // again: the same objects in the same views. With
 // QLM_PROJECT_OBJECTS_SCREENSHOT set, the reopened main window is saved there.
 #include <vtkCamera.h>
-#include <vtkImageData.h>
 #include <vtkMatrix4x4.h>
 #include <vtkRenderer.h>
 
@@ -12,7 +11,6 @@
 #include <vector>
 
 #include "FixtureTeethLibrary.h"
-#include "QlmBytes.h"
 #include "QlmViewMouse.h"
 #include "SampleCrowns.h"
 #include "SampleProjectFixture.h"
@@ -66,12 +64,6 @@ void ExpectNear(const std::vector<double>& actual, const std::vector<double>& ex
 
 class ProjectObjectsReopenedTest : public SampleProjectFixture {
 protected:
-  // The axial slice through a volume point.
-  int SliceOf(const Vector& point) const {
-    vtkImageData* volume = this->Q->CTData->ImageData;
-    return int(std::lround((point[2] - volume->GetOrigin()[2]) / volume->GetSpacing()[2]));
-  }
-
   // Generic implants clicked onto the maxillary crowns at the given shares of the arch.
   void ClickImplants(std::initializer_list<float> shares, double& crownHeight) {
     CQlmQuorvantile& q = *this->Q;
@@ -83,7 +75,7 @@ protected:
     for (float share : shares) {
       const Vector crown = SampleCrowns::CrownPoint(q, share * arch, crownHeight, 8.0, enamel);
       const Vector planning = SampleCrowns::ToPlanning(q, crown);
-      q.AxialView->SetSlice(this->SliceOf(crown));
+      q.AxialView->SetSlice(SampleCrowns::SliceAt(q, crown[2]));
       QlmViewMouse::Click(*q.AxialView, QlmViewMouse::WindowPoint(*q.StyleAxial, planning[0], planning[1]));
     }
   }
@@ -102,7 +94,7 @@ TEST_F(ProjectObjectsReopenedTest, ImplantsAToothAndARulerComeBackInTheSameViews
   const float arch = q->PanoramicCalc->GetArchLength();
   double enamel = 0.0;
   const Vector crown = SampleCrowns::CrownPoint(*q, 0.5f * arch, crownHeight, 8.0, enamel);
-  q->AxialView->SetSlice(this->SliceOf(crown));
+  q->AxialView->SetSlice(SampleCrowns::SliceAt(*q, crown[2]));
   ASSERT_EQ(q->DentesContainer->AddTooth(q->WindowAxial, SampleCrowns::ToPlanning(*q, crown).data(),
                                          FixtureTeethLibrary::Name, FixtureTeethLibrary::Identifier, "Incisivo", 0, -1),
             1);
@@ -124,14 +116,11 @@ TEST_F(ProjectObjectsReopenedTest, ImplantsAToothAndARulerComeBackInTheSameViews
   });
 
   const std::string first = this->Files.File("Objetos.qlm");
-  this->Prompter.QueueFile(CString(first));
-  this->Frame->OnFileSaveAs();
+  this->SaveAs(first);
   // The controller that the close makes has the teeth library in use too.
   ControllerReady = [](CQlmQuorvantile& controller) { FixtureTeethLibrary::Put(controller); };
-  this->Frame->OnFileClose();
-  this->Prompter.QueueFile(CString(first));
-  this->Frame->OnFileOpen();
-  q = this->Q = this->Frame->GetController();
+  this->CloseAndOpen(first);
+  q = this->Q;
   ASSERT_EQ(q->ProjectOpen, 1) << (this->Prompter.Messages.empty() ? "" : this->Prompter.Messages[0].Text.Str());
   EXPECT_TRUE(this->Prompter.Messages.empty());
 
@@ -166,12 +155,7 @@ TEST_F(ProjectObjectsReopenedTest, ImplantsAToothAndARulerComeBackInTheSameViews
   EXPECT_FLOAT_EQ(reopened.GetSource()->GetSize(), length);
   EXPECT_EQ(reopened.GetOwnSlice(), slice);
 
-  const std::string second = this->Files.File("Objetos2.qlm");
-  this->Prompter.QueueFile(CString(second));
-  this->Frame->OnFileSaveAs();
-  const std::vector<uint8_t> saved = QlmBytes::ReadFile(first);
-  ASSERT_FALSE(saved.empty());
-  EXPECT_TRUE(QlmBytes::ReadFile(second) == saved);
+  this->ExpectSavedAgainAsItWas(first, this->Files.File("Objetos2.qlm"));
 
   if (const char* picture = std::getenv("QLM_PROJECT_OBJECTS_SCREENSHOT")) {
     EXPECT_TRUE(this->SaveWindow(picture)) << picture;

@@ -54,6 +54,20 @@ inline Vector CrownPoint(const CQlmQuorvantile& q, float arc, double near, doubl
   return point;
 }
 
+// The axial slice nearest to height `z` of the volume.
+inline int SliceAt(const CQlmQuorvantile& q, double z) {
+  vtkImageData* volume = q.CTData->ImageData;
+  return int(std::lround((z - volume->GetOrigin()[2]) / volume->GetSpacing()[2]));
+}
+
+// How far, in mm, an object's placement lies from volume point `point`.
+template <class Object>
+double DistanceToPlacement(const Object& object, const Vector& point) {
+  double position[3];
+  object.GetPosition(position);
+  return std::hypot(position[0] - point[0], position[1] - point[1], position[2] - point[2]);
+}
+
 inline Vector ToPlanning(const CQlmQuorvantile& q, const Vector& volume) {
   Vector planning;
   QlmPlanningFrame(q.CTData->ImageData).ToPlanning(volume.data(), planning.data());

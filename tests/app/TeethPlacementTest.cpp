@@ -42,10 +42,9 @@ protected:
   int Add(const void* window, const Vector& point, const char* name) {
     return this->Q->DentesContainer->AddTooth(window, point.data(), "Dentes Teste", " 42", name, 0, -1);
   }
+  // How far the last placed tooth lies from `crown`.
   double DistanceToPlacement(const Vector& crown) {
-    double position[3];
-    this->Q->DentesContainer->GetList3D()->GetLast()->GetPosition(position);
-    return std::hypot(position[0] - crown[0], position[1] - crown[1], position[2] - crown[2]);
+    return SampleCrowns::DistanceToPlacement(*this->Q->DentesContainer->GetList3D()->GetLast(), crown);
   }
 };
 
@@ -58,7 +57,6 @@ TEST_F(TeethPlacementTest, TeethPlacedOnTheUpperCrownsFollowTheViews) {
   EXPECT_EQ(q.LabelOptions[CQlmQuorvantile::Teeth], &teeth);
   this->PutFixtureTeeth();
   const float arch = q.PanoramicCalc->GetArchLength();
-  const double zOrigin = q.CTData->ImageData->GetOrigin()[2], zStep = q.CTData->ImageData->GetSpacing()[2];
 
   // Axial clicks on the crowns, each on its crown's slice.
   double enamel = 0.0;
@@ -67,7 +65,7 @@ TEST_F(TeethPlacementTest, TeethPlacedOnTheUpperCrownsFollowTheViews) {
   for (float share : {0.35f, 0.45f, 0.55f, 0.65f}) {
     SCOPED_TRACE(share);
     const Vector crown = SampleCrowns::CrownPoint(q, share * arch, first[2], 4.0, enamel);
-    q.AxialView->SetSlice(int(std::lround((crown[2] - zOrigin) / zStep)));
+    q.AxialView->SetSlice(SampleCrowns::SliceAt(q, crown[2]));
     ASSERT_EQ(this->Add(q.WindowAxial, SampleCrowns::ToPlanning(q, crown), share < 0.5f ? "Incisivo" : "Molar"), 1);
     ++count;
     EXPECT_LT(this->DistanceToPlacement(crown), 1.5);
@@ -87,7 +85,7 @@ TEST_F(TeethPlacementTest, TeethPlacedOnTheUpperCrownsFollowTheViews) {
   // The views' moves reach every cut; the label commands and the deselection reach the teeth.
   double bounds[6];
   teeth.GetList3D()->GetListItemAt(0)->GetPlacedMesh()->GetBounds(bounds);
-  const int middle = int(std::lround(((bounds[4] + bounds[5]) / 2 - zOrigin) / zStep));
+  const int middle = SampleCrowns::SliceAt(q, (bounds[4] + bounds[5]) / 2);
   q.AxialView->SetSlice(middle);
   EXPECT_EQ(teeth.GetListAxial()->GetListItemAt(0)->GetAxialIndex(), middle);
   q.CrossView->SetSlice(q.Indicator->GetCrossIndexAtAxialPoint(SampleCrowns::ToPlanning(q, first).data()));

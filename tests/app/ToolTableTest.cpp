@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "ShellFixture.h"
+#include "WindowlessControllerFixture.h"
 #include "app/CQlmQuorvantile.h"
 #include "tests/views/QlmRecordingCore.h"
 #include "views/CQlm3DWindow.h"
@@ -80,11 +80,10 @@ const ExpectedTool Expected[] = {
 };
 
 // A controller with its objects and no windows; every tool slot holds a recording core.
-class ToolTableFixture : public ShellFixture {
+class ToolTableFixture : public WindowlessControllerFixture {
 protected:
   void SetUp() override {
-    ShellFixture::SetUp();
-    this->Q->CreateObjects();
+    WindowlessControllerFixture::SetUp();
     const char* names[QlmToolRow::CoreCount] = {"",          "ruler", "curve", "implant", "nerve",
                                                 "composite", "orto",  "endo",  "geoms",   "dentes"};
     for (int slot = 1; slot < QlmToolRow::CoreCount; ++slot) {
@@ -93,11 +92,6 @@ protected:
       this->Q->ToolCores[slot] = this->Cores[slot].get();
     }
     this->Names[&this->Previous] = "kept";
-  }
-  void TearDown() override {
-    this->Q->Teardown();
-    delete this->Q;
-    ShellFixture::TearDown();
   }
   // Every style with the "kept" core and state 99, every core in mode 9.
   void Prepare() {
@@ -122,7 +116,6 @@ protected:
     return 0;
   }
 
-  CQlmQuorvantile* Q = CQlmQuorvantile::New();
   std::unique_ptr<QlmRecordingCore> Cores[QlmToolRow::CoreCount];
   QlmRecordingCore Previous{"kept", nullptr, nullptr};
   std::map<CQlmCore*, std::string> Names;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "QlmSnapshotTool.h"
-#include "ShellFixture.h"
+#include "WindowlessControllerFixture.h"
 #include "app/CQlmQuorvantile.h"
 #include "app/QlmCommandRules.h"
 
@@ -15,19 +15,13 @@ namespace {
 using ::testing::ElementsAre;
 
 // A controller with its objects, no windows, and snapshot tools for teeth and implants.
-class UndoCommandsFixture : public ShellFixture {
+class UndoCommandsFixture : public WindowlessControllerFixture {
 protected:
   void SetUp() override {
-    ShellFixture::SetUp();
-    this->Q->CreateObjects();
+    WindowlessControllerFixture::SetUp();
     this->Q->ProjectOpen = 1;
     this->Q->SetUndoTool(CQlmUndoable::Tooth, &this->Teeth);
     this->Q->SetUndoTool(CQlmUndoable::Implant, &this->Implants);
-  }
-  void TearDown() override {
-    this->Q->Teardown();
-    delete this->Q;
-    ShellFixture::TearDown();
   }
   void Repeat(void (CQlmQuorvantile::*command)(), int times) {
     for (int step = 0; step < times; ++step) (this->Q->*command)();
@@ -41,7 +35,6 @@ protected:
     return QlmCommandRules::OpenWithRedo(context);
   }
 
-  CQlmQuorvantile* Q = CQlmQuorvantile::New();
   std::vector<std::string> Calls;
   QlmSnapshotTool Teeth{CQlmUndoable::Tooth, "teeth", &Calls};
   QlmSnapshotTool Implants{CQlmUndoable::Implant, "implant", &Calls};
