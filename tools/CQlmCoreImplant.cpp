@@ -122,10 +122,6 @@ bool CQlmCoreImplant::AddChosenLibraryImplant(const void* window, const double p
   return true;
 }
 
-void CQlmCoreImplant::RenderAll() {
-  for (int view : {QlmView::Axial, QlmView::Panoramic, QlmView::Cross, QlmView::View3D}) RenderWindow(*this->Owner, view);
-}
-
 CString CQlmCoreImplant::StatusText(const CQlmImplants& implants) {
   const int selected = implants.GetList3D()->GetSelectedIndex();
   if (selected < 0) return NoImplantText;

@@ -84,7 +84,6 @@ private:
   // The implant chosen on the implant tool bar at `point` of `window`; false, and nothing added, without one.
   bool AddChosenLibraryImplant(const void* window, const double point[3], int cell);
   void PickOnOutlines(CQlm3DWindow* window, bool outlines);
-  void RenderAll();
 
   // Context menu (CQlmCoreImplantMenu.cpp).
   void RunMenuCommand(UINT command, int view, int cell, int x, int y);

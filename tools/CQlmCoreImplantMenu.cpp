@@ -196,7 +196,7 @@ void CQlmCoreImplant::EditConnectorAngle(int view, int cell, int x, int y) {
   }
   implant.SetConectorAngle(*angle);
   this->UpdateStatusBar();
-  this->RenderAll();
+  this->RenderAllViews();
 }
 
 void CQlmCoreImplant::ChooseColour(UINT command) {
@@ -214,7 +214,7 @@ void CQlmCoreImplant::ChooseColour(UINT command) {
   std::copy_n(screw ? colour : implant.GetScrewColor(), 3, screwColour);
   std::copy_n(screw ? implant.GetConectorColor() : colour, 3, connectorColour);
   this->SetColours(i, screwColour, connectorColour);
-  this->RenderAll();
+  this->RenderAllViews();
 }
 
 // The implant and its ring hidden or shown together, and deselected.
@@ -227,7 +227,7 @@ void CQlmCoreImplant::ToggleImplant() {
   this->SetRingVisible(i, !this->RingVisible(i));
   q.ImplantContainer->SetSelected(i, 0);
   this->UpdateStatusBar();
-  this->RenderAll();
+  this->RenderAllViews();
 }
 
 void CQlmCoreImplant::ToggleConnector() {
@@ -235,14 +235,14 @@ void CQlmCoreImplant::ToggleConnector() {
   const CQlmImplant3D& implant = *this->Owner->ImplantContainer->GetList3D()->GetListItemAt(i);
   this->PushUndo(QlmUndoAction::Visibility, -1, 0);
   this->SetConnectorVisible(i, !implant.GetShowConector());
-  this->RenderAll();
+  this->RenderAllViews();
 }
 
 // Not recorded: it cannot be undone.
 void CQlmCoreImplant::ToggleRing() {
   const int i = this->GetSelectedIndex();
   this->SetRingVisible(i, !this->RingVisible(i));
-  this->RenderAll();
+  this->RenderAllViews();
 }
 
 void CQlmCoreImplant::DeleteSelected() {
@@ -251,7 +251,7 @@ void CQlmCoreImplant::DeleteSelected() {
   if (q.RingContainer) q.RingContainer->RemoveSelected();
   q.ImplantContainer->RemoveSelected();
   this->UpdateStatusBar();
-  this->RenderAll();
+  this->RenderAllViews();
 }
 
 // The pick-list of `library` at (x, y) in `mode` with `name` preselected:
@@ -316,7 +316,7 @@ void CQlmCoreImplant::RebuildRing(int i) {
     rings->SetPanoramicIndex(q.PanoramicCalc->GetCurrentCurve());
   }
   this->UpdateStatusBar();
-  this->RenderAll();
+  this->RenderAllViews();
 }
 
 int CQlmCoreImplant::RingVisible(int i) const {

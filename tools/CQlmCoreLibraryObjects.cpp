@@ -145,14 +145,14 @@ bool CQlmCoreLibraryObjects::Applicable(const CoreUndoRecord& record, bool redo)
 }
 
 bool CQlmCoreLibraryObjects::Undo() {
-  return this->Finish(
+  return this->FinishUndo(
       this->Records.Undo([this](const CoreUndoRecord& record) { return this->Applicable(record, false); },
                          [this](CoreUndoRecord& record) { this->Snapshot(record); },
                          [this](const CoreUndoRecord& record) { this->Apply(record, false); }));
 }
 
 bool CQlmCoreLibraryObjects::Redo() {
-  return this->Finish(
+  return this->FinishUndo(
       this->Records.Redo([this](const CoreUndoRecord& record) { return this->Applicable(record, true); },
                          [this](const CoreUndoRecord& record) { this->PushUndo(record.Action, record.Index, 1); },
                          [this](const CoreUndoRecord& record) { this->Apply(record, true); }));
@@ -168,14 +168,6 @@ void CQlmCoreLibraryObjects::Apply(const CoreUndoRecord& record, bool redo) {
   } else {
     this->Restore(record);
   }
-}
-
-bool CQlmCoreLibraryObjects::Finish(bool acted) {
-  if (acted) {
-    this->UpdateStatusBar();
-    this->RenderAllViews();
-  }
-  return acted;
 }
 
 void CQlmCoreLibraryObjects::Restore(const CoreUndoRecord& record) {
@@ -225,14 +217,6 @@ void CQlmCoreLibraryObjects::SetColour(int index, const float rgb[3]) {
 void CQlmCoreLibraryObjects::SetVisibility(int index, int visible) {
   ForEachRepresentation(*this->Container(), index,
                         [visible](auto& representation) { representation.SetVisibility(visible); });
-}
-
-void CQlmCoreLibraryObjects::RenderAllViews() {
-  const CQlmQuorvantile& q = *this->Owner;
-  q.WindowAxial->Render();
-  q.WindowPanoramic->Render();
-  q.WindowCross->Render();
-  q.Window3D->Render();
 }
 
 // ---- Context menu

@@ -348,6 +348,18 @@ void CQlmCoreObject::RenderOtherViews(int view) {
   }
 }
 
+void CQlmCoreObject::RenderAllViews() {
+  for (int view : RenderOrder) RenderWindow(*this->Owner, view);
+}
+
+bool CQlmCoreObject::FinishUndo(bool acted) {
+  if (acted) {
+    this->UpdateStatusBar();
+    this->RenderAllViews();
+  }
+  return acted;
+}
+
 void CQlmCoreObject::RenderWindow(const CQlmQuorvantile& q, int view) {
   if (view == QlmView::Axial) q.WindowAxial->Render();
   if (view == QlmView::Panoramic) q.WindowPanoramic->Render();

@@ -95,6 +95,10 @@ protected:
   void FlushRenders(int view);
   void RenderView(int view);
   void RenderOtherViews(int view);
+  // Axial, panoramic, cross sections, 3D.
+  void RenderAllViews();
+  // After an undo or redo that `acted`: the status bar and the four views; `acted` passed on.
+  bool FinishUndo(bool acted);
 
   // 1 when the event's view must render again; 1 when the others must at the release.
   int ViewDirty = 0;
