@@ -21,9 +21,6 @@
 namespace {
 
 constexpr const char* NoImplantText = "Diam:          Comp:             Conect:         Ângulo:";
-// The connector of a library implant whose component entry is "Standard".
-constexpr const char* GenericComponent = "Standard";
-constexpr float GenericComponentHeight = 2.5f;
 
 // The implant that owns `actor` in `list`, else the one whose ring in `rings` does; -1 for none.
 template <class List, class RingList>
@@ -71,6 +68,10 @@ void CQlmCoreImplant::LibraryInsertEvent(int view) {
   const int picked = this->Pick(view);
   this->InsertStep(view, picked);
   this->ContextMenuStep(view, picked);
+}
+
+bool CQlmCoreImplant::HasLibraryComponent(const CQlmImplant3D& implant) {
+  return implant.LibraryImplant && implant.ComponentName != GenericComponent;
 }
 
 bool CQlmCoreImplant::IsReady() const { return this->Owner->ImplantContainer != nullptr; }
@@ -130,7 +131,7 @@ CString CQlmCoreImplant::StatusText(const CQlmImplants& implants) {
   if (!implant.LibraryImplant) {
     text.Format("Diam: %.2f  Comp: %.2f  Conect: %.2f  Ângulo: %.1f", implant.GetDiameter(), implant.GetLength(),
                 implant.GetConectorHeight(), implant.GetConectorAngle());
-  } else if (implant.ComponentName == "Standard") {
+  } else if (implant.ComponentName == GenericComponent) {
     text.Format("Imp.: %s Conect.: %.2f Ângulo: %.1f", implant.ImplantName.c_str(), implant.GetConectorHeight(),
                 implant.GetConectorAngle());
   } else {

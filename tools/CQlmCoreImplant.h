@@ -80,6 +80,12 @@ protected:
   void RunContextMenu(int view, int index) override;
 
 private:
+  // The component entry of a library implant's generic connector, and that connector's height (mm).
+  static constexpr const char* GenericComponent = "Standard";
+  static constexpr float GenericComponentHeight = 2.5f;
+  // A library implant carrying a library component, not the generic connector.
+  static bool HasLibraryComponent(const CQlmImplant3D& implant);
+
   void LibraryInsertEvent(int view);
   // The implant chosen on the implant tool bar at `point` of `window`; false, and nothing added, without one.
   bool AddChosenLibraryImplant(const void* window, const double point[3], int cell);

@@ -54,9 +54,6 @@ enum Command : UINT {
   DeleteImplant = 32932,
 };
 
-constexpr const char* GenericComponent = "Standard";
-constexpr float GenericComponentHeight = 2.5f;
-
 // The sizes a value box takes, compared as floats, the type they are kept in.
 bool Accepted(UINT command, float value) {
   if (command == Diameter) return value > 0.1f && value < 10.0f;
@@ -92,9 +89,8 @@ void CQlmCoreImplant::RunContextMenu(int view, int index) {
   popup.CheckMenuItem(ShowRing, ringShown ? MF_CHECKED : MF_UNCHECKED);
   popup.CheckMenuItem(ShowImplant, implant.GetVisible() ? MF_CHECKED : MF_UNCHECKED);
   popup.CheckMenuItem(ShowConnector, implant.GetShowConector() ? MF_CHECKED : MF_UNCHECKED);
-  const bool libraryComponent = implant.LibraryImplant && implant.ComponentName != GenericComponent;
   std::vector<UINT> disabled;
-  if (libraryComponent) disabled = {ConnectorAngle, Diameter, Length, ConnectorHeight};
+  if (HasLibraryComponent(implant)) disabled = {ConnectorAngle, Diameter, Length, ConnectorHeight};
   else if (implant.LibraryImplant) disabled = {Diameter, Length};
   if (!q.LibraryAvailable[CQlmQuorvantile::Implants]) disabled.push_back(ChooseImplant);
   if (!q.LibraryAvailable[CQlmQuorvantile::Implants] || !implant.LibraryImplant) disabled.push_back(ChooseComponent);
