@@ -31,8 +31,6 @@ class CQlmCoreImplant : public CQlmCoreObject {
 public:
   // Insert a generic implant (1), the implant chosen on the implant tool bar (5).
   enum ImplantModes { InsertGeneric = Insert, InsertLibrary = 5 };
-  // Moves ignored after a click closed a value box or a pick-list.
-  static constexpr int MovesSkippedAfterClick = 2;
 
   // The core in mode 0; Owner is set by the controller.
   static CQlmCoreImplant* New() { return new CQlmCoreImplant; }

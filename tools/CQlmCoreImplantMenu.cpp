@@ -6,7 +6,6 @@
 #include <vtkTransform.h>
 
 #include <QPoint>
-#include <QWidget>
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -24,16 +23,12 @@
 #include "objects/CQlmImplantRing3D.h"
 #include "objects/CQlmImplantRings.h"
 #include "objects/CQlmImplants.h"
-#include "platform/CQlmPrompter.h"
 #include "platform/gui/CMenu.h"
 #include "tools/CQlmCoreImplant.h"
 #include "tools/QlmUndoAction.h"
 #include "views/CDialogFloat.h"
-#include "views/CQlm3DWindow.h"
-#include "views/CQlm3DWindow9.h"
 #include "views/CQlmInteractorStyle2.h"
 #include "views/CQlmInteractorStyle29.h"
-#include "views/CQlmInteractorRecord.h"
 #include "views/QlmInteraction.h"
 #include "views/QlmView.h"
 
@@ -61,22 +56,12 @@ bool Accepted(UINT command, float value) {
   return value >= 0.1f && value < 100.0f;
 }
 
-QlmRgb ToBytes(const float colour[3]) {
-  return {int(colour[0] * 255), int(colour[1] * 255), int(colour[2] * 255)};
-}
-
 }  // namespace
 
 void CQlmCoreImplant::RunContextMenu(int view, int index) {
-  const CQlmInteractorRecord& record = this->RecordOf(view);
   const int cell = view == QlmView::Cross ? this->Owner->StyleCross->GetRecord()->CurrentCell : -1;
   CQlmQuorvantile& q = *this->Owner;
-  QWidget* host = view == QlmView::Axial       ? q.WindowAxial->GetHostWindow()
-                  : view == QlmView::Panoramic ? q.WindowPanoramic->GetHostWindow()
-                  : view == QlmView::View3D    ? q.Window3D->GetHostWindow()
-                                               : q.WindowCross->GetHostWindow();
-  const QPoint local(record.RightPressWindow[0], record.RightPressWindow[1]);
-  const QPoint screen = host ? host->mapToGlobal(local) : local;
+  const QPoint screen = this->MenuPoint(view);
 
   this->FlushRenders(view);
 
@@ -200,11 +185,9 @@ void CQlmCoreImplant::ChooseColour(UINT command) {
   const int i = this->GetSelectedIndex();
   const CQlmImplant3D& implant = *q.ImplantContainer->GetList3D()->GetListItemAt(i);
   const bool screw = command == ScrewColour;
-  const std::optional<QlmRgb> chosen =
-      CQlmPrompter::Current().ChooseColor(ToBytes(screw ? implant.GetScrewColor() : implant.GetConectorColor()));
-  if (!chosen) return;
+  float colour[3];
+  if (!AskColour(screw ? implant.GetScrewColor() : implant.GetConectorColor(), colour)) return;
   this->PushUndo(QlmUndoAction::Colour, -1, 0);
-  const float colour[3] = {(*chosen)[0] / 255.0f, (*chosen)[1] / 255.0f, (*chosen)[2] / 255.0f};
   float screwColour[3];
   float connectorColour[3];
   std::copy_n(screw ? colour : implant.GetScrewColor(), 3, screwColour);
@@ -263,10 +246,9 @@ bool CQlmCoreImplant::PickFromLibrary(vtkImplantLib* library, const CQlmImplant3
   list.LibraryName = implant.Platform;
   list.ItemName = name;
   list.Mode = mode;
-  const INT_PTR result = list.DoModal();
-  if (result == CQlmPickList::DoubleClickResult) this->SkipMoves = MovesSkippedAfterClick;
+  const bool entryChosen = this->RunPickList(list);
   chosen = vtkImplantCustom::SafeDownCast(list.ChosenItem);
-  return (result == IDOK || result == CQlmPickList::DoubleClickResult) && list.EntryChosen;
+  return entryChosen;
 }
 
 void CQlmCoreImplant::ChooseLibraryImplant(int x, int y) {

@@ -2,8 +2,6 @@
 
 #include <vtkMatrix4x4.h>
 
-#include <QWidget>
-
 #include "app/CLibraryToolBar.h"
 #include "app/CMainFrame.h"
 #include "app/CQlmQuorvantile.h"
@@ -11,14 +9,10 @@
 #include "libraries/CDialogGeomsList.h"
 #include "libraries/vtkGeomsLib.h"
 #include "objects/CQlmGeomContainer.h"
-#include "platform/CQlmPrompter.h"
 #include "platform/gui/CMenu.h"
 #include "toolkit/vtkGeomAxial.h"
 #include "toolkit/vtkGeomCross9.h"
 #include "toolkit/vtkGeomPanoramic.h"
-#include "views/CQlm3DWindow.h"
-#include "views/CQlm3DWindow9.h"
-#include "views/CQlmInteractorRecord.h"
 #include "views/QlmView.h"
 
 namespace {
@@ -222,12 +216,7 @@ void CQlmCoreLibraryObjects::SetVisibility(int index, int visible) {
 // ---- Context menu
 
 void CQlmCoreLibraryObjects::RunContextMenu(int view, int index) {
-  const CQlmQuorvantile& q = *this->Owner;
-  const CQlmInteractorRecord& record = this->RecordOf(view);
-  QWidget* host = view == QlmView::Cross ? q.WindowCross->GetHostWindow()
-                                         : static_cast<CQlm3DWindow*>(this->MainView)->GetHostWindow();
-  const QPoint at = host ? host->mapToGlobal(QPoint(record.RightPressWindow[0], record.RightPressWindow[1]))
-                         : QPoint(record.RightPressWindow[0], record.RightPressWindow[1]);
+  const QPoint at = this->MenuPoint(view);
   this->FlushRenders(view);
 
   CMenu menu;
@@ -270,10 +259,7 @@ void CQlmCoreLibraryObjects::ReplaceFromPickList(int /*view*/, int index, int x,
   list.LibraryId = object.LibraryId;
   list.LibraryName = object.LibraryName;
   list.ItemName = object.GetName();
-  const INT_PTR result = list.DoModal();
-  // The click that closed the list must not drag the object.
-  if (result == CQlmPickList::DoubleClickResult) this->SkipMoves = 2;
-  if ((result != IDOK && result != CQlmPickList::DoubleClickResult) || !list.EntryChosen || !list.ChosenItem) return;
+  if (!this->RunPickList(list) || !list.ChosenItem) return;
   this->PushUndo(QlmUndoAction::Item, index, 0);
   this->Container()->ReplaceObject(library->Name, library->Identifier, list.ChosenItem->Name, index);
   this->UpdateStatusBar();
@@ -281,11 +267,8 @@ void CQlmCoreLibraryObjects::ReplaceFromPickList(int /*view*/, int index, int x,
 }
 
 void CQlmCoreLibraryObjects::ChangeColour(int index) {
-  const float* colour = this->Container()->GetList3D()->GetListItemAt(index)->GetColor();
-  const QlmRgb initial = {int(colour[0] * 255), int(colour[1] * 255), int(colour[2] * 255)};
-  const std::optional<QlmRgb> chosen = CQlmPrompter::Current().ChooseColor(initial);
-  if (!chosen) return;
+  float rgb[3];
+  if (!AskColour(this->Container()->GetList3D()->GetListItemAt(index)->GetColor(), rgb)) return;
   this->PushUndo(QlmUndoAction::Colour, -1, 0);
-  const float rgb[3] = {(*chosen)[0] / 255.0f, (*chosen)[1] / 255.0f, (*chosen)[2] / 255.0f};
   this->SetColour(index, rgb);
 }

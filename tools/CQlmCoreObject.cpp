@@ -2,7 +2,11 @@
 
 #include <vtkMatrix4x4.h>
 
+#include <QWidget>
+
 #include "app/CQlmQuorvantile.h"
+#include "libraries/CQlmPickList.h"
+#include "platform/CQlmPrompter.h"
 #include "tools/QlmUndoAction.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
@@ -73,6 +77,31 @@ const void* CQlmCoreObject::LayeredWindowOf(int view) const {
   const CQlmQuorvantile& q = *this->Owner;
   if (view == QlmView::Cross) return static_cast<const CQlmLayeredWindow9*>(q.WindowCross);
   return static_cast<const CQlmLayeredWindow*>(view == QlmView::Axial ? q.WindowAxial : q.WindowPanoramic);
+}
+
+QPoint CQlmCoreObject::MenuPoint(int view) const {
+  const CQlmQuorvantile& q = *this->Owner;
+  const CQlmInteractorRecord& record = this->RecordOf(view);
+  QWidget* host = view == QlmView::Axial       ? q.WindowAxial->GetHostWindow()
+                  : view == QlmView::Panoramic ? q.WindowPanoramic->GetHostWindow()
+                  : view == QlmView::View3D    ? q.Window3D->GetHostWindow()
+                                               : q.WindowCross->GetHostWindow();
+  const QPoint press(record.RightPressWindow[0], record.RightPressWindow[1]);
+  return host ? host->mapToGlobal(press) : press;
+}
+
+bool CQlmCoreObject::RunPickList(CQlmPickList& list) {
+  const INT_PTR result = list.DoModal();
+  if (result == CQlmPickList::DoubleClickResult) this->SkipMoves = MovesSkippedAfterClick;
+  return (result == IDOK || result == CQlmPickList::DoubleClickResult) && list.EntryChosen;
+}
+
+bool CQlmCoreObject::AskColour(const float current[3], float chosen[3]) {
+  const QlmRgb initial = {int(current[0] * 255), int(current[1] * 255), int(current[2] * 255)};
+  const std::optional<QlmRgb> choice = CQlmPrompter::Current().ChooseColor(initial);
+  if (!choice) return false;
+  for (int i = 0; i < 3; ++i) chosen[i] = (*choice)[i] / 255.0f;
+  return true;
 }
 
 void CQlmCoreObject::OnMainViewEvent() {

@@ -9,10 +9,13 @@
 //
 // A family supplies its lists, selection, drag entries and snapshots through
 // the pure virtual operations below.
+#include <QPoint>
+
 #include "tools/CQlmCore.h"
 #include "tools/CQlmUndoable.h"
 
 class CQlmInteractorBase;
+class CQlmPickList;
 class CQlmInteractorRecord;
 class vtkActor;
 class vtkMatrix4x4;
@@ -47,6 +50,8 @@ public:
 
   // Mouse moves the drag handlers still swallow (a box closed by a click sets 2).
   int SkipMoves = 0;
+  // Moves ignored after a click closed a value box or a pick-list.
+  static constexpr int MovesSkippedAfterClick = 2;
 
 protected:
   enum class Drag { Move, Rotate, Scale };
@@ -82,6 +87,13 @@ protected:
   CQlmInteractorBase& StyleOf(int view) const;
   // The layered window of a 2D view, as the containers know it.
   const void* LayeredWindowOf(int view) const;
+  // Where a context menu of `view` opens: the right press, in screen coordinates.
+  QPoint MenuPoint(int view) const;
+  // Runs `list`; true when Enter or a double click chose an entry (a double
+  // click that closed it keeps the next moves from dragging).
+  bool RunPickList(CQlmPickList& list);
+  // The colour dialog opened on `current` (0 to 1); false when cancelled, else the choice in `chosen` (0 to 1).
+  static bool AskColour(const float current[3], float chosen[3]);
 
   // At a press: the index of the object under the pointer (-1 for none),
   // which becomes the only selected one (a right press on empty space keeps
