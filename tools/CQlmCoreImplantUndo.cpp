@@ -62,9 +62,7 @@ void CQlmCoreImplant::Fill(ImplantUndoRecord& record) const {
   std::copy_n(implant.GetConectorColor(), 3, record.ConnectorColor);
   std::copy_n(&implant.GetMatrix()->Element[0][0], 16, record.Placement);
   std::copy_n(&implant.GetConectorMatrix()->Element[0][0], 16, record.ConnectorMatrix);
-  const CQlmImplantRings* rings = q.RingContainer;
-  record.RingVisible =
-      rings && index < rings->GetCount() ? rings->GetList3D()->GetListItemAt(index)->GetVisible() : implant.RingVisible;
+  record.RingVisible = this->RingVisible(index);
   record.LibraryImplant = implant.LibraryImplant;
   record.GenericComponent = implant.GenericComponent;
   record.ComponentValue = implant.ComponentAngle;
