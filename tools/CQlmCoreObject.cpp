@@ -63,15 +63,14 @@ int CQlmCoreObject::ViewOf(const CQlmQuorvantile& q, const CQlm3DWindow* window)
 
 int CQlmCoreObject::MainViewCode() const { return ViewOf(*this->Owner, this->MainView); }
 
-CQlmInteractorBase& CQlmCoreObject::StyleOf(int view) const {
-  const CQlmQuorvantile& q = *this->Owner;
+CQlmInteractorBase& CQlmCoreObject::StyleOf(const CQlmQuorvantile& q, int view) {
   if (view == QlmView::Axial) return *q.StyleAxial;
   if (view == QlmView::Panoramic) return *q.StylePanoramic;
   if (view == QlmView::Cross) return *q.StyleCross;
   return *q.Style3D;
 }
 
-CQlmInteractorRecord& CQlmCoreObject::RecordOf(int view) const { return this->StyleOf(view).GetCommonRecord(); }
+CQlmInteractorRecord& CQlmCoreObject::RecordOf(int view) const { return StyleOf(*this->Owner, view).GetCommonRecord(); }
 
 const void* CQlmCoreObject::LayeredWindowOf(int view) const {
   const CQlmQuorvantile& q = *this->Owner;
@@ -139,7 +138,7 @@ void CQlmCoreObject::MoveMode(int view) {
   int& latch = view == QlmView::Cross ? this->RotateLatchCross : this->RotateLatchMain;
   if (record.Event == QlmEvent::LeftDown && record.Shift) latch = 1;
   if (view == QlmView::Cross) {
-    this->StyleOf(view).SetMode(latch ? QlmState::RotateInView : QlmState::MoveInPlaneXY);
+    StyleOf(*this->Owner, view).SetMode(latch ? QlmState::RotateInView : QlmState::MoveInPlaneXY);
   } else if (latch) {
     this->SetMainStates(QlmState::RotateAboutZ, QlmState::RotateInView);
   } else {
@@ -153,7 +152,8 @@ void CQlmCoreObject::ScaleMode(int view) {
   if (this->RecordOf(view).Event == QlmEvent::LeftDown) this->ChooseScaleAxis(view);
   if (view == QlmView::Cross) {
     const int axis = this->ScaleAxisCross;
-    this->StyleOf(view).SetMode(axis == 1 ? QlmState::ScaleX : axis == 2 ? QlmState::ScaleY : QlmState::ScaleXY);
+    const int state = axis == 1 ? QlmState::ScaleX : axis == 2 ? QlmState::ScaleY : QlmState::ScaleXY;
+    StyleOf(*this->Owner, view).SetMode(state);
     this->DragStep(view, Drag::Move);
     return;
   }

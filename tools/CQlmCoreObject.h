@@ -42,6 +42,8 @@ public:
   static int ViewOf(const CQlmQuorvantile& controller, const CQlm3DWindow* window);
   // Renders the window of `view` (QlmView).
   static void RenderWindow(const CQlmQuorvantile& controller, int view);
+  // The interactor style of `view` (QlmView); the 3D style for any other code.
+  static CQlmInteractorBase& StyleOf(const CQlmQuorvantile& controller, int view);
 
   // All 16 values equal, compared exactly.
   static bool MatricesEqual(const double a[16], const double b[16]);
@@ -84,7 +86,6 @@ protected:
   // The view of the latest main-view event (QlmView), -1 for another window.
   int MainViewCode() const;
   CQlmInteractorRecord& RecordOf(int view) const;
-  CQlmInteractorBase& StyleOf(int view) const;
   // The layered window of a 2D view, as the containers know it.
   const void* LayeredWindowOf(int view) const;
   // Where a context menu of `view` opens: the right press, in screen coordinates.
