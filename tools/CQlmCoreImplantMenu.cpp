@@ -312,30 +312,20 @@ void CQlmCoreImplant::SetRingVisible(int i, int visible) {
 void CQlmCoreImplant::SetImplantVisible(int i, int visible) {
   CQlmImplants& implants = *this->Owner->ImplantContainer;
   if (i < 0 || i >= implants.GetCount()) return;
-  implants.GetList3D()->GetListItemAt(i)->SetVisibility(visible);
-  implants.GetListAxial()->GetListItemAt(i)->SetVisibility(visible);
-  implants.GetListCross()->GetListItemAt(i)->SetVisibility(visible);
-  implants.GetListPanoramic()->GetListItemAt(i)->SetVisibility(visible);
+  ForEachRepresentation(implants, i, [visible](auto& implant) { implant.SetVisibility(visible); });
 }
 
 void CQlmCoreImplant::SetConnectorVisible(int i, int visible) {
   CQlmImplants& implants = *this->Owner->ImplantContainer;
   if (i < 0 || i >= implants.GetCount()) return;
-  implants.GetList3D()->GetListItemAt(i)->SetVisibilityConector(visible);
-  implants.GetListAxial()->GetListItemAt(i)->SetVisibilityConector(visible);
-  implants.GetListCross()->GetListItemAt(i)->SetVisibilityConector(visible);
-  implants.GetListPanoramic()->GetListItemAt(i)->SetVisibilityConector(visible);
+  ForEachRepresentation(implants, i, [visible](auto& implant) { implant.SetVisibilityConector(visible); });
 }
 
 void CQlmCoreImplant::SetColours(int i, const float screw[3], const float connector[3]) {
   CQlmImplants& implants = *this->Owner->ImplantContainer;
   if (i < 0 || i >= implants.GetCount()) return;
-  implants.GetList3D()->GetListItemAt(i)->SetScrewColor(screw[0], screw[1], screw[2]);
-  implants.GetList3D()->GetListItemAt(i)->SetConectorColor(connector[0], connector[1], connector[2]);
-  for (CQlmImplantCut* cut : {static_cast<CQlmImplantCut*>(implants.GetListAxial()->GetListItemAt(i)),
-                              static_cast<CQlmImplantCut*>(implants.GetListCross()->GetListItemAt(i)),
-                              static_cast<CQlmImplantCut*>(implants.GetListPanoramic()->GetListItemAt(i))}) {
-    cut->SetScrewColor(screw[0], screw[1], screw[2]);
-    cut->SetConectorColor(connector[0], connector[1], connector[2]);
-  }
+  ForEachRepresentation(implants, i, [screw, connector](auto& implant) {
+    implant.SetScrewColor(screw[0], screw[1], screw[2]);
+    implant.SetConectorColor(connector[0], connector[1], connector[2]);
+  });
 }

@@ -15,19 +15,6 @@
 #include "toolkit/vtkGeomPanoramic.h"
 #include "views/QlmView.h"
 
-namespace {
-
-// The four representations of object `index`, in the order 3D, axial, cross-section, panoramic.
-template <typename Visit>
-void ForEachRepresentation(CQlmGeomContainer& container, int index, Visit visit) {
-  visit(*container.GetList3D()->GetListItemAt(index));
-  visit(*container.GetListAxial()->GetListItemAt(index));
-  visit(*container.GetListCross()->GetListItemAt(index));
-  visit(*container.GetListPanoramic()->GetListItemAt(index));
-}
-
-}  // namespace
-
 bool CQlmCoreLibraryObjects::IsReady() const { return this->Container() != nullptr; }
 
 int CQlmCoreLibraryObjects::FindPicked(int view, const vtkActor* actor) const {

@@ -83,6 +83,15 @@ protected:
   // After the mode's handler, on a right press over the selected object.
   virtual void RunContextMenu(int view, int index) = 0;
 
+  // Visits the four representations of object `index` of `container`: 3D, axial, cross sections, panoramic.
+  template <class Container, class Visit>
+  static void ForEachRepresentation(Container& container, int index, Visit visit) {
+    visit(*container.GetList3D()->GetListItemAt(index));
+    visit(*container.GetListAxial()->GetListItemAt(index));
+    visit(*container.GetListCross()->GetListItemAt(index));
+    visit(*container.GetListPanoramic()->GetListItemAt(index));
+  }
+
   // The view of the latest main-view event (QlmView), -1 for another window.
   int MainViewCode() const;
   CQlmInteractorRecord& RecordOf(int view) const;
