@@ -31,8 +31,6 @@ int FindOwner(const List& list, const RingList* rings, const vtkActor* actor) {
 
 }  // namespace
 
-void CQlmCoreImplant::ActivateCross(CQlm3DWindow9*) { this->Owner->StyleCross->SetPickLayer2(); }
-
 void CQlmCoreImplant::DeactivateCross(CQlm3DWindow9*) {
   CQlmInteractorStruct9& record = *this->Owner->StyleCross->GetRecord();
   std::copy(std::begin(record.Renderer3), std::end(record.Renderer3), std::begin(record.PickRenderer));

@@ -35,8 +35,8 @@ public:
   // The core in mode 0; Owner is set by the controller.
   static CQlmCoreImplant* New() { return new CQlmCoreImplant; }
 
-  // The 2D views pick on the layer of the implant outlines while the tool is attached.
-  void ActivateCross(CQlm3DWindow9* window) override;
+  // The 2D views pick on the layer of the implant outlines while the tool is
+  // attached (the cross sections as every object tool).
   void ActivateMain(CQlm3DWindow* window) override;
   void DeactivateCross(CQlm3DWindow9* window) override;
   void DeactivateMain(CQlm3DWindow* window) override;
