@@ -215,7 +215,7 @@ void CQlmCoreLibraryObjects::RunContextMenu(int view, int index) {
   menu.AppendMenu(MF_STRING, Remove, "Delete");
   switch (menu.TrackPopupMenu(TPM_RETURNCMD, at.x(), at.y(), nullptr)) {
     case ReplaceItem:
-      this->ReplaceFromPickList(view, index, at.x(), at.y());
+      this->ReplaceFromPickList(index, at.x(), at.y());
       return;
     case ChooseColour:
       this->ChangeColour(index);
@@ -235,7 +235,7 @@ void CQlmCoreLibraryObjects::RunContextMenu(int view, int index) {
   this->RenderAllViews();
 }
 
-void CQlmCoreLibraryObjects::ReplaceFromPickList(int /*view*/, int index, int x, int y) {
+void CQlmCoreLibraryObjects::ReplaceFromPickList(int index, int x, int y) {
   vtkGeomsLib* library = this->Library();
   if (!library) return;
   const CQlmGeom3D& object = *this->Container()->GetList3D()->GetListItemAt(index);

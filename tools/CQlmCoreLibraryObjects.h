@@ -71,7 +71,7 @@ private:
   void DeleteObject(int index);
   void SetColour(int index, const float rgb[3]);
   void SetVisibility(int index, int visible);
-  void ReplaceFromPickList(int view, int index, int x, int y);
+  void ReplaceFromPickList(int index, int x, int y);
   void ChangeColour(int index);
 
   CQlmUndoRecords<CoreUndoRecord> Records;
