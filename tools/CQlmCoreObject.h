@@ -15,8 +15,8 @@
 #include "tools/CQlmUndoable.h"
 
 class CQlmInteractorBase;
-class CQlmPickList;
 class CQlmInteractorRecord;
+class CQlmPickList;
 class vtkActor;
 class vtkMatrix4x4;
 
@@ -50,9 +50,9 @@ public:
   // The first three rows equal the identity's, compared exactly.
   static bool IsIdentity(const vtkMatrix4x4* matrix);
 
-  // Mouse moves the drag handlers still swallow (a box closed by a click sets 2).
+  // Mouse moves the drag handlers still swallow: a value box or a pick-list
+  // closed by a click sets MovesSkippedAfterClick.
   int SkipMoves = 0;
-  // Moves ignored after a click closed a value box or a pick-list.
   static constexpr int MovesSkippedAfterClick = 2;
 
 protected:
