@@ -43,6 +43,14 @@ std::optional<T> Parse(std::string_view text) {
   return value;
 }
 
+// A typed field's only comma read as the decimal point; a text with a point keeps its commas.
+std::string CommaAsPoint(std::string_view text) {
+  std::string pointed(text);
+  const size_t comma = pointed.find(',');
+  if (comma != std::string::npos && pointed.find('.') == std::string::npos) pointed[comma] = '.';
+  return pointed;
+}
+
 }  // namespace
 
 std::string VFormat(const char* format, va_list args) {
@@ -97,11 +105,8 @@ double LeadingDouble(std::string_view text) {
   return value;
 }
 
-double FieldValue(std::string_view text) {
-  std::string pointed(text);
-  const size_t comma = pointed.find(',');
-  if (comma != std::string::npos && pointed.find('.') == std::string::npos) pointed[comma] = '.';
-  return LeadingDouble(pointed);
-}
+double FieldValue(std::string_view text) { return LeadingDouble(CommaAsPoint(text)); }
+
+std::optional<double> FieldNumber(std::string_view text) { return ToDouble(CommaAsPoint(text)); }
 
 }  // namespace QlmNumberFormat

@@ -27,5 +27,7 @@ double LeadingDouble(std::string_view text);
 // What a typed number field holds: LeadingDouble with a comma read as the
 // decimal point too, as a Portuguese keyboard types it ("3,50" is 3.5).
 double FieldValue(std::string_view text);
+// The same field read whole as ToDouble reads it ("3,50" is 3.5, "4,5mm" none).
+std::optional<double> FieldNumber(std::string_view text);
 
 }  // namespace QlmNumberFormat

@@ -6,7 +6,6 @@
 #include "views/CCrossWnd.h"
 #include "views/CPanoramicWnd.h"
 #include "views/CQlmIndicator.h"
-#include "views/CQlmInteractorStyle2.h"
 #include "views/CQlmInteractorStyle29.h"
 #include "views/CQlmInteractorStyle3.h"
 #include "views/QlmInteraction.h"
@@ -20,9 +19,7 @@ void CQlmCoreCores::OnMainViewEvent() {
   const bool follows = this->SetChildModes();
   const int view = CQlmCoreObject::ViewOf(*this->Owner, this->MainView);
   if (follows && view != -1) {
-    const CQlmInteractorRecord& record = view == QlmView::View3D  ? *this->Owner->Style3D->GetRecord()
-                                         : view == QlmView::Axial ? *this->Owner->StyleAxial->GetRecord()
-                                                                  : *this->Owner->StylePanoramic->GetRecord();
+    const CQlmInteractorRecord& record = CQlmCoreObject::StyleOf(*this->Owner, view).GetCommonRecord();
     if (record.Event == QlmEvent::LeftDoubleClick) this->MoveToPoint(view);
   }
   for (CQlmCore* child : {this->Implant, this->Orto, this->Endo, this->Geoms, this->Dentes}) {
@@ -68,9 +65,7 @@ void CQlmCoreCores::MoveToPoint(int view) {
                     {QlmView::Axial, QlmView::Panoramic, QlmView::Cross});
     return;
   }
-  CQlmInteractorBase& style = view == QlmView::Axial       ? static_cast<CQlmInteractorBase&>(*q.StyleAxial)
-                              : view == QlmView::Panoramic ? static_cast<CQlmInteractorBase&>(*q.StylePanoramic)
-                                                           : static_cast<CQlmInteractorBase&>(*q.StyleCross);
+  CQlmInteractorBase& style = CQlmCoreObject::StyleOf(q, view);
   const int* click = style.GetCommonRecord().DoubleClickDisplay;
   style.DisplayToWorld(click[0], click[1], 0.0, world);
   if (view == QlmView::Panoramic) {

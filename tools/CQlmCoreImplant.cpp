@@ -21,9 +21,6 @@
 namespace {
 
 constexpr const char* NoImplantText = "Diam:          Comp:             Conect:         Ângulo:";
-// The connector of a library implant whose component entry is "Standard".
-constexpr const char* GenericComponent = "Standard";
-constexpr float GenericComponentHeight = 2.5f;
 
 // The implant that owns `actor` in `list`, else the one whose ring in `rings` does; -1 for none.
 template <class List, class RingList>
@@ -33,8 +30,6 @@ int FindOwner(const List& list, const RingList* rings, const vtkActor* actor) {
 }
 
 }  // namespace
-
-void CQlmCoreImplant::ActivateCross(CQlm3DWindow9*) { this->Owner->StyleCross->SetPickLayer2(); }
 
 void CQlmCoreImplant::DeactivateCross(CQlm3DWindow9*) {
   CQlmInteractorStruct9& record = *this->Owner->StyleCross->GetRecord();
@@ -71,6 +66,10 @@ void CQlmCoreImplant::LibraryInsertEvent(int view) {
   const int picked = this->Pick(view);
   this->InsertStep(view, picked);
   this->ContextMenuStep(view, picked);
+}
+
+bool CQlmCoreImplant::HasLibraryComponent(const CQlmImplant3D& implant) {
+  return implant.LibraryImplant && implant.ComponentName != GenericComponent;
 }
 
 bool CQlmCoreImplant::IsReady() const { return this->Owner->ImplantContainer != nullptr; }
@@ -122,10 +121,6 @@ bool CQlmCoreImplant::AddChosenLibraryImplant(const void* window, const double p
   return true;
 }
 
-void CQlmCoreImplant::RenderAll() {
-  for (int view : {QlmView::Axial, QlmView::Panoramic, QlmView::Cross, QlmView::View3D}) RenderWindow(*this->Owner, view);
-}
-
 CString CQlmCoreImplant::StatusText(const CQlmImplants& implants) {
   const int selected = implants.GetList3D()->GetSelectedIndex();
   if (selected < 0) return NoImplantText;
@@ -134,7 +129,7 @@ CString CQlmCoreImplant::StatusText(const CQlmImplants& implants) {
   if (!implant.LibraryImplant) {
     text.Format("Diam: %.2f  Comp: %.2f  Conect: %.2f  Ângulo: %.1f", implant.GetDiameter(), implant.GetLength(),
                 implant.GetConectorHeight(), implant.GetConectorAngle());
-  } else if (implant.ComponentName == "Standard") {
+  } else if (implant.ComponentName == GenericComponent) {
     text.Format("Imp.: %s Conect.: %.2f Ângulo: %.1f", implant.ImplantName.c_str(), implant.GetConectorHeight(),
                 implant.GetConectorAngle());
   } else {

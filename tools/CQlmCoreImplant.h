@@ -31,14 +31,12 @@ class CQlmCoreImplant : public CQlmCoreObject {
 public:
   // Insert a generic implant (1), the implant chosen on the implant tool bar (5).
   enum ImplantModes { InsertGeneric = Insert, InsertLibrary = 5 };
-  // Moves ignored after a click closed a value box or a pick-list.
-  static constexpr int MovesSkippedAfterClick = 2;
 
   // The core in mode 0; Owner is set by the controller.
   static CQlmCoreImplant* New() { return new CQlmCoreImplant; }
 
-  // The 2D views pick on the layer of the implant outlines while the tool is attached.
-  void ActivateCross(CQlm3DWindow9* window) override;
+  // The 2D views pick on the layer of the implant outlines while the tool is
+  // attached (the cross sections as every object tool).
   void ActivateMain(CQlm3DWindow* window) override;
   void DeactivateCross(CQlm3DWindow9* window) override;
   void DeactivateMain(CQlm3DWindow* window) override;
@@ -80,11 +78,16 @@ protected:
   void RunContextMenu(int view, int index) override;
 
 private:
+  // The component entry of a library implant's generic connector, and that connector's height (mm).
+  static constexpr const char* GenericComponent = "Standard";
+  static constexpr float GenericComponentHeight = 2.5f;
+  // A library implant carrying a library component, not the generic connector.
+  static bool HasLibraryComponent(const CQlmImplant3D& implant);
+
   void LibraryInsertEvent(int view);
   // The implant chosen on the implant tool bar at `point` of `window`; false, and nothing added, without one.
   bool AddChosenLibraryImplant(const void* window, const double point[3], int cell);
   void PickOnOutlines(CQlm3DWindow* window, bool outlines);
-  void RenderAll();
 
   // Context menu (CQlmCoreImplantMenu.cpp).
   void RunMenuCommand(UINT command, int view, int cell, int x, int y);

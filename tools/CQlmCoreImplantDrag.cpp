@@ -40,15 +40,14 @@ void CQlmCoreImplant::PreviewDrag(int view, int index, int cell, const double dr
   vtkNew<vtkMatrix4x4> matrix;
   matrix->DeepCopy(drag);
   const CQlmImplant3D& implant = *implants.GetList3D()->GetListItemAt(index);
-  const bool libraryComponent = implant.LibraryImplant && implant.ComponentName != "Standard";
   const CQlmInteractorRecord& record = this->RecordOf(view);
   const bool turning = record.State == QlmState::RotateInView;
   CQlmImplantCut* cut = view == QlmView::Axial ? static_cast<CQlmImplantCut*>(implants.GetListAxial()->GetListItemAt(index))
                         : view == QlmView::Panoramic
                             ? static_cast<CQlmImplantCut*>(implants.GetListPanoramic()->GetListItemAt(index))
                             : static_cast<CQlmImplantCut*>(implants.GetListCross()->GetListItemAt(index));
-  const bool connectorOnly =
-      turning && !libraryComponent && record.PickedActor != cut->GetScrewActor(view == QlmView::Cross ? cell : 0);
+  const bool connectorOnly = turning && !HasLibraryComponent(implant) &&
+                             record.PickedActor != cut->GetScrewActor(view == QlmView::Cross ? cell : 0);
   CQlmImplantRings* rings = q.RingContainer;
   const bool hasRing = rings && index < rings->GetCount();
   if (view == QlmView::Axial) {

@@ -6,7 +6,6 @@
 #include <vtkTransform.h>
 
 #include <QPoint>
-#include <QWidget>
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -24,16 +23,12 @@
 #include "objects/CQlmImplantRing3D.h"
 #include "objects/CQlmImplantRings.h"
 #include "objects/CQlmImplants.h"
-#include "platform/CQlmPrompter.h"
 #include "platform/gui/CMenu.h"
 #include "tools/CQlmCoreImplant.h"
 #include "tools/QlmUndoAction.h"
 #include "views/CDialogFloat.h"
-#include "views/CQlm3DWindow.h"
-#include "views/CQlm3DWindow9.h"
 #include "views/CQlmInteractorStyle2.h"
 #include "views/CQlmInteractorStyle29.h"
-#include "views/CQlmInteractorRecord.h"
 #include "views/QlmInteraction.h"
 #include "views/QlmView.h"
 
@@ -54,9 +49,6 @@ enum Command : UINT {
   DeleteImplant = 32932,
 };
 
-constexpr const char* GenericComponent = "Standard";
-constexpr float GenericComponentHeight = 2.5f;
-
 // The sizes a value box takes, compared as floats, the type they are kept in.
 bool Accepted(UINT command, float value) {
   if (command == Diameter) return value > 0.1f && value < 10.0f;
@@ -64,22 +56,12 @@ bool Accepted(UINT command, float value) {
   return value >= 0.1f && value < 100.0f;
 }
 
-QlmRgb ToBytes(const float colour[3]) {
-  return {int(colour[0] * 255), int(colour[1] * 255), int(colour[2] * 255)};
-}
-
 }  // namespace
 
 void CQlmCoreImplant::RunContextMenu(int view, int index) {
-  const CQlmInteractorRecord& record = this->RecordOf(view);
   const int cell = view == QlmView::Cross ? this->Owner->StyleCross->GetRecord()->CurrentCell : -1;
   CQlmQuorvantile& q = *this->Owner;
-  QWidget* host = view == QlmView::Axial       ? q.WindowAxial->GetHostWindow()
-                  : view == QlmView::Panoramic ? q.WindowPanoramic->GetHostWindow()
-                  : view == QlmView::View3D    ? q.Window3D->GetHostWindow()
-                                               : q.WindowCross->GetHostWindow();
-  const QPoint local(record.RightPressWindow[0], record.RightPressWindow[1]);
-  const QPoint screen = host ? host->mapToGlobal(local) : local;
+  const QPoint screen = this->MenuPoint(view);
 
   this->FlushRenders(view);
 
@@ -92,9 +74,8 @@ void CQlmCoreImplant::RunContextMenu(int view, int index) {
   popup.CheckMenuItem(ShowRing, ringShown ? MF_CHECKED : MF_UNCHECKED);
   popup.CheckMenuItem(ShowImplant, implant.GetVisible() ? MF_CHECKED : MF_UNCHECKED);
   popup.CheckMenuItem(ShowConnector, implant.GetShowConector() ? MF_CHECKED : MF_UNCHECKED);
-  const bool libraryComponent = implant.LibraryImplant && implant.ComponentName != GenericComponent;
   std::vector<UINT> disabled;
-  if (libraryComponent) disabled = {ConnectorAngle, Diameter, Length, ConnectorHeight};
+  if (HasLibraryComponent(implant)) disabled = {ConnectorAngle, Diameter, Length, ConnectorHeight};
   else if (implant.LibraryImplant) disabled = {Diameter, Length};
   if (!q.LibraryAvailable[CQlmQuorvantile::Implants]) disabled.push_back(ChooseImplant);
   if (!q.LibraryAvailable[CQlmQuorvantile::Implants] || !implant.LibraryImplant) disabled.push_back(ChooseComponent);
@@ -196,7 +177,7 @@ void CQlmCoreImplant::EditConnectorAngle(int view, int cell, int x, int y) {
   }
   implant.SetConectorAngle(*angle);
   this->UpdateStatusBar();
-  this->RenderAll();
+  this->RenderAllViews();
 }
 
 void CQlmCoreImplant::ChooseColour(UINT command) {
@@ -204,17 +185,15 @@ void CQlmCoreImplant::ChooseColour(UINT command) {
   const int i = this->GetSelectedIndex();
   const CQlmImplant3D& implant = *q.ImplantContainer->GetList3D()->GetListItemAt(i);
   const bool screw = command == ScrewColour;
-  const std::optional<QlmRgb> chosen =
-      CQlmPrompter::Current().ChooseColor(ToBytes(screw ? implant.GetScrewColor() : implant.GetConectorColor()));
-  if (!chosen) return;
+  float colour[3];
+  if (!AskColour(screw ? implant.GetScrewColor() : implant.GetConectorColor(), colour)) return;
   this->PushUndo(QlmUndoAction::Colour, -1, 0);
-  const float colour[3] = {(*chosen)[0] / 255.0f, (*chosen)[1] / 255.0f, (*chosen)[2] / 255.0f};
   float screwColour[3];
   float connectorColour[3];
   std::copy_n(screw ? colour : implant.GetScrewColor(), 3, screwColour);
   std::copy_n(screw ? implant.GetConectorColor() : colour, 3, connectorColour);
   this->SetColours(i, screwColour, connectorColour);
-  this->RenderAll();
+  this->RenderAllViews();
 }
 
 // The implant and its ring hidden or shown together, and deselected.
@@ -227,7 +206,7 @@ void CQlmCoreImplant::ToggleImplant() {
   this->SetRingVisible(i, !this->RingVisible(i));
   q.ImplantContainer->SetSelected(i, 0);
   this->UpdateStatusBar();
-  this->RenderAll();
+  this->RenderAllViews();
 }
 
 void CQlmCoreImplant::ToggleConnector() {
@@ -235,14 +214,14 @@ void CQlmCoreImplant::ToggleConnector() {
   const CQlmImplant3D& implant = *this->Owner->ImplantContainer->GetList3D()->GetListItemAt(i);
   this->PushUndo(QlmUndoAction::Visibility, -1, 0);
   this->SetConnectorVisible(i, !implant.GetShowConector());
-  this->RenderAll();
+  this->RenderAllViews();
 }
 
 // Not recorded: it cannot be undone.
 void CQlmCoreImplant::ToggleRing() {
   const int i = this->GetSelectedIndex();
   this->SetRingVisible(i, !this->RingVisible(i));
-  this->RenderAll();
+  this->RenderAllViews();
 }
 
 void CQlmCoreImplant::DeleteSelected() {
@@ -251,7 +230,7 @@ void CQlmCoreImplant::DeleteSelected() {
   if (q.RingContainer) q.RingContainer->RemoveSelected();
   q.ImplantContainer->RemoveSelected();
   this->UpdateStatusBar();
-  this->RenderAll();
+  this->RenderAllViews();
 }
 
 // The pick-list of `library` at (x, y) in `mode` with `name` preselected:
@@ -267,10 +246,9 @@ bool CQlmCoreImplant::PickFromLibrary(vtkImplantLib* library, const CQlmImplant3
   list.LibraryName = implant.Platform;
   list.ItemName = name;
   list.Mode = mode;
-  const INT_PTR result = list.DoModal();
-  if (result == CQlmPickList::DoubleClickResult) this->SkipMoves = MovesSkippedAfterClick;
+  const bool entryChosen = this->RunPickList(list);
   chosen = vtkImplantCustom::SafeDownCast(list.ChosenItem);
-  return (result == IDOK || result == CQlmPickList::DoubleClickResult) && list.EntryChosen;
+  return entryChosen;
 }
 
 void CQlmCoreImplant::ChooseLibraryImplant(int x, int y) {
@@ -316,7 +294,7 @@ void CQlmCoreImplant::RebuildRing(int i) {
     rings->SetPanoramicIndex(q.PanoramicCalc->GetCurrentCurve());
   }
   this->UpdateStatusBar();
-  this->RenderAll();
+  this->RenderAllViews();
 }
 
 int CQlmCoreImplant::RingVisible(int i) const {
@@ -334,30 +312,20 @@ void CQlmCoreImplant::SetRingVisible(int i, int visible) {
 void CQlmCoreImplant::SetImplantVisible(int i, int visible) {
   CQlmImplants& implants = *this->Owner->ImplantContainer;
   if (i < 0 || i >= implants.GetCount()) return;
-  implants.GetList3D()->GetListItemAt(i)->SetVisibility(visible);
-  implants.GetListAxial()->GetListItemAt(i)->SetVisibility(visible);
-  implants.GetListCross()->GetListItemAt(i)->SetVisibility(visible);
-  implants.GetListPanoramic()->GetListItemAt(i)->SetVisibility(visible);
+  ForEachRepresentation(implants, i, [visible](auto& implant) { implant.SetVisibility(visible); });
 }
 
 void CQlmCoreImplant::SetConnectorVisible(int i, int visible) {
   CQlmImplants& implants = *this->Owner->ImplantContainer;
   if (i < 0 || i >= implants.GetCount()) return;
-  implants.GetList3D()->GetListItemAt(i)->SetVisibilityConector(visible);
-  implants.GetListAxial()->GetListItemAt(i)->SetVisibilityConector(visible);
-  implants.GetListCross()->GetListItemAt(i)->SetVisibilityConector(visible);
-  implants.GetListPanoramic()->GetListItemAt(i)->SetVisibilityConector(visible);
+  ForEachRepresentation(implants, i, [visible](auto& implant) { implant.SetVisibilityConector(visible); });
 }
 
 void CQlmCoreImplant::SetColours(int i, const float screw[3], const float connector[3]) {
   CQlmImplants& implants = *this->Owner->ImplantContainer;
   if (i < 0 || i >= implants.GetCount()) return;
-  implants.GetList3D()->GetListItemAt(i)->SetScrewColor(screw[0], screw[1], screw[2]);
-  implants.GetList3D()->GetListItemAt(i)->SetConectorColor(connector[0], connector[1], connector[2]);
-  for (CQlmImplantCut* cut : {static_cast<CQlmImplantCut*>(implants.GetListAxial()->GetListItemAt(i)),
-                              static_cast<CQlmImplantCut*>(implants.GetListCross()->GetListItemAt(i)),
-                              static_cast<CQlmImplantCut*>(implants.GetListPanoramic()->GetListItemAt(i))}) {
-    cut->SetScrewColor(screw[0], screw[1], screw[2]);
-    cut->SetConectorColor(connector[0], connector[1], connector[2]);
-  }
+  ForEachRepresentation(implants, i, [screw, connector](auto& implant) {
+    implant.SetScrewColor(screw[0], screw[1], screw[2]);
+    implant.SetConectorColor(connector[0], connector[1], connector[2]);
+  });
 }

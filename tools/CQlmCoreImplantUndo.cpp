@@ -23,24 +23,17 @@ void CQlmCoreImplant::PushUndo(int action, int index, int keepRedo) {
 }
 
 bool CQlmCoreImplant::Undo() {
-  const bool undone = this->Records.Undo([this](const ImplantUndoRecord& record) { return this->Applicable(record, false); },
-                                         [this](ImplantUndoRecord& record) { this->Fill(record); },
-                                         [this](const ImplantUndoRecord& record) { this->Reverse(record, false); });
-  if (!undone) return false;
-  this->UpdateStatusBar();
-  this->RenderAll();
-  return true;
+  return this->FinishUndo(
+      this->Records.Undo([this](const ImplantUndoRecord& record) { return this->Applicable(record, false); },
+                         [this](ImplantUndoRecord& record) { this->Fill(record); },
+                         [this](const ImplantUndoRecord& record) { this->Reverse(record, false); }));
 }
 
 bool CQlmCoreImplant::Redo() {
-  const bool redone = this->Records.Redo(
-      [this](const ImplantUndoRecord& record) { return this->Applicable(record, true); },
-      [this](const ImplantUndoRecord& record) { this->PushUndo(record.Action, record.Index, 1); },
-      [this](const ImplantUndoRecord& record) { this->Reverse(record, true); });
-  if (!redone) return false;
-  this->UpdateStatusBar();
-  this->RenderAll();
-  return true;
+  return this->FinishUndo(
+      this->Records.Redo([this](const ImplantUndoRecord& record) { return this->Applicable(record, true); },
+                         [this](const ImplantUndoRecord& record) { this->PushUndo(record.Action, record.Index, 1); },
+                         [this](const ImplantUndoRecord& record) { this->Reverse(record, true); }));
 }
 
 // An implant to create again goes at most one past the end; any other must exist.
@@ -69,9 +62,7 @@ void CQlmCoreImplant::Fill(ImplantUndoRecord& record) const {
   std::copy_n(implant.GetConectorColor(), 3, record.ConnectorColor);
   std::copy_n(&implant.GetMatrix()->Element[0][0], 16, record.Placement);
   std::copy_n(&implant.GetConectorMatrix()->Element[0][0], 16, record.ConnectorMatrix);
-  const CQlmImplantRings* rings = q.RingContainer;
-  record.RingVisible =
-      rings && index < rings->GetCount() ? rings->GetList3D()->GetListItemAt(index)->GetVisible() : implant.RingVisible;
+  record.RingVisible = this->RingVisible(index);
   record.LibraryImplant = implant.LibraryImplant;
   record.GenericComponent = implant.GenericComponent;
   record.ComponentValue = implant.ComponentAngle;

@@ -2,8 +2,6 @@
 
 #include <vtkMatrix4x4.h>
 
-#include <QWidget>
-
 #include "app/CLibraryToolBar.h"
 #include "app/CMainFrame.h"
 #include "app/CQlmQuorvantile.h"
@@ -11,28 +9,11 @@
 #include "libraries/CDialogGeomsList.h"
 #include "libraries/vtkGeomsLib.h"
 #include "objects/CQlmGeomContainer.h"
-#include "platform/CQlmPrompter.h"
 #include "platform/gui/CMenu.h"
 #include "toolkit/vtkGeomAxial.h"
 #include "toolkit/vtkGeomCross9.h"
 #include "toolkit/vtkGeomPanoramic.h"
-#include "views/CQlm3DWindow.h"
-#include "views/CQlm3DWindow9.h"
-#include "views/CQlmInteractorRecord.h"
 #include "views/QlmView.h"
-
-namespace {
-
-// The four representations of object `index`, in the order 3D, axial, cross-section, panoramic.
-template <typename Visit>
-void ForEachRepresentation(CQlmGeomContainer& container, int index, Visit visit) {
-  visit(*container.GetList3D()->GetListItemAt(index));
-  visit(*container.GetListAxial()->GetListItemAt(index));
-  visit(*container.GetListCross()->GetListItemAt(index));
-  visit(*container.GetListPanoramic()->GetListItemAt(index));
-}
-
-}  // namespace
 
 bool CQlmCoreLibraryObjects::IsReady() const { return this->Container() != nullptr; }
 
@@ -145,14 +126,14 @@ bool CQlmCoreLibraryObjects::Applicable(const CoreUndoRecord& record, bool redo)
 }
 
 bool CQlmCoreLibraryObjects::Undo() {
-  return this->Finish(
+  return this->FinishUndo(
       this->Records.Undo([this](const CoreUndoRecord& record) { return this->Applicable(record, false); },
                          [this](CoreUndoRecord& record) { this->Snapshot(record); },
                          [this](const CoreUndoRecord& record) { this->Apply(record, false); }));
 }
 
 bool CQlmCoreLibraryObjects::Redo() {
-  return this->Finish(
+  return this->FinishUndo(
       this->Records.Redo([this](const CoreUndoRecord& record) { return this->Applicable(record, true); },
                          [this](const CoreUndoRecord& record) { this->PushUndo(record.Action, record.Index, 1); },
                          [this](const CoreUndoRecord& record) { this->Apply(record, true); }));
@@ -168,14 +149,6 @@ void CQlmCoreLibraryObjects::Apply(const CoreUndoRecord& record, bool redo) {
   } else {
     this->Restore(record);
   }
-}
-
-bool CQlmCoreLibraryObjects::Finish(bool acted) {
-  if (acted) {
-    this->UpdateStatusBar();
-    this->RenderAllViews();
-  }
-  return acted;
 }
 
 void CQlmCoreLibraryObjects::Restore(const CoreUndoRecord& record) {
@@ -227,23 +200,10 @@ void CQlmCoreLibraryObjects::SetVisibility(int index, int visible) {
                         [visible](auto& representation) { representation.SetVisibility(visible); });
 }
 
-void CQlmCoreLibraryObjects::RenderAllViews() {
-  const CQlmQuorvantile& q = *this->Owner;
-  q.WindowAxial->Render();
-  q.WindowPanoramic->Render();
-  q.WindowCross->Render();
-  q.Window3D->Render();
-}
-
 // ---- Context menu
 
 void CQlmCoreLibraryObjects::RunContextMenu(int view, int index) {
-  const CQlmQuorvantile& q = *this->Owner;
-  const CQlmInteractorRecord& record = this->RecordOf(view);
-  QWidget* host = view == QlmView::Cross ? q.WindowCross->GetHostWindow()
-                                         : static_cast<CQlm3DWindow*>(this->MainView)->GetHostWindow();
-  const QPoint at = host ? host->mapToGlobal(QPoint(record.RightPressWindow[0], record.RightPressWindow[1]))
-                         : QPoint(record.RightPressWindow[0], record.RightPressWindow[1]);
+  const QPoint at = this->MenuPoint(view);
   this->FlushRenders(view);
 
   CMenu menu;
@@ -255,7 +215,7 @@ void CQlmCoreLibraryObjects::RunContextMenu(int view, int index) {
   menu.AppendMenu(MF_STRING, Remove, "Delete");
   switch (menu.TrackPopupMenu(TPM_RETURNCMD, at.x(), at.y(), nullptr)) {
     case ReplaceItem:
-      this->ReplaceFromPickList(view, index, at.x(), at.y());
+      this->ReplaceFromPickList(index, at.x(), at.y());
       return;
     case ChooseColour:
       this->ChangeColour(index);
@@ -275,7 +235,7 @@ void CQlmCoreLibraryObjects::RunContextMenu(int view, int index) {
   this->RenderAllViews();
 }
 
-void CQlmCoreLibraryObjects::ReplaceFromPickList(int /*view*/, int index, int x, int y) {
+void CQlmCoreLibraryObjects::ReplaceFromPickList(int index, int x, int y) {
   vtkGeomsLib* library = this->Library();
   if (!library) return;
   const CQlmGeom3D& object = *this->Container()->GetList3D()->GetListItemAt(index);
@@ -286,10 +246,7 @@ void CQlmCoreLibraryObjects::ReplaceFromPickList(int /*view*/, int index, int x,
   list.LibraryId = object.LibraryId;
   list.LibraryName = object.LibraryName;
   list.ItemName = object.GetName();
-  const INT_PTR result = list.DoModal();
-  // The click that closed the list must not drag the object.
-  if (result == CQlmPickList::DoubleClickResult) this->SkipMoves = 2;
-  if ((result != IDOK && result != CQlmPickList::DoubleClickResult) || !list.EntryChosen || !list.ChosenItem) return;
+  if (!this->RunPickList(list) || !list.ChosenItem) return;
   this->PushUndo(QlmUndoAction::Item, index, 0);
   this->Container()->ReplaceObject(library->Name, library->Identifier, list.ChosenItem->Name, index);
   this->UpdateStatusBar();
@@ -297,11 +254,8 @@ void CQlmCoreLibraryObjects::ReplaceFromPickList(int /*view*/, int index, int x,
 }
 
 void CQlmCoreLibraryObjects::ChangeColour(int index) {
-  const float* colour = this->Container()->GetList3D()->GetListItemAt(index)->GetColor();
-  const QlmRgb initial = {int(colour[0] * 255), int(colour[1] * 255), int(colour[2] * 255)};
-  const std::optional<QlmRgb> chosen = CQlmPrompter::Current().ChooseColor(initial);
-  if (!chosen) return;
+  float rgb[3];
+  if (!AskColour(this->Container()->GetList3D()->GetListItemAt(index)->GetColor(), rgb)) return;
   this->PushUndo(QlmUndoAction::Colour, -1, 0);
-  const float rgb[3] = {(*chosen)[0] / 255.0f, (*chosen)[1] / 255.0f, (*chosen)[2] / 255.0f};
   this->SetColour(index, rgb);
 }

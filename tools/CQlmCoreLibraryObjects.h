@@ -67,14 +67,11 @@ private:
   void Apply(const CoreUndoRecord& record, bool redo);
   // The steps undo and redo share for items, colours, visibility and placements.
   void Restore(const CoreUndoRecord& record);
-  // Status bar and the four views after a record was applied; `acted` passed on.
-  bool Finish(bool acted);
   void InsertAgain(const CoreUndoRecord& record, int position);
   void DeleteObject(int index);
   void SetColour(int index, const float rgb[3]);
   void SetVisibility(int index, int visible);
-  void RenderAllViews();
-  void ReplaceFromPickList(int view, int index, int x, int y);
+  void ReplaceFromPickList(int index, int x, int y);
   void ChangeColour(int index);
 
   CQlmUndoRecords<CoreUndoRecord> Records;

@@ -2,7 +2,11 @@
 
 #include <vtkMatrix4x4.h>
 
+#include <QWidget>
+
 #include "app/CQlmQuorvantile.h"
+#include "libraries/CQlmPickList.h"
+#include "platform/CQlmPrompter.h"
 #include "tools/QlmUndoAction.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
@@ -59,20 +63,44 @@ int CQlmCoreObject::ViewOf(const CQlmQuorvantile& q, const CQlm3DWindow* window)
 
 int CQlmCoreObject::MainViewCode() const { return ViewOf(*this->Owner, this->MainView); }
 
-CQlmInteractorBase& CQlmCoreObject::StyleOf(int view) const {
-  const CQlmQuorvantile& q = *this->Owner;
+CQlmInteractorBase& CQlmCoreObject::StyleOf(const CQlmQuorvantile& q, int view) {
   if (view == QlmView::Axial) return *q.StyleAxial;
   if (view == QlmView::Panoramic) return *q.StylePanoramic;
   if (view == QlmView::Cross) return *q.StyleCross;
   return *q.Style3D;
 }
 
-CQlmInteractorRecord& CQlmCoreObject::RecordOf(int view) const { return this->StyleOf(view).GetCommonRecord(); }
+CQlmInteractorRecord& CQlmCoreObject::RecordOf(int view) const { return StyleOf(*this->Owner, view).GetCommonRecord(); }
 
 const void* CQlmCoreObject::LayeredWindowOf(int view) const {
   const CQlmQuorvantile& q = *this->Owner;
   if (view == QlmView::Cross) return static_cast<const CQlmLayeredWindow9*>(q.WindowCross);
   return static_cast<const CQlmLayeredWindow*>(view == QlmView::Axial ? q.WindowAxial : q.WindowPanoramic);
+}
+
+QPoint CQlmCoreObject::MenuPoint(int view) const {
+  const CQlmQuorvantile& q = *this->Owner;
+  const CQlmInteractorRecord& record = this->RecordOf(view);
+  QWidget* host = view == QlmView::Axial       ? q.WindowAxial->GetHostWindow()
+                  : view == QlmView::Panoramic ? q.WindowPanoramic->GetHostWindow()
+                  : view == QlmView::View3D    ? q.Window3D->GetHostWindow()
+                                               : q.WindowCross->GetHostWindow();
+  const QPoint press(record.RightPressWindow[0], record.RightPressWindow[1]);
+  return host ? host->mapToGlobal(press) : press;
+}
+
+bool CQlmCoreObject::RunPickList(CQlmPickList& list) {
+  const INT_PTR result = list.DoModal();
+  if (result == CQlmPickList::DoubleClickResult) this->SkipMoves = MovesSkippedAfterClick;
+  return (result == IDOK || result == CQlmPickList::DoubleClickResult) && list.EntryChosen;
+}
+
+bool CQlmCoreObject::AskColour(const float current[3], float chosen[3]) {
+  const QlmRgb initial = {int(current[0] * 255), int(current[1] * 255), int(current[2] * 255)};
+  const std::optional<QlmRgb> choice = CQlmPrompter::Current().ChooseColor(initial);
+  if (!choice) return false;
+  for (int i = 0; i < 3; ++i) chosen[i] = (*choice)[i] / 255.0f;
+  return true;
 }
 
 void CQlmCoreObject::OnMainViewEvent() {
@@ -110,7 +138,7 @@ void CQlmCoreObject::MoveMode(int view) {
   int& latch = view == QlmView::Cross ? this->RotateLatchCross : this->RotateLatchMain;
   if (record.Event == QlmEvent::LeftDown && record.Shift) latch = 1;
   if (view == QlmView::Cross) {
-    this->StyleOf(view).SetMode(latch ? QlmState::RotateInView : QlmState::MoveInPlaneXY);
+    StyleOf(*this->Owner, view).SetMode(latch ? QlmState::RotateInView : QlmState::MoveInPlaneXY);
   } else if (latch) {
     this->SetMainStates(QlmState::RotateAboutZ, QlmState::RotateInView);
   } else {
@@ -124,7 +152,8 @@ void CQlmCoreObject::ScaleMode(int view) {
   if (this->RecordOf(view).Event == QlmEvent::LeftDown) this->ChooseScaleAxis(view);
   if (view == QlmView::Cross) {
     const int axis = this->ScaleAxisCross;
-    this->StyleOf(view).SetMode(axis == 1 ? QlmState::ScaleX : axis == 2 ? QlmState::ScaleY : QlmState::ScaleXY);
+    const int state = axis == 1 ? QlmState::ScaleX : axis == 2 ? QlmState::ScaleY : QlmState::ScaleXY;
+    StyleOf(*this->Owner, view).SetMode(state);
     this->DragStep(view, Drag::Move);
     return;
   }
@@ -346,6 +375,18 @@ void CQlmCoreObject::RenderOtherViews(int view) {
   for (int other : RenderOrder) {
     if (other != view) RenderWindow(*this->Owner, other);
   }
+}
+
+void CQlmCoreObject::RenderAllViews() {
+  for (int view : RenderOrder) RenderWindow(*this->Owner, view);
+}
+
+bool CQlmCoreObject::FinishUndo(bool acted) {
+  if (acted) {
+    this->UpdateStatusBar();
+    this->RenderAllViews();
+  }
+  return acted;
 }
 
 void CQlmCoreObject::RenderWindow(const CQlmQuorvantile& q, int view) {

@@ -9,11 +9,14 @@
 //
 // A family supplies its lists, selection, drag entries and snapshots through
 // the pure virtual operations below.
+#include <QPoint>
+
 #include "tools/CQlmCore.h"
 #include "tools/CQlmUndoable.h"
 
 class CQlmInteractorBase;
 class CQlmInteractorRecord;
+class CQlmPickList;
 class vtkActor;
 class vtkMatrix4x4;
 
@@ -39,14 +42,18 @@ public:
   static int ViewOf(const CQlmQuorvantile& controller, const CQlm3DWindow* window);
   // Renders the window of `view` (QlmView).
   static void RenderWindow(const CQlmQuorvantile& controller, int view);
+  // The interactor style of `view` (QlmView); the 3D style for any other code.
+  static CQlmInteractorBase& StyleOf(const CQlmQuorvantile& controller, int view);
 
   // All 16 values equal, compared exactly.
   static bool MatricesEqual(const double a[16], const double b[16]);
   // The first three rows equal the identity's, compared exactly.
   static bool IsIdentity(const vtkMatrix4x4* matrix);
 
-  // Mouse moves the drag handlers still swallow (a box closed by a click sets 2).
+  // Mouse moves the drag handlers still swallow: a value box or a pick-list
+  // closed by a click sets MovesSkippedAfterClick.
   int SkipMoves = 0;
+  static constexpr int MovesSkippedAfterClick = 2;
 
 protected:
   enum class Drag { Move, Rotate, Scale };
@@ -76,12 +83,27 @@ protected:
   // After the mode's handler, on a right press over the selected object.
   virtual void RunContextMenu(int view, int index) = 0;
 
+  // Visits the four representations of object `index` of `container`: 3D, axial, cross sections, panoramic.
+  template <class Container, class Visit>
+  static void ForEachRepresentation(Container& container, int index, Visit visit) {
+    visit(*container.GetList3D()->GetListItemAt(index));
+    visit(*container.GetListAxial()->GetListItemAt(index));
+    visit(*container.GetListCross()->GetListItemAt(index));
+    visit(*container.GetListPanoramic()->GetListItemAt(index));
+  }
+
   // The view of the latest main-view event (QlmView), -1 for another window.
   int MainViewCode() const;
   CQlmInteractorRecord& RecordOf(int view) const;
-  CQlmInteractorBase& StyleOf(int view) const;
   // The layered window of a 2D view, as the containers know it.
   const void* LayeredWindowOf(int view) const;
+  // Where a context menu of `view` opens: the right press, in screen coordinates.
+  QPoint MenuPoint(int view) const;
+  // Runs `list`; true when Enter or a double click chose an entry (a double
+  // click that closed it keeps the next moves from dragging).
+  bool RunPickList(CQlmPickList& list);
+  // The colour dialog opened on `current` (0 to 1); false when cancelled, else the choice in `chosen` (0 to 1).
+  static bool AskColour(const float current[3], float chosen[3]);
 
   // At a press: the index of the object under the pointer (-1 for none),
   // which becomes the only selected one (a right press on empty space keeps
@@ -95,6 +117,10 @@ protected:
   void FlushRenders(int view);
   void RenderView(int view);
   void RenderOtherViews(int view);
+  // Axial, panoramic, cross sections, 3D.
+  void RenderAllViews();
+  // After an undo or redo that `acted`: the status bar and the four views; `acted` passed on.
+  bool FinishUndo(bool acted);
 
   // 1 when the event's view must render again; 1 when the others must at the release.
   int ViewDirty = 0;

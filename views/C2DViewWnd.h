@@ -50,9 +50,9 @@ protected:
   // -1 while the view has nothing to show.
   virtual int GetHighestIndex() const = 0;
   virtual void FanOut(int index) = 0;
-  // Whether the navigation keys and SetSlice may move the view now.
   // Hands a key to the controller's key operation of the view; called with a controller only.
   virtual void PassKeyToController(UINT key, UINT repeat, UINT flags) = 0;
+  // Whether the navigation keys and SetSlice may move the view now.
   virtual bool MayNavigate() const { return true; }
   virtual bool MaySetSlice() const { return true; }
   // Whether the middle button and the wheel reach the style also while the view does not render.

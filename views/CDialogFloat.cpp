@@ -2,7 +2,6 @@
 
 #include <QWidget>
 #include <cmath>
-#include <string>
 
 #include "platform/QlmNumberFormat.h"
 #include "platform/gui/CDataExchange.h"
@@ -22,12 +21,8 @@ CDialogFloat::CDialogFloat(CWnd* parent) : CDialog(ValueTemplate(), parent) {}
 
 void CDialogFloat::SetValue(float value) { this->Text = CString::Formatted("%.2f", value); }
 
-// A comma stands for the point, as a Portuguese keyboard types it.
 std::optional<float> CDialogFloat::GetValue() const {
-  std::string text = this->Text.Str();
-  const size_t comma = text.find(',');
-  if (comma != std::string::npos && text.find('.') == std::string::npos) text[comma] = '.';
-  const std::optional<double> number = QlmNumberFormat::ToDouble(text);
+  const std::optional<double> number = QlmNumberFormat::FieldNumber(this->Text.Str());
   if (!number) return std::nullopt;
   const float value = static_cast<float>(*number);
   if (!std::isfinite(value)) return std::nullopt;

@@ -43,3 +43,11 @@ TEST(QlmNumberFormat, FieldsReadAPointOrACommaAndStopAtTheFirstStrangeCharacter)
   EXPECT_EQ(QlmNumberFormat::LeadingInt("99999999999"), 2147483647);
   EXPECT_EQ(QlmNumberFormat::LeadingDouble("2,5"), 2.0);
 }
+
+TEST(QlmNumberFormat, AWholeFieldReadsAPointOrACommaAndRefusesAnythingElse) {
+  QlmProcessLocale locale("pt_BR.UTF-8");
+  const std::pair<const char*, std::optional<double>> cases[] = {
+      {" 3,50 ", 3.5}, {"-2.25", -2.25}, {"4,5mm", std::nullopt}, {"1,2,3", std::nullopt}, {"", std::nullopt},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(QlmNumberFormat::FieldNumber(text), value) << text;
+}
