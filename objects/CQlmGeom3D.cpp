@@ -174,9 +174,5 @@ void CQlmGeom3D::SetLabelMode(int mode) {
 }
 
 void CQlmGeom3D::SetLabelBackground(int on) {
-  if (!this->LabelMapper) return;
-  this->LabelMapper->SetShadow(!on);
-  if (on) this->LabelMapper->SetColor(0.0, 0.0, 0.0);
-  else this->LabelMapper->SetColor(1.0, 1.0, 0.3);
-  this->LabelMapper->SetBackground(on);
+  if (this->LabelMapper) this->LabelMapper->SetLabelBackground(on);
 }

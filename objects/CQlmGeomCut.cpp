@@ -103,11 +103,7 @@ void CQlmGeomCut::SetLabelMode(int mode) { this->Cutter->SetLabelMode(mode); }
 void CQlmGeomCut::SetFontSize(int size) { this->Cutter->SetFontSize(size); }
 
 void CQlmGeomCut::SetLabelBackground(int on) {
-  vtkWin32TextMapper2* text = this->Cutter->GetTextMapper();
-  text->SetShadow(!on);
-  if (on) text->SetColor(0.0, 0.0, 0.0);
-  else text->SetColor(1.0, 1.0, 0.3);
-  text->SetBackground(on);
+  this->Cutter->GetTextMapper()->SetLabelBackground(on);
 }
 
 bool CQlmGeomCut::OwnsActor(const vtkActor* actor) const {

@@ -134,11 +134,7 @@ void CQlmImplantCut::SetVisibilityNumber(int on) {
 }
 
 void CQlmImplantCut::SetLabelBackground(int on) {
-  vtkWin32TextMapper2* text = this->Cutter->GetTextMapper();
-  text->SetShadow(!on);
-  if (on) text->SetColor(0.0, 0.0, 0.0);
-  else text->SetColor(1.0, 1.0, 0.3);
-  text->SetBackground(on);
+  this->Cutter->GetTextMapper()->SetLabelBackground(on);
 }
 
 void CQlmImplantCut::SetFill(int on) { this->Cutter->SetFill(on); }

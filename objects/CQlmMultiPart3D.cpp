@@ -234,12 +234,7 @@ void CQlmMultiPart3D::SetLabelMode(int mode) {
 }
 
 void CQlmMultiPart3D::SetLabelBackground(int on) {
-  this->ForEachPiece([on](Piece& piece, int) {
-    piece.LabelMapper->SetShadow(!on);
-    if (on) piece.LabelMapper->SetColor(0.0, 0.0, 0.0);
-    else piece.LabelMapper->SetColor(1.0, 1.0, 0.3);
-    piece.LabelMapper->SetBackground(on);
-  });
+  this->ForEachPiece([on](Piece& piece, int) { piece.LabelMapper->SetLabelBackground(on); });
 }
 
 CString CQlmMultiPart3D::GetPartName(int slot) const {

@@ -175,13 +175,7 @@ void CQlmMultiPartCut::SetFontSize(int size) {
 }
 
 void CQlmMultiPartCut::SetLabelBackground(int on) {
-  this->ForEachCutter([on](vtkGeomCutter* cutter) {
-    vtkWin32TextMapper2* text = cutter->GetTextMapper();
-    text->SetShadow(!on);
-    if (on) text->SetColor(0.0, 0.0, 0.0);
-    else text->SetColor(1.0, 1.0, 0.3);
-    text->SetBackground(on);
-  });
+  this->ForEachCutter([on](vtkGeomCutter* cutter) { cutter->GetTextMapper()->SetLabelBackground(on); });
 }
 
 void CQlmMultiPartCut::SetPartName(int slot, const CString& name) {
