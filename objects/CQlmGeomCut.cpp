@@ -54,7 +54,7 @@ void CQlmGeomCut::AddToRenderer() {
     vtkRenderer* renderer = this->SectionRenderer(k);
     if (!renderer) return;
     renderer->AddActor(this->Actors[k]);
-    renderer->AddActor2D(this->SectionLabel(k));
+    renderer->AddActor2D(this->Cutter->GetLabelActor(k));
   }
 }
 
@@ -63,7 +63,7 @@ void CQlmGeomCut::RemoveFromRenderer() {
     vtkRenderer* renderer = this->SectionRenderer(k);
     if (!renderer) return;
     renderer->RemoveActor(this->Actors[k]);
-    renderer->RemoveActor2D(this->SectionLabel(k));
+    renderer->RemoveActor2D(this->Cutter->GetLabelActor(k));
   }
 }
 
@@ -119,10 +119,10 @@ void CQlmGeomCut::Preview(const double pivot[3], const double drag[16]) {
   CQlmDragCommit::Preview(pivot, this->InteractionMatrix, this->UserTransform);
   for (int k = 0; k < this->GetSections(); ++k) {
     double anchor[3];
-    if (!this->SectionLabelAnchor(k, anchor)) continue;
+    if (!this->Cutter->GetLabelAnchor(k, anchor)) continue;
     double moved[3];
     this->UserTransform->TransformPoint(anchor, moved);
-    this->SectionLabel(k)->GetPositionCoordinate()->SetValue(moved);
+    this->Cutter->GetLabelActor(k)->GetPositionCoordinate()->SetValue(moved);
   }
 }
 

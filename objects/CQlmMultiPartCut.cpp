@@ -92,7 +92,7 @@ void CQlmMultiPartCut::AddToRenderer() {
   this->ForEachPiece([this](Piece& piece, int) {
     for (int k = 0; k < this->Sections; ++k) {
       this->SectionRenderer(k)->AddActor(piece.Actors[k]);
-      this->SectionRenderer(k)->AddActor2D(this->SectionLabel(piece.Cutter, k));
+      this->SectionRenderer(k)->AddActor2D(piece.Cutter->GetLabelActor(k));
     }
   });
 }
@@ -103,7 +103,7 @@ void CQlmMultiPartCut::RemoveFromRenderer() {
   this->ForEachPiece([this](Piece& piece, int) {
     for (int k = 0; k < this->Sections; ++k) {
       this->SectionRenderer(k)->RemoveActor(piece.Actors[k]);
-      this->SectionRenderer(k)->RemoveActor2D(this->SectionLabel(piece.Cutter, k));
+      this->SectionRenderer(k)->RemoveActor2D(piece.Cutter->GetLabelActor(k));
     }
   });
 }
@@ -224,10 +224,10 @@ void CQlmMultiPartCut::Preview(const double pivot[3], const double drag[16]) {
   this->ForEachCutter([this](vtkGeomCutter* cutter) {
     for (int k = 0; k < this->Sections; ++k) {
       double anchor[3];
-      if (!this->SectionLabelAnchor(cutter, k, anchor)) continue;
+      if (!cutter->GetLabelAnchor(k, anchor)) continue;
       double moved[3];
       this->UserTransform->TransformPoint(anchor, moved);
-      this->SectionLabel(cutter, k)->GetPositionCoordinate()->SetValue(moved);
+      cutter->GetLabelActor(k)->GetPositionCoordinate()->SetValue(moved);
     }
   });
 }

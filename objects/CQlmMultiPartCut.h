@@ -22,7 +22,6 @@
 #include "platform/CString.h"
 
 class vtkActor;
-class vtkActor2D;
 class vtkAlgorithmOutput;
 class vtkGeomCutter;
 class vtkMatrix4x4;
@@ -86,9 +85,6 @@ protected:
   // the view's present planes; the representation keeps the reference.
   virtual vtkGeomCutter* NewCutter(int slot) = 0;
   virtual vtkRenderer* SectionRenderer(int k) const = 0;
-  virtual vtkActor2D* SectionLabel(vtkGeomCutter* cutter, int k) const = 0;
-  // Where the filter's section-k label sits before the drag; false when it stays (parked or no cut).
-  virtual bool SectionLabelAnchor(vtkGeomCutter* cutter, int k, double anchor[3]) const = 0;
   // The body's filter first, then each present part's.
   void ForEachCutter(const std::function<void(vtkGeomCutter*)>& visit) const;
 
