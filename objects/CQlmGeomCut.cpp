@@ -4,7 +4,6 @@
 #include <vtkActor2D.h>
 #include <vtkCoordinate.h>
 #include <vtkMatrix4x4.h>
-#include <vtkPolyDataMapper.h>
 #include <vtkProperty.h>
 #include <vtkRenderer.h>
 #include <vtkTransform.h>
@@ -13,21 +12,13 @@
 
 #include "objects/CQlmDragCommit.h"
 #include "objects/CQlmGeom3D.h"
+#include "objects/CQlmOutlineActor.h"
 #include "toolkit/vtkGeomCutter.h"
 #include "toolkit/vtkWin32TextMapper2.h"
 
 CQlmGeomCut::CQlmGeomCut(vtkGeomCutter* cutter, int sections) : Cutter(cutter) {
-  for (int k = 0; k < sections; ++k) {
-    auto mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
-    mapper->SetInputConnection(cutter->GetOutputPort(k));
-    auto actor = vtkSmartPointer<vtkActor>::New();
-    actor->SetMapper(mapper);
-    actor->GetProperty()->SetLineWidth(3);
-    actor->GetProperty()->LightingOff();
-    actor->SetUserTransform(this->UserTransform);
-    this->Mappers.push_back(mapper);
-    this->Actors.push_back(actor);
-  }
+  for (int k = 0; k < sections; ++k)
+    this->Actors.push_back(CQlmOutlineActor::New(cutter->GetOutputPort(k), this->UserTransform));
   cutter->GetTextMapper()->SetColorBackground(1.0, 1.0, 0.5);
   this->ApplyColor();
 }

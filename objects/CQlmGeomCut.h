@@ -20,7 +20,6 @@ class CQlmGeom3D;
 class vtkActor;
 class vtkGeomCutter;
 class vtkMatrix4x4;
-class vtkPolyDataMapper;
 class vtkRenderer;
 class vtkTransform;
 
@@ -79,7 +78,6 @@ private:
   void ApplyVisibility();
 
   vtkSmartPointer<vtkGeomCutter> Cutter;
-  std::vector<vtkSmartPointer<vtkPolyDataMapper>> Mappers;
   std::vector<vtkSmartPointer<vtkActor>> Actors;
   CQlmGeom3D* Object = nullptr;
   int Visible = 1;

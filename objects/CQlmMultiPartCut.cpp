@@ -4,7 +4,6 @@
 #include <vtkActor2D.h>
 #include <vtkCoordinate.h>
 #include <vtkMatrix4x4.h>
-#include <vtkPolyDataMapper.h>
 #include <vtkProperty.h>
 #include <vtkRenderer.h>
 #include <vtkTransform.h>
@@ -12,6 +11,7 @@
 #include <algorithm>
 
 #include "objects/CQlmDragCommit.h"
+#include "objects/CQlmOutlineActor.h"
 #include "toolkit/vtkGeomCutter.h"
 #include "toolkit/vtkWin32TextMapper2.h"
 
@@ -50,17 +50,8 @@ void CQlmMultiPartCut::Build(Piece& piece, int slot, vtkAlgorithmOutput* mesh, c
   piece.Cutter->SetObjectMatrix(this->Object->GetMatrix());
   piece.Cutter->SetName(name.Str());
   piece.Cutter->GetTextMapper()->SetColorBackground(1.0, 1.0, 0.5);
-  for (int k = 0; k < this->Sections; ++k) {
-    auto mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
-    mapper->SetInputConnection(piece.Cutter->GetOutputPort(k));
-    auto actor = vtkSmartPointer<vtkActor>::New();
-    actor->SetMapper(mapper);
-    actor->GetProperty()->SetLineWidth(3);
-    actor->GetProperty()->LightingOff();
-    actor->SetUserTransform(this->UserTransform);
-    piece.Mappers.push_back(mapper);
-    piece.Actors.push_back(actor);
-  }
+  for (int k = 0; k < this->Sections; ++k)
+    piece.Actors.push_back(CQlmOutlineActor::New(piece.Cutter->GetOutputPort(k), this->UserTransform));
 }
 
 void CQlmMultiPartCut::SetObject(CQlmMultiPart3D* object) {

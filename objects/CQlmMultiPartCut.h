@@ -25,7 +25,6 @@ class vtkActor;
 class vtkAlgorithmOutput;
 class vtkGeomCutter;
 class vtkMatrix4x4;
-class vtkPolyDataMapper;
 class vtkRenderer;
 class vtkTransform;
 
@@ -101,7 +100,6 @@ private:
   // The outlines of the body or of one part.
   struct Piece {
     vtkSmartPointer<vtkGeomCutter> Cutter;
-    std::vector<vtkSmartPointer<vtkPolyDataMapper>> Mappers;
     std::vector<vtkSmartPointer<vtkActor>> Actors;
     float Color[3] = {0.0f, 0.0f, 0.0f};
     float SelectedColor[3] = {1.0f, 1.0f, 1.0f};
