@@ -92,9 +92,7 @@ vtkPolyData* CQlmGeom3D::GetPlacedMesh() const {
 vtkActor* CQlmGeom3D::GetActor() const { return this->Piece.Actor; }
 vtkActor2D* CQlmGeom3D::GetLabelActor() const { return this->Piece.LabelActor; }
 vtkWin32TextMapper2* CQlmGeom3D::GetLabelMapper() const { return this->Piece.LabelMapper; }
-bool CQlmGeom3D::OwnsActor(const vtkActor* actor) const {
-  return actor && actor == this->Piece.Actor.GetPointer();
-}
+bool CQlmGeom3D::OwnsActor(const vtkActor* actor) const { return actor && actor == this->Piece.Actor.GetPointer(); }
 
 void CQlmGeom3D::SetColor(const float rgb[3]) { this->Piece.SetColor(rgb, this->Selected); }
 

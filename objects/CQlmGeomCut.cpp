@@ -93,9 +93,7 @@ void CQlmGeomCut::SetNumber(int number) { this->Cutter->SetLabelNumber(number); 
 void CQlmGeomCut::SetLabelMode(int mode) { this->Cutter->SetLabelMode(mode); }
 void CQlmGeomCut::SetFontSize(int size) { this->Cutter->SetFontSize(size); }
 
-void CQlmGeomCut::SetLabelBackground(int on) {
-  this->Cutter->GetTextMapper()->SetLabelBackground(on);
-}
+void CQlmGeomCut::SetLabelBackground(int on) { this->Cutter->GetTextMapper()->SetLabelBackground(on); }
 
 bool CQlmGeomCut::OwnsActor(const vtkActor* actor) const {
   return actor && std::any_of(this->Actors.begin(), this->Actors.end(),

@@ -20,8 +20,10 @@ vtkWin32TextMapper2::~vtkWin32TextMapper2() = default;
 
 void vtkWin32TextMapper2::SetLabelBackground(int on) {
   this->SetShadow(!on);
-  if (on) this->SetColor(0.0, 0.0, 0.0);
-  else this->SetColor(1.0, 1.0, 0.3);
+  if (on)
+    this->SetColor(0.0, 0.0, 0.0);
+  else
+    this->SetColor(1.0, 1.0, 0.3);
   this->SetBackground(on);
 }
 
