@@ -2,16 +2,11 @@
 
 #include <vtkActor.h>
 #include <vtkActor2D.h>
-#include <vtkCoordinate.h>
 #include <vtkMatrix4x4.h>
-#include <vtkPolyData.h>
-#include <vtkPolyDataMapper.h>
-#include <vtkProperty.h>
 #include <vtkRenderer.h>
 #include <vtkTransform.h>
 #include <vtkTransformPolyDataFilter.h>
 
-#include <algorithm>
 #include <string>
 
 #include "ct/CQlmLayeredWindow.h"
@@ -33,26 +28,20 @@ CQlmGeom3D::~CQlmGeom3D() {
 
 void CQlmGeom3D::AddToRenderer() {
   vtkRenderer* renderer = this->Window ? this->Window->GetLayerRenderer(SurfaceLayer) : nullptr;
-  if (!renderer || !this->Actor) return;
-  renderer->AddActor(this->Actor);
-  renderer->AddActor2D(this->LabelActor);
+  if (!renderer || !this->Piece.Actor) return;
+  renderer->AddActor(this->Piece.Actor);
+  renderer->AddActor2D(this->Piece.LabelActor);
 }
 
 void CQlmGeom3D::RemoveFromRenderer() {
   vtkRenderer* renderer = this->Window ? this->Window->GetLayerRenderer(SurfaceLayer) : nullptr;
-  if (!renderer || !this->Actor) return;
-  renderer->RemoveActor(this->Actor);
-  renderer->RemoveActor2D(this->LabelActor);
+  if (!renderer || !this->Piece.Actor) return;
+  renderer->RemoveActor(this->Piece.Actor);
+  renderer->RemoveActor2D(this->Piece.LabelActor);
 }
 
 void CQlmGeom3D::Reset() {
-  this->Name = "";
-  this->Mapper = nullptr;
-  this->Actor = nullptr;
-  this->TransformFilter = nullptr;
-  this->LabelMapper = nullptr;
-  this->LabelActor = nullptr;
-  std::fill_n(this->Color, 3, 0.0f);
+  this->Piece.Clear();
   this->Placement->Identity();
   this->LibraryId = "";
   this->LibraryName = "";
@@ -60,26 +49,11 @@ void CQlmGeom3D::Reset() {
 
 void CQlmGeom3D::BuildFromCreator(CQlmGeomCreator* creator) {
   this->Reset();
-  this->Name = creator->GetName();
-  this->TransformFilter = vtkSmartPointer<vtkTransformPolyDataFilter>::New();
-  this->TransformFilter->SetInputData(creator->GetMesh());
-  this->TransformFilter->SetTransform(this->Placement);
-  this->Mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
-  this->Mapper->SetInputConnection(this->TransformFilter->GetOutputPort());
-  this->Actor = vtkSmartPointer<vtkActor>::New();
-  this->Actor->SetMapper(this->Mapper);
-  this->SetColor(creator->GetColor());
+  this->Piece.Name = creator->GetName();
+  this->Piece.Build(creator->GetMesh(), this->Placement, NumberFontSize);
   this->Visible = 1;
   this->Selected = 0;
-  this->ApplyColor();
-
-  this->LabelMapper = vtkSmartPointer<vtkWin32TextMapper2>::New();
-  this->LabelMapper->SetFontSize(NumberFontSize);
-  this->LabelMapper->SetJustification(0);
-  this->LabelMapper->SetVerticalJustification(1);
-  this->LabelActor = vtkSmartPointer<vtkActor2D>::New();
-  this->LabelActor->GetPositionCoordinate()->SetCoordinateSystemToWorld();
-  this->LabelActor->SetMapper(this->LabelMapper);
+  this->SetColor(creator->GetColor());
   this->LabelVisible = 1;
   this->LabelMode = 0;
 
@@ -103,69 +77,51 @@ void CQlmGeom3D::SetMatrix(const double elements[16]) {
   this->UpdateLabelPosition();
 }
 
-void CQlmGeom3D::UpdateLabelPosition() {
-  if (!this->TransformFilter || !this->LabelActor) return;
-  auto* mesh = vtkPolyData::SafeDownCast(this->TransformFilter->GetInput());
-  if (!mesh) return;
-  double centre[4] = {0.0, 0.0, 0.0, 1.0};
-  mesh->GetCenter(centre);
-  double placed[4];
-  this->GetMatrix()->MultiplyPoint(centre, placed);
-  this->LabelActor->GetPositionCoordinate()->SetValue(placed[0], placed[1], placed[2]);
-}
+void CQlmGeom3D::UpdateLabelPosition() { this->Piece.PlaceLabel(this->GetMatrix()); }
 
 vtkAlgorithmOutput* CQlmGeom3D::GetPlacedMeshPort() const {
-  return this->TransformFilter ? this->TransformFilter->GetOutputPort() : nullptr;
+  return this->Piece.TransformFilter ? this->Piece.TransformFilter->GetOutputPort() : nullptr;
 }
 
 vtkPolyData* CQlmGeom3D::GetPlacedMesh() const {
-  if (!this->TransformFilter) return nullptr;
-  this->TransformFilter->Update();
-  return this->TransformFilter->GetOutput();
+  if (!this->Piece.TransformFilter) return nullptr;
+  this->Piece.TransformFilter->Update();
+  return this->Piece.TransformFilter->GetOutput();
 }
 
-vtkActor* CQlmGeom3D::GetActor() const { return this->Actor; }
-vtkActor2D* CQlmGeom3D::GetLabelActor() const { return this->LabelActor; }
-vtkWin32TextMapper2* CQlmGeom3D::GetLabelMapper() const { return this->LabelMapper; }
-bool CQlmGeom3D::OwnsActor(const vtkActor* actor) const { return actor && actor == this->Actor.GetPointer(); }
+vtkActor* CQlmGeom3D::GetActor() const { return this->Piece.Actor; }
+vtkActor2D* CQlmGeom3D::GetLabelActor() const { return this->Piece.LabelActor; }
+vtkWin32TextMapper2* CQlmGeom3D::GetLabelMapper() const { return this->Piece.LabelMapper; }
+bool CQlmGeom3D::OwnsActor(const vtkActor* actor) const { return actor && actor == this->Piece.Actor.GetPointer(); }
 
-void CQlmGeom3D::ApplyColor() {
-  if (!this->Actor) return;
-  const float* color = this->Selected ? this->SelectedColor : this->Color;
-  this->Actor->GetProperty()->SetColor(color[0], color[1], color[2]);
-}
-
-void CQlmGeom3D::SetColor(const float rgb[3]) {
-  std::copy(rgb, rgb + 3, this->Color);
-  std::fill_n(this->SelectedColor, 3, 1.0f);
-  this->ApplyColor();
-}
+void CQlmGeom3D::SetColor(const float rgb[3]) { this->Piece.SetColor(rgb, this->Selected); }
 
 void CQlmGeom3D::SetSelected(int selected) {
   this->Selected = selected;
-  this->ApplyColor();
+  this->Piece.ApplyColor(selected);
 }
 
 void CQlmGeom3D::SetVisibility(int visible) {
   this->Visible = visible;
-  if (!this->Actor) return;
-  this->Actor->SetVisibility(visible ? 1 : 0);
-  this->LabelActor->SetVisibility(visible && this->LabelVisible);
+  if (!this->Piece.Actor) return;
+  this->Piece.Actor->SetVisibility(visible ? 1 : 0);
+  this->Piece.LabelActor->SetVisibility(visible && this->LabelVisible);
 }
 
 void CQlmGeom3D::SetVisibilityNumber(int on) {
   this->LabelVisible = on;
-  if (this->LabelActor) this->LabelActor->SetVisibility(on && this->Visible);
+  if (this->Piece.LabelActor) this->Piece.LabelActor->SetVisibility(on && this->Visible);
 }
 
 void CQlmGeom3D::SetNumber(int number) {
   this->Number = number;
-  if (!this->LabelMapper || (this->LabelMode != 0 && this->LabelMode != 1)) return;
+  vtkWin32TextMapper2* label = this->Piece.LabelMapper;
+  if (!label || (this->LabelMode != 0 && this->LabelMode != 1)) return;
   const bool byNumber = this->LabelMode == 0;
-  const std::string text = byNumber ? std::to_string(number) : std::string(this->Name.c_str());
-  this->LabelMapper->SetFontSize(byNumber ? NumberFontSize : NameFontSize);
-  this->LabelMapper->SetJustification(0);
-  this->LabelMapper->SetInput(text.c_str());
+  const std::string text = byNumber ? std::to_string(number) : std::string(this->Piece.Name.c_str());
+  label->SetFontSize(byNumber ? NumberFontSize : NameFontSize);
+  label->SetJustification(0);
+  label->SetInput(text.c_str());
 }
 
 void CQlmGeom3D::SetLabelMode(int mode) {
@@ -174,9 +130,5 @@ void CQlmGeom3D::SetLabelMode(int mode) {
 }
 
 void CQlmGeom3D::SetLabelBackground(int on) {
-  if (!this->LabelMapper) return;
-  this->LabelMapper->SetShadow(!on);
-  if (on) this->LabelMapper->SetColor(0.0, 0.0, 0.0);
-  else this->LabelMapper->SetColor(1.0, 1.0, 0.3);
-  this->LabelMapper->SetBackground(on);
+  if (this->Piece.LabelMapper) this->Piece.LabelMapper->SetLabelBackground(on);
 }

@@ -5,8 +5,8 @@
 // the object's number (font 12) or the item's name (font 10). The master of
 // the placement: the 2D cuts read its placed mesh and placement matrix.
 #include <vtkNew.h>
-#include <vtkSmartPointer.h>
 
+#include "objects/CQlmPlacedPiece.h"
 #include "platform/CObject.h"
 #include "platform/CString.h"
 
@@ -17,9 +17,7 @@ class vtkActor2D;
 class vtkAlgorithmOutput;
 class vtkMatrix4x4;
 class vtkPolyData;
-class vtkPolyDataMapper;
 class vtkTransform;
-class vtkTransformPolyDataFilter;
 class vtkWin32TextMapper2;
 
 class CQlmGeom3D : public CObject {
@@ -60,13 +58,13 @@ public:
   void SetLabelMode(int mode);
   void SetLabelBackground(int on);
 
-  CString GetName() const { return this->Name; }
+  CString GetName() const { return this->Piece.Name; }
   int GetNumber() const { return this->Number; }
   int GetVisible() const { return this->Visible; }
   int GetSelected() const { return this->Selected; }
   int GetLabelVisible() const { return this->LabelVisible; }
   int GetLabelMode() const { return this->LabelMode; }
-  const float* GetColor() const { return this->Color; }
+  const float* GetColor() const { return this->Piece.Color; }
   // The mesh moved by the placement; null before a build.
   vtkAlgorithmOutput* GetPlacedMeshPort() const;
   vtkPolyData* GetPlacedMesh() const;
@@ -80,21 +78,12 @@ public:
   CString LibraryName;
 
 private:
-  void ApplyColor();
-
   CQlmLayeredWindow* Window = nullptr;
   int Number = 0;
   int Visible = 1;
   int LabelVisible = 1;
   int LabelMode = 0;
-  vtkSmartPointer<vtkWin32TextMapper2> LabelMapper;
-  vtkSmartPointer<vtkActor2D> LabelActor;
-  CString Name;
-  vtkSmartPointer<vtkPolyDataMapper> Mapper;
-  vtkSmartPointer<vtkActor> Actor;
-  vtkSmartPointer<vtkTransformPolyDataFilter> TransformFilter;
+  CQlmPlacedPiece Piece;
   vtkNew<vtkTransform> Placement;
-  float Color[3] = {0.0f, 0.0f, 0.0f};
-  float SelectedColor[3] = {1.0f, 1.0f, 1.0f};
   int Selected = 0;
 };

@@ -1,7 +1,5 @@
 #include "objects/CQlmGeomAxial.h"
 
-#include <vtkPolyData.h>
-
 #include "ct/CQlmLayeredWindow.h"
 #include "toolkit/vtkGeomAxial.h"
 
@@ -21,17 +19,6 @@ CQlmGeomAxial::~CQlmGeomAxial() {
 
 vtkRenderer* CQlmGeomAxial::SectionRenderer(int) const {
   return this->Window ? this->Window->GetLayerRenderer(OutlineLayer) : nullptr;
-}
-
-vtkActor2D* CQlmGeomAxial::SectionLabel(int) const { return this->AxialCutter->GetLabelActor(); }
-
-bool CQlmGeomAxial::SectionLabelAnchor(int, double anchor[3]) const {
-  this->AxialCutter->Update();
-  if (this->AxialCutter->GetOutput()->GetNumberOfLines() == 0) return false;
-  float centre[3];
-  this->AxialCutter->GetInputCenterInView(centre);
-  for (int i = 0; i < 3; ++i) anchor[i] = centre[i];
-  return true;
 }
 
 void CQlmGeomAxial::SetInteractionMatrix(const double drag[16]) {

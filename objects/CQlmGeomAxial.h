@@ -30,8 +30,6 @@ public:
 
 protected:
   vtkRenderer* SectionRenderer(int k) const override;
-  vtkActor2D* SectionLabel(int k) const override;
-  bool SectionLabelAnchor(int k, double anchor[3]) const override;
 
 private:
   vtkGeomAxial* AxialCutter;

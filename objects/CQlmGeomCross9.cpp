@@ -1,8 +1,5 @@
 #include "objects/CQlmGeomCross9.h"
 
-#include <vtkActor2D.h>
-#include <vtkCoordinate.h>
-
 #include "ct/CQlmLayeredWindow9.h"
 #include "objects/CQlmGeom3D.h"
 #include "toolkit/vtkGeomCross9.h"
@@ -25,17 +22,6 @@ CQlmGeomCross9::~CQlmGeomCross9() {
 
 vtkRenderer* CQlmGeomCross9::SectionRenderer(int k) const {
   return this->Window ? this->Window->GetCellLayerRenderer(k, OutlineLayer) : nullptr;
-}
-
-vtkActor2D* CQlmGeomCross9::SectionLabel(int k) const { return this->CrossCutter->GetLabelActor(k); }
-
-bool CQlmGeomCross9::SectionLabelAnchor(int k, double anchor[3]) const {
-  if (this->CrossCutter->GetLabelActor(k)->GetPositionCoordinate()->GetValue()[0] == vtkGeomCutter::ParkedX)
-    return false;
-  float centre[3];
-  this->CrossCutter->GetInputCenterInSection(k, centre);
-  for (int i = 0; i < 3; ++i) anchor[i] = centre[i];
-  return true;
 }
 
 void CQlmGeomCross9::SetVisibility(int visible) {

@@ -4,7 +4,6 @@
 #include <vtkActor2D.h>
 #include <vtkCoordinate.h>
 #include <vtkMatrix4x4.h>
-#include <vtkPolyDataMapper.h>
 #include <vtkProperty.h>
 #include <vtkRenderer.h>
 #include <vtkTransform.h>
@@ -13,21 +12,13 @@
 
 #include "objects/CQlmDragCommit.h"
 #include "objects/CQlmGeom3D.h"
+#include "objects/CQlmOutlineActor.h"
 #include "toolkit/vtkGeomCutter.h"
 #include "toolkit/vtkWin32TextMapper2.h"
 
 CQlmGeomCut::CQlmGeomCut(vtkGeomCutter* cutter, int sections) : Cutter(cutter) {
-  for (int k = 0; k < sections; ++k) {
-    auto mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
-    mapper->SetInputConnection(cutter->GetOutputPort(k));
-    auto actor = vtkSmartPointer<vtkActor>::New();
-    actor->SetMapper(mapper);
-    actor->GetProperty()->SetLineWidth(3);
-    actor->GetProperty()->LightingOff();
-    actor->SetUserTransform(this->UserTransform);
-    this->Mappers.push_back(mapper);
-    this->Actors.push_back(actor);
-  }
+  for (int k = 0; k < sections; ++k)
+    this->Actors.push_back(CQlmOutlineActor::New(cutter->GetOutputPort(k), this->UserTransform));
   cutter->GetTextMapper()->SetColorBackground(1.0, 1.0, 0.5);
   this->ApplyColor();
 }
@@ -54,7 +45,7 @@ void CQlmGeomCut::AddToRenderer() {
     vtkRenderer* renderer = this->SectionRenderer(k);
     if (!renderer) return;
     renderer->AddActor(this->Actors[k]);
-    renderer->AddActor2D(this->SectionLabel(k));
+    renderer->AddActor2D(this->Cutter->GetLabelActor(k));
   }
 }
 
@@ -63,7 +54,7 @@ void CQlmGeomCut::RemoveFromRenderer() {
     vtkRenderer* renderer = this->SectionRenderer(k);
     if (!renderer) return;
     renderer->RemoveActor(this->Actors[k]);
-    renderer->RemoveActor2D(this->SectionLabel(k));
+    renderer->RemoveActor2D(this->Cutter->GetLabelActor(k));
   }
 }
 
@@ -102,13 +93,7 @@ void CQlmGeomCut::SetNumber(int number) { this->Cutter->SetLabelNumber(number); 
 void CQlmGeomCut::SetLabelMode(int mode) { this->Cutter->SetLabelMode(mode); }
 void CQlmGeomCut::SetFontSize(int size) { this->Cutter->SetFontSize(size); }
 
-void CQlmGeomCut::SetLabelBackground(int on) {
-  vtkWin32TextMapper2* text = this->Cutter->GetTextMapper();
-  text->SetShadow(!on);
-  if (on) text->SetColor(0.0, 0.0, 0.0);
-  else text->SetColor(1.0, 1.0, 0.3);
-  text->SetBackground(on);
-}
+void CQlmGeomCut::SetLabelBackground(int on) { this->Cutter->GetTextMapper()->SetLabelBackground(on); }
 
 bool CQlmGeomCut::OwnsActor(const vtkActor* actor) const {
   return actor && std::any_of(this->Actors.begin(), this->Actors.end(),
@@ -123,10 +108,10 @@ void CQlmGeomCut::Preview(const double pivot[3], const double drag[16]) {
   CQlmDragCommit::Preview(pivot, this->InteractionMatrix, this->UserTransform);
   for (int k = 0; k < this->GetSections(); ++k) {
     double anchor[3];
-    if (!this->SectionLabelAnchor(k, anchor)) continue;
+    if (!this->Cutter->GetLabelAnchor(k, anchor)) continue;
     double moved[3];
     this->UserTransform->TransformPoint(anchor, moved);
-    this->SectionLabel(k)->GetPositionCoordinate()->SetValue(moved);
+    this->Cutter->GetLabelActor(k)->GetPositionCoordinate()->SetValue(moved);
   }
 }
 

@@ -18,10 +18,8 @@
 
 class CQlmGeom3D;
 class vtkActor;
-class vtkActor2D;
 class vtkGeomCutter;
 class vtkMatrix4x4;
-class vtkPolyDataMapper;
 class vtkRenderer;
 class vtkTransform;
 
@@ -66,9 +64,6 @@ protected:
   // `cutter` (taken over) has one output per section.
   CQlmGeomCut(vtkGeomCutter* cutter, int sections);
   virtual vtkRenderer* SectionRenderer(int k) const = 0;
-  virtual vtkActor2D* SectionLabel(int k) const = 0;
-  // Where section k's label sits before the drag; false when it stays (parked or no cut).
-  virtual bool SectionLabelAnchor(int k, double anchor[3]) const = 0;
   int GetSections() const { return int(this->Actors.size()); }
 
   // The drag `drag` shown about `pivot` (the object's origin in the view); the shown labels follow.
@@ -83,7 +78,6 @@ private:
   void ApplyVisibility();
 
   vtkSmartPointer<vtkGeomCutter> Cutter;
-  std::vector<vtkSmartPointer<vtkPolyDataMapper>> Mappers;
   std::vector<vtkSmartPointer<vtkActor>> Actors;
   CQlmGeom3D* Object = nullptr;
   int Visible = 1;

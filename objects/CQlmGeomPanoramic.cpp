@@ -3,7 +3,6 @@
 #include <vtkImageData.h>
 #include <vtkMatrix4x4.h>
 #include <vtkNew.h>
-#include <vtkPolyData.h>
 
 #include "ct/CQlmLayeredWindow.h"
 #include "ct/CQlmPanoramicCalc.h"
@@ -27,16 +26,6 @@ CQlmGeomPanoramic::~CQlmGeomPanoramic() {
 
 vtkRenderer* CQlmGeomPanoramic::SectionRenderer(int) const {
   return this->Window ? this->Window->GetLayerRenderer(OutlineLayer) : nullptr;
-}
-
-vtkActor2D* CQlmGeomPanoramic::SectionLabel(int) const { return this->PanoramicCutter->GetLabelActor(); }
-
-bool CQlmGeomPanoramic::SectionLabelAnchor(int, double anchor[3]) const {
-  this->PanoramicCutter->Update();
-  if (this->PanoramicCutter->GetOutput()->GetNumberOfPoints() == 0) return false;
-  const double* position = this->PanoramicCutter->GetLabelPosition();
-  for (int i = 0; i < 3; ++i) anchor[i] = position[i];
-  return true;
 }
 
 void CQlmGeomPanoramic::SetInput(vtkImageData* image, CQlmPanoramicCalc* calculator) {

@@ -308,10 +308,7 @@ void CQlmImplant3D::SetLabelMode(int mode) {
 }
 
 void CQlmImplant3D::SetLabelBackground(int on) {
-  this->LabelMapper->SetShadow(!on);
-  if (on) this->LabelMapper->SetColor(0.0, 0.0, 0.0);
-  else this->LabelMapper->SetColor(1.0, 1.0, 0.3);
-  this->LabelMapper->SetBackground(on);
+  this->LabelMapper->SetLabelBackground(on);
 }
 
 void CQlmImplant3D::ShowExtension(int on) {

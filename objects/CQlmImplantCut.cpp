@@ -3,7 +3,6 @@
 #include <vtkActor.h>
 #include <vtkActor2D.h>
 #include <vtkMatrix4x4.h>
-#include <vtkPolyDataMapper.h>
 #include <vtkProperty.h>
 #include <vtkCoordinate.h>
 #include <vtkRenderer.h>
@@ -13,31 +12,19 @@
 
 #include "objects/CQlmDragCommit.h"
 #include "objects/CQlmImplant3D.h"
+#include "objects/CQlmOutlineActor.h"
 #include "toolkit/vtkImplantCutter.h"
 #include "toolkit/vtkWin32TextMapper2.h"
 
 namespace {
 void Paint(vtkActor* actor, const float color[3]) { actor->GetProperty()->SetColor(color[0], color[1], color[2]); }
-
-vtkSmartPointer<vtkActor> OutlineActor(vtkPolyDataMapper* mapper) {
-  auto actor = vtkSmartPointer<vtkActor>::New();
-  actor->SetMapper(mapper);
-  actor->GetProperty()->SetLineWidth(3);
-  actor->GetProperty()->LightingOff();
-  return actor;
-}
 }  // namespace
 
 CQlmImplantCut::CQlmImplantCut(vtkImplantCutter* cutter, int sections) : Cutter(cutter) {
   for (int k = 0; k < sections; ++k) {
-    for (int part = 0; part < 2; ++part) {
-      auto mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
-      mapper->SetInputConnection(cutter->GetOutputPort(2 * k + part));
-      this->Mappers.push_back(mapper);
-      (part == 0 ? this->ScrewActors : this->ConectorActors).push_back(OutlineActor(mapper));
-    }
-    this->ScrewActors.back()->SetUserTransform(this->ScrewUserTransform);
-    this->ConectorActors.back()->SetUserTransform(this->ConectorUserTransform);
+    this->ScrewActors.push_back(CQlmOutlineActor::New(cutter->GetOutputPort(2 * k), this->ScrewUserTransform));
+    this->ConectorActors.push_back(
+        CQlmOutlineActor::New(cutter->GetOutputPort(2 * k + 1), this->ConectorUserTransform));
   }
   this->ApplyColors();
 }
@@ -134,11 +121,7 @@ void CQlmImplantCut::SetVisibilityNumber(int on) {
 }
 
 void CQlmImplantCut::SetLabelBackground(int on) {
-  vtkWin32TextMapper2* text = this->Cutter->GetTextMapper();
-  text->SetShadow(!on);
-  if (on) text->SetColor(0.0, 0.0, 0.0);
-  else text->SetColor(1.0, 1.0, 0.3);
-  text->SetBackground(on);
+  this->Cutter->GetTextMapper()->SetLabelBackground(on);
 }
 
 void CQlmImplantCut::SetFill(int on) { this->Cutter->SetFill(on); }

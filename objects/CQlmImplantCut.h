@@ -14,7 +14,6 @@ class CQlmImplant3D;
 class vtkActor;
 class vtkActor2D;
 class vtkImplantCutter;
-class vtkPolyDataMapper;
 class vtkMatrix4x4;
 class vtkRenderer;
 class vtkTransform;
@@ -92,7 +91,6 @@ private:
 
   CQlmImplant3D* Implant = nullptr;
   vtkSmartPointer<vtkImplantCutter> Cutter;
-  std::vector<vtkSmartPointer<vtkPolyDataMapper>> Mappers;
   std::vector<vtkSmartPointer<vtkActor>> ScrewActors;
   std::vector<vtkSmartPointer<vtkActor>> ConectorActors;
   int Visible = 1;

@@ -2,11 +2,8 @@
 
 #include <vtkActor.h>
 #include <vtkActor2D.h>
-#include <vtkCoordinate.h>
 #include <vtkMatrix4x4.h>
 #include <vtkPolyData.h>
-#include <vtkPolyDataMapper.h>
-#include <vtkProperty.h>
 #include <vtkRenderer.h>
 #include <vtkTransform.h>
 #include <vtkTransformPolyDataFilter.h>
@@ -66,36 +63,18 @@ void CQlmMultiPart3D::RemoveFromRenderer() {
 }
 
 void CQlmMultiPart3D::Clear() {
-  this->Body = Piece();
-  for (Piece& part : this->Parts) part = Piece();
+  this->Body.Clear();
+  for (Piece& part : this->Parts) part.Clear();
   this->Placement->Identity();
   this->LibraryId = "";
   this->LibraryName = "";
-}
-
-// The piece's mesh moved by the placement, drawn, with an empty label.
-void CQlmMultiPart3D::Build(Piece& piece, vtkPolyData* mesh, int fontSize) {
-  piece.TransformFilter = vtkSmartPointer<vtkTransformPolyDataFilter>::New();
-  piece.TransformFilter->SetInputData(mesh);
-  piece.TransformFilter->SetTransform(this->Placement);
-  piece.Mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
-  piece.Mapper->SetInputConnection(piece.TransformFilter->GetOutputPort());
-  piece.Actor = vtkSmartPointer<vtkActor>::New();
-  piece.Actor->SetMapper(piece.Mapper);
-  piece.LabelMapper = vtkSmartPointer<vtkWin32TextMapper2>::New();
-  piece.LabelMapper->SetFontSize(fontSize);
-  piece.LabelMapper->SetJustification(0);
-  piece.LabelMapper->SetVerticalJustification(1);
-  piece.LabelActor = vtkSmartPointer<vtkActor2D>::New();
-  piece.LabelActor->GetPositionCoordinate()->SetCoordinateSystemToWorld();
-  piece.LabelActor->SetMapper(piece.LabelMapper);
 }
 
 void CQlmMultiPart3D::BuildFromCreator(const CQlmMultiPartCreator* creator) {
   this->Clear();
   if (!creator->GetMesh()) return;
   this->Body.Name = creator->GetName();
-  this->Build(this->Body, creator->GetMesh(), BodyNumberFont);
+  this->Body.Build(creator->GetMesh(), this->Placement, BodyNumberFont);
   this->SetColor(creator->GetColor());
   this->Visible = 1;
   this->Selected = 0;
@@ -105,7 +84,7 @@ void CQlmMultiPart3D::BuildFromCreator(const CQlmMultiPartCreator* creator) {
     vtkPolyData* mesh = creator->GetPartMesh(slot);
     if (!mesh) continue;
     this->Parts[slot].Name = creator->GetPartName(slot);
-    this->Build(this->Parts[slot], mesh, PartNumberFont);
+    this->Parts[slot].Build(mesh, this->Placement, PartNumberFont);
     this->SetPartColor(slot, creator->GetPartColor(slot));
     this->PartVisible[slot] = 1;
   }
@@ -140,44 +119,19 @@ void CQlmMultiPart3D::SetMatrix(const double elements[16]) {
   this->UpdateLabelPositions();
 }
 
-// At the centre of the piece's own mesh moved by the placement.
-void CQlmMultiPart3D::PlaceLabel(Piece& piece) const {
-  auto* mesh = vtkPolyData::SafeDownCast(piece.TransformFilter->GetInput());
-  if (!mesh) return;
-  double centre[4] = {0.0, 0.0, 0.0, 1.0};
-  mesh->GetCenter(centre);
-  double placed[4];
-  this->GetMatrix()->MultiplyPoint(centre, placed);
-  piece.LabelActor->GetPositionCoordinate()->SetValue(placed[0], placed[1], placed[2]);
-}
-
 void CQlmMultiPart3D::UpdateLabelPositions() {
-  this->ForEachPiece([this](Piece& piece, int) { this->PlaceLabel(piece); });
+  this->ForEachPiece([this](Piece& piece, int) { piece.PlaceLabel(this->GetMatrix()); });
 }
 
-void CQlmMultiPart3D::ApplyColor(Piece& piece) const {
-  if (!piece.Actor) return;
-  const float* color = this->Selected ? piece.SelectedColor : piece.Color;
-  piece.Actor->GetProperty()->SetColor(color[0], color[1], color[2]);
-}
-
-void CQlmMultiPart3D::SetColor(const float rgb[3]) {
-  std::copy(rgb, rgb + 3, this->Body.Color);
-  std::fill_n(this->Body.SelectedColor, 3, 1.0f);
-  this->ApplyColor(this->Body);
-}
+void CQlmMultiPart3D::SetColor(const float rgb[3]) { this->Body.SetColor(rgb, this->Selected); }
 
 void CQlmMultiPart3D::SetPartColor(int slot, const float rgb[3]) {
-  if (slot < 0 || slot >= MaximumParts) return;
-  Piece& part = this->Parts[slot];
-  std::copy(rgb, rgb + 3, part.Color);
-  std::fill_n(part.SelectedColor, 3, 1.0f);
-  this->ApplyColor(part);
+  if (slot >= 0 && slot < MaximumParts) this->Parts[slot].SetColor(rgb, this->Selected);
 }
 
 void CQlmMultiPart3D::SetSelected(int selected) {
   this->Selected = selected;
-  this->ForEachPiece([this](Piece& piece, int) { this->ApplyColor(piece); });
+  this->ForEachPiece([selected](Piece& piece, int) { piece.ApplyColor(selected); });
 }
 
 void CQlmMultiPart3D::ApplyVisibility() {
@@ -234,12 +188,7 @@ void CQlmMultiPart3D::SetLabelMode(int mode) {
 }
 
 void CQlmMultiPart3D::SetLabelBackground(int on) {
-  this->ForEachPiece([on](Piece& piece, int) {
-    piece.LabelMapper->SetShadow(!on);
-    if (on) piece.LabelMapper->SetColor(0.0, 0.0, 0.0);
-    else piece.LabelMapper->SetColor(1.0, 1.0, 0.3);
-    piece.LabelMapper->SetBackground(on);
-  });
+  this->ForEachPiece([on](Piece& piece, int) { piece.LabelMapper->SetLabelBackground(on); });
 }
 
 CString CQlmMultiPart3D::GetPartName(int slot) const {

@@ -10,11 +10,11 @@
 // Part slot i is present exactly while it has a placed mesh; per-part calls
 // on an absent slot change nothing but the stored flags.
 #include <vtkNew.h>
-#include <vtkSmartPointer.h>
 
 #include <array>
 
 #include "objects/CQlmMultiPartCreator.h"
+#include "objects/CQlmPlacedPiece.h"
 #include "platform/CObject.h"
 #include "platform/CString.h"
 
@@ -24,9 +24,7 @@ class vtkActor2D;
 class vtkAlgorithmOutput;
 class vtkMatrix4x4;
 class vtkPolyData;
-class vtkPolyDataMapper;
 class vtkTransform;
-class vtkTransformPolyDataFilter;
 class vtkWin32TextMapper2;
 
 class CQlmMultiPart3D : public CObject {
@@ -101,24 +99,12 @@ public:
 
 private:
   // The drawing of the body or of one part.
-  struct Piece {
-    CString Name;
-    vtkSmartPointer<vtkTransformPolyDataFilter> TransformFilter;
-    vtkSmartPointer<vtkPolyDataMapper> Mapper;
-    vtkSmartPointer<vtkActor> Actor;
-    vtkSmartPointer<vtkWin32TextMapper2> LabelMapper;
-    vtkSmartPointer<vtkActor2D> LabelActor;
-    float Color[3] = {0.0f, 0.0f, 0.0f};
-    float SelectedColor[3] = {1.0f, 1.0f, 1.0f};
-  };
+  using Piece = CQlmPlacedPiece;
   template <typename Visit>
   void ForEachPiece(Visit visit);
   const Piece* PieceAt(int slot) const;
-  void Build(Piece& piece, vtkPolyData* mesh, int fontSize);
-  void ApplyColor(Piece& piece) const;
   void ApplyVisibility();
   void WriteLabel(Piece& piece, int slot) const;
-  void PlaceLabel(Piece& piece) const;
 
   CQlmLayeredWindow* Window = nullptr;
   int Number = 0;

@@ -1,7 +1,5 @@
 #include "objects/CQlmMultiPartAxial.h"
 
-#include <vtkPolyData.h>
-
 #include "ct/CQlmLayeredWindow.h"
 
 namespace {
@@ -41,20 +39,6 @@ vtkGeomCutter* CQlmMultiPartAxial::NewCutter(int slot) {
 
 vtkRenderer* CQlmMultiPartAxial::SectionRenderer(int) const {
   return this->Window ? this->Window->GetLayerRenderer(OutlineLayer) : nullptr;
-}
-
-vtkActor2D* CQlmMultiPartAxial::SectionLabel(vtkGeomCutter* cutter, int) const {
-  return static_cast<Cutter*>(cutter)->GetLabelActor();
-}
-
-bool CQlmMultiPartAxial::SectionLabelAnchor(vtkGeomCutter* cutter, int, double anchor[3]) const {
-  auto* axial = static_cast<Cutter*>(cutter);
-  axial->Update();
-  if (axial->GetOutput()->GetNumberOfLines() == 0) return false;
-  float centre[3];
-  axial->GetInputCenterInView(centre);
-  for (int i = 0; i < 3; ++i) anchor[i] = centre[i];
-  return true;
 }
 
 void CQlmMultiPartAxial::SetInteractionMatrix(const double drag[16]) {

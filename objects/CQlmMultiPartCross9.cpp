@@ -1,8 +1,5 @@
 #include "objects/CQlmMultiPartCross9.h"
 
-#include <vtkActor2D.h>
-#include <vtkCoordinate.h>
-
 #include <algorithm>
 
 #include "ct/CQlmLayeredWindow9.h"
@@ -45,19 +42,6 @@ void CQlmMultiPartCross9::SetVisibility(int visible) {
 
 vtkRenderer* CQlmMultiPartCross9::SectionRenderer(int k) const {
   return this->Window ? this->Window->GetCellLayerRenderer(k, OutlineLayer) : nullptr;
-}
-
-vtkActor2D* CQlmMultiPartCross9::SectionLabel(vtkGeomCutter* cutter, int k) const {
-  return static_cast<Cutter*>(cutter)->GetLabelActor(k);
-}
-
-bool CQlmMultiPartCross9::SectionLabelAnchor(vtkGeomCutter* cutter, int k, double anchor[3]) const {
-  auto* cross = static_cast<Cutter*>(cutter);
-  if (cross->GetLabelActor(k)->GetPositionCoordinate()->GetValue()[0] == vtkGeomCutter::ParkedX) return false;
-  float centre[3];
-  cross->GetInputCenterInSection(k, centre);
-  for (int i = 0; i < 3; ++i) anchor[i] = centre[i];
-  return true;
 }
 
 void CQlmMultiPartCross9::SetInteractionMatrix(int section, const double drag[16]) {

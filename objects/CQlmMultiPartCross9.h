@@ -42,8 +42,6 @@ protected:
   virtual Cutter* MakeCutter() const = 0;
   vtkGeomCutter* NewCutter(int slot) override;
   vtkRenderer* SectionRenderer(int k) const override;
-  vtkActor2D* SectionLabel(vtkGeomCutter* cutter, int k) const override;
-  bool SectionLabelAnchor(vtkGeomCutter* cutter, int k, double anchor[3]) const override;
 
 private:
   void PlaceSection(int k, const double elements[16]);

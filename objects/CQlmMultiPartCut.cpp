@@ -4,7 +4,6 @@
 #include <vtkActor2D.h>
 #include <vtkCoordinate.h>
 #include <vtkMatrix4x4.h>
-#include <vtkPolyDataMapper.h>
 #include <vtkProperty.h>
 #include <vtkRenderer.h>
 #include <vtkTransform.h>
@@ -12,6 +11,7 @@
 #include <algorithm>
 
 #include "objects/CQlmDragCommit.h"
+#include "objects/CQlmOutlineActor.h"
 #include "toolkit/vtkGeomCutter.h"
 #include "toolkit/vtkWin32TextMapper2.h"
 
@@ -50,17 +50,8 @@ void CQlmMultiPartCut::Build(Piece& piece, int slot, vtkAlgorithmOutput* mesh, c
   piece.Cutter->SetObjectMatrix(this->Object->GetMatrix());
   piece.Cutter->SetName(name.Str());
   piece.Cutter->GetTextMapper()->SetColorBackground(1.0, 1.0, 0.5);
-  for (int k = 0; k < this->Sections; ++k) {
-    auto mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
-    mapper->SetInputConnection(piece.Cutter->GetOutputPort(k));
-    auto actor = vtkSmartPointer<vtkActor>::New();
-    actor->SetMapper(mapper);
-    actor->GetProperty()->SetLineWidth(3);
-    actor->GetProperty()->LightingOff();
-    actor->SetUserTransform(this->UserTransform);
-    piece.Mappers.push_back(mapper);
-    piece.Actors.push_back(actor);
-  }
+  for (int k = 0; k < this->Sections; ++k)
+    piece.Actors.push_back(CQlmOutlineActor::New(piece.Cutter->GetOutputPort(k), this->UserTransform));
 }
 
 void CQlmMultiPartCut::SetObject(CQlmMultiPart3D* object) {
@@ -92,7 +83,7 @@ void CQlmMultiPartCut::AddToRenderer() {
   this->ForEachPiece([this](Piece& piece, int) {
     for (int k = 0; k < this->Sections; ++k) {
       this->SectionRenderer(k)->AddActor(piece.Actors[k]);
-      this->SectionRenderer(k)->AddActor2D(this->SectionLabel(piece.Cutter, k));
+      this->SectionRenderer(k)->AddActor2D(piece.Cutter->GetLabelActor(k));
     }
   });
 }
@@ -103,7 +94,7 @@ void CQlmMultiPartCut::RemoveFromRenderer() {
   this->ForEachPiece([this](Piece& piece, int) {
     for (int k = 0; k < this->Sections; ++k) {
       this->SectionRenderer(k)->RemoveActor(piece.Actors[k]);
-      this->SectionRenderer(k)->RemoveActor2D(this->SectionLabel(piece.Cutter, k));
+      this->SectionRenderer(k)->RemoveActor2D(piece.Cutter->GetLabelActor(k));
     }
   });
 }
@@ -175,13 +166,7 @@ void CQlmMultiPartCut::SetFontSize(int size) {
 }
 
 void CQlmMultiPartCut::SetLabelBackground(int on) {
-  this->ForEachCutter([on](vtkGeomCutter* cutter) {
-    vtkWin32TextMapper2* text = cutter->GetTextMapper();
-    text->SetShadow(!on);
-    if (on) text->SetColor(0.0, 0.0, 0.0);
-    else text->SetColor(1.0, 1.0, 0.3);
-    text->SetBackground(on);
-  });
+  this->ForEachCutter([on](vtkGeomCutter* cutter) { cutter->GetTextMapper()->SetLabelBackground(on); });
 }
 
 void CQlmMultiPartCut::SetPartName(int slot, const CString& name) {
@@ -230,10 +215,10 @@ void CQlmMultiPartCut::Preview(const double pivot[3], const double drag[16]) {
   this->ForEachCutter([this](vtkGeomCutter* cutter) {
     for (int k = 0; k < this->Sections; ++k) {
       double anchor[3];
-      if (!this->SectionLabelAnchor(cutter, k, anchor)) continue;
+      if (!cutter->GetLabelAnchor(k, anchor)) continue;
       double moved[3];
       this->UserTransform->TransformPoint(anchor, moved);
-      this->SectionLabel(cutter, k)->GetPositionCoordinate()->SetValue(moved);
+      cutter->GetLabelActor(k)->GetPositionCoordinate()->SetValue(moved);
     }
   });
 }

@@ -22,11 +22,9 @@
 #include "platform/CString.h"
 
 class vtkActor;
-class vtkActor2D;
 class vtkAlgorithmOutput;
 class vtkGeomCutter;
 class vtkMatrix4x4;
-class vtkPolyDataMapper;
 class vtkRenderer;
 class vtkTransform;
 
@@ -86,9 +84,6 @@ protected:
   // the view's present planes; the representation keeps the reference.
   virtual vtkGeomCutter* NewCutter(int slot) = 0;
   virtual vtkRenderer* SectionRenderer(int k) const = 0;
-  virtual vtkActor2D* SectionLabel(vtkGeomCutter* cutter, int k) const = 0;
-  // Where the filter's section-k label sits before the drag; false when it stays (parked or no cut).
-  virtual bool SectionLabelAnchor(vtkGeomCutter* cutter, int k, double anchor[3]) const = 0;
   // The body's filter first, then each present part's.
   void ForEachCutter(const std::function<void(vtkGeomCutter*)>& visit) const;
 
@@ -105,7 +100,6 @@ private:
   // The outlines of the body or of one part.
   struct Piece {
     vtkSmartPointer<vtkGeomCutter> Cutter;
-    std::vector<vtkSmartPointer<vtkPolyDataMapper>> Mappers;
     std::vector<vtkSmartPointer<vtkActor>> Actors;
     float Color[3] = {0.0f, 0.0f, 0.0f};
     float SelectedColor[3] = {1.0f, 1.0f, 1.0f};

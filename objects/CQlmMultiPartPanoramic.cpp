@@ -3,7 +3,6 @@
 #include <vtkImageData.h>
 #include <vtkMatrix4x4.h>
 #include <vtkNew.h>
-#include <vtkPolyData.h>
 
 #include "ct/CQlmLayeredWindow.h"
 #include "ct/CQlmPanoramicCalc.h"
@@ -62,19 +61,6 @@ void CQlmMultiPartPanoramic::SetThick(int on) {
 
 vtkRenderer* CQlmMultiPartPanoramic::SectionRenderer(int) const {
   return this->Window ? this->Window->GetLayerRenderer(OutlineLayer) : nullptr;
-}
-
-vtkActor2D* CQlmMultiPartPanoramic::SectionLabel(vtkGeomCutter* cutter, int) const {
-  return static_cast<Cutter*>(cutter)->GetLabelActor();
-}
-
-bool CQlmMultiPartPanoramic::SectionLabelAnchor(vtkGeomCutter* cutter, int, double anchor[3]) const {
-  auto* panoramic = static_cast<Cutter*>(cutter);
-  panoramic->Update();
-  if (panoramic->GetOutput()->GetNumberOfPoints() == 0) return false;
-  const double* position = panoramic->GetLabelPosition();
-  for (int i = 0; i < 3; ++i) anchor[i] = position[i];
-  return true;
 }
 
 void CQlmMultiPartPanoramic::SetUserMatrix(const double drag[16]) {

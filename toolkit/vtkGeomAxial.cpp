@@ -35,6 +35,15 @@ void vtkGeomAxial::GetInputCenterInView(float out[3]) {
   ToPlane(this->Transform->GetMatrix(), centre, out);
 }
 
+bool vtkGeomAxial::GetLabelAnchor(int, double anchor[3]) {
+  this->Update();
+  if (this->GetOutput()->GetNumberOfLines() == 0) return false;
+  float centre[3];
+  this->GetInputCenterInView(centre);
+  std::copy(centre, centre + 3, anchor);
+  return true;
+}
+
 vtkMTimeType vtkGeomAxial::GetMTime() {
   return std::max(this->Superclass::GetMTime(), this->Transform->GetMTime());
 }

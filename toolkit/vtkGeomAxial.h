@@ -17,7 +17,10 @@ public:
   vtkTransform* GetTransform() const { return this->Transform; }
 
   vtkActor2D* GetLabelActor() const { return this->LabelActor; }
+  vtkActor2D* GetLabelActor(int) const override { return this->LabelActor; }
   void SetLabelVisibility(int on) override;
+  // Updates first; false while the slice misses the mesh.
+  bool GetLabelAnchor(int k, double anchor[3]) override;
 
   // The object's position / the centre of the input's bounds in the slice frame, z = 0.
   void GetPositionInView(float out[3]);

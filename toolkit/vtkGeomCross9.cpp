@@ -1,11 +1,14 @@
 #include "toolkit/vtkGeomCross9.h"
 
 #include <vtkActor2D.h>
+#include <vtkCoordinate.h>
 #include <vtkInformation.h>
 #include <vtkInformationVector.h>
 #include <vtkMatrix4x4.h>
 #include <vtkObjectFactory.h>
 #include <vtkPolyData.h>
+
+#include <algorithm>
 
 #include "toolkit/QlmPlanarCut.h"
 
@@ -41,6 +44,14 @@ void vtkGeomCross9::GetPositionInSection(int k, float out[3]) {
   double position[4];
   this->GetPlacementPosition(position);
   ToPlane(this->Sectioned[Valid(k)].Matrix, position, out);
+}
+
+bool vtkGeomCross9::GetLabelAnchor(int k, double anchor[3]) {
+  if (this->Sectioned[Valid(k)].Label->GetPositionCoordinate()->GetValue()[0] == ParkedX) return false;
+  float centre[3];
+  this->GetInputCenterInSection(k, centre);
+  std::copy(centre, centre + 3, anchor);
+  return true;
 }
 
 void vtkGeomCross9::GetInputCenterInSection(int k, float out[3]) {

@@ -31,8 +31,10 @@ public:
   int GetShift() const { return this->Cache.GetShift(); }
 
   // Null for k outside 0..8.
-  vtkActor2D* GetLabelActor(int k) const;
+  vtkActor2D* GetLabelActor(int k) const override;
   void SetLabelVisibility(int on) override;
+  // As the last update left section k (0 for k outside 0..8): false while its label is parked.
+  bool GetLabelAnchor(int k, double anchor[3]) override;
 
   // The object's position / the centre of the input's bounds in section k's
   // frame, z = 0; section 0 for k outside 0..8.

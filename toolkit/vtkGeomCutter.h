@@ -41,6 +41,11 @@ public:
   virtual void SetLabelVisibility(int on) = 0;
   vtkGetMacro(LabelVisible, int);
   vtkWin32TextMapper2* GetTextMapper() const { return this->Label.GetTextMapper(); }
+  // Output k's label actor; null for an output the filter does not have.
+  virtual vtkActor2D* GetLabelActor(int k) const = 0;
+  // Where output k's label sits after an update, in that output's frame;
+  // false when it stays where it is (parked, or no cut).
+  virtual bool GetLabelAnchor(int k, double anchor[3]) = 0;
 
   // Where a label goes when its plane misses the mesh.
   static constexpr double ParkedX = 10000.0;

@@ -47,6 +47,13 @@ void vtkGeomPanoramic::SetLabelVisibility(int on) {
   this->Modified();
 }
 
+bool vtkGeomPanoramic::GetLabelAnchor(int, double anchor[3]) {
+  this->Update();
+  if (this->GetOutput()->GetNumberOfPoints() == 0) return false;
+  std::copy(this->LabelPosition, this->LabelPosition + 3, anchor);
+  return true;
+}
+
 vtkMTimeType vtkGeomPanoramic::GetMTime() {
   vtkMTimeType time = this->Superclass::GetMTime();
   if (this->Curve) time = std::max(time, this->Curve->GetMTime());

@@ -34,7 +34,10 @@ public:
   static void FlipStripMatrix(double elements[16]);
 
   vtkActor2D* GetLabelActor() const { return this->LabelActor; }
+  vtkActor2D* GetLabelActor(int) const override { return this->LabelActor; }
   void SetLabelVisibility(int on) override;
+  // Updates first; false while the unrolled outline is empty.
+  bool GetLabelAnchor(int k, double anchor[3]) override;
 
   // After an update, in the unrolled view: the centre of the input's bounds
   // (where the label goes) and the object's position.

@@ -18,6 +18,15 @@ vtkWin32TextMapper2::vtkWin32TextMapper2() {
 
 vtkWin32TextMapper2::~vtkWin32TextMapper2() = default;
 
+void vtkWin32TextMapper2::SetLabelBackground(int on) {
+  this->SetShadow(!on);
+  if (on)
+    this->SetColor(0.0, 0.0, 0.0);
+  else
+    this->SetColor(1.0, 1.0, 0.3);
+  this->SetBackground(on);
+}
+
 void vtkWin32TextMapper2::RenderOverlay(vtkViewport* viewport, vtkActor2D* actor) {
   if (this->Shadow && this->GetInput() && *this->GetInput())
     this->RenderShadow(viewport, actor);

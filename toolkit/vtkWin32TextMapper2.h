@@ -23,6 +23,10 @@ public:
   void RenderOverlay(vtkViewport* viewport, vtkActor2D* actor) override;
   void ReleaseGraphicsResources(vtkWindow* window) override;
 
+  // The planned objects' label style: on, black text on the background box;
+  // off, no box and (1, 1, 0.3) text over its shadow.
+  void SetLabelBackground(int on);
+
   vtkWin32TextMapper2(const vtkWin32TextMapper2&) = delete;
   void operator=(const vtkWin32TextMapper2&) = delete;
 

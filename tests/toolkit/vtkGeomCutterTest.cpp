@@ -85,9 +85,12 @@ TEST(vtkGeomAxial, CutsAsTheEngineAndPlacesTheLabelAtTheMeshCentre) {
   float position[3];
   filter->GetPositionInView(position);
   EXPECT_EQ(std::vector<float>(position, position + 3), (std::vector<float>{9, -18, 0}));
+  double anchor[3];
+  ASSERT_TRUE(filter->GetLabelAnchor(0, anchor));
+  EXPECT_EQ(std::vector<double>(anchor, anchor + 3), (std::vector<double>{9, -18, 0}));
 
   ball.placement->Translate(0, 0, 20);  // the slice now misses the ball
-  filter->Update();
+  EXPECT_FALSE(filter->GetLabelAnchor(0, anchor)) << "the anchor updates the cut first";
   EXPECT_EQ(filter->GetOutput()->GetNumberOfCells(), 0);
   EXPECT_EQ(LabelAt(filter->GetLabelActor())[0], vtkGeomCutter::ParkedX);
 
@@ -165,6 +168,8 @@ TEST(vtkGeomCross9, LabelsStandOnTheSectionsThatMeetTheMesh) {
     const bool meets = std::abs(2.0 * k - 6) < 5;
     EXPECT_EQ(filter->GetOutput(k)->GetNumberOfLines() > 0, meets) << "section " << k;
     EXPECT_EQ(LabelAt(filter->GetLabelActor(k))[0] == vtkGeomCutter::ParkedX, !meets) << "section " << k;
+    double anchor[3];
+    EXPECT_EQ(filter->GetLabelAnchor(k, anchor), meets) << "section " << k;
   }
   float position[3];
   filter->GetPositionInSection(3, position);
@@ -203,6 +208,9 @@ TEST(vtkGeomPanoramic, ThinModeIsTheStripsCutAndThickModeTheProjection) {
   EXPECT_NEAR(filter->GetObjectPosition()[0], unrolled[0], 1e-9);
   EXPECT_NEAR(filter->GetObjectPosition()[1], 2, 1e-9);
   EXPECT_NEAR(LabelAt(filter->GetLabelActor())[0], unrolled[0], 1e-6);
+  double anchor[3];
+  ASSERT_TRUE(filter->GetLabelAnchor(0, anchor));
+  EXPECT_EQ(anchor[0], filter->GetLabelPosition()[0]);
 
   filter->SetPanoramicThick(1);
   filter->Update();
@@ -213,7 +221,7 @@ TEST(vtkGeomPanoramic, ThinModeIsTheStripsCutAndThickModeTheProjection) {
   for (const auto& points : {std::vector<std::pair<double, double>>{{3, 3}}, std::vector<std::pair<double, double>>{}}) {
     auto shortCurve = Curve(points);
     filter->SetCurve(shortCurve);
-    filter->Update();
+    EXPECT_FALSE(filter->GetLabelAnchor(0, anchor)) << "the anchor updates the cut first";
     EXPECT_EQ(filter->GetOutput()->GetNumberOfCells(), 0);
     EXPECT_EQ(LabelAt(filter->GetLabelActor())[0], vtkGeomCutter::ParkedX);
   }

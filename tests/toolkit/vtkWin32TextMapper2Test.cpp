@@ -16,6 +16,7 @@
 
 #include <array>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -108,6 +109,21 @@ TEST(vtkWin32TextMapper2, ShadowDrawsTheTextAgainInTheShadowColour) {
   EXPECT_GT(shadowed[Red], redAlone / 2) << "the text stays on top";
   scene.Mapper->ShadowOff();
   EXPECT_EQ(scene.Colours()[Green], 0);
+}
+
+TEST(vtkWin32TextMapper2, LabelBackgroundSwitchesBetweenBoxedBlackAndShadowedYellow) {
+  vtkNew<vtkWin32TextMapper2> mapper;
+  double rgb[3];
+  mapper->SetLabelBackground(1);
+  mapper->GetColor(rgb);
+  EXPECT_EQ(mapper->GetBackground(), 1);
+  EXPECT_EQ(mapper->GetShadow(), 0);
+  EXPECT_EQ(std::vector<double>(rgb, rgb + 3), std::vector<double>({0.0, 0.0, 0.0}));
+  mapper->SetLabelBackground(0);
+  mapper->GetColor(rgb);
+  EXPECT_EQ(mapper->GetBackground(), 0);
+  EXPECT_EQ(mapper->GetShadow(), 1);
+  EXPECT_EQ(std::vector<double>(rgb, rgb + 3), std::vector<double>({1.0, 1.0, 0.3}));
 }
 
 TEST(vtkWin32TextMapperCollection2, KeepsTheMappersAliveInOrder) {
