@@ -1,4 +1,5 @@
 #include "app/CQlmQuorvantile.h"
+#include "app/QlmSetUpAfterLoad.h"
 #include "ct/CQlmCTAxialFilter.h"
 #include "ct/CQlmCTCrossFilter9.h"
 #include "ct/CQlmCTData.h"
@@ -33,16 +34,8 @@ void CQlmQuorvantile::BindImplants() {
 }
 
 void CQlmQuorvantile::SetupImplants() {
-  CQlmImplants& implants = *this->ImplantContainer;
-  const CQlmCTCrossFilter9& cross = *this->CTFilter->GetCrossFilter();
-  implants.SetInput(this->CTData->ImageData, this->PanoramicCalc, cross.GetSectionSpacing(), this->Indicator);
-  // Implants read from a project have no view objects yet.
-  if (implants.GetListAxial()->GetCount() == 0) implants.BuildViewObjects();
-  implants.SetAxialIndex(this->CTFilter->GetAxialFilter()->GetCurrentSlice());
-  implants.SetCrossIndex(cross.GetFirstIndex());
-  implants.SetPanoramicIndex(this->PanoramicCalc->GetCurrentCurve());
-  implants.SetSingleCrossSection(cross.GetSingleSection());
-  implants.Flip = this->Creator202106->ImplantDefaults.Flip;
+  QlmSetUpAfterLoad(*this->ImplantContainer, *this);
+  this->ImplantContainer->Flip = this->Creator202106->ImplantDefaults.Flip;
 }
 
 // The container removes its actors from the views' renderers: it goes before the windows.

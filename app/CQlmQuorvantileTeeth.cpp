@@ -1,10 +1,6 @@
 // The placed teeth and library meshes: bound to the views, set up after a load, released.
 #include "app/CQlmQuorvantile.h"
-#include "ct/CQlmCTAxialFilter.h"
-#include "ct/CQlmCTCrossFilter9.h"
-#include "ct/CQlmCTData.h"
-#include "ct/CQlmCTFilter.h"
-#include "ct/CQlmPanoramicCalc.h"
+#include "app/QlmSetUpAfterLoad.h"
 #include "objects/CQlmDentes.h"
 #include "objects/CQlmGeoms.h"
 #include "views/CQlm3DWindow.h"
@@ -28,17 +24,8 @@ void CQlmQuorvantile::BindTeeth() {
 }
 
 void CQlmQuorvantile::SetupTeeth() {
-  const CQlmCTCrossFilter9& cross = *this->CTFilter->GetCrossFilter();
-  for (CQlmGeomContainer* container : {static_cast<CQlmGeomContainer*>(this->GeomsContainer),
-                                       static_cast<CQlmGeomContainer*>(this->DentesContainer)}) {
-    container->SetInput(this->CTData->ImageData, this->PanoramicCalc, cross.GetSectionSpacing(), this->Indicator);
-    // Objects read from a project have no view objects yet.
-    if (container->GetListAxial()->GetCount() == 0) container->BuildViewObjects();
-    container->SetAxialIndex(this->CTFilter->GetAxialFilter()->GetCurrentSlice());
-    container->SetCrossIndex(cross.GetFirstIndex());
-    container->SetPanoramicIndex(this->PanoramicCalc->GetCurrentCurve());
-    container->SetSingleCrossSection(cross.GetSingleSection());
-  }
+  QlmSetUpAfterLoad(*this->GeomsContainer, *this);
+  QlmSetUpAfterLoad(*this->DentesContainer, *this);
 }
 
 // The containers remove their actors from the views' renderers: they go before the windows.
