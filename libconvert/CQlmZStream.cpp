@@ -1,10 +1,10 @@
 #include "libconvert/CQlmZStream.h"
 
-#include "platform/QlmParallelFor.h"
-
 #include <zlib.h>
 
 #include <algorithm>
+
+#include "platform/QlmParallelFor.h"
 
 namespace {
 // Deflate never expands more than about 1032 times; a little slack for the header.

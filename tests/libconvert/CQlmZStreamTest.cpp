@@ -1,5 +1,4 @@
 #include "libconvert/CQlmZStream.h"
-
 #include "platform/QlmParallelFor.h"
 
 #include <gtest/gtest.h>
