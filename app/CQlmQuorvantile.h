@@ -724,8 +724,10 @@ private:
   // Titles and the cross-section orientation letter of the sagittal/coronal mode (1) or of the arch (0).
   void ShowSagittalTitles(int sagittal);
   void LayOutSplitters();
-  // The 2D cameras fitted, the views rendered, the project modified.
+  // The 2D cameras fitted, then RenderReformat.
   void FitAndRenderReformat();
+  // The 2D views and the 3D view's indicators rendered, the project modified.
+  void RenderReformat();
   void RestoreSavedArch();
   // The 2D indicator of value `value` (4 to 9) of "Indicators Advanced: "
   // flipped, its view rendered and the value stored.
