@@ -25,11 +25,8 @@ void CQlmQuorvantile::BindMultiPart() {
   this->LabelOptions[Orthodontic] = this->OrtoImpsContainer;
 }
 
+// The project file's reading gave the containers their libraries.
 void CQlmQuorvantile::SetupMultiPart() {
-  this->EndoImpsContainer->SetLibraries(vtkEndoImpLib::SafeDownCast(this->Libraries[Endodontic]),
-                                        this->LibraryNames[Endodontic]);
-  this->OrtoImpsContainer->SetLibraries(vtkOrtoImpLib::SafeDownCast(this->Libraries[Orthodontic]),
-                                        this->LibraryNames[Orthodontic]);
   QlmSetUpAfterLoad(*this->EndoImpsContainer, *this);
   QlmSetUpAfterLoad(*this->OrtoImpsContainer, *this);
 }
