@@ -764,6 +764,18 @@ private:
   void BindMultiPart();
   void SetupMultiPart();
   void ReleaseMultiPart();
+  // An object container in the four views and in its places among the
+  // followers of the views' positions, of the arch and of the label options.
+  template <class Container>
+  void HookContainer(Container* container, CQlmPositionListener::Stage stage, CQlmArchListener::Kind kind,
+                     LibraryKind library) {
+    container->SetWindows(this->Window3D, this->WindowAxial, this->WindowCross, this->WindowPanoramic);
+    this->PositionListeners[stage] = container;
+    this->ArchListeners[kind] = container;
+    this->LabelOptions[library] = container;
+  }
+  // Those places emptied.
+  void UnhookContainer(CQlmPositionListener::Stage stage, CQlmArchListener::Kind kind, LibraryKind library);
   // The object tools: made; given their owner, their places in the tool table
   // and the undo history, the composite its children; freed (detached first).
   void CreateObjectTools();

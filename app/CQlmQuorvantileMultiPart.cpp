@@ -6,23 +6,9 @@
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
 
-namespace {
-template <class Container>
-void Bind(Container* container, CQlmQuorvantile& controller) {
-  container->SetWindows(controller.Window3D, controller.WindowAxial, controller.WindowCross,
-                        controller.WindowPanoramic);
-}
-}  // namespace
-
 void CQlmQuorvantile::BindMultiPart() {
-  Bind(this->EndoImpsContainer, *this);
-  Bind(this->OrtoImpsContainer, *this);
-  this->PositionListeners[CQlmPositionListener::EndoImps] = this->EndoImpsContainer;
-  this->PositionListeners[CQlmPositionListener::OrtoImps] = this->OrtoImpsContainer;
-  this->ArchListeners[CQlmArchListener::EndoImps] = this->EndoImpsContainer;
-  this->ArchListeners[CQlmArchListener::OrtoImps] = this->OrtoImpsContainer;
-  this->LabelOptions[Endodontic] = this->EndoImpsContainer;
-  this->LabelOptions[Orthodontic] = this->OrtoImpsContainer;
+  this->HookContainer(this->EndoImpsContainer, CQlmPositionListener::EndoImps, CQlmArchListener::EndoImps, Endodontic);
+  this->HookContainer(this->OrtoImpsContainer, CQlmPositionListener::OrtoImps, CQlmArchListener::OrtoImps, Orthodontic);
 }
 
 // The project file's reading gave the containers their libraries.
@@ -33,12 +19,8 @@ void CQlmQuorvantile::SetupMultiPart() {
 
 // The containers remove their actors from the views' renderers: they go before the windows.
 void CQlmQuorvantile::ReleaseMultiPart() {
-  this->PositionListeners[CQlmPositionListener::EndoImps] = nullptr;
-  this->PositionListeners[CQlmPositionListener::OrtoImps] = nullptr;
-  this->ArchListeners[CQlmArchListener::EndoImps] = nullptr;
-  this->ArchListeners[CQlmArchListener::OrtoImps] = nullptr;
-  this->LabelOptions[Endodontic] = nullptr;
-  this->LabelOptions[Orthodontic] = nullptr;
+  this->UnhookContainer(CQlmPositionListener::EndoImps, CQlmArchListener::EndoImps, Endodontic);
+  this->UnhookContainer(CQlmPositionListener::OrtoImps, CQlmArchListener::OrtoImps, Orthodontic);
   delete this->EndoImpsContainer;
   this->EndoImpsContainer = nullptr;
   delete this->OrtoImpsContainer;

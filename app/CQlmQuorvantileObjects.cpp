@@ -26,10 +26,7 @@ void CQlmQuorvantile::SetImplantOrientation(int orientation) {
 }
 
 void CQlmQuorvantile::BindImplants() {
-  this->ImplantContainer->SetWindows(this->Window3D, this->WindowAxial, this->WindowCross, this->WindowPanoramic);
-  this->PositionListeners[CQlmPositionListener::Implants] = this->ImplantContainer;
-  this->ArchListeners[CQlmArchListener::Implants] = this->ImplantContainer;
-  this->LabelOptions[Implants] = this->ImplantContainer;
+  this->HookContainer(this->ImplantContainer, CQlmPositionListener::Implants, CQlmArchListener::Implants, Implants);
   this->CoreImplant->Owner = this;
 }
 
@@ -38,11 +35,16 @@ void CQlmQuorvantile::SetupImplants() {
   this->ImplantContainer->Flip = this->Creator202106->ImplantDefaults.Flip;
 }
 
+void CQlmQuorvantile::UnhookContainer(CQlmPositionListener::Stage stage, CQlmArchListener::Kind kind,
+                                      LibraryKind library) {
+  this->PositionListeners[stage] = nullptr;
+  this->ArchListeners[kind] = nullptr;
+  this->LabelOptions[library] = nullptr;
+}
+
 // The container removes its actors from the views' renderers: it goes before the windows.
 void CQlmQuorvantile::ReleaseImplants() {
-  this->PositionListeners[CQlmPositionListener::Implants] = nullptr;
-  this->ArchListeners[CQlmArchListener::Implants] = nullptr;
-  this->LabelOptions[Implants] = nullptr;
+  this->UnhookContainer(CQlmPositionListener::Implants, CQlmArchListener::Implants, Implants);
   if (this->CoreImplant) this->CoreImplant->Delete();
   this->CoreImplant = nullptr;
   delete this->ImplantContainer;
