@@ -724,8 +724,10 @@ private:
   // Titles and the cross-section orientation letter of the sagittal/coronal mode (1) or of the arch (0).
   void ShowSagittalTitles(int sagittal);
   void LayOutSplitters();
-  // The 2D cameras fitted, the views rendered, the project modified.
+  // The 2D cameras fitted, then RenderReformat.
   void FitAndRenderReformat();
+  // The 2D views and the 3D view's indicators rendered, the project modified.
+  void RenderReformat();
   void RestoreSavedArch();
   // The 2D indicator of value `value` (4 to 9) of "Indicators Advanced: "
   // flipped, its view rendered and the value stored.
@@ -762,6 +764,18 @@ private:
   void BindMultiPart();
   void SetupMultiPart();
   void ReleaseMultiPart();
+  // An object container in the four views and in its places among the
+  // followers of the views' positions, of the arch and of the label options.
+  template <class Container>
+  void HookContainer(Container* container, CQlmPositionListener::Stage stage, CQlmArchListener::Kind kind,
+                     LibraryKind library) {
+    container->SetWindows(this->Window3D, this->WindowAxial, this->WindowCross, this->WindowPanoramic);
+    this->PositionListeners[stage] = container;
+    this->ArchListeners[kind] = container;
+    this->LabelOptions[library] = container;
+  }
+  // Those places emptied.
+  void UnhookContainer(CQlmPositionListener::Stage stage, CQlmArchListener::Kind kind, LibraryKind library);
   // The object tools: made; given their owner, their places in the tool table
   // and the undo history, the composite its children; freed (detached first).
   void CreateObjectTools();

@@ -137,9 +137,5 @@ void CQlmQuorvantile::FollowArchEdit() {
   this->ShowReformatChange();
   this->ArchChanged();
   this->StylePanoramic->FitToWindow();
-  this->WindowAxial->Render();
-  this->WindowPanoramic->Render();
-  this->WindowCross->Render();
-  this->RenderIndicators3D();
-  this->Modified = 1;
+  this->RenderReformat();
 }

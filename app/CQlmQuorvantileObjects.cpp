@@ -1,4 +1,5 @@
 #include "app/CQlmQuorvantile.h"
+#include "app/QlmSetUpAfterLoad.h"
 #include "ct/CQlmCTAxialFilter.h"
 #include "ct/CQlmCTCrossFilter9.h"
 #include "ct/CQlmCTData.h"
@@ -25,31 +26,25 @@ void CQlmQuorvantile::SetImplantOrientation(int orientation) {
 }
 
 void CQlmQuorvantile::BindImplants() {
-  this->ImplantContainer->SetWindows(this->Window3D, this->WindowAxial, this->WindowCross, this->WindowPanoramic);
-  this->PositionListeners[CQlmPositionListener::Implants] = this->ImplantContainer;
-  this->ArchListeners[CQlmArchListener::Implants] = this->ImplantContainer;
-  this->LabelOptions[Implants] = this->ImplantContainer;
+  this->HookContainer(this->ImplantContainer, CQlmPositionListener::Implants, CQlmArchListener::Implants, Implants);
   this->CoreImplant->Owner = this;
 }
 
 void CQlmQuorvantile::SetupImplants() {
-  CQlmImplants& implants = *this->ImplantContainer;
-  const CQlmCTCrossFilter9& cross = *this->CTFilter->GetCrossFilter();
-  implants.SetInput(this->CTData->ImageData, this->PanoramicCalc, cross.GetSectionSpacing(), this->Indicator);
-  // Implants read from a project have no view objects yet.
-  if (implants.GetListAxial()->GetCount() == 0) implants.BuildViewObjects();
-  implants.SetAxialIndex(this->CTFilter->GetAxialFilter()->GetCurrentSlice());
-  implants.SetCrossIndex(cross.GetFirstIndex());
-  implants.SetPanoramicIndex(this->PanoramicCalc->GetCurrentCurve());
-  implants.SetSingleCrossSection(cross.GetSingleSection());
-  implants.Flip = this->Creator202106->ImplantDefaults.Flip;
+  QlmSetUpAfterLoad(*this->ImplantContainer, *this);
+  this->ImplantContainer->Flip = this->Creator202106->ImplantDefaults.Flip;
+}
+
+void CQlmQuorvantile::UnhookContainer(CQlmPositionListener::Stage stage, CQlmArchListener::Kind kind,
+                                      LibraryKind library) {
+  this->PositionListeners[stage] = nullptr;
+  this->ArchListeners[kind] = nullptr;
+  this->LabelOptions[library] = nullptr;
 }
 
 // The container removes its actors from the views' renderers: it goes before the windows.
 void CQlmQuorvantile::ReleaseImplants() {
-  this->PositionListeners[CQlmPositionListener::Implants] = nullptr;
-  this->ArchListeners[CQlmArchListener::Implants] = nullptr;
-  this->LabelOptions[Implants] = nullptr;
+  this->UnhookContainer(CQlmPositionListener::Implants, CQlmArchListener::Implants, Implants);
   if (this->CoreImplant) this->CoreImplant->Delete();
   this->CoreImplant = nullptr;
   delete this->ImplantContainer;

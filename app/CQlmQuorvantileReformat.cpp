@@ -51,11 +51,7 @@ void CQlmQuorvantile::ReformatSections() {
   this->RecomputeReformat();
   if (this->ThickPanoramic) this->SelectMiddleCurve();
   this->ShowReformatChange();
-  this->WindowAxial->Render();
-  this->WindowCross->Render();
-  this->WindowPanoramic->Render();
-  this->RenderIndicators3D();
-  this->Modified = 1;
+  this->RenderReformat();
 }
 
 void CQlmQuorvantile::SetReformatParameters(float width, float spacing, float curveSpacing, int numberOfCurves) {
@@ -191,6 +187,10 @@ void CQlmQuorvantile::FitAndRenderReformat() {
   this->StyleAxial->FitToWindow();
   this->StylePanoramic->FitToWindow();
   this->StyleCross->FitToWindow();
+  this->RenderReformat();
+}
+
+void CQlmQuorvantile::RenderReformat() {
   this->WindowAxial->Render();
   this->WindowPanoramic->Render();
   this->WindowCross->Render();

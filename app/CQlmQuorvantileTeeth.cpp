@@ -1,54 +1,25 @@
 // The placed teeth and library meshes: bound to the views, set up after a load, released.
 #include "app/CQlmQuorvantile.h"
-#include "ct/CQlmCTAxialFilter.h"
-#include "ct/CQlmCTCrossFilter9.h"
-#include "ct/CQlmCTData.h"
-#include "ct/CQlmCTFilter.h"
-#include "ct/CQlmPanoramicCalc.h"
+#include "app/QlmSetUpAfterLoad.h"
 #include "objects/CQlmDentes.h"
 #include "objects/CQlmGeoms.h"
 #include "views/CQlm3DWindow.h"
 #include "views/CQlm3DWindow9.h"
 
 void CQlmQuorvantile::BindTeeth() {
-  struct Slot {
-    CQlmGeomContainer* Container;
-    CQlmPositionListener::Stage Stage;
-    CQlmArchListener::Kind Kind;
-    LibraryKind Library;
-  };
-  const Slot bindings[2] = {{this->GeomsContainer, CQlmPositionListener::Geoms, CQlmArchListener::Geoms, Meshes},
-                         {this->DentesContainer, CQlmPositionListener::Dentes, CQlmArchListener::Dentes, Teeth}};
-  for (const Slot& slot : bindings) {
-    slot.Container->SetWindows(this->Window3D, this->WindowAxial, this->WindowCross, this->WindowPanoramic);
-    this->PositionListeners[slot.Stage] = slot.Container;
-    this->ArchListeners[slot.Kind] = slot.Container;
-    this->LabelOptions[slot.Library] = slot.Container;
-  }
+  this->HookContainer(this->GeomsContainer, CQlmPositionListener::Geoms, CQlmArchListener::Geoms, Meshes);
+  this->HookContainer(this->DentesContainer, CQlmPositionListener::Dentes, CQlmArchListener::Dentes, Teeth);
 }
 
 void CQlmQuorvantile::SetupTeeth() {
-  const CQlmCTCrossFilter9& cross = *this->CTFilter->GetCrossFilter();
-  for (CQlmGeomContainer* container : {static_cast<CQlmGeomContainer*>(this->GeomsContainer),
-                                       static_cast<CQlmGeomContainer*>(this->DentesContainer)}) {
-    container->SetInput(this->CTData->ImageData, this->PanoramicCalc, cross.GetSectionSpacing(), this->Indicator);
-    // Objects read from a project have no view objects yet.
-    if (container->GetListAxial()->GetCount() == 0) container->BuildViewObjects();
-    container->SetAxialIndex(this->CTFilter->GetAxialFilter()->GetCurrentSlice());
-    container->SetCrossIndex(cross.GetFirstIndex());
-    container->SetPanoramicIndex(this->PanoramicCalc->GetCurrentCurve());
-    container->SetSingleCrossSection(cross.GetSingleSection());
-  }
+  QlmSetUpAfterLoad(*this->GeomsContainer, *this);
+  QlmSetUpAfterLoad(*this->DentesContainer, *this);
 }
 
 // The containers remove their actors from the views' renderers: they go before the windows.
 void CQlmQuorvantile::ReleaseTeeth() {
-  this->PositionListeners[CQlmPositionListener::Geoms] = nullptr;
-  this->PositionListeners[CQlmPositionListener::Dentes] = nullptr;
-  this->ArchListeners[CQlmArchListener::Geoms] = nullptr;
-  this->ArchListeners[CQlmArchListener::Dentes] = nullptr;
-  this->LabelOptions[Meshes] = nullptr;
-  this->LabelOptions[Teeth] = nullptr;
+  this->UnhookContainer(CQlmPositionListener::Geoms, CQlmArchListener::Geoms, Meshes);
+  this->UnhookContainer(CQlmPositionListener::Dentes, CQlmArchListener::Dentes, Teeth);
   delete this->GeomsContainer;
   this->GeomsContainer = nullptr;
   delete this->DentesContainer;

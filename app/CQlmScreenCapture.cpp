@@ -6,7 +6,6 @@
 #include <vtkNew.h>
 #include <vtkUnsignedCharArray.h>
 
-#include <QString>
 #include <exception>
 #include <memory>
 
@@ -28,7 +27,7 @@ namespace {
 constexpr int JpegQuality = 75;
 constexpr float Resolution3D = 100.0f;
 
-bool IsJpeg(const std::string& path) { return QString::fromStdString(QlmPath::Extension(path)).toLower() == "jpg"; }
+bool IsJpeg(const std::string& path) { return CString(QlmPath::Extension(path)).CompareNoCase("jpg") == 0; }
 
 // The 2D sizing: true scale at the resolution (a forced size or the visible
 // area at 1:1), or the visible area in the forced proportion, or the view's
@@ -90,12 +89,11 @@ CString CQlmScreenCapture::AskPath() {
   CString path = CQlmPrompter::Current().ChooseSaveFile("Gerador de Captura da Tela", CString(),
                                                         "JPEG Files (*.jpg)|*.jpg|Windows Bitmap (*.bmp)|*.bmp||");
   if (path.IsEmpty()) return path;
-  const std::string extension = QlmPath::Extension(path.Str());
-  if (extension.empty()) return path + ".jpg";
-  const QString lower = QString::fromStdString(extension).toLower();
-  if (lower == "jpg" || lower == "bmp") return path;
-  QlmMessageBox("Formato de arquivo não suportado: ." + CString(extension) + "\nUse .jpg ou .bmp", "Erro",
-                QlmButtons::Ok, QlmIcon::Error);
+  const CString extension(QlmPath::Extension(path.Str()));
+  if (extension.IsEmpty()) return path + ".jpg";
+  if (extension.CompareNoCase("jpg") == 0 || extension.CompareNoCase("bmp") == 0) return path;
+  QlmMessageBox("Formato de arquivo não suportado: ." + extension + "\nUse .jpg ou .bmp", "Erro", QlmButtons::Ok,
+                QlmIcon::Error);
   return CString();
 }
 
@@ -143,20 +141,26 @@ void CQlmScreenCapture::Finish(vtkImageData* image, bool rendered, const char* v
   QlmMessageBox(CString("Erro ao criar arquivo") + separator + shown, "Erro", QlmButtons::Ok, QlmIcon::Error);
 }
 
-void CQlmScreenCapture::CaptureSingle(bool panoramic) {
-  CQlmQuorvantile& q = *this->Controller;
-  CQlm3DWindow* window = panoramic ? q.WindowPanoramic : q.WindowAxial;
-  CQlmViewOverlays* overlays = panoramic ? q.OverlaysPanoramic : q.OverlaysAxial;
-  const std::unique_ptr<CQlm3DWindowOffScreen> copy(CQlm3DWindowOffScreen::New());
+template <class Copy, class Window, class Overlays>
+void CQlmScreenCapture::Capture2D(Window* window, Overlays& overlays, const char* view) {
+  const std::unique_ptr<Copy> copy(Copy::New());
   copy->OutputResolution = static_cast<float>(this->Values.Resolution);
   copy->CopyFromWindow(window);
   bool rendered = false;
   {
-    CQlmOverlayRedirect redirect(*overlays, copy.get());
+    CQlmOverlayRedirect redirect(overlays, copy.get());
     Size2D(*copy, this->Values);
     rendered = copy->Render();
   }
-  this->Finish(copy->Image, rendered, panoramic ? "Panoramic" : "Axial", ":\n");
+  this->Finish(copy->Image, rendered, view, ":\n");
+}
+
+void CQlmScreenCapture::CaptureSingle(bool panoramic) {
+  CQlmQuorvantile& q = *this->Controller;
+  if (panoramic)
+    this->Capture2D<CQlm3DWindowOffScreen>(q.WindowPanoramic, *q.OverlaysPanoramic, "Panoramic");
+  else
+    this->Capture2D<CQlm3DWindowOffScreen>(q.WindowAxial, *q.OverlaysAxial, "Axial");
 }
 
 void CQlmScreenCapture::Capture3D() {
@@ -182,15 +186,5 @@ void CQlmScreenCapture::Capture3D() {
 }
 
 void CQlmScreenCapture::CaptureCross() {
-  CQlmQuorvantile& q = *this->Controller;
-  const std::unique_ptr<CQlm3DWindow9OffScreen> copy(CQlm3DWindow9OffScreen::New());
-  copy->OutputResolution = static_cast<float>(this->Values.Resolution);
-  copy->CopyFromWindow(q.WindowCross);
-  bool rendered = false;
-  {
-    CQlmOverlayRedirect redirect(*q.OverlaysCross, copy.get());
-    Size2D(*copy, this->Values);
-    rendered = copy->Render();
-  }
-  this->Finish(copy->Image, rendered, "Cross", ":\n");
+  this->Capture2D<CQlm3DWindow9OffScreen>(this->Controller->WindowCross, *this->Controller->OverlaysCross, "Cross");
 }

@@ -49,6 +49,8 @@ private:
   // Writes `image` (RGB, bottom row first) encoded as the path's extension says; false on any failure.
   bool WritePicture(vtkImageData* image, const std::string& path) const;
   // Renders one view and writes it, or says which file could not be made.
+  template <class Copy, class Window, class Overlays>
+  void Capture2D(Window* window, Overlays& overlays, const char* view);
   void CaptureSingle(bool panoramic);
   void Capture3D();
   void CaptureCross();

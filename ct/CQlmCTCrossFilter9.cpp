@@ -1,7 +1,7 @@
 #include "ct/CQlmCTCrossFilter9.h"
 
 #include "ct/CQlmPanoramicCalc.h"
-#include "toolkit/QlmParallelFor.h"
+#include "platform/QlmParallelFor.h"
 
 #include <vtkImageData.h>
 

@@ -3,7 +3,7 @@
 #include "ct/CQlmPanoramicCalc.h"
 #include "libconvert/CQlmObserver.h"
 #include "platform/CString.h"
-#include "toolkit/QlmParallelFor.h"
+#include "platform/QlmParallelFor.h"
 
 #include <vtkImageData.h>
 #include <vtkPoints.h>

@@ -3,10 +3,8 @@
 #include <zlib.h>
 
 #include <algorithm>
-#include <atomic>
-#include <functional>
-#include <system_error>
-#include <thread>
+
+#include "platform/QlmParallelFor.h"
 
 namespace {
 // Deflate never expands more than about 1032 times; a little slack for the header.
@@ -94,22 +92,6 @@ void DeflatePiece(const CQlmZStream::Stream& stream, Piece& piece) {
   }
 }
 
-// Calls task(0) .. task(count - 1) on up to `threads` threads, the calling
-// thread among them; with no thread to spare, all on the calling thread.
-void RunOnThreads(size_t count, size_t threads, const std::function<void(size_t)>& task) {
-  std::atomic<size_t> next{0};
-  const auto work = [&] {
-    for (size_t i = next++; i < count; i = next++) task(i);
-  };
-  std::vector<std::thread> helpers;
-  try {
-    while (helpers.size() + 1 < threads) helpers.emplace_back(work);
-  } catch (const std::system_error&) {
-  }
-  work();
-  for (std::thread& helper : helpers) helper.join();
-}
-
 void AppendBigEndian(std::vector<uint8_t>& bytes, uint32_t value) {
   for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<uint8_t>(value >> shift));
 }
@@ -153,10 +135,13 @@ bool CQlmZStream::DeflateAll(const std::vector<Stream>& streams)
   std::vector<Piece> pieces = CutIntoPieces(streams);
   size_t rawSize = 0;
   for (const Stream& stream : streams) rawSize += stream.RawSize;
+  const auto deflatePiece = [&](int i) { DeflatePiece(streams[pieces[i].Stream], pieces[i]); };
   // Streams of less than a chunk in all are deflated faster than a thread starts.
-  const size_t cores = std::max(1U, std::thread::hardware_concurrency());
-  const size_t threads = rawSize > ChunkSize ? std::min(pieces.size(), cores) : 1;
-  RunOnThreads(pieces.size(), threads, [&](size_t i) { DeflatePiece(streams[pieces[i].Stream], pieces[i]); });
+  if (rawSize > ChunkSize) {
+    QlmParallelFor::Run(static_cast<int>(pieces.size()), deflatePiece);
+  } else {
+    for (size_t i = 0; i < pieces.size(); ++i) deflatePiece(static_cast<int>(i));
+  }
   bool joined = true;
   for (auto first = pieces.begin(); first != pieces.end();) {
     const auto last =

@@ -19,7 +19,7 @@ public:
   // compress2 at level 9 into a buffer of raw × 1.15 + 12 bytes; false when zlib fails.
   static bool Deflate(const uint8_t* raw, size_t rawSize, std::vector<uint8_t>& packed);
 
-  // Deflates every stream at level 9, on up to one thread per core (on the
+  // Deflates every stream at level 9, on QlmParallelFor's threads (on the
   // calling thread alone when they hold one chunk or less in all). A stream of up
   // to ChunkSize bytes gets exactly what Deflate makes. A longer one is deflated
   // in chunks of ChunkSize bytes, each primed with the 32 KiB before it, and the

@@ -31,6 +31,7 @@ public:
   // Also makes the next index change cut all nine sections afresh.
   void SetVisibility(int visible) override;
   int GetCrossIndex() const { return this->Sections.GetCrossIndex(); }
+  int GetSingleCrossSection() const { return this->Sections.GetSingleCrossSection(); }
 
   // The drag in section `section`'s frame, previewed in every cell about the
   // object's origin in that section, then carried into the 3D placement.

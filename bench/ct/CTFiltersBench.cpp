@@ -10,9 +10,9 @@
 #include "ct/CQlmCTPanFilter.h"
 #include "ct/CQlmPanoramicCalc.h"
 #include "ct/CQlmPolyLine.h"
+#include "platform/QlmParallelFor.h"
 #include "tests/ct/CTFilterFixtures.h"
 #include "tests/ct/QlmJawVolume.h"
-#include "toolkit/QlmParallelFor.h"
 
 #include <benchmark/benchmark.h>
 #include <vtkImageData.h>

@@ -98,14 +98,11 @@ BOOL CListCtrl::DeleteAllItems() {
   return TRUE;
 }
 
-DWORD CListCtrl::SetExtendedStyle(DWORD style) {
-  const DWORD previous = this->ExtendedStyle;
-  this->ExtendedStyle = style;
+void CListCtrl::SetExtendedStyle(DWORD style) {
   if (QTableWidget* table = Table(this)) {
     table->setSelectionBehavior(style & LVS_EX_FULLROWSELECT ? QAbstractItemView::SelectRows
                                                              : QAbstractItemView::SelectItems);
   }
-  return previous;
 }
 
 void CListCtrl::PreSubclassWindow() {

@@ -32,9 +32,7 @@ public:
   int GetItemCount() const;
   BOOL DeleteAllItems();
 
-  DWORD GetExtendedStyle() const { return this->ExtendedStyle; }
-  // Returns the previous extended style.
-  DWORD SetExtendedStyle(DWORD style);
+  void SetExtendedStyle(DWORD style);
 
 protected:
   // Before each paint of the rows (the control then draws them itself).
@@ -43,6 +41,4 @@ protected:
 
 private:
   bool IsCell(int row, int column) const;
-
-  DWORD ExtendedStyle = 0;
 };

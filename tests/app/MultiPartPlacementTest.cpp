@@ -163,6 +163,7 @@ TEST_F(MultiPartPlacementTest, PlacedObjectsAreSavedAndComeBackInEveryView) {
   const float blue[3] = {0.1f, 0.2f, 0.9f};
   q->OrtoImpsContainer->GetList3D()->GetListItemAt(0)->SetPartColor(1, blue);
   q->OrtoImpsContainer->GetList3D()->GetListItemAt(0)->SetPartVisibility(0, 0);
+  q->SetSingleCrossSection(1);
 
   const std::string first = this->Files.File("Partes.qlm");
   this->SaveAs(first);
@@ -179,6 +180,7 @@ TEST_F(MultiPartPlacementTest, PlacedObjectsAreSavedAndComeBackInEveryView) {
   EXPECT_EQ(lima.GetNumber(), 2);
   EXPECT_EQ(lima.GetPartName(1), "B2");
   EXPECT_EQ(endo.GetListCross()->GetListItemAt(1)->GetObject(), &lima);
+  EXPECT_EQ(endo.GetListCross()->GetListItemAt(1)->GetSingleCrossSection(), 1) << "the file's single section";
   EXPECT_TRUE(q->Window3D->Renderer3->HasViewProp(lima.GetActor(1)));
   CQlmEndoImpAxial& axial = *endo.GetListAxial()->GetListItemAt(1);
   EXPECT_STREQ(axial.GetCutter(1)->GetTextMapper()->GetInput(), "2-2");

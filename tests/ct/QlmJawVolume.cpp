@@ -1,7 +1,7 @@
 #include "QlmJawVolume.h"
 
 #include "QlmTestData.h"
-#include "toolkit/QlmParallelFor.h"
+#include "platform/QlmParallelFor.h"
 
 #include <algorithm>
 #include <cmath>

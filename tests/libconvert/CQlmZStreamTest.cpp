@@ -1,4 +1,5 @@
 #include "libconvert/CQlmZStream.h"
+#include "platform/QlmParallelFor.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
@@ -98,6 +99,20 @@ TEST(CQlmZStream, StreamsDeflatedTogetherEachGetTheirOwn)
   EXPECT_EQ(Uncompressed(packed[1], second.size()), second);
   EXPECT_EQ(Uncompressed(packed[2], third.size()), third);
   EXPECT_EQ(packed[0], DeflatedAlone(first)) << "the bytes do not depend on the other streams or the threads";
+}
+
+TEST(CQlmZStream, TheBytesDoNotDependOnTheNumberOfThreads)
+{
+  const Bytes raw = Data(6 * Chunk + 3, false);
+  Bytes packed[2];
+  const int threads[2] = {1, 4};
+  for (int i = 0; i < 2; ++i) {
+    QlmParallelFor::SetMaxThreads(threads[i]);
+    packed[i] = DeflatedAlone(raw);
+  }
+  QlmParallelFor::SetMaxThreads(0);
+  EXPECT_EQ(packed[0], packed[1]);
+  EXPECT_EQ(Uncompressed(packed[1], raw.size()), raw);
 }
 
 }  // namespace

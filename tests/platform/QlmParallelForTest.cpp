@@ -1,4 +1,4 @@
-#include "toolkit/QlmParallelFor.h"
+#include "platform/QlmParallelFor.h"
 
 #include <gtest/gtest.h>
 

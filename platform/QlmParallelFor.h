@@ -22,5 +22,6 @@ public:
   // the calling thread for k = 0, 1, ..., count - 1 in this order, each call once
   // at least k + 1 items have finished. The first exception thrown by work stops
   // the items not yet started and is rethrown here. count <= 0 does nothing.
+  // Threads the system refuses to start leave their share to the others.
   static void Run(int count, const std::function<void(int)>& work, const std::function<void(int)>& done = nullptr);
 };

@@ -1,10 +1,11 @@
-#include "toolkit/QlmParallelFor.h"
+#include "platform/QlmParallelFor.h"
 
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -92,6 +93,19 @@ void RunOnCallingThread(int count, const std::function<void(int)>& work, const s
   }
 }
 
+// Starts state.HelpersLeft helpers; those the system refuses are left to the calling thread.
+void StartHelpers(RunState& state, std::vector<std::thread>& helpers) {
+  for (int left = state.HelpersLeft; left > 0; --left) {
+    try {
+      helpers.emplace_back(&RunState::HelperLoop, &state);
+    } catch (const std::system_error&) {
+      std::lock_guard<std::mutex> lock(state.Mutex);
+      state.HelpersLeft -= left;
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 void QlmParallelFor::SetMaxThreads(int count) { maxThreads = std::max(count, 0); }
@@ -114,7 +128,7 @@ void QlmParallelFor::Run(int count, const std::function<void(int)>& work, const 
   state.HelpersLeft = threads - 1;
   std::vector<std::thread> helpers;
   helpers.reserve(threads - 1);
-  for (int t = 1; t < threads; ++t) helpers.emplace_back(&RunState::HelperLoop, &state);
+  StartHelpers(state, helpers);
 
   // The calling thread takes items too and reports between them; then it waits
   // for the helpers' last items. The observers run here, never on a helper.
